@@ -1,0 +1,51 @@
+#pragma once
+// The start-up sequence: race state prepared, both settings files made sure
+// of (through their windows when missing or damaged), the main window shown,
+// then recovery or automatic plain training.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/prompter.h"
+#include "core/race_state.h"
+
+namespace sc {
+
+inline constexpr const char* kSelectionsFileName = "KEL4.INI";
+inline constexpr const char* kRecoveryFileName = "KEL4.TMP";
+inline constexpr const char* kAutorunFileName = "AUTORUNS.INI";
+
+// What start-up needs from the windows. Each show call returns when the
+// (modal) window has closed; start-up then looks at the files on disk.
+class StartupHost {
+public:
+    virtual ~StartupHost() = default;
+    virtual void showProgramSettingsWindow() = 0;
+    virtual void showTrackConfigWindow() = 0;
+    virtual void showMainWindow() = 0;  // runs the main window's load step
+    virtual void runRecoveryDialogue() = 0;
+    virtual void startPlainTraining() = 0;
+    virtual Prompter& prompter() = 0;
+};
+
+// Steps 1-4: program folder, working folder, screen scale, series counts.
+void prepareRaceState(RaceState& state, const std::filesystem::path& appFolder, int screenWidth, int screenHeight);
+
+// Steps 5 and 6: false when the program must end (a window closed without a
+// usable file being there afterwards).
+bool ensureProgramSettings(RaceState& state, StartupHost& host);
+bool ensureTrackConfig(RaceState& state, StartupHost& host);
+
+enum class AfterStart { Nothing, Recovery, PlainTraining };
+// Step 9's choice. Clears RecoveryPending unless the recovery dialogue is due.
+AfterStart decideAfterStart(RaceState& state);
+
+// The whole sequence after prepareRaceState; false when the program must end.
+bool runStartup(RaceState& state, StartupHost& host);
+
+// Texts of the start-up messages in the given language (0 Catalan, 1 Spanish).
+std::string damagedFileMessage(int language, const std::string& fileName, const std::string& detail);
+std::string clampedValuesMessage(int language, const std::string& fileName, const std::vector<std::string>& values);
+
+}  // namespace sc
