@@ -1,0 +1,70 @@
+#pragma once
+// A fresh program folder per test, with small writers for the files start-up
+// and the main window read. Header-only: the window tests are single files.
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/race_store.h"
+
+namespace sc::test {
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::random_device rd;
+        path_ = std::filesystem::temp_directory_path() /
+                ("slotcursa-app-" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void writeText(const std::filesystem::path& file, const std::string& text) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << text;
+    if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+inline std::string readText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A race folder PROVAnnn with its header, and its catalogue entry.
+inline void addRace(const std::filesystem::path& appFolder, const std::string& name, const std::string& date,
+                    std::array<int16_t, 4> seriesCounts) {
+    const std::filesystem::path catalogue = appFolder / kCatalogueFileName;
+    std::vector<CatalogueEntry> races;
+    if (std::filesystem::exists(catalogue)) races = readCatalogue(catalogue);
+    races.push_back({name, date});
+    const std::filesystem::path folder = appFolder / raceFolderName(static_cast<int>(races.size()));
+    std::filesystem::create_directories(folder);
+    RaceHeader header;
+    header.SeriesCount = seriesCounts;
+    header.name = name;
+    header.date = date;
+    if (!writeRaceHeader(folder / kRaceHeaderFileName, header) || !writeCatalogue(catalogue, races))
+        throw std::runtime_error("cannot write race " + name);
+}
+
+}  // namespace sc::test

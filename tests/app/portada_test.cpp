@@ -1,0 +1,202 @@
+#include "app/portada.h"
+
+#include <gtest/gtest.h>
+
+#include "app_test_helpers.h"
+#include "core/startup.h"
+
+namespace sc {
+namespace {
+namespace fs = std::filesystem;
+using test::addRace;
+using test::readText;
+using test::writeText;
+
+class PortadaTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        state.AppFolder = folder.path();
+        state.WorkingFolder = folder.path();
+    }
+    fs::path selections() const { return folder.path() / kSelectionsFileName; }
+    void threeRaces() {
+        addRace(folder.path(), "Primera", "01-02-2024", {1, 2, 1, 3});
+        addRace(folder.path(), "Segona", "02-03-2024", {1, 1, 0, 2});
+        addRace(folder.path(), "Tercera", "03-04-2024", {1, 4, 2, 5});
+    }
+
+    test::TempFolder folder;
+    RaceState state;
+    QueuedPrompter prompter;
+};
+
+TEST_F(PortadaTest, Load_FillsListsFromCatalogueAndSelectsLastRace) {
+    threeRaces();
+    writeText(selections(), "-1\r\n");
+    Portada portada(state, prompter);
+    portada.Load();
+    EXPECT_EQ(portada.LlProves.items, (std::vector<std::string>{"Primera", "Segona", "Tercera"}));
+    EXPECT_EQ(portada.Data.items, (std::vector<std::string>{"01-02-2024", "02-03-2024", "03-04-2024"}));
+    EXPECT_EQ(portada.LlProves.selected, 2);
+    EXPECT_EQ(portada.Data.selected, 2);
+    EXPECT_EQ(state.CurrentRace, 3);
+    EXPECT_EQ(portada.LlSeries[4].items, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(portada.LlSeries[4].selected, 4);
+    EXPECT_TRUE(portada.raceControlsEnabled);
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(PortadaTest, RaceSelection_RefillsSeriesListsAndDisablesEmptyModalities) {
+    threeRaces();
+    Portada portada(state, prompter);
+    portada.CarregarLlistats();
+    portada.Data_Click(1);
+    EXPECT_EQ(portada.LlProves.selected, 1);
+    EXPECT_EQ(state.CurrentRace, 2);
+    EXPECT_EQ(state.SeriesCount[3], 0);
+    EXPECT_TRUE(portada.LlSeries[3].items.empty());
+    EXPECT_FALSE(portada.modalityEnabled[3]);
+    EXPECT_EQ(portada.LlSeries[2].selected, 0);
+    EXPECT_TRUE(portada.modalityEnabled[2]);
+    // The free-practice list keeps its one series whatever the race.
+    EXPECT_EQ(portada.LlSeries[1].items, std::vector<std::string>{"1"});
+}
+
+TEST_F(PortadaTest, NoCatalogue_NoRaceActive) {
+    writeText(selections(), " 0 \r\n");
+    Portada portada(state, prompter);
+    portada.Load();
+    EXPECT_TRUE(portada.LlProves.items.empty());
+    EXPECT_EQ(portada.LlProves.selected, -1);
+    EXPECT_FALSE(portada.raceControlsEnabled);
+    EXPECT_FALSE(portada.modalityEnabled[4]);
+    EXPECT_EQ(state.CurrentRace, 0);
+}
+
+TEST_F(PortadaTest, OrderlyExitThenStart_RestoresSelectionsAndDeletesFile) {
+    threeRaces();
+    {
+        Portada portada(state, prompter);
+        portada.Load();
+        portada.LlProves_Click(0);
+        portada.LlSeries_Click(2, 1);
+        portada.LlSeries_Click(4, 0);
+        portada.ClassificationToggle = -1;
+        ASSERT_TRUE(portada.Unload());
+    }
+    EXPECT_EQ(readText(selections()), " 0\r\n 0\r\n 1\r\n 0\r\n 0\r\n-1\r\n");
+
+    RaceState next;
+    next.AppFolder = next.WorkingFolder = folder.path();
+    Portada portada(next, prompter);
+    portada.Load();
+    EXPECT_EQ(portada.LlProves.selected, 0);
+    EXPECT_EQ(portada.Data.selected, 0);
+    EXPECT_EQ(next.CurrentRace, 1);
+    EXPECT_EQ(portada.LlSeries[2].selected, 1);
+    EXPECT_EQ(portada.LlSeries[3].selected, 0);
+    EXPECT_EQ(portada.LlSeries[4].selected, 0);
+    EXPECT_EQ(portada.ClassificationToggle, -1);
+    EXPECT_EQ(next.RecoveryPending, 0);
+    EXPECT_FALSE(fs::exists(selections()));
+}
+
+TEST_F(PortadaTest, EmptyOrMissingSelections_MarkRecoveryPending) {
+    threeRaces();
+    for (bool create : {true, false}) {
+        if (create) writeText(selections(), "");
+        RaceState fresh;
+        fresh.AppFolder = fresh.WorkingFolder = folder.path();
+        Portada portada(fresh, prompter);
+        portada.Load();
+        EXPECT_NE(fresh.RecoveryPending, 0) << "file created: " << create;
+        EXPECT_EQ(portada.LlProves.selected, 2);
+        EXPECT_FALSE(fs::exists(selections()));
+    }
+}
+
+TEST_F(PortadaTest, SelectionsOutOfRangeOrGarbled_AreIgnored) {
+    threeRaces();
+    // Race 7 does not exist; series lines: too big, negative, text, fraction.
+    writeText(selections(), " 7\r\n 9\r\n-3\r\nabc\r\n 1.5\r\n 1\r\n");
+    Portada portada(state, prompter);
+    portada.Load();
+    EXPECT_EQ(portada.LlProves.selected, 2);  // the catalogue's own choice stays
+    EXPECT_EQ(portada.LlSeries[1].selected, 0);
+    EXPECT_EQ(portada.LlSeries[2].selected, 3);
+    EXPECT_EQ(portada.LlSeries[3].selected, 1);
+    EXPECT_EQ(portada.LlSeries[4].selected, 4);
+    EXPECT_EQ(portada.ClassificationToggle, -1);
+    EXPECT_EQ(state.RecoveryPending, 0);
+}
+
+TEST_F(PortadaTest, ShortAndLongSelectionFiles) {
+    threeRaces();
+    writeText(selections(), " 1\r\n");  // race only: series lists keep their own choice, toggle 0
+    Portada shortRead(state, prompter);
+    shortRead.Load();
+    EXPECT_EQ(shortRead.LlProves.selected, 1);
+    EXPECT_EQ(shortRead.LlSeries[4].selected, 1);
+    EXPECT_EQ(shortRead.ClassificationToggle, 0);
+
+    writeText(selections(), " 1\r\n 0\r\n 0\r\n-1\r\n 0\r\n 5\r\n 8\r\n 9\r\n");  // extra lines are not read
+    Portada longRead(state, prompter);
+    longRead.Load();
+    EXPECT_EQ(longRead.LlSeries[4].selected, 0);
+    EXPECT_EQ(longRead.ClassificationToggle, -1);
+    EXPECT_FALSE(fs::exists(selections()));
+}
+
+TEST_F(PortadaTest, LinesWithoutCrOrWithBlanks_StillRead) {
+    threeRaces();
+    writeText(selections(), "  0  \n 1\n");
+    Portada portada(state, prompter);
+    portada.Load();
+    EXPECT_EQ(portada.LlProves.selected, 0);
+}
+
+TEST_F(PortadaTest, DamagedCatalogue_ReportsAndStartsWithNoRace) {
+    writeText(folder.path() / kCatalogueFileName, std::string("\x50\x00Ab", 4));
+    writeText(selections(), "-1\r\n");
+    Portada portada(state, prompter);
+    portada.Load();
+    EXPECT_TRUE(portada.LlProves.items.empty());
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_NE(prompter.shown[0].text.find("PROVES.LLS"), std::string::npos);
+}
+
+TEST_F(PortadaTest, DamagedRaceHeader_ReportsAndShowsNoSeries) {
+    threeRaces();
+    writeText(folder.path() / "PROVA003" / kRaceHeaderFileName, std::string("\x01", 1));
+    writeText(selections(), "-1\r\n");
+    Portada portada(state, prompter);
+    portada.Load();
+    EXPECT_EQ(portada.LlProves.selected, 2);
+    EXPECT_TRUE(portada.LlSeries[4].items.empty());
+    EXPECT_FALSE(portada.modalityEnabled[4]);
+    EXPECT_EQ(prompter.shown.size(), 1u);
+}
+
+TEST_F(PortadaTest, UnwritableFolder_UnloadReportsFailure) {
+    Portada portada(state, prompter);
+    state.AppFolder = folder.path() / "missing" / "deeper";
+    EXPECT_FALSE(portada.Unload());
+}
+
+TEST_F(PortadaTest, LogoPrefersGifThenJpegAnyCase) {
+    Portada portada(state, prompter);
+    EXPECT_FALSE(portada.logoFile());
+    writeText(folder.path() / "logo.jpg", "x");
+    ASSERT_TRUE(portada.logoFile());
+    EXPECT_EQ(portada.logoFile()->filename(), "logo.jpg");
+    writeText(folder.path() / "LOGO.GIF", "x");
+    EXPECT_EQ(portada.logoFile()->filename(), "LOGO.GIF");
+}
+
+TEST(PortadaVersion, ThreeNumbersJoinedByPoints) {
+    EXPECT_EQ(Portada::versionText(), std::to_string(SC_VERSION_MAJOR) + "." + std::to_string(SC_VERSION_MINOR) +
+                                          "." + std::to_string(SC_VERSION_PATCH));
+}
+
+}  // namespace
+}  // namespace sc

@@ -1,0 +1,92 @@
+#include "core/program_folder.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "app/window_scale.h"
+#include "app_test_helpers.h"
+
+namespace sc {
+namespace {
+namespace fs = std::filesystem;
+
+WritableTest only(std::vector<fs::path> writable) {
+    return [writable](const fs::path& p) { return std::find(writable.begin(), writable.end(), p) != writable.end(); };
+}
+
+TEST(ProgramFolder, ExecutableFolderWhenWritable) {
+    auto choice = chooseProgramFolder(std::nullopt, "/opt/sc", "/home/u/.local/share/sc", only({"/opt/sc"}));
+    EXPECT_TRUE(choice.ok());
+    EXPECT_EQ(choice.folder, "/opt/sc");
+}
+
+TEST(ProgramFolder, DataFolderWhenExecutableFolderReadOnly) {
+    auto choice = chooseProgramFolder(std::nullopt, "/usr/bin", "/home/u/.local/share/sc", only({"/home/u/.local/share/sc"}));
+    EXPECT_EQ(choice.folder, "/home/u/.local/share/sc");
+}
+
+TEST(ProgramFolder, RequestedFolderWinsEvenOverWritableExecutableFolder) {
+    auto choice = chooseProgramFolder(fs::path("/races"), "/opt/sc", "/data", only({"/opt/sc", "/races"}));
+    EXPECT_EQ(choice.folder, "/races");
+}
+
+TEST(ProgramFolder, RequestedFolderNotWritable_ProblemNotFallback) {
+    auto choice = chooseProgramFolder(fs::path("/races"), "/opt/sc", "/data", only({"/opt/sc"}));
+    EXPECT_FALSE(choice.ok());
+    EXPECT_TRUE(choice.folder.empty());
+    EXPECT_NE(choice.problem.find("/races"), std::string::npos);
+}
+
+TEST(ProgramFolder, NothingWritable_ProblemNamesDataFolder) {
+    auto choice = chooseProgramFolder(std::nullopt, "/usr/bin", "/data", only({}));
+    EXPECT_FALSE(choice.ok());
+    EXPECT_NE(choice.problem.find("/data"), std::string::npos);
+    EXPECT_NE(choice.problem.find("No se puede escribir"), std::string::npos);
+}
+
+TEST(ProgramFolder, WritableFolderIsCreatedAndLeftClean) {
+    test::TempFolder temp;
+    const fs::path inner = temp.path() / "a" / "b";
+    EXPECT_TRUE(isWritableFolder(inner));
+    EXPECT_TRUE(fs::is_directory(inner));
+    EXPECT_TRUE(fs::is_empty(inner));
+}
+
+TEST(ProgramFolder, ReadOnlyFolderIsNotWritable) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
+    test::TempFolder temp;
+    fs::permissions(temp.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(isWritableFolder(temp.path()));
+}
+
+TEST(ProgramFolder, AFileIsNotAWritableFolder) {
+    test::TempFolder temp;
+    test::writeText(temp.path() / "f", "x");
+    EXPECT_FALSE(isWritableFolder(temp.path() / "f"));
+    EXPECT_FALSE(isWritableFolder(temp.path() / "f" / "below"));
+}
+
+TEST(WindowScale, DesignScreenChangesNothingAndDoubleScreenDoubles) {
+    EXPECT_FALSE(scalingNeeded(1.0, 1.0));
+    EXPECT_TRUE(scalingNeeded(2.0, 1.0));
+    EXPECT_EQ(scaledLength(120, 2.0), 240);
+    EXPECT_EQ(scaledLength(3, 1.5), 5);  // half away from zero
+}
+
+TEST(WindowScale, GridCellsGrowMoreThanGridToFillScrollBarRoom) {
+    auto none = gridCellScale(2.0, 1.5, 3000, 2000, false, false);
+    EXPECT_DOUBLE_EQ(none.column, 2.0);
+    EXPECT_DOUBLE_EQ(none.row, 1.5);
+    auto both = gridCellScale(2.0, 1.5, 3135, 2135, true, true);
+    EXPECT_DOUBLE_EQ(both.column, 2.0 + 1.0 * 285 / 2850);
+    EXPECT_DOUBLE_EQ(both.row, 1.5 + 0.5 * 285 / 1850);
+    auto tiny = gridCellScale(2.0, 2.0, 285, 100, true, true);  // no room: no extra, no division by zero
+    EXPECT_DOUBLE_EQ(tiny.column, 2.0);
+    EXPECT_DOUBLE_EQ(tiny.row, 2.0);
+}
+
+}  // namespace
+}  // namespace sc
