@@ -1,0 +1,47 @@
+#include "core/penalty_file.h"
+
+#include <limits>
+#include <stdexcept>
+
+#include "core/cp1252.h"
+#include "core/file_io.h"
+
+namespace sc {
+namespace fs = std::filesystem;
+
+std::vector<PenaltyEntry> decodePenalties(const Bytes& data, const fs::path& file) {
+    std::vector<PenaltyEntry> entries;
+    ByteReader in(data, file);
+    while (!in.atEnd()) {
+        PenaltyEntry e;
+        e.participant = in.integer();
+        e.penalty = in.single();
+        e.reason = in.counted();
+        entries.push_back(std::move(e));
+    }
+    return entries;
+}
+
+std::vector<PenaltyEntry> readPenalties(const fs::path& file) {
+    return decodePenalties(readFileOrThrow(file), file);
+}
+
+Bytes penaltyBytes(const std::vector<PenaltyEntry>& entries) {
+    ByteWriter out;
+    for (const auto& e : entries) {
+        auto raw = utf8ToCp1252(e.reason);
+        if (!raw) throw std::invalid_argument("reason cannot be written in Windows-1252: " + e.reason);
+        if (raw->size() > static_cast<std::size_t>(std::numeric_limits<int16_t>::max()))
+            throw std::invalid_argument("reason longer than 32767 characters");
+        out.integer(e.participant);
+        out.single(e.penalty);
+        out.countedRaw(*raw);
+    }
+    return out.bytes();
+}
+
+bool writePenalties(const fs::path& file, const std::vector<PenaltyEntry>& entries) {
+    return writeFileAtomic(file, penaltyBytes(entries));
+}
+
+}  // namespace sc

@@ -1,0 +1,168 @@
+#include "core/record_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/file_io.h"
+
+namespace sc {
+namespace {
+namespace fs = std::filesystem;
+
+class RecordFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ =
+            fs::path(testing::TempDir()) / ("sc_record_" + std::to_string(::getpid()) + "_" +
+                                            testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    fs::path file(const std::string& name) const { return folder_ / name; }
+    fs::path folder_;
+};
+
+Bytes filled(std::size_t size, uint8_t value) { return Bytes(size, value); }
+
+HeatRecord row(int16_t participant, int16_t lane) {
+    HeatRecord r;
+    r.participant = participant;
+    r.lane = lane;
+    r.totalLaps = 10.5f * participant;
+    return r;
+}
+
+Bytes heatFile(const std::vector<HeatRecord>& records) {
+    Bytes data;
+    for (const auto& r : records) {
+        auto b = encodeHeatRecord(r);
+        data.insert(data.end(), b.begin(), b.end());
+    }
+    return data;
+}
+
+TEST_F(RecordFileTest, WritePastTheEndGrowsTheFileWithZeroRecords) {
+    RecordFile f(file("CRS001.VAV"), 24);
+    EXPECT_EQ(f.count(), 0u);
+    EXPECT_FALSE(f.read(1));
+    ASSERT_TRUE(f.write(3, filled(24, 0xAB)));
+    EXPECT_EQ(fs::file_size(f.file()), 72u);
+    EXPECT_EQ(f.count(), 3u);
+    EXPECT_EQ(*f.read(1), filled(24, 0));
+    EXPECT_EQ(*f.read(3), filled(24, 0xAB));
+    EXPECT_FALSE(f.read(4));
+    EXPECT_FALSE(f.read(0));
+}
+
+TEST_F(RecordFileTest, WriteInPlaceLeavesEveryOtherByteUntouched) {
+    Bytes original;
+    for (int i = 0; i < 150; ++i) original.push_back(static_cast<uint8_t>(i));
+    ASSERT_TRUE(writeFileAtomic(file("CRS001.DAD"), original));
+    RecordFile f(file("CRS001.DAD"), 50);
+    ASSERT_TRUE(f.write(2, filled(50, 0xEE)));
+    Bytes expected = original;
+    std::fill(expected.begin() + 50, expected.begin() + 100, 0xEE);
+    EXPECT_EQ(readFileBytes(f.file()), expected);
+}
+
+TEST_F(RecordFileTest, RefusesRecordZeroAndDataOfTheWrongSize) {
+    RecordFile f(file("X.VAV"), 24);
+    EXPECT_FALSE(f.write(0, filled(24, 1)));
+    EXPECT_FALSE(f.write(1, filled(23, 1)));
+    EXPECT_FALSE(fs::exists(f.file()));
+}
+
+TEST_F(RecordFileTest, PartialTailIsNotARecord) {
+    ASSERT_TRUE(writeFileAtomic(file("VLTAVLT.TMP"), filled(24 * 2 + 5, 0)));
+    RecordFile f(file("VLTAVLT.TMP"), 24);
+    EXPECT_EQ(f.count(), 2u);
+    EXPECT_EQ(f.readAll().size(), 2u);
+    EXPECT_FALSE(f.read(3));
+    EXPECT_EQ(readLapRecords(f.file()).size(), 2u);
+}
+
+TEST_F(RecordFileTest, TypedRecordsRoundTripThroughTheFile) {
+    LapRecord lap{2, 5, 12.25f, 6.125f, -1, 3, 0, 0};
+    ASSERT_TRUE(writeLapRecord(file("L.VAV"), 2, lap));
+    EXPECT_EQ(readLapRecord(file("L.VAV"), 2), lap);
+    EXPECT_EQ(readLapRecord(file("L.VAV"), 1), LapRecord{});
+    EXPECT_EQ(readLapRecords(file("L.VAV")).size(), 2u);
+
+    ASSERT_TRUE(writeHeatRecord(file("H.DAD"), 1, HeatRecord::header(1, 100.5f, 2)));
+    EXPECT_EQ(readHeatRecord(file("H.DAD"), 1)->count(), 2);
+    EXPECT_FALSE(readHeatRecord(file("H.DAD"), 2));
+}
+
+TEST(DecodeLapRecords, LengthNotAMultipleOf24FailsAtThePartialRecord) {
+    Bytes data(24 * 3 + 7, 0);
+    try {
+        decodeLapRecords(data, "CRS001.VAV");
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.offset(), 72u);
+    }
+    EXPECT_EQ(decodeLapRecords(Bytes(48, 0), "CRS001.VAV").size(), 2u);
+    EXPECT_TRUE(decodeLapRecords(Bytes{}, "CRS001.VAV").empty());
+}
+
+TEST(WalkHeatBlocks, WalksHeaderToHeader) {
+    auto data = heatFile(
+        {HeatRecord::header(1, 100, 2), row(1, 1), row(2, 2), HeatRecord::header(2, 200, 1), row(2, 1)});
+    auto blocks = walkHeatBlocks(data, "CRS001.DAD");
+    ASSERT_EQ(blocks.size(), 2u);
+    EXPECT_EQ(blocks[0].record, 1u);
+    EXPECT_EQ(blocks[0].header.heatNumber(), 1);
+    ASSERT_EQ(blocks[0].rows.size(), 2u);
+    EXPECT_EQ(blocks[0].rows[1], row(2, 2));
+    EXPECT_EQ(blocks[1].record, 4u);
+    EXPECT_EQ(blocks[1].header.startTime(), 200);
+    EXPECT_EQ(blocks[1].rows.size(), 1u);
+}
+
+TEST(WalkHeatBlocks, EmptyFileAndEmptyHeatsAreValid) {
+    EXPECT_TRUE(walkHeatBlocks(Bytes{}, "CRS001.DAD").empty());
+    auto blocks = walkHeatBlocks(heatFile({HeatRecord::header(1, 0, 0), HeatRecord::header(2, 0, 0)}), "f");
+    EXPECT_EQ(blocks.size(), 2u);
+}
+
+void expectWalkFailsAt(const Bytes& data, std::size_t offset) {
+    try {
+        walkHeatBlocks(data, "CRS001.DAD");
+        ADD_FAILURE() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.offset(), offset) << e.describe();
+    }
+}
+
+TEST(WalkHeatBlocks, DamagedFilesFailWithTheOffset) {
+    // A count that runs past the end points at the count of the header.
+    expectWalkFailsAt(
+        heatFile({HeatRecord::header(1, 0, 1), row(1, 1), HeatRecord::header(2, 0, 3), row(1, 2)}), 100 + 24);
+    // A negative count.
+    expectWalkFailsAt(heatFile({HeatRecord::header(1, 0, -1), row(1, 1)}), 24);
+    // A participant record where the next header belongs.
+    expectWalkFailsAt(heatFile({HeatRecord::header(1, 0, 1), row(1, 1), row(2, 2)}), 100);
+    // A length that is not a multiple of 50.
+    auto data = heatFile({HeatRecord::header(1, 0, 1), row(1, 1)});
+    data.resize(data.size() + 10);
+    expectWalkFailsAt(data, 100);
+}
+
+TEST(WalkHeatBlocks, LargestCountOnAShortFileStopsAtOnce) {
+    expectWalkFailsAt(heatFile({HeatRecord::header(1, 0, 32767)}), 24);
+}
+
+TEST_F(RecordFileTest, ReadHeatBlocksOfAMissingFileFailsAtOffsetZero) {
+    try {
+        readHeatBlocks(file("CRS009.DAD"));
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.offset(), 0u);
+    }
+}
+
+}  // namespace
+}  // namespace sc
