@@ -1,0 +1,517 @@
+#include "core/settings_files.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <utility>
+
+#include "core/file_io.h"
+
+namespace sc {
+namespace {
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// A fresh folder per test, removed afterwards.
+class SettingsFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("sc_settings_" + std::to_string(::getpid()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(folder_, ec);
+    }
+    fs::path folder_;
+};
+
+using Connections = std::vector<std::pair<int16_t, int16_t>>;
+
+// PISTA.CFG written field by field at its offsets.
+ByteWriter trackFile(int16_t comaDivisions, const Connections& connections, const std::vector<int16_t>& laneChange,
+                     float minLap = 2.5f, std::optional<int16_t> laneCount = std::nullopt) {
+    ByteWriter w;
+    w.single(minLap);
+    w.integer(comaDivisions);
+    w.seek(9);
+    w.integer(static_cast<int16_t>(connections.size()));
+    for (auto [port, first] : connections) {
+        w.integer(port);
+        w.integer(first);
+    }
+    w.seek(29);
+    w.integer(laneCount.value_or(static_cast<int16_t>(laneChange.size())));
+    for (int16_t lane : laneChange) w.integer(lane);
+    return w;
+}
+
+ByteWriter eightLanes(int16_t comaDivisions = 0) {
+    return trackFile(comaDivisions, {{1, 1}, {2, 5}}, {1, 2, 3, 4, 5, 6, 7, 8});
+}
+
+void put(ByteWriter& w, std::size_t at, std::initializer_list<int16_t> values) {
+    w.seek(at);
+    for (int16_t v : values) w.integer(v);
+}
+
+void padTo(ByteWriter& w, std::size_t size) {
+    if (w.bytes().size() < size) w.bytes().resize(size, 0);
+}
+
+// VIROLA.CFG written field by field.
+ByteWriter settingsFile(int16_t autoScroll, uint8_t version, const std::vector<int16_t>& colours,
+                        int16_t colourCount = -99) {
+    ByteWriter w;
+    w.integer(1);  // Spanish
+    w.zeros(2);
+    w.integer(3);  // comas at the end of pass 3
+    w.integer(autoScroll);
+    w.byte(version);
+    w.integer(2);  // DS300
+    w.zeros(8);
+    w.integer(colourCount == -99 ? static_cast<int16_t>(colours.size()) : colourCount);
+    for (int16_t c : colours) w.integer(c);
+    return w;
+}
+
+// ---- PISTA.CFG ----
+
+TEST_F(SettingsFilesTest, LoadTrackConfig_ReadsEveryFieldAndSavesTheSameBytes) {
+    const Bytes file = eightLanes().bytes();
+    ASSERT_EQ(file.size(), 47u);
+    LoadReport report;
+    TrackConfig t = loadTrackConfigBytes(file, &report);
+    EXPECT_THAT(report.clamped, IsEmpty());
+    EXPECT_EQ(t.MinLapTime, 2.5f);
+    EXPECT_EQ(t.ConnectionCount, 2);
+    EXPECT_THAT(t.ConnectionPort, ElementsAre(0, 1, 2));
+    EXPECT_THAT(t.ConnectionFirstLane, ElementsAre(0, 1, 5));
+    EXPECT_EQ(t.ConnectionLastLane.size(), 3u);
+    EXPECT_EQ(t.ReceiveBuffer.size(), 3u);
+    EXPECT_EQ(t.LaneCount, 8);
+    EXPECT_THAT(t.LaneChange, ElementsAre(8, 1, 2, 3, 4, 5, 6, 7, 8));
+    EXPECT_EQ(trackConfigBytes(t), file);
+}
+
+TEST_F(SettingsFilesTest, LoadTrackConfig_SectorsAndPartialsRoundTripByteExact) {
+    ByteWriter w = eightLanes(100);
+    put(w, 299, {-1, 3, 7, 8, 35, 11, 10});
+    const Bytes file = w.bytes();
+    ASSERT_EQ(file.size(), 313u);
+    TrackConfig t = loadTrackConfigBytes(file);
+    EXPECT_EQ(t.SplitEnabled, -1);
+    EXPECT_EQ(t.SectorCount, 3);
+    EXPECT_EQ(t.SectorLane, 7);
+    EXPECT_EQ(t.SpeedTrapLane, 8);
+    EXPECT_EQ(t.SpeedTrapDistance, 35);
+    EXPECT_EQ(t.PartialCount, 11);
+    EXPECT_EQ(t.PartialStep, 10);
+    EXPECT_EQ(trackConfigBytes(t), file);
+}
+
+TEST_F(SettingsFilesTest, LoadTrackConfig_FileOf300BytesGivesDefaultSectors) {
+    ByteWriter w = eightLanes();
+    padTo(w, 300);
+    w.bytes()[299] = 0xFF;  // half of a -1: the file is not longer than 300 bytes
+    TrackConfig t = loadTrackConfigBytes(w.bytes());
+    EXPECT_EQ(t.SplitEnabled, 0);
+    EXPECT_EQ(t.SectorCount, 3);
+    EXPECT_EQ(t.SectorLane, 7);
+    EXPECT_EQ(t.SpeedTrapLane, 8);
+    EXPECT_EQ(t.SpeedTrapDistance, 40);
+}
+
+TEST_F(SettingsFilesTest, LoadTrackConfig_StoredSectorCountIsAlwaysReplacedByThree) {
+    ByteWriter w = eightLanes();
+    put(w, 299, {-1, 5, 2, 3, 50});
+    TrackConfig t = loadTrackConfigBytes(w.bytes());
+    EXPECT_EQ(t.SectorCount, 3);
+    EXPECT_EQ(t.SectorLane, 2);
+    EXPECT_EQ(t.SpeedTrapLane, 3);
+    EXPECT_EQ(t.SpeedTrapDistance, 50);
+}
+
+TEST_F(SettingsFilesTest, LoadTrackConfig_PartialsNeedComaDivisionsAndTheWholeFields) {
+    ByteWriter noComas = eightLanes(0);
+    put(noComas, 309, {11, 10});
+    LoadReport report;
+    TrackConfig t = loadTrackConfigBytes(noComas.bytes(), &report);
+    EXPECT_EQ(t.PartialCount, 0);
+    EXPECT_EQ(t.PartialStep, 0);
+    EXPECT_THAT(report.clamped, IsEmpty());
+
+    ByteWriter cut = eightLanes(100);
+    put(cut, 309, {11});
+    padTo(cut, 311);
+    t = loadTrackConfigBytes(cut.bytes());
+    EXPECT_EQ(t.PartialCount, 0);
+    EXPECT_EQ(t.PartialStep, 0);
+
+    cut.bytes().push_back(10);  // 312 bytes: the step is still cut short
+    t = loadTrackConfigBytes(cut.bytes());
+    EXPECT_EQ(t.PartialCount, 0);
+    EXPECT_EQ(t.PartialStep, 0);
+}
+
+TEST_F(SettingsFilesTest, LoadTrackConfig_LaneChangeZeroIsTheLargestValue) {
+    TrackConfig t = loadTrackConfigBytes(trackFile(0, {{1, 1}}, {3, 1, 2}).bytes());
+    EXPECT_THAT(t.LaneChange, ElementsAre(3, 3, 1, 2));
+    EXPECT_EQ(t.LaneParticipant.size(), 4u);
+
+    t = loadTrackConfigBytes(eightLanes().bytes());
+    for (auto size : {t.LaneParticipant.size(), t.LastPassTime.size(), t.LaneSpare.size(), t.CarriedTime.size()})
+        EXPECT_EQ(size, 9u);
+
+    t = loadTrackConfigBytes(trackFile(0, {{1, 1}}, {0, 0}).bytes());
+    EXPECT_EQ(t.LaneChange[0], 0);
+    EXPECT_EQ(t.LaneParticipant.size(), 1u);
+}
+
+TEST_F(SettingsFilesTest, LoadTrackConfig_ComaFormatFollowsTheDigitsOfComaDivisions) {
+    const std::pair<int16_t, const char*> cases[] = {{0, "0"}, {9, "0.0"}, {10, "0.00"}, {100, "0.000"},
+                                                     {9999, "0.0000"}};
+    for (auto [divisions, format] : cases) {
+        TrackConfig t = loadTrackConfigBytes(eightLanes(divisions).bytes());
+        EXPECT_EQ(t.ComaFormat, format) << divisions;
+        EXPECT_EQ("0." + t.ComaZeros, divisions == 0 ? "0." : format) << divisions;
+    }
+}
+
+TEST_F(SettingsFilesTest, LoadTrackConfig_CountsOutsideTheWindowsRangesAreClampedAndReported) {
+    ByteWriter huge = eightLanes();
+    put(huge, 29, {30000});
+    padTo(huge, 300);
+    LoadReport report;
+    TrackConfig t = loadTrackConfigBytes(huge.bytes(), &report);
+    EXPECT_EQ(t.LaneCount, 64);
+    EXPECT_EQ(t.LaneChange.size(), 65u);
+    EXPECT_THAT(report.clamped, ElementsAre("LaneCount 30000 -> 64"));
+
+    report = {};
+    t = loadTrackConfigBytes(trackFile(0, {{1, 1}}, {2}, 2.5f, -5).bytes(), &report);
+    EXPECT_EQ(t.LaneCount, 1);
+    EXPECT_THAT(t.LaneChange, ElementsAre(2, 2));
+    EXPECT_THAT(report.clamped, ElementsAre("LaneCount -5 -> 1"));
+
+    for (auto [stored, loaded] : {std::pair<int16_t, int16_t>{0, 1}, {9, 4}}) {
+        ByteWriter w = eightLanes();
+        put(w, 9, {stored});
+        report = {};
+        t = loadTrackConfigBytes(w.bytes(), &report);
+        EXPECT_EQ(t.ConnectionCount, loaded);
+        EXPECT_EQ(t.ConnectionPort.size(), static_cast<std::size_t>(loaded) + 1);
+        EXPECT_EQ(t.ReceiveBuffer.size(), static_cast<std::size_t>(loaded) + 1);
+        ASSERT_FALSE(report.clamped.empty());
+        EXPECT_EQ(report.clamped[0], "ConnectionCount " + std::to_string(stored) + " -> " + std::to_string(loaded));
+    }
+}
+
+TEST_F(SettingsFilesTest, LoadTrackConfig_ValuesOutsideTheWindowsRangesAreClampedAndReported) {
+    ByteWriter w = trackFile(-4, {{9, -3}}, {99, -1}, std::numeric_limits<float>::quiet_NaN());
+    put(w, 299, {7});
+    LoadReport report;
+    TrackConfig t = loadTrackConfigBytes(w.bytes(), &report);
+    EXPECT_EQ(t.MinLapTime, 0.0f);
+    EXPECT_EQ(t.ComaDivisions, 0);
+    EXPECT_EQ(t.ConnectionPort[1], 4);
+    EXPECT_EQ(t.ConnectionFirstLane[1], 0);
+    EXPECT_THAT(t.LaneChange, ElementsAre(64, 64, 0));
+    EXPECT_EQ(t.SplitEnabled, 0);
+    EXPECT_EQ(report.clamped.size(), 7u);
+
+    ByteWriter sectors = eightLanes(10);
+    put(sectors, 299, {-1, 3, 70, -2, 0, 300, 2000});
+    report = {};
+    t = loadTrackConfigBytes(sectors.bytes(), &report);
+    EXPECT_EQ(t.SectorLane, 8);
+    EXPECT_EQ(t.SpeedTrapLane, 0);
+    EXPECT_EQ(t.SpeedTrapDistance, 40);
+    EXPECT_EQ(t.PartialCount, 100);
+    EXPECT_EQ(t.PartialStep, 999);
+    EXPECT_EQ(report.clamped.size(), 5u);
+
+    report = {};
+    t = loadTrackConfigBytes(trackFile(0, {{1, 1}}, {1}, 250.0f).bytes(), &report);
+    EXPECT_EQ(t.MinLapTime, kMaxMinLapTime);
+    EXPECT_THAT(report.clamped, ElementsAre("MinLapTime 250 -> 99.99"));
+}
+
+TEST_F(SettingsFilesTest, LoadTrackConfig_SectorFieldsCutShortLoadWithoutSectors) {
+    ByteWriter w = eightLanes();
+    put(w, 299, {-1, 3, 2});
+    LoadReport report;
+    TrackConfig t = loadTrackConfigBytes(w.bytes(), &report);
+    EXPECT_EQ(t.SplitEnabled, 0);
+    EXPECT_EQ(t.SectorLane, 7);
+    EXPECT_EQ(report.clamped.size(), 1u);
+}
+
+TEST_F(SettingsFilesTest, LoadTrackConfig_TruncatedFileFailsAtTheMissingField) {
+    auto offsetOf = [](const Bytes& data) -> std::size_t {
+        try {
+            loadTrackConfigBytes(data);
+        } catch (const FileError& e) {
+            return e.offset();
+        }
+        return 0xFFFF;
+    };
+    EXPECT_EQ(offsetOf({}), 0u);
+    Bytes head = eightLanes().bytes();
+    EXPECT_EQ(offsetOf(Bytes(head.begin(), head.begin() + 20)), 29u);
+    EXPECT_EQ(offsetOf(Bytes(head.begin(), head.begin() + 36)), 35u);  // inside the lane-change row
+    ByteWriter huge = eightLanes();
+    put(huge, 29, {30000});
+    EXPECT_EQ(offsetOf(huge.bytes()), 47u);  // 64 lanes clamped, the file holds 8
+}
+
+// ---- saving PISTA.CFG ----
+
+TEST_F(SettingsFilesTest, TrackConfigBytes_EndAfterTheLastFieldWrittenWithZeroGaps) {
+    TrackConfig t = defaultTrackConfig();
+    Bytes plain = trackConfigBytes(t);
+    EXPECT_EQ(plain.size(), 31u + 2 * 64);
+    for (std::size_t i : {6u, 7u, 8u, 19u, 28u}) EXPECT_EQ(plain[i], 0) << i;
+
+    t.SplitEnabled = 1;  // any true flag is written as -1
+    Bytes split = trackConfigBytes(t);
+    ASSERT_EQ(split.size(), 309u);
+    EXPECT_EQ(split[299], 0xFF);
+    EXPECT_EQ(split[300], 0xFF);
+    EXPECT_EQ(split[303], 10);
+    EXPECT_EQ(split[305], 11);
+    EXPECT_EQ(split[307], 40);
+    EXPECT_EQ(split[200], 0);
+
+    t.SplitEnabled = 0;
+    t.PartialCount = 11;
+    t.PartialStep = 10;
+    Bytes partials = trackConfigBytes(t);
+    ASSERT_EQ(partials.size(), 313u);
+    EXPECT_EQ(partials[299], 0);
+    EXPECT_EQ(partials[309], 11);
+    EXPECT_EQ(partials[311], 10);
+}
+
+TEST_F(SettingsFilesTest, SaveTrackConfig_RefusesCountsTheLayoutCannotHold) {
+    const fs::path file = folder_ / kTrackFileName;
+    TrackConfig t = defaultTrackConfig();
+    t.ConnectionCount = 5;
+    EXPECT_THROW(trackConfigBytes(t), std::invalid_argument);
+    EXPECT_FALSE(saveTrackConfig(t, file));
+    EXPECT_FALSE(fileExists(file));
+    t = defaultTrackConfig();
+    t.LaneCount = 65;
+    EXPECT_FALSE(saveTrackConfig(t, file));
+    t.LaneCount = 0;
+    EXPECT_FALSE(saveTrackConfig(t, file));
+}
+
+TEST_F(SettingsFilesTest, SaveTrackConfig_WritesAFileThatLoadsBack) {
+    const fs::path file = folder_ / kTrackFileName;
+    TrackConfig t = defaultTrackConfig(16);
+    t.ComaDivisions = 100;
+    t.PartialCount = 11;
+    t.PartialStep = 10;
+    t.MinLapTime = 1.75f;
+    ASSERT_TRUE(saveTrackConfig(t, file));
+    EXPECT_EQ(fs::file_size(file), 313u);
+    TrackConfig back = loadTrackConfig(file);
+    EXPECT_EQ(back.LaneCount, 16);
+    EXPECT_EQ(back.MinLapTime, 1.75f);
+    EXPECT_EQ(back.PartialCount, 11);
+    EXPECT_EQ(back.ComaFormat, "0.000");
+    EXPECT_EQ(*readFileBytes(file), trackConfigBytes(back));
+}
+
+TEST_F(SettingsFilesTest, DefaultTrackConfig_HasTheStartUpValues) {
+    TrackConfig t = defaultTrackConfig(64);
+    EXPECT_EQ(t.LaneCount, 64);
+    ASSERT_EQ(t.LaneChange.size(), 65u);
+    EXPECT_EQ(t.LaneChange[0], 64);
+    EXPECT_EQ(t.LaneChange[17], 17);
+    EXPECT_THAT(t.ConnectionPort, ElementsAre(0, 1, 2));
+    EXPECT_THAT(t.ConnectionFirstLane, ElementsAre(0, 1, 9));
+    EXPECT_EQ(t.SectorLane, 10);
+    EXPECT_EQ(t.SpeedTrapLane, 11);
+    EXPECT_EQ(t.SpeedTrapDistance, 40);
+    EXPECT_EQ(t.ComaFormat, "0");
+    EXPECT_EQ(t.LaneParticipant.size(), 65u);
+}
+
+TEST_F(SettingsFilesTest, ResizeTrackWorkingArrays_NumbersNewLanesAndRecomputesTheLargest) {
+    TrackConfig t = loadTrackConfigBytes(trackFile(0, {{1, 1}}, {3, 1, 2}).bytes());
+    t.LaneCount = 5;
+    t.ConnectionCount = 3;
+    resizeTrackWorkingArrays(t);
+    EXPECT_THAT(t.LaneChange, ElementsAre(5, 3, 1, 2, 4, 5));
+    EXPECT_EQ(t.CarriedTime.size(), 6u);
+    EXPECT_THAT(t.ConnectionPort, ElementsAre(0, 1, 0, 0));
+    t.LaneCount = 2;
+    resizeTrackWorkingArrays(t);
+    EXPECT_THAT(t.LaneChange, ElementsAre(3, 3, 1));
+}
+
+// ---- the race-state loads ----
+
+TEST_F(SettingsFilesTest, LoadTrackConfig_ReadsTheWorkingFolderCopy) {
+    RaceState state;
+    state.AppFolder = folder_;
+    fs::create_directories(folder_ / "PROVA001");
+    ASSERT_TRUE(writeFileAtomic(folder_ / kTrackFileName, eightLanes().bytes()));
+    ASSERT_TRUE(writeFileAtomic(folder_ / "PROVA001" / kTrackFileName, trackFile(0, {{3, 1}}, {2, 1}).bytes()));
+    {
+        WorkingFolderGuard inRace(state, folder_ / "PROVA001");
+        LoadTrackConfig(state);
+        EXPECT_EQ(state.Track.LaneCount, 2);
+        EXPECT_EQ(state.Track.ConnectionPort[1], 3);
+    }
+    state.WorkingFolder = folder_;
+    LoadTrackConfig(state);
+    EXPECT_EQ(state.Track.LaneCount, 8);
+}
+
+TEST_F(SettingsFilesTest, LoadTrackConfig_MissingRaceCopyFallsBackAndSaysSo) {
+    RaceState state;
+    state.AppFolder = folder_;
+    state.WorkingFolder = folder_ / "PROVA001";
+    fs::create_directories(state.WorkingFolder);
+    ASSERT_TRUE(writeFileAtomic(folder_ / kTrackFileName, eightLanes().bytes()));
+    LoadReport report;
+    LoadTrackConfig(state, &report);
+    EXPECT_EQ(state.Track.LaneCount, 8);
+    EXPECT_EQ(report.clamped.size(), 1u);
+
+    fs::remove(folder_ / kTrackFileName);
+    report = {};
+    LoadTrackConfig(state, &report);
+    EXPECT_EQ(state.Track.LaneCount, 64);
+    EXPECT_EQ(state.Track.LaneChange[0], 64);
+    EXPECT_EQ(report.clamped.size(), 1u);
+}
+
+TEST_F(SettingsFilesTest, LoadTrackConfig_DamagedFileThrowsAndKeepsTheState) {
+    RaceState state;
+    state.AppFolder = state.WorkingFolder = folder_;
+    state.Track = defaultTrackConfig(12);
+    ASSERT_TRUE(writeFileAtomic(folder_ / kTrackFileName, Bytes{0, 0, 0}));
+    EXPECT_THROW(LoadTrackConfig(state), FileError);
+    EXPECT_EQ(state.Track.LaneCount, 12);
+}
+
+// ---- VIROLA.CFG ----
+
+TEST_F(SettingsFilesTest, LoadProgramSettings_ReadsEveryFieldAndSavesTheSameBytes) {
+    const Bytes file = settingsFile(30, 4, {12, 10, 15, 14, 11}).bytes();
+    ASSERT_EQ(file.size(), 31u);
+    LoadReport report;
+    ProgramSettings s = loadProgramSettingsBytes(file, &report);
+    EXPECT_THAT(report.clamped, IsEmpty());
+    EXPECT_EQ(s.Language, 1);
+    EXPECT_EQ(s.AskComas, 3);
+    EXPECT_EQ(s.AutoScrollSeconds, 30);
+    EXPECT_EQ(s.SettingsVersion, 4);
+    EXPECT_EQ(s.LapCounterModel, 2);
+    EXPECT_EQ(s.ColourCount, 5);
+    EXPECT_THAT(s.Colours, ElementsAre(0, 12, 10, 15, 14, 11));
+    EXPECT_EQ(programSettingsBytes(s), file);
+}
+
+TEST_F(SettingsFilesTest, LoadProgramSettings_AppliesTheThreeLoadRules) {
+    const std::pair<int16_t, int16_t> scroll[] = {{-2, 10}, {-1, -1}, {0, 0}, {-300, 10}};
+    for (auto [stored, loaded] : scroll) {
+        ProgramSettings s = loadProgramSettingsBytes(settingsFile(stored, 1, {1, 2, 3, 4, 5}).bytes());
+        EXPECT_EQ(s.AutoScrollSeconds, loaded) << stored;
+    }
+    for (auto [stored, loaded] : {std::pair<int16_t, int16_t>{-2, 0}, {-1, -1}}) {
+        ByteWriter w = settingsFile(0, 1, {1, 2, 3, 4, 5});
+        put(w, 4, {stored});
+        EXPECT_EQ(loadProgramSettingsBytes(w.bytes()).AskComas, loaded) << stored;
+    }
+    EXPECT_EQ(loadProgramSettingsBytes(settingsFile(0, 0, {1, 2, 3, 4, 5}).bytes()).SettingsVersion,
+              kProgramMinorVersion);
+}
+
+TEST_F(SettingsFilesTest, LoadProgramSettings_OutOfRangeValuesAreClampedAndReported) {
+    ByteWriter w = settingsFile(0, 1, {1, 20, 3, -1, 5});
+    put(w, 0, {2});
+    put(w, 9, {9});
+    LoadReport report;
+    ProgramSettings s = loadProgramSettingsBytes(w.bytes(), &report);
+    EXPECT_EQ(s.Language, 1);
+    EXPECT_EQ(s.LapCounterModel, 4);
+    EXPECT_THAT(s.Colours, ElementsAre(0, 1, 15, 3, 0, 5));
+    EXPECT_THAT(report.clamped, ElementsAre("Language 2 -> 1", "LapCounterModel 9 -> 4", "Colours(2) 20 -> 15",
+                                            "Colours(4) -1 -> 0"));
+}
+
+TEST_F(SettingsFilesTest, LoadProgramSettings_ColourCountIsBoundByTheFileAndTheFiveRoles) {
+    LoadReport report;
+    ProgramSettings s = loadProgramSettingsBytes(settingsFile(0, 1, {1, 2, 3, 4, 5}, 30000).bytes(), &report);
+    EXPECT_EQ(s.ColourCount, 5);
+    EXPECT_THAT(s.Colours, ElementsAre(0, 1, 2, 3, 4, 5));
+    EXPECT_EQ(report.clamped.size(), 1u);
+
+    report = {};
+    s = loadProgramSettingsBytes(settingsFile(0, 1, {1, 2, 3}).bytes(), &report);
+    EXPECT_THAT(s.Colours, ElementsAre(0, 1, 2, 3, 14, 11));
+    EXPECT_EQ(s.ColourCount, 5);
+    EXPECT_THAT(report.clamped, ElementsAre("ColourCount 3 -> 5"));
+
+    s = loadProgramSettingsBytes(settingsFile(0, 1, {}, -3).bytes());
+    EXPECT_THAT(s.Colours, ElementsAre(0, 12, 10, 15, 14, 11));
+
+    report = {};
+    s = loadProgramSettingsBytes(settingsFile(0, 1, {1, 2, 3, 4, 5, 6, 7}).bytes(), &report);
+    EXPECT_EQ(s.ColourCount, 7);
+    EXPECT_THAT(report.clamped, IsEmpty());
+}
+
+TEST_F(SettingsFilesTest, LoadProgramSettings_FileShorterThanItsFixedFieldsFails) {
+    Bytes file = settingsFile(0, 1, {}).bytes();
+    file.resize(20);
+    try {
+        loadProgramSettingsBytes(file);
+        FAIL();
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.offset(), 19u);
+    }
+    EXPECT_THROW(loadProgramSettings(folder_ / kSettingsFileName), FileError);  // missing
+}
+
+TEST_F(SettingsFilesTest, SaveProgramSettings_WritesTwentyOnePlusTwoPerColour) {
+    RaceState state;
+    state.AppFolder = folder_;
+    ProgramSettings s = defaultProgramSettings();
+    s.AutoScrollSeconds = 7;
+    ASSERT_TRUE(saveProgramSettings(s, folder_ / kSettingsFileName));
+    EXPECT_EQ(fs::file_size(folder_ / kSettingsFileName), 31u);
+    LoadProgramSettings(state);
+    EXPECT_EQ(state.Settings.AutoScrollSeconds, 7);
+    EXPECT_THAT(state.Settings.Colours, ElementsAre(0, 12, 10, 15, 14, 11));
+
+    s.ColourCount = 6;  // more than Colours holds
+    EXPECT_FALSE(saveProgramSettings(s, folder_ / kSettingsFileName));
+    EXPECT_EQ(fs::file_size(folder_ / kSettingsFileName), 31u);
+}
+
+TEST_F(SettingsFilesTest, CopyTrackConfigIntoRace_CopiesByteForByte) {
+    ByteWriter w = eightLanes(10);
+    put(w, 299, {-1, 3, 7, 8, 40});
+    ASSERT_TRUE(writeFileAtomic(folder_ / kTrackFileName, w.bytes()));
+    fs::create_directories(folder_ / "PROVA001");
+    EXPECT_TRUE(copyTrackConfigIntoRace(folder_, folder_ / "PROVA001"));
+    EXPECT_EQ(*readFileBytes(folder_ / "PROVA001" / kTrackFileName), w.bytes());
+    EXPECT_FALSE(copyTrackConfigIntoRace(folder_ / "none", folder_ / "PROVA001"));
+}
+
+}  // namespace
+}  // namespace sc
