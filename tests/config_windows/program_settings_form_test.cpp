@@ -1,0 +1,208 @@
+#include "config_windows/program_settings_form.h"
+
+#include <gtest/gtest.h>
+
+#include "config_test_helpers.h"
+#include "config_windows/palette16.h"
+
+namespace sc {
+namespace {
+
+using test::fileBytes;
+using test::integerAt;
+
+std::string captionOf(const std::vector<ControlCaption>& captions, const std::string& control) {
+    for (const auto& c : captions)
+        if (c.control == control) return c.text;
+    return "?";
+}
+
+class ProgramSettingsForm : public ::testing::Test {
+protected:
+    test::ProgramFolder folder;
+    RaceState state = folder.state();
+    QueuedPrompter prompter;
+    ConfiguracioPrg window{state, prompter};
+
+    void open() {
+        window.Form_Load();
+        window.Form_Paint();
+    }
+    std::filesystem::path savedFile() const { return folder.path() / kSettingsFileName; }
+};
+
+TEST_F(ProgramSettingsForm, FirstStart_ShowsCatalanDs030AndTheDefaultColours) {
+    open();
+    EXPECT_EQ(window.LlIdioma.index, 0);
+    EXPECT_EQ(window.LlIdioma.items, (std::vector<std::string>{"Català", "Castellà"}));
+    EXPECT_EQ(window.Hardware.items[static_cast<std::size_t>(window.Hardware.index)], "DS030");
+    const int expected[] = {0, 12, 10, 15, 14, 11};
+    for (int i = 1; i <= ConfiguracioPrg::kColourItems; ++i) EXPECT_EQ(window.ValorColor[i].index, expected[i]);
+    EXPECT_EQ(window.ValorColor[1].items[12], "Vermell brillant");
+    EXPECT_EQ(window.OpcioComes.value, 0);
+    EXPECT_FALSE(window.MngComes.enabled);
+    EXPECT_EQ(window.OpcioAutoScroll.value, 0);
+    EXPECT_FALSE(window.TempsScroll.enabled);
+    EXPECT_FALSE(window.FramesEnabled);
+    EXPECT_EQ(window.Caption, "Configuració del programa");
+}
+
+TEST_F(ProgramSettingsForm, Opening_ShowsTheComaAndScrollOptions) {
+    state.Settings.AskComas = -1;
+    state.Settings.AutoScrollSeconds = 12;
+    open();
+    EXPECT_EQ(window.OpcioComes.value, 1);
+    EXPECT_EQ(window.OpcioAutoScroll.value, 1);
+    EXPECT_EQ(window.TempsScroll.text, "12");
+    EXPECT_TRUE(window.TempsScroll.enabled);
+
+    state.Settings.AskComas = 3;
+    ConfiguracioPrg atPass(state, prompter);
+    atPass.Form_Load();
+    EXPECT_EQ(atPass.OpcioComes.value, 2);
+    EXPECT_EQ(atPass.MngComes.text, "3");
+    EXPECT_TRUE(atPass.MngComes.enabled);
+}
+
+TEST_F(ProgramSettingsForm, Options_EnableTheirFields) {
+    open();
+    window.OpcioComes_Click(2);
+    EXPECT_TRUE(window.MngComes.enabled);
+    window.OpcioComes_Click(1);
+    EXPECT_FALSE(window.MngComes.enabled);
+    window.OpcioAutoScroll_Click(1);
+    EXPECT_TRUE(window.TempsScroll.enabled);
+}
+
+TEST_F(ProgramSettingsForm, Shift_EnablesTheFramesOnlyWhileOpening) {
+    window.Form_Load();
+    window.Shift_KeyDown();
+    EXPECT_TRUE(window.FramesEnabled);
+    EXPECT_TRUE(window.Enlarged);
+
+    ConfiguracioPrg later(state, prompter);
+    later.Form_Load();
+    later.Form_Paint();
+    later.Shift_KeyDown();
+    EXPECT_FALSE(later.FramesEnabled);
+}
+
+TEST_F(ProgramSettingsForm, LanguagePreview_RelabelsAndIsUndoneWhenLeaving) {
+    open();
+    window.LlIdioma_Click(1);
+    EXPECT_EQ(state.Settings.Language, 1);
+    EXPECT_EQ(captionOf(window.captions(), "Text(1)"), "Cuentavueltas:");
+    EXPECT_EQ(window.LlIdioma.items, (std::vector<std::string>{"Catalán", "Español"}));
+    EXPECT_EQ(window.ValorColor[3].items[14], "Amarillo");
+    EXPECT_EQ(window.Caption, "Configuración del programa");
+
+    window.Sortir_Click(0);
+    window.Form_Unload();
+    EXPECT_TRUE(window.Closed);
+    EXPECT_EQ(state.Settings.Language, 0);
+    EXPECT_FALSE(std::filesystem::exists(savedFile()));
+}
+
+TEST_F(ProgramSettingsForm, Accept_KeepsThePreviewedLanguage) {
+    open();
+    window.LlIdioma_Click(1);
+    window.Sortir_Click(ConfiguracioPrg::kAcceptButton);
+    window.Form_Unload();
+    EXPECT_TRUE(window.Saved);
+    EXPECT_EQ(state.Settings.Language, 1);
+    EXPECT_EQ(window.languageInForce(), 1);
+    EXPECT_EQ(integerAt(fileBytes(savedFile()), 0), 1);
+}
+
+TEST_F(ProgramSettingsForm, TypedNumbers_BecomeWholeAbsoluteValues) {
+    open();
+    window.TempsScroll_Change("-7.8");
+    EXPECT_EQ(window.TempsScroll.text, "7");
+    window.MngComes_Change("2,9");
+    EXPECT_EQ(window.MngComes.text, "2");
+    window.MngComes_Change("99999");
+    EXPECT_EQ(window.MngComes.text, "32767");  // an Integer in the file
+    window.MngComes_Change("");
+    EXPECT_EQ(window.MngComes.text, "0");
+}
+
+TEST_F(ProgramSettingsForm, Accept_WritesEveryFieldAtItsOffset) {
+    open();
+    window.Hardware_Click(3);
+    window.ValorColor_Click(2, 4);
+    window.OpcioComes_Click(2);
+    window.MngComes_Change("3");
+    window.OpcioAutoScroll_Click(1);
+    window.TempsScroll_Change("-7.8");
+    window.Sortir_Click(ConfiguracioPrg::kAcceptButton);
+    ASSERT_TRUE(window.Closed);
+
+    const Bytes data = fileBytes(savedFile());
+    ASSERT_EQ(data.size(), 31u);  // 21 + 5 colours
+    EXPECT_EQ(integerAt(data, 0), 0);
+    EXPECT_EQ(integerAt(data, 4), 3);
+    EXPECT_EQ(integerAt(data, 6), 7);
+    EXPECT_EQ(data[8], 7);  // SettingsVersion kept
+    EXPECT_EQ(integerAt(data, 9), 3);
+    EXPECT_EQ(integerAt(data, 19), 5);
+    const int16_t colours[] = {12, 4, 15, 14, 11};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(integerAt(data, 21 + 2 * static_cast<std::size_t>(i)), colours[i]);
+    EXPECT_EQ(state.Settings.AutoScrollSeconds, 7);
+    EXPECT_EQ(state.Settings.LapCounterModel, 3);
+}
+
+TEST_F(ProgramSettingsForm, Accept_EveryHeatAndNoScroll) {
+    state.Settings.AutoScrollSeconds = 10;
+    open();
+    window.OpcioComes_Click(1);
+    window.OpcioAutoScroll_Click(0);
+    window.Gravar_Click();
+    const Bytes data = fileBytes(savedFile());
+    EXPECT_EQ(integerAt(data, 4), -1);
+    EXPECT_EQ(integerAt(data, 6), 0);
+}
+
+TEST_F(ProgramSettingsForm, OtherSettingsWaitForAccept) {
+    open();
+    window.Hardware_Click(4);
+    window.ValorColor_Click(1, 0);
+    window.OpcioComes_Click(1);
+    window.Sortir_Click(0);
+    window.Form_Unload();
+    EXPECT_EQ(state.Settings.LapCounterModel, 1);
+    EXPECT_EQ(state.Settings.Colours[1], 12);
+    EXPECT_EQ(state.Settings.AskComas, 0);
+}
+
+TEST_F(ProgramSettingsForm, Accept_ThatCannotWriteKeepsTheWindowOpenAndTheState) {
+    state.AppFolder = folder.path() / "missing";
+    open();
+    window.Hardware_Click(0);
+    window.Gravar_Click();
+    EXPECT_FALSE(window.Closed);
+    EXPECT_EQ(state.Settings.LapCounterModel, 1);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "No s'ha pogut gravar VIROLA.CFG");
+}
+
+TEST_F(ProgramSettingsForm, ClicksOutsideTheListsAreIgnored) {
+    open();
+    window.LlIdioma_Click(5);
+    window.ValorColor_Click(6, 2);
+    window.ValorColor_Click(1, 16);
+    window.Hardware_Click(-1);
+    EXPECT_EQ(state.Settings.Language, 0);
+    EXPECT_EQ(window.ValorColor[1].index, 12);
+    EXPECT_EQ(window.Hardware.index, 1);
+}
+
+TEST(Palette16, CodesGiveTheStandardColours) {
+    EXPECT_EQ(paletteColour(12).r, 255);
+    EXPECT_EQ(paletteColour(12).g, 0);
+    EXPECT_EQ(paletteColour(14).b, 0);
+    EXPECT_EQ(paletteColour(15).g, 255);
+    EXPECT_EQ(paletteColour(99).r, 0);
+}
+
+}  // namespace
+}  // namespace sc
