@@ -1,0 +1,232 @@
+#include "core/race_store.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <system_error>
+
+#include "core/file_io.h"
+
+namespace sc {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kRaceNameAt = 19;
+constexpr std::size_t kUnusedHeaderBytes = 11;
+
+void note(StoreReport* report, const std::string& line) {
+    if (report) report->problems.push_back(line);
+}
+
+std::string threeDigits(int number) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%03d", number);
+    return text;
+}
+
+Bytes nameAndDateBytes(const std::string& name, const std::string& date) {
+    ByteWriter out;
+    out.counted(name);
+    out.counted(date);
+    return std::move(out.bytes());
+}
+
+// The catalogue entry of one race folder; a damaged header keeps the race's
+// place under the folder's name.
+CatalogueEntry catalogueEntryOf(const fs::path& folder, const std::string& folderName, StoreReport* report) {
+    try {
+        RaceHeader header = readRaceHeader(folder / kRaceHeaderFileName);
+        return {std::move(header.name), std::move(header.date)};
+    } catch (const FileError& e) {
+        note(report, e.describe() + " -> listed as " + folderName);
+        return {folderName, ""};
+    }
+}
+
+}  // namespace
+
+// ---- names ----
+
+std::string raceFolderName(int raceNumber) { return "PROVA" + threeDigits(raceNumber); }
+
+std::string modalityPrefix(int modality) {
+    static const char* const prefixes[] = {"", "LLR", "OFC", "SPP", "CRS"};
+    return modality >= 1 && modality <= 4 ? prefixes[modality] : "";
+}
+
+std::string seriesBaseName(int modality, int series) { return modalityPrefix(modality) + threeDigits(series); }
+
+// ---- catalogue ----
+
+std::vector<CatalogueEntry> readCatalogueBytes(const Bytes& data, const fs::path& file) {
+    ByteReader in(data, file);
+    std::vector<CatalogueEntry> races;
+    while (!in.atEnd()) {
+        CatalogueEntry entry;
+        entry.name = in.counted();
+        entry.date = in.counted();
+        races.push_back(std::move(entry));
+    }
+    return races;
+}
+
+std::vector<CatalogueEntry> readCatalogue(const fs::path& file) {
+    return readCatalogueBytes(readFileOrThrow(file), file);
+}
+
+Bytes catalogueBytes(const std::vector<CatalogueEntry>& races) {
+    ByteWriter out;
+    for (const auto& race : races) {
+        out.counted(race.name);
+        out.counted(race.date);
+    }
+    return std::move(out.bytes());
+}
+
+bool writeCatalogue(const fs::path& file, const std::vector<CatalogueEntry>& races) {
+    return writeFileAtomic(file, catalogueBytes(races));
+}
+
+std::vector<CatalogueEntry> rebuildRaceCatalogue(const fs::path& appFolder, StoreReport* report) {
+    std::vector<CatalogueEntry> races;
+    for (int number = 1;; ++number) {
+        const std::string folderName = raceFolderName(number);
+        const fs::path folder = appFolder / folderName;
+        if (!folderExists(folder)) break;
+        races.push_back(catalogueEntryOf(folder, folderName, report));
+    }
+    const fs::path file = appFolder / kCatalogueFileName;
+    if (races.empty()) {
+        // An empty catalogue never exists as a file.
+        std::error_code ec;
+        fs::remove(file, ec);
+    } else if (!writeCatalogue(file, races)) {
+        note(report, file.string() + ": cannot be written");
+    }
+    return races;
+}
+
+std::vector<CatalogueEntry> loadRaceCatalogue(const fs::path& appFolder, StoreReport* report) {
+    const fs::path file = appFolder / kCatalogueFileName;
+    if (fileExists(file)) {
+        try {
+            return readCatalogue(file);
+        } catch (const FileError& e) {
+            note(report, e.describe() + " -> rebuilt from the race folders");
+        }
+    }
+    return rebuildRaceCatalogue(appFolder, report);
+}
+
+// ---- race header ----
+
+RaceHeader readRaceHeaderBytes(const Bytes& data, StoreReport* report, const fs::path& file) {
+    ByteReader in(data, file);
+    RaceHeader header;
+    for (std::size_t m = 0; m < header.SeriesCount.size(); ++m) {
+        const int16_t count = in.integer();
+        header.SeriesCount[m] = std::clamp<int16_t>(count, 0, kMaxSeries);
+        if (count != header.SeriesCount[m])
+            note(report, file.string() + ": SeriesCount(" + std::to_string(m + 1) + ") " + std::to_string(count) +
+                             " -> " + std::to_string(header.SeriesCount[m]));
+    }
+    in.seek(kRaceNameAt);
+    header.name = in.counted();
+    header.date = in.counted();
+    return header;
+}
+
+RaceHeader readRaceHeader(const fs::path& file, StoreReport* report) {
+    return readRaceHeaderBytes(readFileOrThrow(file), report, file);
+}
+
+Bytes raceHeaderBytes(const RaceHeader& header) {
+    ByteWriter out;
+    for (int16_t count : header.SeriesCount) out.integer(count);
+    out.zeros(kUnusedHeaderBytes);
+    out.counted(header.name);
+    out.counted(header.date);
+    return std::move(out.bytes());
+}
+
+bool writeRaceHeader(const fs::path& file, const RaceHeader& header) {
+    return writeFileAtomic(file, raceHeaderBytes(header));
+}
+
+bool writeSeriesCounts(const fs::path& file, const std::array<int16_t, 4>& counts) {
+    if (!fileExists(file)) return false;
+    ByteWriter out;
+    for (int16_t count : counts) out.integer(count);
+    return writeInPlace(file, 0, out.bytes());
+}
+
+bool writeRaceNameAndDate(const fs::path& file, const std::string& name, const std::string& date) {
+    const Bytes texts = nameAndDateBytes(name, date);
+    if (!fileExists(file)) return false;
+    return writeInPlace(file, kRaceNameAt, texts);
+}
+
+// ---- participant lists ----
+
+ParticipantList readParticipantListBytes(const Bytes& data, const fs::path& file) {
+    ByteReader in(data, file);
+    ParticipantList list;
+    list.heats = in.integer();
+    while (!in.atEnd()) {
+        if (list.names.size() == kMaxParticipantEntries) in.fail("more entries than a list can hold");
+        list.names.push_back(in.counted());
+    }
+    return list;
+}
+
+ParticipantList readParticipantList(const fs::path& file) {
+    return readParticipantListBytes(readFileOrThrow(file), file);
+}
+
+Bytes participantListBytes(const ParticipantList& list) {
+    ByteWriter out;
+    out.integer(list.heats);
+    for (const auto& name : list.names) out.counted(name);
+    return std::move(out.bytes());
+}
+
+bool writeParticipantList(const fs::path& file, const ParticipantList& list) {
+    return writeFileAtomic(file, participantListBytes(list));
+}
+
+bool writeHeatCounter(const fs::path& file, int16_t heats) {
+    ByteWriter out;
+    out.integer(heats);
+    return writeInPlace(file, 0, out.bytes());
+}
+
+std::optional<fs::path> participantFile(const RaceState& state, int series) {
+    if (state.CurrentModality == 0) return state.inWorkingFolder(kEntrantsFileName);
+    if (state.CurrentModality < 1 || state.CurrentModality > 4) return std::nullopt;
+    return state.inWorkingFolder(seriesBaseName(state.CurrentModality, series) + ".PAR");
+}
+
+void LoadParticipants(RaceState& state, int series) {
+    state.CurrentHeat = 0;
+    state.ParticipantCount = 0;
+    state.Participants.assign(1, "");
+
+    std::optional<FileError> damage;
+    const auto file = participantFile(state, series);
+    if (file && fileExists(*file)) {
+        try {
+            ParticipantList list = readParticipantList(*file);
+            state.CurrentHeat = std::max<int16_t>(list.heats, 0);
+            for (auto& name : list.names) state.Participants.push_back(std::move(name));
+        } catch (const FileError& e) {
+            damage = e;
+        }
+    }
+    const std::size_t padded = std::max<std::size_t>(state.Participants.size() - 1,
+                                                     static_cast<std::size_t>(std::max<int16_t>(state.Track.LaneCount, 0)));
+    state.Participants.resize(padded + 1);
+    state.ParticipantCount = static_cast<int16_t>(padded);
+    if (damage) throw *damage;
+}
+
+}  // namespace sc

@@ -1,0 +1,344 @@
+#include "core/race_store.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "core/file_io.h"
+
+namespace sc {
+namespace {
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::SizeIs;
+
+// A fresh program folder per test, removed afterwards.
+class RaceStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app_ = fs::temp_directory_path() / ("sc_store_" + std::to_string(::getpid()) + "_" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(app_);
+        fs::create_directories(app_);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(app_, ec);
+    }
+
+    // PROVA.DAD laid out by hand: four counts, 11 zero bytes, name, date.
+    static Bytes headerFile(const std::string& rawName, const std::string& rawDate,
+                            std::array<int16_t, 4> counts = {1, 2, 0, 3}) {
+        ByteWriter w;
+        for (int16_t c : counts) w.integer(c);
+        w.zeros(11);
+        w.countedRaw(rawName);
+        w.countedRaw(rawDate);
+        return w.bytes();
+    }
+    fs::path makeRace(int number, const std::string& rawName, const std::string& rawDate) {
+        const fs::path folder = app_ / raceFolderName(number);
+        fs::create_directories(folder);
+        EXPECT_TRUE(writeFileAtomic(folder / kRaceHeaderFileName, headerFile(rawName, rawDate)));
+        return folder;
+    }
+    fs::path catalogue() const { return app_ / kCatalogueFileName; }
+
+    fs::path app_;
+};
+
+Bytes participantFileBytes(int16_t heats, std::initializer_list<std::string> rawNames) {
+    ByteWriter w;
+    w.integer(heats);
+    for (const auto& n : rawNames) w.countedRaw(n);
+    return w.bytes();
+}
+
+// ---- names ----
+
+TEST(RaceStoreNames, FolderAndSeriesNamesUseThreeDigits) {
+    EXPECT_EQ(raceFolderName(1), "PROVA001");
+    EXPECT_EQ(raceFolderName(42), "PROVA042");
+    EXPECT_EQ(raceFolderName(1000), "PROVA1000");
+    EXPECT_EQ(seriesBaseName(1, 1), "LLR001");
+    EXPECT_EQ(seriesBaseName(2, 12), "OFC012");
+    EXPECT_EQ(seriesBaseName(3, 3), "SPP003");
+    EXPECT_EQ(seriesBaseName(4, 101), "CRS101");
+    EXPECT_EQ(modalityPrefix(0), "");
+    EXPECT_EQ(modalityPrefix(5), "");
+}
+
+// ---- catalogue ----
+
+TEST_F(RaceStoreTest, Catalogue_PairsOfCountedTextsRoundTripByteExact) {
+    ByteWriter w;
+    w.countedRaw("Gran Premi \xC0");  // À in Windows-1252
+    w.countedRaw("12/05/2024");
+    w.countedRaw("");
+    w.countedRaw("");
+    const Bytes file = w.bytes();
+    auto races = readCatalogueBytes(file);
+    EXPECT_THAT(races, ElementsAre(CatalogueEntry{"Gran Premi À", "12/05/2024"}, CatalogueEntry{"", ""}));
+    EXPECT_EQ(catalogueBytes(races), file);
+    ASSERT_TRUE(writeCatalogue(catalogue(), races));
+    EXPECT_EQ(*readFileBytes(catalogue()), file);
+    EXPECT_EQ(readCatalogue(catalogue()), races);
+}
+
+TEST_F(RaceStoreTest, Catalogue_NameWithoutDateOrBadLengthIsDamaged) {
+    ByteWriter w;
+    w.countedRaw("Prova");
+    const std::size_t dateAt = w.bytes().size();
+    EXPECT_THROW(readCatalogueBytes(w.bytes()), FileError);
+    try {
+        readCatalogueBytes(w.bytes());
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.offset(), dateAt);
+    }
+    EXPECT_THROW(readCatalogueBytes(Bytes{0xFF, 0xFF}), FileError);       // length -1
+    EXPECT_THROW(readCatalogueBytes(Bytes{0x30, 0x75, 'a'}), FileError);  // length 30000
+    EXPECT_THROW(readCatalogueBytes(Bytes{1}), FileError);                // half a length
+}
+
+TEST_F(RaceStoreTest, RebuildRaceCatalogue_StopsAtTheFirstMissingFolder) {
+    makeRace(1, "Primera", "01/01");
+    makeRace(2, "Segona", "02/02");
+    makeRace(4, "Quarta", "04/04");
+    StoreReport report;
+    auto races = rebuildRaceCatalogue(app_, &report);
+    EXPECT_THAT(races, ElementsAre(CatalogueEntry{"Primera", "01/01"}, CatalogueEntry{"Segona", "02/02"}));
+    EXPECT_THAT(report.problems, IsEmpty());
+    ByteWriter expected;
+    for (const char* text : {"Primera", "01/01", "Segona", "02/02"}) expected.countedRaw(text);
+    EXPECT_EQ(*readFileBytes(catalogue()), expected.bytes());
+}
+
+TEST_F(RaceStoreTest, RebuildRaceCatalogue_WithoutRacesLeavesNoFile) {
+    ASSERT_TRUE(writeFileAtomic(catalogue(), Bytes{}));
+    EXPECT_THAT(rebuildRaceCatalogue(app_), IsEmpty());
+    EXPECT_FALSE(fileExists(catalogue()));
+    EXPECT_THAT(loadRaceCatalogue(app_), IsEmpty());
+    EXPECT_FALSE(fileExists(catalogue()));
+}
+
+TEST_F(RaceStoreTest, RebuildRaceCatalogue_DamagedHeaderKeepsTheRaceNumbering) {
+    makeRace(1, "Primera", "01/01");
+    const fs::path second = makeRace(2, "Segona", "02/02");
+    makeRace(3, "Tercera", "03/03");
+    makeRace(4, "Quarta", "04/04");
+    ASSERT_TRUE(writeFileAtomic(second / kRaceHeaderFileName, Bytes{1, 0, 2, 0, 0}));
+    fs::remove(app_ / "PROVA003" / kRaceHeaderFileName);
+    StoreReport report;
+    auto races = rebuildRaceCatalogue(app_, &report);
+    ASSERT_THAT(races, SizeIs(4));
+    EXPECT_EQ(races[1], (CatalogueEntry{"PROVA002", ""}));
+    EXPECT_EQ(races[2], (CatalogueEntry{"PROVA003", ""}));
+    EXPECT_EQ(races[3].name, "Quarta");
+    EXPECT_THAT(report.problems, SizeIs(2));
+    EXPECT_EQ(readCatalogue(catalogue()), races);
+}
+
+TEST_F(RaceStoreTest, LoadRaceCatalogue_ReadsTheFileOrRebuildsIt) {
+    makeRace(1, "Primera", "01/01");
+    EXPECT_THAT(loadRaceCatalogue(app_), ElementsAre(CatalogueEntry{"Primera", "01/01"}));
+    EXPECT_TRUE(fileExists(catalogue()));
+
+    // An existing catalogue is trusted as it stands.
+    ASSERT_TRUE(writeCatalogue(catalogue(), {{"Renamed", "x"}}));
+    EXPECT_THAT(loadRaceCatalogue(app_), ElementsAre(CatalogueEntry{"Renamed", "x"}));
+
+    ASSERT_TRUE(writeFileAtomic(catalogue(), Bytes{5, 0, 'a'}));
+    StoreReport report;
+    EXPECT_THAT(loadRaceCatalogue(app_, &report), ElementsAre(CatalogueEntry{"Primera", "01/01"}));
+    EXPECT_THAT(report.problems, SizeIs(1));
+    EXPECT_EQ(readCatalogue(catalogue()).size(), 1u);
+}
+
+// ---- race header ----
+
+TEST_F(RaceStoreTest, RaceHeader_CountsZerosAndTextsAtTheirOffsets) {
+    const Bytes file = headerFile("Cursa d'hivern", "3 de mar\xE7");
+    ASSERT_EQ(file.size(), 8u + 11 + 2 + 14 + 2 + 9);
+    RaceHeader h = readRaceHeaderBytes(file);
+    EXPECT_THAT(h.SeriesCount, ElementsAre(1, 2, 0, 3));
+    EXPECT_EQ(h.name, "Cursa d'hivern");
+    EXPECT_EQ(h.date, "3 de març");
+    EXPECT_EQ(raceHeaderBytes(h), file);
+    const fs::path path = app_ / kRaceHeaderFileName;
+    ASSERT_TRUE(writeRaceHeader(path, h));
+    EXPECT_EQ(readRaceHeader(path), h);
+}
+
+TEST_F(RaceStoreTest, RaceHeader_ShortFileFailsAndAbsurdCountsAreClamped) {
+    Bytes file = headerFile("Nom", "Data");
+    EXPECT_THROW(readRaceHeaderBytes(Bytes(file.begin(), file.begin() + 19)), FileError);
+    EXPECT_THROW(readRaceHeaderBytes(Bytes(file.begin(), file.begin() + 25)), FileError);
+
+    StoreReport report;
+    RaceHeader h = readRaceHeaderBytes(headerFile("Nom", "Data", {-1, 30000, 999, 0}), &report);
+    EXPECT_THAT(h.SeriesCount, ElementsAre(0, kMaxSeries, 999, 0));
+    EXPECT_THAT(report.problems, SizeIs(2));
+}
+
+TEST_F(RaceStoreTest, WriteSeriesCounts_RewritesOnlyTheHead) {
+    const fs::path path = app_ / kRaceHeaderFileName;
+    Bytes file = headerFile("Nom", "Data");
+    file.push_back(0xAB);  // stray byte beyond the date stays
+    ASSERT_TRUE(writeFileAtomic(path, file));
+    ASSERT_TRUE(writeSeriesCounts(path, {4, 0, 1, 2}));
+    Bytes expected = file;
+    expected[0] = 4;
+    expected[2] = 0;
+    expected[4] = 1;
+    expected[6] = 2;
+    EXPECT_EQ(*readFileBytes(path), expected);
+    EXPECT_FALSE(writeSeriesCounts(app_ / "none.DAD", {1, 1, 1, 1}));
+    EXPECT_FALSE(fileExists(app_ / "none.DAD"));
+}
+
+TEST_F(RaceStoreTest, WriteRaceNameAndDate_RewritesFromOffset19AndLeavesTheTail) {
+    const fs::path path = app_ / kRaceHeaderFileName;
+    const Bytes file = headerFile("Un nom llarg de cursa", "01/01/2024");
+    ASSERT_TRUE(writeFileAtomic(path, file));
+    ASSERT_TRUE(writeRaceNameAndDate(path, "Curta", "2/2"));
+    Bytes after = *readFileBytes(path);
+    ASSERT_EQ(after.size(), file.size());
+    Bytes expected = headerFile("Curta", "2/2");
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), after.begin()));
+    EXPECT_TRUE(std::equal(file.begin() + static_cast<long>(expected.size()), file.end(),
+                           after.begin() + static_cast<long>(expected.size())));
+    RaceHeader h = readRaceHeader(path);
+    EXPECT_EQ(h.name, "Curta");
+    EXPECT_EQ(h.date, "2/2");
+    EXPECT_THAT(h.SeriesCount, ElementsAre(1, 2, 0, 3));
+    EXPECT_FALSE(writeRaceNameAndDate(app_ / "none.DAD", "a", "b"));
+}
+
+TEST_F(RaceStoreTest, NamesWithoutAWindows1252FormAreRefusedBeforeWriting) {
+    const fs::path header = app_ / kRaceHeaderFileName;
+    const Bytes original = headerFile("Nom", "Data");
+    ASSERT_TRUE(writeFileAtomic(header, original));
+    EXPECT_THROW(writeRaceNameAndDate(header, "東京", "x"), std::invalid_argument);
+    EXPECT_THROW(writeRaceHeader(header, {{1, 1, 1, 1}, "ok", "Ω"}), std::invalid_argument);
+    EXPECT_EQ(*readFileBytes(header), original);
+
+    EXPECT_THROW(writeCatalogue(catalogue(), {{"Москва", ""}}), std::invalid_argument);
+    EXPECT_FALSE(fileExists(catalogue()));
+    const fs::path list = app_ / kEntrantsFileName;
+    EXPECT_THROW(writeParticipantList(list, {0, {"Anna", "李"}}), std::invalid_argument);
+    EXPECT_FALSE(fileExists(list));
+    EXPECT_TRUE(writeParticipantList(list, {0, {"Núria Œ €"}}));
+    EXPECT_EQ(readParticipantList(list).names[0], "Núria Œ €");
+}
+
+// ---- participant lists ----
+
+TEST_F(RaceStoreTest, ParticipantList_HeatCounterAndCountedTextsRoundTrip) {
+    const Bytes file = participantFileBytes(5, {"Pere", "", "Mart\xED"});
+    ParticipantList list = readParticipantListBytes(file);
+    EXPECT_EQ(list.heats, 5);
+    EXPECT_THAT(list.names, ElementsAre("Pere", "", "Martí"));
+    EXPECT_EQ(participantListBytes(list), file);
+
+    EXPECT_THROW(readParticipantListBytes(Bytes{}), FileError);
+    EXPECT_THROW(readParticipantListBytes(Bytes{0, 0, 4, 0, 'a'}), FileError);
+    EXPECT_THROW(readParticipantListBytes(Bytes{0, 0, 0}), FileError);
+}
+
+TEST_F(RaceStoreTest, ParticipantList_MoreEntriesThanAnIntegerCountsIsDamaged) {
+    Bytes file(2 + 2 * (kMaxParticipantEntries + 1), 0);
+    EXPECT_THROW(readParticipantListBytes(file), FileError);
+    file.resize(2 + 2 * kMaxParticipantEntries);
+    EXPECT_EQ(readParticipantListBytes(file).names.size(), kMaxParticipantEntries);
+}
+
+TEST_F(RaceStoreTest, WriteHeatCounter_LeavesTheNamesUntouched) {
+    const fs::path path = app_ / "CRS001.PAR";
+    ASSERT_TRUE(writeFileAtomic(path, participantFileBytes(2, {"Anna", "Berta"})));
+    ASSERT_TRUE(writeHeatCounter(path, 3));
+    EXPECT_EQ(*readFileBytes(path), participantFileBytes(3, {"Anna", "Berta"}));
+}
+
+// ---- loading participants into the race state ----
+
+class LoadParticipantsTest : public RaceStoreTest {
+protected:
+    void SetUp() override {
+        RaceStoreTest::SetUp();
+        state_.AppFolder = app_;
+        state_.WorkingFolder = app_ / "PROVA001";
+        fs::create_directories(state_.WorkingFolder);
+        state_.Track.LaneCount = 8;
+    }
+    void writeList(const std::string& name, const Bytes& bytes) {
+        ASSERT_TRUE(writeFileAtomic(state_.WorkingFolder / name, bytes));
+    }
+    RaceState state_;
+};
+
+TEST_F(LoadParticipantsTest, HeatCounterOnlyGivesEmptyNamesForEveryLane) {
+    state_.CurrentModality = 4;
+    writeList("CRS002.PAR", participantFileBytes(3, {}));
+    LoadParticipants(state_, 2);
+    EXPECT_EQ(state_.CurrentHeat, 3);
+    EXPECT_EQ(state_.ParticipantCount, 8);
+    EXPECT_THAT(state_.Participants, SizeIs(9));
+    for (const auto& name : state_.Participants) EXPECT_EQ(name, "");
+}
+
+TEST_F(LoadParticipantsTest, ModalityChoosesTheFile) {
+    writeList("PROVA.PAR", participantFileBytes(1, {"Entrant"}));
+    writeList("OFC001.PAR", participantFileBytes(2, {"Oficial"}));
+    state_.CurrentModality = 0;
+    LoadParticipants(state_, 7);
+    EXPECT_EQ(state_.CurrentHeat, 1);
+    EXPECT_EQ(state_.Participants[1], "Entrant");
+
+    state_.CurrentModality = 2;
+    LoadParticipants(state_, 1);
+    EXPECT_EQ(state_.CurrentHeat, 2);
+    EXPECT_EQ(state_.Participants[1], "Oficial");
+    EXPECT_EQ(state_.ParticipantCount, 8);
+
+    state_.CurrentModality = 9;  // nothing to load
+    LoadParticipants(state_, 1);
+    EXPECT_EQ(state_.CurrentHeat, 0);
+    EXPECT_EQ(state_.ParticipantCount, 8);
+    EXPECT_EQ(state_.Participants[1], "");
+}
+
+TEST_F(LoadParticipantsTest, KeepsEveryNameBeyondTheLaneCount) {
+    state_.CurrentModality = 1;
+    state_.Track.LaneCount = 2;
+    writeList("LLR001.PAR", participantFileBytes(0, {"A", "", "C"}));
+    LoadParticipants(state_, 1);
+    EXPECT_EQ(state_.ParticipantCount, 3);
+    EXPECT_THAT(state_.Participants, ElementsAre("", "A", "", "C"));
+}
+
+TEST_F(LoadParticipantsTest, MissingFileGivesAnEmptyPaddedList) {
+    state_.CurrentModality = 3;
+    state_.CurrentHeat = 6;
+    state_.Participants = {"", "old"};
+    LoadParticipants(state_, 1);
+    EXPECT_EQ(state_.CurrentHeat, 0);
+    EXPECT_EQ(state_.ParticipantCount, 8);
+    EXPECT_EQ(state_.Participants[1], "");
+}
+
+TEST_F(LoadParticipantsTest, DamagedFileThrowsAndLeavesAnEmptyPaddedList) {
+    state_.CurrentModality = 4;
+    writeList("CRS001.PAR", Bytes{4, 0, 9, 0, 'x'});
+    EXPECT_THROW(LoadParticipants(state_, 1), FileError);
+    EXPECT_EQ(state_.CurrentHeat, 0);
+    EXPECT_EQ(state_.ParticipantCount, 8);
+    EXPECT_THAT(state_.Participants, SizeIs(9));
+
+    writeList("CRS001.PAR", participantFileBytes(-4, {"A"}));
+    LoadParticipants(state_, 1);
+    EXPECT_EQ(state_.CurrentHeat, 0);
+}
+
+}  // namespace
+}  // namespace sc
