@@ -28,8 +28,10 @@ std::vector<LapCounterAction> takeTimeByte(ConnectionState& connection, uint8_t 
     PendingPass& pass = *connection.pendingPass;
     pass.timeBytes[pass.received++] = byte;
     if (pass.received < static_cast<int>(pass.timeBytes.size())) return {};
-    const Detection detection{pass.lane, ds030LapTime(pass), pass.pcClock};
+    const auto lane = pass.lane;
+    const Detection detection{lane.value_or(0), ds030LapTime(pass), pass.pcClock};
     connection.pendingPass.reset();
+    if (!lane) return {};
     return {detection};
 }
 
@@ -42,8 +44,9 @@ std::vector<LapCounterAction> takeCode(ConnectionState& connection, uint8_t code
     if (!heat.heatRunning) return {};
     const auto sensor = sensorFromBit(code, SensorOrder::Reversed);
     if (!sensor) return {};
-    const auto lane = laneOfSensor(connection, *sensor);
-    if (lane) connection.pendingPass = PendingPass{*lane, pcClock, {}, 0};
+    // A pass of a lane outside the connection still owns its time bytes: read as codes
+    // they could pass for other lanes' masks.
+    connection.pendingPass = PendingPass{laneOfSensor(connection, *sensor), pcClock, {}, 0};
     return {};
 }
 
@@ -56,9 +59,10 @@ std::vector<LapCounterAction> flushLatePass(ConnectionState& connection, double 
         return {};
     }
     if (clockSince(connection.pendingPass->pcClock, pcClock) <= kTimeBytesWait) return {};
-    const Detection detection{connection.pendingPass->lane, 0.0f, connection.pendingPass->pcClock};
+    const PendingPass late = *connection.pendingPass;
     connection.pendingPass.reset();
-    return {detection};
+    if (!late.lane) return {};
+    return {Detection{*late.lane, 0.0f, late.pcClock}};
 }
 
 std::vector<LapCounterAction> feedDs030Byte(ConnectionState& connection, uint8_t byte, double pcClock,

@@ -37,7 +37,8 @@ Bytes encodeDs030Pass(int localLane, int32_t lapTenThousandths) {
     if (localLane < 1 || localLane > kSensorsPerBank) throw std::out_of_range("a DS030 has sensors 1 to 8");
     if (lapTenThousandths >= 100 * kTicksPerSecond) throw std::out_of_range("a DS030 lap time stays below 100 s");
     const TimeParts t = splitTime(lapTenThousandths);
-    return {maskOfSensor(localLane, SensorOrder::Reversed), toBcd(t.seconds), toBcd(t.hundredths),
+    // No minutes byte: the seconds run to 99.
+    return {maskOfSensor(localLane, SensorOrder::Reversed), toBcd(t.minutes * 60 + t.seconds), toBcd(t.hundredths),
             toBcd(t.tenThousandths)};
 }
 

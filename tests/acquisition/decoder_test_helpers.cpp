@@ -1,0 +1,50 @@
+#include "decoder_test_helpers.h"
+
+namespace sc::test {
+
+HeatView openPanel(int16_t laneCount, float minLapTime) { return HeatView{true, false, false, laneCount, minLapTime}; }
+
+HeatView runningHeat(int16_t laneCount) { return HeatView{true, true, false, laneCount, 0}; }
+
+void follow(HeatView& heat, const LapCounterAction& action) {
+    if (std::holds_alternative<StartHeat>(action)) {
+        heat.heatRunning = true;
+        heat.paused = false;
+    } else if (std::holds_alternative<PauseHeat>(action)) {
+        heat.paused = true;
+    } else if (std::holds_alternative<ResumeHeat>(action)) {
+        heat.paused = false;
+    } else if (std::holds_alternative<EndHeat>(action)) {
+        heat.heatRunning = false;
+        heat.paused = false;
+    }
+}
+
+Actions feedAll(ConnectionState& connection, const Bytes& bytes, double pcClock, HeatView& heat) {
+    Actions all;
+    for (const uint8_t byte : bytes) {
+        for (auto& action : feed(connection, byte, pcClock, heat)) {
+            follow(heat, action);
+            all.push_back(std::move(action));
+        }
+    }
+    return all;
+}
+
+std::vector<Detection> detectionsOf(const Actions& actions) {
+    std::vector<Detection> detections;
+    for (const auto& action : actions) {
+        if (const auto* d = std::get_if<Detection>(&action)) detections.push_back(*d);
+    }
+    return detections;
+}
+
+ConnectionState connection(LapCounterModel model, int16_t firstLane, int16_t lastLane) {
+    ConnectionState state;
+    state.model = model;
+    state.firstLane = firstLane;
+    state.lastLane = lastLane;
+    return state;
+}
+
+}  // namespace sc::test

@@ -1,0 +1,37 @@
+#pragma once
+// Feeding bytes to a connection the way the port hands them over, with a heat view that
+// follows the heat actions as the program's heat clock would.
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+#include "acquisition/lap_counter_decoder.h"
+#include "acquisition/lap_counter_encoders.h"
+
+namespace sc {
+
+inline void PrintTo(const LapCounterAction& action, std::ostream* os) { *os << describe(action); }
+
+namespace test {
+
+using Actions = std::vector<LapCounterAction>;
+
+// A panel open for heats, before any start.
+HeatView openPanel(int16_t laneCount = 8, float minLapTime = 0);
+// A panel open with a heat running.
+HeatView runningHeat(int16_t laneCount = 8);
+
+// Runs start, pause, resume and end on the view, as the heat clock does.
+void follow(HeatView& heat, const LapCounterAction& action);
+
+// Every byte at the same clock, one read each.
+Actions feedAll(ConnectionState& connection, const Bytes& bytes, double pcClock, HeatView& heat);
+
+std::vector<Detection> detectionsOf(const Actions& actions);
+
+ConnectionState connection(LapCounterModel model, int16_t firstLane = 1, int16_t lastLane = 8);
+
+}  // namespace test
+}  // namespace sc

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "acquisition/lap_counter_simulator.h"
+#include "decoder_test_helpers.h"
+
+namespace sc {
+namespace {
+
+using test::Actions;
+
+constexpr double kBase = 36000.0;  // the heat plays from 10:00:00
+
+// What the program would make of the simulator's stream: every message's bytes at its clock.
+Actions decodePlay(const SimulatorPlay& play, ConnectionState& device, HeatView heat) {
+    Actions all;
+    for (const auto& message : play.messages) {
+        auto actions = test::feedAll(device, message.bytes, kBase + message.offset, heat);
+        all.insert(all.end(), actions.begin(), actions.end());
+    }
+    return all;
+}
+
+template <typename T>
+std::vector<T> only(const Actions& actions) {
+    std::vector<T> found;
+    for (const auto& a : actions) {
+        if (const auto* x = std::get_if<T>(&a)) found.push_back(*x);
+    }
+    return found;
+}
+
+void expectDecodesToWhatWasPlayed(const SimulatorOptions& options) {
+    SCOPED_TRACE(std::string(lapCounterModelName(options.model)));
+    const SimulatorPlay play = playLapCounter(options);
+    const int16_t first = static_cast<int16_t>(options.firstLane);
+    auto device = test::connection(options.model, first, static_cast<int16_t>(first + options.lanes - 1));
+    const Actions actions = decodePlay(play, device, test::openPanel(64));
+
+    const auto detections = only<Detection>(actions);
+    ASSERT_EQ(detections.size(), play.passes.size());
+    for (std::size_t i = 0; i < detections.size(); ++i) {
+        EXPECT_EQ(detections[i].lane, play.passes[i].lane) << i;
+        EXPECT_FLOAT_EQ(detections[i].deviceLapTime, static_cast<float>(play.passes[i].lapTenThousandths / 1e4)) << i;
+        EXPECT_EQ(detections[i].pcClock, kBase + play.passes[i].offset) << i;
+    }
+    EXPECT_EQ(only<StartHeat>(actions), (std::vector{StartHeat{kBase + play.startOffset}}));
+    const auto keepAlives = only<KeepAlive>(actions);
+    ASSERT_EQ(keepAlives.size(), play.keepAlives.size());
+    for (std::size_t i = 0; i < keepAlives.size(); ++i) EXPECT_EQ(keepAlives[i].pcClock, kBase + play.keepAlives[i]);
+    if (options.pause) {
+        EXPECT_EQ(only<PauseHeat>(actions), (std::vector{PauseHeat{kBase + *play.pauseOffset}}));
+        EXPECT_EQ(only<ResumeHeat>(actions), (std::vector{ResumeHeat{kBase + *play.resumeOffset}}));
+        EXPECT_EQ(only<PanelColour>(actions).size(), 3u + 3u) << "start lights and pause lights";
+    }
+    EXPECT_TRUE(only<EndHeat>(actions).empty()) << "the heat ends when the keep-alives stop";
+}
+
+SimulatorOptions options(LapCounterModel model) {
+    SimulatorOptions o;
+    o.model = model;
+    o.firstLane = 3;
+    o.lanes = 4;
+    o.lapSeconds = 2.5;
+    o.jitterSeconds = 0.4;
+    o.heatSeconds = 40;
+    o.seed = 7;
+    return o;
+}
+
+TEST(LapCounterSimulator, StreamDecodesToExactlyWhatWasPlayed) {
+    for (const auto model : {LapCounterModel::DS030, LapCounterModel::DS300, LapCounterModel::DS200}) {
+        expectDecodesToWhatWasPlayed(options(model));
+    }
+    auto ds4port = options(LapCounterModel::DS300DS4port);
+    ds4port.lanes = 20;
+    expectDecodesToWhatWasPlayed(ds4port);
+}
+
+TEST(LapCounterSimulator, PausedAndRepeatedStreamsDecodeToWhatWasPlayed) {
+    for (const auto model : {LapCounterModel::DS030, LapCounterModel::DS300, LapCounterModel::DS300DS4port,
+                             LapCounterModel::DS200}) {
+        auto o = options(model);
+        o.pause = PauseSpec{10.0, 6.0};
+        o.repeatFrames = true;
+        expectDecodesToWhatWasPlayed(o);
+    }
+}
+
+TEST(LapCounterSimulator, PauseStopsThePassesAndTheLapTimesExcludeIt) {
+    auto o = options(LapCounterModel::DS300);
+    o.pause = PauseSpec{10.0, 6.0};
+    const auto play = playLapCounter(o);
+    for (const auto& pass : play.passes) {
+        EXPECT_FALSE(pass.offset > *play.pauseOffset && pass.offset < *play.resumeOffset) << pass.offset;
+        EXPECT_LE(pass.lapTenThousandths, 29000);
+    }
+    // Keep-alives go on through the pause, or the heat would end.
+    for (std::size_t i = 1; i < play.keepAlives.size(); ++i) {
+        EXPECT_DOUBLE_EQ(play.keepAlives[i] - play.keepAlives[i - 1], 1.0);
+    }
+    EXPECT_DOUBLE_EQ(play.keepAlives.back(), play.startOffset + 46.0);
+}
+
+TEST(LapCounterSimulator, LapTimesStayWithinTheJitterAndMatchThePassClocks) {
+    auto o = options(LapCounterModel::DS200);
+    const auto play = playLapCounter(o);
+    ASSERT_GT(play.passes.size(), 40u);
+    std::vector<double> lastOffset(20, -1);
+    for (const auto& pass : play.passes) {
+        auto& last = lastOffset[pass.lane];
+        if (last >= 0) {
+            EXPECT_GE(pass.lapTenThousandths, 21000);
+            EXPECT_LE(pass.lapTenThousandths, 29000);
+            EXPECT_NEAR(pass.offset - last, pass.lapTenThousandths / 1e4, 1e-6);
+        }
+        last = pass.offset;
+    }
+}
+
+TEST(LapCounterSimulator, SameSeedSameStreamOtherSeedOtherStream) {
+    const auto o = options(LapCounterModel::DS300);
+    auto other = o;
+    other.seed = 8;
+    const auto a = playLapCounter(o);
+    const auto b = playLapCounter(o);
+    const auto c = playLapCounter(other);
+    ASSERT_EQ(a.messages.size(), b.messages.size());
+    for (std::size_t i = 0; i < a.messages.size(); ++i) EXPECT_EQ(a.messages[i].bytes, b.messages[i].bytes);
+    bool differs = a.messages.size() != c.messages.size();
+    for (std::size_t i = 0; !differs && i < a.messages.size(); ++i) differs = a.messages[i].bytes != c.messages[i].bytes;
+    EXPECT_TRUE(differs);
+}
+
+TEST(LapCounterSimulator, Ds003SendsOneSummaryAtTheEnd) {
+    auto o = options(LapCounterModel::DS003);
+    o.firstLane = 1;
+    const auto play = playLapCounter(o);
+    ASSERT_EQ(play.messages.size(), 1u);
+    EXPECT_DOUBLE_EQ(play.messages[0].offset, 40.0);
+    auto device = test::connection(LapCounterModel::DS003, 1, 4);
+    const Actions actions = decodePlay(play, device, test::openPanel(4));
+    const auto lanes = only<LaneSummary>(actions);
+    ASSERT_EQ(lanes.size(), 4u);
+    for (std::size_t i = 0; i < lanes.size(); ++i) {
+        EXPECT_EQ(lanes[i].lane, static_cast<int16_t>(i + 1));
+        EXPECT_EQ(lanes[i].laps, play.summary[i].laps);
+        EXPECT_GE(lanes[i].laps, 13);
+        EXPECT_FLOAT_EQ(lanes[i].best, static_cast<float>(play.summary[i].bestTenThousandths / 1e4));
+    }
+    EXPECT_EQ(only<EndHeat>(actions).size(), 1u);
+}
+
+TEST(LapCounterSimulator, RefusesWhatNoDeviceCouldPlay) {
+    const auto refused = [](auto change) {
+        auto o = options(LapCounterModel::DS300);
+        change(o);
+        EXPECT_THROW(checkSimulatorOptions(o), std::invalid_argument);
+    };
+    refused([](SimulatorOptions& o) { o.lanes = 9; });
+    refused([](SimulatorOptions& o) { o.lanes = 0; });
+    refused([](SimulatorOptions& o) { o.firstLane = 0; });
+    refused([](SimulatorOptions& o) { o.jitterSeconds = 2.5; });
+    refused([](SimulatorOptions& o) { o.jitterSeconds = -1; });
+    refused([](SimulatorOptions& o) { o.heatSeconds = 0; });
+    refused([](SimulatorOptions& o) { o.lapSeconds = std::nan(""); });
+    refused([](SimulatorOptions& o) { o.pause = PauseSpec{40.0, 5.0}; });
+    refused([](SimulatorOptions& o) { o.pause = PauseSpec{10.0, 0.5}; });
+    refused([](SimulatorOptions& o) { o.model = LapCounterModel::DS030, o.lapSeconds = 100; });
+    refused([](SimulatorOptions& o) { o.model = LapCounterModel::DS003, o.pause = PauseSpec{10.0, 5.0}; });
+    refused([](SimulatorOptions& o) { o.model = static_cast<LapCounterModel>(5); });
+    refused([](SimulatorOptions& o) { o.heatSeconds = 86400, o.lapSeconds = 0.2, o.jitterSeconds = 0; });
+    auto ds4port = options(LapCounterModel::DS300DS4port);
+    ds4port.lanes = 32;
+    EXPECT_NO_THROW(checkSimulatorOptions(ds4port));
+}
+
+}  // namespace
+}  // namespace sc
