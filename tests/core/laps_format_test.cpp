@@ -1,0 +1,151 @@
+#include "core/laps_format.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace sc {
+namespace {
+
+TrackConfig TrackWithComas(int16_t divisions, const std::string& zeros) {
+    TrackConfig track;
+    track.ComaDivisions = divisions;
+    track.ComaZeros = zeros;
+    track.ComaFormat = zeros.empty() ? "0" : "0." + zeros;
+    return track;
+}
+
+const TrackConfig kHundred = TrackWithComas(100, "000");
+const TrackConfig kNoComas = TrackWithComas(0, "");
+
+std::string Laps(std::string text, bool showZero, const TrackConfig& track) {
+    return FormatLaps(text, showZero, track);
+}
+
+std::string Gap(const std::string& refLaps, const std::string& laps, const std::string& refKey,
+                const std::string& key, const TrackConfig& track = kHundred) {
+    return GapText(refLaps, laps, refKey, key, track, "v", "s");
+}
+
+TEST(ParseNumber, CommaBecomesPointInTheCallersText) {
+    std::string text = "12,5";
+    EXPECT_DOUBLE_EQ(ParseNumber(text), 12.5);
+    EXPECT_EQ(text, "12.5");
+
+    std::string twoCommas = "1,2,3";
+    EXPECT_DOUBLE_EQ(ParseNumber(twoCommas), 1.2);
+    EXPECT_EQ(twoCommas, "1.2,3");  // only the first comma changes
+}
+
+TEST(ParseNumber, TextWithoutNumberGivesZero) {
+    std::string empty;
+    EXPECT_EQ(ParseNumber(empty), 0);
+    std::string blank = " ";
+    EXPECT_EQ(ParseNumber(blank), 0);
+    std::string word = "Voltes";
+    EXPECT_EQ(ParseNumber(word), 0);
+    std::string leadingBlank = " 12.5";
+    EXPECT_DOUBLE_EQ(ParseNumber(leadingBlank), 12.5);
+}
+
+TEST(IsWholeLaps, RewritesTheTextInComaFormat) {
+    std::string whole = "12";
+    EXPECT_TRUE(IsWholeLaps(whole, kHundred));
+    EXPECT_EQ(whole, "12.000");
+
+    std::string coma = "12,05";
+    EXPECT_FALSE(IsWholeLaps(coma, kHundred));
+    EXPECT_EQ(coma, "12.050");
+
+    std::string noComas = "12.7";
+    EXPECT_TRUE(IsWholeLaps(noComas, kNoComas));
+    EXPECT_EQ(noComas, "13");
+}
+
+TEST(FormatLaps, WholeLapsWithoutComasAndComasWithAllDigits) {
+    EXPECT_EQ(Laps("12", false, kHundred), "12");
+    EXPECT_EQ(Laps("12.05", false, kHundred), "12.050");
+    EXPECT_EQ(Laps("12,05", false, kHundred), "12.050");
+    EXPECT_EQ(Laps("-1.25", false, kHundred), "-1.250");
+    EXPECT_EQ(Laps("12.0004", false, kHundred), "12");  // a coma below one division is none
+    EXPECT_EQ(Laps("3.5", false, TrackWithComas(10, "00")), "3.50");
+    EXPECT_EQ(Laps("12.7", false, kNoComas), "13");
+}
+
+TEST(FormatLaps, ZeroIsEmptyUnlessAskedFor) {
+    EXPECT_EQ(Laps("0", false, kHundred), "");
+    EXPECT_EQ(Laps("0", true, kHundred), "0");
+    EXPECT_EQ(Laps("", false, kHundred), "");
+    EXPECT_EQ(Laps("0.0004", false, kHundred), "");
+    EXPECT_EQ(Laps("0", true, kNoComas), "0");
+}
+
+TEST(FormatLaps, LeavesTheCallersTextInComaFormat) {
+    std::string text = "12,05";
+    FormatLaps(text, false, kHundred);
+    EXPECT_EQ(text, "12.050");
+}
+
+TEST(GapText, LapsBehindReadAsMinusLapsWithSuffix) {
+    EXPECT_EQ(Gap("10", "9", "-100", "-90"), "-1v");
+    EXPECT_EQ(Gap("12", "10", "-100", "-90"), "-2v");
+    EXPECT_EQ(Gap("10.5", "9.25", "-100", "-90"), "-1.250v");
+    EXPECT_EQ(Gap("10", "9", "-100", "-90", kNoComas), "-1v");
+    EXPECT_EQ(Gap("10.000", "9.750", "0", "0"), "-0.250v");
+}
+
+TEST(GapText, RowAheadOfItsReferenceReadsPlusLaps) {
+    EXPECT_EQ(Gap("9", "10", "0", "0"), "+1v");
+}
+
+TEST(GapText, EqualLapsGiveSecondsAfterTheReference) {
+    // Keys are minus the time of day of the last passing.
+    EXPECT_EQ(Gap("10", "10", "-100.0", "-103.4"), "+3.4s");
+    EXPECT_EQ(Gap("10", "10", "-100.0", "-100.05"), "+0.1s");
+    EXPECT_EQ(Gap("10", "10", "-100.0", "-100.0"), "+0.0s");
+    EXPECT_EQ(Gap("10", "10", "-100,0", "-103,4"), "+3.4s");
+    EXPECT_EQ(Gap("10", "10", "-103.4", "-100.0"), "-3.4s");
+}
+
+TEST(GapText, TimeGapIsCappedAtNinetyNinePointNine) {
+    EXPECT_EQ(Gap("10", "10", "-100.0", "-220.0"), "+99.9s");
+    EXPECT_EQ(Gap("10", "10", "-100.0", "-199.9"), "+99.9s");
+    EXPECT_EQ(Gap("10", "10", "0", "-99.96"), "+99.9s");
+    EXPECT_EQ(Gap("10", "10", "0", "-99.94"), "+99.9s");
+}
+
+TEST(GapText, DifferentTextsForTheSameLapsFallToTheTimeGap) {
+    EXPECT_EQ(Gap("12", "12.000", "-100", "-101"), "+1.0s");
+    EXPECT_EQ(Gap(" 12", "12", "-100", "-101"), "+1.0s");
+}
+
+TEST(GapText, StateOverloadUsesTheLanguageSuffixes) {
+    RaceState state;
+    state.Track = kHundred;
+    state.Msg[0][0] = "v";
+    state.Msg[0][1] = "s";
+    EXPECT_EQ(GapText("10", "9", "0", "0", state), "-1v");
+    EXPECT_EQ(GapText("10", "10", "-1", "-3", state), "+2.0s");
+}
+
+TEST(WithTrailingSlash, AppendsABackslashOnlyWhenMissing) {
+    EXPECT_EQ(WithTrailingSlash("C:\\Curses"), "C:\\Curses\\");
+    EXPECT_EQ(WithTrailingSlash("C:\\Curses\\"), "C:\\Curses\\");
+    EXPECT_EQ(WithTrailingSlash("/home/club/"), "/home/club/");
+    EXPECT_EQ(WithTrailingSlash("PROVA001"), "PROVA001\\");
+}
+
+TEST(WithTrailingSlash, EmptyPathNeverBecomesTheRoot) { EXPECT_EQ(WithTrailingSlash(""), ""); }
+
+TEST(TrimLast3, DropsThreeCharactersAndNeverFails) {
+    EXPECT_EQ(TrimLast3("CRS001.PAR"), "CRS001.");
+    EXPECT_EQ(TrimLast3("abcd"), "a");
+    EXPECT_EQ(TrimLast3("abc"), "");
+    EXPECT_EQ(TrimLast3("ab"), "");
+    EXPECT_EQ(TrimLast3(""), "");
+    EXPECT_EQ(TrimLast3("Sèrie"), "Sè");
+    EXPECT_EQ(TrimLast3("Volta àèò"), "Volta ");
+}
+
+}  // namespace
+}  // namespace sc
