@@ -27,12 +27,6 @@ struct OptionGroup {
     bool enabled = true;
 };
 
-// A caption set by control name; arrays use "Name(i)".
-struct ControlCaption {
-    std::string control;
-    std::string text;
-};
-
 // "Name(i)", the name an element of a control array goes by.
 inline std::string arrayName(const std::string& name, int index) {
     return name + "(" + std::to_string(index) + ")";

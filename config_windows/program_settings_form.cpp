@@ -126,15 +126,11 @@ void ConfiguracioPrg::Gravar_Click() {
 
 void ConfiguracioPrg::Form_Unload() { state_.Settings.Language = static_cast<int16_t>(languageInForce_); }
 
-std::vector<ControlCaption> ConfiguracioPrg::captions() const {
-    return programSettingsCaptions(state_.Settings.Language);
-}
-
 void ConfiguracioPrg::fillLists() {
     const int language = state_.Settings.Language;
     Caption = configText(language, ConfigText::ProgramTitle);
     LlIdioma.items = languageNames(language);
-    Hardware.items = lapCounterNames();
+    Hardware.items = lapCounterNames(language);
     for (int i = 1; i <= kColourItems; ++i) ValorColor[i].items = colourNames(language);
 }
 

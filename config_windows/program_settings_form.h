@@ -52,8 +52,6 @@ public:
     bool Closed = false;
     bool Saved = false;
 
-    // Captions of the window's controls in the current language (the preview follows LlIdioma).
-    std::vector<ControlCaption> captions() const;
     int languageInForce() const { return languageInForce_; }
     int swatchColour(int item) const { return ValorColor[item].index; }
 

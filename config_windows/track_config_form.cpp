@@ -339,10 +339,8 @@ void ConfiguracioPista::TestCom_Click() {
         else
             found += ", COM" + text(n);
     }
-    std::string title;
-    for (const auto& c : captions())
-        if (c.control == "TestCom") title = c.text;
-    prompter_.ask({found, title, {Button::Ok}, Button::Ok, MessageIcon::Information});
+    prompter_.ask({found, configText(language(), ConfigText::PortSearchTitle), {Button::Ok}, Button::Ok,
+                   MessageIcon::Information});
 }
 
 // ---- SuperPole sectors ----
@@ -454,7 +452,5 @@ void ConfiguracioPista::Sortir_Click(int index) {
 void ConfiguracioPista::Form_Unload() {
     if (RaceCopy) state_.WorkingFolder = state_.AppFolder;
 }
-
-std::vector<ControlCaption> ConfiguracioPista::captions() const { return trackConfigCaptions(language()); }
 
 }  // namespace sc

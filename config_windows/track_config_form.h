@@ -87,7 +87,6 @@ public:
     bool Saved = false;
     bool RaceCopy = false;    // editing a race folder's PISTA.CFG
 
-    std::vector<ControlCaption> captions() const;
     int laneCount() const { return static_cast<int>(CfgCanvi.size()) - 1; }
 
 private:
