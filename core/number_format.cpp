@@ -38,7 +38,8 @@ constexpr std::size_t kNoiseDecimals = 9;
 
 Digits DecimalDigits(double magnitude) {
     char buffer[64];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
+    auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
     if (ec != std::errc()) return {};
     const std::string text(buffer, end);
     const auto e = text.find('e');
@@ -47,9 +48,12 @@ Digits DecimalDigits(double magnitude) {
     const long point = 1 + std::stol(text.substr(e + 1));
     const auto size = static_cast<long>(digits.size());
     std::string fixed;
-    if (point <= 0) fixed = "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
-    else if (point >= size) fixed = digits + std::string(static_cast<std::size_t>(point - size), '0');
-    else fixed = digits.substr(0, point) + "." + digits.substr(point);
+    if (point <= 0)
+        fixed = "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
+    else if (point >= size)
+        fixed = digits + std::string(static_cast<std::size_t>(point - size), '0');
+    else
+        fixed = digits.substr(0, point) + "." + digits.substr(point);
     Digits d = SplitDecimal(fixed);
     return d.fraction.size() > kNoiseDecimals ? RoundTo(std::move(d), kNoiseDecimals) : d;
 }
@@ -113,8 +117,10 @@ std::vector<std::string_view> SplitSections(std::string_view mask) {
     bool quoted = false;
     for (std::size_t i = 0; i < mask.size(); ++i) {
         const char c = mask[i];
-        if (c == '"') quoted = !quoted;
-        else if (c == '\\' && !quoted) ++i;
+        if (c == '"')
+            quoted = !quoted;
+        else if (c == '\\' && !quoted)
+            ++i;
         else if (c == ';' && !quoted) {
             parts.push_back(mask.substr(start, i - start));
             start = i + 1;
@@ -128,8 +134,10 @@ Section ParseSection(std::string_view raw) {
     Section s;
     bool afterPoint = false;
     auto literal = [&s](std::string_view text) {
-        if (!s.tokens.empty() && s.tokens.back().kind == Kind::Literal) s.tokens.back().text += text;
-        else s.tokens.push_back({Kind::Literal, std::string(text)});
+        if (!s.tokens.empty() && s.tokens.back().kind == Kind::Literal)
+            s.tokens.back().text += text;
+        else
+            s.tokens.push_back({Kind::Literal, std::string(text)});
     };
     for (std::size_t i = 0; i < raw.size(); ++i) {
         const char c = raw[i];
@@ -158,8 +166,8 @@ bool IsDigitToken(const Token& t) { return t.kind == Kind::Mandatory || t.kind =
 
 // Lays rounded digits into a section's placeholders.
 std::string Render(const Section& s, const Digits& d) {
-    const auto point = std::find_if(s.tokens.begin(), s.tokens.end(),
-                                    [](const Token& t) { return t.kind == Kind::Point; });
+    const auto point =
+        std::find_if(s.tokens.begin(), s.tokens.end(), [](const Token& t) { return t.kind == Kind::Point; });
     const auto pointIndex = static_cast<std::size_t>(point - s.tokens.begin());
 
     // Integer placeholders: mandatory from the first '0' onwards; extra digits
@@ -169,8 +177,10 @@ std::string Render(const Section& s, const Digits& d) {
     for (std::size_t i = 0; i < pointIndex; ++i) {
         if (!IsDigitToken(s.tokens[i])) continue;
         wholeSlots.push_back(i);
-        if (s.tokens[i].kind == Kind::Mandatory && minimum == 0) minimum = 1;
-        else if (minimum > 0) ++minimum;
+        if (s.tokens[i].kind == Kind::Mandatory && minimum == 0)
+            minimum = 1;
+        else if (minimum > 0)
+            ++minimum;
     }
     std::string whole = d.whole;
     if (whole.size() < minimum) whole.insert(0, minimum - whole.size(), '0');
@@ -198,9 +208,12 @@ std::string Render(const Section& s, const Digits& d) {
     std::string out;
     for (std::size_t i = 0; i < s.tokens.size(); ++i) {
         const Token& t = s.tokens[i];
-        if (t.kind == Kind::Literal) out += t.text;
-        else if (t.kind == Kind::Point) out += unplaced + '.';
-        else out += slotText[i];
+        if (t.kind == Kind::Literal)
+            out += t.text;
+        else if (t.kind == Kind::Point)
+            out += unplaced + '.';
+        else
+            out += slotText[i];
     }
     return out;
 }
@@ -208,8 +221,10 @@ std::string Render(const Section& s, const Digits& d) {
 // A negative value shown through the positive section: a leading literal "+"
 // becomes the minus sign, so "+0.0" shows -3.4 as "-3.4" rather than "-+3.4".
 std::string WithMinus(std::string text) {
-    if (!text.empty() && text.front() == '+') text.front() = '-';
-    else text.insert(text.begin(), '-');
+    if (!text.empty() && text.front() == '+')
+        text.front() = '-';
+    else
+        text.insert(text.begin(), '-');
     return text;
 }
 
@@ -243,7 +258,9 @@ std::string FormatWithMask(F value, std::string_view mask) {
     return negative && !negativeSection ? WithMinus(std::move(text)) : text;
 }
 
-std::string TwoDigits(int n) { return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)}; }
+std::string TwoDigits(int n) {
+    return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+}
 
 }  // namespace
 
@@ -278,19 +295,23 @@ double ReadNumber(std::string_view text) {
     bool point = false;
     for (; i < text.size(); ++i) {
         const char c = text[i];
-        if (c >= '0' && c <= '9') number += c;
+        if (c >= '0' && c <= '9')
+            number += c;
         else if ((c == '.' || c == ',') && !point) {
             point = true;
             number += '.';
-        } else break;
+        } else
+            break;
     }
     if (number.find_first_of("0123456789") == std::string::npos) return 0;
     if (number.front() == '.') number.insert(number.begin(), '0');
     double value = 0;
     const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
-    if (ec == std::errc::result_out_of_range) value = std::numeric_limits<double>::max();
-    else if (ec != std::errc()) value = 0;
+    if (ec == std::errc::result_out_of_range)
+        value = std::numeric_limits<double>::max();
+    else if (ec != std::errc())
+        value = 0;
     return negative ? -value : value;
 }
 
@@ -309,9 +330,12 @@ std::string FormatTimeOfDay(double seconds, std::string_view mask) {
         const char c = mask[i];
         const char lower = static_cast<char>(c | 0x20);
         int part = -1;
-        if (lower == 'h') part = 0;
-        else if (lower == 'm' || lower == 'n') part = 1;
-        else if (lower == 's') part = 2;
+        if (lower == 'h')
+            part = 0;
+        else if (lower == 'm' || lower == 'n')
+            part = 1;
+        else if (lower == 's')
+            part = 2;
         if (part >= 0) {
             std::size_t run = 1;
             while (i + run < mask.size() && (mask[i + run] | 0x20) == lower) ++run;

@@ -94,9 +94,7 @@ TEST(GapText, LapsBehindReadAsMinusLapsWithSuffix) {
     EXPECT_EQ(Gap("10.000", "9.750", "0", "0"), "-0.250v");
 }
 
-TEST(GapText, RowAheadOfItsReferenceReadsPlusLaps) {
-    EXPECT_EQ(Gap("9", "10", "0", "0"), "+1v");
-}
+TEST(GapText, RowAheadOfItsReferenceReadsPlusLaps) { EXPECT_EQ(Gap("9", "10", "0", "0"), "+1v"); }
 
 TEST(GapText, EqualLapsGiveSecondsAfterTheReference) {
     // Keys are minus the time of day of the last passing.

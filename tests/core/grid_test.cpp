@@ -1,0 +1,255 @@
+#include "core/grid.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <string>
+#include <vector>
+
+namespace sc {
+namespace {
+
+// A grid with one header row and the given rows, one text per column.
+Grid Table(const std::vector<std::vector<std::string>>& rows) {
+    Grid g(static_cast<int>(rows.size()) + 1, static_cast<int>(rows.front().size()), 1, 0);
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+        for (int c = 0; c < static_cast<int>(rows[r].size()); ++c) g.SetTextMatrix(r + 1, c, rows[r][c]);
+    return g;
+}
+
+std::vector<std::string> Column(const Grid& g, int col) {
+    std::vector<std::string> texts;
+    for (int r = g.FixedRows(); r < g.Rows(); ++r) texts.push_back(g.TextMatrix(r, col));
+    return texts;
+}
+
+using Texts = std::vector<std::string>;
+
+TEST(Grid, FormatStringSetsHeadersAlignmentAndGrowsColumns) {
+    Grid g(3, 2);
+    g.SetFormatString("|^Dorsal|<Participant|Voltes|>VRàpida");
+    EXPECT_EQ(g.Cols(), 5);
+    EXPECT_EQ(g.TextMatrix(0, 0), "");
+    EXPECT_EQ(g.TextMatrix(0, 1), "Dorsal");
+    EXPECT_EQ(g.ColAlignment(1), Alignment::Centre);
+    EXPECT_EQ(g.TextMatrix(0, 2), "Participant");
+    EXPECT_EQ(g.ColAlignment(2), Alignment::Left);
+    EXPECT_EQ(g.TextMatrix(0, 3), "Voltes");
+    EXPECT_EQ(g.ColAlignment(3), Alignment::General);
+    EXPECT_EQ(g.TextMatrix(0, 4), "VRàpida");
+    EXPECT_EQ(g.ColAlignment(4), Alignment::Right);
+
+    Grid wide(2, 19);
+    wide.SetFormatString("^VR|^Participant");
+    EXPECT_EQ(wide.Cols(), 19);  // never shrinks
+}
+
+TEST(Grid, TextAndColourAssignmentsFillTheWholeSelection) {
+    Grid g(5, 5, 1, 1);
+    g.Select(3, 4, 1, 2);  // corners in any order
+    g.SetText("x");
+    g.SetCellBackColour(10);
+    g.SetCellPicture(true);
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 5; ++c) {
+            const bool inside = r >= 1 && r <= 3 && c >= 2 && c <= 4;
+            EXPECT_EQ(g.TextMatrix(r, c), inside ? "x" : "") << r << "," << c;
+            EXPECT_EQ(g.Cell(r, c).backColour, inside ? 10 : kDefaultColour);
+            EXPECT_EQ(g.Cell(r, c).picture, inside);
+        }
+    EXPECT_EQ(g.Text(), "x");
+
+    g.Fill = FillStyle::Single;
+    g.SetText("");
+    EXPECT_EQ(g.TextMatrix(3, 4), "");
+    EXPECT_EQ(g.TextMatrix(1, 2), "x");
+}
+
+TEST(Grid, OutOfRangeCellsReadEmptyAndWritesAreDropped) {
+    Grid g(3, 3);
+    g.SetTextMatrix(99, 0, "lost");
+    g.SetTextMatrix(0, -1, "lost");
+    EXPECT_EQ(g.TextMatrix(99, 0), "");
+    EXPECT_EQ(g.TextMatrix(-1, -1), "");
+    EXPECT_EQ(g.Number(5, 5), 0);
+    g.Select(50, 50, -4, -4);  // clamped into the grid
+    g.SetText("y");
+    EXPECT_EQ(g.TextMatrix(2, 2), "y");
+    EXPECT_EQ(g.TextMatrix(0, 0), "y");
+}
+
+TEST(Grid, CellsReadBackAsNumbersWithEitherSeparator) {
+    Grid g = Table({{"12,5", " ", "", "+99.9s", "-1v"}});
+    EXPECT_DOUBLE_EQ(g.Number(1, 0), 12.5);
+    EXPECT_EQ(g.Number(1, 1), 0);
+    EXPECT_EQ(g.Number(1, 2), 0);
+    EXPECT_DOUBLE_EQ(g.Number(1, 3), 99.9);
+    EXPECT_EQ(g.Number(1, 4), -1);
+}
+
+TEST(Grid, NumericSortOrdersByTheColumnRangeLeftToRight) {
+    Grid g = Table({{"a", "2", "5"}, {"b", "1", "9"}, {"c", "2", "1,5"}, {"d", "10", "0"}});
+    g.SetTextMatrix(0, 0, "header");
+    g.SortNumericAscending(1, 2);
+    EXPECT_EQ(Column(g, 0), (Texts{"b", "c", "a", "d"}));  // 10 after 2: numbers, not texts
+    EXPECT_EQ(g.TextMatrix(0, 0), "header");               // fixed rows stay
+}
+
+TEST(Grid, NumericSortIsStableAndIgnoresColumnsOutsideTheRange) {
+    Grid g = Table({{"a", "1", "9"}, {"b", "0", "8"}, {"c", "1", "7"}, {"d", "0", "6"}});
+    g.SortNumericAscending(1, 1);
+    EXPECT_EQ(Column(g, 0), (Texts{"b", "d", "a", "c"}));
+}
+
+TEST(Grid, BlankAndNonNumericKeysSortAsZero) {
+    Grid g = Table({{"a", "3.5"}, {"b", " "}, {"c", "-2"}, {"d", ""}, {"e", "x"}});
+    g.SortNumericAscending(1, 1);
+    EXPECT_EQ(Column(g, 0), (Texts{"c", "b", "d", "e", "a"}));
+}
+
+TEST(Grid, SortMovesWholeRowsWithColoursPicturesAndHiddenHeight) {
+    Grid g = Table({{"a", "2"}, {"b", "1"}});
+    g.Select(1, 0, 1, 1);
+    g.SetCellBackColour(12);
+    g.SetCellPicture(true);
+    g.SetRowHeight(1, 0);
+    g.SortNumericAscending(1, 1);
+    EXPECT_EQ(g.TextMatrix(2, 0), "a");
+    EXPECT_EQ(g.Cell(2, 1).backColour, 12);
+    EXPECT_TRUE(g.Cell(2, 0).picture);
+    EXPECT_TRUE(g.RowHidden(2));
+    EXPECT_FALSE(g.RowHidden(1));
+    EXPECT_EQ(g.Cell(1, 0).backColour, kDefaultColour);
+}
+
+TEST(Grid, SortWithOutOfRangeColumnsOrTooFewRowsChangesNothing) {
+    Grid g = Table({{"a", "2"}, {"b", "1"}});
+    g.SortNumericAscending(5, 9);
+    g.SortNumericAscending(1, 0);
+    EXPECT_EQ(Column(g, 0), (Texts{"a", "b"}));
+    Grid single = Table({{"only", "1"}});
+    single.SortNumericAscending(0, 1);
+    EXPECT_EQ(single.TextMatrix(1, 0), "only");
+}
+
+TEST(Grid, CustomSortIsStableAndSeesRowsAsBeforeTheSort) {
+    // The race ordering: more laps first, then the greater key (earlier passing).
+    Grid g = Table({{"a", "10", "-50"}, {"b", "11", "-60"}, {"c", "10", "-40"}, {"d", "10", "-50"}});
+    const Grid before = g;
+    g.SortCustom([&before](int r1, int r2) {
+        EXPECT_GE(r1, 1);
+        EXPECT_GE(r2, 1);
+        const double laps1 = before.Number(r1, 1), laps2 = before.Number(r2, 1);
+        if (laps1 != laps2) return laps1 > laps2 ? -1 : 1;
+        const double key1 = before.Number(r1, 2), key2 = before.Number(r2, 2);
+        if (key1 != key2) return key1 > key2 ? -1 : 1;
+        return 0;
+    });
+    EXPECT_EQ(Column(g, 0), (Texts{"b", "c", "a", "d"}));
+}
+
+TEST(Grid, CustomSortSurvivesAnInconsistentComparison) {
+    Grid g = Table({{"a"}, {"b"}, {"c"}, {"d"}, {"e"}, {"f"}, {"g"}});
+    int calls = 0;
+    g.SortCustom([&calls](int, int) { return ++calls % 3 - 1; });
+    auto texts = Column(g, 0);
+    std::sort(texts.begin(), texts.end());
+    EXPECT_EQ(texts, (Texts{"a", "b", "c", "d", "e", "f", "g"}));
+}
+
+TEST(Grid, HiddenRowsHaveHeightZero) {
+    Grid g(4, 2);
+    EXPECT_FALSE(g.RowHidden(2));
+    EXPECT_EQ(g.RowHeight(2), Grid::kDefaultRowHeight);
+    g.SetRowHeight(2, 0);
+    EXPECT_TRUE(g.RowHidden(2));
+    g.SetRowHeight(3, -5);
+    EXPECT_TRUE(g.RowHidden(3));
+    g.SetRowHeight(2, 250);
+    EXPECT_FALSE(g.RowHidden(2));
+    g.SetColWidth(1, 0);
+    EXPECT_EQ(g.ColWidth(1), 0);
+}
+
+TEST(Grid, AddItemSplitsTabsAndInsertsWhereAsked) {
+    Grid g(1, 3, 1, 0);
+    g.AddItem("1.-\tJoan\t12");
+    g.AddItem("\tAnna");
+    g.AddItem("x\ty\tz\textra", 1);
+    EXPECT_EQ(g.Rows(), 4);
+    EXPECT_EQ(Column(g, 0), (Texts{"x", "1.-", ""}));
+    EXPECT_EQ(Column(g, 1), (Texts{"y", "Joan", "Anna"}));
+    EXPECT_EQ(Column(g, 2), (Texts{"z", "12", ""}));
+    g.RemoveItem(2);
+    EXPECT_EQ(Column(g, 1), (Texts{"y", "Anna"}));
+    g.RemoveItem(40);
+    EXPECT_EQ(g.Rows(), 3);
+}
+
+TEST(Grid, ResizingKeepsExistingCells) {
+    Grid g(3, 3);
+    g.SetTextMatrix(2, 2, "keep");
+    g.SetTextMatrix(1, 1, "too");
+    g.SetCols(5);
+    g.SetRows(6);
+    EXPECT_EQ(g.TextMatrix(2, 2), "keep");
+    EXPECT_EQ(g.TextMatrix(1, 1), "too");
+    g.SetCols(2);
+    EXPECT_EQ(g.TextMatrix(1, 1), "too");
+    EXPECT_EQ(g.TextMatrix(2, 2), "");
+    g.SetRows(1);
+    EXPECT_EQ(g.FixedRows(), 1);
+    g.SetRows(0);
+    EXPECT_EQ(g.FixedRows(), 0);
+}
+
+TEST(Grid, AbsurdSizesAreCappedNotAllocated) {
+    Grid g(2, 19);
+    g.SetRows(INT_MAX);
+    EXPECT_LE(static_cast<std::size_t>(g.Rows()) * g.Cols(), Grid::kMaxCells);
+    g.SetRows(-3);
+    EXPECT_EQ(g.Rows(), 0);
+}
+
+TEST(Grid, RedrawOffCollectsChangesAndReportsThemOnce) {
+    Grid g(4, 3);
+    int notified = 0;
+    g.SetChangeListener([&notified] { ++notified; });
+    g.TakeChanges();
+
+    g.SetRedraw(false);
+    g.SetTextMatrix(2, 1, "a");
+    g.SetTextMatrix(3, 0, "b");
+    EXPECT_EQ(notified, 0);
+    g.SetRedraw(true);
+    EXPECT_EQ(notified, 1);
+
+    const auto changes = g.TakeChanges();
+    EXPECT_FALSE(changes.layout);
+    EXPECT_EQ(changes.rows, (std::vector<int>{2, 3}));
+    EXPECT_TRUE(g.TakeChanges().rows.empty());
+
+    g.SetRedraw(false);
+    g.SetRedraw(true);
+    EXPECT_EQ(notified, 1);  // nothing changed, nothing to repaint
+}
+
+TEST(Grid, LayoutChangesAndRevisionCount) {
+    Grid g(3, 3);
+    g.TakeChanges();
+    const auto revision = g.Revision();
+    g.SetRowHeight(1, 0);
+    EXPECT_TRUE(g.TakeChanges().layout);
+    g.SetTextMatrix(1, 1, "2");
+    g.SetTextMatrix(2, 1, "1");
+    g.TakeChanges();
+    g.SortNumericAscending(1, 1);
+    const auto sorted = g.TakeChanges();
+    EXPECT_TRUE(sorted.layout);
+    EXPECT_EQ(sorted.rows, (std::vector<int>{1, 2}));
+    EXPECT_GT(g.Revision(), revision);
+}
+
+}  // namespace
+}  // namespace sc
