@@ -1,0 +1,130 @@
+// slotcursa-tool simulate, run as a separate program: its hex lines and the bytes it
+// plays on a pseudo-terminal are the simulator's messages, byte for byte.
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "acquisition/lap_counter_simulator.h"
+#include "decoder_test_helpers.h"
+
+namespace sc {
+namespace {
+
+struct PipeCloser {
+    void operator()(FILE* f) const { pclose(f); }
+};
+using Pipe = std::unique_ptr<FILE, PipeCloser>;
+
+Pipe runTool(const std::string& arguments) {
+    return Pipe(popen((std::string(SC_TOOL) + " simulate " + arguments + " 2>&1").c_str(), "r"));
+}
+
+std::string readAll(FILE* f) {
+    std::string text;
+    char chunk[4096];
+    while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, f)) text.append(chunk, n);
+    return text;
+}
+
+Bytes concatenated(const SimulatorPlay& play) {
+    Bytes all;
+    for (const auto& m : play.messages) all.insert(all.end(), m.bytes.begin(), m.bytes.end());
+    return all;
+}
+
+SimulatorOptions ds030Options() {
+    SimulatorOptions o;
+    o.model = LapCounterModel::DS030;
+    o.firstLane = 2;
+    o.lanes = 3;
+    o.lapSeconds = 1.5;
+    o.jitterSeconds = 0.3;
+    o.heatSeconds = 12;
+    o.seed = 99;
+    o.pause = PauseSpec{4, 2};
+    return o;
+}
+
+TEST(SimulateTool, HexLinesAreTheSimulatorsMessages) {
+    const Pipe tool = runTool("--model ds030 --first-lane 2 --lanes 3 --lap 1.5 --jitter 0.3 --seconds 12 "
+                              "--seed 99 --pause 4:2 --stdout-hex");
+    ASSERT_TRUE(tool);
+    std::istringstream lines(readAll(tool.get()));
+    const SimulatorPlay play = playLapCounter(ds030Options());
+    std::string line;
+    std::size_t count = 0;
+    while (std::getline(lines, line)) {
+        ASSERT_LT(count, play.messages.size()) << line;
+        std::istringstream fields(line);
+        double offset = 0;
+        fields >> offset;
+        EXPECT_NEAR(offset, play.messages[count].offset, 1e-4);
+        Bytes bytes;
+        unsigned value = 0;
+        while (fields >> std::hex >> value) bytes.push_back(static_cast<uint8_t>(value));
+        EXPECT_EQ(bytes, play.messages[count].bytes) << line;
+        ++count;
+    }
+    EXPECT_EQ(count, play.messages.size());
+}
+
+TEST(SimulateTool, BadOptionsGiveOneLineAndStatusOne) {
+    for (const char* arguments : {"--model DS400 --stdout-hex", "--model 2", "--model 2 --stdout-hex --lanes 9",
+                                  "--model 2 --stdout-hex --pause 5"}) {
+        FILE* tool = popen((std::string(SC_TOOL) + " simulate " + arguments + " 2>&1").c_str(), "r");
+        ASSERT_TRUE(tool);
+        const std::string text = readAll(tool);
+        const int status = pclose(tool);
+        EXPECT_EQ(WEXITSTATUS(status), 1) << arguments;
+        EXPECT_EQ(text.rfind("slotcursa-tool: ", 0), 0u) << text;
+        EXPECT_EQ(text.find('\n'), text.size() - 1) << text;
+    }
+}
+
+// Reads what the pseudo-terminal delivers until the simulator closes it.
+Bytes readUntilClosed(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NOCTTY);
+    if (fd < 0) return {};
+    Bytes received;
+    uint8_t chunk[256];
+    for (;;) {
+        pollfd waiting{fd, POLLIN, 0};
+        if (poll(&waiting, 1, 10000) <= 0) break;
+        const ssize_t n = read(fd, chunk, sizeof chunk);
+        if (n <= 0) break;
+        received.insert(received.end(), chunk, chunk + n);
+    }
+    close(fd);
+    return received;
+}
+
+TEST(SimulateTool, PlaysItsStreamOnAPseudoTerminal) {
+    const Pipe tool = runTool("--model DS300 --lanes 2 --lap 0.6 --jitter 0.1 --seconds 1.5 --seed 3 --hold 0.5 --pty");
+    ASSERT_TRUE(tool);
+    char line[256] = {};
+    ASSERT_TRUE(std::fgets(line, sizeof line, tool.get()));
+    std::string path(line);
+    path.erase(path.find_last_not_of("\r\n") + 1);
+    ASSERT_EQ(path.rfind("/dev/", 0), 0u) << path;
+
+    SimulatorOptions o;
+    o.model = LapCounterModel::DS300;
+    o.lanes = 2;
+    o.lapSeconds = 0.6;
+    o.jitterSeconds = 0.1;
+    o.heatSeconds = 1.5;
+    o.seed = 3;
+    const SimulatorPlay play = playLapCounter(o);
+    EXPECT_EQ(readUntilClosed(path), concatenated(play));
+}
+
+}  // namespace
+}  // namespace sc
