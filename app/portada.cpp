@@ -16,8 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int16_t kMaxSeriesShown = 999;  // series numbers have three digits in file names
-
 std::string unreadableFileMessage(int language, const FileError& e) {
     const std::string name = e.file().filename().string();
     if (language == 1) return "El archivo " + name + " está dañado y no se ha podido leer.\n" + e.describe();
@@ -46,7 +44,20 @@ std::optional<long> wholeNumber(const std::string& line) {
     return negative ? -value : value;
 }
 
+std::string storeProblemsMessage(int language, const std::vector<std::string>& problems) {
+    std::string text = language == 1 ? "Se han encontrado archivos de pruebas dañados:"
+                                     : "S'han trobat arxius de proves malmesos:";
+    for (const auto& p : problems) text += "\n" + p;
+    return text;
+}
+
 }  // namespace
+
+void Portada::reportStoreProblems(const std::vector<std::string>& problems) {
+    if (!problems.empty())
+        prompter_.inform(storeProblemsMessage(state_.Settings.Language, problems), "Error",
+                         MessageIcon::Exclamation);
+}
 
 Portada::Portada(RaceState& state, Prompter& prompter) : state_(state), prompter_(prompter) {
     // Free practice has one series, designed into its list.
@@ -66,11 +77,13 @@ void Portada::CarregarLlistats() {
     LlProves.clear();
     Data.clear();
     std::vector<CatalogueEntry> races;
+    StoreReport report;
     try {
-        races = loadRaceCatalogue(state_.AppFolder);
+        races = loadRaceCatalogue(state_.AppFolder, &report);
     } catch (const FileError& e) {
         prompter_.inform(unreadableFileMessage(state_.Settings.Language, e), "Error", MessageIcon::Critical);
     }
+    reportStoreProblems(report.problems);
     for (const auto& race : races) {
         LlProves.items.push_back(race.name);
         Data.items.push_back(race.date);
@@ -87,13 +100,15 @@ void Portada::LlProves_Click(int position) {
 
     std::array<int16_t, 4> counts{};
     const fs::path header = state_.AppFolder / raceFolderName(state_.CurrentRace) / kRaceHeaderFileName;
+    StoreReport report;
     try {
-        counts = readRaceHeader(header).SeriesCount;
+        counts = readRaceHeader(header, &report).SeriesCount;
     } catch (const FileError& e) {
         prompter_.inform(unreadableFileMessage(state_.Settings.Language, e), "Error", MessageIcon::Critical);
     }
+    reportStoreProblems(report.problems);
     for (int m = 1; m <= kSeriesLists; ++m)
-        state_.SeriesCount[m] = std::clamp<int16_t>(counts[m - 1], 0, kMaxSeriesShown);
+        state_.SeriesCount[m] = std::clamp<int16_t>(counts[m - 1], 0, kMaxSeries);
     state_.WorkingFolder = state_.AppFolder;
     refillSeriesLists();
 }
@@ -142,7 +157,8 @@ void Portada::readSelections() {
     } else {
         std::size_t next = 0;
         auto take = [&] { return wholeNumber((*lines)[next++]); };
-        if (auto race = take(); race && LlProves.isValidPosition(*race)) LlProves_Click(static_cast<int>(*race));
+        if (auto race = take(); race && LlProves.isValidPosition(*race))
+            LlProves_Click(static_cast<int>(*race));
         for (int m = 1; m <= kSeriesLists && next < lines->size(); ++m) {
             if (auto series = take(); series && LlSeries[m].isValidPosition(*series))
                 LlSeries[m].selected = static_cast<int>(*series);
@@ -158,7 +174,8 @@ void Portada::readSelections() {
 bool Portada::writeSelections() const {
     std::vector<std::string> lines;
     lines.push_back(valueText(static_cast<long>(LlProves.selected)));
-    for (int m = 1; m <= kSeriesLists; ++m) lines.push_back(valueText(static_cast<long>(LlSeries[m].selected)));
+    for (int m = 1; m <= kSeriesLists; ++m)
+        lines.push_back(valueText(static_cast<long>(LlSeries[m].selected)));
     lines.push_back(valueText(static_cast<long>(ClassificationToggle)));
     return writeValueLines(state_.inAppFolder(kSelectionsFileName), lines);
 }

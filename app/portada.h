@@ -63,13 +63,14 @@ public:
 
     ListControl LlProves;
     ListControl Data;
-    std::array<ListControl, kSeriesLists + 1> LlSeries;  // 1..4
-    bool raceControlsEnabled = false;                    // ProvaActiva
+    std::array<ListControl, kSeriesLists + 1> LlSeries;    // 1..4
+    bool raceControlsEnabled = false;                      // ProvaActiva
     std::array<bool, kSeriesLists + 1> modalityEnabled{};  // SerieActiva, 1..4
-    int16_t ClassificationToggle = 0;                    // the classification window's space-bar toggle
+    int16_t ClassificationToggle = 0;                      // the classification window's space-bar toggle
 
 private:
     void refillSeriesLists();
+    void reportStoreProblems(const std::vector<std::string>& problems);
 
     RaceState& state_;
     Prompter& prompter_;

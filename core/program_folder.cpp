@@ -15,8 +15,9 @@ std::string notWritableMessage(const fs::path& folder) {
 }
 }  // namespace
 
-ProgramFolderChoice chooseProgramFolder(const std::optional<fs::path>& requested, const fs::path& executableFolder,
-                                        const fs::path& dataFolder, const WritableTest& writable) {
+ProgramFolderChoice chooseProgramFolder(const std::optional<fs::path>& requested,
+                                        const fs::path& executableFolder, const fs::path& dataFolder,
+                                        const WritableTest& writable) {
     if (requested) {
         if (!requested->empty() && writable(*requested)) return {*requested, ""};
         return {{}, notWritableMessage(*requested)};

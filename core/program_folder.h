@@ -21,7 +21,8 @@ using WritableTest = std::function<bool(const std::filesystem::path&)>;
 // the executable's folder, then the data folder, the first writable one.
 ProgramFolderChoice chooseProgramFolder(const std::optional<std::filesystem::path>& requested,
                                         const std::filesystem::path& executableFolder,
-                                        const std::filesystem::path& dataFolder, const WritableTest& writable);
+                                        const std::filesystem::path& dataFolder,
+                                        const WritableTest& writable);
 
 // Creates the folder when missing and proves it writable by creating and
 // removing a probe file in it.

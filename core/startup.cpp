@@ -24,7 +24,8 @@ std::string damagedFileMessage(int language, const std::string& fileName, const 
            "\n\nTorneu a entrar la configuració i graveu-la.";
 }
 
-std::string clampedValuesMessage(int language, const std::string& fileName, const std::vector<std::string>& values) {
+std::string clampedValuesMessage(int language, const std::string& fileName,
+                                 const std::vector<std::string>& values) {
     std::string list;
     for (const auto& v : values) list += "\n" + v;
     if (language == 1)
@@ -123,7 +124,8 @@ bool ensureTrackConfig(RaceState& state, StartupHost& host) {
 }
 
 AfterStart decideAfterStart(RaceState& state) {
-    if (state.RecoveryPending && fileExists(state.inAppFolder(kRecoveryFileName))) return AfterStart::Recovery;
+    if (state.RecoveryPending && fileExists(state.inAppFolder(kRecoveryFileName)))
+        return AfterStart::Recovery;
     state.RecoveryPending = 0;
     if (fileExists(state.inAppFolder(kAutorunFileName))) return AfterStart::PlainTraining;
     return AfterStart::Nothing;

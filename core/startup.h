@@ -30,7 +30,8 @@ public:
 };
 
 // Steps 1-4: program folder, working folder, screen scale, series counts.
-void prepareRaceState(RaceState& state, const std::filesystem::path& appFolder, int screenWidth, int screenHeight);
+void prepareRaceState(RaceState& state, const std::filesystem::path& appFolder, int screenWidth,
+                      int screenHeight);
 
 // Steps 5 and 6: false when the program must end (a window closed without a
 // usable file being there afterwards).
@@ -46,6 +47,7 @@ bool runStartup(RaceState& state, StartupHost& host);
 
 // Texts of the start-up messages in the given language (0 Catalan, 1 Spanish).
 std::string damagedFileMessage(int language, const std::string& fileName, const std::string& detail);
-std::string clampedValuesMessage(int language, const std::string& fileName, const std::vector<std::string>& values);
+std::string clampedValuesMessage(int language, const std::string& fileName,
+                                 const std::vector<std::string>& values);
 
 }  // namespace sc

@@ -155,12 +155,13 @@ TEST_F(PortadaTest, LinesWithoutCrOrWithBlanks_StillRead) {
     EXPECT_EQ(portada.LlProves.selected, 0);
 }
 
-TEST_F(PortadaTest, DamagedCatalogue_ReportsAndStartsWithNoRace) {
+TEST_F(PortadaTest, DamagedCatalogue_ReportedAndRebuiltFromRaceFolders) {
+    threeRaces();
     writeText(folder.path() / kCatalogueFileName, std::string("\x50\x00Ab", 4));
     writeText(selections(), "-1\r\n");
     Portada portada(state, prompter);
     portada.Load();
-    EXPECT_TRUE(portada.LlProves.items.empty());
+    EXPECT_EQ(portada.LlProves.count(), 3);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_NE(prompter.shown[0].text.find("PROVES.LLS"), std::string::npos);
 }
@@ -194,8 +195,9 @@ TEST_F(PortadaTest, LogoPrefersGifThenJpegAnyCase) {
 }
 
 TEST(PortadaVersion, ThreeNumbersJoinedByPoints) {
-    EXPECT_EQ(Portada::versionText(), std::to_string(SC_VERSION_MAJOR) + "." + std::to_string(SC_VERSION_MINOR) +
-                                          "." + std::to_string(SC_VERSION_PATCH));
+    EXPECT_EQ(Portada::versionText(), std::to_string(SC_VERSION_MAJOR) + "." +
+                                          std::to_string(SC_VERSION_MINOR) + "." +
+                                          std::to_string(SC_VERSION_PATCH));
 }
 
 }  // namespace

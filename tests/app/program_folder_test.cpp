@@ -1,10 +1,9 @@
 #include "core/program_folder.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
-
-#include <gtest/gtest.h>
 
 #include "app/window_scale.h"
 #include "app_test_helpers.h"
@@ -14,7 +13,9 @@ namespace {
 namespace fs = std::filesystem;
 
 WritableTest only(std::vector<fs::path> writable) {
-    return [writable](const fs::path& p) { return std::find(writable.begin(), writable.end(), p) != writable.end(); };
+    return [writable](const fs::path& p) {
+        return std::find(writable.begin(), writable.end(), p) != writable.end();
+    };
 }
 
 TEST(ProgramFolder, ExecutableFolderWhenWritable) {
@@ -24,7 +25,8 @@ TEST(ProgramFolder, ExecutableFolderWhenWritable) {
 }
 
 TEST(ProgramFolder, DataFolderWhenExecutableFolderReadOnly) {
-    auto choice = chooseProgramFolder(std::nullopt, "/usr/bin", "/home/u/.local/share/sc", only({"/home/u/.local/share/sc"}));
+    auto choice = chooseProgramFolder(std::nullopt, "/usr/bin", "/home/u/.local/share/sc",
+                                      only({"/home/u/.local/share/sc"}));
     EXPECT_EQ(choice.folder, "/home/u/.local/share/sc");
 }
 

@@ -1,8 +1,8 @@
 #include "core/startup.h"
 
-#include <functional>
-
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "app_test_helpers.h"
 #include "core/settings_files.h"
@@ -195,7 +195,8 @@ TEST_F(StartupTest, RecoveryTakesPrecedenceOverAutorun) {
 }
 
 TEST(StartupMessages, ClampedValuesListedInBothLanguages) {
-    const std::string ca = clampedValuesMessage(0, "PISTA.CFG", {"LaneCount 300 -> 64", "SectorCount 9 -> 3"});
+    const std::string ca =
+        clampedValuesMessage(0, "PISTA.CFG", {"LaneCount 300 -> 64", "SectorCount 9 -> 3"});
     EXPECT_NE(ca.find("fora de límits"), std::string::npos);
     EXPECT_NE(ca.find("\nLaneCount 300 -> 64\nSectorCount 9 -> 3"), std::string::npos);
     EXPECT_NE(clampedValuesMessage(1, "PISTA.CFG", {"x"}).find("fuera de límites"), std::string::npos);

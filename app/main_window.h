@@ -1,0 +1,78 @@
+#pragma once
+// The main window: menus, the race and date lists, one frame per modality
+// with its series list and buttons, the heat panel, and the area that holds
+// the child windows. It shows `Portada` and forwards the user's choices to it.
+
+#include <QMainWindow>
+#include <functional>
+#include <vector>
+
+#include "app/portada.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QMdiArea;
+class QMenu;
+class QPushButton;
+class QGroupBox;
+class QFrame;
+
+namespace sc {
+
+// Commands the program supplies; a menu entry without one stays disabled.
+struct PortadaCommands {
+    std::function<void()> programSettings;     // MnuCfg(0)
+    std::function<void()> generalTrackConfig;  // MnuCfg(1)
+    std::function<void()> raceTrackConfig;     // MnuCfg(2)
+    std::function<void()> about;               // MnuInfo
+};
+
+class PortadaView : public QMainWindow {
+    Q_OBJECT
+public:
+    PortadaView(RaceState& state, Prompter& prompter, QWidget* parent = nullptr);
+
+    void setCommands(PortadaCommands commands);
+    // The load step: state, logo, version, lists, KEL4.INI, captions, scale.
+    void load();
+    // Copies the lists, selections and enabled flags of `Portada` to the widgets.
+    void showState();
+    // Captions in the current language.
+    void applyTexts();
+
+    Portada& portada() { return portada_; }
+    QMdiArea* mdiArea() const { return mdi_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* addEntry(QMenu* menu, const QString& name, int index, const char* design);
+    QMenu* addMenu(QMenu* parent, const QString& name, const char* design);
+    void buildMenus();
+    QWidget* buildSelectionPanel();
+    QGroupBox* buildRaceFrame();
+    QGroupBox* buildModalityFrame(int modality);
+    QFrame* buildHeatPanel();
+    QPushButton* addButton(QWidget* parent, const QString& name, int index, const char* design);
+    void showLogo();
+    void updateCommandStates();
+
+    RaceState& state_;
+    Portada portada_;
+    PortadaCommands commands_;
+    bool showing_ = false;  // true while widgets are filled from the state
+
+    QMdiArea* mdi_ = nullptr;
+    QListWidget* races_ = nullptr;
+    QListWidget* dates_ = nullptr;
+    std::vector<QComboBox*> series_;  // 1..4
+    QLabel* logo_ = nullptr;
+    QLabel* version_ = nullptr;
+    QPushButton* export_ = nullptr;
+    QFrame* heatPanel_ = nullptr;
+};
+
+}  // namespace sc
