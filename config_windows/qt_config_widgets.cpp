@@ -1,0 +1,51 @@
+#include "config_windows/qt_config_widgets.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include "config_windows/palette16.h"
+#include "localisation/language_tables.h"
+#include "localisation/qt_apply_language.h"
+
+namespace sc {
+
+void applyWindowLanguage(RaceState& state, QWidget* window) {
+    const int16_t language = state.Settings.Language;
+    if (isTableLanguage(language)) {
+        applyLanguage(state, window);
+        return;
+    }
+    state.Settings.Language = kCatalan;  // the design captions
+    applyLanguage(state, window);
+    state.Settings.Language = language;
+}
+
+QColor paletteQColor(int code) {
+    const Rgb c = paletteColour(code);
+    return QColor(c.r, c.g, c.b);
+}
+
+QString arrayObjectName(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+void acceptDigitsOnly(QLineEdit* edit, bool separators) {
+    const QString pattern = separators ? QStringLiteral("[0-9.,]*") : QStringLiteral("[0-9]*");
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+}
+
+void setUpConfigDialog(QDialog* dialog) {
+    QFont font = dialog->font();
+    font.setPointSizeF(std::max(font.pointSizeF(), 11.0) * 1.15);
+    dialog->setFont(font);
+    dialog->setModal(true);
+}
+
+void setTextIfChanged(QLineEdit* edit, const std::string& text) {
+    const QString value = QString::fromStdString(text);
+    if (edit->text() != value) edit->setText(value);
+}
+
+}  // namespace sc

@@ -1,0 +1,34 @@
+#pragma once
+// Small pieces both configuration windows use on screen.
+
+#include <QColor>
+#include <QString>
+
+#include "core/race_state.h"
+
+class QLineEdit;
+class QWidget;
+class QDialog;
+
+namespace sc {
+
+// The window's texts in the current language; a language without a table
+// shows the Catalan captions the windows are designed with.
+void applyWindowLanguage(RaceState& state, QWidget* window);
+
+// The colour a 16-colour palette code stands for.
+QColor paletteQColor(int code);
+
+// "Name(i)", the objectName of an element of a control array.
+QString arrayObjectName(const char* name, int index);
+
+// Only digits may be typed (`separators` also lets a point or comma through).
+void acceptDigitsOnly(QLineEdit* edit, bool separators = false);
+
+// Big readable text; modal.
+void setUpConfigDialog(QDialog* dialog);
+
+// Sets a text only when it differs, so the cursor of an edited field stays put.
+void setTextIfChanged(QLineEdit* edit, const std::string& text);
+
+}  // namespace sc

@@ -1,0 +1,62 @@
+#include "config_windows/qt_prompter.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <array>
+#include <utility>
+
+namespace sc {
+namespace {
+
+constexpr std::array<std::pair<Button, QMessageBox::StandardButton>, 5> kButtons{{
+    {Button::Ok, QMessageBox::Ok},
+    {Button::Cancel, QMessageBox::Cancel},
+    {Button::Yes, QMessageBox::Yes},
+    {Button::No, QMessageBox::No},
+    {Button::Retry, QMessageBox::Retry},
+}};
+
+QMessageBox::StandardButton standardButton(Button b) {
+    for (const auto& [ours, qt] : kButtons)
+        if (ours == b) return qt;
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information: return QMessageBox::Information;
+        case MessageIcon::Question: return QMessageBox::Question;
+        case MessageIcon::Exclamation: return QMessageBox::Warning;
+        case MessageIcon::Critical: return QMessageBox::Critical;
+        case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Closing the box without a button counts as its escape answer: Cancel or No when offered.
+Button escapeAnswer(const MessageBox& box) {
+    for (Button b : {Button::Cancel, Button::No})
+        for (Button offered : box.buttons)
+            if (offered == b) return b;
+    return box.defaultButton;
+}
+
+}  // namespace
+
+Button QtPrompter::ask(const MessageBox& box) {
+    QWidget* parent = parent_ != nullptr ? parent_ : QApplication::activeWindow();
+    QMessageBox dialog(qtIcon(box.icon), QString::fromStdString(box.title), QString::fromStdString(box.text),
+                       QMessageBox::NoButton, parent);
+    for (Button b : box.buttons) dialog.addButton(standardButton(b));
+    dialog.setDefaultButton(standardButton(box.defaultButton));
+    dialog.exec();
+    QAbstractButton* clicked = dialog.clickedButton();
+    if (clicked == nullptr) return escapeAnswer(box);
+    const auto chosen = dialog.standardButton(clicked);
+    for (const auto& [ours, qt] : kButtons)
+        if (qt == chosen) return ours;
+    return escapeAnswer(box);
+}
+
+}  // namespace sc

@@ -1,0 +1,211 @@
+// The configuration windows on screen: language preview and undo, the Shift
+// reveals, the lock of a race whose heats have run, and the message boxes.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QtTest>
+
+#include "config_test_helpers.h"
+#include "config_windows/program_settings_window.h"
+#include "config_windows/qt_prompter.h"
+#include "config_windows/track_config_window.h"
+#include "core/race_store.h"
+
+using namespace sc;
+
+namespace {
+
+template <typename T>
+T* child(QWidget& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+}
+
+void type(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);  // finishes the field
+}
+
+void waitForFirstPaint(QWidget& window, const bool& opening) {
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(!opening);
+}
+
+}  // namespace
+
+class ConfigWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void programSettings_LanguagePreviewRelabelsAndEscUndoesIt() {
+        test::ProgramFolder folder;
+        RaceState state = folder.state();
+        QueuedPrompter prompter;
+        ConfiguracioPrgView view(state, prompter);
+        QCOMPARE(child<QLabel>(view, "Text(1)")->text(), QStringLiteral("Comptavoltes:"));
+        QCOMPARE(view.windowTitle(), QStringLiteral("Configuració del programa"));
+
+        auto* language = child<QComboBox>(view, "LlIdioma");
+        language->setCurrentIndex(1);
+        emit language->activated(1);
+        QCOMPARE(child<QLabel>(view, "Text(1)")->text(), QStringLiteral("Cuentavueltas:"));
+        QCOMPARE(child<QGroupBox>(view, "RecuadreColors")->title(), QStringLiteral("Colores"));
+        QCOMPARE(child<QComboBox>(view, "ValorColor(4)")->itemText(14), QStringLiteral("Amarillo"));
+        QCOMPARE(language->itemText(1), QStringLiteral("Español"));
+        QCOMPARE(view.windowTitle(), QStringLiteral("Configuración del programa"));
+        QCOMPARE(state.Settings.Language, int16_t{1});
+
+        view.show();
+        QTest::keyClick(&view, Qt::Key_Escape);
+        QCOMPARE(view.result(), int(QDialog::Rejected));
+        QCOMPARE(state.Settings.Language, int16_t{0});
+        QVERIFY(!std::filesystem::exists(folder.path() / kSettingsFileName));
+    }
+
+    void programSettings_ShiftWhileOpeningRevealsTheFrames() {
+        test::ProgramFolder folder;
+        RaceState state = folder.state();
+        QueuedPrompter prompter;
+        ConfiguracioPrgView view(state, prompter);
+        view.show();
+        QTest::keyPress(&view, Qt::Key_Shift);  // before the first paint
+        QVERIFY(child<QGroupBox>(view, "DemanarComes")->isVisible());
+        QVERIFY(child<QGroupBox>(view, "AutoScroll")->isEnabled());
+
+        type(child<QLineEdit>(view, "TempsScroll"), QStringLiteral("-7.8"));
+        QVERIFY(!child<QLineEdit>(view, "TempsScroll")->isEnabled());  // option "No" still on
+        QTest::mouseClick(child<QRadioButton>(view, "OpcioAutoScroll(1)"), Qt::LeftButton);
+        auto* seconds = child<QLineEdit>(view, "TempsScroll");
+        QVERIFY(seconds->isEnabled());
+        type(seconds, QStringLiteral("-7.8"));
+        QCOMPARE(seconds->text(), QStringLiteral("7"));
+
+        QTest::mouseClick(child<QPushButton>(view, "Sortir(1)"), Qt::LeftButton);
+        QCOMPARE(view.result(), int(QDialog::Accepted));
+        const Bytes data = test::fileBytes(folder.path() / kSettingsFileName);
+        QCOMPARE(test::integerAt(data, 6), int16_t{7});
+    }
+
+    void programSettings_ShiftAfterOpeningDoesNothing() {
+        test::ProgramFolder folder;
+        RaceState state = folder.state();
+        QueuedPrompter prompter;
+        ConfiguracioPrgView view(state, prompter);
+        waitForFirstPaint(view, view.form().Opening);
+        QTest::keyPress(&view, Qt::Key_Shift);
+        QVERIFY(!child<QGroupBox>(view, "DemanarComes")->isVisible());
+        QVERIFY(!child<QGroupBox>(view, "AutoScroll")->isEnabled());
+    }
+
+    void programSettings_SwatchFollowsTheChosenColour() {
+        test::ProgramFolder folder;
+        RaceState state = folder.state();
+        QueuedPrompter prompter;
+        ConfiguracioPrgView view(state, prompter);
+        QLabel* swatch = child<QLabel>(view, "Mostra(2)");
+        QCOMPARE(swatch->palette().color(QPalette::Window), QColor(0, 255, 0));  // light green
+        auto* colour = child<QComboBox>(view, "ValorColor(2)");
+        colour->setCurrentIndex(14);
+        emit colour->activated(14);
+        QCOMPARE(swatch->palette().color(QPalette::Window), QColor(255, 255, 0));
+    }
+
+    void trackConfig_RaceWithHeatsRunLocksTheLanesUntilTheWarningIsClicked() {
+        test::ProgramFolder folder;
+        RaceState state = folder.state();
+        const auto race = folder.path() / "PROVA001";
+        std::filesystem::create_directories(race);
+        RaceHeader header;
+        header.SeriesCount = {0, 0, 0, 1};
+        header.name = "Copa";
+        QVERIFY(writeRaceHeader(race / kRaceHeaderFileName, header));
+        QVERIFY(writeParticipantList(race / "CRS001.PAR", ParticipantList{2, {"Anna"}}));
+        state.SeriesCount = {1, 0, 0, 0, 1};
+        state.WorkingFolder = race;
+
+        QueuedPrompter prompter;
+        ConfiguracioPistaView view(state, prompter);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(view.windowTitle(), QStringLiteral("Configuració circuit/prova: Copa"));
+        QVERIFY(child<QFrame>(view, "MarcAvis")->isVisible());
+        QVERIFY(!child<QLineEdit>(view, "CfgNPistes")->isEnabled());
+        QVERIFY(!child<QLineEdit>(view, "CfgCanvi(1)")->isEnabled());
+        QVERIFY(!child<QLabel>(view, "TxtCanvi(1)")->isEnabled());
+
+        QTest::mouseClick(child<QLabel>(view, "Avis"), Qt::LeftButton);
+        QVERIFY(!child<QFrame>(view, "MarcAvis")->isVisible());
+        QVERIFY(child<QLineEdit>(view, "CfgCanvi(1)")->isEnabled());
+        QVERIFY(!child<QLineEdit>(view, "CfgNPistes")->isEnabled());
+
+        view.reject();
+        QCOMPARE(state.WorkingFolder, state.AppFolder);
+    }
+
+    void trackConfig_ShiftWhileOpeningRevealsTheSectorControls() {
+        test::ProgramFolder folder;
+        RaceState state = folder.state();
+        QueuedPrompter prompter;
+        ConfiguracioPistaView view(state, prompter);
+        view.show();
+        QVERIFY(!child<QComboBox>(view, "Split")->isVisible());
+        QTest::keyPress(&view, Qt::Key_Shift);
+        QVERIFY(child<QComboBox>(view, "Split")->isVisible());
+        QVERIFY(child<QGroupBox>(view, "RecuadreParcials")->isVisible());
+
+        ConfiguracioPistaView later(state, prompter);
+        waitForFirstPaint(later, later.form().Opening);
+        QTest::keyPress(&later, Qt::Key_Shift);
+        QVERIFY(!child<QComboBox>(later, "Split")->isVisible());
+    }
+
+    void trackConfig_TypedLaneCountRebuildsTheRowAndSaves() {
+        test::ProgramFolder folder;
+        RaceState state = folder.state();
+        QueuedPrompter prompter;
+        ConfiguracioPistaView view(state, prompter);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(!child<QPushButton>(view, "TestCom")->isEnabled());
+        type(child<QLineEdit>(view, "CfgNPistes"), QStringLiteral("70"));
+        QCOMPARE(child<QLineEdit>(view, "CfgNPistes")->text(), QStringLiteral("64"));
+        QTRY_VERIFY(view.findChild<QLineEdit*>(QStringLiteral("CfgCanvi(5)")) != nullptr);
+        QCOMPARE(child<QLineEdit>(view, "CfgCanvi(64)")->text(), QStringLiteral("64"));
+        QVERIFY(view.findChild<QScrollBar*>(QStringLiteral("Barra")) != nullptr);
+
+        type(child<QLineEdit>(view, "CfgCanvi(3)"), QStringLiteral("1"));
+        QCOMPARE(child<QLineEdit>(view, "CfgCanvi(1)")->text(), QStringLiteral("3"));
+
+        QTest::mouseClick(child<QPushButton>(view, "Sortir(1)"), Qt::LeftButton);
+        QCOMPARE(view.result(), int(QDialog::Accepted));
+        const Bytes data = test::fileBytes(folder.path() / kTrackFileName);
+        QCOMPARE(test::integerAt(data, 29), int16_t{64});
+        QCOMPARE(test::integerAt(data, 31), int16_t{3});
+        QCOMPARE(test::integerAt(data, 35), int16_t{1});
+    }
+
+    void qtPrompter_ReturnsTheButtonClicked() {
+        QtPrompter prompter;
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr) box->button(QMessageBox::No)->click();
+        });
+        const Button answer =
+            prompter.ask({"El parcial més gran és: 100", "Configuració", {Button::Yes, Button::No}, Button::Yes,
+                          MessageIcon::Question});
+        QCOMPARE(answer, Button::No);
+    }
+};
+
+QTEST_MAIN(ConfigWindowsTest)
+#include "config_windows_window_test.moc"
