@@ -25,11 +25,20 @@ std::string versionText(const std::vector<int>& version) {
 
 void setText(ControlTexts& control, TextKind kind, std::string_view text) {
     switch (kind) {
-        case TextKind::Caption: control.caption = std::string(text); break;
-        case TextKind::ToolTip: control.toolTip = std::string(text); break;
-        case TextKind::ListItems: control.items = splitLines(text); break;
-        case TextKind::GridFormat: control.gridFormat = std::string(text); break;
-        default: break;
+        case TextKind::Caption:
+            control.caption = std::string(text);
+            break;
+        case TextKind::ToolTip:
+            control.toolTip = std::string(text);
+            break;
+        case TextKind::ListItems:
+            control.items = splitLines(text);
+            break;
+        case TextKind::GridFormat:
+            control.gridFormat = std::string(text);
+            break;
+        default:
+            break;
     }
 }
 
@@ -60,7 +69,8 @@ void applyCaptionTable(const RaceState& state, WindowTexts& window) {
     }
 }
 
-void setItems(WindowTexts& window, const std::string& control, int index, const std::vector<std::string>& items) {
+void setItems(WindowTexts& window, const std::string& control, int index,
+              const std::vector<std::string>& items) {
     if (auto* texts = window.find(control, index)) texts->items = items;
 }
 
@@ -69,7 +79,8 @@ void fillNameLists(const RaceState& state, WindowTexts& window) {
     const NameLists lists = nameListsFor(state.Settings.Language);
     setItems(window, "LlIdioma", -1, lists.LlistaIdiomes);
     setItems(window, "Hardware", -1, lists.LlistaComptavoltes);
-    for (int index : window.indexesOf("ValorColor")) setItems(window, "ValorColor", index, lists.LlistaColors);
+    for (int index : window.indexesOf("ValorColor"))
+        setItems(window, "ValorColor", index, lists.LlistaColors);
 }
 
 }  // namespace
@@ -82,8 +93,9 @@ bool workingInAppFolder(const RaceState& state) {
 TextMode windowTextMode(const RaceState& state, std::string_view window) {
     if (window == "Inscrits")
         return state.CurrentModality == 0 && !workingInAppFolder(state) ? TextMode::EntrantsList
-                                                                       : TextMode::ParticipantsList;
-    if (window == "Corregir") return state.ModeCorregir >= 0 ? TextMode::CorrectingData : TextMode::EnteringComas;
+                                                                        : TextMode::ParticipantsList;
+    if (window == "Corregir")
+        return state.ModeCorregir >= 0 ? TextMode::CorrectingData : TextMode::EnteringComas;
     if (window == "Exportar") return state.ModeCorregir == 7 ? TextMode::ReadingFile : TextMode::SavingFile;
     return TextMode::Always;
 }

@@ -37,11 +37,13 @@ constexpr CaptionEntry kRaceWindows[] = {
     caption(PE, "Text", 1, "Participant:", "Participante:"),
     caption(PE, "Text", 2, "Voltes de penalització:", "Vueltas de penalización:"),
     caption(PE, "Text", 3, "Motiu(s):", "Motivo(s):"),
-    gridFormat(PE, "Quadre", -1, "<Participant|^Penalització|<Motiu(s)", "<Participante|^Penalización|<Motivo(s)"),
+    gridFormat(PE, "Quadre", -1, "<Participant|^Penalització|<Motiu(s)",
+               "<Participante|^Penalización|<Motivo(s)"),
 
     caption(EX, "Text", 1, "Nom de l'arxiu:", "Nombre del archivo:"),
     caption(EX, "FormatArxiu", -1, "Format:", "Formato:"),
-    caption(EX, "QuaSep", -1, "Voltes i V.Ràpides en quadrants separats", "Vueltas y V.Rápidas en cuadrantes separados"),
+    caption(EX, "QuaSep", -1, "Voltes i V.Ràpides en quadrants separats",
+            "Vueltas y V.Rápidas en cuadrantes separados"),
     caption(EX, "Text", 0, "Gravar a:", "Grabar en:", TextMode::SavingFile),
     caption(EX, "Text", 0, "Llegir de:", "Leer de:", TextMode::ReadingFile),
 

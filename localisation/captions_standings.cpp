@@ -52,11 +52,12 @@ constexpr CaptionEntry kViews[] = {
 
     caption(VV, "Titol", 0, "Pista", "Pista"),
 
-    gridFormat(CL, "InfoClass", -1,
-               "|^Dorsal|<Participant|Voltes|HoraPas|>VRàpida|HoraPas|^Pst.|>Dif.Prm.|>Dif.Ant.|nm|^Pst.|^Voltes|"
-               "^+/-|>Última|>Millor",
-               "|^Dorsal|<Participante|Vueltas|HoraPaso|>VRápida|HoraPaso|^Pst.|>Dif.Prm.|>Dif.Ant.|nm|^Pst.|"
-               "^Vueltas|^+/-|>Última|>Mejor"),
+    gridFormat(
+        CL, "InfoClass", -1,
+        "|^Dorsal|<Participant|Voltes|HoraPas|>VRàpida|HoraPas|^Pst.|>Dif.Prm.|>Dif.Ant.|nm|^Pst.|^Voltes|"
+        "^+/-|>Última|>Millor",
+        "|^Dorsal|<Participante|Vueltas|HoraPaso|>VRápida|HoraPaso|^Pst.|>Dif.Prm.|>Dif.Ant.|nm|^Pst.|"
+        "^Vueltas|^+/-|>Última|>Mejor"),
     listItems(CL, "Legenda", -1, "VR absoluta\nVR participant\nVR partic./màniga",
               "VR absoluta\nVR participante\nVR partic./manga"),
     gridFormat(CL, "TaulaVR", -1, "^VR|^Participant|n.|^Pst.|^Sèr.", "^VR|^Participante|nº|^Pst.|^Ser."),

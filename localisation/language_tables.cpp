@@ -25,8 +25,7 @@ std::optional<std::string> tableText(int16_t language, std::string_view window, 
     const auto table = captionTable();
     auto it = std::find_if(table.begin(), table.end(), [&](const CaptionEntry& e) {
         return e.window == window && e.control == control && e.kind == kind &&
-               (e.index == index || e.index == kEveryIndex) &&
-               (e.mode == TextMode::Always || e.mode == mode);
+               (e.index == index || e.index == kEveryIndex) && (e.mode == TextMode::Always || e.mode == mode);
     });
     if (it == table.end()) return std::nullopt;
     return std::string(it->in(language));

@@ -17,9 +17,9 @@ inline constexpr int kEveryIndex = -2;
 enum class TextKind {
     Caption,
     ToolTip,
-    ListItems,   // entries separated by '\n'
-    GridFormat,  // grid header format string
-    Title,       // window title
+    ListItems,         // entries separated by '\n'
+    GridFormat,        // grid header format string
+    Title,             // window title
     AboutTitlePrefix,  // about window: text before the program's name in the title
     AboutVersionWord,  // about window: text between the program's name and the version
 };

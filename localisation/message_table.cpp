@@ -53,7 +53,8 @@ constexpr MessageEntry kMessages[] = {
     // The heading goes before the modality's caption, so both languages end in a blank.
     {CL, 5, 8, "Classificació ", "Clasificación "},
     {CL, 5, 9, "Acabada la màniga:", "Completada la manga:"},
-    {CL, 7, 2, "Quadrant de voltes ràpides acabada la màniga ", "Cuadrante de vueltas rápidas finalizada la manga "},
+    {CL, 7, 2, "Quadrant de voltes ràpides acabada la màniga ",
+     "Cuadrante de vueltas rápidas finalizada la manga "},
     {CL, 7, 3, "Millor", "Mejor"},
 
     {IN, 6, 2, "Pista d'inici", "Pista inicial"},
@@ -88,7 +89,8 @@ constexpr MessageEntry kMessages[] = {
     {EX, 9, 1, "CLASSIFICACIÓ COMPLETADA LA MÀNIGA", "CLASIFICACIÓN COMPLETADA LA MANGA"},
     {EX, 9, 2, "QUADRE DE POSICIONS PER VOLTES DESPRÉS DE CADA MÀNIGA",
      "TABLA DE POSICIONES POR VUELTAS DESPUÉS DE CADA MANGA"},
-    {EX, 9, 3, "QUADRE DE VOLTA RÀPIDA DESPRÉS DE CADA MÀNIGA", "TABLA DE VUELTA RÁPIDA DESPUÉS DE CADA MANGA"},
+    {EX, 9, 3, "QUADRE DE VOLTA RÀPIDA DESPRÉS DE CADA MÀNIGA",
+     "TABLA DE VUELTA RÁPIDA DESPUÉS DE CADA MANGA"},
     {EX, 9, 4, "CLASSIFICACIÓ DE LA PISTA", "CLASIFICACIÓN DE LA PISTA"},
     {EX, 9, 5, "QUADRE DE POSICIONS PER PISTES", "TABLA DE POSICIONES POR PISTAS"},
     {EX, 9, 6, "CLASSIFICACIÓ DE LA MÀNIGA", "CLASIFICACIÓN DE LA MANGA"},

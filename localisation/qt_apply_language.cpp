@@ -61,7 +61,8 @@ ControlTexts readControl(QObject* object) {
     texts.items = readItems(object);
     if (auto* action = qobject_cast<QAction*>(object)) texts.toolTip = text(action->toolTip());
     if (auto* widget = qobject_cast<QWidget*>(object)) texts.toolTip = text(widget->toolTip());
-    if (QVariant format = object->property("gridFormat"); format.isValid()) texts.gridFormat = text(format.toString());
+    if (QVariant format = object->property("gridFormat"); format.isValid())
+        texts.gridFormat = text(format.toString());
     return texts;
 }
 
@@ -91,11 +92,16 @@ QWidget* findMainWindow(QWidget* window) {
 }
 
 void writeCaption(QObject* object, const QString& caption) {
-    if (auto* menu = qobject_cast<QMenu*>(object)) menu->setTitle(caption);
-    else if (auto* action = qobject_cast<QAction*>(object)) action->setText(caption);
-    else if (auto* button = qobject_cast<QAbstractButton*>(object)) button->setText(caption);
-    else if (auto* label = qobject_cast<QLabel*>(object)) label->setText(caption);
-    else if (auto* box = qobject_cast<QGroupBox*>(object)) box->setTitle(caption);
+    if (auto* menu = qobject_cast<QMenu*>(object))
+        menu->setTitle(caption);
+    else if (auto* action = qobject_cast<QAction*>(object))
+        action->setText(caption);
+    else if (auto* button = qobject_cast<QAbstractButton*>(object))
+        button->setText(caption);
+    else if (auto* label = qobject_cast<QLabel*>(object))
+        label->setText(caption);
+    else if (auto* box = qobject_cast<QGroupBox*>(object))
+        box->setTitle(caption);
 }
 
 void writeItems(QObject* object, const std::vector<std::string>& items) {
@@ -113,7 +119,8 @@ void writeItems(QObject* object, const std::vector<std::string>& items) {
         if (current < list->count()) list->setCurrentRow(current);
     } else if (auto* table = qobject_cast<QTableWidget*>(object)) {
         if (table->columnCount() == 0) table->setColumnCount(1);
-        if (table->rowCount() < static_cast<int>(items.size())) table->setRowCount(static_cast<int>(items.size()));
+        if (table->rowCount() < static_cast<int>(items.size()))
+            table->setRowCount(static_cast<int>(items.size()));
         for (int row = 0; row < static_cast<int>(items.size()); ++row) {
             if (table->item(row, 0) == nullptr) table->setItem(row, 0, new QTableWidgetItem);
             table->item(row, 0)->setText(qtext(items[row]));
@@ -134,7 +141,8 @@ void writeGridFormat(QObject* object, const std::string& format) {
     if (view == nullptr) return;
     const QStringList columns = qtext(format).split(u'|');
     auto* table = qobject_cast<QTableWidget*>(object);
-    if (table != nullptr && table->columnCount() == 0) table->setColumnCount(static_cast<int>(columns.size()));
+    if (table != nullptr && table->columnCount() == 0)
+        table->setColumnCount(static_cast<int>(columns.size()));
     QAbstractItemModel* model = view->model();
     if (model == nullptr) return;
     for (int c = 0; c < columns.size() && c < model->columnCount(); ++c) {
@@ -145,7 +153,8 @@ void writeGridFormat(QObject* object, const std::string& format) {
             heading.remove(0, 1);
         }
         if (table != nullptr) {
-            if (table->horizontalHeaderItem(c) == nullptr) table->setHorizontalHeaderItem(c, new QTableWidgetItem);
+            if (table->horizontalHeaderItem(c) == nullptr)
+                table->setHorizontalHeaderItem(c, new QTableWidgetItem);
             table->horizontalHeaderItem(c)->setText(heading);
             table->horizontalHeaderItem(c)->setTextAlignment(alignment);
         } else {
@@ -158,8 +167,10 @@ void writeGridFormat(QObject* object, const std::string& format) {
 void writeControl(QObject* object, const ControlTexts& texts, const ControlTexts& before) {
     if (texts.caption && texts.caption != before.caption) writeCaption(object, qtext(*texts.caption));
     if (texts.toolTip && texts.toolTip != before.toolTip) {
-        if (auto* action = qobject_cast<QAction*>(object)) action->setToolTip(qtext(*texts.toolTip));
-        else if (auto* widget = qobject_cast<QWidget*>(object)) widget->setToolTip(qtext(*texts.toolTip));
+        if (auto* action = qobject_cast<QAction*>(object))
+            action->setToolTip(qtext(*texts.toolTip));
+        else if (auto* widget = qobject_cast<QWidget*>(object))
+            widget->setToolTip(qtext(*texts.toolTip));
     }
     if (texts.items && texts.items != before.items) writeItems(object, *texts.items);
     if (texts.gridFormat && texts.gridFormat != before.gridFormat) writeGridFormat(object, *texts.gridFormat);

@@ -34,7 +34,8 @@ std::optional<CaptionSource> titleSource(const RaceState& state, std::string_vie
     if (window == "Resultats") return CaptionSource{kMainWindow, "MnuAltresRtats", -1};
     if (window == "LlistarVoltes") return CaptionSource{kMainWindow, "MnuVltaaVlta", -1};
     if (window == "Exportar") {
-        // The race manager opens it to archive (mode 5) and restore (mode 7) with its buttons Sortir(5), Sortir(7).
+        // The race manager opens it to archive (mode 5) and restore (mode 7) with its buttons Sortir(5),
+        // Sortir(7).
         if (state.ModeCorregir == 5 || state.ModeCorregir == 7)
             return CaptionSource{"GestorProves", "Sortir", state.ModeCorregir};
         return CaptionSource{kMainWindow, "MnuExportar", -1};
@@ -50,7 +51,8 @@ bool hasSaveButton(std::string_view window) {
 }
 
 // A caption as the main window shows it now, else as its table (or design) gives it.
-std::optional<std::string> shownCaption(const RaceState& state, const WindowTexts* shown, const CaptionSource& source) {
+std::optional<std::string> shownCaption(const RaceState& state, const WindowTexts* shown,
+                                        const CaptionSource& source) {
     if (shown != nullptr && source.window == kMainWindow) {
         const ControlTexts* control = shown->find(std::string(source.control), source.index);
         if (control != nullptr && control->caption) return control->caption;
@@ -58,7 +60,8 @@ std::optional<std::string> shownCaption(const RaceState& state, const WindowText
     return tableText(state.Settings.Language, source.window, source.control, source.index);
 }
 
-void setCaption(WindowTexts& window, const std::string& control, int index, const std::optional<std::string>& text) {
+void setCaption(WindowTexts& window, const std::string& control, int index,
+                const std::optional<std::string>& text) {
     ControlTexts* texts = window.find(control, index);
     if (texts != nullptr && text) texts->caption = *text;
 }
@@ -70,7 +73,8 @@ std::string saveCaption(const RaceState& state) {
 
 void finishChildWindow(const RaceState& state, WindowTexts& window) {
     if (auto source = titleSource(state, window.name)) {
-        if (auto caption = shownCaption(state, window.mainWindow, *source)) window.title = withoutEllipsis(*caption);
+        if (auto caption = shownCaption(state, window.mainWindow, *source))
+            window.title = withoutEllipsis(*caption);
     }
     const auto close = shownCaption(state, window.mainWindow, {kMainWindow, "Menu", 0});
     setCaption(window, "Sortir", -1, close);
@@ -86,16 +90,18 @@ struct ToolButton {
 };
 
 constexpr ToolButton kToolButtons[] = {
-    {"BotoIns", 100, "MnuIns100", -1}, {"BotoIns", -1, "MnuIns100", -1}, {"BotoPrg", kEveryIndex, "MnuPrg", 0},
-    {"BotoNou", -1, "MnuNovaSerie", -1}, {"BotoCls", kEveryIndex, "MnuCls", 0},
-    {"BotoCfg", kEveryIndex, "MnuCfg", 0}, {"BotoSortir", -1, "MnuSortir", -1},
+    {"BotoIns", 100, "MnuIns100", -1},     {"BotoIns", -1, "MnuIns100", -1},
+    {"BotoPrg", kEveryIndex, "MnuPrg", 0}, {"BotoNou", -1, "MnuNovaSerie", -1},
+    {"BotoCls", kEveryIndex, "MnuCls", 0}, {"BotoCfg", kEveryIndex, "MnuCfg", 0},
+    {"BotoSortir", -1, "MnuSortir", -1},
 };
 
 void copyMenuCaption(const RaceState& state, WindowTexts& window, std::string_view button, int buttonIndex,
                      std::string_view menu, int menuIndex) {
     ControlTexts* target = window.find(std::string(button), buttonIndex);
     if (target == nullptr || window.find(std::string(menu), menuIndex) == nullptr) return;
-    if (auto caption = shownCaption(state, &window, {kMainWindow, menu, menuIndex})) target->caption = *caption;
+    if (auto caption = shownCaption(state, &window, {kMainWindow, menu, menuIndex}))
+        target->caption = *caption;
 }
 
 void finishMainWindow(const RaceState& state, WindowTexts& window) {

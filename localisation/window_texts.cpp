@@ -16,7 +16,8 @@ const ControlTexts* WindowTexts::find(const std::string& control, int index) con
 
 std::vector<int> WindowTexts::indexesOf(const std::string& control) const {
     std::vector<int> indexes;
-    for (auto it = controls.lower_bound({control, std::numeric_limits<int>::min()}); it != controls.end() && it->first.name == control; ++it)
+    for (auto it = controls.lower_bound({control, std::numeric_limits<int>::min()});
+         it != controls.end() && it->first.name == control; ++it)
         indexes.push_back(it->first.index);
     return indexes;
 }

@@ -123,7 +123,8 @@ private slots:
         applyLanguage(state, &penalties);
         QCOMPARE(grid->horizontalHeaderItem(0)->text(), QString("Participante"));
         QCOMPARE(grid->horizontalHeaderItem(1)->text(), QString::fromUtf8("Penalización"));
-        QCOMPARE(grid->horizontalHeaderItem(1)->textAlignment() & Qt::AlignHorizontal_Mask, int(Qt::AlignHCenter));
+        QCOMPARE(grid->horizontalHeaderItem(1)->textAlignment() & Qt::AlignHorizontal_Mask,
+                 int(Qt::AlignHCenter));
         QCOMPARE(grid->property("gridFormat").toString(),
                  QString::fromUtf8("<Participante|^Penalización|<Motivo(s)"));
         QCOMPARE(penalties.windowTitle(), QString("Penalizaciones en la carrera"));

@@ -1,10 +1,11 @@
+#include "localisation/language_tables.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <tuple>
 
 #include "localisation/apply_language.h"
-#include "localisation/language_tables.h"
 #include "localisation/name_lists.h"
 #include "localisation/text_case.h"
 
@@ -60,7 +61,8 @@ TEST(LanguageTables, ExactTextsInBothLanguages) {
 
 TEST(LanguageTables, EveryEntryHasBothLanguagesAndFitsTheMessageTable) {
     for (const CaptionEntry& e : captionTable()) {
-        SCOPED_TRACE(std::string(e.window) + "." + std::string(e.control) + "(" + std::to_string(e.index) + ")");
+        SCOPED_TRACE(std::string(e.window) + "." + std::string(e.control) + "(" + std::to_string(e.index) +
+                     ")");
         EXPECT_FALSE(e.catalan.empty());
         EXPECT_FALSE(e.spanish.empty());
         if (e.kind == TextKind::ListItems)
@@ -70,7 +72,8 @@ TEST(LanguageTables, EveryEntryHasBothLanguagesAndFitsTheMessageTable) {
     std::set<std::tuple<std::string_view, int, int>> seen;
     for (const MessageEntry& e : messageTable()) {
         EXPECT_TRUE(e.section >= 0 && e.section < 10 && e.item >= 0 && e.item < 20);
-        EXPECT_TRUE(seen.insert({e.window, e.section, e.item}).second) << "duplicate " << e.section << "," << e.item;
+        EXPECT_TRUE(seen.insert({e.window, e.section, e.item}).second)
+            << "duplicate " << e.section << "," << e.item;
         // Only the lap listing blanks its entries.
         if (e.window != "LlistarVoltes") EXPECT_FALSE(e.catalan.empty() || e.spanish.empty());
     }
@@ -133,7 +136,8 @@ TEST(Messages, MainWindowWritesSectionZeroButNotEntrySeven) {
 
 TEST(Messages, SharedSectionHoldsTheTextsOfTheWindowLoadedLast) {
     RaceState state = stateIn(kCatalan);
-    WindowTexts results{.name = "Resultats"}, listing{.name = "LlistarVoltes"}, corrections{.name = "Corregir"};
+    WindowTexts results{.name = "Resultats"}, listing{.name = "LlistarVoltes"},
+        corrections{.name = "Corregir"};
     AplicarIdioma(state, results);
     EXPECT_EQ(state.Msg[7][2], "Quadrant de voltes acabada la màniga ");
     AplicarIdioma(state, listing);
