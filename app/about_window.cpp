@@ -7,11 +7,7 @@
 
 #include "app/portada.h"
 #include "localisation/language_tables.h"
-
-#if __has_include("localisation/qt_apply_language.h")
 #include "localisation/qt_apply_language.h"
-#define SC_HAVE_APPLY_LANGUAGE 1
-#endif
 
 namespace sc {
 
@@ -57,11 +53,7 @@ InformacioView::InformacioView(RaceState& state, QWidget* parent) : QDialog(pare
     column->addWidget(buttons);
     resize(420, 200);
 
-#ifdef SC_HAVE_APPLY_LANGUAGE
     applyLanguage(state, this);
-#else
-    (void)state;
-#endif
 }
 
 }  // namespace sc

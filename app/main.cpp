@@ -6,18 +6,12 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/portada.h"
 #include "app/qt_program.h"
 #include "app/qt_screenshots.h"
+#include "config_windows/qt_prompter.h"
 #include "core/program_folder.h"
 #include "core/race_state.h"
-
-#if __has_include("config_windows/qt_prompter.h")
-#include "config_windows/qt_prompter.h"
-using ProgramPrompter = sc::QtPrompter;
-#else
-// SEAM: until the Qt message boxes land, questions take their default answer.
-using ProgramPrompter = sc::QueuedPrompter;
-#endif
 
 namespace {
 
@@ -29,6 +23,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("SlotCursa");
     QApplication::setOrganizationName("SlotCursa");
+    QApplication::setApplicationVersion(QString::fromStdString(sc::Portada::versionText()));
 
     QCommandLineParser options;
     options.setApplicationDescription("SlotCursa");
@@ -60,7 +55,7 @@ int main(int argc, char** argv) {
     }
 
     sc::RaceState state;
-    ProgramPrompter prompter;
+    sc::QtPrompter prompter;
     sc::QtProgram program(state, prompter);
     if (!program.start(choice.folder)) return 0;
     return app.exec();

@@ -18,11 +18,7 @@
 
 #include "app/qt_scale_window.h"
 #include "localisation/language_tables.h"
-
-#if __has_include("localisation/qt_apply_language.h")
 #include "localisation/qt_apply_language.h"
-#define SC_HAVE_APPLY_LANGUAGE 1
-#endif
 
 namespace sc {
 
@@ -356,9 +352,11 @@ void PortadaView::showState() {
 }
 
 void PortadaView::applyTexts() {
-#ifdef SC_HAVE_APPLY_LANGUAGE
     applyLanguage(state_, this);
-#endif
+    // The training frame is titled like the other modality frames.
+    if (auto* entry = findChild<QAction*>("MnuPrg(0)"))
+        if (auto* frame = findChild<QGroupBox*>("MarcEntrenaments"))
+            frame->setTitle(entry->text().remove('&').toUpper());
     export_->setText(QString::fromStdString(portada_.exportCaption()));
 }
 

@@ -2,33 +2,64 @@
 
 #include <QWidget>
 
+#include "config_windows/program_settings_window.h"
+#include "config_windows/track_config_window.h"
+#include "core/file_error.h"
 #include "core/prompter.h"
 #include "core/race_state.h"
-
-// SEAM: the configuration windows (ConfiguracioPrgView, ConfiguracioPistaView)
-// are being written in config_windows/. Until they land the program cannot
-// create VIROLA.CFG or PISTA.CFG itself, so a first start ends at once.
+#include "core/race_store.h"
+#include "core/settings_files.h"
+#include "core/startup.h"
 
 namespace sc {
 
-bool programSettingsDialogAvailable() { return false; }
-bool trackConfigDialogAvailable() { return false; }
-
 void execProgramSettingsDialog(RaceState& state, Prompter& prompter, QWidget* parent) {
-    (void)state, (void)parent;
-    prompter.inform("La configuració del programa encara no està disponible.", "SlotCursa");
+    ConfiguracioPrgView window(state, prompter, parent);
+    window.exec();
 }
 
-void execTrackConfigDialog(RaceState& state, Prompter& prompter, QWidget* parent, bool ofRace) {
-    (void)state, (void)parent, (void)ofRace;
-    prompter.inform("La configuració del circuit encara no està disponible.", "SlotCursa");
+namespace {
+// The menus open the file as it is on disk; a damaged one is reported and the
+// window starts from the defaults so that saving mends it.
+void loadTrackForEditing(RaceState& state, Prompter& prompter) {
+    LoadReport report;
+    try {
+        LoadTrackConfig(state, &report);
+    } catch (const FileError& e) {
+        prompter.inform(damagedFileMessage(state.Settings.Language, kTrackFileName, e.describe()), "Error",
+                        MessageIcon::Critical);
+        state.Track = defaultTrackConfig(state.MaxLanes);
+        return;
+    }
+    if (!report.clamped.empty())
+        prompter.inform(clampedValuesMessage(state.Settings.Language, kTrackFileName, report.clamped),
+                        "Error", MessageIcon::Exclamation);
+}
+}  // namespace
+
+void execTrackConfigDialog(RaceState& state, Prompter& prompter, QWidget* parent) {
+    ConfiguracioPistaView window(state, prompter, parent);
+    window.exec();
+}
+
+void editTrackConfig(RaceState& state, Prompter& prompter, QWidget* parent, bool ofRace) {
+    const std::filesystem::path folder = ofRace && state.CurrentRace > 0
+                                             ? state.AppFolder / raceFolderName(state.CurrentRace)
+                                             : state.AppFolder;
+    WorkingFolderGuard inFolder(state, folder);
+    loadTrackForEditing(state, prompter);
+    execTrackConfigDialog(state, prompter, parent);
 }
 
 std::vector<std::pair<std::string, std::unique_ptr<QWidget>>> configWindowsForScreenshots(RaceState& state,
                                                                                           Prompter& prompter,
                                                                                           QWidget* parent) {
-    (void)state, (void)prompter, (void)parent;
-    return {};
+    std::vector<std::pair<std::string, std::unique_ptr<QWidget>>> windows;
+    windows.emplace_back("configuracio_prg", std::make_unique<ConfiguracioPrgView>(state, prompter, parent));
+    LoadTrackConfig(state);
+    windows.emplace_back("configuracio_pista",
+                         std::make_unique<ConfiguracioPistaView>(state, prompter, parent));
+    return windows;
 }
 
 }  // namespace sc

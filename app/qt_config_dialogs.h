@@ -13,14 +13,14 @@ namespace sc {
 struct RaceState;
 class Prompter;
 
-bool programSettingsDialogAvailable();
-bool trackConfigDialogAvailable();
-
 // Shows the program settings window modally; it saves VIROLA.CFG itself.
 void execProgramSettingsDialog(RaceState& state, Prompter& prompter, QWidget* parent);
-// Shows the track configuration window modally: the program-wide PISTA.CFG,
-// or the selected race's copy when `ofRace`.
-void execTrackConfigDialog(RaceState& state, Prompter& prompter, QWidget* parent, bool ofRace);
+// Shows the track configuration window modally with the state's track
+// configuration; it saves PISTA.CFG into the working folder.
+void execTrackConfigDialog(RaceState& state, Prompter& prompter, QWidget* parent);
+// The menus' way in: loads the program-wide PISTA.CFG, or the selected race's
+// copy when `ofRace`, then shows the window.
+void editTrackConfig(RaceState& state, Prompter& prompter, QWidget* parent, bool ofRace);
 
 // The configuration windows, filled from the state, for the screenshots.
 std::vector<std::pair<std::string, std::unique_ptr<QWidget>>> configWindowsForScreenshots(RaceState& state,

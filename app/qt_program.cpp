@@ -23,19 +23,14 @@ bool QtProgram::start(const std::filesystem::path& folder) {
 
 void QtProgram::showProgramSettingsWindow() { execProgramSettingsDialog(state_, prompter_, main_.get()); }
 
-void QtProgram::showTrackConfigWindow() { execTrackConfigDialog(state_, prompter_, main_.get(), false); }
+void QtProgram::showTrackConfigWindow() { execTrackConfigDialog(state_, prompter_, main_.get()); }
 
 void QtProgram::showMainWindow() {
     main_ = std::make_unique<PortadaView>(state_, prompter_);
     PortadaCommands commands;
-    if (programSettingsDialogAvailable())
-        commands.programSettings = [this] { execProgramSettingsDialog(state_, prompter_, main_.get()); };
-    if (trackConfigDialogAvailable()) {
-        commands.generalTrackConfig = [this] {
-            execTrackConfigDialog(state_, prompter_, main_.get(), false);
-        };
-        commands.raceTrackConfig = [this] { execTrackConfigDialog(state_, prompter_, main_.get(), true); };
-    }
+    commands.programSettings = [this] { execProgramSettingsDialog(state_, prompter_, main_.get()); };
+    commands.generalTrackConfig = [this] { editTrackConfig(state_, prompter_, main_.get(), false); };
+    commands.raceTrackConfig = [this] { editTrackConfig(state_, prompter_, main_.get(), true); };
     commands.about = [this] { openAbout(); };
     main_->setCommands(std::move(commands));
     main_->load();

@@ -1,0 +1,171 @@
+// The program's start-up and main window on screen (offscreen platform).
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "app/portada.h"
+#include "app/qt_program.h"
+#include "app_test_helpers.h"
+#include "core/file_io.h"
+#include "core/settings_files.h"
+#include "core/startup.h"
+
+namespace sc {
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Closes the next modal dialogs in order: true saves (the dialog's save
+    // button "Sortir(1)"), false closes without saving.
+    void answerDialogs(std::vector<bool> saves) {
+        auto next = std::make_shared<std::vector<bool>>(std::move(saves));
+        auto step = std::make_shared<std::function<void()>>();
+        *step = [this, next, step] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                QTimer::singleShot(20, *step);
+                return;
+            }
+            seen.push_back(dialog->objectName());
+            const bool save = next->front();
+            next->erase(next->begin());
+            if (save) {
+                auto* button = dialog->findChild<QAbstractButton*>("Sortir(1)");
+                QVERIFY(button);
+                button->click();
+            } else {
+                dialog->reject();
+            }
+            if (!next->empty()) QTimer::singleShot(20, *step);
+        };
+        QTimer::singleShot(20, *step);
+    }
+
+    std::vector<QString> seen;
+
+private slots:
+    void init() { seen.clear(); }
+
+    void firstStart_SettingsThenTrackWith64LanesThenMainWindow() {
+        test::TempFolder folder;
+        RaceState state;
+        QueuedPrompter prompter;
+        QtProgram program(state, prompter);
+        answerDialogs({true, true});
+        QVERIFY(program.start(folder.path()));
+        QCOMPARE(seen, (std::vector<QString>{"ConfiguracioPrg", "ConfiguracioPista"}));
+        QVERIFY(fileExists(folder.path() / kSettingsFileName));
+        const TrackConfig track = loadTrackConfig(folder.path() / kTrackFileName);
+        QCOMPARE(track.LaneCount, int16_t(64));
+        QCOMPARE(track.ConnectionCount, int16_t(2));
+        QVERIFY(program.mainWindow());
+        QVERIFY(program.mainWindow()->isVisible());
+        QCOMPARE(state.RecoveryPending, int16_t(0));  // first start asks nothing
+        program.mainWindow()->close();
+    }
+
+    void firstStart_SettingsClosedWithoutSaving_Ends() {
+        test::TempFolder folder;
+        RaceState state;
+        QueuedPrompter prompter;
+        QtProgram program(state, prompter);
+        answerDialogs({false});
+        QVERIFY(!program.start(folder.path()));
+        QCOMPARE(seen, std::vector<QString>{"ConfiguracioPrg"});
+        QVERIFY(!program.mainWindow());
+        QVERIFY(prompter.shown.empty());
+    }
+
+    void firstStart_TrackClosedWithoutSaving_Ends() {
+        test::TempFolder folder;
+        RaceState state;
+        QueuedPrompter prompter;
+        QtProgram program(state, prompter);
+        answerDialogs({true, false});
+        QVERIFY(!program.start(folder.path()));
+        QCOMPARE(seen, (std::vector<QString>{"ConfiguracioPrg", "ConfiguracioPista"}));
+        QVERIFY(!fileExists(folder.path() / kTrackFileName));
+    }
+
+    void mainWindow_ShowsCatalogueAndRestoresSelectionsAfterOrderlyExit() {
+        test::TempFolder folder;
+        QVERIFY(saveProgramSettings(defaultProgramSettings(), folder.path() / kSettingsFileName));
+        QVERIFY(saveTrackConfig(defaultTrackConfig(), folder.path() / kTrackFileName));
+        test::addRace(folder.path(), "Trofeu", "01-02-2025", {1, 1, 1, 2});
+        test::addRace(folder.path(), "Resistència", "03-04-2025", {1, 3, 0, 1});
+        QueuedPrompter prompter;
+        {
+            RaceState state;
+            QtProgram program(state, prompter);
+            QVERIFY(program.start(folder.path()));
+            auto* races = program.mainWindow()->findChild<QListWidget*>("LlProves");
+            auto* dates = program.mainWindow()->findChild<QListWidget*>("Data");
+            QVERIFY(races && dates);
+            QCOMPARE(races->count(), 2);
+            QCOMPARE(races->item(1)->text(), QString::fromUtf8("Resistència"));
+            QCOMPARE(races->currentRow(), 1);
+            dates->setCurrentRow(0);  // the race list follows the date list
+            QCOMPARE(races->currentRow(), 0);
+            QCOMPARE(state.CurrentRace, int16_t(1));
+            auto* race = program.mainWindow()->findChild<QComboBox*>("LlSeries(4)");
+            QVERIFY(race);
+            QCOMPARE(race->count(), 2);
+            race->setCurrentIndex(0);
+            auto* quit = program.mainWindow()->findChild<QAction*>("MnuSortir");
+            QVERIFY(quit && quit->isEnabled());
+            quit->trigger();
+        }
+        QVERIFY(fileExists(folder.path() / kSelectionsFileName));
+        test::writeText(folder.path() / kRecoveryFileName, " 1\r\n 4\r\n 1\r\n 1\r\n");  // stray
+        RaceState state;
+        QtProgram program(state, prompter);
+        QVERIFY(program.start(folder.path()));
+        QCOMPARE(program.mainWindow()->findChild<QListWidget*>("LlProves")->currentRow(), 0);
+        QCOMPARE(program.mainWindow()->findChild<QComboBox*>("LlSeries(4)")->currentIndex(), 0);
+        QVERIFY(!fileExists(folder.path() / kSelectionsFileName));
+        QCOMPARE(state.RecoveryPending, int16_t(0));
+        program.mainWindow()->close();
+    }
+
+    void mainWindow_NamesEveryControlAndDisablesMissingFeatures() {
+        RaceState state;
+        test::TempFolder folder;
+        state.AppFolder = state.WorkingFolder = folder.path();
+        QueuedPrompter prompter;
+        PortadaView view(state, prompter);
+        view.load();
+        for (const char* name : {"MnuArxiu", "MnuProgrames", "MnuDades", "MnuResultats", "MnuFinestres",
+                                 "MnuAjuda", "MnuManual", "MnuConfiguracio"})
+            QVERIFY2(view.findChild<QMenu*>(name), name);
+        for (int i = 0; i <= 4; ++i) {
+            auto* entry = view.findChild<QAction*>(QString("MnuPrg(%1)").arg(i));
+            QVERIFY(entry);
+            QVERIFY(!entry->isEnabled());
+            QVERIFY(view.findChild<QWidget*>(QString("BotoPrg(%1)").arg(i)));
+        }
+        for (int i = 0; i <= 5; ++i) QVERIFY(view.findChild<QWidget*>(QString("Menu(%1)").arg(i)));
+        for (int i = 0; i <= 16; ++i) QVERIFY(view.findChild<QAction*>(QString("Manual(%1)").arg(i)));
+        QCOMPARE(view.findChild<QAction*>("Manual(6)")->text(), QString::fromUtf8("Pìsta 6"));
+        for (const char* name : {"LlProves", "Data", "FonsDeMenu", "Hora", "TextHora", "TextPausa", "Errors",
+                                 "MesMenys", "Command1", "Logo", "Versio", "LlSeries(1)", "LlSeries(4)"})
+            QVERIFY2(view.findChild<QWidget*>(name), name);
+        QVERIFY(view.findChild<QWidget*>("FonsDeMenu")->isHidden());
+        QCOMPARE(view.findChild<QLabel*>("Versio")->text(), QString::fromStdString(Portada::versionText()));
+        // No catalogue: the race-level controls are off.
+        QVERIFY(!view.findChild<QComboBox*>("LlSeries(4)")->isEnabled());
+    }
+};
+
+}  // namespace sc
+
+QTEST_MAIN(sc::MainWindowTest)
+#include "main_window_window_test.moc"
