@@ -54,7 +54,9 @@ std::string modalityPrefix(int modality) {
     return modality >= 1 && modality <= 4 ? prefixes[modality] : "";
 }
 
-std::string seriesBaseName(int modality, int series) { return modalityPrefix(modality) + threeDigits(series); }
+std::string seriesBaseName(int modality, int series) {
+    return modalityPrefix(modality) + threeDigits(series);
+}
 
 // ---- catalogue ----
 
@@ -127,8 +129,8 @@ RaceHeader readRaceHeaderBytes(const Bytes& data, StoreReport* report, const fs:
         const int16_t count = in.integer();
         header.SeriesCount[m] = std::clamp<int16_t>(count, 0, kMaxSeries);
         if (count != header.SeriesCount[m])
-            note(report, file.string() + ": SeriesCount(" + std::to_string(m + 1) + ") " + std::to_string(count) +
-                             " -> " + std::to_string(header.SeriesCount[m]));
+            note(report, file.string() + ": SeriesCount(" + std::to_string(m + 1) + ") " +
+                             std::to_string(count) + " -> " + std::to_string(header.SeriesCount[m]));
     }
     in.seek(kRaceNameAt);
     header.name = in.counted();
@@ -222,8 +224,8 @@ void LoadParticipants(RaceState& state, int series) {
             damage = e;
         }
     }
-    const std::size_t padded = std::max<std::size_t>(state.Participants.size() - 1,
-                                                     static_cast<std::size_t>(std::max<int16_t>(state.Track.LaneCount, 0)));
+    const std::size_t padded = std::max<std::size_t>(
+        state.Participants.size() - 1, static_cast<std::size_t>(std::max<int16_t>(state.Track.LaneCount, 0)));
     state.Participants.resize(padded + 1);
     state.ParticipantCount = static_cast<int16_t>(padded);
     if (damage) throw *damage;

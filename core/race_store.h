@@ -82,7 +82,8 @@ bool writeRaceHeader(const std::filesystem::path& file, const RaceHeader& header
 bool writeSeriesCounts(const std::filesystem::path& file, const std::array<int16_t, 4>& counts);
 // Rewrites the two counted texts from offset 19 on (bytes beyond stay, never
 // read); false when the file does not exist.
-bool writeRaceNameAndDate(const std::filesystem::path& file, const std::string& name, const std::string& date);
+bool writeRaceNameAndDate(const std::filesystem::path& file, const std::string& name,
+                          const std::string& date);
 
 struct ParticipantList {
     int16_t heats = 0;               // heat counter
@@ -94,7 +95,8 @@ struct ParticipantList {
 inline constexpr std::size_t kMaxParticipantEntries = 32767;
 
 ParticipantList readParticipantList(const std::filesystem::path& file);
-ParticipantList readParticipantListBytes(const Bytes& data, const std::filesystem::path& file = kEntrantsFileName);
+ParticipantList readParticipantListBytes(const Bytes& data,
+                                         const std::filesystem::path& file = kEntrantsFileName);
 Bytes participantListBytes(const ParticipantList& list);
 bool writeParticipantList(const std::filesystem::path& file, const ParticipantList& list);
 // Rewrites the heat counter alone, in place (a missing file is created

@@ -19,7 +19,6 @@ constexpr int16_t kDefaultColours[kColourRoles + 1] = {0, 12, 10, 15, 14, 11};
 // VIROLA.CFG offsets
 constexpr std::size_t kAskComasAt = 4;
 constexpr std::size_t kColourCountAt = 19;
-constexpr std::size_t kColoursAt = 21;
 
 // PISTA.CFG offsets
 constexpr std::size_t kConnectionCountAt = 9;
@@ -51,7 +50,9 @@ private:
     LoadReport* report_;
 };
 
-std::string indexed(const char* field, std::size_t i) { return std::string(field) + "(" + std::to_string(i) + ")"; }
+std::string indexed(const char* field, std::size_t i) {
+    return std::string(field) + "(" + std::to_string(i) + ")";
+}
 
 std::string numberText(float value) {
     char text[32];
@@ -103,7 +104,8 @@ void readConnections(ByteReader& in, TrackConfig& track, Clamper& clamp) {
     track.ConnectionFirstLane.assign(count + 1, 0);
     for (std::size_t k = 1; k <= count; ++k) {
         track.ConnectionPort[k] = clamp.range(indexed("ConnectionPort", k), in.integer(), 1, kMaxConnections);
-        track.ConnectionFirstLane[k] = clamp.range(indexed("ConnectionFirstLane", k), in.integer(), 0, kIntegerMax);
+        track.ConnectionFirstLane[k] =
+            clamp.range(indexed("ConnectionFirstLane", k), in.integer(), 0, kIntegerMax);
     }
 }
 
@@ -159,8 +161,9 @@ void readPartials(ByteReader& in, TrackConfig& track, Clamper& clamp) {
     const int16_t count = in.integer();
     const int16_t step = in.integer();
     if (static_cast<int>(count) * step < 1) {
-        if (count != 0 || step != 0) clamp.note("PartialCount/PartialStep " + std::to_string(count) + "/" +
-                                                std::to_string(step) + " -> 0/0");
+        if (count != 0 || step != 0)
+            clamp.note("PartialCount/PartialStep " + std::to_string(count) + "/" + std::to_string(step) +
+                       " -> 0/0");
         return;
     }
     track.PartialCount = clamp.range("PartialCount", count, 2, 100);
@@ -351,11 +354,12 @@ Bytes trackConfigBytes(const TrackConfig& track) {
     }
     out.seek(kLaneCountAt);
     out.integer(track.LaneCount);
-    for (std::size_t i = 1; i <= static_cast<std::size_t>(track.LaneCount); ++i) out.integer(track.LaneChange[i]);
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(track.LaneCount); ++i)
+        out.integer(track.LaneChange[i]);
     if (track.SplitEnabled != 0) {
         out.seek(kSplitAt);
-        for (int16_t value : {int16_t{-1}, track.SectorCount, track.SectorLane, track.SpeedTrapLane,
-                              track.SpeedTrapDistance})
+        for (int16_t value :
+             {int16_t{-1}, track.SectorCount, track.SectorLane, track.SpeedTrapLane, track.SpeedTrapDistance})
             out.integer(value);
     }
     if (static_cast<int>(track.PartialCount) * track.PartialStep >= 1) {

@@ -21,9 +21,9 @@ using ::testing::IsEmpty;
 class SettingsFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("sc_settings_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ =
+            fs::temp_directory_path() / ("sc_settings_" + std::to_string(::getpid()) + "_" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
@@ -37,8 +37,9 @@ protected:
 using Connections = std::vector<std::pair<int16_t, int16_t>>;
 
 // PISTA.CFG written field by field at its offsets.
-ByteWriter trackFile(int16_t comaDivisions, const Connections& connections, const std::vector<int16_t>& laneChange,
-                     float minLap = 2.5f, std::optional<int16_t> laneCount = std::nullopt) {
+ByteWriter trackFile(int16_t comaDivisions, const Connections& connections,
+                     const std::vector<int16_t>& laneChange, float minLap = 2.5f,
+                     std::optional<int16_t> laneCount = std::nullopt) {
     ByteWriter w;
     w.single(minLap);
     w.integer(comaDivisions);
@@ -168,7 +169,8 @@ TEST_F(SettingsFilesTest, LoadTrackConfig_LaneChangeZeroIsTheLargestValue) {
     EXPECT_EQ(t.LaneParticipant.size(), 4u);
 
     t = loadTrackConfigBytes(eightLanes().bytes());
-    for (auto size : {t.LaneParticipant.size(), t.LastPassTime.size(), t.LaneSpare.size(), t.CarriedTime.size()})
+    for (auto size :
+         {t.LaneParticipant.size(), t.LastPassTime.size(), t.LaneSpare.size(), t.CarriedTime.size()})
         EXPECT_EQ(size, 9u);
 
     t = loadTrackConfigBytes(trackFile(0, {{1, 1}}, {0, 0}).bytes());
@@ -177,8 +179,8 @@ TEST_F(SettingsFilesTest, LoadTrackConfig_LaneChangeZeroIsTheLargestValue) {
 }
 
 TEST_F(SettingsFilesTest, LoadTrackConfig_ComaFormatFollowsTheDigitsOfComaDivisions) {
-    const std::pair<int16_t, const char*> cases[] = {{0, "0"}, {9, "0.0"}, {10, "0.00"}, {100, "0.000"},
-                                                     {9999, "0.0000"}};
+    const std::pair<int16_t, const char*> cases[] = {
+        {0, "0"}, {9, "0.0"}, {10, "0.00"}, {100, "0.000"}, {9999, "0.0000"}};
     for (auto [divisions, format] : cases) {
         TrackConfig t = loadTrackConfigBytes(eightLanes(divisions).bytes());
         EXPECT_EQ(t.ComaFormat, format) << divisions;
@@ -211,7 +213,8 @@ TEST_F(SettingsFilesTest, LoadTrackConfig_CountsOutsideTheWindowsRangesAreClampe
         EXPECT_EQ(t.ConnectionPort.size(), static_cast<std::size_t>(loaded) + 1);
         EXPECT_EQ(t.ReceiveBuffer.size(), static_cast<std::size_t>(loaded) + 1);
         ASSERT_FALSE(report.clamped.empty());
-        EXPECT_EQ(report.clamped[0], "ConnectionCount " + std::to_string(stored) + " -> " + std::to_string(loaded));
+        EXPECT_EQ(report.clamped[0],
+                  "ConnectionCount " + std::to_string(stored) + " -> " + std::to_string(loaded));
     }
 }
 
@@ -367,7 +370,8 @@ TEST_F(SettingsFilesTest, LoadTrackConfig_ReadsTheWorkingFolderCopy) {
     state.AppFolder = folder_;
     fs::create_directories(folder_ / "PROVA001");
     ASSERT_TRUE(writeFileAtomic(folder_ / kTrackFileName, eightLanes().bytes()));
-    ASSERT_TRUE(writeFileAtomic(folder_ / "PROVA001" / kTrackFileName, trackFile(0, {{3, 1}}, {2, 1}).bytes()));
+    ASSERT_TRUE(
+        writeFileAtomic(folder_ / "PROVA001" / kTrackFileName, trackFile(0, {{3, 1}}, {2, 1}).bytes()));
     {
         WorkingFolderGuard inRace(state, folder_ / "PROVA001");
         LoadTrackConfig(state);
@@ -449,8 +453,8 @@ TEST_F(SettingsFilesTest, LoadProgramSettings_OutOfRangeValuesAreClampedAndRepor
     EXPECT_EQ(s.Language, 1);
     EXPECT_EQ(s.LapCounterModel, 4);
     EXPECT_THAT(s.Colours, ElementsAre(0, 1, 15, 3, 0, 5));
-    EXPECT_THAT(report.clamped, ElementsAre("Language 2 -> 1", "LapCounterModel 9 -> 4", "Colours(2) 20 -> 15",
-                                            "Colours(4) -1 -> 0"));
+    EXPECT_THAT(report.clamped, ElementsAre("Language 2 -> 1", "LapCounterModel 9 -> 4",
+                                            "Colours(2) 20 -> 15", "Colours(4) -1 -> 0"));
 }
 
 TEST_F(SettingsFilesTest, LoadProgramSettings_ColourCountIsBoundByTheFileAndTheFiveRoles) {
