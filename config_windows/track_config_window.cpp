@@ -194,11 +194,13 @@ QWidget* ConfiguracioPistaView::buildConnections() {
     connect(portSearch_, &QPushButton::clicked, this, [this] { form_.TestCom_Click(); });
     grid->addWidget(portSearch_, 0, 2, 1, 2);
 
-    auto* rows = new QVBoxLayout;
-    rows->addStretch();
-    rows->addWidget(label(panel, QStringLiteral("Text(26)")));
-    rows->addWidget(label(panel, QStringLiteral("Text(25)")));
-    grid->addLayout(rows, 1, 0);
+    // The row labels sit in a borderless frame shaped like the connection frames, so they line up.
+    auto* rowLabels = new QGroupBox(QStringLiteral(" "), panel);
+    rowLabels->setFlat(true);
+    auto* rows = new QVBoxLayout(rowLabels);
+    rows->addWidget(label(rowLabels, QStringLiteral("Text(26)")), 1);
+    rows->addWidget(label(rowLabels, QStringLiteral("Text(25)")), 1);
+    grid->addWidget(rowLabels, 1, 0);
     for (int k = 1; k <= ConfiguracioPista::kMaxConnections; ++k) {
         circuits_[k] = new QGroupBox(panel);
         circuits_[k]->setObjectName(arrayObjectName("Circuit", k));
