@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -216,15 +217,15 @@ void runDump(const fs::path& file, const std::string& as) {
 
 void addDumpCommand(CLI::App& app, int& status) {
     auto* cmd = app.add_subcommand("dump", "Show a race or settings file as one JSON object");
-    static std::string file;
-    static std::string as;
-    cmd->add_option("FILE", file, "The file to show")->required();
+    cmd->add_option("FILE", "The file to show")->required();
     std::vector<std::string> kinds;
     for (const auto& d : kDumpers) kinds.emplace_back(d.kind);
-    cmd->add_option("--as", as, "Read the file as this kind instead of guessing it from its name")
+    cmd->add_option("--as", "Read the file as this kind instead of guessing it from its name")
         ->check(CLI::IsMember(kinds));
-    cmd->callback([&status] {
+    cmd->callback([cmd, &status] {
         status = 1;
+        const auto file = cmd->get_option("FILE")->as<std::string>();
+        const auto as = cmd->count("--as") ? cmd->get_option("--as")->as<std::string>() : std::string();
         runDump(file, as);
         status = 0;
     });
