@@ -1,0 +1,259 @@
+#include "core/lap_log.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "core/file_io.h"
+#include "core/record_file.h"
+
+namespace sc {
+namespace {
+namespace fs = std::filesystem;
+
+class LapLogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device rd;
+        folder = fs::temp_directory_path() / ("laplog_" + std::to_string(rd()));
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    static LapRecord pass(int16_t lane, int16_t number, float at, float lap) {
+        LapRecord r;
+        r.lane = lane;
+        r.participant = lane;
+        r.number = number;
+        r.passTime = at;
+        r.lapTime = lap;
+        return r;
+    }
+    // A closed heat log as the heat leaves it: header, laps, end.
+    std::vector<LapRecord> closedHeat(int16_t heat, int laps) {
+        LapLog log(folder);
+        EXPECT_TRUE(log.Create(1000, heat));
+        for (int i = 1; i <= laps; ++i) log.Append(pass(1, static_cast<int16_t>(i), 5.0f * i, 5.0f));
+        EXPECT_TRUE(log.Close(MakeEndRecord(1100, 1000)));
+        return readLapRecords(log.file());
+    }
+    void writeRecords(const fs::path& file, const std::vector<LapRecord>& records, std::size_t extraBytes = 0) {
+        Bytes bytes;
+        for (const auto& r : records) {
+            Bytes one = encodeLapRecord(r);
+            bytes.insert(bytes.end(), one.begin(), one.end());
+        }
+        bytes.resize(bytes.size() + extraBytes, 0x7f);
+        ASSERT_TRUE(writeFileAtomic(file, bytes));
+    }
+
+    fs::path folder;
+};
+
+TEST_F(LapLogTest, HeatWithoutDetectionHoldsHeaderAndEndNumberedOne) {
+    LapLog log(folder);
+    ASSERT_TRUE(log.Create(1000.5, 3));
+    ASSERT_TRUE(log.Close(MakeEndRecord(1062.5, 1000.5)));
+    const auto records = readLapRecords(folder / "VLTAVLT.TMP");
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].lane, 0);
+    EXPECT_FLOAT_EQ(records[0].passTime, 1000.5f);
+    EXPECT_FLOAT_EQ(records[0].lapTime, 3.0f);
+    EXPECT_EQ(records[0].number, 1);
+    EXPECT_EQ(records[1].lane, 0);
+    EXPECT_FLOAT_EQ(records[1].passTime, 1060.0f);
+    EXPECT_FLOAT_EQ(records[1].lapTime, 59.5f);
+    EXPECT_EQ(records[1].number, 1);
+    EXPECT_FALSE(log.isOpen());
+}
+
+TEST_F(LapLogTest, CreateReplacesTheOldLog) {
+    writeRecords(folder / "VLTAVLT.TMP", {pass(1, 1, 1, 1), pass(1, 2, 2, 2), pass(1, 3, 3, 3)});
+    LapLog log(folder);
+    ASSERT_TRUE(log.Create(10, 1));
+    EXPECT_EQ(readLapRecords(log.file()).size(), 1u);
+}
+
+TEST_F(LapLogTest, EveryAppendIsInTheFileBeforeItReturns) {
+    LapLog log(folder);
+    ASSERT_TRUE(log.Create(10, 1));
+    ASSERT_TRUE(log.Append(pass(2, 1, 4.5f, 99.9999f)));
+    const auto seen = readLapRecords(log.file());  // another reader, log still open
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1], pass(2, 1, 4.5f, 99.9999f));
+}
+
+TEST_F(LapLogTest, AppendWithoutOpenLogFails) {
+    LapLog log(folder);
+    EXPECT_FALSE(log.Append(pass(1, 1, 1, 1)));
+    EXPECT_FALSE(log.Close(MakeEndRecord(10, 0)));
+}
+
+TEST_F(LapLogTest, PauseRecordSitsBetweenPassesWithLaneMinusOne) {
+    LapLog log(folder);
+    ASSERT_TRUE(log.Create(1000, 1));
+    log.Append(pass(1, 1, 5, 99.9999f));
+    // 30 s pause ending at 1100: the heat start moves from 1000 to 1030.
+    log.Append(MakePauseRecord(1100, 1030, 30, 1));
+    log.Append(pass(1, 2, 80, 5));
+    ASSERT_TRUE(log.Close(MakeEndRecord(1130, 1030)));
+    const auto records = readLapRecords(log.file());
+    ASSERT_EQ(records.size(), 5u);
+    EXPECT_EQ(records[2].lane, -1);
+    EXPECT_EQ(records[2].participant, 0);
+    EXPECT_FLOAT_EQ(records[2].passTime, 70);
+    EXPECT_FLOAT_EQ(records[2].lapTime, 30);
+    EXPECT_EQ(records[2].number, 1);
+    EXPECT_EQ(records[0].number, 4);
+    EXPECT_EQ(records[4].number, 4);
+}
+
+TEST_F(LapLogTest, TimesAcrossMidnightWrap) {
+    const LapRecord pause = MakePauseRecord(5, 86395, 20, 2);  // resume after midnight
+    EXPECT_FLOAT_EQ(pause.passTime, 10);
+    const LapRecord end = MakeEndRecord(1.0, 86390);  // last keep-alive at 86398.5
+    EXPECT_FLOAT_EQ(end.passTime, 86398.5f);
+    EXPECT_FLOAT_EQ(end.lapTime, 8.5f);
+    const LapRecord endAfter = MakeEndRecord(12.5, 86390);  // last message at 0:00:10
+    EXPECT_FLOAT_EQ(endAfter.passTime, 10);
+    EXPECT_FLOAT_EQ(endAfter.lapTime, 20);
+}
+
+TEST_F(LapLogTest, ReplayRebuildsFromHeaderAndThreeLapsAndKeepsTheLogOpen) {
+    const std::vector<LapRecord> heat = {LapRecord{0, 0, 1000, 1, 0, 0, 0, 0}, pass(1, 1, 5, 99.9999f),
+                                         pass(1, 2, 10, 5), pass(1, 3, 15, 5)};
+    writeRecords(folder / "VLTAVLT.TMP", heat);
+    LapLog log(folder);
+    std::vector<LapRecord> applied;
+    const ReplayResult result = log.Replay(8, [&](const LapRecord& r) { applied.push_back(r); });
+    EXPECT_TRUE(result.ok);
+    EXPECT_FALSE(result.truncated);
+    EXPECT_EQ(result.records, 4u);
+    ASSERT_EQ(applied.size(), 3u);
+    EXPECT_EQ(applied[2].number, 3);
+    EXPECT_EQ(readLapRecords(log.file()), heat);
+    EXPECT_FALSE(fs::exists(folder / "VLTAVLT.BAK"));
+    ASSERT_TRUE(log.isOpen());
+    ASSERT_TRUE(log.Append(pass(1, 4, 20, 5)));
+    EXPECT_EQ(readLapRecords(log.file()).size(), 5u);
+}
+
+TEST_F(LapLogTest, ReplayHandsOnlyLanesWithinTheLimit) {
+    writeRecords(folder / "VLTAVLT.TMP", {LapRecord{0, 0, 1000, 1, 0, 0, 0, 0}, pass(9, 1, 1, 99.9999f),
+                                          MakePauseRecord(50, 10, 40, 1), pass(8, 1, 2, 99.9999f)});
+    LapLog log(folder);
+    std::vector<int> lanes;
+    log.Replay(8, [&](const LapRecord& r) { lanes.push_back(r.lane); });
+    EXPECT_EQ(lanes, std::vector<int>{8});
+    EXPECT_EQ(readLapRecords(log.file()).size(), 4u);
+}
+
+TEST_F(LapLogTest, ReplayOfTruncatedLogStopsAtItsLastWholeRecord) {
+    writeRecords(folder / "VLTAVLT.TMP", {LapRecord{0, 0, 1000, 1, 0, 0, 0, 0}, pass(1, 1, 5, 99.9999f)}, 10);
+    LapLog log(folder);
+    int applied = 0;
+    const ReplayResult result = log.Replay(8, [&](const LapRecord&) { ++applied; });
+    EXPECT_TRUE(result.ok);
+    EXPECT_TRUE(result.truncated);
+    EXPECT_EQ(result.records, 2u);
+    EXPECT_EQ(applied, 1);
+    EXPECT_EQ(fs::file_size(log.file()), 48u);
+    EXPECT_FALSE(fs::exists(log.backupFile()));
+}
+
+TEST_F(LapLogTest, ReplayOfMissingOrEmptyLogGivesAnEmptyOpenLog) {
+    LapLog log(folder);
+    const ReplayResult result = log.Replay(8, {});
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(result.records, 0u);
+    EXPECT_FALSE(result.last.has_value());
+    EXPECT_TRUE(log.isOpen());
+    EXPECT_TRUE(fs::exists(log.file()));
+}
+
+TEST_F(LapLogTest, StaleBackupOfAnEarlierReplayIsDeleted) {
+    const std::vector<LapRecord> heat = {LapRecord{0, 0, 1000, 1, 0, 0, 0, 0}, pass(1, 1, 5, 99.9999f),
+                                         pass(1, 2, 10, 5)};
+    writeRecords(folder / "VLTAVLT.TMP", heat);
+    writeRecords(folder / "VLTAVLT.BAK", {pass(3, 1, 1, 1)});
+    LapLog log(folder);
+    const ReplayResult result = log.Replay(8, {});
+    EXPECT_TRUE(result.ok);
+    EXPECT_FALSE(result.restoredBackup);
+    EXPECT_EQ(readLapRecords(log.file()), heat);
+    EXPECT_FALSE(fs::exists(log.backupFile()));
+}
+
+TEST_F(LapLogTest, BackupOfAReplayInterruptedMidCopyIsTheLogReplayed) {
+    const std::vector<LapRecord> heat = {LapRecord{0, 0, 1000, 1, 0, 0, 0, 0}, pass(1, 1, 5, 99.9999f),
+                                         pass(1, 2, 10, 5)};
+    writeRecords(folder / "VLTAVLT.BAK", heat);
+    writeRecords(folder / "VLTAVLT.TMP", {heat[0]});  // the copy got one record far
+    LapLog log(folder);
+    const ReplayResult result = log.Replay(8, {});
+    EXPECT_TRUE(result.restoredBackup);
+    EXPECT_EQ(result.records, 3u);
+    EXPECT_EQ(readLapRecords(log.file()), heat);
+    EXPECT_FALSE(fs::exists(log.backupFile()));
+}
+
+TEST_F(LapLogTest, ReadLapLogReportsAPartialTail) {
+    writeRecords(folder / "X.HDW", {pass(1, 1, 1, 1)}, 23);
+    const LapLogContents contents = ReadLapLog(folder / "X.HDW");
+    EXPECT_EQ(contents.records.size(), 1u);
+    EXPECT_TRUE(contents.truncated);
+    EXPECT_TRUE(ReadLapLog(folder / "missing").records.empty());
+}
+
+TEST_F(LapLogTest, CopyToSeriesPlacesHeatsOneAfterAnotherAndARerunOverwrites) {
+    const fs::path vav = folder / "CRS001.VAV";
+    const auto heat1 = closedHeat(1, 2);  // header, 2 laps, end: 4 records, number 3
+    ASSERT_TRUE(CopyLapLogToSeries(folder / kLapLogName, vav, 1));
+    EXPECT_EQ(readLapRecords(vav), heat1);
+
+    const auto heat2 = closedHeat(2, 3);
+    ASSERT_TRUE(CopyLapLogToSeries(folder / kLapLogName, vav, 2));
+    auto series = readLapRecords(vav);
+    ASSERT_EQ(series.size(), 9u);
+    EXPECT_EQ(std::vector<LapRecord>(series.begin() + 4, series.end()), heat2);
+
+    const auto rerun = closedHeat(2, 0);  // heat 2 run again, shorter
+    ASSERT_TRUE(CopyLapLogToSeries(folder / kLapLogName, vav, 2));
+    series = readLapRecords(vav);
+    ASSERT_EQ(series.size(), 6u);
+    EXPECT_EQ(std::vector<LapRecord>(series.begin(), series.begin() + 4), heat1);
+    EXPECT_EQ(std::vector<LapRecord>(series.begin() + 4, series.end()), rerun);
+}
+
+TEST_F(LapLogTest, CopyStartFallsBackWhenThePreviousHeaderIsMissingOrDamaged) {
+    const std::vector<LapRecord> noHeader = {pass(1, 1, 1, 1), pass(1, 2, 2, 2)};
+    EXPECT_EQ(SeriesCopyStart(noHeader, 3), 1u);
+    EXPECT_EQ(SeriesCopyStart({}, 2), 1u);
+    // A count running past the end appends right after the file, leaving no gap.
+    const std::vector<LapRecord> huge = {LapRecord{0, 0, 1000, 1, 0, 30000, 0, 0}, pass(1, 1, 1, 1)};
+    EXPECT_EQ(SeriesCopyStart(huge, 2), 3u);
+    // A negative count never lets the copy overwrite the header itself.
+    const std::vector<LapRecord> negative = {pass(1, 1, 1, 1), LapRecord{0, 0, 1000, 1, 0, -5, 0, 0},
+                                             pass(1, 1, 1, 1), pass(1, 1, 1, 1)};
+    EXPECT_EQ(SeriesCopyStart(negative, 2), 4u);
+}
+
+TEST_F(LapLogTest, CopyToSeriesIgnoresAPartialTailOfTheSeriesFile) {
+    const fs::path vav = folder / "OFC001.VAV";
+    const auto heat1 = closedHeat(1, 1);
+    ASSERT_TRUE(CopyLapLogToSeries(folder / kLapLogName, vav, 1));
+    {
+        std::ofstream out(vav, std::ios::binary | std::ios::app);
+        out << "garbage";
+    }
+    closedHeat(2, 1);
+    ASSERT_TRUE(CopyLapLogToSeries(folder / kLapLogName, vav, 2));
+    EXPECT_EQ(fs::file_size(vav) % kLapRecordSize, 0u);
+    EXPECT_EQ(readLapRecords(vav).size(), 6u);
+    EXPECT_FALSE(CopyLapLogToSeries(folder / "missing.TMP", vav, 3));
+}
+
+}  // namespace
+}  // namespace sc
