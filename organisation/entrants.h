@@ -99,8 +99,6 @@ private:
     int minimum_ = 0;
     int modality_ = 0;
     int series_ = 0;
-    bool saveNames(const std::filesystem::path& file);
-    bool renumberSeriesFiles();
 
     RaceState& state_;
     Prompter& prompter_;

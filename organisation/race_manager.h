@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/prompter.h"
@@ -30,6 +31,14 @@ enum class RaceFileText {
     DamagedFile,           // detail: the reader's description
 };
 std::string raceFileMessage(int16_t language, RaceFileText text, const std::string& detail = "");
+
+// Msg(section, item) as the window's load left it, else as the tables give it
+// for `window` (so a routine driven without its window still shows the text).
+std::string msgText(const RaceState& state, std::string_view window, int section, int item);
+
+// Blanks removed at both ends, or at the right end only (names and dates as typed).
+std::string trimBlanks(std::string_view text);
+std::string trimRightBlanks(std::string_view text);
 
 // Today's date as the race-data window proposes it, "dd-mm-yyyy".
 std::string todayDateText();
