@@ -2,6 +2,7 @@
 
 namespace sc {
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): heat and count differ in meaning, tests pin both
 HeatRecord HeatRecord::header(int16_t heat, float startTime, int16_t count) {
     HeatRecord r;
     r.passTime = startTime;

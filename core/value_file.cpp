@@ -22,7 +22,7 @@ std::string shortest(Number value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string withSign(std::string text) { return text.starts_with('-') ? text : " " + text; }
+std::string withSign(const std::string& text) { return text.starts_with('-') ? text : " " + text; }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
