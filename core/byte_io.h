@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <stdexcept>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -96,6 +97,8 @@ public:
     }
     // Counted text from raw Windows-1252 bytes.
     void countedRaw(const std::string& s) {
+        // The length is an Integer: a longer text would be stored with a wrong length.
+        if (s.size() > 32767) throw std::invalid_argument("text longer than 32767 bytes");
         integer(static_cast<int16_t>(s.size()));
         put(reinterpret_cast<const uint8_t*>(s.data()), s.size());
     }

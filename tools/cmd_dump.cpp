@@ -210,7 +210,7 @@ void runDump(const fs::path& file, const std::string& as) {
     } catch (const std::exception& e) {
         throw ToolError(file.string() + ": " + e.what());
     }
-    std::cout << out.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
+    std::cout << out.dump(-1, ' ', false, Json::error_handler_t::replace) << "\n";
 }
 
 }  // namespace
