@@ -1,14 +1,52 @@
+// slotcursa-tool run: drives the program's logic from a script, with no display.
 #include <CLI/CLI.hpp>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
 
 #include "tools/commands.h"
+#include "tools/driver/script_runner.h"
+#include "tools/driver/session.h"
 
 namespace sc::tool {
 
+namespace {
+
+struct RunArgs {
+    std::string folder;
+    std::string script;
+};
+
+std::vector<driver::ScriptLine> readScriptArgument(const std::string& script) {
+    if (script == "-") return driver::readScript(std::cin);
+    std::ifstream in(script, std::ios::binary);
+    if (!in) throw ToolError("cannot read the script " + script);
+    return driver::readScript(in);
+}
+
+std::filesystem::path programFolder(const std::string& folder) {
+    std::filesystem::path path = folder.empty() ? std::filesystem::current_path() : std::filesystem::path(folder);
+    std::error_code ec;
+    if (!std::filesystem::is_directory(path, ec)) throw ToolError("no such folder: " + path.string());
+    return std::filesystem::absolute(path, ec);
+}
+
+}  // namespace
+
 void addRunCommand(CLI::App& app, int& status) {
-    auto* cmd = app.add_subcommand("run", "not available yet");
-    cmd->callback([&status] {
-        status = 1;
-        throw ToolError("'run' is not available yet");
+    auto args = std::make_shared<RunArgs>();
+    auto* cmd = app.add_subcommand("run", "drive the program from a script (see docs/DRIVER.md)");
+    cmd->add_option("--folder", args->folder, "program folder (default: the current folder)");
+    cmd->add_option("script", args->script, "script file, or - for standard input")->required();
+    cmd->callback([args, &status] {
+        const auto lines = readScriptArgument(args->script);
+        driver::Session session(programFolder(args->folder), std::cout);
+        std::ostringstream errors;
+        status = driver::runScript(lines, session, errors);
+        std::cout.flush();
+        if (status != 0) std::cerr << "slotcursa-tool: " << errors.str();
     });
 }
 

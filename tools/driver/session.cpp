@@ -1,0 +1,75 @@
+#include "tools/driver/session.h"
+
+#include "localisation/apply_language.h"
+#include "tools/driver/config_window_driver.h"
+#include "tools/driver/script_line.h"
+
+namespace sc::driver {
+
+Session::Session(std::filesystem::path folder, std::ostream& out)
+    : folder_(std::move(folder)), out_(out), prompter_(out) {
+    freshState();
+}
+
+Session::~Session() = default;
+
+void Session::freshState() {
+    main_.reset();
+    state_ = std::make_unique<RaceState>();
+    // Steps 1-4 are harmless before start, and let the configuration
+    // commands work on the program folder before the program runs.
+    prepareRaceState(*state_, folder_, kScreenWidth, kScreenHeight);
+}
+
+Portada& Session::mainWindow() {
+    if (!main_) throw ScriptError("the program is not running (use 'start')");
+    return *main_;
+}
+
+void Session::start() {
+    if (main_) throw ScriptError("the program is already running");
+    freshState();
+    if (!runStartup(*state_, *this)) {
+        main_.reset();
+        throw ScriptError("the program ended during start-up");
+    }
+}
+
+void Session::quit() {
+    Portada& window = mainWindow();
+    window.Unload();
+    freshState();
+}
+
+void Session::applyLanguage(const std::string& window) {
+    if (window == "Portada") {
+        mainTexts_ = WindowTexts{.name = "Portada"};
+        AplicarIdioma(*state_, mainTexts_);
+        return;
+    }
+    WindowTexts texts{.name = window};
+    if (main_) texts.mainWindow = &mainTexts_;
+    AplicarIdioma(*state_, texts);
+}
+
+void Session::showProgramSettingsWindow() { acceptProgramSettings(*this, {}); }
+
+void Session::showTrackConfigWindow() { acceptTrackConfig(*this, {}); }
+
+void Session::showMainWindow() {
+    main_ = std::make_unique<Portada>(*state_, prompter_);
+    applyLanguage("Portada");
+    main_->Load();
+}
+
+void Session::runRecoveryDialogue() {
+    // The recovery dialogue comes with heat running; until then KEL4.TMP
+    // stays for it and the crashed heat is not offered.
+    state_->RecoveryPending = 0;
+}
+
+void Session::startPlainTraining() {
+    // Plain training opens through the modality menu, which comes later.
+}
+
+}  // namespace sc::driver
