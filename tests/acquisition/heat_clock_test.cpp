@@ -1,0 +1,417 @@
+#include "acquisition/heat_clock.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "acquisition/lap_registration.h"
+#include "acquisition/rejected_detections.h"
+#include "core/lap_log.h"
+#include "core/prompter.h"
+#include "core/race_state.h"
+#include "core/settings_files.h"
+#include "core/startup.h"
+#include "core/value_file.h"
+#include "standings/voltaavolta.h"
+
+namespace sc {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettableClock : public PcClock {
+public:
+    double now() const override { return t; }
+    double t = 0;
+};
+
+struct RecordingHooks : StandingsHooks {
+    void NovaManiga() override { ++setUps; }
+    void GuardarManiga() override { ++saves; }
+    void OpenCorregir() override { corregirModes.push_back(mode ? *mode : 0); }
+    void LlistarVoltes() override { ++listings; }
+    void CorrectLaps(int participant, int delta) override { corrections.push_back({participant, delta}); }
+    const int16_t* mode = nullptr;
+    int setUps = 0, saves = 0, listings = 0;
+    std::vector<int> corregirModes;
+    std::vector<std::pair<int, int>> corrections;
+};
+
+// One heat-running set-up on four lanes in a fresh folder.
+class HeatClockTest : public ::testing::Test {
+protected:
+    HeatClockTest()
+        : folder(makeFolder()), state(makeState(folder)), view(4, state.Settings), log(folder),
+          registration(state, log, view, errors, sink),
+          heat(state, panel, errors, view, log, registration, clock, prompter, hooks) {
+        hooks.mode = &state.ModeCorregir;
+        panel.visible = true;
+        panel.SetCaptions(0);
+        heat.onClose = [this](bool shift) { closes.push_back(shift); };
+    }
+    ~HeatClockTest() override {
+        log.Discard();
+        fs::remove_all(folder);
+    }
+
+    static fs::path makeFolder() {
+        std::random_device rd;
+        fs::path dir = fs::temp_directory_path() / ("sc_heat_clock_" + std::to_string(rd()));
+        fs::create_directories(dir);
+        return dir;
+    }
+    static RaceState makeState(const fs::path& dir) {
+        RaceState s;
+        s.AppFolder = s.WorkingFolder = dir;
+        s.Track = defaultTrackConfig(4);
+        s.Track.MinLapTime = 1.0f;
+        s.CurrentRace = 1;
+        s.CurrentSeries = 1;
+        s.ParticipantCount = 4;
+        s.Participants = {"", "Anna", "Biel", "Carla", "Dani"};
+        return s;
+    }
+    void at(double t) { clock.t = t; }
+    std::vector<LapRecord> logRecords() const { return ReadLapLog(log.file()).records; }
+    std::vector<std::string> recoveryLines() const {
+        return readValueLines(state.inAppFolder(kRecoveryFileName)).value_or(std::vector<std::string>{});
+    }
+
+    fs::path folder;
+    RaceState state;
+    SettableClock clock;
+    QueuedPrompter prompter;
+    RecordingHooks hooks;
+    StandingsSink sink;
+    HeatPanel panel;
+    RejectedDetections errors;
+    VoltaaVolta view;
+    LapLog log;
+    LapRegistration registration;
+    HeatClock heat;
+    std::vector<bool> closes;
+};
+
+TEST_F(HeatClockTest, Tick_ClockShowsElapsedTimeAcrossMidnight) {
+    at(86390);
+    heat.HeatKeys('s');
+    EXPECT_EQ(panel.Hora, "0:00:00");
+    at(10);
+    heat.Tick();
+    EXPECT_EQ(panel.Hora, "0:00:20");
+    EXPECT_TRUE(panel.horaVisible);
+    EXPECT_TRUE(panel.textHoraVisible);
+    EXPECT_FALSE(panel.informationMenuEnabled);
+}
+
+TEST_F(HeatClockTest, Pause_MovesHeatStartAndIsLoggedWhenItEnds) {
+    state.CurrentModality = 1;
+    at(1000);
+    heat.HeatKeys('S');
+    at(1005);
+    heat.Manual_Click(1);  // first pass
+    at(1010);
+    heat.HeatKeys('p');
+    EXPECT_TRUE(panel.textPausaVisible);
+    EXPECT_EQ(panel.horaBackColour, kPauseColour);
+    at(1040);
+    heat.HeatKeys('P');
+    EXPECT_DOUBLE_EQ(state.HeatStartTime, 1030);
+    EXPECT_FALSE(panel.textPausaVisible);
+    EXPECT_EQ(panel.horaBackColour, panel.textHoraBackColour);
+    at(1050);
+    heat.Manual_Click(1);
+    EXPECT_EQ(view.LastLapText(1), "15.0000");  // 45 s on the clock less the 30 s pause
+
+    const auto records = logRecords();
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[2].lane, -1);
+    EXPECT_FLOAT_EQ(records[2].lapTime, 30);
+    EXPECT_FLOAT_EQ(records[2].passTime, 10);
+    EXPECT_EQ(records[2].number, 1);
+    EXPECT_FLOAT_EQ(records[3].lapTime, 15);
+}
+
+TEST_F(HeatClockTest, Pause_ClockBlinksWhileNoKeepAlivesArrive) {
+    at(100);
+    heat.HeatKeys('s');
+    at(101);
+    heat.PauseHeat();
+    heat.Tick();
+    EXPECT_FALSE(panel.textPausaVisible);
+    EXPECT_EQ(panel.horaBackColour, panel.textHoraBackColour);
+    heat.Tick();
+    EXPECT_TRUE(panel.textPausaVisible);
+    EXPECT_EQ(panel.horaBackColour, kPauseColour);
+}
+
+TEST_F(HeatClockTest, KeepAlive_SilenceEndsHeatWithLastKeepAliveAsEnd) {
+    at(100);
+    heat.StartHeat(100);
+    for (int s = 100; s <= 110; ++s) {
+        at(s);
+        heat.KeepAliveHeard(s);
+        heat.Tick();
+        at(s + 0.5);
+        heat.Tick();
+    }
+    double endedAt = 0;
+    for (double t = 111; t < 120 && state.HeatRunning != 0; t += 0.5) {
+        at(t);
+        heat.Tick();
+        if (state.HeatRunning == 0) endedAt = t;
+    }
+    EXPECT_GE(endedAt, 112.5);
+    EXPECT_LE(endedAt, 113.0);
+    const auto records = logRecords();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].number, 1);
+    EXPECT_FLOAT_EQ(records[1].passTime, 110);
+    EXPECT_FLOAT_EQ(records[1].lapTime, 10);
+    EXPECT_EQ(records[1].number, 1);
+    EXPECT_FALSE(panel.timerEnabled);
+    EXPECT_TRUE(panel.informationMenuEnabled);
+}
+
+TEST_F(HeatClockTest, KeepAlive_DeadlineJustAfterMidnightIsNotTakenAsPassed) {
+    at(86390);
+    heat.StartHeat(86390);
+    at(86399);
+    heat.KeepAliveHeard(86399);  // deadline 86401.5, that is 1.5 after midnight
+    at(86399.5);
+    heat.Tick();
+    EXPECT_NE(state.HeatRunning, 0);
+    at(1.0);
+    heat.Tick();
+    EXPECT_NE(state.HeatRunning, 0);
+    at(2.0);
+    heat.Tick();
+    EXPECT_EQ(state.HeatRunning, 0);
+    EXPECT_FLOAT_EQ(logRecords().back().passTime, 86399);
+    EXPECT_FLOAT_EQ(logRecords().back().lapTime, 9);
+}
+
+TEST(ComasToAsk, AtTheEndOfAPassOnlyTheClosingHeatsAsk) {
+    // AskComas 2, six participants, four lanes.
+    EXPECT_EQ(ComasToAsk(4, 2, 9, 4, 6), 0);
+    EXPECT_EQ(ComasToAsk(4, 2, 10, 4, 6), 1);
+    EXPECT_EQ(ComasToAsk(4, 2, 11, 4, 6), 1);
+    EXPECT_EQ(ComasToAsk(4, 2, 12, 4, 6), 4);
+    EXPECT_EQ(ComasToAsk(4, -1, 3, 4, 6), 4);
+    EXPECT_EQ(ComasToAsk(4, 0, 12, 4, 6), 0);
+    EXPECT_EQ(ComasToAsk(2, -1, 3, 4, 6), 0);  // comas belong to the race alone
+}
+
+TEST_F(HeatClockTest, AskComas_LastHeatOfThePassAsksEveryLaneAndTheNextCannotStart) {
+    state.CurrentModality = 4;
+    state.Settings.AskComas = 2;
+    state.ParticipantCount = 6;
+    state.Participants = {"", "A", "B", "C", "D", "E", "F"};
+    state.CurrentHeat = 11;
+    at(50);
+    heat.HeatKeys('s');
+    EXPECT_EQ(state.CurrentHeat, 12);
+    heat.HeatKeys('s');
+    EXPECT_EQ(hooks.corregirModes, std::vector<int>{-4});
+    EXPECT_EQ(state.ModeCorregir, 0);
+    EXPECT_EQ(heat.LastComasAsked(), 4);
+
+    heat.HeatKeys('s');  // heat 13 is past the last pass
+    EXPECT_EQ(state.CurrentHeat, 12);
+    EXPECT_EQ(state.HeatRunning, 0);
+    EXPECT_TRUE(panel.Menu[0].visible);
+    EXPECT_FALSE(fs::exists(state.inAppFolder(kRecoveryFileName)));
+}
+
+TEST_F(HeatClockTest, AskComas_EveryHeatOrNever) {
+    state.CurrentModality = 4;
+    state.Settings.AskComas = -1;
+    heat.HeatKeys('s');
+    heat.HeatKeys('s');
+    EXPECT_EQ(hooks.corregirModes, std::vector<int>{-4});
+    state.Settings.AskComas = 0;
+    heat.HeatKeys('s');
+    heat.HeatKeys('s');
+    EXPECT_EQ(hooks.corregirModes.size(), 1u);
+    EXPECT_EQ(hooks.saves, 2);
+    EXPECT_EQ(hooks.setUps, 2);
+}
+
+TEST_F(HeatClockTest, RecoveryFile_WrittenAtStartExtendedAtResumeGoneAtEnd) {
+    state.CurrentModality = 2;
+    state.CurrentRace = 3;
+    state.CurrentSeries = 2;
+    state.CurrentHeat = 4;
+    at(40123.25);
+    heat.HeatKeys('s');
+    EXPECT_EQ(recoveryLines(), (std::vector<std::string>{" 3", " 2", " 2", " 5", " 40123.25"}));
+    at(40130);
+    heat.PauseHeat();
+    at(40140.5);
+    heat.ResumeHeat();
+    const auto lines = recoveryLines();
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_DOUBLE_EQ(lineValue(lines[5]), 40133.75);
+    heat.HeatKeys('s');
+    EXPECT_FALSE(fs::exists(state.inAppFolder(kRecoveryFileName)));
+}
+
+TEST_F(HeatClockTest, RecoveryFile_PlainTrainingLeavesNoneEvenAfterAPause) {
+    heat.HeatKeys('s');
+    heat.PauseHeat();
+    heat.ResumeHeat();
+    EXPECT_FALSE(fs::exists(state.inAppFolder(kRecoveryFileName)));
+}
+
+TEST_F(HeatClockTest, EndHeat_EnablesButtonsByModality) {
+    state.CurrentModality = 1;
+    heat.HeatKeys('s');
+    EXPECT_FALSE(panel.Menu[0].visible);
+    heat.HeatKeys('s');
+    EXPECT_TRUE(panel.Menu[0].visible && panel.Menu[1].enabled);
+    EXPECT_FALSE(panel.Menu[2].enabled || panel.Menu[4].enabled || panel.Menu[5].enabled);
+
+    state.CurrentModality = 4;
+    state.Track.ComaDivisions = 100;
+    heat.HeatKeys('s');
+    heat.HeatKeys('s');
+    for (const auto& button : panel.Menu) EXPECT_TRUE(button.enabled);
+}
+
+TEST_F(HeatClockTest, HeatKeys_InTheWrongStateDoNothing) {
+    heat.HeatKeys('p');  // no heat
+    EXPECT_EQ(state.Paused, 0);
+    panel.visible = false;
+    heat.HeatKeys('s');  // not in heat-running mode
+    EXPECT_EQ(state.HeatRunning, 0);
+    panel.visible = true;
+
+    state.CurrentModality = 2;
+    heat.HeatKeys('s');
+    heat.HeatKeys(kEscapeKey);  // close is not a key of a running heat
+    heat.HeatKeys('l');
+    heat.HeatKeys('+');  // corrections belong to the race
+    EXPECT_TRUE(closes.empty());
+    EXPECT_EQ(hooks.listings, 0);
+    EXPECT_EQ(panel.MesMenys, "");
+    heat.Manual_Click(0);  // no replay while running
+    heat.HeatKeys('s');
+
+    panel.Menu[1].enabled = false;
+    heat.HeatKeys('L');
+    EXPECT_EQ(hooks.listings, 0);
+    heat.Manual_Click(2);  // no pass while idle
+    EXPECT_EQ(view.PassCount(2), 0);
+}
+
+TEST_F(HeatClockTest, HeatKeys_ButtonKeysAndShiftClose) {
+    state.CurrentModality = 4;
+    state.Track.ComaDivisions = 10;
+    heat.HeatKeys('s');
+    heat.HeatKeys('s');
+    heat.HeatKeys('l');
+    EXPECT_EQ(hooks.listings, 1);
+    heat.HeatKeys(',');
+    EXPECT_EQ(hooks.corregirModes.back(), -4);
+    heat.HeatKeys(kEscapeKey);
+    heat.HeatKeys(-1);
+    heat.HeatKeys(kEscapeKey);
+    EXPECT_EQ(closes, (std::vector<bool>{false, true}));
+}
+
+TEST_F(HeatClockTest, HeatKeys_RaceLapCorrectionEntry) {
+    state.CurrentModality = 4;
+    heat.HeatKeys('s');
+    for (int key : {'+', '1', '2'}) heat.HeatKeys(key);
+    EXPECT_EQ(panel.MesMenys, "+12");
+    EXPECT_TRUE(panel.mesMenysVisible);
+    heat.HeatKeys(kEnterKey);
+    for (int key : std::initializer_list<int>{'-', '3', kEnterKey, '-', '4', kEscapeKey, '+', kEnterKey}) heat.HeatKeys(key);
+    EXPECT_EQ(hooks.corrections, (std::vector<std::pair<int, int>>{{12, 1}, {3, -1}}));
+    EXPECT_FALSE(panel.mesMenysVisible);
+    EXPECT_EQ(state.HeatRunning, -1);
+}
+
+TEST_F(HeatClockTest, HeatSetUp_PlacesTheHeatByTheRule) {
+    state.CurrentModality = 2;
+    state.ParticipantCount = 6;
+    state.Participants = {"", "A", "B", "C", "D", "E", "F"};
+    state.CurrentHeat = 5;  // heat 6 runs positions 6, 1, 2, 3
+    state.Track.CarriedTime[2] = 0.4;
+    heat.HeatKeys('s');
+    EXPECT_EQ(state.Track.LaneParticipant, (std::vector<int16_t>{0, 3, 2, 1, 6}));
+    EXPECT_EQ(view.Lane(4).driver, "F");
+    EXPECT_EQ(view.Lane(1).driver, "C");
+    EXPECT_TRUE(view.TakesPart(1));
+    EXPECT_DOUBLE_EQ(state.Track.CarriedTime[2], 0);
+}
+
+TEST_F(HeatClockTest, HeatSetUp_TrainingOpensEveryLane) {
+    state.CurrentHeat = 7;
+    heat.HeatKeys('s');
+    EXPECT_EQ(state.CurrentHeat, 1);
+    for (int lane = 1; lane <= 4; ++lane) EXPECT_TRUE(view.TakesPart(lane));
+}
+
+// A series file with heat 1 (one pass) and heat 2 (three laps).
+class HeatReplayTest : public HeatClockTest {
+protected:
+    HeatReplayTest() {
+        state.CurrentModality = 4;
+        state.CurrentHeat = 1;
+        std::vector<LapRecord> records = {
+            {0, 0, 500, 1, 0, 2, 0, 0},         {1, 1, 2, 99.9999f, 0, 1, 0, 0},
+            {0, 0, 510, 10, 0, 2, 0, 0},        {0, 0, 1000, 2, 0, 4, 0, 0},
+            {2, 3, 3, 99.9999f, 0, 1, 0, 0},    {2, 3, 8.5f, 5.5f, -1, 2, 0, 0},
+            {2, 3, 14.5f, 6, 0, 3, 0, 0},       {0, 0, 1020, 20, 0, 4, 0, 0},
+        };
+        std::ofstream out(folder / "CRS001.HDW", std::ios::binary);
+        for (const LapRecord& r : records) {
+            const Bytes bytes = encodeLapRecord(r);
+            out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        }
+    }
+};
+
+TEST_F(HeatReplayTest, Replay_RebuildsTheNextHeatFromTheSeriesFile) {
+    at(30000);
+    heat.Manual_Click(0);
+    EXPECT_EQ(state.CurrentHeat, 2);
+    EXPECT_EQ(state.HeatRunning, 0);
+    EXPECT_EQ(view.PassCount(2), 3);
+    EXPECT_EQ(view.LastLapText(2), "6.0000");
+    const auto records = logRecords();
+    ASSERT_EQ(records.size(), 5u);
+    EXPECT_FLOAT_EQ(records[0].passTime, 1000);
+    EXPECT_FLOAT_EQ(records[0].lapTime, 2);
+    EXPECT_EQ(records[0].number, 4);
+    EXPECT_FLOAT_EQ(records[3].passTime, 14.5f);
+    EXPECT_FLOAT_EQ(records[4].passTime, 1020);
+    EXPECT_FLOAT_EQ(records[4].lapTime, 20);
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(HeatReplayTest, Replay_TruncatedFileStopsAtItsLastWholeRecord) {
+    fs::resize_file(folder / "CRS001.HDW", 6 * kLapRecordSize + 10);
+    heat.Manual_Click(0);
+    EXPECT_EQ(state.HeatRunning, 0);
+    EXPECT_EQ(view.PassCount(2), 2);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_NE(prompter.shown[0].text.find("CRS001.HDW"), std::string::npos);
+    EXPECT_FLOAT_EQ(logRecords().back().passTime, 1008.5f);
+}
+
+TEST_F(HeatReplayTest, Replay_NoMatchingHeatOrNoFileDoesNothing) {
+    state.CurrentHeat = 5;
+    EXPECT_FALSE(heat.ReplayHeat());
+    fs::remove(folder / "CRS001.HDW");
+    state.CurrentHeat = 1;
+    EXPECT_FALSE(heat.ReplayHeat());
+    EXPECT_EQ(state.CurrentHeat, 1);
+    EXPECT_FALSE(fs::exists(log.file()));
+}
+
+}  // namespace
+}  // namespace sc
