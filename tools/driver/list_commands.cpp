@@ -1,8 +1,88 @@
-// roster, entrants, participants.
+// roster, entrants, participants: the participant window filled and saved.
+#include <nlohmann/json.hpp>
+
+#include "app/portada_commands.h"
+#include "organisation/entrants.h"
 #include "tools/driver/command_table.h"
+#include "tools/driver/session.h"
 
 namespace sc::driver {
 
-void addListCommands(CommandTable&) {}
+namespace {
+
+// "NAME;NAME;..." with an empty name for an empty slot.
+std::vector<std::string> namesArgument(const std::string& text) {
+    std::vector<std::string> names = splitOn(text, ';');
+    for (auto& name : names) name = trimmed(name);
+    return names;
+}
+
+// Prints what the window showed: its list, slot count and range label.
+void printList(Session& session, const Inscrits& window, bool saved) {
+    nlohmann::ordered_json shown;
+    const auto file = window.listFile();
+    shown["file"] = file ? file->filename().string() : "";
+    shown["slots"] = window.slotCount();
+    shown["range"] = window.Text2;
+    shown["saved"] = saved;
+    nlohmann::ordered_json line;
+    line["list"] = std::move(shown);
+    session.out() << line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+}
+
+// Types the count, then the names slot by slot, then saves.
+std::function<void(Inscrits&)> fillAndSave(Session& session, const std::vector<std::string>& names) {
+    return [&session, &names](Inscrits& window) {
+        session.applyLanguage("Inscrits");
+        window.Load();
+        if (window.NPilotsEnabled) {
+            window.NPilots = std::to_string(names.size());
+            window.NPilots_Lostfocus();
+        }
+        if (static_cast<int>(names.size()) > window.slotCount())
+            throw ScriptError(std::to_string(names.size()) + " names for " + std::to_string(window.slotCount()) +
+                              " slots");
+        for (std::size_t i = 0; i < names.size(); ++i) window.NomPista[i + 1] = names[i];
+        const bool saved = window.Sortir_Click(1);
+        if (!saved) window.Sortir_Click(0);
+        printList(session, window, saved);
+    };
+}
+
+void roster(Session& session, const ScriptLine& line) {
+    session.mainWindow();
+    const auto names = namesArgument(line.rest);
+    MnuIns100_Click(session.state(), session.boxes(), fillAndSave(session, names));
+}
+
+void requireRace(Session& session) {
+    session.mainWindow();
+    if (session.state().CurrentRace < 1) throw ScriptError("no race is selected");
+}
+
+void entrants(Session& session, const ScriptLine& line) {
+    requireRace(session);
+    const auto names = namesArgument(line.rest);
+    MnuIns_Click(session.mainWindow(), session.state(), session.boxes(), 0, fillAndSave(session, names));
+}
+
+void participants(Session& session, const ScriptLine& line) {
+    if (line.args.empty()) throw ScriptError("usage: participants M NAME;...");
+    requireRace(session);
+    const int m = wholeNumberArgument(line.args[0], "modality M", 1, kSeriesLists);
+    const ListControl& list = session.mainWindow().LlSeries[m];
+    if (!list.isValidPosition(list.selected))
+        throw ScriptError("modality " + line.args[0] + " has no selected series");
+    const auto names = namesArgument(trimmed(line.rest.substr(line.args[0].size())));
+    MnuIns_Click(session.mainWindow(), session.state(), session.boxes(), m, fillAndSave(session, names));
+}
+
+}  // namespace
+
+void addListCommands(CommandTable& table) {
+    table.add("roster", "roster NAME;NAME;...", roster);
+    table.add("entrants", "entrants NAME;NAME;...", entrants);
+    table.add("participants", "participants M NAME;NAME;...", participants);
+}
 
 }  // namespace sc::driver
