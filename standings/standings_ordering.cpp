@@ -1,0 +1,145 @@
+// Ranking of the live classification: heat positions, series order,
+// positions with their change colours, gaps and follow-the-car scrolling.
+#include <algorithm>
+#include <vector>
+
+#include "core/laps_format.h"
+#include "core/number_format.h"
+#include "standings/classification_columns.h"
+#include "standings/standings_engine.h"
+#include "standings/voltaavolta.h"
+
+namespace sc {
+
+using namespace cls;
+
+namespace {
+
+constexpr int kFollowWindow = 15;  // rows below the first visible one that still count as seen
+constexpr int kFollowMargin = 8;   // rows shown above the followed car
+
+int raceOrder(double laps1, double key1, double laps2, double key2) {
+    if (laps1 != laps2) return laps1 > laps2 ? -1 : 1;
+    if (key1 != key2) return key1 > key2 ? -1 : 1;
+    return 0;
+}
+
+}  // namespace
+
+int StandingsEngine::CompareRace(int row1, int row2) const {
+    const Grid& g = InfoClass;
+    return raceOrder(num(g, row1, kLaps), num(g, row1, kSeriesKey), num(g, row2, kLaps), num(g, row2, kSeriesKey));
+}
+
+void StandingsEngine::OrdenarClass() {
+    InfoClass.SetRedraw(false);
+    if (!isSuperPole()) rankHeatPositions();
+    rankSeries();
+    writePositionsAndGaps(orderChanged());
+    if (InfoClass.Rows() > 1) {
+        InfoClass.Select(1, kGapLeader, 1, kGapAhead);
+        InfoClass.SetText("");
+    }
+    if (InfoClass.Rows() > 2) InfoClass.SetTextMatrix(2, kGapAhead, "");
+    PintarClass();
+    InfoClass.SetRedraw(true);
+}
+
+void StandingsEngine::rankHeatPositions() {
+    Grid& g = InfoClass;
+    const int n = rows();
+    if (n < 1) return;
+    g.Select(1, kHeatPosition, n, kHeatPosition);
+    g.SetText("");
+    g.SortNumericAscending(kHeatKey1, kHeatKey2);
+    const bool official = modality() == static_cast<int16_t>(Modality::OfficialPractice);
+    int skipped = 0;
+    for (int r = 1; r <= n; ++r) {
+        if (num(g, r, kHeatKey1) != 0) {
+            g.SetTextMatrix(r, kHeatPosition, std::to_string(r - skipped));
+        } else if (official) {
+            ++skipped;
+        } else {
+            break;  // a row without a key stands first: no positions yet
+        }
+    }
+}
+
+void StandingsEngine::rankSeries() {
+    Grid& g = InfoClass;
+    if (!isRace()) {
+        g.SortNumericAscending(kSeriesKey, kFastestTime);
+        return;
+    }
+    // Read the keys once: the sort compares rows many times.
+    std::vector<double> laps(static_cast<std::size_t>(g.Rows())), keys(laps.size());
+    for (int r = 1; r < g.Rows(); ++r) {
+        laps[r] = num(g, r, kLaps);
+        keys[r] = num(g, r, kSeriesKey);
+    }
+    g.SortCustom([&](int a, int b) { return raceOrder(laps[a], keys[a], laps[b], keys[b]); });
+}
+
+bool StandingsEngine::orderChanged() const {
+    if (state_.HeatRunning == 0) return false;
+    const Grid& g = InfoClass;
+    for (int r = 1; r <= rows(); ++r) {
+        const bool ranked = !g.TextMatrix(r, kPosition).empty() || num(g, r, kHeatLaps) >= 1;
+        if (ranked && num(g, r, kPosition) != r) return true;
+    }
+    return false;
+}
+
+void StandingsEngine::writePositionsAndGaps(bool changed) {
+    const bool free = modality() == static_cast<int16_t>(Modality::FreePractice);
+    for (int r = 1; r <= rows(); ++r) {
+        if (changed || state_.HeatRunning == 0) {
+            InfoClass.Select(r, kPosition);
+            InfoClass.SetCellBackColour(kButtonFace);
+        }
+        if (!free) writeRankedRow(r, changed, isRace() ? kLaps : kFastest);
+        followTheCar(r);
+    }
+}
+
+void StandingsEngine::writeRankedRow(int r, bool changed, int valueCol) {
+    Grid& g = InfoClass;
+    if (num(g, r, valueCol) == 0) {
+        for (int col : {kPosition, kGapLeader, kGapAhead}) g.SetTextMatrix(r, col, "");
+        return;
+    }
+    if (changed && state_.HeatRunning != 0) {
+        const std::string& old = g.TextMatrix(r, kPosition);
+        const double oldPosition = num(g, r, kPosition);
+        g.Select(r, kPosition);
+        if (old.empty() || oldPosition > r)
+            g.SetCellBackColour(kLightGreen);
+        else if (oldPosition < r)
+            g.SetCellBackColour(kLightRed);
+    }
+    g.SetTextMatrix(r, kPosition, std::to_string(r));
+    const int above = std::max(r - 1, 1);
+    if (isRace()) {
+        const auto gap = [&](int ref) {
+            return GapText(g.TextMatrix(ref, kLaps), g.TextMatrix(r, kLaps), g.TextMatrix(ref, kSeriesKey),
+                           g.TextMatrix(r, kSeriesKey), state_);
+        };
+        g.SetTextMatrix(r, kGapLeader, gap(1));
+        g.SetTextMatrix(r, kGapAhead, gap(above));
+    } else {
+        const double own = num(g, r, kFastest);
+        g.SetTextMatrix(r, kGapLeader, FormatNumber(own - num(g, 1, kFastest), kGapMask));
+        g.SetTextMatrix(r, kGapAhead, FormatNumber(own - num(g, above, kFastest), kGapMask));
+    }
+}
+
+void StandingsEngine::followTheCar(int r) {
+    if (!view_ || !view_->ScrollVisible() || latestLane_ == 0) return;
+    const bool free = modality() == static_cast<int16_t>(Modality::FreePractice);
+    if (!free && state_.HeatRunning == 0) return;
+    if (num(InfoClass, r, kLane) != latestLane_) return;
+    const int top = InfoClass.TopRow();
+    if (r < top || r > top + kFollowWindow) InfoClass.SetTopRow(std::max(1, r - kFollowMargin));
+}
+
+}  // namespace sc
