@@ -27,8 +27,8 @@ std::vector<LapCounterAction> decodeBlock(const ConnectionState& connection, std
          ++i) {
         const auto record = block.substr(summary::kRecordLength * (i - 1), summary::kRecordLength);
         const auto laps = digitsValue(record.substr(0, summary::kLapsDigits));
-        float best = static_cast<float>(digitsValue(record.substr(summary::kLapsDigits, summary::kBestDigits)) /
-                                        10000.0);
+        float best = static_cast<float>(
+            digitsValue(record.substr(summary::kLapsDigits, summary::kBestDigits)) / 10000.0);
         if (best < heat.minLapTime) best = summary::kNoBest;
         const auto lane = laneOfSensor(connection, static_cast<int>(i));
         if (lane) actions.emplace_back(LaneSummary{*lane, static_cast<int16_t>(laps), best});

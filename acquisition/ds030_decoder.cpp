@@ -52,7 +52,8 @@ std::vector<LapCounterAction> takeCode(ConnectionState& connection, uint8_t code
 
 }  // namespace
 
-std::vector<LapCounterAction> flushLatePass(ConnectionState& connection, double pcClock, const HeatView& heat) {
+std::vector<LapCounterAction> flushLatePass(ConnectionState& connection, double pcClock,
+                                            const HeatView& heat) {
     if (!connection.pendingPass) return {};
     if (!canRegister(heat)) {
         connection.pendingPass.reset();

@@ -13,6 +13,7 @@ std::vector<LapCounterAction> feedDs030Byte(ConnectionState& connection, uint8_t
                                             const HeatView& heat);
 
 // Hands over the pending pass, timed by the PC, once its time bytes are overdue.
-std::vector<LapCounterAction> flushLatePass(ConnectionState& connection, double pcClock, const HeatView& heat);
+std::vector<LapCounterAction> flushLatePass(ConnectionState& connection, double pcClock,
+                                            const HeatView& heat);
 
 }  // namespace sc

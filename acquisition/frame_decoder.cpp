@@ -32,7 +32,8 @@ std::optional<std::string> assembleFrame(ConnectionState& connection, uint8_t by
 }
 
 float frameLapTime(const std::string& frame) {
-    const double seconds = 60.0 * bcdValue(at(frame, frame::kMinutes)) + bcdValue(at(frame, frame::kSeconds)) +
+    const double seconds = 60.0 * bcdValue(at(frame, frame::kMinutes)) +
+                           bcdValue(at(frame, frame::kSeconds)) +
                            bcdValue(at(frame, frame::kHundredths)) / 100.0 +
                            bcdValue(at(frame, frame::kTenThousandths)) / 10000.0;
     return static_cast<float>(seconds);

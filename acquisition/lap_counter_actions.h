@@ -53,7 +53,7 @@ inline constexpr int16_t kRestoreColour = -1;  // back to the colour of the firs
 struct PanelColour {
     PanelScope scope = PanelScope::HeatPanel;
     int16_t colour = kRestoreColour;  // palette code, or kRestoreColour
-    bool hideHeatMenu = false;         // also hide the rejected-detection list and the heat-menu buttons
+    bool hideHeatMenu = false;        // also hide the rejected-detection list and the heat-menu buttons
     bool operator==(const PanelColour&) const = default;
 };
 

@@ -16,7 +16,7 @@ namespace sc {
 // A DS030 pass whose three time bytes are still on their way.
 struct PendingPass {
     std::optional<int16_t> lane;  // none for a lane outside the connection: its time bytes are skipped
-    double pcClock = 0;  // clock of its code byte
+    double pcClock = 0;           // clock of its code byte
     std::array<uint8_t, 3> timeBytes{};
     int received = 0;
 };

@@ -35,20 +35,22 @@ StatusFamily familyOf(LapCounterModel model) {
 
 Bytes encodeDs030Pass(int localLane, int32_t lapTenThousandths) {
     if (localLane < 1 || localLane > kSensorsPerBank) throw std::out_of_range("a DS030 has sensors 1 to 8");
-    if (lapTenThousandths >= 100 * kTicksPerSecond) throw std::out_of_range("a DS030 lap time stays below 100 s");
+    if (lapTenThousandths >= 100 * kTicksPerSecond)
+        throw std::out_of_range("a DS030 lap time stays below 100 s");
     const TimeParts t = splitTime(lapTenThousandths);
     // No minutes byte: the seconds run to 99.
-    return {maskOfSensor(localLane, SensorOrder::Reversed), toBcd(t.minutes * 60 + t.seconds), toBcd(t.hundredths),
-            toBcd(t.tenThousandths)};
+    return {maskOfSensor(localLane, SensorOrder::Reversed), toBcd(t.minutes * 60 + t.seconds),
+            toBcd(t.hundredths), toBcd(t.tenThousandths)};
 }
 
 Bytes encodeFramePass(LapCounterModel model, int localLane, int32_t lapTenThousandths, uint8_t sequence) {
-    if (localLane < 1 || localLane > maxLocalLanes(model)) throw std::out_of_range("no such sensor on this model");
+    if (localLane < 1 || localLane > maxLocalLanes(model))
+        throw std::out_of_range("no such sensor on this model");
     const int bank = (localLane - 1) / kSensorsPerBank + 1;
     const int sensor = (localLane - 1) % kSensorsPerBank + 1;
     const auto order = model == LapCounterModel::DS200 ? SensorOrder::Direct : SensorOrder::Reversed;
-    return encodeFrame({kFramePassCode, static_cast<uint8_t>(bank), maskOfSensor(sensor, order), lapTenThousandths,
-                        sequence});
+    return encodeFrame({kFramePassCode, static_cast<uint8_t>(bank), maskOfSensor(sensor, order),
+                        lapTenThousandths, sequence});
 }
 
 }  // namespace
@@ -70,7 +72,8 @@ Bytes encodeFrame(const FrameFields& fields) {
     return frame;
 }
 
-Bytes encodeStatus(LapCounterModel model, HeatPhase phase, DeviceStatus status, int variant, uint8_t sequence) {
+Bytes encodeStatus(LapCounterModel model, HeatPhase phase, DeviceStatus status, int variant,
+                   uint8_t sequence) {
     const auto codes = codesOfStatus(familyOf(model), phase, status);
     if (codes.empty()) throw std::invalid_argument("the model has no such status in this phase");
     const uint8_t code = codes[static_cast<std::size_t>(variant) % codes.size()];
@@ -91,11 +94,13 @@ int maxLocalLanes(LapCounterModel model) {
 Bytes encodeSummary(const std::vector<LaneResult>& lanes) {
     Bytes block{summary::kStx};
     for (const auto& lane : lanes) {
-        if (lane.laps < 0 || lane.laps > 9999 || lane.bestTenThousandths < 0 || lane.bestTenThousandths > 999999) {
+        if (lane.laps < 0 || lane.laps > 9999 || lane.bestTenThousandths < 0 ||
+            lane.bestTenThousandths > 999999) {
             throw std::out_of_range("a summary holds 4 digits of laps and 6 of best lap");
         }
         char record[summary::kRecordLength + 1];
-        std::snprintf(record, sizeof record, "%04d%06d,", lane.laps, static_cast<int>(lane.bestTenThousandths));
+        std::snprintf(record, sizeof record, "%04d%06d,", lane.laps,
+                      static_cast<int>(lane.bestTenThousandths));
         block.insert(block.end(), record, record + summary::kRecordLength);
     }
     block.push_back(summary::kEot);

@@ -39,7 +39,7 @@ Bytes encodePass(LapCounterModel model, int localLane, int32_t lapTenThousandths
 int maxLocalLanes(LapCounterModel model);
 
 struct LaneResult {
-    int laps = 0;                     // 0..9999
+    int laps = 0;                    // 0..9999
     int32_t bestTenThousandths = 0;  // 0..999999
 };
 

@@ -30,7 +30,8 @@ const ModelInfo* infoOf(LapCounterModel model) {
 std::string squeezed(std::string_view text) {
     std::string out;
     for (char c : text) {
-        if (!std::isspace(static_cast<unsigned char>(c))) out += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (!std::isspace(static_cast<unsigned char>(c)))
+            out += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
     return out;
 }

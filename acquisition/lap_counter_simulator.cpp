@@ -62,7 +62,9 @@ private:
 
     double uniform() { return static_cast<double>(random_() >> 11) * 0x1.0p-53; }
 
-    int32_t ticks(double seconds) const { return static_cast<int32_t>(std::lround(seconds * kTicksPerSecond)); }
+    int32_t ticks(double seconds) const {
+        return static_cast<int32_t>(std::lround(seconds * kTicksPerSecond));
+    }
 
     double pauseLength() const { return options_.pause ? options_.pause->length : 0.0; }
 
@@ -145,7 +147,8 @@ private:
             LaneResult lane{static_cast<int>(passes.size() > 1 ? passes.size() - 1 : 0), 0};
             for (std::size_t i = 1; i < passes.size(); ++i) {
                 const int32_t lap = passes[i] - passes[i - 1];
-                if (lane.bestTenThousandths == 0 || lap < lane.bestTenThousandths) lane.bestTenThousandths = lap;
+                if (lane.bestTenThousandths == 0 || lap < lane.bestTenThousandths)
+                    lane.bestTenThousandths = lap;
             }
             result_.summary.push_back(lane);
         }
@@ -170,8 +173,10 @@ void checkSimulatorOptions(const SimulatorOptions& o) {
     const int maxLanes = o.model == LapCounterModel::DS300DS4port || o.model == LapCounterModel::DS003
                              ? kMaxCircuitLanes
                              : maxLocalLanes(o.model);
-    require(o.lanes >= 1 && o.lanes <= maxLanes, "--lanes is out of range for this model (8, or 64 for DS003 and DS4port)");
-    require(o.firstLane >= 1 && o.firstLane + o.lanes - 1 <= kMaxCircuitLanes, "the lanes must lie within 1..64");
+    require(o.lanes >= 1 && o.lanes <= maxLanes,
+            "--lanes is out of range for this model (8, or 64 for DS003 and DS4port)");
+    require(o.firstLane >= 1 && o.firstLane + o.lanes - 1 <= kMaxCircuitLanes,
+            "the lanes must lie within 1..64");
     require(std::isfinite(o.lapSeconds) && std::isfinite(o.jitterSeconds) && o.jitterSeconds >= 0,
             "--lap and --jitter must be numbers, --jitter not negative");
     require(o.lapSeconds - o.jitterSeconds >= kMinLap, "--lap minus --jitter must be at least 0.1 s");

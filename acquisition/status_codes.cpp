@@ -18,15 +18,15 @@ using enum HeatPhase;
 using enum DeviceStatus;
 
 constexpr std::array kStatusCodes{
-    StatusCode{Frame, BeforeStart, 161, Red},    StatusCode{Frame, BeforeStart, 162, Green},
-    StatusCode{Frame, BeforeStart, 163, Go},     StatusCode{Frame, Running, 162, Green},
-    StatusCode{Frame, Running, 163, Go},         StatusCode{Frame, Running, 164, KeepAlive},
-    StatusCode{Frame, Running, 165, Pause},      StatusCode{Frame, Running, 166, Red},
-    StatusCode{Frame, Running, 167, KeepAlive},  StatusCode{DS030, BeforeStart, 160, Red},
-    StatusCode{DS030, BeforeStart, 161, Green},  StatusCode{DS030, BeforeStart, 162, Go},
-    StatusCode{DS030, Running, 160, Red},        StatusCode{DS030, Running, 161, Green},
-    StatusCode{DS030, Running, 162, Go},         StatusCode{DS030, Running, 163, Pause},
-    StatusCode{DS030, Running, 164, KeepAlive},  StatusCode{DS030, Running, 165, KeepAlive},
+    StatusCode{Frame, BeforeStart, 161, Red},   StatusCode{Frame, BeforeStart, 162, Green},
+    StatusCode{Frame, BeforeStart, 163, Go},    StatusCode{Frame, Running, 162, Green},
+    StatusCode{Frame, Running, 163, Go},        StatusCode{Frame, Running, 164, KeepAlive},
+    StatusCode{Frame, Running, 165, Pause},     StatusCode{Frame, Running, 166, Red},
+    StatusCode{Frame, Running, 167, KeepAlive}, StatusCode{DS030, BeforeStart, 160, Red},
+    StatusCode{DS030, BeforeStart, 161, Green}, StatusCode{DS030, BeforeStart, 162, Go},
+    StatusCode{DS030, Running, 160, Red},       StatusCode{DS030, Running, 161, Green},
+    StatusCode{DS030, Running, 162, Go},        StatusCode{DS030, Running, 163, Pause},
+    StatusCode{DS030, Running, 164, KeepAlive}, StatusCode{DS030, Running, 165, KeepAlive},
 };
 
 constexpr int16_t kRed = 12;
@@ -54,7 +54,8 @@ std::vector<LapCounterAction> whileRunning(DeviceStatus status, bool paused, dou
             if (paused) return {PanelColour{PanelScope::PauseDisplay, kGreen, false}};
             return {};
         case Go:
-            if (paused) return {PanelColour{PanelScope::PauseDisplay, kRestoreColour, false}, ResumeHeat{pcClock}};
+            if (paused)
+                return {PanelColour{PanelScope::PauseDisplay, kRestoreColour, false}, ResumeHeat{pcClock}};
             return {};
         case Pause:
             if (!paused) return {PauseHeat{pcClock}};
@@ -77,7 +78,8 @@ std::optional<DeviceStatus> statusOfCode(StatusFamily family, HeatPhase phase, u
 std::vector<uint8_t> codesOfStatus(StatusFamily family, HeatPhase phase, DeviceStatus status) {
     std::vector<uint8_t> codes;
     for (const auto& entry : kStatusCodes) {
-        if (entry.family == family && entry.phase == phase && entry.status == status) codes.push_back(entry.code);
+        if (entry.family == family && entry.phase == phase && entry.status == status)
+            codes.push_back(entry.code);
     }
     return codes;
 }

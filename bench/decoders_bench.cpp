@@ -42,18 +42,22 @@ void decodeStream(benchmark::State& state, LapCounterModel model, const Bytes& s
         for (const uint8_t byte : stream) {
             const auto actions = feed(connection, byte, clock, heat);
             for (const auto& action : actions) {
-                detections += std::holds_alternative<Detection>(action) || std::holds_alternative<LaneSummary>(action);
+                detections +=
+                    std::holds_alternative<Detection>(action) || std::holds_alternative<LaneSummary>(action);
             }
             clock += 0.0001;
         }
         benchmark::DoNotOptimize(detections);
     }
-    state.counters["detections/s"] = benchmark::Counter(static_cast<double>(detections), benchmark::Counter::kIsRate);
+    state.counters["detections/s"] =
+        benchmark::Counter(static_cast<double>(detections), benchmark::Counter::kIsRate);
     state.counters["bytes/s"] = benchmark::Counter(static_cast<double>(stream.size() * state.iterations()),
                                                    benchmark::Counter::kIsRate);
 }
 
-void BM_DecodeDs003(benchmark::State& state) { decodeStream(state, LapCounterModel::DS003, summaryStream(500)); }
+void BM_DecodeDs003(benchmark::State& state) {
+    decodeStream(state, LapCounterModel::DS003, summaryStream(500));
+}
 void BM_DecodeDs030(benchmark::State& state) {
     decodeStream(state, LapCounterModel::DS030, passStream(LapCounterModel::DS030, 4000));
 }

@@ -57,7 +57,8 @@ void checkActions(const std::vector<LapCounterAction>& actions, const Connection
         }
     }
     check(connection.receiveBuffer.size() <= std::max(frame::kLength, summary::kMaxBlock));
-    if (isFrameModel(connection.model)) check(connection.lastFrame.empty() || connection.lastFrame.size() == frame::kLength);
+    if (isFrameModel(connection.model))
+        check(connection.lastFrame.empty() || connection.lastFrame.size() == frame::kLength);
 }
 
 }  // namespace

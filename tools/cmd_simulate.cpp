@@ -72,8 +72,10 @@ PauseSpec parsePause(const std::string& text) {
 
 SimulatorOptions optionsFrom(const SimulateArgs& args) {
     const auto model = parseLapCounterModel(args.model);
-    if (!model) throw ToolError("unknown model '" + args.model + "': use 0..4, DS003, DS030, DS300, DS4port or DS200");
-    SimulatorOptions options{*model,      args.firstLane, args.lanes, args.lap, args.jitter,
+    if (!model)
+        throw ToolError("unknown model '" + args.model +
+                        "': use 0..4, DS003, DS030, DS300, DS4port or DS200");
+    SimulatorOptions options{*model,       args.firstLane, args.lanes, args.lap,   args.jitter,
                              args.seconds, args.seed,      {},         args.repeat};
     if (!args.pause.empty()) options.pause = parsePause(args.pause);
     try {
@@ -142,7 +144,8 @@ void playInRealTime(int fd, const SimulatorPlay& play, double holdSeconds) {
 void playOnPty(const SimulatorPlay& play, int baud, double holdSeconds) {
     FileDescriptor master(::posix_openpt(O_RDWR | O_NOCTTY));
     if (master.get() < 0) failSystem("cannot open a pseudo-terminal");
-    if (::grantpt(master.get()) != 0 || ::unlockpt(master.get()) != 0) failSystem("cannot unlock the pseudo-terminal");
+    if (::grantpt(master.get()) != 0 || ::unlockpt(master.get()) != 0)
+        failSystem("cannot unlock the pseudo-terminal");
     const char* name = ::ptsname(master.get());
     if (!name) failSystem("cannot name the pseudo-terminal");
     const std::string path = name;
@@ -181,17 +184,23 @@ void simulate(const SimulateArgs& args) {
 }  // namespace
 
 void addSimulateCommand(CLI::App& app, int& status) {
-    auto* cmd = app.add_subcommand("simulate", "Play a lap counter: start lights, keep-alives, passes, a pause");
+    auto* cmd =
+        app.add_subcommand("simulate", "Play a lap counter: start lights, keep-alives, passes, a pause");
     auto args = std::make_shared<SimulateArgs>();
-    cmd->add_option("--model", args->model, "0..4 or DS003, DS030, DS300, \"DS300 & DS4port\" (DS4port), DS200")
+    cmd->add_option("--model", args->model,
+                    "0..4 or DS003, DS030, DS300, \"DS300 & DS4port\" (DS4port), DS200")
         ->required();
-    cmd->add_option("--first-lane", args->firstLane, "lane number of the device's first sensor")->capture_default_str();
+    cmd->add_option("--first-lane", args->firstLane, "lane number of the device's first sensor")
+        ->capture_default_str();
     cmd->add_option("--lanes", args->lanes, "cars on track, one per lane")->capture_default_str();
     cmd->add_option("--lap", args->lap, "typical lap time, seconds")->capture_default_str();
-    cmd->add_option("--jitter", args->jitter, "each lap varies by up to this, seconds")->capture_default_str();
-    cmd->add_option("--seconds", args->seconds, "racing time of the heat, pause excluded")->capture_default_str();
+    cmd->add_option("--jitter", args->jitter, "each lap varies by up to this, seconds")
+        ->capture_default_str();
+    cmd->add_option("--seconds", args->seconds, "racing time of the heat, pause excluded")
+        ->capture_default_str();
     cmd->add_option("--seed", args->seed, "seed of the lap-time jitter")->capture_default_str();
-    cmd->add_option("--pause", args->pause, "AT:LENGTH, a pause AT seconds into the heat lasting LENGTH seconds");
+    cmd->add_option("--pause", args->pause,
+                    "AT:LENGTH, a pause AT seconds into the heat lasting LENGTH seconds");
     cmd->add_option("--hold", args->hold, "seconds to keep the line open after the last message")
         ->capture_default_str();
     cmd->add_flag("--repeat", args->repeat, "send every frame twice, as some devices do");

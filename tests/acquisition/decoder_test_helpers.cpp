@@ -2,7 +2,9 @@
 
 namespace sc::test {
 
-HeatView openPanel(int16_t laneCount, float minLapTime) { return HeatView{true, false, false, laneCount, minLapTime}; }
+HeatView openPanel(int16_t laneCount, float minLapTime) {
+    return HeatView{true, false, false, laneCount, minLapTime};
+}
 
 HeatView runningHeat(int16_t laneCount) { return HeatView{true, true, false, laneCount, 0}; }
 

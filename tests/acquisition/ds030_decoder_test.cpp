@@ -78,7 +78,8 @@ TEST(Ds030Decoder, TimeBytesWaitAcrossMidnight) {
     auto heat = test::runningHeat();
     feedAll(ds030, {0x80}, 86399.5, heat);
     EXPECT_TRUE(tick(ds030, 1.0, heat).empty());
-    EXPECT_EQ(detectionsOf(feedAll(ds030, {0x04, 0x00, 0x00}, 1.2, heat)), (std::vector{Detection{1, 4.0f, 86399.5}}));
+    EXPECT_EQ(detectionsOf(feedAll(ds030, {0x04, 0x00, 0x00}, 1.2, heat)),
+              (std::vector{Detection{1, 4.0f, 86399.5}}));
     feedAll(ds030, {0x80}, 86399.5, heat);
     EXPECT_EQ(tick(ds030, 1.6, heat), (Actions{Detection{1, 0.0f, 86399.5}}));
 }
@@ -88,15 +89,18 @@ TEST(Ds030Decoder, StatusCodesBeforeAndDuringTheHeat) {
     auto heat = test::openPanel();
     EXPECT_EQ(feedAll(ds030, {160}, 1.0, heat), (Actions{PanelColour{PanelScope::HeatPanel, 12, true}}));
     EXPECT_EQ(feedAll(ds030, {161}, 2.0, heat), (Actions{PanelColour{PanelScope::HeatPanel, 10, false}}));
-    EXPECT_TRUE(feedAll(ds030, {0x80, 164, 163}, 2.5, heat).empty()) << "no pass, keep-alive or pause before a start";
+    EXPECT_TRUE(feedAll(ds030, {0x80, 164, 163}, 2.5, heat).empty())
+        << "no pass, keep-alive or pause before a start";
     EXPECT_EQ(feedAll(ds030, {162}, 3.0, heat),
               (Actions{PanelColour{PanelScope::HeatPanel, kRestoreColour, false}, StartHeat{3.0}}));
     EXPECT_EQ(feedAll(ds030, {164, 165}, 4.0, heat), (Actions{KeepAlive{4.0}, KeepAlive{4.0}}));
-    EXPECT_TRUE(feedAll(ds030, {160, 161, 162, 0x03, 0xFF}, 4.5, heat).empty()) << "lights only count in a pause";
+    EXPECT_TRUE(feedAll(ds030, {160, 161, 162, 0x03, 0xFF}, 4.5, heat).empty())
+        << "lights only count in a pause";
     EXPECT_EQ(feedAll(ds030, {163}, 5.0, heat), (Actions{PauseHeat{5.0}}));
     EXPECT_TRUE(feedAll(ds030, {163}, 5.5, heat).empty());
-    EXPECT_EQ(feedAll(ds030, {160, 161}, 6.0, heat), (Actions{PanelColour{PanelScope::PauseDisplay, 12, false},
-                                                              PanelColour{PanelScope::PauseDisplay, 10, false}}));
+    EXPECT_EQ(feedAll(ds030, {160, 161}, 6.0, heat),
+              (Actions{PanelColour{PanelScope::PauseDisplay, 12, false},
+                       PanelColour{PanelScope::PauseDisplay, 10, false}}));
     EXPECT_EQ(feedAll(ds030, {162}, 7.0, heat),
               (Actions{PanelColour{PanelScope::PauseDisplay, kRestoreColour, false}, ResumeHeat{7.0}}));
 }

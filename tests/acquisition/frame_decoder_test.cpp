@@ -1,6 +1,7 @@
+#include "acquisition/frame_decoder.h"
+
 #include <gtest/gtest.h>
 
-#include "acquisition/frame_decoder.h"
 #include "acquisition/lap_counter_decoder.h"
 #include "acquisition/lap_counter_encoders.h"
 #include "decoder_test_helpers.h"
@@ -42,7 +43,8 @@ TEST(FrameDecoder, FrameInPiecesOfOneNineteenOneDecodesOnceAtTheLastPiece) {
     EXPECT_EQ(last, (Actions{Detection{1, 4.5f, 11.0}}));
 
     EXPECT_TRUE(feedAll(ds300, frame, 11.1, heat).empty()) << "an exact repeat is ignored";
-    EXPECT_EQ(detectionsOf(feedAll(ds300, passFrame(0x80, 0x05), 12.0, heat)), (std::vector{Detection{1, 5.5f, 12.0}}));
+    EXPECT_EQ(detectionsOf(feedAll(ds300, passFrame(0x80, 0x05), 12.0, heat)),
+              (std::vector{Detection{1, 5.5f, 12.0}}));
 }
 
 TEST(FrameDecoder, SeveralFramesInOneNotificationAllDecode) {
@@ -68,7 +70,8 @@ TEST(FrameDecoder, WrongEndByteDropsTheFrameAndTheNextFrameStillDecodes) {
     auto heat = test::runningHeat();
     EXPECT_TRUE(feedAll(ds300, rawFrame(0, 0x80, 1, {0, 4, 0, 0}, 0x00), 1.0, heat).empty());
     EXPECT_TRUE(ds300.receiveBuffer.empty());
-    EXPECT_EQ(detectionsOf(feedAll(ds300, passFrame(0x40), 2.0, heat)), (std::vector{Detection{2, 4.5f, 2.0}}));
+    EXPECT_EQ(detectionsOf(feedAll(ds300, passFrame(0x40), 2.0, heat)),
+              (std::vector{Detection{2, 4.5f, 2.0}}));
 }
 
 TEST(FrameDecoder, FrameStartInPlaceOfTheEndByteBeginsTheNextFrame) {

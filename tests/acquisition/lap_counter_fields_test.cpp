@@ -1,6 +1,7 @@
+#include "acquisition/lap_counter_fields.h"
+
 #include <gtest/gtest.h>
 
-#include "acquisition/lap_counter_fields.h"
 #include "acquisition/lap_counter_model.h"
 
 namespace sc {

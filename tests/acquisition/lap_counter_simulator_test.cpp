@@ -1,8 +1,9 @@
+#include "acquisition/lap_counter_simulator.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "acquisition/lap_counter_simulator.h"
 #include "decoder_test_helpers.h"
 
 namespace sc {
@@ -42,13 +43,16 @@ void expectDecodesToWhatWasPlayed(const SimulatorOptions& options) {
     ASSERT_EQ(detections.size(), play.passes.size());
     for (std::size_t i = 0; i < detections.size(); ++i) {
         EXPECT_EQ(detections[i].lane, play.passes[i].lane) << i;
-        EXPECT_FLOAT_EQ(detections[i].deviceLapTime, static_cast<float>(play.passes[i].lapTenThousandths / 1e4)) << i;
+        EXPECT_FLOAT_EQ(detections[i].deviceLapTime,
+                        static_cast<float>(play.passes[i].lapTenThousandths / 1e4))
+            << i;
         EXPECT_EQ(detections[i].pcClock, kBase + play.passes[i].offset) << i;
     }
     EXPECT_EQ(only<StartHeat>(actions), (std::vector{StartHeat{kBase + play.startOffset}}));
     const auto keepAlives = only<KeepAlive>(actions);
     ASSERT_EQ(keepAlives.size(), play.keepAlives.size());
-    for (std::size_t i = 0; i < keepAlives.size(); ++i) EXPECT_EQ(keepAlives[i].pcClock, kBase + play.keepAlives[i]);
+    for (std::size_t i = 0; i < keepAlives.size(); ++i)
+        EXPECT_EQ(keepAlives[i].pcClock, kBase + play.keepAlives[i]);
     if (options.pause) {
         EXPECT_EQ(only<PauseHeat>(actions), (std::vector{PauseHeat{kBase + *play.pauseOffset}}));
         EXPECT_EQ(only<ResumeHeat>(actions), (std::vector{ResumeHeat{kBase + *play.resumeOffset}}));
@@ -129,7 +133,8 @@ TEST(LapCounterSimulator, SameSeedSameStreamOtherSeedOtherStream) {
     ASSERT_EQ(a.messages.size(), b.messages.size());
     for (std::size_t i = 0; i < a.messages.size(); ++i) EXPECT_EQ(a.messages[i].bytes, b.messages[i].bytes);
     bool differs = a.messages.size() != c.messages.size();
-    for (std::size_t i = 0; !differs && i < a.messages.size(); ++i) differs = a.messages[i].bytes != c.messages[i].bytes;
+    for (std::size_t i = 0; !differs && i < a.messages.size(); ++i)
+        differs = a.messages[i].bytes != c.messages[i].bytes;
     EXPECT_TRUE(differs);
 }
 

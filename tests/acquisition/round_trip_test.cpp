@@ -23,7 +23,8 @@ TEST(RoundTrip, EveryPassDecodesToTheLaneAndTimeEncoded) {
             for (const int32_t time : {0, 1, 99, 42345, 652345, 999999}) {
                 if (model == LapCounterModel::DS030 && time >= 1000000) continue;
                 const Actions actions = feedAll(device, encodePass(model, local, time), 7.0, heat);
-                ASSERT_EQ(actions.size(), 1u) << lapCounterModelName(model) << " lane " << local << " time " << time;
+                ASSERT_EQ(actions.size(), 1u)
+                    << lapCounterModelName(model) << " lane " << local << " time " << time;
                 const auto& d = std::get<Detection>(actions[0]);
                 EXPECT_EQ(d.lane, 2 + local);
                 EXPECT_FLOAT_EQ(d.deviceLapTime, static_cast<float>(time / 10000.0));
@@ -36,7 +37,8 @@ TEST(RoundTrip, EveryPassDecodesToTheLaneAndTimeEncoded) {
 TEST(RoundTrip, FramesCarryMinutes) {
     auto ds300 = connection(LapCounterModel::DS300);
     auto heat = test::runningHeat();
-    const auto d = test::detectionsOf(feedAll(ds300, encodePass(LapCounterModel::DS300, 1, 59'999'999), 1.0, heat));
+    const auto d =
+        test::detectionsOf(feedAll(ds300, encodePass(LapCounterModel::DS300, 1, 59'999'999), 1.0, heat));
     ASSERT_EQ(d.size(), 1u);
     EXPECT_FLOAT_EQ(d[0].deviceLapTime, 5999.9999f);
     EXPECT_THROW(encodePass(LapCounterModel::DS300, 1, 60'000'000), std::out_of_range);
@@ -60,7 +62,8 @@ TEST(RoundTrip, EveryStatusDecodesToItsActions) {
                             continue;  // Pause and keep-alive exist only while running
                         }
                         auto device = connection(model);
-                        HeatView heat{true, phase == HeatPhase::Running, paused && phase == HeatPhase::Running, 8, 0};
+                        HeatView heat{true, phase == HeatPhase::Running,
+                                      paused && phase == HeatPhase::Running, 8, 0};
                         const HeatView before = heat;
                         EXPECT_EQ(feedAll(device, bytes, 4.0, heat), statusActions(status, before, 4.0))
                             << lapCounterModelName(model) << " status " << static_cast<int>(status);
@@ -75,9 +78,10 @@ TEST(RoundTrip, SummaryDecodesToItsLanes) {
     const std::vector<LaneResult> lanes{{0, 0}, {9999, 999999}, {12, 31234}, {7, 20000}};
     auto ds003 = connection(LapCounterModel::DS003);
     auto heat = test::openPanel(4, 0.0f);
-    EXPECT_EQ(feedAll(ds003, encodeSummary(lanes), 9.0, heat),
-              (Actions{StartHeat{9.0}, KeepAlive{9.0}, LaneSummary{1, 0, 0.0f}, LaneSummary{2, 9999, 99.9999f},
-                       LaneSummary{3, 12, 3.1234f}, LaneSummary{4, 7, 2.0f}, EndHeat{}}));
+    EXPECT_EQ(
+        feedAll(ds003, encodeSummary(lanes), 9.0, heat),
+        (Actions{StartHeat{9.0}, KeepAlive{9.0}, LaneSummary{1, 0, 0.0f}, LaneSummary{2, 9999, 99.9999f},
+                 LaneSummary{3, 12, 3.1234f}, LaneSummary{4, 7, 2.0f}, EndHeat{}}));
     EXPECT_THROW(encodeSummary({{10000, 0}}), std::out_of_range);
 }
 

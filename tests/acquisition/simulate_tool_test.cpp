@@ -2,10 +2,9 @@
 // plays on a pseudo-terminal are the simulator's messages, byte for byte.
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <memory>
@@ -54,8 +53,9 @@ SimulatorOptions ds030Options() {
 }
 
 TEST(SimulateTool, HexLinesAreTheSimulatorsMessages) {
-    const Pipe tool = runTool("--model ds030 --first-lane 2 --lanes 3 --lap 1.5 --jitter 0.3 --seconds 12 "
-                              "--seed 99 --pause 4:2 --stdout-hex");
+    const Pipe tool = runTool(
+        "--model ds030 --first-lane 2 --lanes 3 --lap 1.5 --jitter 0.3 --seconds 12 "
+        "--seed 99 --pause 4:2 --stdout-hex");
     ASSERT_TRUE(tool);
     std::istringstream lines(readAll(tool.get()));
     const SimulatorPlay play = playLapCounter(ds030Options());
@@ -77,8 +77,8 @@ TEST(SimulateTool, HexLinesAreTheSimulatorsMessages) {
 }
 
 TEST(SimulateTool, BadOptionsGiveOneLineAndStatusOne) {
-    for (const char* arguments : {"--model DS400 --stdout-hex", "--model 2", "--model 2 --stdout-hex --lanes 9",
-                                  "--model 2 --stdout-hex --pause 5"}) {
+    for (const char* arguments : {"--model DS400 --stdout-hex", "--model 2",
+                                  "--model 2 --stdout-hex --lanes 9", "--model 2 --stdout-hex --pause 5"}) {
         FILE* tool = popen((std::string(SC_TOOL) + " simulate " + arguments + " 2>&1").c_str(), "r");
         ASSERT_TRUE(tool);
         const std::string text = readAll(tool);
@@ -107,7 +107,8 @@ Bytes readUntilClosed(const std::string& path) {
 }
 
 TEST(SimulateTool, PlaysItsStreamOnAPseudoTerminal) {
-    const Pipe tool = runTool("--model DS300 --lanes 2 --lap 0.6 --jitter 0.1 --seconds 1.5 --seed 3 --hold 0.5 --pty");
+    const Pipe tool =
+        runTool("--model DS300 --lanes 2 --lap 0.6 --jitter 0.1 --seconds 1.5 --seed 3 --hold 0.5 --pty");
     ASSERT_TRUE(tool);
     char line[256] = {};
     ASSERT_TRUE(std::fgets(line, sizeof line, tool.get()));
