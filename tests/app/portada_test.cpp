@@ -157,7 +157,7 @@ TEST_F(PortadaTest, LinesWithoutCrOrWithBlanks_StillRead) {
 
 TEST_F(PortadaTest, DamagedCatalogue_ReportedAndRebuiltFromRaceFolders) {
     threeRaces();
-    writeText(folder.path() / kCatalogueFileName, std::string("\x50\x00Ab", 4));
+    writeText(folder.path() / kCatalogueFileName, std::string{'\x50', '\0', 'A', 'b'});
     writeText(selections(), "-1\r\n");
     Portada portada(state, prompter);
     portada.Load();
