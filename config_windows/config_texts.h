@@ -9,15 +9,15 @@
 namespace sc {
 
 enum class ConfigText {
-    ProgramTitle,       // child window titles: the main menu entry without its "..."
+    ProgramTitle,  // child window titles: the main menu entry without its "..."
     TrackTitleGeneral,
     TrackTitleRace,
-    LargestPartial,     // "El parcial més gran és: "
+    LargestPartial,  // "El parcial més gran és: "
     NoPortFound,
     PortsFound,
-    PortSearchTitle,    // the caption of the TestCom button
+    PortSearchTitle,  // the caption of the TestCom button
     ErrorTitle,
-    SaveFailed,         // followed by the file name
+    SaveFailed,  // followed by the file name
     PartialTooLarge,
 };
 

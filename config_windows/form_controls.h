@@ -27,9 +27,4 @@ struct OptionGroup {
     bool enabled = true;
 };
 
-// "Name(i)", the name an element of a control array goes by.
-inline std::string arrayName(const std::string& name, int index) {
-    return name + "(" + std::to_string(index) + ")";
-}
-
 }  // namespace sc

@@ -114,7 +114,9 @@ void ConfiguracioPrg::Gravar_Click() {
         // The window stays open: the user can retry or leave without saving.
         const int language = state_.Settings.Language;
         prompter_.ask({configText(language, ConfigText::SaveFailed) + file.filename().string(),
-                       configText(language, ConfigText::ErrorTitle), {Button::Ok}, Button::Ok,
+                       configText(language, ConfigText::ErrorTitle),
+                       {Button::Ok},
+                       Button::Ok,
                        MessageIcon::Critical});
         return;
     }
@@ -149,9 +151,15 @@ ProgramSettings ConfiguracioPrg::settingsFromWindow() const {
         if (ValorColor[i].index >= 0) s.Colours[i] = static_cast<int16_t>(ValorColor[i].index);
 
     switch (OpcioComes.value) {
-        case kOptionEveryHeat: s.AskComas = -1; break;
-        case kOptionAtPass: s.AskComas = typedWholeNumber(MngComes.text); break;
-        default: s.AskComas = 0; break;
+        case kOptionEveryHeat:
+            s.AskComas = -1;
+            break;
+        case kOptionAtPass:
+            s.AskComas = typedWholeNumber(MngComes.text);
+            break;
+        default:
+            s.AskComas = 0;
+            break;
     }
     s.AutoScrollSeconds = OpcioAutoScroll.value == kScrollEvery ? typedWholeNumber(TempsScroll.text) : 0;
     return s;

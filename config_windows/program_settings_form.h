@@ -22,7 +22,7 @@ public:
 
     // Window events.
     void Form_Load();
-    void Form_Paint();    // the first paint ends the opening
+    void Form_Paint();     // the first paint ends the opening
     void Shift_KeyDown();  // while opening: enlarges the window and enables both frames
     void LlIdioma_Click(int position);
     void Hardware_Click(int position);
@@ -34,7 +34,7 @@ public:
     void TempsScroll_Change(const std::string& typed);
     void Sortir_Click(int index);  // kAcceptButton saves; any other closes without saving
     void Gravar_Click();
-    void Form_Unload();   // undoes a previewed language unless it was saved
+    void Form_Unload();  // undoes a previewed language unless it was saved
 
     // Controls.
     std::string Caption;

@@ -60,7 +60,8 @@ int16_t distanceOf(const std::string& typed) {
 
 }  // namespace
 
-ConfiguracioPista::ConfiguracioPista(RaceState& state, Prompter& prompter) : state_(state), prompter_(prompter) {}
+ConfiguracioPista::ConfiguracioPista(RaceState& state, Prompter& prompter)
+    : state_(state), prompter_(prompter) {}
 
 // ---- opening ----
 
@@ -286,7 +287,8 @@ void ConfiguracioPista::showConnectionRows() {
 }
 
 void ConfiguracioPista::PortNum_Click(int connection, int position) {
-    if (connection < 1 || connection > kMaxConnections || !validPosition(PortNum[connection], position)) return;
+    if (connection < 1 || connection > kMaxConnections || !validPosition(PortNum[connection], position))
+        return;
     const int previous = PortNum[connection].index;
     // Two connections never share a port: the one that had it takes this one's old port.
     for (int j = 1; j <= kMaxConnections; ++j)
@@ -318,7 +320,9 @@ void ConfiguracioPista::syncConnections(TrackConfig& t) const {
         // A stored port the list cannot show is kept as it is.
         const bool shown = PortNum[k].index >= 0;
         const bool stored = static_cast<std::size_t>(k) < storedPorts.size() && storedPorts[k] > 0;
-        t.ConnectionPort[k] = static_cast<int16_t>(shown ? PortNum[k].index + 1 : stored ? storedPorts[k] : k);
+        t.ConnectionPort[k] = static_cast<int16_t>(shown    ? PortNum[k].index + 1
+                                                   : stored ? storedPorts[k]
+                                                            : k);
         t.ConnectionFirstLane[k] = integerPart(std::fabs(number(PrimeraPista[k])));
     }
 }
@@ -339,7 +343,10 @@ void ConfiguracioPista::TestCom_Click() {
         else
             found += ", COM" + text(n);
     }
-    prompter_.ask({found, configText(language(), ConfigText::PortSearchTitle), {Button::Ok}, Button::Ok,
+    prompter_.ask({found,
+                   configText(language(), ConfigText::PortSearchTitle),
+                   {Button::Ok},
+                   Button::Ok,
                    MessageIcon::Information});
 }
 
@@ -356,7 +363,9 @@ void ConfiguracioPista::applySplitOption() {
     for (TextBox* box : {&CfgNParcials, &CfgPstPar, &CfgPstVel, &CfgDstVel}) box->enabled = on;
 }
 
-void ConfiguracioPista::CfgNParcials_Change(const std::string& typed) { CfgNParcials.text = wholeAbsoluteText(typed); }
+void ConfiguracioPista::CfgNParcials_Change(const std::string& typed) {
+    CfgNParcials.text = wholeAbsoluteText(typed);
+}
 
 void ConfiguracioPista::CfgPstPar_Change(const std::string& typed) {
     const int16_t lane = clampedRounded(ReadNumber(typed), 1, state_.Track.LaneCount);
@@ -402,13 +411,18 @@ bool ConfiguracioPista::comaDivisionsFromWindow(TrackConfig& t) {
     const int largest = (count - 1) * step;
     if (largest > kIntegerMax) {
         // The file holds the largest partial in 16 bits.
-        prompter_.ask({configText(language(), ConfigText::PartialTooLarge), Caption, {Button::Ok}, Button::Ok,
+        prompter_.ask({configText(language(), ConfigText::PartialTooLarge),
+                       Caption,
+                       {Button::Ok},
+                       Button::Ok,
                        MessageIcon::Exclamation});
         return false;
     }
-    const Button answer =
-        prompter_.ask({configText(language(), ConfigText::LargestPartial) + text(largest), Caption,
-                       {Button::Yes, Button::No}, Button::Yes, MessageIcon::Question});
+    const Button answer = prompter_.ask({configText(language(), ConfigText::LargestPartial) + text(largest),
+                                         Caption,
+                                         {Button::Yes, Button::No},
+                                         Button::Yes,
+                                         MessageIcon::Question});
     if (answer != Button::Yes) return false;
     t.ComaDivisions = static_cast<int16_t>(largest);
     t.PartialCount = count;
@@ -432,7 +446,9 @@ void ConfiguracioPista::Gravar_Click() {
     const fs::path file = state_.inWorkingFolder(kTrackFileName);
     if (!saveTrackConfig(t, file)) {
         prompter_.ask({configText(language(), ConfigText::SaveFailed) + file.filename().string(),
-                       configText(language(), ConfigText::ErrorTitle), {Button::Ok}, Button::Ok,
+                       configText(language(), ConfigText::ErrorTitle),
+                       {Button::Ok},
+                       Button::Ok,
                        MessageIcon::Critical});
         return;
     }

@@ -62,8 +62,8 @@ public:
 
     // Controls.
     std::string Caption;
-    TextBox CfgNPistes;           // its labels follow its enabled state
-    std::string RangPistes;       // "1 - " + MaxLanes
+    TextBox CfgNPistes;             // its labels follow its enabled state
+    std::string RangPistes;         // "1 - " + MaxLanes
     std::vector<TextBox> CfgCanvi;  // 1..LaneCount, each with its TxtCanvi label
     TextBox CfgMinim;
     ListBox OpComes;
@@ -75,17 +75,17 @@ public:
     std::array<ListBox, kMaxConnections + 1> PortNum;
     std::array<TextBox, kMaxConnections + 1> PrimeraPista;
     bool TestComEnabled = false;
-    ListBox Split;            // with its label and the RecuadreParcials frame
+    ListBox Split;  // with its label and the RecuadreParcials frame
     TextBox CfgNParcials;
     TextBox CfgPstPar;
     TextBox CfgPstVel;
     TextBox CfgDstVel;
-    bool MarcAvis = false;    // the warning of a race whose heats have been run
+    bool MarcAvis = false;  // the warning of a race whose heats have been run
 
     bool Opening = false;
     bool Closed = false;
     bool Saved = false;
-    bool RaceCopy = false;    // editing a race folder's PISTA.CFG
+    bool RaceCopy = false;  // editing a race folder's PISTA.CFG
 
     int laneCount() const { return static_cast<int>(CfgCanvi.size()) - 1; }
 

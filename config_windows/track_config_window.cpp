@@ -68,7 +68,8 @@ ConfiguracioPistaView::ConfiguracioPistaView(RaceState& state, Prompter& prompte
 }
 
 QLineEdit* ConfiguracioPistaView::field(QWidget* parent, const QString& name,
-                                        void (ConfiguracioPista::*rule)(const std::string&), bool separators) {
+                                        void (ConfiguracioPista::*rule)(const std::string&),
+                                        bool separators) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setMaximumWidth(110);
@@ -150,7 +151,8 @@ void ConfiguracioPistaView::rebuildLaneRow() {
     }
     grid->setColumnStretch(lanes, 1);
     rowArea_->setWidget(row_);
-    rowArea_->setMinimumHeight(row_->sizeHint().height() + rowArea_->horizontalScrollBar()->sizeHint().height() + 4);
+    rowArea_->setMinimumHeight(row_->sizeHint().height() +
+                               rowArea_->horizontalScrollBar()->sizeHint().height() + 4);
 }
 
 QWidget* ConfiguracioPistaView::buildComas() {
@@ -244,7 +246,8 @@ QWidget* ConfiguracioPistaView::buildSectors() {
     sectorsFrame_ = new QGroupBox(panel);
     sectorsFrame_->setObjectName(QStringLiteral("RecuadreParcials"));
     auto* form = new QFormLayout(sectorsFrame_);
-    sectorCount_ = field(sectorsFrame_, QStringLiteral("CfgNParcials"), &ConfiguracioPista::CfgNParcials_Change);
+    sectorCount_ =
+        field(sectorsFrame_, QStringLiteral("CfgNParcials"), &ConfiguracioPista::CfgNParcials_Change);
     sectorLane_ = field(sectorsFrame_, QStringLiteral("CfgPstPar"), &ConfiguracioPista::CfgPstPar_Change);
     speedLane_ = field(sectorsFrame_, QStringLiteral("CfgPstVel"), &ConfiguracioPista::CfgPstVel_Change);
     speedDistance_ = field(sectorsFrame_, QStringLiteral("CfgDstVel"), &ConfiguracioPista::CfgDstVel_Change);
@@ -287,7 +290,8 @@ void ConfiguracioPistaView::render() {
     rebuildLaneRow();
     for (int i = 1; i <= form_.laneCount(); ++i) {
         showBox(laneBoxes_[static_cast<std::size_t>(i)], form_.CfgCanvi[static_cast<std::size_t>(i)]);
-        laneLabels_[static_cast<std::size_t>(i)]->setEnabled(form_.CfgCanvi[static_cast<std::size_t>(i)].enabled);
+        laneLabels_[static_cast<std::size_t>(i)]->setEnabled(
+            form_.CfgCanvi[static_cast<std::size_t>(i)].enabled);
     }
     showBox(minimum_, form_.CfgMinim);
 
@@ -295,8 +299,9 @@ void ConfiguracioPistaView::render() {
     const std::pair<QLineEdit*, const TextBox*> comaFields[] = {
         {largest_, &form_.CfgParcial}, {partials_, &form_.CfgQuants}, {step_, &form_.CfgCada}};
     for (const auto& [edit, box] : comaFields) showBox(edit, *box);
-    for (const auto& [name, box] : {std::pair{"Text(19)", &form_.CfgParcial}, std::pair{"Text(36)", &form_.CfgQuants},
-                                    std::pair{"Text(37)", &form_.CfgCada}})
+    for (const auto& [name, box] :
+         {std::pair{"Text(19)", &form_.CfgParcial}, std::pair{"Text(36)", &form_.CfgQuants},
+          std::pair{"Text(37)", &form_.CfgCada}})
         if (auto* l = findChild<QLabel*>(QString::fromLatin1(name))) l->setEnabled(box->enabled);
 
     showList(connections_, form_.CfgNCircuits);

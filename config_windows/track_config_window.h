@@ -44,8 +44,8 @@ private:
     QWidget* buildConnections();
     QWidget* buildSectors();
     QWidget* buildButtons();
-    QLineEdit* field(QWidget* parent, const QString& name, void (ConfiguracioPista::*rule)(const std::string&),
-                     bool separators = false);
+    QLineEdit* field(QWidget* parent, const QString& name,
+                     void (ConfiguracioPista::*rule)(const std::string&), bool separators = false);
     void rebuildLaneRow();
     void render();
     void relabel();

@@ -1,11 +1,12 @@
 #pragma once
 // A throw-away program folder for the configuration window tests.
 
+#include <unistd.h>
+
 #include <atomic>
 #include <filesystem>
 #include <string>
 #include <system_error>
-#include <unistd.h>
 
 #include "core/byte_io.h"
 #include "core/file_io.h"

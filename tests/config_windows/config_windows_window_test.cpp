@@ -200,9 +200,11 @@ private slots:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box != nullptr) box->button(QMessageBox::No)->click();
         });
-        const Button answer =
-            prompter.ask({"El parcial més gran és: 100", "Configuració", {Button::Yes, Button::No}, Button::Yes,
-                          MessageIcon::Question});
+        const Button answer = prompter.ask({"El parcial més gran és: 100",
+                                            "Configuració",
+                                            {Button::Yes, Button::No},
+                                            Button::Yes,
+                                            MessageIcon::Question});
         QCOMPARE(answer, Button::No);
     }
 };

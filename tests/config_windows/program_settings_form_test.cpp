@@ -31,7 +31,8 @@ TEST_F(ProgramSettingsForm, FirstStart_ShowsCatalanDs030AndTheDefaultColours) {
     EXPECT_EQ(window.LlIdioma.items, (std::vector<std::string>{"Català", "Castellà"}));
     EXPECT_EQ(window.Hardware.items[static_cast<std::size_t>(window.Hardware.index)], "DS030");
     const int expected[] = {0, 12, 10, 15, 14, 11};
-    for (int i = 1; i <= ConfiguracioPrg::kColourItems; ++i) EXPECT_EQ(window.ValorColor[i].index, expected[i]);
+    for (int i = 1; i <= ConfiguracioPrg::kColourItems; ++i)
+        EXPECT_EQ(window.ValorColor[i].index, expected[i]);
     EXPECT_EQ(window.ValorColor[1].items[12], "Vermell brillant");
     EXPECT_EQ(window.OpcioComes.value, 0);
     EXPECT_FALSE(window.MngComes.enabled);
