@@ -1,0 +1,193 @@
+#include "organisation/programme.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "acquisition/lap_registration.h"
+#include "core/lap_log.h"
+#include "core/prompter.h"
+#include "core/race_state.h"
+#include "core/race_store.h"
+#include "core/settings_files.h"
+#include "core/startup.h"
+#include "standings/voltaavolta.h"
+
+namespace sc {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettableClock : public PcClock {
+public:
+    double now() const override { return t; }
+    double t = 1000;
+};
+
+struct FakeHost : ProgrammeHost {
+    int SelectedSeries(int modality) const override { return selected[modality]; }
+    int SeriesInList(int modality) const override { return count[modality]; }
+    void SelectSeries(int modality, int position) override { selected[modality] = position; }
+    std::string SelectedRaceName() const override { return "  Copa Vallès  "; }
+    void LoadClassification() override { ++classificationLoads; }
+    void UnloadClassification() override { ++classificationUnloads; }
+    void MarkClassificationCut(int directPlaces) override { cuts.push_back(directPlaces); }
+    int selected[5] = {-1, 0, 0, 0, 0};
+    int count[5] = {1, 1, 1, 1, 1};
+    int classificationLoads = 0, classificationUnloads = 0;
+    std::vector<int> cuts;
+};
+
+// A program folder with race 1 on eight lanes and 24 participants in every series.
+class ProgrammeTest : public ::testing::Test {
+protected:
+    ProgrammeTest() : programme(state, clock, prompter, host, hooks, sink) {
+        std::random_device rd;
+        app = fs::temp_directory_path() / ("sc_programme_" + std::to_string(rd()));
+        race = app / "PROVA001";
+        fs::create_directories(race);
+        state.AppFolder = state.WorkingFolder = app;
+        state.CurrentRace = 1;
+        TrackConfig eight = defaultTrackConfig(8);
+        saveTrackConfig(defaultTrackConfig(4), app / kTrackFileName);
+        saveTrackConfig(eight, race / kTrackFileName);
+        ParticipantList list;
+        for (int i = 1; i <= 24; ++i) list.names.push_back("P" + std::to_string(i));
+        for (const char* base : {"LLR001", "OFC001", "SPP001", "CRS001", "CRS002", "CRS003"})
+            writeParticipantList(race / (std::string(base) + ".PAR"), list);
+    }
+    ~ProgrammeTest() override { fs::remove_all(app); }
+
+    void distribution(const std::string& text) { std::ofstream(app / "DISTRIBUCIONS08.TXT") << text; }
+
+    fs::path app, race;
+    RaceState state;
+    SettableClock clock;
+    QueuedPrompter prompter;
+    FakeHost host;
+    StandingsHooks hooks;
+    StandingsSink sink;
+    Programme programme;
+};
+
+TEST_F(ProgrammeTest, OfficialPractice_ReportsRepechages) {
+    distribution("24,12\n");
+    host.count[2] = 2;
+    ASSERT_TRUE(programme.MnuPrg_Click(2));
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "Hi ha 4 repesques programades.");
+    EXPECT_EQ(prompter.shown[0].title, "Informació de la cursa");
+    EXPECT_EQ(prompter.shown[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(host.cuts.empty());
+    EXPECT_EQ(programme.ui.title, "SlotCursa - Copa Vallès - Entrenaments oficials (Sèrie: 1) <");
+}
+
+TEST_F(ProgrammeTest, NoteRecord_WarnsAboutTheReorganisation) {
+    distribution("24,-16,\"Dues semifinals directes\"\n");
+    ASSERT_TRUE(programme.MnuPrg_Click(4));
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "No hi ha repesques programades.\rDues semifinals directes");
+    EXPECT_EQ(prompter.shown[0].title, "Reorganització de la cursa");
+    EXPECT_EQ(prompter.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(host.cuts, std::vector<int>{16});
+}
+
+TEST_F(ProgrammeTest, RepechageReport_OnlyWhenItMeansSomething) {
+    distribution("24,12\n");
+    host.selected[4] = 1;  // race series 2
+    ASSERT_TRUE(programme.MnuPrg_Click(4));
+    programme.Close(false);
+    distribution("24,20\n");  // -4 repechages
+    ASSERT_TRUE(programme.MnuPrg_Click(2));
+    programme.Close(false);
+    fs::remove(app / "DISTRIBUCIONS08.TXT");
+    ASSERT_TRUE(programme.MnuPrg_Click(2));
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_TRUE(host.cuts.empty());
+}
+
+TEST_F(ProgrammeTest, Open_PutsTheMainWindowInHeatRunningMode) {
+    state.CurrentBase = "OFC007";
+    ASSERT_TRUE(programme.MnuPrg_Click(1));
+    EXPECT_EQ(state.CurrentBase, "OFC007");  // free practice keeps it
+    EXPECT_EQ(host.classificationLoads, 0);
+    EXPECT_EQ(state.WorkingFolder, race);
+    EXPECT_EQ(state.Track.LaneCount, 8);
+    EXPECT_EQ(state.ParticipantCount, 24);
+    EXPECT_TRUE(programme.ui.panel.visible);
+    EXPECT_FALSE(programme.ui.FonsDePantallaVisible);
+    EXPECT_FALSE(programme.ui.MnuArxiu || programme.ui.MnuProgrames || programme.ui.MnuDades);
+    EXPECT_TRUE(programme.ui.panel.Menu[0].enabled);
+    for (int i = 1; i < kHeatMenuButtons; ++i) EXPECT_FALSE(programme.ui.panel.Menu[i].enabled);
+    EXPECT_EQ(programme.ui.panel.Menu[1].caption, "(L)listar voltes");
+    EXPECT_EQ(programme.ui.panel.timerInterval, 500);
+    ASSERT_NE(programme.View(), nullptr);
+    EXPECT_EQ(programme.View()->LaneCount(), 8);
+    EXPECT_EQ(programme.ui.title, "SlotCursa - Copa Vallès - Entrenaments lliures");
+}
+
+TEST_F(ProgrammeTest, SuperPole_RunsTheTimerEvery50Milliseconds) {
+    ASSERT_TRUE(programme.MnuPrg_Click(3));
+    EXPECT_EQ(programme.ui.panel.timerInterval, 50);
+    EXPECT_EQ(state.CurrentBase, "SPP001");
+    EXPECT_EQ(host.classificationLoads, 1);
+}
+
+TEST_F(ProgrammeTest, Close_ReturnsToSelectionModeAndDropsTheLapLog) {
+    ASSERT_TRUE(programme.MnuPrg_Click(4));
+    programme.Clock()->HeatKeys('s');
+    EXPECT_TRUE(fs::exists(race / kLapLogName));
+    programme.Clock()->HeatKeys(kEscapeKey);  // a heat runs: no close
+    EXPECT_TRUE(programme.ui.heatMode);
+    programme.Clock()->HeatKeys('s');
+    programme.Clock()->HeatKeys(kEscapeKey);
+    EXPECT_FALSE(programme.ui.heatMode);
+    EXPECT_FALSE(fs::exists(race / kLapLogName));
+    EXPECT_EQ(programme.Clock(), nullptr);
+    EXPECT_EQ(programme.ui.title, "SlotCursa");
+    EXPECT_EQ(state.WorkingFolder, app);
+    EXPECT_EQ(state.CurrentModality, 0);
+    EXPECT_EQ(host.classificationUnloads, 1);
+    EXPECT_TRUE(programme.ui.MnuDades && programme.ui.MnuResultats && programme.ui.FonsDePantallaVisible);
+}
+
+TEST_F(ProgrammeTest, ShiftClose_OpensTheNextSeriesUntilTheLast) {
+    host.count[4] = 3;
+    host.selected[4] = 1;
+    ASSERT_TRUE(programme.MnuPrg_Click(4));
+    programme.Clock()->HeatKeys(-1);
+    programme.Clock()->HeatKeys(kEscapeKey);
+    EXPECT_TRUE(programme.ui.heatMode);
+    EXPECT_EQ(state.CurrentSeries, 3);
+    EXPECT_EQ(state.CurrentBase, "CRS003");
+    programme.Clock()->HeatKeys(-1);
+    programme.Clock()->HeatKeys(kEscapeKey);
+    EXPECT_FALSE(programme.ui.heatMode);
+    EXPECT_EQ(state.CurrentModality, 0);
+}
+
+TEST_F(ProgrammeTest, DamagedParticipantFile_IsToldAndNothingOpens) {
+    std::ofstream(race / "CRS001.PAR", std::ios::binary) << "\x05";
+    EXPECT_FALSE(programme.MnuPrg_Click(4));
+    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_FALSE(programme.ui.heatMode);
+    EXPECT_EQ(state.WorkingFolder, app);
+    EXPECT_EQ(state.CurrentModality, 0);
+}
+
+TEST_F(ProgrammeTest, Autorun_OpensPlainTrainingInTheProgramFolder) {
+    EXPECT_FALSE(OpenPlainTrainingOnAutorun(state, programme));
+    std::ofstream(app / kAutorunFileName) << "";
+    ASSERT_TRUE(OpenPlainTrainingOnAutorun(state, programme));
+    EXPECT_EQ(state.WorkingFolder, app);
+    EXPECT_EQ(state.Track.LaneCount, 4);
+    EXPECT_EQ(programme.ui.title, "SlotCursa - Entrenaments");
+    programme.Clock()->HeatKeys('s');
+    EXPECT_TRUE(fs::exists(app / kLapLogName));
+    EXPECT_FALSE(fs::exists(app / kRecoveryFileName));
+}
+
+}  // namespace
+}  // namespace sc
