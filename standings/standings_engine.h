@@ -84,8 +84,11 @@ private:
     void rankHeatPositions();
     void rankSeries();
     bool orderChanged() const;
+    struct RankedRows {
+        int leader = 0, previous = 0;
+    };
     void writePositionsAndGaps(bool changed);
-    void writeRankedRow(int row, bool changed, int valueCol);
+    void writeRankedRow(int row, bool changed, int valueCol, RankedRows& ranked);
     void followTheCar(int row);
     void paintRow(int row);
     void paintFastestLapCell(int row, int col);

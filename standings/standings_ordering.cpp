@@ -90,24 +90,33 @@ bool StandingsEngine::orderChanged() const {
     return false;
 }
 
+// Gaps are taken to the leader and to the ranked row above: a participant
+// who has passed without a lap time yet stands first in practice and is
+// neither of them.
 void StandingsEngine::writePositionsAndGaps(bool changed) {
     const bool free = modality() == static_cast<int16_t>(Modality::FreePractice);
+    const int valueCol = isRace() ? kLaps : kFastest;
+    RankedRows ranked;
     for (int r = 1; r <= rows(); ++r) {
         if (changed || state_.HeatRunning == 0) {
             InfoClass.Select(r, kPosition);
             InfoClass.SetCellBackColour(kButtonFace);
         }
-        if (!free) writeRankedRow(r, changed, isRace() ? kLaps : kFastest);
+        if (!free) writeRankedRow(r, changed, valueCol, ranked);
         followTheCar(r);
     }
 }
 
-void StandingsEngine::writeRankedRow(int r, bool changed, int valueCol) {
+void StandingsEngine::writeRankedRow(int r, bool changed, int valueCol, RankedRows& ranked) {
     Grid& g = InfoClass;
     if (num(g, r, valueCol) == 0) {
         for (int col : {kPosition, kGapLeader, kGapAhead}) g.SetTextMatrix(r, col, "");
         return;
     }
+    const int leader = ranked.leader == 0 ? r : ranked.leader;
+    const int above = ranked.previous == 0 ? r : ranked.previous;
+    ranked.leader = leader;
+    ranked.previous = r;
     if (changed && state_.HeatRunning != 0) {
         const std::string& old = g.TextMatrix(r, kPosition);
         const double oldPosition = num(g, r, kPosition);
@@ -118,19 +127,21 @@ void StandingsEngine::writeRankedRow(int r, bool changed, int valueCol) {
             g.SetCellBackColour(kLightRed);
     }
     g.SetTextMatrix(r, kPosition, std::to_string(r));
-    const int above = std::max(r - 1, 1);
     if (isRace()) {
         const auto gap = [&](int ref) {
             return GapText(g.TextMatrix(ref, kLaps), g.TextMatrix(r, kLaps), g.TextMatrix(ref, kSeriesKey),
                            g.TextMatrix(r, kSeriesKey), state_);
         };
-        g.SetTextMatrix(r, kGapLeader, gap(1));
+        g.SetTextMatrix(r, kGapLeader, gap(leader));
         g.SetTextMatrix(r, kGapAhead, gap(above));
     } else {
         const double own = num(g, r, kFastest);
-        g.SetTextMatrix(r, kGapLeader, FormatNumber(own - num(g, 1, kFastest), kGapMask));
+        g.SetTextMatrix(r, kGapLeader, FormatNumber(own - num(g, leader, kFastest), kGapMask));
         g.SetTextMatrix(r, kGapAhead, FormatNumber(own - num(g, above, kFastest), kGapMask));
     }
+    // The leader shows no gaps; the second only its gap to the leader.
+    if (leader == r) g.SetTextMatrix(r, kGapLeader, "");
+    if (above == r || above == leader) g.SetTextMatrix(r, kGapAhead, "");
 }
 
 void StandingsEngine::followTheCar(int r) {

@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include "core/number_format.h"
+#include "core/race_state.h"
+#include "standings/classification_columns.h"
+#include "standings/standings_engine.h"
+
+namespace sc {
+namespace {
+
+using namespace cls;
+
+// Four lanes, lane-change row 1..4, four participants.
+struct EngineFixture : ::testing::Test {
+    RaceState state;
+    StandingsEngine* engine = nullptr;
+
+    void SetUp() override { setUpState(Modality::Race, 4); }
+    void TearDown() override { delete engine; }
+
+    void setUpState(Modality modality, int participants) {
+        state.CurrentModality = static_cast<int16_t>(modality);
+        state.Track.LaneCount = 4;
+        state.Track.LaneChange = {4, 1, 2, 3, 4};
+        state.Track.LaneParticipant.assign(5, 0);
+        state.Track.LastPassTime.assign(5, 0.0);
+        state.Track.LaneSpare.assign(5, 0.0);
+        state.Track.CarriedTime.assign(5, 0.0);
+        state.ParticipantCount = static_cast<int16_t>(participants);
+        state.Participants = {""};
+        for (int i = 1; i <= participants; ++i) state.Participants.push_back("P" + std::to_string(i));
+        state.Msg[0][0] = "v";
+        state.Msg[0][1] = "s";
+        state.Msg[5][0] = "E";
+        state.CurrentSeries = 1;
+        state.CurrentHeat = 1;
+        state.HeatRunning = -1;
+        delete engine;
+        engine = new StandingsEngine(state);
+        Grid& g = engine->InfoClass;
+        for (int i = 1; i <= participants; ++i) {
+            g.SetTextMatrix(i, kNumber, std::to_string(i));
+            g.SetTextMatrix(i, kName, state.Participants[i]);
+            g.SetTextMatrix(i, kSeriesKey, std::to_string(modality == Modality::Race ? -i : i));
+        }
+        engine->NovaManiga();
+    }
+
+    // A pass of participant p on lane `lane` at `time` seconds since the heat start,
+    // with the lap time the lap-by-lap view shows and its best-lap label.
+    void pass(int p, int lane, double time, const std::string& lap = "+1", const std::string& best = "") {
+        state.Track.LastPassTime[lane] = time;
+        engine->AnotarVolta(Passing{lane, p, time, ReadNumber(lap), 1, lap, best});
+    }
+
+    const std::string& cell(int row, int col) const { return engine->InfoClass.TextMatrix(row, col); }
+    int numberAt(int row) const { return static_cast<int>(engine->InfoClass.Number(row, kNumber)); }
+};
+
+TEST_F(EngineFixture, NovaManiga_PlacesHeatOneByTheHeatRule) {
+    // Heat 1: start positions 1..4 on positions 4..1, lanes 4..1.
+    EXPECT_EQ(cell(1, kLane), "4");
+    EXPECT_EQ(cell(4, kLane), "1");
+    EXPECT_EQ(state.Track.LaneParticipant[4], 1);
+    EXPECT_EQ(state.Track.LaneParticipant[1], 4);
+    EXPECT_EQ(cell(1, kHeats), "");  // N <= L: heats run are not shown
+}
+
+TEST_F(EngineFixture, Race_SameLapCountEarlierPassLeadsAndGapInSeconds) {
+    pass(1, 4, 10.0);
+    pass(2, 3, 10.5);
+    pass(2, 3, 20.0, "9.5000", "9.5000");
+    pass(1, 4, 23.4, "13.4000", "13.4000");
+    ASSERT_EQ(numberAt(1), 2);
+    ASSERT_EQ(numberAt(2), 1);
+    EXPECT_EQ(cell(1, kPosition), "1");
+    EXPECT_EQ(cell(1, kGapLeader), "");
+    EXPECT_EQ(cell(1, kGapAhead), "");
+    EXPECT_EQ(cell(2, kGapLeader), "+3.4s");
+    EXPECT_EQ(cell(2, kGapAhead), "");  // the second row shows only its gap to the leader
+    EXPECT_EQ(cell(3, kPosition), "");   // no laps: no position
+}
+
+TEST_F(EngineFixture, Race_GapOverNinetyNinePointNineSecondsIsCapped) {
+    pass(1, 4, 10.0);
+    pass(2, 3, 130.0);
+    EXPECT_EQ(cell(2, kGapLeader), "+99.9s");
+}
+
+TEST_F(EngineFixture, Race_OneLapBehindReadsMinusOneLap) {
+    pass(1, 4, 10.0);
+    pass(2, 3, 11.0);
+    pass(3, 2, 12.0);
+    pass(1, 4, 20.0, "10.0000", "10.0000");
+    pass(2, 3, 22.0, "11.0000", "11.0000");
+    EXPECT_EQ(numberAt(3), 3);
+    EXPECT_EQ(cell(3, kGapLeader), "-1v");
+    EXPECT_EQ(cell(3, kGapAhead), "-1v");
+    EXPECT_EQ(cell(2, kGapLeader), "+2.0s");
+}
+
+TEST_F(EngineFixture, Race_HeatKeyOnlyFromTheSecondPassing) {
+    pass(1, 4, 10.0);
+    EXPECT_EQ(cell(1, kHeatKey1), "");
+    EXPECT_EQ(cell(1, kHeatPosition), "");
+    EXPECT_DOUBLE_EQ(state.Track.LaneSpare[4], 10.0);  // the participant's clock started
+    pass(1, 4, 21.25, "11.2500", "11.2500");
+    EXPECT_EQ(engine->InfoClass.Number(1, kHeatKey1), -1);
+    EXPECT_EQ(engine->InfoClass.Number(1, kHeatKey2), 11.25);
+    EXPECT_EQ(cell(1, kHeatPosition), "1");
+}
+
+TEST_F(EngineFixture, Race_HeatKeyAcrossMidnightAddsADay) {
+    pass(1, 4, 86399.0);
+    pass(1, 4, 1.5, "2.5000", "2.5000");
+    EXPECT_EQ(engine->InfoClass.Number(1, kHeatKey2), 2.5);
+}
+
+TEST_F(EngineFixture, Race_PositionColoursOnlyWhileAHeatRuns) {
+    pass(1, 4, 10.0);
+    pass(2, 3, 11.0);
+    pass(2, 3, 20.0, "9.0000", "9.0000");  // participant 2 moves up
+    EXPECT_EQ(numberAt(1), 2);
+    EXPECT_EQ(engine->InfoClass.Cell(1, kPosition).backColour, kLightGreen);
+    EXPECT_EQ(engine->InfoClass.Cell(2, kPosition).backColour, kLightRed);
+    state.HeatRunning = 0;
+    engine->OrdenarClass();
+    EXPECT_EQ(engine->InfoClass.Cell(1, kPosition).backColour, kButtonFace);
+    EXPECT_EQ(engine->InfoClass.Cell(2, kPosition).backColour, kButtonFace);
+}
+
+TEST_F(EngineFixture, UnknownParticipantChangesNothing) {
+    const Grid before = engine->InfoClass;
+    pass(77, 1, 5.0);
+    for (int r = 0; r < before.Rows(); ++r)
+        for (int c = 0; c < before.Cols(); ++c) EXPECT_EQ(cell(r, c), before.TextMatrix(r, c));
+}
+
+TEST_F(EngineFixture, OfficialPractice_PassedOnceSortsAboveTimedParticipants) {
+    setUpState(Modality::OfficialPractice, 5);
+    state.Track.LaneChange = {4, 1, 2, 3, 4};
+    pass(1, 4, 10.0);
+    pass(2, 3, 10.0);
+    pass(3, 2, 10.0);
+    pass(1, 4, 15.2, "5.2000", "5.2000");
+    pass(2, 3, 15.1, "5.1000", "5.1000");
+    // Participant 3 has passed once, 4 and 5 not at all.
+    ASSERT_EQ(numberAt(1), 3);
+    EXPECT_EQ(cell(1, kPosition), "");
+    EXPECT_EQ(cell(1, kGapLeader), "");
+    EXPECT_EQ(numberAt(2), 2);
+    EXPECT_EQ(cell(2, kPosition), "2");
+    EXPECT_EQ(cell(2, kGapLeader), "");  // the fastest shows no gap to itself
+    EXPECT_EQ(cell(2, kGapAhead), "");
+    EXPECT_EQ(numberAt(3), 1);
+    EXPECT_EQ(cell(3, kPosition), "3");
+    EXPECT_EQ(cell(3, kGapLeader), "+0.1000");  // to the fastest, not to the untimed row
+    EXPECT_EQ(cell(3, kGapAhead), "");
+    EXPECT_EQ(numberAt(4), 4);
+    EXPECT_EQ(numberAt(5), 5);
+    // Heat positions skip the rows without a key.
+    EXPECT_EQ(engine->InfoClass.Number(2, kHeatPosition), 1);
+    EXPECT_EQ(engine->InfoClass.Number(3, kHeatPosition), 2);
+    EXPECT_EQ(cell(1, kFastestLane), "");
+    EXPECT_EQ(cell(2, kFastestLane), "3");
+}
+
+TEST_F(EngineFixture, FreePractice_SortedWithoutPositionsOrGaps) {
+    setUpState(Modality::FreePractice, 4);
+    pass(1, 4, 10.0);
+    pass(2, 3, 10.0);
+    pass(1, 4, 16.0, "6.0000", "6.0000");
+    pass(2, 3, 15.0, "5.0000", "5.0000");
+    EXPECT_EQ(numberAt(1), 2);
+    for (int r = 1; r <= 4; ++r) {
+        EXPECT_EQ(cell(r, kPosition), "");
+        EXPECT_EQ(cell(r, kGapLeader), "");
+        EXPECT_EQ(cell(r, kGapAhead), "");
+    }
+}
+
+TEST_F(EngineFixture, AbsoluteFastestLapFollowsTheBestHeatLap) {
+    pass(1, 4, 10.0);
+    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrTime), "");  // a first pass has no time
+    pass(1, 4, 15.5, "5.5000", "5.5000");
+    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrTime), "5.5000");
+    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrName), "P1");
+    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrLane), "4");
+    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrSeries), "1");
+    pass(1, 4, 21.5, "6.0000", "5.5000");
+    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrTime), "5.5000");
+}
+
+TEST_F(EngineFixture, FastestLapColoursPreferTheAbsoluteOne) {
+    const ProgramSettings& s = state.Settings;
+    pass(1, 4, 10.0);
+    pass(2, 3, 10.0);
+    pass(1, 4, 15.0, "5.0000", "5.0000");
+    pass(2, 3, 16.0, "6.0000", "6.0000");
+    pass(2, 3, 22.5, "6.5000", "6.0000");
+    const int row2 = engine->FindRow(2), row1 = engine->FindRow(1);
+    EXPECT_EQ(engine->InfoClass.Cell(row1, kHeatBest).backColour, paletteOf(s, Paint::AbsoluteFastest));
+    EXPECT_EQ(engine->InfoClass.Cell(row2, kHeatBest).backColour, paletteOf(s, Paint::ParticipantFastest));
+    // A lap that is none of the three fastest keeps the row's colour.
+    EXPECT_EQ(engine->InfoClass.Cell(row2, kLastLap).backColour,
+              paletteOf(s, row2 % 2 == 0 ? Paint::EvenRow : Paint::OddRow));
+    // Ranked rows take the parity colours.
+    EXPECT_EQ(engine->InfoClass.Cell(1, kName).backColour, paletteOf(s, Paint::OddRow));
+    EXPECT_EQ(engine->InfoClass.Cell(2, kName).backColour, paletteOf(s, Paint::EvenRow));
+}
+
+TEST_F(EngineFixture, SuperPoleLabelsTheParticipantWhoseTurnItIs) {
+    setUpState(Modality::SuperPole, 4);
+    EXPECT_EQ(cell(1, kLane), "E");
+    state.CurrentHeat = 6;  // heat 2 of the second pass
+    engine->NovaManiga();
+    EXPECT_EQ(cell(engine->FindRow(2), kLane), "E");
+    EXPECT_EQ(cell(engine->FindRow(1), kLane), "");
+}
+
+TEST_F(EngineFixture, HeatsRunShownWhenMoreParticipantsThanLanes) {
+    setUpState(Modality::Race, 10);
+    state.CurrentHeat = 9;
+    engine->NovaManiga();
+    EXPECT_EQ(cell(engine->FindRow(1), kHeats), "3");
+    EXPECT_EQ(cell(engine->FindRow(7), kHeats), "4");
+}
+
+}  // namespace
+}  // namespace sc
