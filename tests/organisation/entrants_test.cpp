@@ -1,0 +1,375 @@
+#include "organisation/entrants.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "app/app_test_helpers.h"
+#include "app/portada.h"
+#include "app/portada_commands.h"
+#include "core/file_io.h"
+#include "core/file_error.h"
+#include "core/heat_record.h"
+#include "core/penalty_file.h"
+#include "core/settings_files.h"
+#include "organisation/heat_programme.h"
+
+namespace sc {
+namespace {
+
+namespace fs = std::filesystem;
+using test::readText;
+
+// ---------------------------------------------------------------- rules
+
+TEST(SlotLimits, MinimumFollowsLanesHeatsAndSuperPole) {
+    EXPECT_EQ(minimumSlots(8, 0, false), 8);
+    EXPECT_EQ(minimumSlots(8, 1, false), 8) << "one heat does not raise the minimum";
+    EXPECT_EQ(minimumSlots(8, 2, false), 9);
+    EXPECT_EQ(minimumSlots(8, 4, false), 11);
+    EXPECT_EQ(minimumSlots(8, 4, true), 8) << "SuperPole never below the lanes";
+    EXPECT_EQ(minimumSlots(8, 20, true), 20);
+}
+
+TEST(SlotLimits, TypedCountIsClampedSilently) {
+    EXPECT_EQ(clampSlotCount("150", 8), 99);
+    EXPECT_EQ(clampSlotCount("3", 8), 8);
+    EXPECT_EQ(clampSlotCount("12", 8), 12);
+    EXPECT_EQ(clampSlotCount("", 8), 8);
+    EXPECT_EQ(clampSlotCount("-5", 8), 8);
+    EXPECT_EQ(clampSlotCount("100000000000000000000000", 8), 99);
+}
+
+TEST(SwapPass, ExchangesEachSlotWithTheDrawnOne) {
+    std::vector<std::string> slots{"", "A", "B", "C", "D"};
+    std::vector<double> draws{0.5, 0.0, 0.99, 0.25};
+    std::size_t next = 0;
+    swapPass(slots, [&] { return draws[next++]; });
+    // i=1 j=3: C B A D; i=2 j=1: B C A D; i=3 j=4: B C D A; i=4 j=2: B A D C
+    EXPECT_EQ(slots, (std::vector<std::string>{"", "B", "A", "D", "C"}));
+}
+
+TEST(SwapPass, OutOfRangeDrawsStayInsideTheSlots) {
+    std::vector<std::string> slots{"", "A", "B", "C"};
+    std::vector<double> draws{1.0, -0.5, std::numeric_limits<double>::quiet_NaN()};
+    std::size_t next = 0;
+    swapPass(slots, [&] { return draws[next++]; });
+    EXPECT_EQ(slots.size(), 4u);
+    EXPECT_EQ(slots[0], "");
+}
+
+// ---------------------------------------------------------------- heat and penalty files
+
+HeatRecord row(int participant, float laps) {
+    HeatRecord r;
+    r.participant = static_cast<int16_t>(participant);
+    r.totalLaps = laps;
+    r.lane = static_cast<int16_t>(participant);
+    r.unused = 0;
+    return r;
+}
+
+Bytes heatFile(const std::vector<std::pair<HeatRecord, std::vector<HeatRecord>>>& blocks) {
+    Bytes out;
+    for (const auto& [header, rows] : blocks) {
+        const Bytes h = encodeHeatRecord(header);
+        out.insert(out.end(), h.begin(), h.end());
+        for (const HeatRecord& r : rows) {
+            const Bytes b = encodeHeatRecord(r);
+            out.insert(out.end(), b.begin(), b.end());
+        }
+    }
+    return out;
+}
+
+TEST(RenumberHeatFile, FewerSlotsDropTheRemovedPositionsHeatByHeat) {
+    const Bytes before = heatFile({{HeatRecord::header(1, 100.5f, 4), {row(3, 7), row(1, 6), row(4, 5), row(2, 4)}},
+                                   {HeatRecord::header(2, 300.f, 4), {row(4, 9), row(3, 8), row(2, 7), row(1, 2)}}});
+    const Bytes expected = heatFile({{HeatRecord::header(1, 100.5f, 3), {row(3, 7), row(1, 6), row(2, 4)}},
+                                     {HeatRecord::header(2, 300.f, 3), {row(3, 8), row(2, 7), row(1, 2)}}});
+    EXPECT_EQ(renumberHeatFile(before, 4, 3), expected);
+}
+
+TEST(RenumberHeatFile, MoreSlotsAddEmptyRecordsForTheNewPositions) {
+    const Bytes before = heatFile({{HeatRecord::header(1, 10.f, 2), {row(2, 3), row(1, 2)}}});
+    HeatRecord added;
+    added.participant = 3;
+    const Bytes expected = heatFile({{HeatRecord::header(1, 10.f, 3), {row(2, 3), row(1, 2), added}}});
+    EXPECT_EQ(renumberHeatFile(before, 2, 3), expected);
+}
+
+TEST(RenumberHeatFile, DamagedFileIsReportedNotGuessed) {
+    Bytes data = heatFile({{HeatRecord::header(1, 10.f, 5), {row(1, 1)}}});
+    EXPECT_THROW(renumberHeatFile(data, 5, 4), FileError);
+    data.pop_back();
+    EXPECT_THROW(renumberHeatFile(data, 5, 4), FileError);
+}
+
+TEST(RenumberPenaltyFile, KeepsTheRemainingEntriesByteForByte) {
+    const Bytes entry1{0x01, 0x00, 0x00, 0x00, 0x80, 0x3F, 0x02, 0x00, 'a', 0x81};
+    const Bytes entry4{0x04, 0x00, 0x00, 0x00, 0x00, 0x3F, 0x00, 0x00};
+    Bytes data = entry1;
+    data.insert(data.end(), entry4.begin(), entry4.end());
+    EXPECT_EQ(renumberPenaltyFile(data, 3), entry1);
+    EXPECT_EQ(renumberPenaltyFile(data, 4), data);
+    data.pop_back();
+    EXPECT_THROW(renumberPenaltyFile(data, 3), FileError);
+}
+
+// ---------------------------------------------------------------- the window
+
+class EntrantsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        state.AppFolder = folder.path();
+        state.WorkingFolder = folder.path();
+        setLanes(8);
+        test::addRace(app(), "Cursa", "01-01-2026", {1, 1, 1, 1});
+        fs::copy_file(app() / kTrackFileName, raceFolder() / kTrackFileName);
+    }
+
+    void setLanes(int lanes) {
+        TrackConfig track = defaultTrackConfig();
+        track.LaneCount = static_cast<int16_t>(lanes);
+        std::vector<int16_t> order;
+        for (int i = 1; i <= lanes; ++i) order.push_back(static_cast<int16_t>(i));
+        track.LaneChange = laneChangeRow(order);
+        resizeTrackWorkingArrays(track);
+        ASSERT_TRUE(saveTrackConfig(track, app() / kTrackFileName));
+        if (fs::exists(raceFolder())) ASSERT_TRUE(saveTrackConfig(track, raceFolder() / kTrackFileName));
+    }
+
+    const fs::path& app() const { return folder.path(); }
+    fs::path raceFolder() const { return app() / "PROVA001"; }
+    static std::vector<std::string> names(int n, const std::string& stem = "Pilot") {
+        std::vector<std::string> out;
+        for (int i = 1; i <= n; ++i) out.push_back(stem + std::to_string(i));
+        return out;
+    }
+
+    // The window as the main window opens it for modality m, series 1 of race 1.
+    void open(int m) {
+        state.CurrentRace = 1;
+        state.CurrentModality = static_cast<int16_t>(m);
+        state.CurrentSeries = 1;
+        state.WorkingFolder = raceFolder();
+        window.Load();
+    }
+
+    test::TempFolder folder;
+    RaceState state;
+    QueuedPrompter prompter;
+    Inscrits window{state, prompter};
+};
+
+TEST_F(EntrantsTest, Load_CountLimitsAfterFourHeatsWithEightLanes) {
+    writeParticipantList(raceFolder() / "CRS001.PAR", {4, names(12)});
+    open(4);
+    EXPECT_EQ(window.Text2, "11 - 99");
+    EXPECT_TRUE(window.NPilotsEnabled);
+    EXPECT_EQ(window.NPilots, "12");
+    window.NPilots = "3";
+    window.NPilots_Lostfocus();
+    EXPECT_EQ(window.NPilots, "11");
+    EXPECT_EQ(window.slotCount(), 11);
+    window.NPilots = "150";
+    window.NPilots_Lostfocus();
+    EXPECT_EQ(window.slotCount(), 99);
+    EXPECT_EQ(window.NomPista[11], "Pilot11") << "names of the remaining slots are kept";
+    EXPECT_EQ(window.NomPista[12], "");
+}
+
+TEST_F(EntrantsTest, Load_ShortListFreezesTheCount) {
+    writeParticipantList(raceFolder() / "CRS001.PAR", {4, names(9)});
+    open(4);
+    EXPECT_FALSE(window.NPilotsEnabled);
+    EXPECT_FALSE(window.Text1Enabled);
+    EXPECT_EQ(window.Text2, "9");
+    window.NPilots = "8";
+    window.NPilots_Lostfocus();
+    EXPECT_EQ(window.slotCount(), 9);
+}
+
+TEST_F(EntrantsTest, Load_TypedThreeWithEightLanesGivesEight) {
+    open(2);
+    EXPECT_EQ(window.slotCount(), 8) << "a missing list is padded to the lanes";
+    EXPECT_EQ(window.Text2, "8 - 99");
+    window.NPilots = "3";
+    window.NPilots_Lostfocus();
+    EXPECT_EQ(window.NPilots, "8");
+}
+
+TEST_F(EntrantsTest, Slots_ShowOrderAndStartLane) {
+    open(2);
+    EXPECT_EQ(window.NOrdre(3), "3");
+    EXPECT_EQ(window.NOrdre(12), "12");
+    EXPECT_EQ(window.TextPista(1), "8");
+    EXPECT_EQ(window.TextPista(8), "1");
+    window.NPilots = "10";
+    window.NPilots_Lostfocus();
+    EXPECT_EQ(window.TextPista(10), "1");
+    Inscrits superPole(state, prompter);
+    state.CurrentModality = 3;
+    superPole.Load();
+    EXPECT_EQ(superPole.TextPista(5), "5");
+}
+
+TEST_F(EntrantsTest, PickList_ShiftDoubleClickPutsTheRaceNumberAndWraps) {
+    writeParticipantList(raceFolder() / kEntrantsFileName, {0, names(12, "Entrant")});
+    writeParticipantList(app() / kEntrantsFileName, {0, names(3, "Roster")});
+    open(4);
+    EXPECT_TRUE(window.pickListFromEntrants);
+    EXPECT_EQ(window.LlistaInscrits.TextMatrix(0, 0), "Dorsal");
+    EXPECT_EQ(window.LlistaInscrits.TextMatrix(0, 1), "Inscrit");
+    EXPECT_EQ(window.LlistaInscrits.ColAlignment(0), Alignment::Centre);
+    EXPECT_EQ(window.Text0Count, "(12)");
+
+    window.currentSlot = 8;
+    window.LlistaInscrits_Shift(true);
+    window.LlistaInscrits_DblClick(12);
+    EXPECT_EQ(window.NomPista[8], "#12 Entrant12");
+    EXPECT_EQ(window.currentSlot, 1);
+    window.LlistaInscrits_Shift(false);
+    window.LlistaInscrits_DblClick(5);
+    EXPECT_EQ(window.NomPista[1], "Entrant5");
+    EXPECT_EQ(window.currentSlot, 2);
+    window.LlistaInscrits_DblClick(0);  // the header row
+    EXPECT_EQ(window.currentSlot, 2);
+}
+
+TEST_F(EntrantsTest, PickList_RosterWhenTheRaceHasNoEntrantsAndShiftIgnoredForEntrants) {
+    writeParticipantList(app() / kEntrantsFileName, {0, {"Zoe", "anna", "Biel"}});
+    open(0);
+    EXPECT_FALSE(window.pickListFromEntrants);
+    EXPECT_EQ(window.LlistaInscrits.TextMatrix(0, 0), "N.");
+    EXPECT_EQ(window.LlistaInscrits.TextMatrix(0, 1), "Participant");
+    window.Ordre_Click(1);
+    EXPECT_EQ(window.LlistaInscrits.TextMatrix(1, 1), "anna");
+    EXPECT_EQ(window.LlistaInscrits.TextMatrix(3, 1), "Zoe");
+    window.Ordre_Click(0);
+    EXPECT_EQ(window.LlistaInscrits.TextMatrix(1, 1), "Zoe");
+    window.LlistaInscrits_Shift(true);
+    window.LlistaInscrits_DblClick(1);
+    EXPECT_EQ(window.NomPista[1], "Zoe") << "race entrants carry no race number";
+}
+
+TEST_F(EntrantsTest, PickList_MissingSourceLeavesOnlyTheHeadings) {
+    open(2);
+    EXPECT_EQ(window.LlistaInscrits.Rows(), 1);
+    EXPECT_EQ(window.Text0Count, "()");
+}
+
+TEST_F(EntrantsTest, Reordenar_UsesTheGivenRandomSource) {
+    writeParticipantList(raceFolder() / "OFC001.PAR", {0, names(8)});
+    open(2);
+    window.Reordenar([] { return 0.0; });  // every slot swapped with slot 1
+    EXPECT_EQ(window.NomPista[1], "Pilot8");
+    EXPECT_EQ(window.NomPista[2], "Pilot1");
+}
+
+TEST_F(EntrantsTest, Save_ParticipantFileBytesAfterThreeHeats) {
+    setLanes(2);
+    writeParticipantList(raceFolder() / kEntrantsFileName, {3, {"Ana", "Jo"}});
+    open(0);
+    window.NomPista[1] = " Ana ";
+    ASSERT_TRUE(window.Sortir_Click(1));
+    EXPECT_EQ(readText(raceFolder() / kEntrantsFileName), std::string("\x03\x00\x03\x00"
+                                                                      "Ana\x02\x00"
+                                                                      "Jo",
+                                                                      11));
+}
+
+TEST_F(EntrantsTest, Save_AllEmptyEntrantsListDeletesTheFile) {
+    writeParticipantList(raceFolder() / kEntrantsFileName, {0, names(8)});
+    open(0);
+    for (auto& name : window.NomPista) name = "  ";
+    ASSERT_TRUE(window.Sortir_Click(1));
+    EXPECT_FALSE(fs::exists(raceFolder() / kEntrantsFileName));
+}
+
+TEST_F(EntrantsTest, Save_NameNotWritableInWindows1252IsRefused) {
+    writeParticipantList(raceFolder() / "CRS001.PAR", {0, names(8)});
+    const std::string before = readText(raceFolder() / "CRS001.PAR");
+    open(4);
+    window.NomPista[2] = "\xE5\x90\x8D";
+    EXPECT_FALSE(window.Sortir_Click(1));
+    EXPECT_EQ(prompter.shown.back().text,
+              "El nom del lloc 2 té caràcters que no es poden gravar. Canvia'l.");
+    EXPECT_EQ(readText(raceFolder() / "CRS001.PAR"), before);
+}
+
+TEST_F(EntrantsTest, Save_FreePracticeKeepsItsListInTheLlrFile) {
+    open(1);
+    window.NomPista[1] = "Lliure";
+    ASSERT_TRUE(window.Sortir_Click(1));
+    EXPECT_EQ(readParticipantList(raceFolder() / "LLR001.PAR").names.at(0), "Lliure");
+}
+
+class RenumberingTest : public EntrantsTest {
+protected:
+    void SetUp() override {
+        EntrantsTest::SetUp();
+        setLanes(2);
+        writeParticipantList(raceFolder() / "CRS001.PAR", {2, names(4)});
+        heats = heatFile({{HeatRecord::header(1, 100.f, 4), {row(3, 7), row(4, 6), row(1, 5), row(2, 4)}},
+                          {HeatRecord::header(2, 200.f, 4), {row(4, 9), row(3, 8), row(2, 7), row(1, 2)}}});
+        ASSERT_TRUE(writeFileAtomic(raceFolder() / "CRS001.DAD", heats));
+        ASSERT_TRUE(writePenalties(raceFolder() / "CRS001.PEN", {{1, 1.0f, "x"}, {4, 2.0f, "y"}}));
+    }
+    Bytes heats;
+};
+
+TEST_F(RenumberingTest, Save_FewerSlotsRenumberHeatAndPenaltyFiles) {
+    open(4);
+    EXPECT_EQ(window.Text2, "3 - 99");
+    window.NPilots = "3";
+    window.NPilots_Lostfocus();
+    ASSERT_TRUE(window.Sortir_Click(1));
+
+    EXPECT_EQ(readFileBytes(raceFolder() / "CRS001.DAD"),
+              heatFile({{HeatRecord::header(1, 100.f, 3), {row(3, 7), row(1, 5), row(2, 4)}},
+                        {HeatRecord::header(2, 200.f, 3), {row(3, 8), row(2, 7), row(1, 2)}}}));
+    EXPECT_EQ(readPenalties(raceFolder() / "CRS001.PEN"), (std::vector<PenaltyEntry>{{1, 1.0f, "x"}}));
+    EXPECT_EQ(readParticipantList(raceFolder() / "CRS001.PAR"), (ParticipantList{2, names(3)}));
+    EXPECT_FALSE(fs::exists(raceFolder() / "TMP.DAD"));
+    EXPECT_FALSE(fs::exists(raceFolder() / "TMP.PEN"));
+}
+
+TEST_F(RenumberingTest, Save_SameCountLeavesSeriesFilesAlone) {
+    open(4);
+    window.NomPista[1] = "Altre";
+    ASSERT_TRUE(window.Sortir_Click(1));
+    EXPECT_EQ(readFileBytes(raceFolder() / "CRS001.DAD"), heats);
+}
+
+TEST_F(RenumberingTest, Save_DamagedHeatFileIsReportedAndNothingWritten) {
+    Bytes damaged = heats;
+    damaged.resize(damaged.size() - 3);
+    ASSERT_TRUE(writeFileAtomic(raceFolder() / "CRS001.DAD", damaged));
+    const std::string before = readText(raceFolder() / "CRS001.PAR");
+    open(4);
+    window.NPilots = "3";
+    window.NPilots_Lostfocus();
+    EXPECT_FALSE(window.Sortir_Click(1));
+    EXPECT_EQ(readText(raceFolder() / "CRS001.PAR"), before);
+    EXPECT_EQ(readFileBytes(raceFolder() / "CRS001.DAD"), damaged);
+}
+
+TEST_F(EntrantsTest, MnuIns_OpensInTheRaceFolderAndReturnsToTheProgramFolder) {
+    Portada portada(state, prompter);
+    portada.CarregarLlistats();
+    fs::path seen;
+    MnuIns_Click(portada, state, prompter, 4, [&](Inscrits& w) {
+        seen = state.WorkingFolder;
+        w.Load();
+        EXPECT_EQ(state.CurrentModality, 4);
+        EXPECT_EQ(w.titleSuffix, " - Participants a la cursa");
+    });
+    EXPECT_EQ(seen, raceFolder());
+    EXPECT_EQ(state.WorkingFolder, app());
+    EXPECT_EQ(state.CurrentModality, 0);
+}
+
+}  // namespace
+}  // namespace sc
