@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "core/file_io.h"
+#include "core/lap_log.h"
+#include "core/number_format.h"
+#include "core/prompter.h"
+#include "core/race_store.h"
+#include "core/record_file.h"
+#include "standings/classification_columns.h"
+#include "standings/heat_results_store.h"
+#include "standings/standings_engine.h"
+
+namespace sc {
+namespace {
+
+using namespace cls;
+namespace fs = std::filesystem;
+
+// One heat record laid out by hand, field by field at its offsets.
+struct HandRecord {
+    Bytes bytes = Bytes(kHeatRecordSize, 0);
+    HandRecord& i16(std::size_t at, int16_t v) {
+        bytes[at] = static_cast<uint8_t>(v & 0xFF);
+        bytes[at + 1] = static_cast<uint8_t>((v >> 8) & 0xFF);
+        return *this;
+    }
+    HandRecord& f32(std::size_t at, float v) {
+        uint32_t u;
+        std::memcpy(&u, &v, 4);
+        for (int k = 0; k < 4; ++k) bytes[at + k] = static_cast<uint8_t>(u >> (8 * k));
+        return *this;
+    }
+};
+
+Bytes handHeader(int16_t heat, float start, int16_t count) {
+    return HandRecord{}.i16(0, 0).f32(6, start).i16(18, heat).i16(24, count).bytes;
+}
+
+struct StoreFixture : ::testing::Test {
+    fs::path folder;
+    RaceState state;
+    QueuedPrompter prompter;
+    std::unique_ptr<StandingsEngine> engine;
+    std::unique_ptr<HeatResultsStore> store;
+
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("sc_heat_store_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        state.WorkingFolder = folder;
+        state.CurrentModality = static_cast<int16_t>(Modality::Race);
+        state.CurrentSeries = 1;
+        state.SeriesCount = {0, 0, 0, 0, 1};
+        state.CurrentBase = "CRS001";
+        state.Track.LaneCount = 2;
+        state.Track.LaneChange = {2, 1, 2};
+        state.Track.LaneParticipant.assign(3, 0);
+        state.Track.LastPassTime.assign(3, 0.0);
+        state.Track.LaneSpare.assign(3, 0.0);
+        state.Msg[0][0] = "v";
+        state.Msg[0][1] = "s";
+        state.Msg[0][5] = "Segur que vols anul·lar la màniga n.";
+        state.Msg[0][6] = "Anul·lar mànigues";
+        state.ParticipantCount = 2;
+        state.Participants = {"", "Anna", "Bernat"};
+        writeParticipantList(folder / "CRS001.PAR", {0, {"Anna", "Bernat"}});
+        engine = std::make_unique<StandingsEngine>(state);
+        store = std::make_unique<HeatResultsStore>(state, *engine, prompter);
+        store->CarregarClass();
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    // Runs heat CurrentHeat + 1: participant 1 passes `laps1` times, 2 `laps2`
+    // times, laps of 10 s, and the heat is stored.
+    void runHeat(int laps1, int laps2, float start) {
+        ++state.CurrentHeat;
+        state.HeatRunning = -1;
+        state.HeatStartTime = start;
+        engine->NovaManiga();
+        LapLog log(folder);
+        ASSERT_TRUE(log.Create(start, state.CurrentHeat));
+        for (int k = 1; k <= std::max(laps1, laps2); ++k)
+            for (int p = 1; p <= 2; ++p) {
+                if (k > (p == 1 ? laps1 : laps2)) continue;
+                const int lane = state.Track.LaneParticipant[1] == p ? 1 : 2;
+                const double t = 10.0 * k + p;
+                state.Track.LastPassTime[lane] = t;
+                LapRecord rec{static_cast<int16_t>(lane), static_cast<int16_t>(p), static_cast<float>(t),
+                              k == 1 ? 99.9999f : 10.0f, 0, static_cast<int16_t>(k), 0, 0};
+                log.Append(rec);
+                engine->AnotarVolta(Passing{lane, p, t, 10.0, 1, k == 1 ? "+1" : "10.0000", k == 1 ? "" : "10.0000"});
+            }
+        log.Close(MakeEndRecord(start + 100, start));
+        state.HeatRunning = 0;
+        ASSERT_TRUE(store->GuardarManiga());
+    }
+
+    Bytes dad() const { return readFileBytes(folder / "CRS001.DAD").value_or(Bytes{}); }
+    std::vector<HeatBlock> blocks() const { return readHeatBlocks(folder / "CRS001.DAD"); }
+};
+
+TEST_F(StoreFixture, StoringHeatOne_MatchesTheLayoutByteForByte) {
+    writeFileAtomic(folder / "CRS001.DAD", Bytes(500, 0xAB));  // an earlier run of the series
+    runHeat(3, 2, 3600.0f);
+    Bytes expected = handHeader(1, 3600.0f, 2);
+    // Participant 1 on lane 2 (heat 1 puts slot 1 on the last position), 3 laps,
+    // last passing 31 s, passed last (flag: negated position).
+    const Bytes first = HandRecord{}
+                            .i16(0, 1).f32(2, 3).f32(6, 31).f32(10, 10).i16(14, 2).i16(16, -1).i16(18, 2)
+                            .f32(20, 3).i16(24, 0).f32(26, 10).f32(30, 10).f32(34, 1).f32(38, -2).f32(42, 20)
+                            .bytes;
+    // Participant 2 on lane 1, 2 laps, last passing 22 s.
+    const Bytes second = HandRecord{}
+                             .i16(0, 2).f32(2, 2).f32(6, 22).f32(10, 10).i16(14, 1).i16(16, 2).i16(18, 1)
+                             .f32(20, 2).i16(24, 0).f32(26, 10).f32(30, 10).f32(34, 2).f32(38, -1).f32(42, 10)
+                             .bytes;
+    expected.insert(expected.end(), first.begin(), first.end());
+    expected.insert(expected.end(), second.begin(), second.end());
+    EXPECT_EQ(dad(), expected);
+    EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 1);
+    EXPECT_EQ(ReadLapLog(folder / "CRS001.VAV").records.size(), 7u);  // header, 5 passes, end
+}
+
+TEST_F(StoreFixture, StoringHeatsOneTwoThree_PutsEachBlockAfterThePrevious) {
+    runHeat(2, 2, 100.0f);
+    runHeat(2, 3, 200.0f);
+    runHeat(1, 1, 300.0f);
+    const auto b = blocks();
+    ASSERT_EQ(b.size(), 3u);
+    EXPECT_EQ(b[1].record, 4u);
+    EXPECT_EQ(b[2].record, 7u);
+    EXPECT_EQ(b[2].header.heatNumber(), 3);
+    EXPECT_EQ(b[2].header.startTime(), 300.0f);
+    EXPECT_EQ(dad().size(), 9 * kHeatRecordSize);
+    // Totals run on from heat to heat.
+    EXPECT_EQ(b[2].rows[0].totalLaps, 6.0f);
+    EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 3);
+}
+
+TEST_F(StoreFixture, CancellingAHeat_AsksAndLoadsThePreviousStandings) {
+    runHeat(2, 1, 100.0f);
+    runHeat(3, 1, 200.0f);
+    prompter.answers = {Button::No};
+    store->AnullarManiga();
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    const MessageBox& box = prompter.shown[0];
+    EXPECT_EQ(box.text, "Segur que vols anul·lar la màniga n. 2?");
+    EXPECT_EQ(box.title, "Anul·lar mànigues");
+    EXPECT_EQ(box.buttons, (std::vector<Button>{Button::Yes, Button::No}));
+    EXPECT_EQ(box.defaultButton, Button::No);
+    EXPECT_EQ(state.CurrentHeat, 2);
+
+    prompter.answers = {Button::Yes};
+    store->AnullarManiga();
+    EXPECT_EQ(state.CurrentHeat, 1);
+    EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 1);
+    EXPECT_EQ(engine->InfoClass.TextMatrix(1, kLaps), "2");  // heat 1's standings
+    EXPECT_EQ(blocks().size(), 2u);  // the cancelled block stays until overwritten
+}
+
+TEST_F(StoreFixture, StoringHeatTwoAgainAfterCancelling_OverwritesItsBlockAndWhatFollowed) {
+    runHeat(2, 1, 100.0f);
+    runHeat(3, 1, 200.0f);
+    runHeat(1, 1, 300.0f);
+    prompter.answers = {Button::Yes, Button::Yes};
+    store->AnullarManiga();
+    store->AnullarManiga();
+    ASSERT_EQ(state.CurrentHeat, 1);
+    const Bytes before = dad();
+    runHeat(1, 4, 250.0f);
+    const Bytes after = dad();
+    ASSERT_EQ(after.size(), 6 * kHeatRecordSize);
+    EXPECT_TRUE(std::equal(before.begin(), before.begin() + 3 * kHeatRecordSize, after.begin()));
+    const auto b = blocks();
+    ASSERT_EQ(b.size(), 2u);
+    EXPECT_EQ(b[1].header.startTime(), 250.0f);
+    EXPECT_EQ(readLapRecords(folder / "CRS001.VAV").size(), 5u + 7u);  // heat 1 (2+1 passes) then heat 2 (1+4)
+}
+
+TEST_F(StoreFixture, TableBeforeAnyHeat_DeletesTheHeatFileAndListsByNumber) {
+    runHeat(2, 1, 100.0f);
+    state.CurrentHeat = 0;
+    store->CarregarClass();
+    EXPECT_FALSE(fileExists(folder / "CRS001.DAD"));
+    const Grid& g = engine->InfoClass;
+    for (int i = 1; i <= 2; ++i) {
+        EXPECT_EQ(g.Number(i, kNumber), i);
+        EXPECT_EQ(g.TextMatrix(i, kName), state.Participants[i]);
+        EXPECT_EQ(g.Number(i, kSeriesKey), -i);
+        EXPECT_EQ(g.TextMatrix(i, kLaps), "");
+        EXPECT_EQ(g.TextMatrix(i, kPosition), "");
+    }
+}
+
+TEST_F(StoreFixture, RowAndRecord_RoundTripEveryField) {
+    state.CurrentModality = static_cast<int16_t>(Modality::OfficialPractice);
+    HeatRecord rec{2, 7.0f, 1234.5f, 5.1234f, 3, -4, 1, 2.0f, -1, 1.0f, 5.5f, 4.0f, 5.25f, 33.25f, 0};
+    store->Registre = rec;
+    store->FilaDesDeRegistre(1);
+    const Grid& g = engine->InfoClass;
+    EXPECT_EQ(g.TextMatrix(1, kLastLap), "+1");
+    EXPECT_TRUE(g.Cell(1, kHeats).picture);
+    EXPECT_EQ(g.TextMatrix(1, kSeriesKey), "0");
+    EXPECT_EQ(g.TextMatrix(1, kFastestTime), "1234.50");
+    EXPECT_EQ(g.TextMatrix(1, kGained), "-1");
+    EXPECT_EQ(g.TextMatrix(1, kName), "Bernat");
+    store->RegistreDesDeFila(1);
+    EXPECT_EQ(store->Registre, rec);
+}
+
+TEST_F(StoreFixture, RaceRowWithoutLaps_KeysByParticipantNumber) {
+    HeatRecord rec{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    store->Registre = rec;
+    store->FilaDesDeRegistre(1);
+    EXPECT_EQ(engine->InfoClass.TextMatrix(1, kSeriesKey), "-2");
+    EXPECT_EQ(engine->InfoClass.TextMatrix(1, kFastest), " ");
+    store->RegistreDesDeFila(1);
+    EXPECT_EQ(store->Registre.passTime, 0.0f);
+}
+
+void writeSeries(const fs::path& folder, int series, int16_t heats, const std::vector<Bytes>& records) {
+    const std::string base = "CRS" + FormatNumber(series, "000");
+    writeParticipantList(folder / (base + ".PAR"), {heats, {"Anna", "Bernat"}});
+    Bytes data;
+    for (const Bytes& r : records) data.insert(data.end(), r.begin(), r.end());
+    writeFileAtomic(folder / (base + ".DAD"), data);
+}
+
+Bytes participantWithFastest(int16_t p, float fastest, int16_t lane) {
+    return HandRecord{}.i16(0, p).f32(10, fastest).i16(14, lane).bytes;
+}
+
+TEST_F(StoreFixture, AbsoluteFastestLap_EqualTimesAcrossSeriesKeepTheEarlier) {
+    state.SeriesCount = {0, 0, 0, 0, 3};
+    writeSeries(folder, 1, 1, {handHeader(1, 0, 2), participantWithFastest(1, 6.0f, 1), participantWithFastest(2, 5.25f, 2)});
+    writeSeries(folder, 2, 1, {handHeader(1, 0, 1), participantWithFastest(1, 5.25f, 1)});
+    // Series 3's faster lap lies in a cancelled heat (beyond its heat counter).
+    writeSeries(folder, 3, 1,
+                {handHeader(1, 0, 1), participantWithFastest(1, 7.0f, 1), handHeader(2, 0, 1),
+                 participantWithFastest(1, 4.0f, 1)});
+    store->RebuildAbsoluteFastest();
+    const Grid& vr = engine->TaulaVR;
+    EXPECT_EQ(vr.TextMatrix(1, kVrTime), "5.2500");
+    EXPECT_EQ(vr.TextMatrix(1, kVrName), "Bernat");
+    EXPECT_EQ(vr.TextMatrix(1, kVrNumber), "2");
+    EXPECT_EQ(vr.TextMatrix(1, kVrLane), "2");
+    EXPECT_EQ(vr.TextMatrix(1, kVrSeries), "1");
+}
+
+TEST_F(StoreFixture, DamagedHeatFile_IsReportedAndKept) {
+    runHeat(1, 1, 100.0f);
+    Bytes data = dad();
+    data.resize(data.size() - 7);
+    writeFileAtomic(folder / "CRS001.DAD", data);
+    store->CarregarClass();
+    EXPECT_FALSE(prompter.shown.empty());
+    EXPECT_EQ(dad(), data);
+    EXPECT_EQ(engine->InfoClass.Number(2, kNumber), 2);
+}
+
+TEST(HeatBlockStart, MissingPreviousHeaderGoesAfterTheLastEarlierBlock) {
+    std::vector<HeatRecord> records{HeatRecord::header(1, 0, 2), {}, {}, HeatRecord::header(3, 0, 1), {}};
+    records[1].participant = records[2].participant = records[4].participant = 1;
+    EXPECT_EQ(HeatBlockStart(records, 1), 1u);
+    EXPECT_EQ(HeatBlockStart(records, 2), 4u);
+    EXPECT_EQ(HeatBlockStart(records, 3), 4u);   // heat 2's block is missing
+    EXPECT_EQ(HeatBlockStart(records, 4), 6u);
+    records[3].placesGained = 900;               // a count running past the end
+    EXPECT_EQ(HeatBlockStart(records, 4), 6u);
+    EXPECT_EQ(HeatBlockStart({}, 5), 1u);
+}
+
+}  // namespace
+}  // namespace sc
