@@ -27,7 +27,8 @@ std::vector<driver::ScriptLine> readScriptArgument(const std::string& script) {
 }
 
 std::filesystem::path programFolder(const std::string& folder) {
-    std::filesystem::path path = folder.empty() ? std::filesystem::current_path() : std::filesystem::path(folder);
+    std::filesystem::path path =
+        folder.empty() ? std::filesystem::current_path() : std::filesystem::path(folder);
     std::error_code ec;
     if (!std::filesystem::is_directory(path, ec)) throw ToolError("no such folder: " + path.string());
     return std::filesystem::absolute(path, ec);

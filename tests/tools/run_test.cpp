@@ -69,11 +69,13 @@ protected:
 constexpr const char* kFourLanes = "track lanes=4\nstart\n";
 
 Bytes seriesCountsOf(int16_t c) {
-    return {static_cast<uint8_t>(c), 0, static_cast<uint8_t>(c), 0, static_cast<uint8_t>(c), 0,
-            static_cast<uint8_t>(c), 0};
+    return {static_cast<uint8_t>(c), 0, static_cast<uint8_t>(c), 0,
+            static_cast<uint8_t>(c), 0, static_cast<uint8_t>(c), 0};
 }
 
-Bytes headOf(const Bytes& data, std::size_t n) { return Bytes(data.begin(), data.begin() + std::min(n, data.size())); }
+Bytes headOf(const Bytes& data, std::size_t n) {
+    return Bytes(data.begin(), data.begin() + std::min(n, data.size()));
+}
 
 TEST_F(RunScript, NewRace_ThirdRaceCopiesTrackAndStartsWithOneSeriesEach) {
     const ScriptRun r = run(std::string(kFourLanes) + "new-race A | 1\nnew-race B | 2\nnew-race C | 3\n");
@@ -92,8 +94,8 @@ TEST_F(RunScript, NewRace_WithDistributionFileStartsWithNoSeries) {
 
 TEST_F(RunScript, DeleteRace_TwoOfFourRenumbersTheLaterFolders) {
     const ScriptRun r = run(std::string(kFourLanes) +
-                      "new-race R1 | 1\nnew-race R2 | 2\nnew-race R3 | 3\nnew-race R4 | 4\n"
-                      "answer yes\ndelete-race 2\n");
+                            "new-race R1 | 1\nnew-race R2 | 2\nnew-race R3 | 3\nnew-race R4 | 4\n"
+                            "answer yes\ndelete-race 2\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(fs::exists(race(1)));
     EXPECT_FALSE(fs::exists(race(4)));
@@ -110,10 +112,10 @@ TEST_F(RunScript, DeleteRace_WithoutAnAnswerKeepsEveryRace) {
 
 TEST_F(RunScript, DeleteSeries_TwoOfFourMovesTheLaterSeriesDown) {
     const ScriptRun r = run(std::string(kFourLanes) +
-                      "new-race C | 1\n"
-                      "answer yes\nadd-series 4\nanswer yes\nadd-series 4\nanswer yes\nadd-series 4\n"
-                      "series 4 2\nparticipants 4 two\nseries 4 3\nparticipants 4 three\n"
-                      "series 4 4\nparticipants 4 four\nanswer yes\ndelete-series 4 2\n");
+                            "new-race C | 1\n"
+                            "answer yes\nadd-series 4\nanswer yes\nadd-series 4\nanswer yes\nadd-series 4\n"
+                            "series 4 2\nparticipants 4 two\nseries 4 3\nparticipants 4 three\n"
+                            "series 4 4\nparticipants 4 four\nanswer yes\ndelete-series 4 2\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(readParticipantList(race(1) / "CRS002.PAR").names.at(0), "three");
     EXPECT_EQ(readParticipantList(race(1) / "CRS003.PAR").names.at(0), "four");
@@ -130,7 +132,8 @@ TEST_F(RunScript, Participants_AfterThreeHeatsTheCountIsFrozenAndTheFileKeepsThe
 }
 
 TEST_F(RunScript, Participants_AfterFourHeatsWithEightLanesTheMinimumIsEleven) {
-    ASSERT_EQ(run("track lanes=8\nstart\nnew-race C | 1\nparticipants 4 1;2;3;4;5;6;7;8;9;10;11;12\n").status, 0);
+    ASSERT_EQ(run("track lanes=8\nstart\nnew-race C | 1\nparticipants 4 1;2;3;4;5;6;7;8;9;10;11;12\n").status,
+              0);
     setHeatCounter(race(1) / "CRS001.PAR", 4);
     const ScriptRun r = run("start\nparticipants 4 A;B\n");
     ASSERT_EQ(r.status, 0) << r.err;
@@ -153,8 +156,8 @@ TEST_F(RunScript, BadLines_StopWithStatusTwoAndTheirLineNumber) {
     };
     const Case cases[] = {
         {"start\n# comment\n\nfly away\nstate\n", "line 4: unknown command 'fly'"},
-        {"start\nrace 1\n", "line 2:"},                        // no race to select
-        {"state\n", "line 1: the program is not running"},      // before start
+        {"start\nrace 1\n", "line 2:"},                     // no race to select
+        {"state\n", "line 1: the program is not running"},  // before start
         {"track lanes=4 colour=3\n", "line 1: unknown key 'colour'"},
         {"start\nstart\n", "line 2: the program is already running"},
         {"start\nanswer maybe\n", "line 2: usage: answer"},

@@ -35,8 +35,8 @@ void requireArgs(const ScriptLine& line, std::size_t count, const std::string& u
 void addProgramCommands(CommandTable& table);    // start, quit, crash, answer, state
 void addConfigCommands(CommandTable& table);     // settings, track
 void addSelectionCommands(CommandTable& table);  // race, series
-void addRaceCommands(CommandTable& table);       // new-race, race-data, add-series, delete-race, delete-series
-void addListCommands(CommandTable& table);       // roster, entrants, participants
+void addRaceCommands(CommandTable& table);  // new-race, race-data, add-series, delete-race, delete-series
+void addListCommands(CommandTable& table);  // roster, entrants, participants
 
 // Every command of the driver.
 const CommandTable& driverCommands();

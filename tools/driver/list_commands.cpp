@@ -40,8 +40,8 @@ std::function<void(Inscrits&)> fillAndSave(Session& session, const std::vector<s
             window.NPilots_Lostfocus();
         }
         if (static_cast<int>(names.size()) > window.slotCount())
-            throw ScriptError(std::to_string(names.size()) + " names for " + std::to_string(window.slotCount()) +
-                              " slots");
+            throw ScriptError(std::to_string(names.size()) + " names for " +
+                              std::to_string(window.slotCount()) + " slots");
         for (std::size_t i = 0; i < names.size(); ++i) window.NomPista[i + 1] = names[i];
         const bool saved = window.Sortir_Click(1);
         if (!saved) window.Sortir_Click(0);

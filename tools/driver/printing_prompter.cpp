@@ -1,11 +1,11 @@
 #include "tools/driver/printing_prompter.h"
 
-#include "tools/driver/script_line.h"
-
 #include <algorithm>
 #include <array>
 #include <nlohmann/json.hpp>
 #include <utility>
+
+#include "tools/driver/script_line.h"
 
 namespace sc::driver {
 
@@ -35,14 +35,16 @@ std::optional<Button> buttonFromWord(const std::string& word) {
 
 Button PrintingPrompter::ask(const MessageBox& box) {
     // A person can only press a button the box shows.
-    if (!answers.empty() && std::find(box.buttons.begin(), box.buttons.end(), answers.front()) == box.buttons.end()) {
+    if (!answers.empty() &&
+        std::find(box.buttons.begin(), box.buttons.end(), answers.front()) == box.buttons.end()) {
         std::string shown;
         for (Button b : box.buttons) shown += (shown.empty() ? "" : ", ") + buttonWord(b);
         const std::string queued = buttonWord(answers.front());
         answers.clear();
-        throw ScriptError("the answer '" + queued + "' is not a button of the box " +
-                          nlohmann::json(box.text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + " (" +
-                          shown + ")");
+        throw ScriptError(
+            "the answer '" + queued + "' is not a button of the box " +
+            nlohmann::json(box.text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + " (" +
+            shown + ")");
     }
     const Button answer = QueuedPrompter::ask(box);
     nlohmann::ordered_json shown;

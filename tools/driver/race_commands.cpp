@@ -94,8 +94,10 @@ void deleteSeries(Session& session, const ScriptLine& line) {
     inRaceManager(session, [&](GestorProves& manager) {
         selectManagedRace(manager, std::to_string(race));
         manager.NPrgr_Click(m);
-        if (manager.LlSeries.empty()) throw ScriptError("modality " + line.args[0] + " of the race has no series");
-        const int k = wholeNumberArgument(line.args[1], "series K", 1, static_cast<int>(manager.LlSeries.size()));
+        if (manager.LlSeries.empty())
+            throw ScriptError("modality " + line.args[0] + " of the race has no series");
+        const int k =
+            wholeNumberArgument(line.args[1], "series K", 1, static_cast<int>(manager.LlSeries.size()));
         manager.LlSeries_Click(k - 1);
         manager.Sortir_Click(4);
     });

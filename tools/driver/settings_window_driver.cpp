@@ -21,9 +21,13 @@ int listPosition(const ListBox& list, const std::string& value, const std::strin
     return wholeNumberArgument(value, key, 0, static_cast<int>(list.items.size()) - 1);
 }
 
-void language(ConfiguracioPrg& w, const std::string& v) { w.LlIdioma_Click(listPosition(w.LlIdioma, v, "language")); }
+void language(ConfiguracioPrg& w, const std::string& v) {
+    w.LlIdioma_Click(listPosition(w.LlIdioma, v, "language"));
+}
 
-void model(ConfiguracioPrg& w, const std::string& v) { w.Hardware_Click(listPosition(w.Hardware, v, "model")); }
+void model(ConfiguracioPrg& w, const std::string& v) {
+    w.Hardware_Click(listPosition(w.Hardware, v, "model"));
+}
 
 // 0 never, -1 every heat, n at the end of pass n: the values of the file.
 void askComas(ConfiguracioPrg& w, const std::string& v) {
@@ -45,7 +49,8 @@ void autoScroll(ConfiguracioPrg& w, const std::string& v) {
 void colours(ConfiguracioPrg& w, const std::string& v) {
     const auto codes = splitOn(v, ',');
     if (codes.size() > ConfiguracioPrg::kColourItems)
-        throw ScriptError("colours takes at most " + std::to_string(ConfiguracioPrg::kColourItems) + " codes");
+        throw ScriptError("colours takes at most " + std::to_string(ConfiguracioPrg::kColourItems) +
+                          " codes");
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const int item = static_cast<int>(i) + 1;
         w.ValorColor_Click(item, wholeNumberArgument(codes[i], "colour " + std::to_string(item), 0, 15));
@@ -87,7 +92,8 @@ void acceptProgramSettings(Session& session, const KeyValues& edits) {
     window.Form_Paint();
     try {
         for (const auto& field : kFields)
-            if (auto it = edits.find(std::string(field.key)); it != edits.end()) field.apply(window, it->second);
+            if (auto it = edits.find(std::string(field.key)); it != edits.end())
+                field.apply(window, it->second);
     } catch (...) {
         window.Form_Unload();  // the previewed language does not stay
         throw;
@@ -105,13 +111,15 @@ void openProgramSettings(Session& session, const KeyValues& edits) {
         try {
             LoadProgramSettings(state, &report);
         } catch (const FileError& e) {
-            session.boxes().inform(damagedFileMessage(state.Settings.Language, kSettingsFileName, e.describe()),
-                                   "Error", MessageIcon::Critical);
+            session.boxes().inform(
+                damagedFileMessage(state.Settings.Language, kSettingsFileName, e.describe()), "Error",
+                MessageIcon::Critical);
             state.Settings = defaultProgramSettings();
         }
         if (!report.clamped.empty())
-            session.boxes().inform(clampedValuesMessage(state.Settings.Language, kSettingsFileName, report.clamped),
-                                   "Error", MessageIcon::Exclamation);
+            session.boxes().inform(
+                clampedValuesMessage(state.Settings.Language, kSettingsFileName, report.clamped), "Error",
+                MessageIcon::Exclamation);
     } else if (!session.running()) {
         state.Settings = defaultProgramSettings();
     }

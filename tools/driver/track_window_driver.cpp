@@ -53,7 +53,8 @@ void connections(ConfiguracioPista& w, const std::string& v) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int k = static_cast<int>(i) + 1;
         const auto pair = splitOn(rows[i], ':');
-        if (pair.size() != 2) throw ScriptError("each connection must be PORT:FIRSTLANE, not '" + rows[i] + "'");
+        if (pair.size() != 2)
+            throw ScriptError("each connection must be PORT:FIRSTLANE, not '" + rows[i] + "'");
         const int port = wholeNumberArgument(pair[0], "port", 1, ConfiguracioPista::kPortChoices);
         w.PortNum_Click(k, port - 1);
         w.PrimeraPista_Change(k, pair[1]);
@@ -70,7 +71,8 @@ void split(ConfiguracioPista& w, const std::string& v) {
         return;
     }
     const auto parts = splitOn(v, ':');
-    if (parts.size() != 4) throw ScriptError("split must be SECTORS:SECTORLANE:SPEEDLANE:CM or off, not '" + v + "'");
+    if (parts.size() != 4)
+        throw ScriptError("split must be SECTORS:SECTORLANE:SPEEDLANE:CM or off, not '" + v + "'");
     w.Split_Click(kSplitYes);
     w.CfgNParcials_Change(parts[0]);
     w.CfgPstPar_Change(parts[1]);
@@ -128,8 +130,8 @@ void openGeneralTrackConfig(Session& session, const KeyValues& edits) {
         else
             state.Track = defaultTrackConfig(state.MaxLanes);  // as the first start proposes
     } catch (const FileError& e) {
-        session.boxes().inform(damagedFileMessage(state.Settings.Language, kTrackFileName, e.describe()), "Error",
-                               MessageIcon::Critical);
+        session.boxes().inform(damagedFileMessage(state.Settings.Language, kTrackFileName, e.describe()),
+                               "Error", MessageIcon::Critical);
         state.Track = defaultTrackConfig(state.MaxLanes);
     }
     if (!report.clamped.empty())
