@@ -25,13 +25,14 @@ std::string newSeriesQuestion(const RaceState& state, int m, int n) {
     return caption + ". " + msgText(state, kPortada, 0, 4) + Str(n) + "?";
 }
 
-void MnuNou_Click(Portada& portada, RaceState& state, Prompter& prompter, int m, const AutoSeriesBuild& autoBuild) {
+void MnuNou_Click(Portada& portada, RaceState& state, Prompter& prompter, int m,
+                  const AutoSeriesBuild& autoBuild) {
     if (m < 1 || m > kSeriesLists || state.CurrentRace < 1) return;
     ListControl& list = portada.LlSeries[m];
     const int n = list.count() + 1;
     if (n > kMaxSeries) return;  // series numbers have three digits
-    MessageBox question{newSeriesQuestion(state, m, n), "", {Button::Yes, Button::No}, Button::No,
-                        MessageIcon::Question};
+    MessageBox question{
+        newSeriesQuestion(state, m, n), "", {Button::Yes, Button::No}, Button::No, MessageIcon::Question};
     if (prompter.ask(question) != Button::Yes) return;
 
     const bool built = m == kRaceModality && autoBuild && autoBuild(portada, state, prompter);

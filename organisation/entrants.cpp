@@ -76,8 +76,8 @@ Bytes renumberHeatFile(const Bytes& data, int oldCount, int newCount, const fs::
         for (const HeatRecord& row : block.rows)
             if (row.participant <= newCount) rows.push_back(row);
         for (int p = oldCount + 1; p <= newCount; ++p) {
-            const bool present =
-                std::any_of(rows.begin(), rows.end(), [p](const HeatRecord& r) { return r.participant == p; });
+            const bool present = std::any_of(rows.begin(), rows.end(),
+                                             [p](const HeatRecord& r) { return r.participant == p; });
             if (!present) {
                 HeatRecord empty;
                 empty.participant = static_cast<int16_t>(p);
@@ -131,7 +131,8 @@ void Inscrits::Load() {
 
     std::optional<std::string> menu;
     if (modality_ == 0)
-        menu = entrantsMode() ? tableText(language, kPortada, "MnuIns", 0) : tableText(language, kPortada, "MnuIns100", -1);
+        menu = entrantsMode() ? tableText(language, kPortada, "MnuIns", 0)
+                              : tableText(language, kPortada, "MnuIns100", -1);
     else
         menu = tableText(language, kPortada, "MnuIns", modality_);
     if (!menu) menu = tableText(language, kPortada, "MnuPrg", modality_);
@@ -172,7 +173,8 @@ void Inscrits::CarregarInscProva() {
     const fs::path source = pickListFromEntrants ? raceEntrants : state_.AppFolder / kEntrantsFileName;
 
     LlistaInscrits = Grid(1, 2, 1, 0);
-    LlistaInscrits.SetFormatString(pickListFormat(msgText(state_, kInscrits, 6, pickListFromEntrants ? 7 : 9)));
+    LlistaInscrits.SetFormatString(
+        pickListFormat(msgText(state_, kInscrits, 6, pickListFromEntrants ? 7 : 9)));
     LlistaInscrits.SetColWidth(0, kColNumberWidth);
     LlistaInscrits.SetColWidth(1, kColNameWidth);
     LlistaInscrits.SetColAlignment(0, Alignment::Centre);
@@ -183,8 +185,9 @@ void Inscrits::CarregarInscProva() {
             for (std::size_t i = 0; i < list.names.size(); ++i)
                 LlistaInscrits.AddItem(std::to_string(i + 1) + "\t" + list.names[i]);
         } catch (const FileError& e) {
-            prompter_.inform(raceFileMessage(state_.Settings.Language, RaceFileText::DamagedFile, e.describe()),
-                             msgText(state_, kPortada, 0, 3), MessageIcon::Exclamation);
+            prompter_.inform(
+                raceFileMessage(state_.Settings.Language, RaceFileText::DamagedFile, e.describe()),
+                msgText(state_, kPortada, 0, 3), MessageIcon::Exclamation);
         }
     }
     Text0Count = FormatNumber(LlistaInscrits.Rows() - 1, "(#)");
@@ -281,7 +284,8 @@ bool Inscrits::Sortir_Click(int index) {
     const fs::path pen = state_.WorkingFolder / (base + ".PEN");
     if (renumber) {
         try {
-            if (fileExists(dad)) heatFile = renumberHeatFile(readFileOrThrow(dad), loadedCount_, slotCount(), dad);
+            if (fileExists(dad))
+                heatFile = renumberHeatFile(readFileOrThrow(dad), loadedCount_, slotCount(), dad);
             if (fileExists(pen)) penaltyFile = renumberPenaltyFile(readFileOrThrow(pen), slotCount(), pen);
         } catch (const FileError& e) {
             prompter_.inform(raceFileMessage(language, RaceFileText::DamagedFile, e.describe()), errorTitle,

@@ -81,9 +81,9 @@ public:
     std::optional<std::filesystem::path> listFile() const;
     bool entrantsMode() const;  // a race's entrants (not the roster)
 
-    std::string titleSuffix;   // " - " + caption of the menu entry of the list
+    std::string titleSuffix;                // " - " + caption of the menu entry of the list
     std::vector<std::string> NomPista{""};  // slots 1..n
-    std::string NPilots;       // count field text
+    std::string NPilots;                    // count field text
     bool NPilotsEnabled = true;
     bool Text1Enabled = true;  // count caption
     std::string Text2;         // range "min - 99", or the frozen count

@@ -73,8 +73,9 @@ void InscritsView::build() {
     left->addLayout(countRow);
     connect(count_, &QLineEdit::editingFinished, this, &InscritsView::countEdited);
 
-    laneHeading_ = label(this, QStringLiteral("Text(3)"),
-                         QString::fromStdString(msgText(state_, "Inscrits", 6, state_.CurrentModality == kSuperPole ? 3 : 2)));
+    laneHeading_ = label(
+        this, QStringLiteral("Text(3)"),
+        QString::fromStdString(msgText(state_, "Inscrits", 6, state_.CurrentModality == kSuperPole ? 3 : 2)));
     left->addWidget(laneHeading_, 0, Qt::AlignRight);
     slotFrame_ = new QWidget;
     slotGrid_ = new QGridLayout(slotFrame_);

@@ -37,7 +37,8 @@ constexpr FileText kFileTexts[] = {
      "El nombre o la fecha de la prueba tienen caracteres que no se pueden grabar. Cámbielos."},
     {RaceFileText::NotWritableName, "El nom del lloc %s té caràcters que no es poden gravar. Canvia'l.",
      "El nombre de la posición %s tiene caracteres que no se pueden grabar. Cámbielo."},
-    {RaceFileText::FolderNotCreated, "No s'ha pogut crear la carpeta %s.", "No se ha podido crear la carpeta %s."},
+    {RaceFileText::FolderNotCreated, "No s'ha pogut crear la carpeta %s.",
+     "No se ha podido crear la carpeta %s."},
     {RaceFileText::FolderExists, "La carpeta %s ja existeix: no s'ha creat cap prova.",
      "La carpeta %s ya existe: no se ha creado ninguna prueba."},
     {RaceFileText::FileNotWritten, "No s'ha pogut gravar %s.", "No se ha podido grabar %s."},
@@ -381,14 +382,18 @@ void GestorProves::ActivarBotons() {
 bool GestorProves::askNo(int item) {
     const std::string title = withoutEllipsis(
         tableText(state_.Settings.Language, kPortada, "MnuGestor", -1).value_or(std::string(kGestorProves)));
-    MessageBox box{msgText(state_, kGestorProves, 3, item), title, {Button::Yes, Button::No}, Button::No,
+    MessageBox box{msgText(state_, kGestorProves, 3, item),
+                   title,
+                   {Button::Yes, Button::No},
+                   Button::No,
                    MessageIcon::Question};
     return prompter_.ask(box) == Button::Yes;
 }
 
 void GestorProves::EliminarProva() {
     if (raceSelected < 0 || !askNo(2)) return;
-    const std::string problem = deleteRaceFolder(state_.AppFolder, raceSelected + 1, state_.Settings.Language);
+    const std::string problem =
+        deleteRaceFolder(state_.AppFolder, raceSelected + 1, state_.Settings.Language);
     if (!problem.empty()) inform(problem);
     rebuildRaceCatalogue(state_.AppFolder);
     CarregarFitxers();

@@ -21,14 +21,14 @@ namespace sc {
 
 // Texts this part needs that the language tables lack, in the current language.
 enum class RaceFileText {
-    NotWritableRaceData,   // name or date has a character Windows-1252 lacks
-    NotWritableName,       // a participant name has such a character (detail: slot)
-    FolderNotCreated,      // detail: folder
-    FolderExists,          // detail: folder
-    FileNotWritten,        // detail: file
-    FileNotDeleted,        // detail: file or folder
-    FileNotRenamed,        // detail: "OLD -> NEW"
-    DamagedFile,           // detail: the reader's description
+    NotWritableRaceData,  // name or date has a character Windows-1252 lacks
+    NotWritableName,      // a participant name has such a character (detail: slot)
+    FolderNotCreated,     // detail: folder
+    FolderExists,         // detail: folder
+    FileNotWritten,       // detail: file
+    FileNotDeleted,       // detail: file or folder
+    FileNotRenamed,       // detail: "OLD -> NEW"
+    DamagedFile,          // detail: the reader's description
 };
 std::string raceFileMessage(int16_t language, RaceFileText text, const std::string& detail = "");
 
@@ -131,8 +131,8 @@ public:
     int NPrgr = 4;  // modality 1..4
     std::vector<std::string> LlSeries;
     int seriesSelected = -1;
-    std::string completedHeats;  // "Mànigues completades:" value
-    std::string seriesCount;     // "Numero de series." value
+    std::string completedHeats;        // "Mànigues completades:" value
+    std::string seriesCount;           // "Numero de series." value
     std::vector<std::string> Fitxers;  // files of the selected race's folder, sorted
     bool raceButtonsEnabled = false;   // Eliminar prova, Modificar dades, Arxivar
     bool seriesButtonEnabled = false;  // Eliminar serie

@@ -8,8 +8,8 @@
 #include "app/app_test_helpers.h"
 #include "app/portada.h"
 #include "app/portada_commands.h"
-#include "core/file_io.h"
 #include "core/file_error.h"
+#include "core/file_io.h"
 #include "core/heat_record.h"
 #include "core/penalty_file.h"
 #include "core/settings_files.h"
@@ -84,8 +84,9 @@ Bytes heatFile(const std::vector<std::pair<HeatRecord, std::vector<HeatRecord>>>
 }
 
 TEST(RenumberHeatFile, FewerSlotsDropTheRemovedPositionsHeatByHeat) {
-    const Bytes before = heatFile({{HeatRecord::header(1, 100.5f, 4), {row(3, 7), row(1, 6), row(4, 5), row(2, 4)}},
-                                   {HeatRecord::header(2, 300.f, 4), {row(4, 9), row(3, 8), row(2, 7), row(1, 2)}}});
+    const Bytes before =
+        heatFile({{HeatRecord::header(1, 100.5f, 4), {row(3, 7), row(1, 6), row(4, 5), row(2, 4)}},
+                  {HeatRecord::header(2, 300.f, 4), {row(4, 9), row(3, 8), row(2, 7), row(1, 2)}}});
     const Bytes expected = heatFile({{HeatRecord::header(1, 100.5f, 3), {row(3, 7), row(1, 6), row(2, 4)}},
                                      {HeatRecord::header(2, 300.f, 3), {row(3, 8), row(2, 7), row(1, 2)}}});
     EXPECT_EQ(renumberHeatFile(before, 4, 3), expected);
@@ -294,8 +295,7 @@ TEST_F(EntrantsTest, Save_NameNotWritableInWindows1252IsRefused) {
     open(4);
     window.NomPista[2] = "\xE5\x90\x8D";
     EXPECT_FALSE(window.Sortir_Click(1));
-    EXPECT_EQ(prompter.shown.back().text,
-              "El nom del lloc 2 té caràcters que no es poden gravar. Canvia'l.");
+    EXPECT_EQ(prompter.shown.back().text, "El nom del lloc 2 té caràcters que no es poden gravar. Canvia'l.");
     EXPECT_EQ(readText(raceFolder() / "CRS001.PAR"), before);
 }
 

@@ -33,7 +33,8 @@ protected:
     fs::path race(int n) const { return app() / raceFolderName(n); }
     void addRace(const std::string& name, std::array<int16_t, 4> counts = {1, 1, 1, 1}) {
         test::addRace(app(), name, "01-01-2026", counts);
-        writeText(race(static_cast<int>(readCatalogue(app() / kCatalogueFileName).size())) / "MARK.TXT", name);
+        writeText(race(static_cast<int>(readCatalogue(app() / kCatalogueFileName).size())) / "MARK.TXT",
+                  name);
     }
     RaceHeader header(int n) const { return readRaceHeader(race(n) / kRaceHeaderFileName); }
 
@@ -91,8 +92,9 @@ TEST_F(RaceManagerTest, NovaProva_RefusedNamesChangeNothing) {
         {"   ", "06-12-2026", "Falta el nom de la prova"},
         {"Cursa \xE6\x97\xA5", "06-12-2026",
          "El nom o la data de la prova tenen caràcters que no es poden gravar. Canvia'ls."},
-        {"Cursa", "\xE2\x82\xAC \xE2\x9C\x93", "El nom o la data de la prova tenen caràcters que no es poden gravar. "
-                                               "Canvia'ls."},
+        {"Cursa", "\xE2\x82\xAC \xE2\x9C\x93",
+         "El nom o la data de la prova tenen caràcters que no es poden gravar. "
+         "Canvia'ls."},
     };
     for (const Case& c : cases) {
         QueuedPrompter answers;
@@ -274,7 +276,8 @@ TEST_F(RaceManagerTest, GestorProves_ShowsSeriesCompletedHeatsAndSortedFiles) {
     EXPECT_EQ(manager.completedHeats, "0");
     manager.LlSeries_Click(1);
     EXPECT_EQ(manager.completedHeats, "5");
-    EXPECT_EQ(manager.Fitxers, (std::vector<std::string>{"MARK.TXT", "OFC002.DAD", "OFC002.PAR", "PROVA.DAD"}));
+    EXPECT_EQ(manager.Fitxers,
+              (std::vector<std::string>{"MARK.TXT", "OFC002.DAD", "OFC002.PAR", "PROVA.DAD"}));
 }
 
 // ---------------------------------------------------------------- main-window commands
