@@ -139,12 +139,13 @@ void HeatClock::StartHeat(double pcClock) {
     } else {
         state_.HeatStartTime = pcClock;
         if (!log_.Create(state_.HeatStartTime, state_.CurrentHeat))
-            prompter_.inform(inLanguage(state_,
-                                        "No s'ha pogut crear el registre de voltes VLTAVLT.TMP: les voltes "
-                                        "d'aquesta màniga no quedaran registrades.",
-                                        "No se ha podido crear el registro de vueltas VLTAVLT.TMP: las vueltas "
-                                        "de esta manga no quedarán registradas."),
-                             "", MessageIcon::Exclamation);
+            prompter_.inform(
+                inLanguage(state_,
+                           "No s'ha pogut crear el registre de voltes VLTAVLT.TMP: les voltes "
+                           "d'aquesta màniga no quedaran registrades.",
+                           "No se ha podido crear el registro de vueltas VLTAVLT.TMP: las vueltas "
+                           "de esta manga no quedarán registradas."),
+                "", MessageIcon::Exclamation);
     }
 
     state_.HeatRunning = kTrue;
@@ -243,7 +244,8 @@ void HeatClock::Tick() {
     }
     if (panel_.textHoraVisible && state_.Paused != 0) {
         panel_.textPausaVisible = !panel_.textPausaVisible;
-        panel_.horaBackColour = panel_.textPausaVisible ? panel_.textPausaBackColour : panel_.textHoraBackColour;
+        panel_.horaBackColour =
+            panel_.textPausaVisible ? panel_.textPausaBackColour : panel_.textHoraBackColour;
         return;
     }
     const double elapsed = WrapDay(now() - state_.HeatStartTime);
@@ -328,7 +330,8 @@ void HeatClock::clearLapCorrection() {
 }
 
 void HeatClock::Menu_Click(int index, bool shift) {
-    if (state_.HeatRunning != 0 || index < 0 || index >= kHeatMenuButtons || !panel_.Menu[index].enabled) return;
+    if (state_.HeatRunning != 0 || index < 0 || index >= kHeatMenuButtons || !panel_.Menu[index].enabled)
+        return;
     switch (index) {
         case 0:
             if (onClose) onClose(shift);
@@ -397,8 +400,8 @@ bool HeatClock::ReplayHeat() {
     StartHeat(header.passTime);
     if (state_.HeatRunning == 0) return true;  // the race was already over
 
-    std::size_t passesLeft =
-        header.number >= 1 ? static_cast<std::size_t>(header.number - 1) : std::numeric_limits<std::size_t>::max();
+    std::size_t passesLeft = header.number >= 1 ? static_cast<std::size_t>(header.number - 1)
+                                                : std::numeric_limits<std::size_t>::max();
     std::size_t j = r + 1;
     double lastPass = 0;
     for (; j < records.size() && passesLeft > 0 && records[j].lane != 0; ++j, --passesLeft) {
@@ -413,13 +416,14 @@ bool HeatClock::ReplayHeat() {
     state_.KeepAliveDeadline = deadline;
     EndHeat();
     if (!whole || contents.truncated)
-        prompter_.inform(inLanguage(state_,
-                                    "El fitxer " + name +
-                                        " està incomplet: la màniga s'ha reproduït fins al darrer registre sencer.",
-                                    "El fichero " + name +
-                                        " está incompleto: la manga se ha reproducido hasta el último registro "
-                                        "entero."),
-                         "", MessageIcon::Exclamation);
+        prompter_.inform(
+            inLanguage(state_,
+                       "El fitxer " + name +
+                           " està incomplet: la màniga s'ha reproduït fins al darrer registre sencer.",
+                       "El fichero " + name +
+                           " está incompleto: la manga se ha reproducido hasta el último registro "
+                           "entero."),
+            "", MessageIcon::Exclamation);
     return true;
 }
 

@@ -19,7 +19,8 @@ std::string keyMark(int key) {
 
 void HeatPanel::SetCaptions(int language) {
     for (int i = 0; i < kHeatMenuButtons; ++i) {
-        if (auto text = tableText(static_cast<int16_t>(language), "Portada", "Menu", i)) Menu[i].caption = *text;
+        if (auto text = tableText(static_cast<int16_t>(language), "Portada", "Menu", i))
+            Menu[i].caption = *text;
     }
 }
 

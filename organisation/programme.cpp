@@ -35,8 +35,8 @@ std::string trimmed(const std::string& text) {
 
 // The live lap-by-lap window and the heat machinery that lives with it.
 struct Programme::Live {
-    Live(RaceState& state, ProgrammeState& ui, const PcClock& clock, Prompter& prompter, StandingsHooks& hooks,
-         StandingsSink& sink)
+    Live(RaceState& state, ProgrammeState& ui, const PcClock& clock, Prompter& prompter,
+         StandingsHooks& hooks, StandingsSink& sink)
         : view(state.Track.LaneCount, state.Settings,
                tableText(state.Settings.Language, "VoltaaVolta", "Titol", 0).value_or("Pista")),
           log(state.WorkingFolder),
@@ -105,12 +105,13 @@ bool Programme::loadSeries() {
         LoadReport report;
         LoadTrackConfig(state_, &report);
         if (!report.clamped.empty())
-            prompter_.inform(clampedValuesMessage(state_.Settings.Language, kTrackFileName, report.clamped), "",
-                             MessageIcon::Exclamation);
+            prompter_.inform(clampedValuesMessage(state_.Settings.Language, kTrackFileName, report.clamped),
+                             "", MessageIcon::Exclamation);
         LoadParticipants(state_, state_.CurrentSeries);
     } catch (const FileError& e) {
-        prompter_.inform(damagedFileMessage(state_.Settings.Language, e.file().filename().string(), e.describe()),
-                         "", MessageIcon::Exclamation);
+        prompter_.inform(
+            damagedFileMessage(state_.Settings.Language, e.file().filename().string(), e.describe()), "",
+            MessageIcon::Exclamation);
         return false;
     }
     return true;
@@ -125,12 +126,14 @@ void Programme::extendTitle(int index) {
     if (index > 0) ui.title += " - " + trimmed(host_.SelectedRaceName());
     ui.title += " - " + portadaCaption(state_, "MnuPrg", index);
     if (index > 0 && host_.SeriesInList(index) >= 2)
-        ui.title += " (" + portadaCaption(state_, "Text", index) + FormatNumber(state_.CurrentSeries, " #") + ")";
+        ui.title +=
+            " (" + portadaCaption(state_, "Text", index) + FormatNumber(state_.CurrentSeries, " #") + ")";
     if (index > 1) ui.title += " <";
 }
 
 void Programme::giveRepechageReport(int index) {
-    const auto lookup = readDistributionRecord(state_.AppFolder, state_.Track.LaneCount, state_.ParticipantCount);
+    const auto lookup =
+        readDistributionRecord(state_.AppFolder, state_.Track.LaneCount, state_.ParticipantCount);
     ui.report = repechageReport(index, state_.CurrentSeries, state_.Track.LaneCount, lookup);
     if (!ui.report) return;
     if (ui.report->cutRow) host_.MarkClassificationCut(*ui.report->cutRow);

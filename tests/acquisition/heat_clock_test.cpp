@@ -43,7 +43,10 @@ struct RecordingHooks : StandingsHooks {
 class HeatClockTest : public ::testing::Test {
 protected:
     HeatClockTest()
-        : folder(makeFolder()), state(makeState(folder)), view(4, state.Settings), log(folder),
+        : folder(makeFolder()),
+          state(makeState(folder)),
+          view(4, state.Settings),
+          log(folder),
           registration(state, log, view, errors, sink),
           heat(state, panel, errors, view, log, registration, clock, prompter, hooks) {
         hooks.mode = &state.ModeCorregir;
@@ -328,7 +331,8 @@ TEST_F(HeatClockTest, HeatKeys_RaceLapCorrectionEntry) {
     EXPECT_EQ(panel.MesMenys, "+12");
     EXPECT_TRUE(panel.mesMenysVisible);
     heat.HeatKeys(kEnterKey);
-    for (int key : std::initializer_list<int>{'-', '3', kEnterKey, '-', '4', kEscapeKey, '+', kEnterKey}) heat.HeatKeys(key);
+    for (int key : std::initializer_list<int>{'-', '3', kEnterKey, '-', '4', kEscapeKey, '+', kEnterKey})
+        heat.HeatKeys(key);
     EXPECT_EQ(hooks.corrections, (std::vector<std::pair<int, int>>{{12, 1}, {3, -1}}));
     EXPECT_FALSE(panel.mesMenysVisible);
     EXPECT_EQ(state.HeatRunning, -1);
@@ -362,15 +366,15 @@ protected:
         state.CurrentModality = 4;
         state.CurrentHeat = 1;
         std::vector<LapRecord> records = {
-            {0, 0, 500, 1, 0, 2, 0, 0},         {1, 1, 2, 99.9999f, 0, 1, 0, 0},
-            {0, 0, 510, 10, 0, 2, 0, 0},        {0, 0, 1000, 2, 0, 4, 0, 0},
-            {2, 3, 3, 99.9999f, 0, 1, 0, 0},    {2, 3, 8.5f, 5.5f, -1, 2, 0, 0},
-            {2, 3, 14.5f, 6, 0, 3, 0, 0},       {0, 0, 1020, 20, 0, 4, 0, 0},
+            {0, 0, 500, 1, 0, 2, 0, 0},   {1, 1, 2, 99.9999f, 0, 1, 0, 0}, {0, 0, 510, 10, 0, 2, 0, 0},
+            {0, 0, 1000, 2, 0, 4, 0, 0},  {2, 3, 3, 99.9999f, 0, 1, 0, 0}, {2, 3, 8.5f, 5.5f, -1, 2, 0, 0},
+            {2, 3, 14.5f, 6, 0, 3, 0, 0}, {0, 0, 1020, 20, 0, 4, 0, 0},
         };
         std::ofstream out(folder / "CRS001.HDW", std::ios::binary);
         for (const LapRecord& r : records) {
             const Bytes bytes = encodeLapRecord(r);
-            out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            out.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<std::streamsize>(bytes.size()));
         }
     }
 };
