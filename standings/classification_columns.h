@@ -11,24 +11,24 @@ namespace sc::cls {
 
 // InfoClass columns.
 inline constexpr int kPosition = 0;
-inline constexpr int kNumber = 1;       // hidden
+inline constexpr int kNumber = 1;  // hidden
 inline constexpr int kName = 2;
 inline constexpr int kLaps = 3;
-inline constexpr int kSeriesKey = 4;    // hidden
+inline constexpr int kSeriesKey = 4;  // hidden
 inline constexpr int kFastest = 5;
 inline constexpr int kFastestTime = 6;  // hidden
 inline constexpr int kFastestLane = 7;
 inline constexpr int kGapLeader = 8;
 inline constexpr int kGapAhead = 9;
-inline constexpr int kHeats = 10;       // flag picture and heats run
+inline constexpr int kHeats = 10;  // flag picture and heats run
 inline constexpr int kLane = 11;
 inline constexpr int kHeatLaps = 12;
 inline constexpr int kGained = 13;
 inline constexpr int kLastLap = 14;
 inline constexpr int kHeatBest = 15;
 inline constexpr int kHeatPosition = 16;
-inline constexpr int kHeatKey1 = 17;    // hidden
-inline constexpr int kHeatKey2 = 18;    // hidden
+inline constexpr int kHeatKey1 = 17;  // hidden
+inline constexpr int kHeatKey2 = 18;  // hidden
 inline constexpr int kColumns = 19;
 
 // Display masks.

@@ -90,7 +90,8 @@ void HeatResultsStore::FilaDesDeRegistre(int16_t fila) {
     if (rec.participant > 0 && slot < state_.Participants.size()) set(kName, state_.Participants[slot]);
     set(kLaps, lapsText(rec.totalLaps, t));
     if (modality == static_cast<int16_t>(Modality::Race)) {
-        set(kSeriesKey, rec.totalLaps == 0 ? FormatNumber(-rec.participant, "0") : FormatNumber(-rec.passTime, kClockMask));
+        set(kSeriesKey, rec.totalLaps == 0 ? FormatNumber(-rec.participant, "0")
+                                           : FormatNumber(-rec.passTime, kClockMask));
     } else {
         set(kSeriesKey, rec.fastestLap != 0 ? "0" : FormatNumber(rec.participant, "0"));
         set(kFastestTime, FormatNumber(rec.passTime, kClockMask));
@@ -154,10 +155,12 @@ bool HeatResultsStore::loadHeatBlock() {
         warn(file.filename().string() + ": " + e.what());
         return false;
     }
-    const auto found = std::find_if(blocks.begin(), blocks.end(),
-                                    [&](const HeatBlock& b) { return b.header.heatNumber() == state_.CurrentHeat; });
+    const auto found = std::find_if(blocks.begin(), blocks.end(), [&](const HeatBlock& b) {
+        return b.header.heatNumber() == state_.CurrentHeat;
+    });
     if (found == blocks.end()) {
-        warn(file.filename().string() + ": no hi ha la classificació de la màniga" + Str(state_.CurrentHeat) + ".");
+        warn(file.filename().string() + ": no hi ha la classificació de la màniga" + Str(state_.CurrentHeat) +
+             ".");
         return false;
     }
     engine_.ResetRows(kDefaultColour);
@@ -220,8 +223,11 @@ bool HeatResultsStore::writeHeatBlock(int16_t heat) {
 
 void HeatResultsStore::AnullarManiga() {
     if (state_.CurrentHeat < 1) return;  // nothing run, nothing to cancel
-    MessageBox box{state_.Msg[0][5] + Str(state_.CurrentHeat) + "?", state_.Msg[0][6], {Button::Yes, Button::No},
-                   Button::No, MessageIcon::Question};
+    MessageBox box{state_.Msg[0][5] + Str(state_.CurrentHeat) + "?",
+                   state_.Msg[0][6],
+                   {Button::Yes, Button::No},
+                   Button::No,
+                   MessageIcon::Question};
     if (prompter_.ask(box) != Button::Yes) return;
     state_.CurrentHeat = static_cast<int16_t>(state_.CurrentHeat - 1);
     writeHeatCounter(SeriesFile(".PAR"), state_.CurrentHeat);

@@ -82,7 +82,8 @@ void StandingsEngine::clearHeatColumns() {
 
 void StandingsEngine::placeHeatParticipants() {
     TrackConfig& t = state_.Track;
-    const HeatRuleInput in{t.LaneCount, state_.ParticipantCount, t.LaneChange, state_.CurrentHeat, isSuperPole()};
+    const HeatRuleInput in{t.LaneCount, state_.ParticipantCount, t.LaneChange, state_.CurrentHeat,
+                           isSuperPole()};
     if (heatRuleProblem(in)) return;
     const HeatProgramme programme = programmeHeat(in);
     for (const HeatPosition& pos : programme.positions) {
@@ -90,7 +91,8 @@ void StandingsEngine::placeHeatParticipants() {
         if (row > rows()) continue;
         if (!isSuperPole()) InfoClass.SetTextMatrix(row, kLane, std::to_string(shownLane(programme, pos)));
         if (view_ && view_->HasLane(pos.lane)) view_->SetDriver(pos.lane, InfoClass.TextMatrix(row, kName));
-        if (hasLane(t.LaneParticipant, pos.lane)) t.LaneParticipant[pos.lane] = static_cast<int16_t>(pos.participant);
+        if (hasLane(t.LaneParticipant, pos.lane))
+            t.LaneParticipant[pos.lane] = static_cast<int16_t>(pos.participant);
         if (hasLane(t.LaneSpare, pos.lane)) t.LaneSpare[pos.lane] = 0;
     }
 }
@@ -176,7 +178,8 @@ void StandingsEngine::enterFastestLaps(int r, const Passing& passing) {
 
 void StandingsEngine::improveAbsoluteFastest(int r, int lane) {
     const std::string& best = InfoClass.TextMatrix(r, kHeatBest);
-    if (!blank(TaulaVR.TextMatrix(1, kVrTime)) && num(TaulaVR, 1, kVrTime) <= num(InfoClass, r, kHeatBest)) return;
+    if (!blank(TaulaVR.TextMatrix(1, kVrTime)) && num(TaulaVR, 1, kVrTime) <= num(InfoClass, r, kHeatBest))
+        return;
     TaulaVR.SetTextMatrix(1, kVrTime, best);
     TaulaVR.SetTextMatrix(1, kVrName, InfoClass.TextMatrix(r, kName));
     TaulaVR.SetTextMatrix(1, kVrNumber, InfoClass.TextMatrix(r, kNumber));
@@ -206,9 +209,11 @@ void StandingsEngine::TempsDeManiga(int fila) {
         return;
     }
     if (g.TextMatrix(fila, kHeatBest) != g.TextMatrix(fila, kLastLap) && !isRace()) return;
-    g.SetTextMatrix(fila, kHeatKey2, FormatNumber(WrapDay(t.LastPassTime[lane] - t.LaneSpare[lane]), "0.0000"));
-    g.SetTextMatrix(fila, kHeatKey1, isRace() ? FormatNumber(1 - num(g, fila, kHeatLaps), "0.0###")
-                                              : g.TextMatrix(fila, kHeatBest));
+    g.SetTextMatrix(fila, kHeatKey2,
+                    FormatNumber(WrapDay(t.LastPassTime[lane] - t.LaneSpare[lane]), "0.0000"));
+    g.SetTextMatrix(
+        fila, kHeatKey1,
+        isRace() ? FormatNumber(1 - num(g, fila, kHeatLaps), "0.0###") : g.TextMatrix(fila, kHeatBest));
 }
 
 }  // namespace sc

@@ -19,9 +19,9 @@ struct Passing {
     int participant = 0;
     double passTime = 0;  // the record's pass time: seconds since the heat start
     double lapTime = 0;
-    int lapCount = 0;          // model 0 only: laps the counter reported in its message
-    std::string lastLapText;   // the lane's last lap as the lap-by-lap view shows it
-    std::string bestLapText;   // the lane's best-lap label of the view
+    int lapCount = 0;         // model 0 only: laps the counter reported in its message
+    std::string lastLapText;  // the lane's last lap as the lap-by-lap view shows it
+    std::string bestLapText;  // the lane's best-lap label of the view
 };
 
 class StandingsEngine {

@@ -23,7 +23,8 @@ struct FastestLap {
 
 // Blocks of heats that count: the cancelled heats' blocks that still lie
 // in the file (beyond the heat counter) do not.
-void scanSeries(const std::filesystem::path& par, const std::filesystem::path& dad, int series, FastestLap& best) {
+void scanSeries(const std::filesystem::path& par, const std::filesystem::path& dad, int series,
+                FastestLap& best) {
     ParticipantList list;
     std::vector<HeatBlock> blocks;
     try {
@@ -40,8 +41,12 @@ void scanSeries(const std::filesystem::path& par, const std::filesystem::path& d
             const double shown = ReadNumber(text);
             if (!best.text.empty() && shown >= best.time) continue;  // ties keep the earlier
             const auto slot = static_cast<std::size_t>(rec.participant);
-            best = {shown, std::move(text), slot >= 1 && slot <= list.names.size() ? list.names[slot - 1] : "",
-                    rec.participant, rec.fastestLane, series};
+            best = {shown,
+                    std::move(text),
+                    slot >= 1 && slot <= list.names.size() ? list.names[slot - 1] : "",
+                    rec.participant,
+                    rec.fastestLane,
+                    series};
         }
     }
 }

@@ -28,7 +28,8 @@ int raceOrder(double laps1, double key1, double laps2, double key2) {
 
 int StandingsEngine::CompareRace(int row1, int row2) const {
     const Grid& g = InfoClass;
-    return raceOrder(num(g, row1, kLaps), num(g, row1, kSeriesKey), num(g, row2, kLaps), num(g, row2, kSeriesKey));
+    return raceOrder(num(g, row1, kLaps), num(g, row1, kSeriesKey), num(g, row2, kLaps),
+                     num(g, row2, kSeriesKey));
 }
 
 void StandingsEngine::OrdenarClass() {

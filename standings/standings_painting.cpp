@@ -23,7 +23,8 @@ void StandingsEngine::paintRow(int r) {
     if (position != 0) {
         g.Select(r, kNumber, r, kGapAhead);
         g.SetCellBackColour(parity);
-        if (position == num(g, 0, kPosition)) g.SetCellForeColour(kLightRed);  // the cut of the first race series
+        if (position == num(g, 0, kPosition))
+            g.SetCellForeColour(kLightRed);  // the cut of the first race series
     }
     if (num(g, r, kHeatLaps) != 0) {
         g.Select(r, kLane, r, last);

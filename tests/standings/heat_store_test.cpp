@@ -47,8 +47,9 @@ struct StoreFixture : ::testing::Test {
     std::unique_ptr<HeatResultsStore> store;
 
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("sc_heat_store_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        folder =
+            fs::temp_directory_path() /
+            ("sc_heat_store_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder);
         fs::create_directories(folder);
         state.WorkingFolder = folder;
@@ -89,10 +90,17 @@ struct StoreFixture : ::testing::Test {
                 const int lane = state.Track.LaneParticipant[1] == p ? 1 : 2;
                 const double t = 10.0 * k + p;
                 state.Track.LastPassTime[lane] = t;
-                LapRecord rec{static_cast<int16_t>(lane), static_cast<int16_t>(p), static_cast<float>(t),
-                              k == 1 ? 99.9999f : 10.0f, 0, static_cast<int16_t>(k), 0, 0};
+                LapRecord rec{static_cast<int16_t>(lane),
+                              static_cast<int16_t>(p),
+                              static_cast<float>(t),
+                              k == 1 ? 99.9999f : 10.0f,
+                              0,
+                              static_cast<int16_t>(k),
+                              0,
+                              0};
                 log.Append(rec);
-                engine->AnotarVolta(Passing{lane, p, t, 10.0, 1, k == 1 ? "+1" : "10.0000", k == 1 ? "" : "10.0000"});
+                engine->AnotarVolta(
+                    Passing{lane, p, t, 10.0, 1, k == 1 ? "+1" : "10.0000", k == 1 ? "" : "10.0000"});
             }
         log.Close(MakeEndRecord(start + 100, start));
         state.HeatRunning = 0;
@@ -110,13 +118,37 @@ TEST_F(StoreFixture, StoringHeatOne_MatchesTheLayoutByteForByte) {
     // Participant 1 on lane 2 (heat 1 puts slot 1 on the last position), 3 laps,
     // last passing 31 s, passed last (flag: negated position).
     const Bytes first = HandRecord{}
-                            .i16(0, 1).f32(2, 3).f32(6, 31).f32(10, 10).i16(14, 2).i16(16, -1).i16(18, 2)
-                            .f32(20, 3).i16(24, 0).f32(26, 10).f32(30, 10).f32(34, 1).f32(38, -2).f32(42, 20)
+                            .i16(0, 1)
+                            .f32(2, 3)
+                            .f32(6, 31)
+                            .f32(10, 10)
+                            .i16(14, 2)
+                            .i16(16, -1)
+                            .i16(18, 2)
+                            .f32(20, 3)
+                            .i16(24, 0)
+                            .f32(26, 10)
+                            .f32(30, 10)
+                            .f32(34, 1)
+                            .f32(38, -2)
+                            .f32(42, 20)
                             .bytes;
     // Participant 2 on lane 1, 2 laps, last passing 22 s.
     const Bytes second = HandRecord{}
-                             .i16(0, 2).f32(2, 2).f32(6, 22).f32(10, 10).i16(14, 1).i16(16, 2).i16(18, 1)
-                             .f32(20, 2).i16(24, 0).f32(26, 10).f32(30, 10).f32(34, 2).f32(38, -1).f32(42, 10)
+                             .i16(0, 2)
+                             .f32(2, 2)
+                             .f32(6, 22)
+                             .f32(10, 10)
+                             .i16(14, 1)
+                             .i16(16, 2)
+                             .i16(18, 1)
+                             .f32(20, 2)
+                             .i16(24, 0)
+                             .f32(26, 10)
+                             .f32(30, 10)
+                             .f32(34, 2)
+                             .f32(38, -1)
+                             .f32(42, 10)
                              .bytes;
     expected.insert(expected.end(), first.begin(), first.end());
     expected.insert(expected.end(), second.begin(), second.end());
@@ -159,7 +191,7 @@ TEST_F(StoreFixture, CancellingAHeat_AsksAndLoadsThePreviousStandings) {
     EXPECT_EQ(state.CurrentHeat, 1);
     EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 1);
     EXPECT_EQ(engine->InfoClass.TextMatrix(1, kLaps), "2");  // heat 1's standings
-    EXPECT_EQ(blocks().size(), 2u);  // the cancelled block stays until overwritten
+    EXPECT_EQ(blocks().size(), 2u);                          // the cancelled block stays until overwritten
 }
 
 TEST_F(StoreFixture, StoringHeatTwoAgainAfterCancelling_OverwritesItsBlockAndWhatFollowed) {
@@ -178,7 +210,8 @@ TEST_F(StoreFixture, StoringHeatTwoAgainAfterCancelling_OverwritesItsBlockAndWha
     const auto b = blocks();
     ASSERT_EQ(b.size(), 2u);
     EXPECT_EQ(b[1].header.startTime(), 250.0f);
-    EXPECT_EQ(readLapRecords(folder / "CRS001.VAV").size(), 5u + 7u);  // heat 1 (2+1 passes) then heat 2 (1+4)
+    EXPECT_EQ(readLapRecords(folder / "CRS001.VAV").size(),
+              5u + 7u);  // heat 1 (2+1 passes) then heat 2 (1+4)
 }
 
 TEST_F(StoreFixture, TableBeforeAnyHeat_DeletesTheHeatFileAndListsByNumber) {
@@ -236,7 +269,9 @@ Bytes participantWithFastest(int16_t p, float fastest, int16_t lane) {
 
 TEST_F(StoreFixture, AbsoluteFastestLap_EqualTimesAcrossSeriesKeepTheEarlier) {
     state.SeriesCount = {0, 0, 0, 0, 3};
-    writeSeries(folder, 1, 1, {handHeader(1, 0, 2), participantWithFastest(1, 6.0f, 1), participantWithFastest(2, 5.25f, 2)});
+    writeSeries(
+        folder, 1, 1,
+        {handHeader(1, 0, 2), participantWithFastest(1, 6.0f, 1), participantWithFastest(2, 5.25f, 2)});
     writeSeries(folder, 2, 1, {handHeader(1, 0, 1), participantWithFastest(1, 5.25f, 1)});
     // Series 3's faster lap lies in a cancelled heat (beyond its heat counter).
     writeSeries(folder, 3, 1,
@@ -267,9 +302,9 @@ TEST(HeatBlockStart, MissingPreviousHeaderGoesAfterTheLastEarlierBlock) {
     records[1].participant = records[2].participant = records[4].participant = 1;
     EXPECT_EQ(HeatBlockStart(records, 1), 1u);
     EXPECT_EQ(HeatBlockStart(records, 2), 4u);
-    EXPECT_EQ(HeatBlockStart(records, 3), 4u);   // heat 2's block is missing
+    EXPECT_EQ(HeatBlockStart(records, 3), 4u);  // heat 2's block is missing
     EXPECT_EQ(HeatBlockStart(records, 4), 6u);
-    records[3].placesGained = 900;               // a count running past the end
+    records[3].placesGained = 900;  // a count running past the end
     EXPECT_EQ(HeatBlockStart(records, 4), 6u);
     EXPECT_EQ(HeatBlockStart({}, 5), 1u);
 }

@@ -1,9 +1,10 @@
+#include "standings/standings_engine.h"
+
 #include <gtest/gtest.h>
 
 #include "core/number_format.h"
 #include "core/race_state.h"
 #include "standings/classification_columns.h"
-#include "standings/standings_engine.h"
 
 namespace sc {
 namespace {
@@ -78,7 +79,7 @@ TEST_F(EngineFixture, Race_SameLapCountEarlierPassLeadsAndGapInSeconds) {
     EXPECT_EQ(cell(1, kGapAhead), "");
     EXPECT_EQ(cell(2, kGapLeader), "+3.4s");
     EXPECT_EQ(cell(2, kGapAhead), "");  // the second row shows only its gap to the leader
-    EXPECT_EQ(cell(3, kPosition), "");   // no laps: no position
+    EXPECT_EQ(cell(3, kPosition), "");  // no laps: no position
 }
 
 TEST_F(EngineFixture, Race_GapOverNinetyNinePointNineSecondsIsCapped) {
