@@ -23,6 +23,7 @@ const CommandTable& driverCommands() {
         addSelectionCommands(t);
         addRaceCommands(t);
         addListCommands(t);
+        addHeatCommands(t);
         return t;
     }();
     return table;

@@ -2,6 +2,7 @@
 
 #include "localisation/apply_language.h"
 #include "tools/driver/config_window_driver.h"
+#include "tools/driver/heat_driver.h"
 #include "tools/driver/script_line.h"
 
 namespace sc::driver {
@@ -14,6 +15,7 @@ Session::Session(std::filesystem::path folder, std::ostream& out)
 Session::~Session() = default;
 
 void Session::freshState() {
+    heat_.reset();
     main_.reset();
     state_ = std::make_unique<RaceState>();
     // Steps 1-4 are harmless before start, and let the configuration
@@ -24,6 +26,11 @@ void Session::freshState() {
 Portada& Session::mainWindow() {
     if (!main_) throw ScriptError("the program is not running (use 'start')");
     return *main_;
+}
+
+HeatDriver& Session::heat() {
+    mainWindow();
+    return *heat_;
 }
 
 void Session::start() {
@@ -59,6 +66,7 @@ void Session::showTrackConfigWindow() { acceptTrackConfig(*this, {}); }
 void Session::showMainWindow() {
     main_ = std::make_unique<Portada>(*state_, prompter_);
     applyLanguage("Portada");
+    heat_ = std::make_unique<HeatDriver>(*state_, *main_, clock_, prompter_, out_);
     main_->Load();
 }
 
@@ -69,7 +77,8 @@ void Session::runRecoveryDialogue() {
 }
 
 void Session::startPlainTraining() {
-    // Plain training opens through the modality menu, which comes later.
+    HeatDriver& driver = heat();
+    if (driver.programme.MnuPrg_Click(0)) driver.engine.SetLapView(driver.programme.View());
 }
 
 }  // namespace sc::driver

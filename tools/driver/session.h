@@ -21,6 +21,8 @@ namespace sc::driver {
 inline constexpr int kScreenWidth = 800;
 inline constexpr int kScreenHeight = 600;
 
+struct HeatDriver;
+
 class Session : public StartupHost {
 public:
     Session(std::filesystem::path folder, std::ostream& out);
@@ -34,6 +36,8 @@ public:
     bool running() const { return main_ != nullptr; }
     // The main window; a ScriptError when the program is not running.
     Portada& mainWindow();
+    // Heat-running mode of the main window; a ScriptError when not running.
+    HeatDriver& heat();
 
     // Start-up with the windows answered by the driver; a ScriptError when
     // the program is already running or ended during start-up.
@@ -64,6 +68,7 @@ private:
     SettableClock clock_;
     std::unique_ptr<RaceState> state_;
     std::unique_ptr<Portada> main_;
+    std::unique_ptr<HeatDriver> heat_;  // lives with main_
     WindowTexts mainTexts_;
     bool crashed_ = false;
 };

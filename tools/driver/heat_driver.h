@@ -1,0 +1,59 @@
+#pragma once
+// Heat-running mode as the driver holds it: the programme of the main window
+// with the standings engine and heat store plugged in, a host that reads the
+// main window's lists, and the corrections window answered by printing what
+// it would ask.
+
+#include <memory>
+#include <ostream>
+
+#include "app/portada.h"
+#include "organisation/programme.h"
+#include "standings/heat_results_store.h"
+#include "standings/standings_engine.h"
+#include "standings/standings_plug.h"
+
+namespace sc::driver {
+
+// The main window's lists as the programme sees them.
+class PortadaHost : public ProgrammeHost {
+public:
+    PortadaHost(Portada& window, StandingsEngine& engine, HeatResultsStore& store)
+        : window_(window), engine_(engine), store_(store) {}
+    int SelectedSeries(int modality) const override;
+    int SeriesInList(int modality) const override;
+    void SelectSeries(int modality, int position) override;
+    std::string SelectedRaceName() const override;
+    void LoadClassification() override;
+
+private:
+    Portada& window_;
+    StandingsEngine& engine_;
+    HeatResultsStore& store_;
+};
+
+// The corrections window is not driven yet: it prints one line with what it
+// was opened for.
+class DriverHooks : public StandingsPlug {
+public:
+    DriverHooks(RaceState& state, StandingsEngine& engine, HeatResultsStore& store, std::ostream& out)
+        : StandingsPlug(state, engine, store), state_(state), out_(out) {}
+    void OpenCorregir() override;
+
+private:
+    RaceState& state_;
+    std::ostream& out_;
+};
+
+struct HeatDriver {
+    HeatDriver(RaceState& state, Portada& window, const PcClock& clock, Prompter& prompter, std::ostream& out);
+
+    StandingsEngine engine;
+    HeatResultsStore store;
+    DriverHooks hooks;
+    PortadaHost host;
+    Programme programme;
+    bool shiftHeld = false;  // `key shift`: for the next key, menu or close
+};
+
+}  // namespace sc::driver
