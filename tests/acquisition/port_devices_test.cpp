@@ -1,0 +1,111 @@
+#include "acquisition/port_devices.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <set>
+
+#include "acquisition/serial_port.h"
+
+namespace sc {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProgramFolder {
+public:
+    ProgramFolder() {
+        static int counter = 0;
+        path_ = fs::temp_directory_path() /
+                ("sc_ports_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+        fs::create_directories(path_);
+    }
+    ~ProgramFolder() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    void write(const std::string& name, const std::string& text) const {
+        std::ofstream(path_ / name, std::ios::binary) << text;
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+DeviceExists onlyThese(std::set<std::string> devices) {
+    return [devices = std::move(devices)](const fs::path& device) { return devices.count(device.string()) > 0; };
+}
+
+TEST(PortsFile, ReadsNumberedLinesTrimmedWithCommentsAndSkipsBadOnes) {
+    const auto devices = parsePortsFile(
+        "# lap counters of the club\r\n"
+        "  1 = /dev/ttyUSB3  \r\n"
+        "\r\n"
+        "2=/dev/serial/by-id/usb-FTDI # the DS300\n"
+        "three=/dev/ttyS9\n"
+        "0=/dev/ttyS0\n"
+        "-4=/dev/ttyS4\n"
+        "5=\n"
+        "6 /dev/ttyS6\n"
+        "7=/dev/ttyS7=x\n"
+        "1=/dev/ttyACM0\n"
+        "\t4\t=\t/dev/ttyACM4");
+    const std::map<int, std::string> expected{{1, "/dev/ttyUSB3"},
+                                              {2, "/dev/serial/by-id/usb-FTDI"},
+                                              {4, "/dev/ttyACM4"},
+                                              {7, "/dev/ttyS7=x"}};
+    EXPECT_EQ(devices, expected);
+}
+
+TEST(PortsFile, HugeOrEmptyNumbersAreIgnored) {
+    EXPECT_TRUE(parsePortsFile("99999999999999999999=/dev/x\n=/dev/y\n2.5=/dev/z").empty());
+    EXPECT_TRUE(parsePortsFile("").empty());
+}
+
+TEST(PortDevice, WindowsNamesComPorts) {
+    ProgramFolder folder;
+    folder.write("PORTS.TXT", "1=/dev/ttyUSB7\n");
+    EXPECT_EQ(portDevice(1, folder.path(), PortNaming::Windows), "COM1");
+    EXPECT_EQ(portDevice(12, folder.path(), PortNaming::Windows), "COM12");
+    EXPECT_EQ(portDevice(0, folder.path(), PortNaming::Windows), "");
+}
+
+TEST(PortDevice, PortsFileWinsOverTheDevicesThatExist) {
+    ProgramFolder folder;
+    folder.write("ports.txt", "2=/dev/ttyACM5\n");  // found whatever its case
+    const auto exists = onlyThese({"/dev/ttyUSB1", "/dev/ttyUSB0"});
+    EXPECT_EQ(portDevice(2, folder.path(), PortNaming::Unix, exists), "/dev/ttyACM5");
+    EXPECT_EQ(portDevice(1, folder.path(), PortNaming::Unix, exists), "/dev/ttyUSB0");
+}
+
+TEST(PortDevice, FallsBackToUsbThenAcmThenSerialForPortNMinusOne) {
+    ProgramFolder folder;
+    EXPECT_EQ(portDevice(3, folder.path(), PortNaming::Unix, onlyThese({"/dev/ttyUSB2", "/dev/ttyACM2"})),
+              "/dev/ttyUSB2");
+    EXPECT_EQ(portDevice(3, folder.path(), PortNaming::Unix, onlyThese({"/dev/ttyACM2", "/dev/ttyS2"})),
+              "/dev/ttyACM2");
+    EXPECT_EQ(portDevice(3, folder.path(), PortNaming::Unix, onlyThese({"/dev/ttyS2", "/dev/ttyUSB3"})),
+              "/dev/ttyS2");
+    // Nothing there: the first candidate, so the open fails on a named device.
+    EXPECT_EQ(portDevice(3, folder.path(), PortNaming::Unix, onlyThese({})), "/dev/ttyUSB2");
+    EXPECT_EQ(portDevice(0, folder.path(), PortNaming::Unix, onlyThese({})), "");
+}
+
+TEST(PortDevice, OversizedPortsFileIsIgnored) {
+    ProgramFolder folder;
+    folder.write("PORTS.TXT", "1=/dev/ttyACM9\n" + std::string(100 * 1024, '#'));
+    EXPECT_EQ(portDevice(1, folder.path(), PortNaming::Unix, onlyThese({"/dev/ttyS0"})), "/dev/ttyS0");
+}
+
+TEST(SerialSettingsText, ParsesTheModelsSettingsAndRefusesGarbage) {
+    EXPECT_EQ(parseSerialSettings("56000,n,8,1"), (SerialSettings{56000, 'n', 8, 1}));
+    EXPECT_EQ(parseSerialSettings("1200,N,7,2"), (SerialSettings{1200, 'n', 7, 2}));
+    for (const char* bad : {"", "56000", "56000,n,8", "56000,n,8,1,", "fast,n,8,1", "4800,x,8,1",
+                            "4800,n,9,1", "4800,n,8,3", "0,n,8,1", "4800,,8,1", "4800,n,8, 1"})
+        EXPECT_FALSE(parseSerialSettings(bad)) << bad;
+}
+
+}  // namespace
+}  // namespace sc
