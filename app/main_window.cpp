@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
@@ -16,9 +17,11 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/heat_mode_view.h"
 #include "app/qt_scale_window.h"
 #include "localisation/language_tables.h"
 #include "localisation/qt_apply_language.h"
+#include "standings/voltaavolta_window.h"
 
 namespace sc {
 
@@ -75,6 +78,7 @@ PortadaView::PortadaView(RaceState& state, Prompter& prompter, QWidget* parent)
     right->addWidget(mdi_, 1);
     row->addLayout(right, 1);
     setCentralWidget(central);
+    heatMode_ = new HeatModeView(state, prompter, *this);
     updateCommandStates();
 }
 
@@ -305,6 +309,7 @@ void PortadaView::updateCommandStates() {
     enable("MnuCfg(1)", bool(commands_.generalTrackConfig));
     enable("MnuCfg(2)", bool(commands_.raceTrackConfig) && portada_.raceControlsEnabled);
     enable("MnuInfo", bool(commands_.about));
+    if (heatMode_) heatMode_->updateSelectionStates();
 }
 
 void PortadaView::load() {
@@ -358,6 +363,14 @@ void PortadaView::applyTexts() {
         if (auto* frame = findChild<QGroupBox*>("MarcEntrenaments"))
             frame->setTitle(entry->text().remove('&').toUpper());
     export_->setText(QString::fromStdString(portada_.exportCaption()));
+}
+
+void PortadaView::keyPressEvent(QKeyEvent* event) {
+    const int code = HeatKeyCode(*event);
+    if (code != 0 && heatMode_->programme().ui.heatMode)
+        heatMode_->key(code);
+    else
+        QMainWindow::keyPressEvent(event);
 }
 
 void PortadaView::closeEvent(QCloseEvent* event) {

@@ -21,6 +21,8 @@ class QFrame;
 
 namespace sc {
 
+class HeatModeView;
+
 // Commands the program supplies; a menu entry without one stays disabled.
 struct PortadaCommands {
     std::function<void()> programSettings;     // MnuCfg(0)
@@ -44,9 +46,12 @@ public:
 
     Portada& portada() { return portada_; }
     QMdiArea* mdiArea() const { return mdi_; }
+    // Heat-running mode: the modality menu, the heat panel, the live window.
+    HeatModeView& heatMode() { return *heatMode_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QAction* addEntry(QMenu* menu, const QString& name, int index, const char* design);
@@ -73,6 +78,7 @@ private:
     QLabel* version_ = nullptr;
     QPushButton* export_ = nullptr;
     QFrame* heatPanel_ = nullptr;
+    HeatModeView* heatMode_ = nullptr;
 };
 
 }  // namespace sc

@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "app/about_window.h"
+#include "app/heat_mode_view.h"
 #include "app/main_window.h"
 #include "app/qt_config_dialogs.h"
 
@@ -45,7 +46,7 @@ void QtProgram::runRecoveryDialogue() {
 }
 
 void QtProgram::startPlainTraining() {
-    // Plain training opens through the modality menu, which is not built yet.
+    if (main_) main_->heatMode().open(0);
 }
 
 void QtProgram::openAbout() {

@@ -1,0 +1,244 @@
+#include "app/heat_mode_view.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/main_window.h"
+#include "config_windows/qt_config_widgets.h"
+#include "standings/voltaavolta_window.h"
+
+namespace sc {
+
+namespace {
+
+constexpr int kModalities = 5;
+constexpr int kManualItems = 17;  // Reproduir and Pista 1..16
+
+void setBackColour(QWidget* w, int code) {
+    const QColor colour = paletteQColor(code);
+    if (w->autoFillBackground() && w->palette().color(QPalette::Window) == colour) return;
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+// The main window's lists as the programme sees them.
+class HeatModeView::Host : public ProgrammeHost {
+public:
+    Host(PortadaView& window, StandingsEngine& engine, HeatResultsStore& store)
+        : window_(window), engine_(engine), store_(store) {}
+    int SelectedSeries(int m) const override {
+        return m >= 1 && m <= kSeriesLists ? window_.portada().LlSeries[m].selected : -1;
+    }
+    int SeriesInList(int m) const override {
+        return m >= 1 && m <= kSeriesLists ? window_.portada().LlSeries[m].count() : 0;
+    }
+    void SelectSeries(int m, int position) override {
+        window_.portada().LlSeries_Click(m, position);
+        window_.showState();
+    }
+    std::string SelectedRaceName() const override {
+        const ListControl& races = window_.portada().LlProves;
+        return races.isValidPosition(races.selected) ? races.items[races.selected] : std::string();
+    }
+    void LoadClassification() override {
+        engine_.Reshape();
+        store_.CarregarClass();
+    }
+
+private:
+    PortadaView& window_;
+    StandingsEngine& engine_;
+    HeatResultsStore& store_;
+};
+
+HeatModeView::HeatModeView(RaceState& state, Prompter& prompter, PortadaView& window)
+    : QObject(&window),
+      state_(state),
+      window_(window),
+      host_(std::make_unique<Host>(window, engine_, store_)),
+      engine_(state),
+      store_(state, engine_, prompter),
+      plug_(state, engine_, store_),
+      programme_(state, clockRef_, prompter, *host_, plug_, plug_) {
+    timer_ = new QTimer(this);
+    timer_->setObjectName("Transcorregut");
+    connect(timer_, &QTimer::timeout, this, &HeatModeView::tick);
+    connectWidgets();
+}
+
+HeatModeView::~HeatModeView() = default;
+
+void HeatModeView::connectWidgets() {
+    for (int m = 0; m < kModalities; ++m) {
+        if (auto* entry = window_.findChild<QAction*>(QStringLiteral("MnuPrg(%1)").arg(m)))
+            connect(entry, &QAction::triggered, this, [this, m] { open(m); });
+        if (auto* button = window_.findChild<QPushButton*>(QStringLiteral("BotoPrg(%1)").arg(m)))
+            connect(button, &QPushButton::clicked, this, [this, m] { open(m); });
+    }
+    for (int i = 0; i < kHeatMenuButtons; ++i)
+        if (auto* button = window_.findChild<QPushButton*>(QStringLiteral("Menu(%1)").arg(i)))
+            connect(button, &QPushButton::clicked, this, [this, i] { menu(i); });
+    for (int i = 0; i < kManualItems; ++i)
+        if (auto* entry = window_.findChild<QAction*>(QStringLiteral("Manual(%1)").arg(i)))
+            connect(entry, &QAction::triggered, this, [this, i] { manual(i); });
+}
+
+bool HeatModeView::open(int modality) {
+    if (programme_.ui.heatMode) return false;
+    const bool opened = programme_.MnuPrg_Click(modality);
+    if (opened) openLiveWindow();
+    sync();
+    return opened;
+}
+
+void HeatModeView::key(int code) {
+    HeatClock* clock = programme_.Clock();
+    if (!clock || !programme_.ui.heatMode) return;
+    shiftClick_ = code == -1;
+    clock->HeatKeys(code);
+    sync();
+}
+
+void HeatModeView::menu(int index) {
+    HeatClock* clock = programme_.Clock();
+    if (!clock || !programme_.ui.heatMode) return;
+    clock->Menu_Click(index, std::exchange(shiftClick_, false));
+    sync();
+}
+
+void HeatModeView::manual(int index) {
+    HeatClock* clock = programme_.Clock();
+    if (!clock || !programme_.ui.heatMode) return;
+    clock->Manual_Click(index);
+    sync();
+}
+
+void HeatModeView::tick() {
+    if (HeatClock* clock = programme_.Clock()) clock->Tick();
+    sync();
+}
+
+void HeatModeView::openLiveWindow() {
+    engine_.SetLapView(programme_.View());
+    live_ = new VoltaaVoltaView(*programme_.View(), [this](int code) { key(code); });
+    liveSub_ = window_.mdiArea()->addSubWindow(live_);
+    liveSub_->setWindowTitle(QStringLiteral("Volta a volta"));
+    liveSub_->showMaximized();
+    live_->setFocus();
+}
+
+void HeatModeView::closeLiveWindow() {
+    if (!liveSub_) return;
+    window_.mdiArea()->removeSubWindow(liveSub_);
+    liveSub_->deleteLater();
+    liveSub_ = nullptr;
+    live_ = nullptr;
+    engine_.SetLapView(nullptr);
+}
+
+void HeatModeView::sync() {
+    const bool heatMode = programme_.ui.heatMode;
+    if (!heatMode && live_) closeLiveWindow();
+    // A Shift close opens the next series at once: a new live view.
+    if (heatMode && live_ && engine_.LapView() != programme_.View()) {
+        closeLiveWindow();
+        openLiveWindow();
+    }
+    if (heatMode && !live_) openLiveWindow();
+    if (live_) live_->refresh();
+
+    const HeatPanel& panel = programme_.ui.panel;
+    if (panel.timerEnabled && heatMode) {
+        if (timer_->interval() != panel.timerInterval) timer_->setInterval(panel.timerInterval);
+        if (!timer_->isActive()) timer_->start();
+    } else {
+        timer_->stop();
+    }
+    showPanel();
+    showMenus();
+    window_.setWindowTitle(QString::fromStdString(programme_.ui.title));
+    if (!heatMode) window_.showState();
+}
+
+void HeatModeView::showPanel() {
+    const HeatPanel& p = programme_.ui.panel;
+    auto* frame = window_.findChild<QFrame*>("FonsDeMenu");
+    if (!frame) return;
+    frame->setVisible(p.visible && programme_.ui.heatMode);
+    setBackColour(frame, p.backColour);
+    auto label = [this](const char* name) { return window_.findChild<QLabel*>(name); };
+    if (QLabel* hora = label("Hora")) {
+        if (hora->text() != QString::fromStdString(p.Hora)) hora->setText(QString::fromStdString(p.Hora));
+        hora->setVisible(p.horaVisible);
+        setBackColour(hora, p.horaBackColour);
+    }
+    if (QLabel* text = label("TextHora")) {
+        text->setVisible(p.textHoraVisible);
+        setBackColour(text, p.textHoraBackColour);
+    }
+    if (QLabel* pausa = label("TextPausa")) {
+        pausa->setVisible(p.textPausaVisible);
+        setBackColour(pausa, p.textPausaBackColour);
+    }
+    if (QLabel* entry = label("MesMenys")) {
+        entry->setText(QString::fromStdString(p.MesMenys));
+        entry->setVisible(p.mesMenysVisible);
+    }
+    for (int i = 0; i < kHeatMenuButtons; ++i) {
+        auto* button = window_.findChild<QPushButton*>(QStringLiteral("Menu(%1)").arg(i));
+        if (!button) continue;
+        if (!p.Menu[i].caption.empty()) button->setText(QString::fromStdString(p.Menu[i].caption));
+        button->setVisible(p.Menu[i].visible);
+        button->setEnabled(p.Menu[i].enabled);
+        button->setFocusPolicy(Qt::NoFocus);  // keys go to the heat keys
+    }
+    if (auto* errors = window_.findChild<QComboBox*>("Errors")) {
+        const RejectedDetections& list = programme_.ui.errors;
+        if (errors->count() != static_cast<int>(list.Items().size())) {
+            errors->clear();
+            for (const std::string& item : list.Items()) errors->addItem(QString::fromStdString(item));
+        }
+        errors->setCurrentIndex(list.ListIndex());
+        errors->setVisible(list.Visible());
+    }
+}
+
+void HeatModeView::showMenus() {
+    const ProgrammeState& ui = programme_.ui;
+    auto enableMenu = [this](const char* name, bool on) {
+        if (auto* m = window_.findChild<QMenu*>(name)) m->menuAction()->setEnabled(on);
+    };
+    enableMenu("MnuArxiu", ui.MnuArxiu);
+    enableMenu("MnuProgrames", ui.MnuProgrames);
+    enableMenu("MnuDades", ui.MnuDades);
+    enableMenu("MnuResultats", ui.MnuResultats);
+    enableMenu("MnuFinestres", ui.MnuFinestres);
+    enableMenu("MnuAjuda", ui.panel.informationMenuEnabled || !ui.heatMode);
+    for (int i = 0; i < kManualItems; ++i)
+        if (auto* entry = window_.findChild<QAction*>(QStringLiteral("Manual(%1)").arg(i)))
+            entry->setEnabled(ui.heatMode);
+    if (auto* selection = window_.findChild<QWidget*>("Seleccio")) selection->setEnabled(!ui.heatMode);
+    updateSelectionStates();
+}
+
+void HeatModeView::updateSelectionStates() {
+    const bool idle = !programme_.ui.heatMode;
+    for (int m = 0; m < kModalities; ++m) {
+        const bool can = idle && (m == 0 || (window_.portada().modalityEnabled[m] && host_->SelectedSeries(m) >= 0));
+        if (auto* entry = window_.findChild<QAction*>(QStringLiteral("MnuPrg(%1)").arg(m))) entry->setEnabled(can);
+        if (auto* button = window_.findChild<QPushButton*>(QStringLiteral("BotoPrg(%1)").arg(m)))
+            button->setEnabled(can);
+    }
+}
+
+}  // namespace sc

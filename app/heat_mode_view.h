@@ -1,0 +1,85 @@
+#pragma once
+// The main window's heat-running mode on screen: the modality menu and
+// buttons open a programme, the heat panel shows the headless panel, a timer
+// at the programme's interval ticks the heat clock, keys go to the heat keys,
+// the manual-entry menu registers passes, and the live lap-by-lap window sits
+// in the main window's child-window area.
+
+#include <QObject>
+#include <memory>
+
+#include "core/system_clock.h"
+#include "organisation/programme.h"
+#include "standings/heat_results_store.h"
+#include "standings/standings_engine.h"
+#include "standings/standings_plug.h"
+
+class QMdiSubWindow;
+class QTimer;
+
+namespace sc {
+
+class PortadaView;
+class VoltaaVoltaView;
+
+class HeatModeView : public QObject {
+    Q_OBJECT
+public:
+    HeatModeView(RaceState& state, Prompter& prompter, PortadaView& window);
+    ~HeatModeView() override;
+
+    // The PC clock the heat reads (the system clock unless a test sets one).
+    void setClock(const PcClock& clock) { clock_ = &clock; }
+
+    // MnuPrg(index) / BotoPrg(index).
+    bool open(int modality);
+    // A key typed in the main window or the live window; -1 marks Shift.
+    void key(int code);
+    // Menu(index) / Manual(index) clicked.
+    void menu(int index);
+    void manual(int index);
+    // One tick of the heat timer.
+    void tick();
+
+    // Copies the programme's state to the main window's widgets.
+    void sync();
+    // Selection mode: which modality entries can open a programme.
+    void updateSelectionStates();
+
+    Programme& programme() { return programme_; }
+    VoltaaVoltaView* liveWindow() const { return live_; }
+    QTimer* timer() const { return timer_; }
+
+private:
+    class Host;
+    void connectWidgets();
+    void showPanel();
+    void showMenus();
+    void openLiveWindow();
+    void closeLiveWindow();
+
+    RaceState& state_;
+    PortadaView& window_;
+    SystemClock systemClock_;
+    const PcClock* clock_ = &systemClock_;
+    std::unique_ptr<Host> host_;
+    StandingsEngine engine_;
+    HeatResultsStore store_;
+    StandingsPlug plug_;
+    // Reads clock_ through this indirection, so a clock set later is used.
+    class ClockRef : public PcClock {
+    public:
+        explicit ClockRef(const PcClock* const& clock) : clock_(clock) {}
+        double now() const override { return clock_->now(); }
+
+    private:
+        const PcClock* const& clock_;
+    } clockRef_{clock_};
+    Programme programme_;
+    QTimer* timer_ = nullptr;
+    QMdiSubWindow* liveSub_ = nullptr;
+    VoltaaVoltaView* live_ = nullptr;
+    bool shiftClick_ = false;
+};
+
+}  // namespace sc

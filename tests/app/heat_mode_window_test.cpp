@@ -1,0 +1,123 @@
+// Heat-running mode on screen (offscreen platform): plain training opens the
+// live window, S starts the heat, manual passes show in the lane's block.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/heat_mode_view.h"
+#include "app/main_window.h"
+#include "app_test_helpers.h"
+#include "core/prompter.h"
+#include "core/settings_files.h"
+#include "standings/voltaavolta_window.h"
+
+namespace sc {
+
+class StepClock : public PcClock {
+public:
+    double now() const override { return t; }
+    double t = 36000;
+};
+
+class HeatModeWindowTest : public QObject {
+    Q_OBJECT
+
+    struct Program {
+        explicit Program(int lanes) {
+            state.AppFolder = state.WorkingFolder = folder.path();
+            TrackConfig track = defaultTrackConfig(lanes);
+            track.MinLapTime = 3;
+            saveTrackConfig(track, folder.path() / kTrackFileName);
+            view.heatMode().setClock(clock);
+            view.load();
+            state.RecoveryPending = 0;  // start-up settles it before any heat
+        }
+        test::TempFolder folder;
+        RaceState state;
+        QueuedPrompter prompter;
+        StepClock clock;
+        PortadaView view{state, prompter};
+    };
+
+    static QListWidget* laps(PortadaView& view, int lane) {
+        return view.findChild<QListWidget*>(QStringLiteral("Llista(%1)").arg(lane));
+    }
+
+private slots:
+    void plainTraining_ManualPassesShowInTheLaneBlock() {
+        Program p(4);
+        auto* training = p.view.findChild<QAction*>("MnuPrg(0)");
+        QVERIFY(training && training->isEnabled());
+        training->trigger();
+        VoltaaVoltaView* live = p.view.heatMode().liveWindow();
+        QVERIFY(live);
+        QCOMPARE(p.view.mdiArea()->subWindowList().size(), 1);
+        QVERIFY(!p.view.findChild<QAction*>("MnuPrg(0)")->isEnabled());
+        QVERIFY(p.view.findChild<QAction*>("Manual(1)")->isEnabled());
+
+        QTest::keyClick(live, Qt::Key_S, Qt::NoModifier);
+        QVERIFY(p.state.HeatRunning != 0);
+        QVERIFY(p.view.heatMode().timer()->isActive());
+        QCOMPARE(p.view.heatMode().timer()->interval(), 500);
+        QVERIFY(p.view.findChild<QLabel*>("Hora")->isVisibleTo(&p.view));
+
+        auto* lane1 = p.view.findChild<QAction*>("Manual(1)");
+        lane1->trigger();
+        p.clock.t += 4.25;
+        lane1->trigger();
+        QListWidget* list = laps(p.view, 1);
+        QVERIFY(list);
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(0)->text(), QString("+1"));
+        QCOMPARE(list->item(1)->text(), QString("4.2500"));
+        QCOMPARE(p.view.findChild<QLabel*>("VRapida(1)")->text(), QString("4.2500"));
+        QVERIFY(p.view.findChild<QLabel*>("Bandera(1)")->isVisibleTo(live));
+        QVERIFY(!p.view.findChild<QLabel*>("Bandera(2)")->isVisibleTo(live));
+        QCOMPARE(laps(p.view, 2)->count(), 0);
+
+        // The clock shows the elapsed time on the next tick.
+        p.clock.t += 1;
+        p.view.heatMode().tick();
+        QCOMPARE(p.view.findChild<QLabel*>("Hora")->text(), QString("0:00:05"));
+
+        // S ends the heat; Esc closes heat-running mode.
+        QTest::keyClick(live, Qt::Key_S, Qt::NoModifier);
+        QCOMPARE(p.state.HeatRunning, int16_t(0));
+        QVERIFY(!p.view.heatMode().timer()->isActive());
+        QTest::keyClick(live, Qt::Key_Escape, Qt::NoModifier);
+        QVERIFY(!p.view.heatMode().programme().ui.heatMode);
+        QVERIFY(p.view.findChild<QAction*>("MnuPrg(0)")->isEnabled());
+        QVERIFY(!p.view.findChild<QAction*>("Manual(1)")->isEnabled());
+    }
+
+    void driverBox_NeverKeepsTheFocus() {
+        Program p(2);
+        p.view.heatMode().open(0);
+        auto* driver = p.view.findChild<QLineEdit*>("Pilot(1)");
+        QVERIFY(driver);
+        QCOMPARE(driver->focusPolicy(), Qt::NoFocus);
+    }
+
+    void rejectedPass_ShowsInTheErrorsList() {
+        Program p(2);
+        p.view.heatMode().open(0);
+        p.view.heatMode().key('S');
+        p.view.heatMode().manual(2);
+        p.clock.t += 1;  // under the 3 s minimum
+        p.view.heatMode().manual(2);
+        auto* errors = p.view.findChild<QWidget*>("Errors");
+        QVERIFY(errors->isVisibleTo(&p.view));
+        QCOMPARE(laps(p.view, 2)->count(), 1);
+    }
+};
+
+}  // namespace sc
+
+QTEST_MAIN(sc::HeatModeWindowTest)
+#include "heat_mode_window_test.moc"
