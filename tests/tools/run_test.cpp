@@ -206,5 +206,26 @@ TEST_F(RunScript, FirstStart_AcceptsBothWindowsWithTheirDefaults) {
     EXPECT_EQ(bytesOf(folder() / "VIROLA.CFG"), settings);
 }
 
+TEST_F(RunScript, Replay_HdwCopiedFromALapLogRebuildsTheHeat) {
+    // A free-practice heat of a first pass and three laps, left in the lap log.
+    const auto recorded = run(
+        "track lanes=2 minlap=1\nstart\nnew-race Cursa | 01-01-2024\nclock 10:00:00\nopen 1\nkey S\n"
+        "clock 10:00:05\nmanual 1\nclock 10:00:07\nmanual 1\nclock 10:00:09.5\nmanual 1\n"
+        "clock 10:00:12\nmanual 1\nkey S\n");
+    ASSERT_EQ(recorded.status, 0) << recorded.err;
+    const Bytes log = bytesOf(race(1) / "VLTAVLT.TMP");
+    ASSERT_EQ(log.size(), 6u * 24);  // header, four passes, end
+    std::ofstream(race(1) / "LLR001.HDW", std::ios::binary)
+        .write(reinterpret_cast<const char*>(log.data()), static_cast<std::streamsize>(log.size()));
+
+    const auto replayed = run("start\nclock 11:00:00\nopen 1\nmanual 0\nlanes\n");
+    ASSERT_EQ(replayed.status, 0) << replayed.err;
+    EXPECT_NE(replayed.out.find(R"("passes":"4","laps":["+1","2.0000","2.5000","2.5000"],"fastest":"2.0000","highlighted":2)"),
+              std::string::npos)
+        << replayed.out;
+    // The replayed heat's own log holds the same passes.
+    EXPECT_EQ(bytesOf(race(1) / "VLTAVLT.TMP").size(), log.size());
+}
+
 }  // namespace
 }  // namespace sc
