@@ -92,9 +92,12 @@ bool LapCounterConnections::openConnection(int i) {
 }
 
 bool LapCounterConnections::retryOrCancel(int i) {
-    const MessageBox box{message(2) + Str(i) + ".", message(3), {Button::Retry, Button::Cancel},
+    const MessageBox box{message(2) + Str(i) + ".",
+                         message(3),
+                         {Button::Retry, Button::Cancel},
                          // Cancel by default: an unattended answer never loops on a dead port.
-                         Button::Cancel, MessageIcon::Critical};
+                         Button::Cancel,
+                         MessageIcon::Critical};
     return prompter_.ask(box) == Button::Retry;
 }
 
@@ -107,7 +110,8 @@ void LapCounterConnections::deriveLaneRange(int i, int count) {
 
     ConnectionState& connection = connections_[i];
     const auto model = static_cast<LapCounterModel>(state_.Settings.LapCounterModel);
-    if (connection.model != model) connection = ConnectionState{};  // another model's half frame means nothing
+    if (connection.model != model)
+        connection = ConnectionState{};  // another model's half frame means nothing
     connection.model = model;
     connection.firstLane = valueAt(track.ConnectionFirstLane, i);
     connection.lastLane = last;

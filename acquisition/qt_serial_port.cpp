@@ -54,8 +54,8 @@ bool QtSerialPort::open(int port, const std::string& settings) {
 }
 
 bool QtSerialPort::apply(const SerialSettings& settings) {
-    const bool baud = port_->setBaudRate(settings.baud) ||
-                      (settings.baud == 56000 && port_->setBaudRate(kFallbackBaud));
+    const bool baud =
+        port_->setBaudRate(settings.baud) || (settings.baud == 56000 && port_->setBaudRate(kFallbackBaud));
     return baud && port_->setParity(parityOf(settings.parity)) &&
            port_->setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits)) &&
            port_->setStopBits(settings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&

@@ -45,7 +45,8 @@ inline std::optional<SerialSettings> parseSerialSettings(std::string_view text) 
     const auto data = number(fields[2]);
     const auto stop = number(fields[3]);
     if (!baud || *baud < 50 || *baud > 4000000) return std::nullopt;
-    if (fields[1].size() != 1 || std::string_view("neoms").find(fields[1][0] | 0x20) == std::string_view::npos)
+    if (fields[1].size() != 1 ||
+        std::string_view("neoms").find(fields[1][0] | 0x20) == std::string_view::npos)
         return std::nullopt;
     if (!data || *data < 5 || *data > 8 || !stop || (*stop != 1 && *stop != 2)) return std::nullopt;
     settings.baud = *baud;

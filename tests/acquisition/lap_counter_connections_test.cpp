@@ -115,8 +115,8 @@ TEST_F(LapCounterConnectionsTest, OneConnection_ServesUpToTheLargestLane) {
 
 TEST_F(LapCounterConnectionsTest, SettingsTextFollowsTheModel) {
     const std::pair<LapCounterModel, const char*> expected[] = {
-        {LapCounterModel::DS003, "1200,n,8,1"},   {LapCounterModel::DS030, "4800,n,8,1"},
-        {LapCounterModel::DS300, "56000,n,8,1"},  {LapCounterModel::DS300DS4port, "56000,n,8,1"},
+        {LapCounterModel::DS003, "1200,n,8,1"},  {LapCounterModel::DS030, "4800,n,8,1"},
+        {LapCounterModel::DS300, "56000,n,8,1"}, {LapCounterModel::DS300DS4port, "56000,n,8,1"},
         {LapCounterModel::DS200, "4800,n,8,1"},
     };
     for (const auto& [model, settings] : expected) {
@@ -240,9 +240,9 @@ TEST_F(LapCounterConnectionsTest, Receive_FrameSplitOverNotificationsDecodesOnce
 TEST_F(LapCounterConnectionsTest, Receive_SeveralFramesInOneNotificationDecodeInOrder) {
     connections.OpenLapCounterPorts();
     heat = test::runningHeat(8);
-    scripted(1).receive(joined({encodePass(LapCounterModel::DS300, 1, 5'0000, 1),
-                                encodePass(LapCounterModel::DS300, 4, 6'0000, 2),
-                                encodePass(LapCounterModel::DS300, 5, 7'0000, 3)}));  // lane 5 is not connection 1's
+    scripted(1).receive(joined(
+        {encodePass(LapCounterModel::DS300, 1, 5'0000, 1), encodePass(LapCounterModel::DS300, 4, 6'0000, 2),
+         encodePass(LapCounterModel::DS300, 5, 7'0000, 3)}));  // lane 5 is not connection 1's
     std::vector<Detection> detections;
     for (const auto& [connection, action] : applied) {
         EXPECT_EQ(connection, 1);

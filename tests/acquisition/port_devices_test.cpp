@@ -35,7 +35,8 @@ private:
 };
 
 DeviceExists onlyThese(std::set<std::string> devices) {
-    return [devices = std::move(devices)](const fs::path& device) { return devices.count(device.string()) > 0; };
+    return
+        [devices = std::move(devices)](const fs::path& device) { return devices.count(device.string()) > 0; };
 }
 
 TEST(PortsFile, ReadsNumberedLinesTrimmedWithCommentsAndSkipsBadOnes) {
@@ -52,10 +53,8 @@ TEST(PortsFile, ReadsNumberedLinesTrimmedWithCommentsAndSkipsBadOnes) {
         "7=/dev/ttyS7=x\n"
         "1=/dev/ttyACM0\n"
         "\t4\t=\t/dev/ttyACM4");
-    const std::map<int, std::string> expected{{1, "/dev/ttyUSB3"},
-                                              {2, "/dev/serial/by-id/usb-FTDI"},
-                                              {4, "/dev/ttyACM4"},
-                                              {7, "/dev/ttyS7=x"}};
+    const std::map<int, std::string> expected{
+        {1, "/dev/ttyUSB3"}, {2, "/dev/serial/by-id/usb-FTDI"}, {4, "/dev/ttyACM4"}, {7, "/dev/ttyS7=x"}};
     EXPECT_EQ(devices, expected);
 }
 
