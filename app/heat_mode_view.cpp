@@ -234,8 +234,10 @@ void HeatModeView::showMenus() {
 void HeatModeView::updateSelectionStates() {
     const bool idle = !programme_.ui.heatMode;
     for (int m = 0; m < kModalities; ++m) {
-        const bool can = idle && (m == 0 || (window_.portada().modalityEnabled[m] && host_->SelectedSeries(m) >= 0));
-        if (auto* entry = window_.findChild<QAction*>(QStringLiteral("MnuPrg(%1)").arg(m))) entry->setEnabled(can);
+        const bool can =
+            idle && (m == 0 || (window_.portada().modalityEnabled[m] && host_->SelectedSeries(m) >= 0));
+        if (auto* entry = window_.findChild<QAction*>(QStringLiteral("MnuPrg(%1)").arg(m)))
+            entry->setEnabled(can);
         if (auto* button = window_.findChild<QPushButton*>(QStringLiteral("BotoPrg(%1)").arg(m)))
             button->setEnabled(can);
     }

@@ -2,10 +2,9 @@
 // mode driven as the main window and the live window drive it.
 #include <charconv>
 #include <cmath>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <utility>
-
-#include <nlohmann/json.hpp>
 
 #include "acquisition/heat_clock.h"
 #include "core/race_state.h"
@@ -65,7 +64,8 @@ std::string dumped(const nlohmann::ordered_json& line) {
 
 HeatClock& heatClock(Session& session) {
     HeatClock* clock = session.heat().programme.Clock();
-    if (!clock || !session.heat().programme.ui.heatMode) throw ScriptError("not in heat-running mode (use 'open')");
+    if (!clock || !session.heat().programme.ui.heatMode)
+        throw ScriptError("not in heat-running mode (use 'open')");
     return *clock;
 }
 
@@ -80,7 +80,8 @@ bool takeShift(Session& session) { return std::exchange(session.heat().shiftHeld
 std::optional<double> parseNumber(const std::string& text) {
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 
@@ -92,7 +93,8 @@ std::optional<double> parseTimeOfDay(const std::string& text) {
     const auto h = parseNumber(text.substr(0, first));
     const auto m = parseNumber(text.substr(first + 1, second - first - 1));
     const auto s = parseNumber(text.substr(second + 1));
-    if (!h || !m || !s || *h != std::floor(*h) || *m != std::floor(*m) || *m >= 60 || *s >= 60) return std::nullopt;
+    if (!h || !m || !s || *h != std::floor(*h) || *m != std::floor(*m) || *m >= 60 || *s >= 60)
+        return std::nullopt;
     return *h * 3600 + *m * 60 + *s;
 }
 
@@ -130,7 +132,8 @@ void menu(Session& session, const ScriptLine& line) {
     HeatClock& clock = heatClock(session);
     const int i = wholeNumberArgument(line.args[0], "menu I", 0, kHeatMenuButtons - 1);
     if (session.state().HeatRunning != 0) throw ScriptError("the heat menu is hidden while a heat runs");
-    if (!session.heat().programme.ui.panel.Menu[i].enabled) throw ScriptError("menu " + line.args[0] + " is disabled");
+    if (!session.heat().programme.ui.panel.Menu[i].enabled)
+        throw ScriptError("menu " + line.args[0] + " is disabled");
     clock.Menu_Click(i, takeShift(session));
     HeatDriver& heat = session.heat();
     if (heat.programme.ui.heatMode) heat.engine.SetLapView(heat.programme.View());
@@ -141,7 +144,8 @@ int keyCode(const std::string& word) {
     if (word == "esc") return kEscapeKey;
     if (word == "enter") return kEnterKey;
     if (word == "shift") return -1;
-    if (word.size() == 1 && static_cast<unsigned char>(word[0]) >= 32 && static_cast<unsigned char>(word[0]) < 127)
+    if (word.size() == 1 && static_cast<unsigned char>(word[0]) >= 32 &&
+        static_cast<unsigned char>(word[0]) < 127)
         return word[0];
     throw ScriptError("key K: one character, esc, enter or shift");
 }

@@ -46,7 +46,8 @@ private:
 };
 
 struct HeatDriver {
-    HeatDriver(RaceState& state, Portada& window, const PcClock& clock, Prompter& prompter, std::ostream& out);
+    HeatDriver(RaceState& state, Portada& window, const PcClock& clock, Prompter& prompter,
+               std::ostream& out);
 
     StandingsEngine engine;
     HeatResultsStore store;
