@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "acquisition/qt_serial_port.h"
 #include "config_windows/qt_config_widgets.h"
 
 namespace sc {
@@ -55,6 +56,7 @@ ConfiguracioPistaView::ConfiguracioPistaView(RaceState& state, Prompter& prompte
     : QDialog(parent), state_(state), form_(state, prompter) {
     setObjectName(QStringLiteral("ConfiguracioPista"));
     setUpConfigDialog(this);
+    form_.setPortProbe(qtPortProbe(state.AppFolder));
     form_.Form_Load();
     auto* top = new QVBoxLayout(this);
     top->addWidget(buildWarning());

@@ -176,7 +176,7 @@ private slots:
         ConfiguracioPistaView view(state, prompter);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QVERIFY(!child<QPushButton>(view, "TestCom")->isEnabled());
+        QVERIFY(child<QPushButton>(view, "TestCom")->isEnabled());
         type(child<QLineEdit>(view, "CfgNPistes"), QStringLiteral("70"));
         QCOMPARE(child<QLineEdit>(view, "CfgNPistes")->text(), QStringLiteral("64"));
         QTRY_VERIFY(view.findChild<QLineEdit*>(QStringLiteral("CfgCanvi(5)")) != nullptr);
