@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include "app/portada.h"
+#include "app/recovery_dialogue.h"
+#include "app_test_helpers.h"
+#include "core/startup.h"
+#include "localisation/language_tables.h"
+
+namespace sc {
+namespace {
+namespace fs = std::filesystem;
+using test::addRace;
+using test::writeText;
+
+// Records what the dialogue drove, and whether the start key saw recovery pending.
+class FakeRecoveryHost : public RecoveryHost {
+public:
+    explicit FakeRecoveryHost(const RaceState& state) : state_(state) {}
+    bool OpenProgramme(int modality) override {
+        calls.push_back("open " + std::to_string(modality));
+        return opens;
+    }
+    void PressStartKey() override { calls.push_back(state_.RecoveryPending ? "S pending" : "S"); }
+    void OpenLapCounterPorts() override { calls.push_back("ports"); }
+
+    bool opens = true;
+    std::vector<std::string> calls;
+
+private:
+    const RaceState& state_;
+};
+
+class RecoveryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        state.AppFolder = folder.path();
+        state.WorkingFolder = folder.path();
+        addRace(folder.path(), "Primera", "01-02-2024", {1, 2, 1, 3});
+        addRace(folder.path(), "Gran Premi", "02-03-2024", {1, 1, 0, 2});
+        window.CarregarLlistats();
+        state.RecoveryPending = -1;
+    }
+    fs::path recoveryFile() const { return folder.path() / kRecoveryFileName; }
+    RecoveryOutcome run() { return RunRecoveryDialogue(state, window, prompter, host); }
+
+    test::TempFolder folder;
+    RaceState state;
+    QueuedPrompter prompter;
+    Portada window{state, prompter};
+    FakeRecoveryHost host{state};
+};
+
+TEST_F(RecoveryTest, Question_NamesRaceModalitySeriesAndHeatInCatalan) {
+    writeText(recoveryFile(), " 2\r\n 4\r\n 2\r\n 3\r\n 40123.5\r\n 40200\r\n");
+    run();
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    const MessageBox& box = prompter.shown[0];
+    EXPECT_EQ(box.text, "Vols recuperar?\r\rProva: Gran Premi\rModalitat: Cursa\rSèrie: 2\rMàniga: 3\r");
+    EXPECT_EQ(box.title, "El programa s'ha tancat involuntàriament");
+    EXPECT_EQ(box.buttons, (std::vector<Button>{Button::Yes, Button::No}));
+    EXPECT_EQ(box.defaultButton, Button::No);
+}
+
+TEST_F(RecoveryTest, Question_InSpanishWithSpanishCaptions) {
+    EXPECT_EQ(recoveryQuestion(kSpanish, "GP", 2, 1, 7),
+              "¿Quieres recuperar?\r\rPrueba: GP\rModalidad: Entrenamientos oficiales\rSerie: 1\rManga: 7\r");
+    EXPECT_EQ(recoveryTitle(kSpanish), "El programa se ha cerrado involuntariamente");
+}
+
+TEST_F(RecoveryTest, No_ResetsHeatAndDeletesRecoveryFile) {
+    writeText(recoveryFile(), " 1\r\n 2\r\n 2\r\n 5\r\n 1000.25\r\n");
+    prompter.answers.push_back(Button::No);
+    EXPECT_EQ(run(), RecoveryOutcome::Declined);
+    EXPECT_FALSE(fs::exists(recoveryFile()));
+    EXPECT_EQ(state.CurrentModality, 0);
+    EXPECT_EQ(state.CurrentSeries, 0);
+    EXPECT_EQ(state.CurrentHeat, 0);
+    EXPECT_EQ(state.HeatStartTime, 0);
+    EXPECT_EQ(state.RecoveryPending, 0);
+    EXPECT_TRUE(host.calls.empty());
+    EXPECT_EQ(window.LlProves.selected, 0);  // the race stays selected
+    EXPECT_EQ(window.LlSeries[2].selected, 1);
+}
+
+TEST_F(RecoveryTest, Yes_OpensProgrammeStartsWithRecoveryPendingThenOpensPorts) {
+    writeText(recoveryFile(), " 1\r\n 4\r\n 3\r\n 2\r\n 40123.258\r\n 50000\r\n");
+    prompter.answers.push_back(Button::Yes);
+    EXPECT_EQ(run(), RecoveryOutcome::Resumed);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"open 4", "S pending", "ports"}));
+    EXPECT_EQ(state.RecoveryPending, 0);
+    EXPECT_FALSE(fs::exists(recoveryFile()));
+    EXPECT_EQ(state.CurrentRace, 1);
+    EXPECT_EQ(window.LlSeries[4].selected, 2);
+    EXPECT_DOUBLE_EQ(state.HeatStartTime, 40123.258);  // line 5, not the later resume line
+}
+
+TEST_F(RecoveryTest, Yes_ProgrammeThatCannotOpenLeavesNoHeat) {
+    writeText(recoveryFile(), " 1\r\n 4\r\n 3\r\n 2\r\n 100\r\n");
+    prompter.answers.push_back(Button::Yes);
+    host.opens = false;
+    EXPECT_EQ(run(), RecoveryOutcome::Declined);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"open 4"}));
+    EXPECT_EQ(state.CurrentModality, 0);
+    EXPECT_EQ(state.RecoveryPending, 0);
+}
+
+TEST_F(RecoveryTest, FourLines_KeepHeatStartTime) {
+    writeText(recoveryFile(), " 1\r\n 1\r\n 1\r\n 1\r\n");
+    state.HeatStartTime = 321.5;
+    prompter.answers.push_back(Button::Yes);
+    EXPECT_EQ(run(), RecoveryOutcome::Resumed);
+    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(state.HeatStartTime, 321.5);
+}
+
+TEST_F(RecoveryTest, FileNamingNoHeat_IsDeletedWithoutQuestion) {
+    const std::vector<std::string> files = {
+        " 1\r\n 2\r\n 1\r\n",                  // three lines: a pause ended in plain training
+        " 40100.5\r\n",                        // the same with only the appended line
+        "",                                    // empty
+        " 3\r\n 1\r\n 1\r\n 1\r\n 5\r\n",      // no third race
+        " 2\r\n 3\r\n 1\r\n 1\r\n 5\r\n",      // the race has no SuperPole series
+        " 1\r\n 2\r\n 3\r\n 1\r\n 5\r\n",      // only two official series
+        " 1\r\n 0\r\n 1\r\n 1\r\n 5\r\n",      // plain training writes no file
+        " 1\r\n 5\r\n 1\r\n 1\r\n 5\r\n",      // no such modality
+        " 1\r\n 2\r\n 1\r\n 0\r\n 5\r\n",      // heat 0
+        " 1\r\n 2\r\n 1.5\r\n 1\r\n 5\r\n",    // not a whole number
+        "x\r\n 2\r\n 1\r\n 1\r\n 5\r\n",       // garbage
+        " 99999\r\n 2\r\n 1\r\n 1\r\n 5\r\n",  // beyond an Integer
+    };
+    for (const std::string& content : files) {
+        SCOPED_TRACE(content);
+        writeText(recoveryFile(), content);
+        state.RecoveryPending = -1;
+        state.CurrentHeat = 4;
+        EXPECT_EQ(run(), RecoveryOutcome::Discarded);
+        EXPECT_TRUE(prompter.shown.empty());
+        EXPECT_TRUE(host.calls.empty());
+        EXPECT_FALSE(fs::exists(recoveryFile()));
+        EXPECT_EQ(state.RecoveryPending, 0);
+        EXPECT_EQ(state.CurrentHeat, 0);
+    }
+}
+
+TEST_F(RecoveryTest, ParseRecoveryLines_ReadsCommaDecimalAndIgnoresBadStartTime) {
+    auto values = parseRecoveryLines({" 1", " 2", " 3", " 4", " 40123,25"});
+    ASSERT_TRUE(values);
+    EXPECT_EQ(values->heat, 4);
+    EXPECT_EQ(values->heatStartTime, 40123.25);
+    values = parseRecoveryLines({" 1", " 2", " 3", " 4", " 90000"});
+    ASSERT_TRUE(values);
+    EXPECT_FALSE(values->heatStartTime);  // not a time of day: the previous value stays
+    values = parseRecoveryLines({" 1", " 2", " 3", " 4", "  "});
+    ASSERT_TRUE(values);
+    EXPECT_FALSE(values->heatStartTime);
+}
+
+}  // namespace
+}  // namespace sc
