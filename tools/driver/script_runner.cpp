@@ -1,5 +1,7 @@
 #include "tools/driver/script_runner.h"
 
+#include <algorithm>
+
 #include "tools/driver/command_table.h"
 #include "tools/driver/session.h"
 
@@ -7,7 +9,8 @@ namespace sc::driver {
 
 int runScript(const std::vector<ScriptLine>& lines, Session& session, std::ostream& errors) {
     const CommandTable& commands = driverCommands();
-    for (const ScriptLine& line : lines) {
+    for (auto it = lines.begin(); it != lines.end(); ++it) {
+        const ScriptLine& line = *it;
         const Command* command = commands.find(line.word);
         try {
             if (!command) throw ScriptError("unknown command '" + line.word + "'");
@@ -17,7 +20,10 @@ int runScript(const std::vector<ScriptLine>& lines, Session& session, std::ostre
             errors << "line " << line.number << ": " << e.what() << "\n";
             return kScriptFailed;
         }
-        if (session.crashed()) break;
+        // After a kill the script ends, unless it starts the program again later.
+        if (session.crashed() &&
+            std::none_of(it + 1, lines.end(), [](const ScriptLine& l) { return l.word == "start"; }))
+            break;
     }
     return 0;
 }

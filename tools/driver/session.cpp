@@ -1,5 +1,6 @@
 #include "tools/driver/session.h"
 
+#include "app/recovery_dialogue.h"
 #include "localisation/apply_language.h"
 #include "tools/driver/config_window_driver.h"
 #include "tools/driver/heat_driver.h"
@@ -35,6 +36,7 @@ HeatDriver& Session::heat() {
 
 void Session::start() {
     if (main_) throw ScriptError("the program is already running");
+    crashed_ = false;
     freshState();
     if (!runStartup(*state_, *this)) {
         main_.reset();
@@ -46,6 +48,12 @@ void Session::quit() {
     Portada& window = mainWindow();
     window.Unload();
     freshState();
+}
+
+void Session::crash() {
+    crashed_ = true;
+    heat_.reset();  // nothing is closed in order: the files stay as the kill left them
+    main_.reset();
 }
 
 void Session::applyLanguage(const std::string& window) {
@@ -70,10 +78,31 @@ void Session::showMainWindow() {
     main_->Load();
 }
 
+namespace {
+
+// The recovery dialogue drives the programme as the `open` and `key` commands do.
+class DriverRecoveryHost : public RecoveryHost {
+public:
+    explicit DriverRecoveryHost(HeatDriver& heat) : heat_(heat) {}
+    bool OpenProgramme(int modality) override {
+        if (!heat_.programme.MnuPrg_Click(modality)) return false;
+        heat_.engine.SetLapView(heat_.programme.View());
+        return true;
+    }
+    void PressStartKey() override {
+        if (HeatClock* clock = heat_.programme.Clock()) clock->HeatKeys('S');
+    }
+    void OpenLapCounterPorts() override { heat_.host.OpenLapCounterPorts(); }
+
+private:
+    HeatDriver& heat_;
+};
+
+}  // namespace
+
 void Session::runRecoveryDialogue() {
-    // The recovery dialogue comes with heat running; until then KEL4.TMP
-    // stays for it and the crashed heat is not offered.
-    state_->RecoveryPending = 0;
+    DriverRecoveryHost host(heat());
+    RunRecoveryDialogue(*state_, mainWindow(), prompter_, host);
 }
 
 void Session::startPlainTraining() {

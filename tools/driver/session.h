@@ -44,8 +44,9 @@ public:
     void start();
     // The main window closes in order (KEL4.INI is written).
     void quit();
-    // Ends at once, as a killed program: nothing more is written.
-    void crash() { crashed_ = true; }
+    // Ends at once, as a killed program: nothing more is written. A later
+    // `start` is a new run over the files left behind.
+    void crash();
     bool crashed() const { return crashed_; }
 
     // Puts a window's texts and message-table entries in the current language.
