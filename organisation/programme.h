@@ -19,6 +19,7 @@ struct RaceState;
 class PcClock;
 class Prompter;
 class StandingsSink;
+class LapRegistration;
 
 inline constexpr int kSuperPoleTimerInterval = 50;  // milliseconds
 inline constexpr int kHeatTimerInterval = 500;
@@ -80,6 +81,7 @@ public:
     HeatClock* Clock();
     VoltaaVolta* View();
     LapLog* Log();
+    LapRegistration* Registration();
 
     ProgrammeState ui;
 

@@ -37,7 +37,8 @@ void addConfigCommands(CommandTable& table);     // settings, track
 void addSelectionCommands(CommandTable& table);  // race, series
 void addRaceCommands(CommandTable& table);  // new-race, race-data, add-series, delete-race, delete-series
 void addListCommands(CommandTable& table);  // roster, entrants, participants
-void addHeatCommands(CommandTable& table);  // open, close, menu, clock, key, manual, tick, lanes, errors, panel
+void addHeatCommands(
+    CommandTable& table);  // open, close, menu, clock, key, manual, tick, bytes, lanes, errors, panel
 
 // Every command of the driver.
 const CommandTable& driverCommands();

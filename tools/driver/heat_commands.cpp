@@ -1,12 +1,14 @@
-// open, close, menu, clock, key, manual, tick, lanes, errors, panel: heat-running
+// open, close, menu, clock, key, manual, tick, bytes, lanes, errors, panel: heat-running
 // mode driven as the main window and the live window drive it.
 #include <charconv>
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "acquisition/heat_clock.h"
+#include "acquisition/lap_counter_dispatch.h"
 #include "core/race_state.h"
 #include "standings/voltaavolta.h"
 #include "tools/driver/command_table.h"
@@ -45,13 +47,25 @@ void DriverHooks::OpenCorregir() {
     out_ << line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
+// The lap counters act on the programme's heat while it is in heat-running mode.
+ReceiveHooks LapCounterReceiveHooks(RaceState& state, Programme& programme) {
+    return MakeReceiveHooks(state, programme.ui.panel, [&state, &programme]() -> std::optional<HeatTargets> {
+        if (!programme.Clock() || !programme.Registration()) return std::nullopt;
+        return HeatTargets{state, programme.ui.panel, programme.ui.errors, *programme.Clock(),
+                           *programme.Registration()};
+    });
+}
+
 HeatDriver::HeatDriver(RaceState& state, Portada& window, const PcClock& clock, Prompter& prompter,
                        std::ostream& out)
     : engine(state),
       store(state, engine, prompter),
       hooks(state, engine, store, out),
-      host(window, engine, store),
-      programme(state, clock, prompter, host, hooks, hooks) {}
+      connections(state, prompter, clock, [] { return std::make_unique<ScriptedSerialPort>(); }),
+      host(window, engine, store, connections),
+      programme(state, clock, prompter, host, hooks, hooks) {
+    connections.setReceiveHooks(LapCounterReceiveHooks(state, programme));
+}
 
 namespace {
 
@@ -182,7 +196,33 @@ void tick(Session& session, const ScriptLine& line) {
         if (t >= kDay) t -= kDay;
         session.clock().set(t);
         if (panel.timerEnabled) clock.Tick();
+        session.heat().connections.tickConnections();
     }
+}
+
+// ---- bytes C HEX...: what lap-counter connection C receives, at the current clock
+std::optional<Bytes> parseHex(const std::vector<std::string>& words) {
+    std::string digits;
+    for (const std::string& word : words) digits += word;
+    if (digits.empty() || digits.size() % 2 != 0) return std::nullopt;
+    Bytes bytes;
+    for (std::size_t i = 0; i < digits.size(); i += 2) {
+        uint8_t value = 0;
+        const auto [end, error] = std::from_chars(digits.data() + i, digits.data() + i + 2, value, 16);
+        if (error != std::errc() || end != digits.data() + i + 2) return std::nullopt;
+        bytes.push_back(value);
+    }
+    return bytes;
+}
+
+void bytes(Session& session, const ScriptLine& line) {
+    if (line.args.size() < 2) throw ScriptError("usage: bytes C HEX...");
+    const int c = wholeNumberArgument(line.args[0], "bytes C", 1, LapCounterConnections::kMaxConnections);
+    const auto data = parseHex({line.args.begin() + 1, line.args.end()});
+    if (!data) throw ScriptError("bytes C HEX...: pairs of hexadecimal digits, blanks allowed between pairs");
+    auto* port = dynamic_cast<ScriptedSerialPort*>(session.heat().connections.port(c));
+    if (!port || !port->isOpen()) throw ScriptError("connection " + line.args[0] + " is not open");
+    port->receive(*data);
 }
 
 // ---- what the screen shows
@@ -255,6 +295,7 @@ void addHeatCommands(CommandTable& table) {
     table.add("key", "key K", key);
     table.add("manual", "manual L", manual);
     table.add("tick", "tick [N]", tick);
+    table.add("bytes", "bytes C HEX...", bytes);
     table.add("lanes", "lanes", lanes);
     table.add("errors", "errors", errors);
     table.add("panel", "panel", panel);

@@ -1,0 +1,199 @@
+#include "acquisition/lap_counter_dispatch.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <random>
+
+#include "acquisition/heat_clock.h"
+#include "acquisition/lap_registration.h"
+#include "acquisition/rejected_detections.h"
+#include "core/lap_log.h"
+#include "core/prompter.h"
+#include "core/race_state.h"
+#include "core/settings_files.h"
+#include "standings/voltaavolta.h"
+
+namespace sc {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FixedClock : public PcClock {
+public:
+    double now() const override { return t; }
+    double t = 0;
+};
+
+// Plain training on two lanes, the heat panel showing.
+class LapCounterDispatchTest : public ::testing::Test {
+protected:
+    LapCounterDispatchTest()
+        : folder(makeFolder()),
+          state(makeState(folder)),
+          view(2, state.Settings),
+          log(folder),
+          registration(state, log, view, errors, sink),
+          heat(state, panel, errors, view, log, registration, clock, prompter, hooks),
+          targets{state, panel, errors, heat, registration} {
+        panel.visible = true;
+        panel.SetCaptions(0);
+        panel.Menu[0].backColour = 3;
+    }
+    ~LapCounterDispatchTest() override {
+        log.Discard();
+        fs::remove_all(folder);
+    }
+    static fs::path makeFolder() {
+        std::random_device rd;
+        fs::path dir = fs::temp_directory_path() / ("sc_dispatch_" + std::to_string(rd()));
+        fs::create_directories(dir);
+        return dir;
+    }
+    static RaceState makeState(const fs::path& dir) {
+        RaceState s;
+        s.AppFolder = s.WorkingFolder = dir;
+        s.Track = defaultTrackConfig(2);
+        s.Track.MinLapTime = 1.0f;
+        return s;
+    }
+    void apply(const LapCounterAction& action) { ApplyLapCounterAction(targets, action); }
+
+    fs::path folder;
+    RaceState state;
+    FixedClock clock;
+    QueuedPrompter prompter;
+    StandingsHooks hooks;
+    StandingsSink sink;
+    HeatPanel panel;
+    RejectedDetections errors;
+    VoltaaVolta view;
+    LapLog log;
+    LapRegistration registration;
+    HeatClock heat;
+    HeatTargets targets;
+};
+
+TEST_F(LapCounterDispatchTest, Detection_CountsOnlyWhileAHeatRunsWithTheDeviceTime) {
+    apply(Detection{1, 1.5f, 100});
+    EXPECT_EQ(view.Lane(1).list.TextMatrix(0, 0), view.Lane(2).list.TextMatrix(0, 0));
+    EXPECT_EQ(state.HeatRunning, 0);
+
+    apply(StartHeat{100});
+    apply(Detection{1, 0.36f, 100.36});
+    apply(Detection{1, 1.5f, 101.86});
+    EXPECT_EQ(view.LastLapText(1), "1.5000");
+    EXPECT_EQ(view.Lane(1).list.TextMatrix(0, 0), "2");
+}
+
+TEST_F(LapCounterDispatchTest, StartHeat_UsesTheActionClockAndNeverRestartsARunningHeat) {
+    clock.t = 500;
+    apply(StartHeat{100});
+    EXPECT_NE(state.HeatRunning, 0);
+    EXPECT_DOUBLE_EQ(state.HeatStartTime, 100);
+    EXPECT_EQ(state.CurrentHeat, 1);
+    apply(StartHeat{200});
+    EXPECT_DOUBLE_EQ(state.HeatStartTime, 100);
+}
+
+TEST_F(LapCounterDispatchTest, PauseAndResume_MoveTheHeatStartByThePauseAtTheActionClocks) {
+    apply(StartHeat{100});
+    apply(PauseHeat{110});
+    EXPECT_NE(state.Paused, 0);
+    apply(PauseHeat{115});  // a repeated pause keeps the first start of it
+    apply(ResumeHeat{130});
+    EXPECT_EQ(state.Paused, 0);
+    EXPECT_DOUBLE_EQ(state.HeatStartTime, 120);
+}
+
+TEST_F(LapCounterDispatchTest, KeepAlive_ArmsTheDeadlineAndItsSilenceEndsTheHeat) {
+    apply(KeepAlive{50});
+    EXPECT_DOUBLE_EQ(state.KeepAliveDeadline, 0);  // no heat: nothing armed
+    apply(StartHeat{100});
+    apply(KeepAlive{103});
+    EXPECT_DOUBLE_EQ(state.KeepAliveDeadline, 105.5);
+    clock.t = 105.5;
+    heat.Tick();
+    EXPECT_NE(state.HeatRunning, 0);
+    clock.t = 106;
+    heat.Tick();
+    EXPECT_EQ(state.HeatRunning, 0);
+}
+
+TEST_F(LapCounterDispatchTest, EndHeat_EndsTheRunningHeat) {
+    apply(StartHeat{100});
+    apply(EndHeat{});
+    EXPECT_EQ(state.HeatRunning, 0);
+}
+
+TEST_F(LapCounterDispatchTest, PanelColour_StartLightsColourThePanelAndHideTheMenu) {
+    errors.SetVisible(true);
+    apply(PanelColour{PanelScope::HeatPanel, 12, true});
+    EXPECT_EQ(panel.backColour, 12);
+    EXPECT_FALSE(errors.Visible());
+    for (const HeatMenuButton& button : panel.Menu) EXPECT_FALSE(button.visible);
+    apply(PanelColour{PanelScope::HeatPanel, kRestoreColour, false});
+    EXPECT_EQ(panel.backColour, 3);
+}
+
+TEST_F(LapCounterDispatchTest, PanelColour_DuringAPauseColoursLabelsAndRestoreShowsThePauseLabel) {
+    apply(StartHeat{100});
+    apply(PauseHeat{110});
+    apply(PanelColour{PanelScope::PauseDisplay, 10, false});
+    EXPECT_EQ(panel.backColour, 10);
+    EXPECT_EQ(panel.horaBackColour, 10);
+    EXPECT_EQ(panel.textPausaBackColour, 10);
+    panel.textPausaVisible = false;  // the tick blinks it
+    apply(PanelColour{PanelScope::PauseDisplay, kRestoreColour, false});
+    EXPECT_TRUE(panel.textPausaVisible);
+    EXPECT_EQ(panel.horaBackColour, 3);
+    EXPECT_EQ(panel.textPausaBackColour, 3);
+}
+
+TEST_F(LapCounterDispatchTest, PanelColour_IgnoredWhileThePanelIsHidden) {
+    panel.visible = false;
+    apply(PanelColour{PanelScope::HeatPanel, 12, true});
+    EXPECT_EQ(panel.backColour, 7);
+    EXPECT_TRUE(panel.Menu[0].visible);
+}
+
+TEST_F(LapCounterDispatchTest, MakeHeatView_ReflectsPanelHeatAndTrack) {
+    HeatView idle = MakeHeatView(state, panel);
+    EXPECT_TRUE(idle.panelVisible);
+    EXPECT_FALSE(idle.heatRunning);
+    EXPECT_EQ(idle.laneCount, 2);
+    EXPECT_FLOAT_EQ(idle.minLapTime, 1.0f);
+    apply(StartHeat{100});
+    apply(PauseHeat{101});
+    HeatView paused = MakeHeatView(state, panel);
+    EXPECT_TRUE(paused.heatRunning);
+    EXPECT_TRUE(paused.paused);
+}
+
+TEST_F(LapCounterDispatchTest, ReceiveHooks_TimerOffWhileDecodingAndBackOnlyWhenAHeatRuns) {
+    bool inHeatMode = false;
+    ReceiveHooks hooks = MakeReceiveHooks(state, panel, [&]() -> std::optional<HeatTargets> {
+        if (!inHeatMode) return std::nullopt;
+        return targets;
+    });
+    hooks.beforeDecode();
+    hooks.apply(1, StartHeat{100});  // outside heat-running mode: dropped
+    hooks.afterDecode();
+    EXPECT_EQ(state.HeatRunning, 0);
+    EXPECT_FALSE(panel.timerEnabled);
+
+    inHeatMode = true;
+    hooks.beforeDecode();
+    hooks.apply(1, StartHeat{100});
+    EXPECT_TRUE(panel.timerEnabled);  // the start turns the timer on
+    hooks.afterDecode();
+    EXPECT_TRUE(panel.timerEnabled);
+    hooks.beforeDecode();
+    EXPECT_FALSE(panel.timerEnabled);
+    hooks.afterDecode();
+    EXPECT_TRUE(hooks.heatView().heatRunning);
+}
+
+}  // namespace
+}  // namespace sc
