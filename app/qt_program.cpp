@@ -8,6 +8,7 @@
 #include "app/heat_mode_view.h"
 #include "app/main_window.h"
 #include "app/qt_config_dialogs.h"
+#include "app/recovery_dialogue.h"
 
 namespace sc {
 
@@ -39,10 +40,31 @@ void QtProgram::showMainWindow() {
     main_->mdiArea()->setFocus();
 }
 
+namespace {
+
+// The recovery dialogue drives heat-running mode as the menus and keys do.
+class MainWindowRecoveryHost : public RecoveryHost {
+public:
+    explicit MainWindowRecoveryHost(PortadaView& window) : window_(window) {}
+    bool OpenProgramme(int modality) override { return window_.heatMode().open(modality); }
+    void PressStartKey() override { window_.heatMode().key('S'); }
+    // Heat-running mode opens no lap-counter port on screen yet.
+    void OpenLapCounterPorts() override {}
+
+private:
+    PortadaView& window_;
+};
+
+}  // namespace
+
 void QtProgram::runRecoveryDialogue() {
-    // The recovery dialogue is not built yet: until it is, the crashed heat
-    // is not offered again and KEL4.TMP stays for it.
-    state_.RecoveryPending = 0;
+    if (!main_) {
+        state_.RecoveryPending = 0;
+        return;
+    }
+    MainWindowRecoveryHost host(*main_);
+    RunRecoveryDialogue(state_, main_->portada(), prompter_, host);
+    main_->showState();
 }
 
 void QtProgram::startPlainTraining() {
