@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "acquisition/lap_counter_dispatch.h"
+#include "acquisition/qt_serial_port.h"
 #include "app/main_window.h"
 #include "config_windows/qt_config_widgets.h"
 #include "standings/voltaavolta_window.h"
@@ -34,8 +36,9 @@ void setBackColour(QWidget* w, int code) {
 // The main window's lists as the programme sees them.
 class HeatModeView::Host : public ProgrammeHost {
 public:
-    Host(PortadaView& window, StandingsEngine& engine, HeatResultsStore& store)
-        : window_(window), engine_(engine), store_(store) {}
+    Host(PortadaView& window, StandingsEngine& engine, HeatResultsStore& store,
+         LapCounterConnections& connections)
+        : window_(window), engine_(engine), store_(store), connections_(connections) {}
     int SelectedSeries(int m) const override {
         return m >= 1 && m <= kSeriesLists ? window_.portada().LlSeries[m].selected : -1;
     }
@@ -54,26 +57,52 @@ public:
         engine_.Reshape();
         store_.CarregarClass();
     }
+    void OpenLapCounterPorts() override { connections_.OpenLapCounterPorts(); }
+    void CloseLapCounterPorts() override { connections_.CloseLapCounterPorts(); }
 
 private:
     PortadaView& window_;
     StandingsEngine& engine_;
     HeatResultsStore& store_;
+    LapCounterConnections& connections_;
 };
 
 HeatModeView::HeatModeView(RaceState& state, Prompter& prompter, PortadaView& window)
     : QObject(&window),
       state_(state),
       window_(window),
-      host_(std::make_unique<Host>(window, engine_, store_)),
+      host_(std::make_unique<Host>(window, engine_, store_, connections_)),
       engine_(state),
       store_(state, engine_, prompter),
       plug_(state, engine_, store_),
+      connections_(state, prompter, clockRef_, [&state] { return makeQtSerialPort(state.AppFolder); }),
       programme_(state, clockRef_, prompter, *host_, plug_, plug_) {
     timer_ = new QTimer(this);
     timer_->setObjectName("Transcorregut");
     connect(timer_, &QTimer::timeout, this, &HeatModeView::tick);
     connectWidgets();
+    hearLapCounters();
+}
+
+// The ports notify on the window's event loop, one at a time; the heat timer
+// is stopped while a notification is decoded and the screen follows after it.
+void HeatModeView::hearLapCounters() {
+    ReceiveHooks hooks =
+        MakeReceiveHooks(state_, programme_.ui.panel, [this]() -> std::optional<HeatTargets> {
+            if (!programme_.ui.heatMode || !programme_.Clock() || !programme_.Registration())
+                return std::nullopt;
+            return HeatTargets{state_, programme_.ui.panel, programme_.ui.errors, *programme_.Clock(),
+                               *programme_.Registration()};
+        });
+    hooks.beforeDecode = [this, before = hooks.beforeDecode] {
+        before();
+        timer_->stop();
+    };
+    hooks.afterDecode = [this, after = hooks.afterDecode] {
+        after();
+        sync();
+    };
+    connections_.setReceiveHooks(std::move(hooks));
 }
 
 HeatModeView::~HeatModeView() = default;
@@ -125,6 +154,7 @@ void HeatModeView::manual(int index) {
 
 void HeatModeView::tick() {
     if (HeatClock* clock = programme_.Clock()) clock->Tick();
+    connections_.tickConnections();
     sync();
 }
 

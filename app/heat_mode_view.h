@@ -2,12 +2,14 @@
 // The main window's heat-running mode on screen: the modality menu and
 // buttons open a programme, the heat panel shows the headless panel, a timer
 // at the programme's interval ticks the heat clock, keys go to the heat keys,
-// the manual-entry menu registers passes, and the live lap-by-lap window sits
-// in the main window's child-window area.
+// the manual-entry menu registers passes, the live lap-by-lap window sits
+// in the main window's child-window area, and the lap counters are heard on
+// their serial ports while it is open.
 
 #include <QObject>
 #include <memory>
 
+#include "acquisition/lap_counter_connections.h"
 #include "core/system_clock.h"
 #include "organisation/programme.h"
 #include "standings/heat_results_store.h"
@@ -49,6 +51,7 @@ public:
     Programme& programme() { return programme_; }
     VoltaaVoltaView* liveWindow() const { return live_; }
     QTimer* timer() const { return timer_; }
+    LapCounterConnections& connections() { return connections_; }
 
 private:
     class Host;
@@ -57,6 +60,7 @@ private:
     void showMenus();
     void openLiveWindow();
     void closeLiveWindow();
+    void hearLapCounters();
 
     RaceState& state_;
     PortadaView& window_;
@@ -75,6 +79,7 @@ private:
     private:
         const PcClock* const& clock_;
     } clockRef_{clock_};
+    LapCounterConnections connections_;
     Programme programme_;
     QTimer* timer_ = nullptr;
     QMdiSubWindow* liveSub_ = nullptr;
