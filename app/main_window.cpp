@@ -56,7 +56,7 @@ const char* const kPrgCaptions[] = {"Entrenaments", "Entrenaments lliures", "Ent
 }  // namespace
 
 PortadaView::PortadaView(RaceState& state, Prompter& prompter, QWidget* parent)
-    : QMainWindow(parent), state_(state), portada_(state, prompter), series_(kSeriesLists + 1, nullptr) {
+    : QMainWindow(parent), state_(state), prompter_(prompter), portada_(state, prompter), series_(kSeriesLists + 1, nullptr) {
     setObjectName("Portada");
     setWindowTitle("SlotCursa");
     QFont f = font();
@@ -79,6 +79,7 @@ PortadaView::PortadaView(RaceState& state, Prompter& prompter, QWidget* parent)
     row->addLayout(right, 1);
     setCentralWidget(central);
     heatMode_ = new HeatModeView(state, prompter, *this);
+    wireRaceCommands();
     updateCommandStates();
 }
 
@@ -309,6 +310,7 @@ void PortadaView::updateCommandStates() {
     enable("MnuCfg(1)", bool(commands_.generalTrackConfig));
     enable("MnuCfg(2)", bool(commands_.raceTrackConfig) && portada_.raceControlsEnabled);
     enable("MnuInfo", bool(commands_.about));
+    updateRaceCommandStates();
     if (heatMode_) heatMode_->updateSelectionStates();
 }
 

@@ -64,8 +64,15 @@ private:
     QPushButton* addButton(QWidget* parent, const QString& name, int index, const char* design);
     void showLogo();
     void updateCommandStates();
+    // Races, series and participant lists (main_window_races.cpp).
+    void wireRaceCommands();
+    void updateRaceCommandStates();
+    void openNewRace();
+    void openRaceManager();
+    void openEntrants(int modality);  // 100: the program roster
 
     RaceState& state_;
+    Prompter& prompter_;
     Portada portada_;
     PortadaCommands commands_;
     bool showing_ = false;  // true while widgets are filled from the state

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QTimer>
@@ -162,6 +163,34 @@ private slots:
         QCOMPARE(view.findChild<QLabel*>("Versio")->text(), QString::fromStdString(Portada::versionText()));
         // No catalogue: the race-level controls are off.
         QVERIFY(!view.findChild<QComboBox*>("LlSeries(4)")->isEnabled());
+    }
+
+    void raceCommands_EnabledByStateAndNewRaceFromTheMenu() {
+        RaceState state;
+        test::TempFolder folder;
+        state.AppFolder = state.WorkingFolder = folder.path();
+        QVERIFY(saveTrackConfig(defaultTrackConfig(), folder.path() / kTrackFileName));
+        QueuedPrompter prompter;
+        prompter.answers = {Button::Ok};  // the confirmation of the new race
+        PortadaView view(state, prompter);
+        view.load();
+        QVERIFY(view.findChild<QAction*>("MnuNovaProva")->isEnabled());
+        QVERIFY(view.findChild<QAction*>("MnuIns100")->isEnabled());
+        QVERIFY(!view.findChild<QAction*>("MnuIns(0)")->isEnabled());  // no race yet
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QLineEdit*>("TextProva")->setText("Copa de Tardor");
+            dialog->findChild<QLineEdit*>("TextData")->setText("01-11-2026");
+            dialog->findChild<QAbstractButton*>("Sortir(1)")->click();
+        });
+        view.findChild<QAction*>("MnuNovaProva")->trigger();
+        auto* races = view.findChild<QListWidget*>("LlProves");
+        QCOMPARE(races->count(), 1);
+        QCOMPARE(races->item(0)->text(), QString("Copa de Tardor"));
+        QVERIFY(std::filesystem::is_directory(folder.path() / "PROVA001"));
+        QVERIFY(view.findChild<QAction*>("MnuIns(0)")->isEnabled());
+        QVERIFY(view.findChild<QAction*>("MnuNou(4)")->isEnabled());
     }
 };
 
