@@ -48,8 +48,7 @@ public:
     explicit MainWindowRecoveryHost(PortadaView& window) : window_(window) {}
     bool OpenProgramme(int modality) override { return window_.heatMode().open(modality); }
     void PressStartKey() override { window_.heatMode().key('S'); }
-    // Heat-running mode opens no lap-counter port on screen yet.
-    void OpenLapCounterPorts() override {}
+    void OpenLapCounterPorts() override { window_.heatMode().connections().OpenLapCounterPorts(); }
 
 private:
     PortadaView& window_;
