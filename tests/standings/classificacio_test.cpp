@@ -1,0 +1,227 @@
+#include "standings/classificacio.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+
+#include "core/grid.h"
+#include "standings/classification_columns.h"
+#include "standings/standings_engine.h"
+
+namespace sc {
+namespace {
+
+using namespace cls;
+namespace fs = std::filesystem;
+
+struct ClassificacioFixture : ::testing::Test {
+    RaceState state;
+    std::unique_ptr<StandingsEngine> engine;
+    std::unique_ptr<Classificacio> window;
+
+    void open(Modality modality, int participants, int16_t language = 0) {
+        state.Settings.Language = language;
+        state.CurrentModality = static_cast<int16_t>(modality);
+        state.ParticipantCount = static_cast<int16_t>(participants);
+        state.Track.LastPassTime.assign(5, 0.0);
+        engine = std::make_unique<StandingsEngine>(state);
+        for (int r = 1; r <= participants; ++r) engine->InfoClass.SetTextMatrix(r, kNumber, std::to_string(r));
+        window = std::make_unique<Classificacio>(state, *engine);
+        window->Load();
+    }
+    Grid& grid() { return engine->InfoClass; }
+    int width(int col) { return grid().ColWidth(col); }
+};
+
+TEST_F(ClassificacioFixture, Load_WidthsFollowTheModality) {
+    open(Modality::OfficialPractice, 3);
+    EXPECT_EQ(width(kPosition), 450);
+    EXPECT_EQ(width(kName), 2300);
+    EXPECT_EQ(width(kFastest), 1400);
+    EXPECT_EQ(width(kFastestLane), 600);
+    EXPECT_EQ(width(kLaps), 0);
+    EXPECT_EQ(width(kGained), 0);
+    EXPECT_EQ(width(kHeatLaps), 1000);
+    for (int col : {kNumber, kSeriesKey, kFastestTime, kHeatKey1, kHeatKey2}) EXPECT_EQ(width(col), 0) << col;
+
+    open(Modality::Race, 3);
+    EXPECT_EQ(width(kLaps), 1500);
+    EXPECT_EQ(width(kFastest), 0);
+    EXPECT_EQ(width(kFastestLane), 0);
+    EXPECT_EQ(width(kGained), 500);
+    EXPECT_EQ(width(kLastLap), 1075);
+
+    open(Modality::SuperPole, 3);
+    EXPECT_EQ(width(kFastest), 1400);
+    EXPECT_EQ(width(kHeatLaps), 0);
+    EXPECT_EQ(width(kGained), 0);
+    EXPECT_EQ(width(kLane), 600);  // the turn marker "E" stays visible
+}
+
+TEST_F(ClassificacioFixture, Legend_ThreeFastestLapColoursInTheLanguage_SuperPoleAddsItsLabels) {
+    state.Settings.Colours = {0, 12, 10, 15, 14, 11};
+    open(Modality::Race, 2, 1);
+    const auto& legend = window->Legend();
+    ASSERT_EQ(legend.size(), 3u);
+    EXPECT_EQ(legend[0].text, "VR absoluta");
+    EXPECT_EQ(legend[0].backColour, 12);
+    EXPECT_EQ(legend[1].text, "VR participante");
+    EXPECT_EQ(legend[1].backColour, 11);
+    EXPECT_EQ(legend[2].text, "VR partic./manga");
+    EXPECT_EQ(legend[2].backColour, 10);
+
+    open(Modality::SuperPole, 2, 0);
+    ASSERT_EQ(window->Legend().size(), 6u);
+    EXPECT_EQ(window->Legend()[1].text, "VR participant");
+    EXPECT_EQ(window->Legend()[3].text, "E");
+    EXPECT_EQ(window->Legend()[4].text, "Parc.");
+    EXPECT_EQ(window->Legend()[5].text, "km/h");
+}
+
+TEST_F(ClassificacioFixture, DataClick_InTheRaceSwapsLastLapAndFastestLapBackAndForth) {
+    open(Modality::Race, 3);
+    using A = Classificacio::ClickAction;
+    EXPECT_EQ(window->InfoClass_Click(2, 3), A::ToggledLastLap);
+    EXPECT_EQ(width(kLastLap), 0);
+    EXPECT_EQ(width(kFastest), 1075);  // the width of "Millor"
+    EXPECT_EQ(window->InfoClass_Click(1, 5), A::ToggledLastLap);
+    EXPECT_EQ(width(kLastLap), 1075);
+    EXPECT_EQ(width(kFastest), 0);
+}
+
+TEST_F(ClassificacioFixture, DataClick_OutsideTheRaceLeavesTheFastestLapShown) {
+    open(Modality::OfficialPractice, 3);
+    window->InfoClass_Click(1, 2);
+    EXPECT_FALSE(window->LastLapShown());
+    EXPECT_EQ(width(kFastest), 1400);
+    window->InfoClass_Click(1, 2);
+    EXPECT_TRUE(window->LastLapShown());
+    EXPECT_EQ(width(kFastest), 1400);
+}
+
+TEST_F(ClassificacioFixture, HeaderClick_OpensResultsOnlyBetweenHeatsOfCompetitiveModalities) {
+    using A = Classificacio::ClickAction;
+    open(Modality::Race, 3);
+    state.HeatRunning = -1;
+    EXPECT_EQ(window->InfoClass_Click(0, 4), A::None);
+    EXPECT_EQ(window->InfoClass_Click(2, 0), A::None);
+    EXPECT_TRUE(window->LastLapShown());  // a header click never toggles
+    state.HeatRunning = 0;
+    EXPECT_EQ(window->InfoClass_Click(0, 4), A::OpenResults);
+    EXPECT_EQ(window->InfoClass_Click(3, 0), A::OpenResults);
+
+    open(Modality::FreePractice, 3);
+    EXPECT_EQ(window->InfoClass_Click(0, 0), A::None);
+    EXPECT_EQ(window->InfoClass_Click(1, 2), A::None);
+    EXPECT_TRUE(window->LastLapShown());
+}
+
+TEST_F(ClassificacioFixture, Click_OutsideTheTableDoesNothing) {
+    open(Modality::Race, 2);
+    using A = Classificacio::ClickAction;
+    EXPECT_EQ(window->InfoClass_Click(-1, 3), A::None);
+    EXPECT_EQ(window->InfoClass_Click(3, 3), A::None);
+    EXPECT_EQ(window->InfoClass_Click(1, 19), A::None);
+    EXPECT_TRUE(window->LastLapShown());
+}
+
+TEST_F(ClassificacioFixture, Space_TogglesTheInformationPanel_OtherKeysDoNot) {
+    open(Modality::Race, 2);
+    EXPECT_TRUE(window->InfosVisible());
+    window->KeyPress('S');
+    window->KeyPress(-1);
+    EXPECT_TRUE(window->InfosVisible());
+    window->KeyPress(Classificacio::kSpaceKey);
+    EXPECT_FALSE(window->InfosVisible());
+    window->KeyPress(Classificacio::kSpaceKey);
+    EXPECT_TRUE(window->InfosVisible());
+}
+
+TEST_F(ClassificacioFixture, PageClassification_Pages24RowsAndWrapsPastTheLastRow) {
+    open(Modality::Race, 50);
+    EXPECT_LE(grid().TopRow(), 1);
+    window->PageClassification();
+    EXPECT_EQ(grid().TopRow(), 25);
+    window->PageClassification();
+    EXPECT_EQ(grid().TopRow(), 49);  // row 49 is still a row of the table
+    window->PageClassification();
+    EXPECT_EQ(grid().TopRow(), 1);
+
+    open(Modality::Race, 24);  // 1 + 24 passes the last row: stays on top
+    window->PageClassification();
+    EXPECT_EQ(grid().TopRow(), 1);
+    open(Modality::Race, 0);  // no data rows: nothing to page through
+    window->PageClassification();
+    EXPECT_LE(grid().TopRow(), 1);
+}
+
+TEST_F(ClassificacioFixture, Cut_KeptInTheHeaderCellAndDrawnOnlyOnTheRowAtTheCut) {
+    open(Modality::Race, 4);
+    for (int r = 1; r <= 4; ++r) grid().SetTextMatrix(r, kPosition, std::to_string(r));
+    window->MarkClassificationCut(3);
+    EXPECT_EQ(grid().TextMatrix(0, kPosition), "3");
+    EXPECT_EQ(window->CutPlaces(), 3);
+    for (int col = 0; col <= kGapAhead; ++col) EXPECT_EQ(grid().Cell(3, col).foreColour, kLightRed) << col;
+    EXPECT_NE(grid().Cell(3, kHeats).foreColour, kLightRed);
+    EXPECT_NE(grid().Cell(2, kPosition).foreColour, kLightRed);
+
+    // A re-rank moves the coloured row away: the position cell follows the cut.
+    grid().SortCustom([](int a, int b) { return a > b ? -1 : (a < b ? 1 : 0); });
+    for (int r = 1; r <= 4; ++r) grid().SetTextMatrix(r, kPosition, std::to_string(r));
+    window->ApplyCut();
+    EXPECT_EQ(grid().Cell(3, kPosition).foreColour, kLightRed);
+    EXPECT_EQ(grid().Cell(2, kPosition).foreColour, kDefaultColour);
+}
+
+TEST_F(ClassificacioFixture, Cut_RowWithoutThatPositionIsNotDrawn) {
+    open(Modality::Race, 4);
+    grid().SetTextMatrix(1, kPosition, "1");  // only the leader is ranked
+    window->MarkClassificationCut(3);
+    EXPECT_EQ(grid().Cell(3, kPosition).foreColour, kDefaultColour);
+    window->MarkClassificationCut(0);  // no direct places: nothing stored
+    EXPECT_EQ(window->CutPlaces(), 3);
+}
+
+TEST_F(ClassificacioFixture, SuperPoleTick_ShowsTheRunningLapOnceTheCarIsTimed) {
+    open(Modality::SuperPole, 2);
+    state.Track.LastPassTime[0] = 10.0;
+    window->SuperPoleTick(15.26);
+    EXPECT_EQ(window->EnPista(), "");  // fewer than three rows in the time list
+    engine->LlistaTR.SetRows(3);
+    window->SuperPoleTick(15.26);
+    EXPECT_EQ(window->EnPista(), "5.3");
+    state.CurrentModality = static_cast<int16_t>(Modality::Race);
+    window->SuperPoleTick(16);
+    EXPECT_EQ(window->EnPista(), "");
+}
+
+TEST_F(ClassificacioFixture, ClockCopiesTheHeatClock) {
+    open(Modality::OfficialPractice, 2);
+    window->ShowClock("0:01:05");
+    EXPECT_EQ(window->Rellotge(), "0:01:05");
+}
+
+struct PictureFolder {
+    fs::path path = fs::temp_directory_path() / ("sc-infograf-" + std::to_string(std::random_device{}()));
+    PictureFolder() { fs::create_directories(path); }
+    ~PictureFolder() {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+    }
+};
+
+TEST(InfografPicture, FoundIgnoringCaseAndOnlyWhenItIsAFile) {
+    PictureFolder app;
+    EXPECT_FALSE(InfografPicture(app.path));
+    fs::create_directories(app.path / "Infograf" / "0000.gif");  // a folder, not a picture
+    EXPECT_FALSE(InfografPicture(app.path));
+    fs::remove(app.path / "Infograf" / "0000.gif");
+    std::ofstream(app.path / "Infograf" / "0000.gif") << "GIF89a";
+    const auto found = InfografPicture(app.path);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->filename(), "0000.gif");
+}
+
+}  // namespace
+}  // namespace sc
