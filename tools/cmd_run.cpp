@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <sstream>
 
 #include "tools/commands.h"
@@ -19,11 +20,17 @@ struct RunArgs {
     std::string script;
 };
 
-std::vector<driver::ScriptLine> readScriptArgument(const std::string& script) {
-    if (script == "-") return driver::readScript(std::cin);
+std::vector<driver::ScriptLine> readScriptFile(const std::string& script) {
     std::ifstream in(script, std::ios::binary);
     if (!in) throw ToolError("cannot read the script " + script);
     return driver::readScript(in);
+}
+
+// Standard input runs each line as it arrives, so a harness on a pipe can pace
+// the program and wait for its replies.
+int runStandardInput(driver::Session& session, std::ostream& errors) {
+    driver::ScriptReader reader(std::cin);
+    return driver::runScript([&reader] { return reader.next(); }, session, errors);
 }
 
 std::filesystem::path programFolder(const std::string& folder) {
@@ -42,10 +49,13 @@ void addRunCommand(CLI::App& app, int& status) {
     cmd->add_option("--folder", args->folder, "program folder (default: the current folder)");
     cmd->add_option("script", args->script, "script file, or - for standard input")->required();
     cmd->callback([args, &status] {
-        const auto lines = readScriptArgument(args->script);
+        // A script file is read whole first, so an unreadable one fails before any run.
+        std::optional<std::vector<driver::ScriptLine>> fileLines;
+        if (args->script != "-") fileLines = readScriptFile(args->script);
         driver::Session session(programFolder(args->folder), std::cout);
         std::ostringstream errors;
-        status = driver::runScript(lines, session, errors);
+        status =
+            fileLines ? driver::runScript(*fileLines, session, errors) : runStandardInput(session, errors);
         std::cout.flush();
         if (status != 0) std::cerr << "slotcursa-tool: " << errors.str();
     });

@@ -39,22 +39,27 @@ std::vector<std::string> blankSeparated(const std::string& text) {
 
 }  // namespace
 
-std::vector<ScriptLine> readScript(std::istream& in) {
-    std::vector<ScriptLine> lines;
+std::optional<ScriptLine> ScriptReader::next() {
     std::string text;
-    int number = 0;
-    while (std::getline(in, text)) {
-        ++number;
+    while (std::getline(in_, text)) {
+        ++number_;
         const std::string content = trimmed(text.substr(0, text.find('#')));
         if (content.empty()) continue;
         ScriptLine line;
-        line.number = number;
+        line.number = number_;
         const auto blank = content.find_first_of(" \t");
         line.word = content.substr(0, blank);
         line.rest = blank == std::string::npos ? "" : trimmed(content.substr(blank));
         line.args = blankSeparated(line.rest);
-        lines.push_back(std::move(line));
+        return line;
     }
+    return std::nullopt;
+}
+
+std::vector<ScriptLine> readScript(std::istream& in) {
+    std::vector<ScriptLine> lines;
+    ScriptReader reader(in);
+    while (auto line = reader.next()) lines.push_back(std::move(*line));
     return lines;
 }
 

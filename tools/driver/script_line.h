@@ -2,6 +2,7 @@
 // One line of a driver script: its number, command word and arguments.
 
 #include <istream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -20,7 +21,20 @@ struct ScriptError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Reads the script; blank lines and comments ('#' to the end of the line) are dropped.
+// Reads a script one command at a time, as its lines arrive: blank lines and
+// comments ('#' to the end of the line) are skipped but still numbered.
+class ScriptReader {
+public:
+    explicit ScriptReader(std::istream& in) : in_(in) {}
+    // The next command; nullopt at the end of the input.
+    std::optional<ScriptLine> next();
+
+private:
+    std::istream& in_;
+    int number_ = 0;
+};
+
+// Reads the whole script at once.
 std::vector<ScriptLine> readScript(std::istream& in);
 
 // Splits on a separator, keeping empty pieces (an empty name is an empty slot).

@@ -1,0 +1,112 @@
+#include "kill_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+
+namespace sc::reliability {
+
+namespace {
+
+// Laps and fastest lap are stored as the windows show them, to 4 decimals.
+constexpr double kShownPrecision = 0.00006;
+
+bool isDetection(const LapRecord& r) { return r.lane >= 1 && r.extra1 == 0; }
+bool isRegisteredPass(const LapRecord& r) { return isDetection(r) && r.number >= 1; }
+
+bool sameDetection(const LapRecord& a, const LapRecord& b) {
+    return a.lane == b.lane && a.number == b.number && a.passTime == b.passTime && a.lapTime == b.lapTime;
+}
+
+struct LapTally {
+    int passes = 0;
+    double fastest = 0;  // 0: no whole lap yet
+};
+
+// What the stored laps say of each participant: registered passes and the
+// fastest whole lap (a lane's first pass only opens its first lap).
+std::map<int, LapTally> tallyOf(const std::vector<LapRecord>& block) {
+    std::map<int, LapTally> tally;
+    for (const LapRecord& r : block) {
+        if (!isRegisteredPass(r)) continue;
+        LapTally& t = tally[r.participant];
+        ++t.passes;
+        if (r.number >= 2 && (t.fastest == 0 || r.lapTime < t.fastest)) t.fastest = r.lapTime;
+    }
+    return tally;
+}
+
+std::string number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4f", value);
+    return text;
+}
+
+void checkPasses(const std::vector<LapRecord>& beforeKill, const std::vector<LapRecord>& block,
+                 std::vector<std::string>& losses) {
+    if (!beforeKill.empty() && block.front().passTime != beforeKill.front().passTime)
+        losses.push_back("heat start " + number(beforeKill.front().passTime) + " stored as " +
+                         number(block.front().passTime));
+    for (const LapRecord& r : beforeKill) {
+        if (!isDetection(r)) continue;
+        const bool kept =
+            std::any_of(block.begin(), block.end(), [&r](const LapRecord& s) { return sameDetection(r, s); });
+        if (!kept) losses.push_back("pass lost: " + describe(r));
+    }
+}
+
+void checkStandings(const HeatBlock& heat, const std::vector<LapRecord>& block,
+                    std::vector<std::string>& losses) {
+    const auto tally = tallyOf(block);
+    for (const HeatRecord& row : heat.rows) {
+        const auto found = tally.find(row.participant);
+        const LapTally t = found == tally.end() ? LapTally{} : found->second;
+        const std::string who = "participant " + std::to_string(row.participant);
+        if (std::fabs(row.heatLaps - t.passes) > kShownPrecision)
+            losses.push_back(who + ": " + number(row.heatLaps) + " laps stored, the lap file holds " +
+                             std::to_string(t.passes));
+        if (std::fabs(row.bestLap - t.fastest) > kShownPrecision)
+            losses.push_back(who + ": fastest lap " + number(row.bestLap) + " stored, the lap file gives " +
+                             number(t.fastest));
+    }
+}
+
+}  // namespace
+
+std::optional<std::vector<LapRecord>> lapBlockOf(const std::vector<LapRecord>& lapFile, int heat) {
+    const auto header = std::find_if(lapFile.begin(), lapFile.end(), [heat](const LapRecord& r) {
+        return r.lane == 0 && r.lapTime == static_cast<float>(heat);
+    });
+    if (header == lapFile.end()) return std::nullopt;
+    const auto available = static_cast<std::size_t>(lapFile.end() - header);
+    const std::size_t length =
+        header->number >= 1 ? std::min(available, static_cast<std::size_t>(header->number) + 1) : available;
+    return std::vector<LapRecord>(header, header + static_cast<std::ptrdiff_t>(length));
+}
+
+std::string describe(const LapRecord& r) {
+    return "lane " + std::to_string(r.lane) + " pass " + std::to_string(r.number) + " at " +
+           number(r.passTime) + " lap " + number(r.lapTime);
+}
+
+std::vector<std::string> findLosses(const std::vector<LapRecord>& beforeKill, const StoredHeat& stored) {
+    std::vector<std::string> losses;
+    if (stored.recoveryFileLeft) losses.push_back("KEL4.TMP left behind");
+    const int heat = beforeKill.empty() ? 1 : static_cast<int>(beforeKill.front().lapTime);
+    const auto block = lapBlockOf(stored.lapFile, heat);
+    if (!block) {
+        losses.push_back("heat " + std::to_string(heat) + " is not in the lap file");
+        return losses;
+    }
+    checkPasses(beforeKill, *block, losses);
+    const auto heatBlock = std::find_if(stored.heatBlocks.begin(), stored.heatBlocks.end(),
+                                        [heat](const HeatBlock& b) { return b.header.heatNumber() == heat; });
+    if (heatBlock == stored.heatBlocks.end())
+        losses.push_back("heat " + std::to_string(heat) + " is not in the heat file");
+    else
+        checkStandings(*heatBlock, *block, losses);
+    return losses;
+}
+
+}  // namespace sc::reliability

@@ -1,0 +1,147 @@
+#include "kill_round.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "acquisition/lap_counter_model.h"
+#include "core/file_error.h"
+#include "core/lap_log.h"
+#include "driver_process.h"
+#include "kill_check.h"
+
+namespace sc::reliability {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr auto kReplyTimeout = std::chrono::seconds(60);
+constexpr std::size_t kSyncEvery = 40;  // messages between waits, so no pipe fills up
+constexpr const char* kRaceFolder = "PROVA001";
+constexpr const char* kRecoveryFile = "KEL4.TMP";
+
+std::string firstLineOf(const fs::path& file) {
+    std::ifstream in(file);
+    std::string line;
+    std::getline(in, line);
+    return line.empty() ? "(no message)" : line;
+}
+
+bool sendAll(DriverProcess& program, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+        if (!program.send(line)) return false;
+    return true;
+}
+
+// Plays messages [from, to); waits for the program after every kSyncEvery and
+// after `waitAfter` (the last message it must have carried out).
+bool play(DriverProcess& program, const HeatFeed& feed, std::size_t from, std::size_t to,
+          std::size_t waitAfter) {
+    for (std::size_t i = from; i < to; ++i) {
+        if (!sendAll(program, feed.messages[i])) return false;
+        const bool due = i == waitAfter || (i - from + 1) % kSyncEvery == 0;
+        if (due && i <= waitAfter && !program.sync(kReplyTimeout)) return false;
+    }
+    return true;
+}
+
+// Lets the keep-alives lapse; a resumed heat that heard none after the restart
+// is ended with its start/stop key.
+bool endHeat(DriverProcess& program, const HeatFeed& feed) {
+    if (!sendAll(program, feed.finish) || !program.send("panel")) return false;
+    while (auto line = program.readLine(kReplyTimeout)) {
+        if (line->rfind("{\"panel\"", 0) != 0) continue;
+        if (line->find("\"timer\":0,") != std::string::npos) return true;
+        return program.send("key S");
+    }
+    return false;
+}
+
+StoredHeat readStoredHeat(const fs::path& folder, int modality) {
+    const fs::path base = folder / kRaceFolder / (modalityPrefix(modality) + "001");
+    StoredHeat stored;
+    stored.lapFile = readLapRecords(fs::path(base).replace_extension(".VAV"));
+    stored.heatBlocks = readHeatBlocks(fs::path(base).replace_extension(".DAD"));
+    stored.recoveryFileLeft = fs::exists(folder / kRecoveryFile);
+    return stored;
+}
+
+// The first run: set-up and the heat up to the kill. False when it failed before.
+bool runUntilKill(const RoundPlan& plan, const HeatFeed& feed, const fs::path& tool, const fs::path& folder,
+                  const fs::path& errors, std::string& why) {
+    DriverProcess program(tool, folder, errors);
+    if (!sendAll(program, feed.setup) || !program.sync(kReplyTimeout)) {
+        why = "set-up failed: " + firstLineOf(errors);
+        return false;
+    }
+    const std::size_t waitAfter = plan.killAfter - plan.unwaited;  // wraps when nothing is waited for
+    if (!play(program, feed, 0, plan.killAfter + 1, plan.unwaited > plan.killAfter ? SIZE_MAX : waitAfter)) {
+        why = "the heat failed before the kill: " + firstLineOf(errors);
+        return false;
+    }
+    program.kill();
+    return true;
+}
+
+// The second run: Yes to recovery, the rest of the heat, its end, an orderly exit.
+bool runAfterKill(const RoundPlan& plan, const HeatFeed& feed, const fs::path& tool, const fs::path& folder,
+                  const fs::path& errors, std::string& why) {
+    DriverProcess program(tool, folder, errors);
+    const std::size_t next = std::min(plan.killAfter + 1, feed.messages.size() - 1);
+    const bool ok = sendAll(program, {feed.messages[next].front()}) && sendAll(program, feed.restart) &&
+                    play(program, feed, plan.killAfter + 1, feed.messages.size(), feed.messages.size() - 1) &&
+                    endHeat(program, feed) && program.send("quit");
+    const int status = program.finish();
+    if (!ok || status != 0) {
+        why = "the resumed run failed: " + firstLineOf(errors);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string describeRound(const RoundPlan& plan, const HeatFeed& feed) {
+    std::ostringstream text;
+    text << lapCounterModelName(plan.simulator.model)
+         << (plan.modality == kRace ? " race" : " official practice") << ", " << plan.simulator.lanes
+         << " lanes" << (plan.simulator.pause ? ", pause" : "")
+         << (plan.simulator.repeatFrames ? ", repeated frames" : "") << ", start "
+         << clockText(plan.heatStartClock) << ", kill after message " << plan.killAfter + 1 << " of "
+         << feed.messages.size();
+    if (plan.unwaited > 0) text << " (" << plan.unwaited << " in flight)";
+    return text.str();
+}
+
+RoundOutcome runRound(const RoundPlan& plan, const HeatFeed& feed, const fs::path& tool,
+                      const fs::path& folder) {
+    RoundOutcome outcome;
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+    fs::create_directories(folder);
+    const fs::path firstErrors = fs::path(folder).concat(".first.err");
+    const fs::path secondErrors = fs::path(folder).concat(".second.err");
+    std::string why;
+    if (!runUntilKill(plan, feed, tool, folder, firstErrors, why)) {
+        outcome.losses.push_back(why);
+        return outcome;
+    }
+    // A heat that started has left its recovery file; before that there is nothing to recover.
+    outcome.heatStarted = fs::exists(folder / kRecoveryFile);
+    if (!outcome.heatStarted) return outcome;
+    const LapLogContents beforeKill = ReadLapLog(folder / kRaceFolder / kLapLogName);
+    for (const LapRecord& r : beforeKill.records) outcome.passesBeforeKill += r.lane >= 1 ? 1 : 0;
+
+    if (!runAfterKill(plan, feed, tool, folder, secondErrors, why)) {
+        outcome.losses.push_back(why);
+        return outcome;
+    }
+    try {
+        outcome.losses = findLosses(beforeKill.records, readStoredHeat(folder, plan.modality));
+    } catch (const FileError& e) {
+        outcome.losses.push_back(std::string("stored heat unreadable: ") + e.what());
+    }
+    return outcome;
+}
+
+}  // namespace sc::reliability

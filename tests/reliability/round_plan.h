@@ -1,0 +1,59 @@
+#pragma once
+// One kill round planned from its seed: the lap counter and heat to play, the
+// driver lines that set up the program folder and play the heat, and the
+// moment of the kill.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "acquisition/lap_counter_simulator.h"
+
+namespace sc::reliability {
+
+inline constexpr int kRace = 4;
+inline constexpr int kOfficialPractice = 2;
+
+struct RoundPlan {
+    uint64_t seed = 0;
+    int modality = kRace;
+    double heatStartClock = 36000;  // seconds since midnight of the first message
+    SimulatorOptions simulator;
+    // The kill comes after message `killAfter` (0-based) has been written.
+    std::size_t killAfter = 0;
+    // Messages written after the last wait for a reply, right before the kill
+    // (0: the kill follows a reply, so the program is idle).
+    std::size_t unwaited = 0;
+};
+
+// The heat as driver lines: each message is a `clock` and a `bytes` line.
+struct HeatFeed {
+    std::vector<std::string> setup;                  // settings, track, race, series, participants, open
+    std::vector<std::vector<std::string>> messages;  // in time order
+    std::size_t heatStart = 0;                       // the message that starts the heat
+    std::size_t lastPass = 0;                        // the message of the last pass
+    std::vector<std::string> finish;                 // after the last message: silence until the heat ends
+    std::vector<std::string> restart;                // before the rest of the heat, after a kill
+};
+
+// The models that report every pass (a DS003 only sends its summary at the end).
+const std::vector<LapCounterModel>& passingModels();
+
+// Round `index` of a run seeded with `seed`: the model, the modality and
+// whether the heat pauses or runs over midnight vary with the index, the rest
+// with the round's own seed.
+RoundPlan planRound(uint64_t seed, int index);
+
+HeatFeed makeHeatFeed(const RoundPlan& plan);
+// Places the kill in the part of the heat a kill test covers: after a message
+// from the heat start to the last pass; `unwaited` never reaches back before
+// the start message.
+void placeKill(RoundPlan& plan, const HeatFeed& feed, uint64_t draw);
+
+// "36000.5000" for a clock of the day, wrapped past midnight.
+std::string clockText(double secondsOfDay);
+std::string hexText(const std::vector<uint8_t>& bytes);
+std::string modalityPrefix(int modality);
+
+}  // namespace sc::reliability

@@ -1,0 +1,71 @@
+// Kill rounds: the heat as driver lines and where the kills land.
+#include "round_plan.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace sc::reliability {
+namespace {
+
+TEST(ClockText, FourDecimalsWrappedIntoTheDay) {
+    EXPECT_EQ(clockText(36000.5), "36000.5000");
+    EXPECT_EQ(clockText(86400 + 3.25), "3.2500");
+    EXPECT_EQ(clockText(86399.99996), "0.0000");  // rounds onto midnight
+    EXPECT_EQ(clockText(-1), "86399.0000");
+}
+
+TEST(HexText, TwoUpperCaseDigitsPerByte) { EXPECT_EQ(hexText({0xE0, 0x01, 0x0A, 0xEB}), "E0010AEB"); }
+
+TEST(MakeHeatFeed, MessagesAreClockThenBytesFromStartToLastPass) {
+    for (int index = 0; index < 8; ++index) {
+        const RoundPlan plan = planRound(5, index);
+        const HeatFeed feed = makeHeatFeed(plan);
+        ASSERT_GT(feed.messages.size(), 3u);
+        EXPECT_LT(feed.heatStart, feed.lastPass);
+        EXPECT_LT(feed.lastPass, feed.messages.size());
+        for (const auto& message : feed.messages) {
+            ASSERT_EQ(message.size(), 2u);
+            EXPECT_EQ(message[0].rfind("clock ", 0), 0u);
+            EXPECT_EQ(message[1].rfind("bytes 1 ", 0), 0u);
+        }
+        EXPECT_EQ(feed.setup.back(), "open " + std::to_string(plan.modality));
+    }
+}
+
+TEST(PlanRound, SameSeedSameRoundAndModelsTakeTurns) {
+    EXPECT_EQ(makeHeatFeed(planRound(3, 2)).messages, makeHeatFeed(planRound(3, 2)).messages);
+    EXPECT_NE(makeHeatFeed(planRound(3, 2)).messages, makeHeatFeed(planRound(4, 2)).messages);
+    std::set<LapCounterModel> models;
+    std::set<int> modalities;
+    for (int index = 0; index < 8; ++index) {
+        models.insert(planRound(1, index).simulator.model);
+        modalities.insert(planRound(1, index).modality);
+    }
+    EXPECT_EQ(models.size(), passingModels().size());
+    EXPECT_EQ(modalities, (std::set<int>{kOfficialPractice, kRace}));
+}
+
+TEST(PlaceKill, LandsFromHeatStartToLastPassWaitedOrInFlight) {
+    RoundPlan plan = planRound(9, 0);
+    const HeatFeed feed = makeHeatFeed(plan);
+    std::set<std::size_t> moments;
+    int inFlight = 0;
+    for (uint64_t draw = 0; draw < 400; ++draw) {
+        placeKill(plan, feed, draw);
+        ASSERT_GE(plan.killAfter, feed.heatStart);
+        ASSERT_LE(plan.killAfter, feed.lastPass);
+        ASSERT_LE(plan.unwaited, 8u);
+        // What is in flight never reaches back before the start message.
+        ASSERT_LE(plan.unwaited, plan.killAfter - feed.heatStart + 1);
+        moments.insert(plan.killAfter);
+        inFlight += plan.unwaited > 0 ? 1 : 0;
+    }
+    EXPECT_TRUE(moments.count(feed.heatStart));
+    EXPECT_TRUE(moments.count(feed.lastPass));
+    EXPECT_GT(inFlight, 100);
+    EXPECT_LT(inFlight, 300);
+}
+
+}  // namespace
+}  // namespace sc::reliability
