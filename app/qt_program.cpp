@@ -70,6 +70,14 @@ void QtProgram::startPlainTraining() {
     if (main_) main_->heatMode().open(0);
 }
 
+void QtProgram::openLapCounterPorts() {
+    if (!main_) return;
+    HeatModeView& heatMode = main_->heatMode();
+    if (heatMode.programme().ui.heatMode) return;  // open already, with the programme's own track
+    if (!takeGeneralConnections(state_)) return;
+    heatMode.connections().OpenLapCounterPorts();
+}
+
 void QtProgram::openAbout() {
     InformacioView about(state_, main_.get());
     about.exec();

@@ -123,6 +123,20 @@ bool ensureTrackConfig(RaceState& state, StartupHost& host) {
     return fileExists(file) && trackFileLoads(state);
 }
 
+bool takeGeneralConnections(RaceState& state) {
+    TrackConfig general;
+    try {
+        general = loadTrackConfig(state.inAppFolder(kTrackFileName));
+    } catch (const FileError&) {
+        return false;
+    }
+    TrackConfig& track = state.Track;
+    track.ConnectionCount = general.ConnectionCount;
+    track.ConnectionPort = general.ConnectionPort;
+    track.ConnectionFirstLane = general.ConnectionFirstLane;
+    return true;
+}
+
 AfterStart decideAfterStart(RaceState& state) {
     if (state.RecoveryPending && fileExists(state.inAppFolder(kRecoveryFileName)))
         return AfterStart::Recovery;
@@ -147,6 +161,8 @@ bool runStartup(RaceState& state, StartupHost& host) {
         case AfterStart::Nothing:
             break;
     }
+    // After recovery, never before: OpenLapCounterPorts does nothing while it is pending.
+    host.openLapCounterPorts();
     return true;
 }
 

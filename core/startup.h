@@ -26,6 +26,10 @@ public:
     virtual void showMainWindow() = 0;  // runs the main window's load step
     virtual void runRecoveryDialogue() = 0;
     virtual void startPlainTraining() = 0;
+    // Opens the lap-counter ports once recovery is settled, so a dead port is
+    // reported at start. A host whose heat-running mode is open by then (a
+    // resumed heat, automatic training) opened them with that programme's track.
+    virtual void openLapCounterPorts() {}
     virtual Prompter& prompter() = 0;
 };
 
@@ -37,6 +41,12 @@ void prepareRaceState(RaceState& state, const std::filesystem::path& appFolder, 
 // usable file being there afterwards).
 bool ensureProgramSettings(RaceState& state, StartupHost& host);
 bool ensureTrackConfig(RaceState& state, StartupHost& host);
+
+// The connections (count, ports, first lanes) of the program-wide PISTA.CFG
+// into the state, the rest of the track left as it is: the ports opened at
+// start are those of the general track. False, leaving the state alone, when
+// the file cannot be read.
+bool takeGeneralConnections(RaceState& state);
 
 enum class AfterStart { Nothing, Recovery, PlainTraining };
 // Step 9's choice. Clears RecoveryPending unless the recovery dialogue is due.

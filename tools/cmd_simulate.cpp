@@ -36,6 +36,7 @@ struct SimulateArgs {
     bool pty = false;
     bool stdoutHex = false;
     bool repeat = false;
+    bool wait = false;
     double hold = 4.0;
 };
 
@@ -141,7 +142,13 @@ void playInRealTime(int fd, const SimulatorPlay& play, double holdSeconds) {
     std::this_thread::sleep_until(at(last + holdSeconds));
 }
 
-void playOnPty(const SimulatorPlay& play, int baud, double holdSeconds) {
+// The heat begins with the red light; whoever listens must have opened the port by then.
+void waitForGoAhead() {
+    char line[256];
+    (void)std::fgets(line, sizeof line, stdin);  // a line or the end of the input
+}
+
+void playOnPty(const SimulatorPlay& play, int baud, double holdSeconds, bool wait) {
     FileDescriptor master(::posix_openpt(O_RDWR | O_NOCTTY));
     if (master.get() < 0) failSystem("cannot open a pseudo-terminal");
     if (::grantpt(master.get()) != 0 || ::unlockpt(master.get()) != 0)
@@ -156,28 +163,32 @@ void playOnPty(const SimulatorPlay& play, int baud, double holdSeconds) {
     ::fcntl(master.get(), F_SETFL, ::fcntl(master.get(), F_GETFL) | O_NONBLOCK);
     std::printf("%s\n", path.c_str());
     std::fflush(stdout);
+    if (wait) waitForGoAhead();
     playInRealTime(master.get(), play, holdSeconds);
 }
 
-void playOnPort(const SimulatorPlay& play, const std::string& path, int baud, double holdSeconds) {
+void playOnPort(const SimulatorPlay& play, const std::string& path, int baud, double holdSeconds, bool wait) {
     FileDescriptor port(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK));
     if (port.get() < 0) failSystem("cannot open " + path);
     if (::isatty(port.get())) makeRaw(port.get(), baud);
+    if (wait) waitForGoAhead();
     playInRealTime(port.get(), play, holdSeconds);
 }
 
 void simulate(const SimulateArgs& args) {
     const int sinks = (args.pty ? 1 : 0) + (args.port.empty() ? 0 : 1) + (args.stdoutHex ? 1 : 0);
     if (sinks != 1) throw ToolError("choose one of --pty, --port PATH or --stdout-hex");
+    if (args.wait && args.stdoutHex)
+        throw ToolError("--wait plays in real time: use it with --pty or --port");
     const SimulatorOptions options = optionsFrom(args);
     const SimulatorPlay play = playLapCounter(options);
     const int baud = baudRate(options.model);
     if (args.stdoutHex) {
         printHex(play);
     } else if (args.pty) {
-        playOnPty(play, baud, args.hold);
+        playOnPty(play, baud, args.hold, args.wait);
     } else {
-        playOnPort(play, args.port, baud, args.hold);
+        playOnPort(play, args.port, baud, args.hold, args.wait);
     }
 }
 
@@ -204,6 +215,9 @@ void addSimulateCommand(CLI::App& app, int& status) {
     cmd->add_option("--hold", args->hold, "seconds to keep the line open after the last message")
         ->capture_default_str();
     cmd->add_flag("--repeat", args->repeat, "send every frame twice, as some devices do");
+    cmd->add_flag("--wait", args->wait,
+                  "before the first message, wait for a line on standard input (Enter once the program "
+                  "listens)");
     cmd->add_flag("--pty", args->pty, "play on a new pseudo-terminal; its path is the first line printed");
     cmd->add_option("--port", args->port, "play on this serial device or file");
     cmd->add_flag("--stdout-hex", args->stdoutHex, "print each message at once as: OFFSET HEX-BYTES");

@@ -30,8 +30,14 @@ public:
         calls.push_back("main");
         if (mainLoad) mainLoad();
     }
-    void runRecoveryDialogue() override { calls.push_back("recovery"); }
+    void runRecoveryDialogue() override {
+        calls.push_back("recovery");
+        state_.RecoveryPending = 0;  // the dialogue settles it on every path
+    }
     void startPlainTraining() override { calls.push_back("training"); }
+    void openLapCounterPorts() override {
+        calls.push_back(state_.RecoveryPending ? "ports pending" : "ports");
+    }
     Prompter& prompter() override { return prompts; }
 
     bool saveSettings = true;
@@ -71,7 +77,7 @@ TEST_F(StartupTest, PrepareRaceState_ScalesFromAnEightHundredBySixHundredDesign)
 
 TEST_F(StartupTest, FirstStart_SettingsWindowThenTrackWindowWithSixtyFourLanesThenMain) {
     EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"settings", "track", "main"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"settings", "track", "main", "ports"}));
     EXPECT_EQ(host.settingsSeen.Language, 0);
     EXPECT_EQ(host.settingsSeen.LapCounterModel, 1);
     EXPECT_EQ(host.settingsSeen.ColourCount, 5);
@@ -104,7 +110,7 @@ TEST_F(StartupTest, BothFilesPresent_OnlyMainWindowAndTrackNotLoaded) {
     ASSERT_TRUE(saveProgramSettings(defaultProgramSettings(), file(kSettingsFileName)));
     ASSERT_TRUE(saveTrackConfig(eight, file(kTrackFileName)));
     EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, std::vector<std::string>{"main"});
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"main", "ports"}));
     EXPECT_EQ(state.Track.LaneCount, TrackConfig{}.LaneCount);
 }
 
@@ -121,7 +127,7 @@ TEST_F(StartupTest, DamagedSettings_ReportedThenWindowOffered) {
     writeText(file(kSettingsFileName), "xy");
     ASSERT_TRUE(saveTrackConfig(defaultTrackConfig(), file(kTrackFileName)));
     EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"settings", "main"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"settings", "main", "ports"}));
     ASSERT_EQ(host.prompts.shown.size(), 1u);
     EXPECT_NE(host.prompts.shown[0].text.find("VIROLA.CFG"), std::string::npos);
     EXPECT_NE(host.prompts.shown[0].text.find("malmès"), std::string::npos);
@@ -141,7 +147,7 @@ TEST_F(StartupTest, DamagedTrack_ReportedInCurrentLanguageThenWindowWithDefaults
     ASSERT_TRUE(saveProgramSettings(spanish, file(kSettingsFileName)));
     writeText(file(kTrackFileName), "z");
     EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"track", "main"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"track", "main", "ports"}));
     ASSERT_EQ(host.prompts.shown.size(), 1u);
     EXPECT_NE(host.prompts.shown[0].text.find("PISTA.CFG"), std::string::npos);
     EXPECT_NE(host.prompts.shown[0].text.find("dañado"), std::string::npos);
@@ -159,22 +165,22 @@ TEST_F(StartupTest, OrderlyExit_NoRecoveryEvenWithStrayRecoveryFile) {
     bothFilesSaved();
     writeText(file(kRecoveryFileName), " 1\r\n 4\r\n 1\r\n 2\r\n");
     EXPECT_TRUE(runStartup(state, host));  // the main window found KEL4.INI: nothing pending
-    EXPECT_EQ(host.calls, std::vector<std::string>{"main"});
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"main", "ports"}));
 }
 
-TEST_F(StartupTest, CrashDuringHeat_RecoveryDialogue) {
+TEST_F(StartupTest, CrashDuringHeat_RecoveryDialogueThenPortsWithNothingPending) {
     bothFilesSaved();
     writeText(file(kRecoveryFileName), " 1\r\n 4\r\n 1\r\n 2\r\n");
     host.mainLoad = [this] { state.RecoveryPending = -1; };
     EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"main", "recovery"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"main", "recovery", "ports"}));
 }
 
 TEST_F(StartupTest, CrashOutsideHeat_NoQuestionAndPendingCleared) {
     bothFilesSaved();
     host.mainLoad = [this] { state.RecoveryPending = -1; };
     EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, std::vector<std::string>{"main"});
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"main", "ports"}));  // opened, not skipped as pending
     EXPECT_EQ(state.RecoveryPending, 0);
 }
 
@@ -182,7 +188,7 @@ TEST_F(StartupTest, AutorunWithoutRecovery_StartsPlainTraining) {
     bothFilesSaved();
     writeText(file(kAutorunFileName), "");
     EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"main", "training"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"main", "training", "ports"}));
 }
 
 TEST_F(StartupTest, RecoveryTakesPrecedenceOverAutorun) {
@@ -191,7 +197,30 @@ TEST_F(StartupTest, RecoveryTakesPrecedenceOverAutorun) {
     writeText(file(kRecoveryFileName), " 1\r\n");
     host.mainLoad = [this] { state.RecoveryPending = -1; };
     EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"main", "recovery"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"main", "recovery", "ports"}));
+}
+
+TEST_F(StartupTest, GeneralConnections_TakenWithoutLoadingTheRestOfTheTrack) {
+    TrackConfig general = defaultTrackConfig(12);
+    general.ConnectionCount = 3;
+    general.ConnectionPort = {0, 3, 1, 4};
+    general.ConnectionFirstLane = {0, 1, 5, 9};
+    general.MinLapTime = 2.5f;
+    ASSERT_TRUE(saveTrackConfig(general, file(kTrackFileName)));
+    EXPECT_TRUE(takeGeneralConnections(state));
+    EXPECT_EQ(state.Track.ConnectionCount, 3);
+    EXPECT_EQ(state.Track.ConnectionPort, (std::vector<int16_t>{0, 3, 1, 4}));
+    EXPECT_EQ(state.Track.ConnectionFirstLane, (std::vector<int16_t>{0, 1, 5, 9}));
+    EXPECT_EQ(state.Track.LaneCount, TrackConfig{}.LaneCount);
+    EXPECT_EQ(state.Track.MinLapTime, TrackConfig{}.MinLapTime);
+}
+
+TEST_F(StartupTest, GeneralConnections_DamagedOrMissingFileLeavesTheStateAlone) {
+    EXPECT_FALSE(takeGeneralConnections(state));
+    writeText(file(kTrackFileName), "z");
+    EXPECT_FALSE(takeGeneralConnections(state));
+    EXPECT_EQ(state.Track.ConnectionCount, TrackConfig{}.ConnectionCount);
+    EXPECT_EQ(state.Track.ConnectionPort, TrackConfig{}.ConnectionPort);
 }
 
 TEST(StartupMessages, ClampedValuesListedInBothLanguages) {

@@ -1,0 +1,203 @@
+// The Qt serial port on a pseudo-terminal (offscreen platform): port 1 named
+// through PORTS.TXT, opened at each model's settings, every byte written to
+// the other end heard in order through the notification, whatever its value.
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "acquisition/lap_counter_model.h"
+#include "acquisition/qt_serial_port.h"
+
+namespace sc {
+
+namespace {
+
+// The device end of a pseudo-terminal: what a lap counter would write to.
+class PtyMaster {
+public:
+    PtyMaster() : fd_(::posix_openpt(O_RDWR | O_NOCTTY)) {
+        if (fd_ >= 0 && ::grantpt(fd_) == 0 && ::unlockpt(fd_) == 0)
+            if (const char* name = ::ptsname(fd_)) slave_ = name;
+    }
+    ~PtyMaster() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    PtyMaster(const PtyMaster&) = delete;
+    PtyMaster& operator=(const PtyMaster&) = delete;
+
+    bool ok() const { return fd_ >= 0 && !slave_.empty(); }
+    const std::string& slave() const { return slave_; }
+    bool write(const Bytes& bytes) const {
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+            if (n <= 0) return false;
+            done += static_cast<std::size_t>(n);
+        }
+        return true;
+    }
+
+private:
+    int fd_;
+    std::string slave_;
+};
+
+class ProgramFolder {
+public:
+    ProgramFolder() {
+        std::random_device rd;
+        path_ = std::filesystem::temp_directory_path() / ("slotcursa-pty-" + std::to_string(rd()));
+        std::filesystem::create_directories(path_);
+    }
+    ~ProgramFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    void mapPorts(const std::string& lines) const {
+        std::ofstream(path_ / "PORTS.TXT", std::ios::binary) << lines;
+    }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Collects what the port hands over, one notification at a time.
+struct Listener {
+    explicit Listener(SerialPort& port) : port_(port) {
+        port.setNotification([this] {
+            ++notifications;
+            const Bytes bytes = port_.readAll();
+            heard.insert(heard.end(), bytes.begin(), bytes.end());
+        });
+    }
+    SerialPort& port_;
+    Bytes heard;
+    int notifications = 0;
+};
+
+Bytes everyByteValue() {
+    Bytes all(256);
+    for (int i = 0; i < 256; ++i) all[i] = static_cast<uint8_t>(i);
+    return all;
+}
+
+}  // namespace
+
+class QtSerialPortWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void open_EveryModelsSettingsOnThePortsFileDevice() {
+        PtyMaster pty;
+        QVERIFY(pty.ok());
+        ProgramFolder folder;
+        folder.mapPorts("# lap counter\n1 = " + pty.slave() + "\n");
+        for (int m = 0; m < kLapCounterModelCount; ++m) {
+            const std::string settings(portSettingsText(static_cast<LapCounterModel>(m)));
+            const auto port = makeQtSerialPort(folder.path());
+            QVERIFY2(port->open(1, settings), settings.c_str());  // 56000 too, through 57600 if need be
+            QVERIFY(port->isOpen());
+            QVERIFY(!port->open(1, settings));  // already open: refused, still open
+            QVERIFY(port->isOpen());
+            port->close();
+            QVERIFY(!port->isOpen());
+            QVERIFY(port->readAll().empty());
+        }
+    }
+
+    void receive_BytesWrittenInPiecesArriveWholeAndInOrder() {
+        PtyMaster pty;
+        QVERIFY(pty.ok());
+        ProgramFolder folder;
+        folder.mapPorts("1=" + pty.slave() + "\n");
+        const auto port = makeQtSerialPort(folder.path());
+        Listener listener(*port);
+        QVERIFY(port->open(1, "56000,n,8,1"));
+
+        // Line-discipline bytes (CR, LF, ^C, ^D, ^Q, ^S, DEL, 0xFF) must pass untouched:
+        // a frame holds any value.
+        Bytes sent;
+        const Bytes all = everyByteValue();
+        const Bytes frame{0xE0, 0x03, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x80,
+                          0x00, 0x00, 0x00, 0x00, 0x00, 0x36, 0x02, 0x0D, 0x0A, 0xEB};
+        const std::vector<Bytes> pieces{Bytes(frame.begin(), frame.begin() + 1),
+                                        Bytes(frame.begin() + 1, frame.begin() + 20),
+                                        Bytes(frame.begin() + 20, frame.end()), all, all};
+        for (const Bytes& piece : pieces) {
+            QVERIFY(pty.write(piece));
+            sent.insert(sent.end(), piece.begin(), piece.end());
+            QTest::qWait(20);  // separate arrivals, as from a slow line
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(listener.heard.size(), sent.size(), 10000);
+        QVERIFY(listener.heard == sent);
+        QVERIFY(listener.notifications >= 2);
+    }
+
+    void open_BytesFromBeforeTheOpenBelongToNoHeat() {
+        PtyMaster pty;
+        QVERIFY(pty.ok());
+        ProgramFolder folder;
+        folder.mapPorts("1=" + pty.slave() + "\n");
+        const auto port = makeQtSerialPort(folder.path());
+        Listener listener(*port);
+        QVERIFY(pty.write({0xE0, 0x01, 0x02, '\n'}));
+        QVERIFY(port->open(1, "4800,n,8,1"));
+        QVERIFY(pty.write({0xA4}));
+        QTRY_COMPARE_WITH_TIMEOUT(listener.heard.size(), std::size_t{1}, 10000);
+        QCOMPARE(listener.heard.front(), uint8_t{0xA4});
+    }
+
+    void close_ThenReopen_HearsOnlyTheNewBytes() {
+        PtyMaster pty;
+        QVERIFY(pty.ok());
+        ProgramFolder folder;
+        folder.mapPorts("1=" + pty.slave() + "\n");
+        const auto port = makeQtSerialPort(folder.path());
+        Listener listener(*port);
+        QVERIFY(port->open(1, "1200,n,8,1"));
+        QVERIFY(pty.write({0x02}));
+        QTRY_COMPARE_WITH_TIMEOUT(listener.heard.size(), std::size_t{1}, 10000);
+        port->close();
+        QVERIFY(pty.write({0x03}));  // the line is closed: nobody hears it
+        QVERIFY(port->open(1, "1200,n,8,1"));
+        QVERIFY(pty.write({0x04}));
+        QTRY_COMPARE_WITH_TIMEOUT(listener.heard.size(), std::size_t{2}, 10000);
+        QCOMPARE(listener.heard.back(), uint8_t{0x04});
+    }
+
+    void open_FailsCleanlyOnMissingDeviceBadNumberOrBadSettings() {
+        PtyMaster pty;
+        QVERIFY(pty.ok());
+        ProgramFolder folder;
+        const std::string missing = (folder.path() / "no-such-tty").string();
+        folder.mapPorts("1=" + pty.slave() + "\n2=" + missing + "\n");
+        const auto port = makeQtSerialPort(folder.path());
+        Listener listener(*port);
+        QVERIFY(!port->open(2, "4800,n,8,1"));
+        QVERIFY(!port->isOpen());
+        QVERIFY(port->readAll().empty());
+        QVERIFY(!port->open(0, "4800,n,8,1"));
+        QVERIFY(!port->open(-3, "4800,n,8,1"));
+        for (const char* bad :
+             {"", "4800", "4800,n,8", "4800,x,8,1", "fast,n,8,1", "4800,n,9,1", "4800,n,8,3"})
+            QVERIFY2(!port->open(1, bad), bad);
+        QVERIFY(!port->isOpen());
+        // After all those failures the same object still opens the good port.
+        QVERIFY(port->open(1, "4800,n,8,1"));
+        QVERIFY(port->isOpen());
+        QCOMPARE(listener.notifications, 0);
+    }
+};
+
+}  // namespace sc
+
+QTEST_MAIN(sc::QtSerialPortWindowTest)
+#include "qt_serial_port_window_test.moc"
