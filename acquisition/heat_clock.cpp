@@ -239,8 +239,11 @@ void HeatClock::Tick() {
         if (state_.KeepAliveDeadline > kDay) state_.KeepAliveDeadline -= kDay;
         // Compared on the day's circle, so a deadline just after midnight is not
         // taken as passed by a clock still short of it.
-        if (secondsPast(now(), state_.KeepAliveDeadline) > 0) EndHeat();
-        return;
+        if (secondsPast(now(), state_.KeepAliveDeadline) > 0) {
+            EndHeat();
+            return;
+        }
+        // A heat the lap counter keeps alive still shows its clock and pages.
     }
     if (panel_.textHoraVisible && state_.Paused != 0) {
         panel_.textPausaVisible = !panel_.textPausaVisible;

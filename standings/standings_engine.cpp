@@ -160,7 +160,6 @@ void StandingsEngine::enterFastestLaps(int r, const Passing& passing) {
     Grid& g = InfoClass;
     if (blank(g.TextMatrix(r, kHeatBest)) || num(g, r, kHeatBest) > num(g, r, kLastLap)) {
         g.SetTextMatrix(r, kHeatBest, passing.bestLapText);
-        if (isSuperPole() && !blank(passing.bestLapText)) LlistaTR.AddItem(passing.bestLapText);
     }
     const std::string& best = g.TextMatrix(r, kHeatBest);
     if (blank(best)) return;  // a first pass has no lap time yet
@@ -168,10 +167,6 @@ void StandingsEngine::enterFastestLaps(int r, const Passing& passing) {
         g.SetTextMatrix(r, kFastest, best);
         g.SetTextMatrix(r, kFastestTime, FormatNumber(passing.passTime, kClockMask));
         g.SetTextMatrix(r, kFastestLane, FormatNumber(passing.lane, kLaneMask));
-        if (isSuperPole() && LlistaTR.Rows() > 1) {
-            Ref.SetRows(2);
-            Ref.SetTextMatrix(1, 0, LlistaTR.TextMatrix(LlistaTR.Rows() - 1, 0));
-        }
     }
     improveAbsoluteFastest(r, passing.lane);
 }

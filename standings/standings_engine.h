@@ -8,6 +8,7 @@
 
 #include "core/grid.h"
 #include "core/race_state.h"
+#include "standings/gap_memo.h"
 
 namespace sc {
 
@@ -45,6 +46,8 @@ public:
     void TempsDeManiga(int fila);
     void OrdenarClass();
     void PintarClass();
+    // A typed +/- lap correction of a running race heat (standings_correction.cpp).
+    bool CorrectLaps(int participant, int delta);
     // The race ordering: -1 when row1 goes first, 1 when row2 does, 0 when equal.
     int CompareRace(int row1, int row2) const;
 
@@ -61,8 +64,8 @@ public:
 
     Grid InfoClass;
     Grid TaulaVR;
-    // SuperPole: the best laps of the car on track, and the reference row copied
-    // from it when the car sets its fastest lap.
+    // SuperPole: a row per lap of the car on track, and the reference laps
+    // copied from it (filled by SuperPoleTable).
     Grid LlistaTR{1, 1, 1, 0};
     Grid Ref{1, 1, 1, 0};
     // The SuperPole sector and speed displays of the live window; handed the
@@ -96,6 +99,7 @@ private:
     RaceState& state_;
     VoltaaVolta* view_ = nullptr;
     int latestLane_ = 0;
+    GapMemo gaps_;
 };
 
 }  // namespace sc

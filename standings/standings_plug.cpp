@@ -12,7 +12,16 @@
 namespace sc {
 
 StandingsPlug::StandingsPlug(RaceState& state, StandingsEngine& engine, HeatResultsStore& store)
-    : state_(state), engine_(engine), store_(store) {}
+    : state_(state), engine_(engine), store_(store), superPole_(state, engine) {
+    // The crossings of the line reach the SuperPole table through AnotarVolta.
+    engine_.UpdateSuperPoleTable = [this](int lane, double lapTime) { superPole_.Update(lane, lapTime); };
+}
+
+StandingsPlug::~StandingsPlug() { engine_.UpdateSuperPoleTable = nullptr; }
+
+bool StandingsPlug::superPole() const {
+    return state_.CurrentModality == static_cast<int16_t>(Modality::SuperPole);
+}
 
 void StandingsPlug::AnotarVolta(int lane, double lapTime, const LapRecord& record) {
     Passing passing{lane, record.participant, record.passTime, lapTime, 1, {}, {}};
@@ -25,9 +34,10 @@ void StandingsPlug::AnotarVolta(int lane, double lapTime, const LapRecord& recor
     engine_.AnotarVolta(passing);
 }
 
+int StandingsPlug::SuperPoleTableRows() const { return engine_.LlistaTR.Rows(); }
+
 SensorMark StandingsPlug::UpdateSuperPoleTable(int lane, double lapTime) {
-    if (engine_.UpdateSuperPoleTable) engine_.UpdateSuperPoleTable(lane, lapTime);
-    return {};
+    return superPole_.Update(lane, lapTime);
 }
 
 void StandingsPlug::RecomputeStandings() {
@@ -37,7 +47,11 @@ void StandingsPlug::RecomputeStandings() {
         const int lane = rec.lane;
         if (lane < 1 || lane >= static_cast<int>(t.LastPassTime.size())) continue;
         t.LastPassTime[lane] = rec.passTime;
-        if (rec.number == 0 || rec.extra1 != 0) continue;  // rejected detection or sensor mark
+        if (rec.extra1 != 0) {  // a SuperPole sensor mark
+            if (superPole()) superPole_.Restore(rec);
+            continue;
+        }
+        if (rec.number == 0) continue;  // rejected detection
         Passing passing{lane, rec.participant, rec.passTime, rec.lapTime, 1, "+1", {}};
         if (rec.number > 1) {
             passing.lastLapText = FormatNumber(rec.lapTime, "0.0000");
@@ -49,8 +63,21 @@ void StandingsPlug::RecomputeStandings() {
     }
 }
 
-void StandingsPlug::NovaManiga() { engine_.NovaManiga(); }
-void StandingsPlug::GuardarManiga() { store_.GuardarManiga(); }
+void StandingsPlug::NovaManiga() {
+    engine_.NovaManiga();
+    if (superPole()) superPole_.NewHeat();
+}
+
+void StandingsPlug::GuardarManiga() {
+    if (superPole()) superPole_.HeatEnded();
+    store_.GuardarManiga();
+}
+
+void StandingsPlug::CorrectLaps(int participantNumber, int delta) { engine_.CorrectLaps(participantNumber, delta); }
+
+void StandingsPlug::SuperPoleTick(double elapsed) {
+    if (superPole()) superPole_.Tick(elapsed);
+}
 void StandingsPlug::AnullarManiga() { store_.AnullarManiga(); }
 
 }  // namespace sc

@@ -1,10 +1,12 @@
 #pragma once
 // Plugs the standings engine and the heat results store into lap
 // registration (StandingsSink) and into the heat clock (StandingsHooks).
-// The hooks this does not serve (corrections, listing, printing, scrolling)
-// are left to a subclass that owns those windows.
+// The hooks this does not serve (listing, printing, scrolling, the window's
+// clock) are left to a subclass that owns those windows; a subclass that
+// overrides SuperPoleTick calls this one first.
 #include "acquisition/heat_clock.h"
 #include "acquisition/lap_registration.h"
+#include "standings/superpole_table.h"
 
 namespace sc {
 
@@ -14,22 +16,34 @@ class HeatResultsStore;
 class StandingsPlug : public StandingsSink, public StandingsHooks {
 public:
     StandingsPlug(RaceState& state, StandingsEngine& engine, HeatResultsStore& store);
+    ~StandingsPlug() override;
+    // The engine calls back into this object.
+    StandingsPlug(const StandingsPlug&) = delete;
+    StandingsPlug& operator=(const StandingsPlug&) = delete;
 
     // StandingsSink
     void AnotarVolta(int lane, double lapTime, const LapRecord& record) override;
+    int SuperPoleTableRows() const override;
     SensorMark UpdateSuperPoleTable(int lane, double lapTime) override;
-    // Re-enters every counted pass of the lap log, as it happened.
+    // Re-enters every counted pass and SuperPole sensor mark of the lap log, as it happened.
     void RecomputeStandings() override;
 
     // StandingsHooks
     void NovaManiga() override;
     void GuardarManiga() override;
     void AnullarManiga() override;
+    void CorrectLaps(int participantNumber, int delta) override;
+    void SuperPoleTick(double elapsed) override;
+
+    SuperPoleTable& SuperPole() { return superPole_; }
 
 private:
+    bool superPole() const;
+
     RaceState& state_;
     StandingsEngine& engine_;
     HeatResultsStore& store_;
+    SuperPoleTable superPole_;
 };
 
 }  // namespace sc

@@ -33,8 +33,9 @@ struct RecordingHooks : StandingsHooks {
     void OpenCorregir() override { corregirModes.push_back(mode ? *mode : 0); }
     void LlistarVoltes() override { ++listings; }
     void CorrectLaps(int participant, int delta) override { corrections.push_back({participant, delta}); }
+    void PageClassification() override { ++pages; }
     const int16_t* mode = nullptr;
-    int setUps = 0, saves = 0, listings = 0;
+    int setUps = 0, saves = 0, listings = 0, pages = 0;
     std::vector<int> corregirModes;
     std::vector<std::pair<int, int>> corrections;
 };
@@ -176,6 +177,38 @@ TEST_F(HeatClockTest, KeepAlive_SilenceEndsHeatWithLastKeepAliveAsEnd) {
     EXPECT_EQ(records[1].number, 1);
     EXPECT_FALSE(panel.timerEnabled);
     EXPECT_TRUE(panel.informationMenuEnabled);
+}
+
+TEST_F(HeatClockTest, KeepAlive_HeatKeptAliveShowsItsClockPagesAndBlinks) {
+    state.CurrentModality = static_cast<int16_t>(Modality::OfficialPractice);
+    state.Settings.AutoScrollSeconds = 4;
+    at(100);
+    heat.StartHeat(100);
+    for (double t = 100; t <= 110; t += 0.5) {
+        at(t);
+        if (t == static_cast<int>(t)) heat.KeepAliveHeard(t);
+        heat.Tick();
+    }
+    EXPECT_EQ(panel.Hora, "0:00:10");
+    EXPECT_EQ(hooks.pages, 2);  // at 4 s and 8 s of the heat
+    heat.PauseHeat(110);
+    at(110.5);
+    heat.KeepAliveHeard(110.5);
+    heat.Tick();
+    EXPECT_TRUE(panel.textPausaVisible == false && panel.horaBackColour == panel.textHoraBackColour);
+    at(111);
+    heat.Tick();
+    EXPECT_TRUE(panel.textPausaVisible);
+    EXPECT_EQ(panel.horaBackColour, kPauseColour);
+    EXPECT_EQ(panel.Hora, "0:00:10");  // a paused clock stands still
+    // Silence still ends the heat 2.5 s after the last keep-alive.
+    at(113.0);
+    heat.Tick();
+    EXPECT_NE(state.HeatRunning, 0);
+    at(113.5);
+    heat.Tick();
+    EXPECT_EQ(state.HeatRunning, 0);
+    EXPECT_FLOAT_EQ(logRecords().back().passTime, 110.5);
 }
 
 TEST_F(HeatClockTest, KeepAlive_DeadlineJustAfterMidnightIsNotTakenAsPassed) {

@@ -1,0 +1,300 @@
+#include "standings/superpole_table.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "acquisition/heat_clock.h"
+#include "acquisition/lap_registration.h"
+#include "acquisition/rejected_detections.h"
+#include "core/lap_log.h"
+#include "core/prompter.h"
+#include "core/race_state.h"
+#include "standings/classification_columns.h"
+#include "standings/heat_results_store.h"
+#include "standings/standings_engine.h"
+#include "standings/standings_plug.h"
+#include "standings/voltaavolta.h"
+
+namespace sc {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace sp;
+
+constexpr int kLine = 1, kSector = 3, kTrap = 4;
+constexpr double kStart = 1000;
+
+// A SuperPole series of two cars on four lanes: lane 3 is the sector
+// detector, lane 4 the speed trap (40 cm), registration wired to the plug.
+RaceState superPoleState(const fs::path& folder) {
+    RaceState s;
+    s.AppFolder = s.WorkingFolder = folder;
+    s.CurrentModality = static_cast<int16_t>(Modality::SuperPole);
+    s.Track.LaneCount = 4;
+    s.Track.LaneChange = {4, 1, 2, 3, 4};
+    s.Track.LaneParticipant.assign(5, 0);
+    s.Track.LastPassTime.assign(5, 0);
+    s.Track.LaneSpare.assign(5, 0);
+    s.Track.CarriedTime.assign(5, 0);
+    s.Track.MinLapTime = 3.0f;
+    s.Track.SplitEnabled = -1;
+    s.Track.SectorLane = kSector;
+    s.Track.SpeedTrapLane = kTrap;
+    s.Track.SpeedTrapDistance = 40;
+    s.ParticipantCount = 2;
+    s.Participants = {"", "Anna", "Biel"};
+    s.CurrentSeries = 1;
+    s.Msg[5][0] = "E";
+    return s;
+}
+
+class SuperPoleTest : public ::testing::Test {
+protected:
+    SuperPoleTest()
+        : folder(makeFolder()),
+          state(superPoleState(folder)),
+          engine(state),
+          store(state, engine, prompter),
+          plug(state, engine, store),
+          view(4, state.Settings),
+          log(folder),
+          registration(state, log, view, errors, plug) {
+        engine.SetLapView(&view);
+        for (int p = 1; p <= 2; ++p) {
+            engine.InfoClass.SetTextMatrix(p, cls::kNumber, std::to_string(p));
+            engine.InfoClass.SetTextMatrix(p, cls::kName, state.Participants[p]);
+            engine.InfoClass.SetTextMatrix(p, cls::kSeriesKey, std::to_string(p));
+        }
+        startHeat();
+    }
+    ~SuperPoleTest() override {
+        log.Discard();
+        fs::remove_all(folder);
+    }
+    static fs::path makeFolder() {
+        fs::path dir = fs::temp_directory_path() / ("sc_superpole_" + std::to_string(std::random_device{}()));
+        fs::create_directories(dir);
+        return dir;
+    }
+    void startHeat() {
+        ++state.CurrentHeat;
+        state.HeatRunning = -1;
+        state.HeatStartTime = kStart;
+        PlaceHeatParticipants(state, view);
+        plug.NovaManiga();
+        ASSERT_TRUE(log.Create(kStart, state.CurrentHeat));
+    }
+    // A detection `at` seconds of heat clock, with the device's time (0: none).
+    void pass(int lane, double at, double device = 0) {
+        registration.RegisterDetection(lane, device, kStart + at);
+    }
+    const std::string& lap(int row, int col) const { return engine.LlistaTR.TextMatrix(row, col); }
+    int colour(int row, int col) const { return engine.LlistaTR.Cell(row, col).backColour; }
+    const std::string& ref(int row, int col) const { return engine.Ref.TextMatrix(row, col); }
+    std::vector<LapRecord> records() const { return ReadLapLog(log.file()).records; }
+    // One whole lap after the first crossing: two sectors, the trap armed
+    // and timed, the line.
+    void timedLap(double from, double s1, double s2, double lapTime) {
+        pass(kSector, from + s1);
+        pass(kSector, from + s2);
+        pass(kTrap, from + s2 + 0.5);
+        pass(kTrap, from + s2 + 0.5 + (state.Track.CarriedTime[kSector] + 0.1));
+        pass(kLine, from + lapTime);
+    }
+
+    fs::path folder;
+    RaceState state;
+    QueuedPrompter prompter;
+    StandingsEngine engine;
+    HeatResultsStore store;
+    StandingsPlug plug;
+    VoltaaVolta view;
+    LapLog log;
+    RejectedDetections errors;
+    LapRegistration registration;
+};
+
+TEST_F(SuperPoleTest, NewHeat_TableHasHeaderAndApproachRowOnly) {
+    ASSERT_EQ(engine.LlistaTR.Rows(), 2);
+    ASSERT_EQ(engine.LlistaTR.Cols(), kColumns);
+    EXPECT_EQ(lap(0, kLapTime), "Temps");
+    EXPECT_EQ(lap(0, kSpeed), "km/h");
+    EXPECT_EQ(engine.Ref.Rows(), 4);
+    EXPECT_EQ(plug.SuperPoleTableRows(), 2);
+}
+
+TEST_F(SuperPoleTest, SensorPassBeforeTheFirstCrossingIsNotRecorded) {
+    pass(kSector, 1.0);
+    pass(kTrap, 1.5);
+    EXPECT_EQ(records().size(), 1u);  // the heat header only
+    EXPECT_EQ(engine.LlistaTR.Rows(), 2);
+}
+
+TEST_F(SuperPoleTest, Crossing_LabelsTheLapOpensTheNextAndResetsTheSensors) {
+    pass(kLine, 10.0);
+    ASSERT_EQ(engine.LlistaTR.Rows(), 3);
+    EXPECT_EQ(lap(1, kLapTime), "+1");
+    EXPECT_EQ(lap(1, kLapNumber), "1");
+    EXPECT_DOUBLE_EQ(state.Track.LastPassTime[0], 10.0);
+    state.Track.CarriedTime[kSector] = 2.5;
+    state.Track.CarriedTime[kTrap] = 7;
+    pass(kLine, 20.25);
+    ASSERT_EQ(engine.LlistaTR.Rows(), 4);
+    EXPECT_EQ(lap(2, kLapTime), "10.2500");
+    EXPECT_EQ(lap(2, kLapNumber), "2");
+    EXPECT_EQ(lap(3, kLapTime), "");
+    EXPECT_DOUBLE_EQ(state.Track.LastPassTime[0], 20.25);
+    EXPECT_EQ(state.Track.CarriedTime[kSector], 0);
+    EXPECT_EQ(state.Track.CarriedTime[kTrap], 0);
+}
+
+TEST_F(SuperPoleTest, Sectors_TimedFromTheLineAndRecordedWithColumnAndTime) {
+    pass(kLine, 10.0);
+    pass(kSector, 12.0);
+    pass(kSector, 14.5);
+    pass(kSector, 15.0);  // both sectors of the lap already shown
+    EXPECT_EQ(lap(2, kSector1), "2.00");
+    EXPECT_EQ(lap(2, kSector2), "4.50");
+    EXPECT_DOUBLE_EQ(state.Track.CarriedTime[kSector], 2.5);  // the sector lane's own time after col 2
+    const auto recs = records();
+    ASSERT_EQ(recs.size(), 5u);
+    EXPECT_EQ(recs[2].lane, kSector);
+    EXPECT_EQ(recs[2].number, 2);  // rows of the table minus 1
+    EXPECT_FLOAT_EQ(recs[2].extra1, 1);
+    EXPECT_FLOAT_EQ(recs[2].extra2, 2.0f);
+    EXPECT_FLOAT_EQ(recs[3].extra1, 2);
+    EXPECT_FLOAT_EQ(recs[3].extra2, 4.5f);
+    EXPECT_FLOAT_EQ(recs[4].extra1, 100);
+    EXPECT_FLOAT_EQ(recs[4].extra2, 0);
+}
+
+TEST_F(SuperPoleTest, SpeedTrap_ArmsThenMeasuresOncePerLap) {
+    pass(kLine, 10.0);
+    pass(kSector, 12.0);
+    pass(kSector, 14.5);  // sector lane carries 2.5 (since its pass at 12.0)
+    pass(kTrap, 15.0);    // armed
+    pass(kTrap, 17.6);    // 2.6 since the trap's last pass: |0.4 m / 0.1 s * 3.6|
+    pass(kTrap, 18.0);    // the sector's time was used up: armed again
+    EXPECT_EQ(lap(2, kSpeed), "14.40");
+    const auto recs = records();
+    ASSERT_EQ(recs.size(), 7u);
+    EXPECT_FLOAT_EQ(recs[4].extra1, 10);
+    EXPECT_FLOAT_EQ(recs[4].extra2, 0);
+    EXPECT_FLOAT_EQ(recs[5].extra1, 13);
+    EXPECT_NEAR(recs[5].extra2, 14.4f, 1e-3);
+    EXPECT_FLOAT_EQ(recs[6].extra1, 10);
+    EXPECT_EQ(state.Track.CarriedTime[kSector], 0);
+}
+
+TEST_F(SuperPoleTest, SpeedTrap_EqualTimesGiveNoSpeedInsteadOfDividingByZero) {
+    pass(kLine, 10.0);
+    state.Track.CarriedTime[kSector] = 2.5;
+    state.Track.CarriedTime[kTrap] = 1;
+    double device = 2.5;
+    registration.RegisterDetection(kTrap, device, kStart + 12.5);
+    EXPECT_EQ(lap(2, kSpeed), "");
+    EXPECT_FLOAT_EQ(records().back().extra1, 100);
+}
+
+TEST_F(SuperPoleTest, References_FastestLapRowsAreCopiedAndTiesKeepTheEarlier) {
+    pass(kLine, 10.0);
+    timedLap(10.0, 2.0, 4.5, 10.0);  // lap 2: 10.0
+    EXPECT_EQ(ref(kRefHeat, kLapTime), "10.0000");
+    EXPECT_EQ(ref(kRefHeat, kSector1), "2.00");
+    EXPECT_EQ(ref(kRefParticipant, kSector2), "4.50");
+    EXPECT_EQ(ref(kRefAbsolute, kLapTime), "10.0000");
+    timedLap(20.0, 1.9, 4.6, 10.0);  // lap 3: the same time
+    EXPECT_EQ(ref(kRefHeat, kSector1), "2.00");
+    timedLap(30.0, 2.1, 4.4, 11.0);  // lap 4: slower
+    EXPECT_EQ(ref(kRefHeat, kSector2), "4.50");
+    timedLap(41.0, 2.2, 4.2, 9.5);  // lap 5: faster
+    EXPECT_EQ(ref(kRefHeat, kLapTime), "9.5000");
+    EXPECT_EQ(ref(kRefAbsolute, kSector1), "2.20");
+}
+
+TEST_F(SuperPoleTest, RankingColour_FirstReferenceEqualledOrBeatenColoursTheCell) {
+    // Colours 1, 5, 2 of the default settings: 12, 11, 10.
+    pass(kLine, 10.0);
+    const std::vector<std::string> rows[] = {{"9.0000", "1.80", "4.00", "20.00"},
+                                             {"9.5000", "2.00", "4.20", "18.00"},
+                                             {"9.8000", "2.20", "4.40", "16.00"}};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < kRefColumns; ++c) engine.Ref.SetTextMatrix(r + 1, c, rows[r][c]);
+    struct Case {
+        double s1, s2;
+        int c1, c2;
+    };
+    for (const Case& k : {Case{1.80, 4.21, 12, 10}, Case{1.95, 4.40, 11, 10}, Case{2.21, 3.99, 15, 12}}) {
+        pass(kSector, 10.0 + k.s1);
+        pass(kSector, 10.0 + k.s2);
+        EXPECT_EQ(colour(engine.LlistaTR.Rows() - 1, kSector1), k.c1) << k.s1;
+        EXPECT_EQ(colour(engine.LlistaTR.Rows() - 1, kSector2), k.c2) << k.s2;
+        engine.LlistaTR.AddItem("");  // a fresh lap row for the next case
+    }
+    // Speed: larger is better. The trap is armed and the sector carries 2.5.
+    state.Track.CarriedTime[kSector] = 2.5;
+    state.Track.CarriedTime[kTrap] = 1;
+    double device = 2.58;  // 0.4 m / 0.08 s * 3.6 = 18.00 km/h: equals reference 2
+    registration.RegisterDetection(kTrap, device, kStart + 13.0);
+    EXPECT_EQ(lap(engine.LlistaTR.Rows() - 1, kSpeed), "18.00");
+    EXPECT_EQ(colour(engine.LlistaTR.Rows() - 1, kSpeed), 11);
+}
+
+TEST_F(SuperPoleTest, RankingColour_NoReferenceYetIsBrightWhite) {
+    pass(kLine, 10.0);
+    pass(kSector, 12.0);
+    EXPECT_EQ(colour(2, kSector1), 15);
+}
+
+TEST_F(SuperPoleTest, Tick_ShowsTheRunningLapOnlyOnceALapIsUnderWay) {
+    plug.SuperPoleTick(3.0);
+    EXPECT_EQ(lap(1, kLapTime), "");
+    pass(kLine, 10.0);
+    plug.SuperPoleTick(13.25);
+    EXPECT_EQ(lap(2, kLapTime), "3.3");
+    plug.SuperPole().HeatEnded();  // an unfinished lap shows no time once the heat is over
+    EXPECT_EQ(lap(2, kLapTime), "");
+    EXPECT_EQ(lap(1, kLapTime), "+1");
+}
+
+TEST_F(SuperPoleTest, NextHeat_ClearsLapsKeepsAbsoluteAndEachCarItsOwnReference) {
+    pass(kLine, 10.0);
+    timedLap(10.0, 2.0, 4.5, 10.0);
+    state.HeatRunning = 0;
+    startHeat();  // heat 2: Biel
+    EXPECT_EQ(engine.LlistaTR.Rows(), 2);
+    EXPECT_EQ(ref(kRefHeat, kLapTime), "");
+    EXPECT_EQ(ref(kRefParticipant, kLapTime), "");
+    EXPECT_EQ(ref(kRefAbsolute, kLapTime), "10.0000");
+    state.HeatRunning = 0;
+    state.CurrentHeat = 4;  // two cars, four lanes: four heats a pass
+    startHeat();            // heat 5: Anna again
+    EXPECT_EQ(ref(kRefParticipant, kLapTime), "10.0000");
+    EXPECT_EQ(ref(kRefParticipant, kSector2), "4.50");
+}
+
+TEST_F(SuperPoleTest, Recompute_RebuildsLapsSectorsAndSpeedFromTheLapLog) {
+    pass(kLine, 10.0);
+    timedLap(10.0, 2.0, 4.5, 10.0);
+    timedLap(20.0, 1.9, 4.6, 10.5);
+    pass(kSector, 32.0);
+    pass(kSector, 34.0);
+    std::vector<std::string> shown;
+    for (int r = 0; r < engine.LlistaTR.Rows(); ++r)
+        for (int c = 0; c < kColumns; ++c) shown.push_back(lap(r, c));
+    const double sectorCarried = state.Track.CarriedTime[kSector];
+    ASSERT_NEAR(sectorCarried, 2.0, 1e-9);
+
+    plug.NovaManiga();
+    plug.RecomputeStandings();
+    std::vector<std::string> rebuilt;
+    for (int r = 0; r < engine.LlistaTR.Rows(); ++r)
+        for (int c = 0; c < kColumns; ++c) rebuilt.push_back(lap(r, c));
+    EXPECT_EQ(rebuilt, shown);
+    EXPECT_DOUBLE_EQ(state.Track.CarriedTime[kSector], sectorCarried);
+}
+
+}  // namespace
+}  // namespace sc
