@@ -24,6 +24,7 @@ const CommandTable& driverCommands() {
         addRaceCommands(t);
         addListCommands(t);
         addHeatCommands(t);
+        addStandingsCommands(t);
         return t;
     }();
     return table;

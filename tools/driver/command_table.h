@@ -40,6 +40,8 @@ void addListCommands(CommandTable& table);  // roster, entrants, participants
 void addHeatCommands(
     CommandTable& table);  // open, close, menu, clock, key, manual, tick, bytes, lanes, errors, panel
 
+void addStandingsCommands(CommandTable& table);  // classification, vr, superpole
+
 // Every command of the driver.
 const CommandTable& driverCommands();
 
