@@ -11,15 +11,20 @@ namespace {
 const GridCell kEmptyCell{};
 
 // Bottom-up merge sort of row numbers. Stable, and safe whatever the
-// comparison answers: it never reads outside its own vectors.
-std::vector<int> StableOrder(std::vector<int> rows, const std::function<bool(int, int)>& goesAfter) {
+// comparison answers: it never reads outside its own vectors. Runs already in
+// order are copied without merging, so a table that did not change costs one
+// comparison per row.
+template <typename GoesAfter>
+std::vector<int> StableOrder(std::vector<int> rows, GoesAfter goesAfter) {
     std::vector<int> buffer(rows.size());
     for (std::size_t width = 1; width < rows.size(); width *= 2) {
         for (std::size_t lo = 0; lo < rows.size(); lo += 2 * width) {
             const std::size_t mid = std::min(lo + width, rows.size());
             const std::size_t hi = std::min(lo + 2 * width, rows.size());
             std::size_t a = lo, b = mid, out = lo;
-            while (a < mid && b < hi) buffer[out++] = goesAfter(rows[a], rows[b]) ? rows[b++] : rows[a++];
+            if (b < hi && goesAfter(rows[b - 1], rows[b])) {
+                while (a < mid && b < hi) buffer[out++] = goesAfter(rows[a], rows[b]) ? rows[b++] : rows[a++];
+            }
             while (a < mid) buffer[out++] = rows[a++];
             while (b < hi) buffer[out++] = rows[b++];
         }
@@ -108,7 +113,7 @@ void Grid::SetFormatString(std::string_view format) {
         const Alignment a = field.empty() ? Alignment::General : AlignmentOf(field.front());
         if (a != Alignment::General) field.remove_prefix(1);
         alignments_[c] = a;
-        At(0, c).text = std::string(field);
+        AssignText(At(0, c), field);
     }
     RowChanged(0);
     LayoutChanged();
@@ -153,11 +158,29 @@ const GridCell& Grid::Cell(int row, int col) const {
 
 void Grid::SetTextMatrix(int row, int col, std::string text) {
     if (!InRange(row, col)) return;
-    At(row, col).text = std::move(text);
+    GridCell& cell = At(row, col);
+    if (cell.text == text) return;
+    cell.text = std::move(text);
+    cell.numberKnown_ = false;
     RowChanged(row);
 }
 
-double Grid::Number(int row, int col) const { return ReadNumber(TextMatrix(row, col)); }
+bool Grid::AssignText(GridCell& cell, std::string_view text) {
+    if (cell.text == text) return false;
+    cell.text.assign(text);
+    cell.numberKnown_ = false;
+    return true;
+}
+
+double Grid::Number(int row, int col) const {
+    if (!InRange(row, col)) return 0;
+    const GridCell& cell = cells_[static_cast<std::size_t>(row) * cols_ + col];
+    if (!cell.numberKnown_) {
+        cell.number_ = ReadNumber(cell.text);
+        cell.numberKnown_ = true;
+    }
+    return cell.number_;
+}
 
 void Grid::AddItem(std::string_view tabbedFields, int row) {
     const int oldRows = rows_;
@@ -166,10 +189,10 @@ void Grid::AddItem(std::string_view tabbedFields, int row) {
     const int at = row >= 0 && row < oldRows ? row : oldRows;
     std::vector<int> order(static_cast<std::size_t>(rows_));
     for (int r = 0; r < rows_; ++r) order[r] = r < at ? r : r == at ? oldRows : r - 1;
-    ReorderRows(order);
+    ReorderRows(std::move(order));
     for (int c = 0; c < cols_ && !tabbedFields.empty(); ++c) {
         const auto tab = tabbedFields.find('\t');
-        At(at, c).text = std::string(tabbedFields.substr(0, tab));
+        AssignText(At(at, c), tabbedFields.substr(0, tab));
         tabbedFields = tab == std::string_view::npos ? std::string_view() : tabbedFields.substr(tab + 1);
     }
     RowChanged(at);
@@ -182,7 +205,7 @@ void Grid::RemoveItem(int row) {
     for (int r = 0; r < rows_; ++r)
         if (r != row) order.push_back(r);
     order.push_back(row);
-    ReorderRows(order);
+    ReorderRows(std::move(order));
     Resize(rows_ - 1, cols_);
 }
 
@@ -207,29 +230,43 @@ Grid::Block Grid::Target() const {
             std::max(col_, colSel_)};
 }
 
-void Grid::ForEachTarget(const std::function<void(GridCell&)>& apply) {
+template <typename Apply>
+void Grid::ForEachTarget(Apply apply) {
     const Block b = Target();
     for (int r = b.top; r <= b.bottom; ++r) {
+        bool changed = false;
         for (int c = b.left; c <= b.right; ++c)
-            if (InRange(r, c)) apply(At(r, c));
-        if (r < rows_) RowChanged(r);
+            if (InRange(r, c)) changed = apply(At(r, c)) || changed;
+        if (changed) RowChanged(r);
     }
 }
 
+namespace {
+
+// Sets one field of a cell; tells whether its value changed.
+template <auto Field, typename T>
+bool Put(GridCell& cell, T value) {
+    if (cell.*Field == value) return false;
+    cell.*Field = value;
+    return true;
+}
+
+}  // namespace
+
 void Grid::SetText(std::string_view text) {
-    ForEachTarget([text](GridCell& cell) { cell.text = std::string(text); });
+    ForEachTarget([text](GridCell& cell) { return AssignText(cell, text); });
 }
 void Grid::SetCellBackColour(int colour) {
-    ForEachTarget([colour](GridCell& cell) { cell.backColour = colour; });
+    ForEachTarget([colour](GridCell& cell) { return Put<&GridCell::backColour>(cell, colour); });
 }
 void Grid::SetCellForeColour(int colour) {
-    ForEachTarget([colour](GridCell& cell) { cell.foreColour = colour; });
+    ForEachTarget([colour](GridCell& cell) { return Put<&GridCell::foreColour>(cell, colour); });
 }
 void Grid::SetCellPicture(bool picture) {
-    ForEachTarget([picture](GridCell& cell) { cell.picture = picture; });
+    ForEachTarget([picture](GridCell& cell) { return Put<&GridCell::picture>(cell, picture); });
 }
 void Grid::SetCellFontBold(bool bold) {
-    ForEachTarget([bold](GridCell& cell) { cell.bold = bold; });
+    ForEachTarget([bold](GridCell& cell) { return Put<&GridCell::bold>(cell, bold); });
 }
 
 // ---- sorting --------------------------------------------------------------------------
@@ -243,40 +280,59 @@ void Grid::SortNumericAscending(int firstCol, int lastCol) {
     std::vector<double> keys(static_cast<std::size_t>(rows_) * width);
     for (int r = fixedRows_; r < rows_; ++r)
         for (int c = firstCol; c <= lastCol; ++c) keys[r * width + (c - firstCol)] = Number(r, c);
-    SortCustom([&keys, width](int a, int b) {
+    Reorder([&keys, width](int a, int b) {
         for (std::size_t k = 0; k < width; ++k) {
             const double x = keys[a * width + k], y = keys[b * width + k];
-            if (x != y) return x < y ? -1 : 1;
+            if (x != y) return x > y;
         }
-        return 0;
+        return false;
     });
 }
 
 void Grid::SortCustom(const Compare& compare) {
-    if (rows_ - fixedRows_ < 2) return;
-    std::vector<int> order(static_cast<std::size_t>(rows_));
-    std::iota(order.begin(), order.end(), 0);
-    const std::vector<int> movable(order.begin() + fixedRows_, order.end());
-    const auto sorted = StableOrder(movable, [&compare](int a, int b) { return compare(a, b) > 0; });
-    std::copy(sorted.begin(), sorted.end(), order.begin() + fixedRows_);
-    ReorderRows(order);
+    Reorder([&compare](int a, int b) { return compare(a, b) > 0; });
 }
 
-// Row i of the grid becomes the old row order[i].
-void Grid::ReorderRows(const std::vector<int>& order) {
-    std::vector<GridCell> cells(cells_.size());
-    std::vector<int> heights(rowHeights_.size());
-    for (int r = 0; r < rows_; ++r) {
-        const int from = order[r];
-        std::move(cells_.begin() + static_cast<std::ptrdiff_t>(from) * cols_,
-                  cells_.begin() + static_cast<std::ptrdiff_t>(from + 1) * cols_,
-                  cells.begin() + static_cast<std::ptrdiff_t>(r) * cols_);
-        heights[r] = rowHeights_[from];
-        if (from != r) RowChanged(r);
+template <typename GoesAfter>
+void Grid::Reorder(GoesAfter goesAfter) {
+    if (rows_ - fixedRows_ < 2) return;
+    std::vector<int> movable(static_cast<std::size_t>(rows_ - fixedRows_));
+    std::iota(movable.begin(), movable.end(), fixedRows_);
+    const auto sorted = StableOrder(std::move(movable), goesAfter);
+    std::vector<int> order(static_cast<std::size_t>(fixedRows_));
+    std::iota(order.begin(), order.end(), 0);
+    order.insert(order.end(), sorted.begin(), sorted.end());
+    ReorderRows(std::move(order));
+}
+
+// Row i of the grid becomes the old row order[i]. The rows are swapped in
+// place along each cycle of the permutation: strings only trade buffers, and
+// a table already in order is left untouched (no change, nothing to repaint).
+void Grid::ReorderRows(std::vector<int> order) {
+    bool moved = false;
+    for (int start = 0; start < rows_; ++start) {
+        if (order[start] == start) continue;
+        int r = start;
+        while (order[r] != start) {
+            const int from = order[r];
+            SwapRows(r, from);  // row r now holds its final content
+            order[r] = r;
+            RowChanged(r);
+            r = from;
+        }
+        order[r] = r;  // the last row of the cycle received the start row on the way
+        RowChanged(r);
+        moved = true;
     }
-    cells_.swap(cells);
-    rowHeights_.swap(heights);
-    LayoutChanged();
+    if (moved) LayoutChanged();
+}
+
+void Grid::SwapRows(int a, int b) {
+    const auto rowStart = [this](int row) {
+        return cells_.begin() + static_cast<std::ptrdiff_t>(row) * cols_;
+    };
+    std::swap_ranges(rowStart(a), rowStart(a + 1), rowStart(b));
+    std::swap(rowHeights_[a], rowHeights_[b]);
 }
 
 // ---- redraw and change tracking -------------------------------------------------------

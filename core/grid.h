@@ -24,6 +24,14 @@ struct GridCell {
     int foreColour = kDefaultColour;
     bool picture = false;  // the flag picture
     bool bold = false;
+
+private:
+    friend class Grid;
+    // The number the text reads as, worked out at the first read: the rules read
+    // the same cells many times per passing and write few of them. Only the grid
+    // writes the text of its cells, and forgets the number when it does.
+    mutable double number_ = 0;
+    mutable bool numberKnown_ = false;
 };
 
 class Grid {
@@ -57,7 +65,8 @@ public:
     int TopRow() const { return topRow_; }  // first visible scrolled row
     void SetTopRow(int row);
 
-    // ---- cells (out of range: reads give an empty cell, writes are dropped)
+    // ---- cells (out of range: reads give an empty cell, writes are dropped;
+    // writing what a cell already holds is no change)
     const GridCell& Cell(int row, int col) const;
     const std::string& TextMatrix(int row, int col) const { return Cell(row, col).text; }
     void SetTextMatrix(int row, int col, std::string text);
@@ -112,8 +121,16 @@ private:
     GridCell& At(int row, int col) { return cells_[static_cast<std::size_t>(row) * cols_ + col]; }
     void Resize(int rows, int cols);
     Block Target() const;
-    void ForEachTarget(const std::function<void(GridCell&)>& apply);
-    void ReorderRows(const std::vector<int>& order);
+    // apply(cell) tells whether it changed the cell.
+    template <typename Apply>
+    void ForEachTarget(Apply apply);
+    static bool AssignText(GridCell& cell, std::string_view text);
+    // Stable sort of the movable rows; goesAfter(row1, row2) with the rows
+    // numbered as before the sort.
+    template <typename GoesAfter>
+    void Reorder(GoesAfter goesAfter);
+    void ReorderRows(std::vector<int> order);
+    void SwapRows(int a, int b);
     void RowChanged(int row);
     void LayoutChanged();
     void Notify();

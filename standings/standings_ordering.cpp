@@ -6,6 +6,7 @@
 #include "core/laps_format.h"
 #include "core/number_format.h"
 #include "standings/classification_columns.h"
+#include "standings/gap_memo.h"
 #include "standings/standings_engine.h"
 #include "standings/voltaavolta.h"
 
@@ -22,6 +23,20 @@ int raceOrder(double laps1, double key1, double laps2, double key2) {
     if (laps1 != laps2) return laps1 > laps2 ? -1 : 1;
     if (key1 != key2) return key1 > key2 ? -1 : 1;
     return 0;
+}
+
+// The gap of row r to row ref, remembered: it rarely changes between passings.
+const std::string& gapText(const Grid& g, GapMemo& memo, const RaceState& state, int r, int ref,
+                           GapSlot slot) {
+    if (state.CurrentModality == static_cast<int16_t>(Modality::Race)) {
+        const std::string &refLaps = g.TextMatrix(ref, kLaps), &laps = g.TextMatrix(r, kLaps);
+        const std::string &refKey = g.TextMatrix(ref, kSeriesKey), &key = g.TextMatrix(r, kSeriesKey);
+        return memo.Text(r, slot, {refLaps, laps, refKey, key},
+                         [&] { return GapText(refLaps, laps, refKey, key, state); });
+    }
+    const std::string &refBest = g.TextMatrix(ref, kFastest), &best = g.TextMatrix(r, kFastest);
+    return memo.Text(r, slot, {refBest, best, {}, {}},
+                     [&] { return FormatNumber(num(g, r, kFastest) - num(g, ref, kFastest), kGapMask); });
 }
 
 }  // namespace
@@ -97,6 +112,10 @@ bool StandingsEngine::orderChanged() const {
 void StandingsEngine::writePositionsAndGaps(bool changed) {
     const bool free = modality() == static_cast<int16_t>(Modality::FreePractice);
     const int valueCol = isRace() ? kLaps : kFastest;
+    // Race gaps read the comas and the two suffixes; practice gaps only their mask.
+    gaps_.SetContext(isRace() ? "race\n" + state_.Track.ComaFormat + "\n" + state_.Msg[0][0] + "\n" +
+                                    state_.Msg[0][1]
+                              : std::string("practice"));
     RankedRows ranked;
     for (int r = 1; r <= rows(); ++r) {
         if (changed || state_.HeatRunning == 0) {
@@ -128,21 +147,12 @@ void StandingsEngine::writeRankedRow(int r, bool changed, int valueCol, RankedRo
             g.SetCellBackColour(kLightRed);
     }
     g.SetTextMatrix(r, kPosition, std::to_string(r));
-    if (isRace()) {
-        const auto gap = [&](int ref) {
-            return GapText(g.TextMatrix(ref, kLaps), g.TextMatrix(r, kLaps), g.TextMatrix(ref, kSeriesKey),
-                           g.TextMatrix(r, kSeriesKey), state_);
-        };
-        g.SetTextMatrix(r, kGapLeader, gap(leader));
-        g.SetTextMatrix(r, kGapAhead, gap(above));
-    } else {
-        const double own = num(g, r, kFastest);
-        g.SetTextMatrix(r, kGapLeader, FormatNumber(own - num(g, leader, kFastest), kGapMask));
-        g.SetTextMatrix(r, kGapAhead, FormatNumber(own - num(g, above, kFastest), kGapMask));
-    }
     // The leader shows no gaps; the second only its gap to the leader.
-    if (leader == r) g.SetTextMatrix(r, kGapLeader, "");
-    if (above == r || above == leader) g.SetTextMatrix(r, kGapAhead, "");
+    const bool leads = leader == r, second = above == r || above == leader;
+    g.SetTextMatrix(r, kGapLeader,
+                    leads ? std::string() : gapText(g, gaps_, state_, r, leader, GapSlot::Leader));
+    g.SetTextMatrix(r, kGapAhead,
+                    second ? std::string() : gapText(g, gaps_, state_, r, above, GapSlot::Ahead));
 }
 
 void StandingsEngine::followTheCar(int r) {
