@@ -73,7 +73,9 @@ void StandingsPlug::GuardarManiga() {
     store_.GuardarManiga();
 }
 
-void StandingsPlug::CorrectLaps(int participantNumber, int delta) { engine_.CorrectLaps(participantNumber, delta); }
+void StandingsPlug::CorrectLaps(int participantNumber, int delta) {
+    engine_.CorrectLaps(participantNumber, delta);
+}
 
 void StandingsPlug::SuperPoleTick(double elapsed) {
     if (superPole()) superPole_.Tick(elapsed);

@@ -21,7 +21,9 @@ constexpr const char* kCellMask = "0.00";
 constexpr const char* kRunningMask = "0.0";
 constexpr const char* kLapMask = "0.0000";
 
-std::string orDefault(const std::string& text, const char* fallback) { return text.empty() ? fallback : text; }
+std::string orDefault(const std::string& text, const char* fallback) {
+    return text.empty() ? fallback : text;
+}
 
 template <typename T>
 bool inRange(const std::vector<T>& perLane, int lane) {
@@ -42,8 +44,9 @@ SuperPoleTable::SuperPoleTable(RaceState& state, StandingsEngine& engine) : stat
     Grid& list = engine_.LlistaTR;
     list.SetCols(kColumns);
     list.SetRows(kFirstLapRow);
-    list.SetTextMatrix(0, kLapTime,
-                       tableText(language, "Classificacio", "LlistaTR", -1, TextKind::GridFormat).value_or("Temps"));
+    list.SetTextMatrix(
+        0, kLapTime,
+        tableText(language, "Classificacio", "LlistaTR", -1, TextKind::GridFormat).value_or("Temps"));
     list.SetTextMatrix(0, kSector1, sector + " 1");
     list.SetTextMatrix(0, kSector2, sector + " 2");
     list.SetTextMatrix(0, kSpeed, orDefault(state_.Msg[5][3], "km/h"));
@@ -54,12 +57,17 @@ SuperPoleTable::SuperPoleTable(RaceState& state, StandingsEngine& engine) : stat
     ref.SetRows(kRefHeat + 1);
     ref.SetTextMatrix(
         0, 0, tableText(language, "Classificacio", "Ref", -1, TextKind::GridFormat).value_or("Referències"));
-    const cls::Paint paints[] = {cls::Paint::AbsoluteFastest, cls::Paint::ParticipantFastest,
-                                 cls::Paint::HeatFastest};
     for (int row = kRefAbsolute; row <= kRefHeat; ++row) {
         ref.Select(row, kLapTime);
-        ref.SetCellBackColour(cls::paletteOf(state_.Settings, paints[row - kRefAbsolute]));
+        ref.SetCellBackColour(refColour(row));
     }
+}
+
+// The legend's colours: absolute, participant's and heat's fastest lap.
+int SuperPoleTable::refColour(int refRow) const {
+    constexpr cls::Paint kPaints[] = {cls::Paint::AbsoluteFastest, cls::Paint::ParticipantFastest,
+                                      cls::Paint::HeatFastest};
+    return cls::paletteOf(state_.Settings, kPaints[refRow - kRefAbsolute]);
 }
 
 int SuperPoleTable::lastRow() const { return engine_.LlistaTR.Rows() - 1; }
@@ -152,7 +160,7 @@ int SuperPoleTable::rankingColour(int col, const std::string& text) const {
     for (int row = kRefAbsolute; row <= kRefHeat; ++row) {
         if (blank(ref.TextMatrix(row, col))) continue;
         const double reference = ref.Number(row, col);
-        if (col == kSpeed ? value >= reference : value <= reference) return ref.Cell(row, kLapTime).backColour;
+        if (col == kSpeed ? value >= reference : value <= reference) return refColour(row);
     }
     return cls::kBrightWhite;
 }
@@ -161,15 +169,18 @@ int SuperPoleTable::rankingColour(int col, const std::string& text) const {
 
 void SuperPoleTable::crossing(int lane, double lapTime) {
     TrackConfig& t = state_.Track;
-    if (inRange(t.LastPassTime, lane) && lane >= 1) t.LastPassTime[0] = t.LastPassTime[static_cast<std::size_t>(lane)];
+    if (inRange(t.LastPassTime, lane) && lane >= 1)
+        t.LastPassTime[0] = t.LastPassTime[static_cast<std::size_t>(lane)];
     for (const int sensorLane : {t.SectorLane, t.SpeedTrapLane})
         if (sensorLane <= t.LaneCount)
             if (double* carried = carriedOf(sensorLane)) *carried = 0;
 
-    const int participant = inRange(t.LaneParticipant, lane) ? t.LaneParticipant[static_cast<std::size_t>(lane)] : 0;
+    const int participant =
+        inRange(t.LaneParticipant, lane) ? t.LaneParticipant[static_cast<std::size_t>(lane)] : 0;
     const int count = passCount(lane, participant);
     const int row = engine_.FindRow(participant);
-    std::string lapText = count <= 1 ? cls::kFirstPassText : FormatNumber(static_cast<float>(lapTime), kLapMask);
+    std::string lapText =
+        count <= 1 ? cls::kFirstPassText : FormatNumber(static_cast<float>(lapTime), kLapMask);
     if (row < engine_.InfoClass.Rows() && !blank(engine_.InfoClass.TextMatrix(row, cls::kLastLap)))
         lapText = engine_.InfoClass.TextMatrix(row, cls::kLastLap);  // as the lap list shows it
 
@@ -184,7 +195,8 @@ void SuperPoleTable::crossing(int lane, double lapTime) {
 // view during a crash replay, it is the count at this very pass.
 int SuperPoleTable::passCount(int lane, int participant) const {
     const int row = engine_.FindRow(participant);
-    if (row < engine_.InfoClass.Rows()) return static_cast<int>(engine_.InfoClass.Number(row, cls::kHeatLaps));
+    if (row < engine_.InfoClass.Rows())
+        return static_cast<int>(engine_.InfoClass.Number(row, cls::kHeatLaps));
     const VoltaaVolta* view = engine_.LapView();
     return view && view->HasLane(lane) ? view->PassCount(lane) : lastRow();
 }
@@ -199,7 +211,8 @@ void SuperPoleTable::keepReferences(int participant, const std::string& lapText)
             copyLapToRef(kRefParticipant);
             std::vector<std::string>& own = participantRefs_[participant];
             own.clear();
-            for (int col = 0; col < kRefColumns; ++col) own.push_back(engine_.Ref.TextMatrix(kRefParticipant, col));
+            for (int col = 0; col < kRefColumns; ++col)
+                own.push_back(engine_.Ref.TextMatrix(kRefParticipant, col));
         }
     }
     if (engine_.TaulaVR.TextMatrix(1, cls::kVrTime) == lapText && improves(kRefAbsolute, lapText))
@@ -228,7 +241,8 @@ void SuperPoleTable::setRefRow(int refRow, const std::vector<std::string>& cells
 void SuperPoleTable::Tick(double elapsed) {
     const std::vector<double>& last = state_.Track.LastPassTime;
     if (lastRow() < kFirstLapRow || last.empty()) return;
-    engine_.LlistaTR.SetTextMatrix(lastRow(), kLapTime, FormatNumber(WrapDay(elapsed - last[0]), kRunningMask));
+    engine_.LlistaTR.SetTextMatrix(lastRow(), kLapTime,
+                                   FormatNumber(WrapDay(elapsed - last[0]), kRunningMask));
 }
 
 void SuperPoleTable::HeatEnded() {

@@ -63,6 +63,7 @@ private:
     void crossing(int lane, double lapTime);
     void fillCell(int col, double value);
     int rankingColour(int col, const std::string& text) const;
+    int refColour(int refRow) const;
     void keepReferences(int participant, const std::string& lapText);
     bool improves(int refRow, const std::string& lapText) const;
     void copyLapToRef(int refRow);
