@@ -1,0 +1,302 @@
+// The heat loop against the lap-counter simulator on a pseudo-terminal
+// (offscreen platform): `slotcursa-tool simulate --pty` is the device, PORTS.TXT
+// maps port 1 to it, and the device alone starts, pauses, resumes and ends the
+// heat. The lap log must then hold exactly the passes the simulator sent, with
+// the device's lap times; the same seed played in-process says which they were.
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <QListWidget>
+#include <QProcess>
+#include <QtTest>
+#include <map>
+
+#include "acquisition/lap_counter_simulator.h"
+#include "app/heat_mode_view.h"
+#include "app/main_window.h"
+#include "app/qt_program.h"
+#include "app_test_helpers.h"
+#include "core/lap_log.h"
+#include "core/prompter.h"
+#include "core/settings_files.h"
+#include "core/startup.h"
+
+namespace sc {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kLanes = 4;
+constexpr int kHeatTimeout = 60000;  // generous: the heat itself lasts about 20 s
+
+SimulatorOptions heatOptions(LapCounterModel model, uint64_t seed) {
+    SimulatorOptions o;
+    o.model = model;
+    o.lanes = kLanes;
+    o.lapSeconds = 1.5;
+    o.jitterSeconds = 0.5;
+    o.heatSeconds = 12;
+    o.seed = seed;
+    o.pause = PauseSpec{5, 3};
+    return o;
+}
+
+QStringList toolArguments(const SimulatorOptions& o) {
+    return {"simulate",
+            "--model",
+            QString::number(static_cast<int>(o.model)),
+            "--pty",
+            "--wait",
+            "--seed",
+            QString::number(o.seed),
+            "--lanes",
+            QString::number(o.lanes),
+            "--lap",
+            QString::number(o.lapSeconds),
+            "--jitter",
+            QString::number(o.jitterSeconds),
+            "--seconds",
+            QString::number(o.heatSeconds),
+            "--pause",
+            QStringLiteral("%1:%2").arg(o.pause->at).arg(o.pause->length)};
+}
+
+// One connection on port 1 serving every lane; no detection is too short.
+TrackConfig oneConnectionTrack() {
+    TrackConfig track = defaultTrackConfig(kLanes);
+    track.ConnectionCount = 1;
+    track.ConnectionPort = {0, 1};
+    track.ConnectionFirstLane = {0, 1};
+    track.MinLapTime = 0.5f;
+    return track;
+}
+
+void saveSettings(const fs::path& folder, LapCounterModel model) {
+    ProgramSettings settings = defaultProgramSettings();
+    settings.LapCounterModel = static_cast<int16_t>(model);
+    settings.AskComas = 0;  // no coma window at the end of a race heat
+    if (!saveProgramSettings(settings, folder / kSettingsFileName) ||
+        !saveTrackConfig(oneConnectionTrack(), folder / kTrackFileName))
+        throw std::runtime_error("cannot write the settings");
+}
+
+QString lapText(double seconds) { return QString::number(seconds, 'f', 4); }
+
+// The registered passes and the pause, in the order the log must hold them:
+// a pause record is written when the pause ends.
+QStringList expectedRows(const SimulatorPlay& play) {
+    QStringList rows;
+    std::map<int, int> passesOfLane;
+    bool pauseWritten = false;
+    for (const PlayedPass& pass : play.passes) {
+        if (!pauseWritten && play.resumeOffset && pass.offset >= *play.resumeOffset) {
+            rows << "pause #1";
+            pauseWritten = true;
+        }
+        const int number = ++passesOfLane[pass.lane];
+        // A lane's first pass opens its lap; the device's time for it is not a lap.
+        const QString lap = number == 1 ? QString("99.9999") : lapText(pass.lapTenThousandths / 10000.0);
+        rows << QStringLiteral("lane %1 #%2 %3").arg(pass.lane).arg(number).arg(lap);
+    }
+    if (!pauseWritten) rows << "pause #1";
+    return rows;
+}
+
+QStringList loggedRows(const std::vector<LapRecord>& records) {
+    QStringList rows;
+    for (std::size_t i = 1; i + 1 < records.size(); ++i) {
+        const LapRecord& r = records[i];
+        if (r.lane == -1)
+            rows << QStringLiteral("pause #%1").arg(r.number);
+        else
+            rows << QStringLiteral("lane %1 #%2 %3").arg(r.lane).arg(r.number).arg(lapText(r.lapTime));
+    }
+    return rows;
+}
+
+// Laps per lane as the simulator played them.
+std::map<int, int> passesPerLane(const SimulatorPlay& play) {
+    std::map<int, int> count;
+    for (const PlayedPass& pass : play.passes) ++count[pass.lane];
+    return count;
+}
+
+// A program folder with settings, a track, PORTS.TXT and the main window.
+struct Program {
+    explicit Program(LapCounterModel model) {
+        state.AppFolder = state.WorkingFolder = folder.path();
+        saveSettings(folder.path(), model);
+        state.Settings = loadProgramSettings(folder.path() / kSettingsFileName);
+    }
+    // A race with one race series of four participants, the track copied in.
+    void addRaceSeries() {
+        test::addRace(folder.path(), "Trofeu", "01-02-2025", {0, 0, 0, 1});
+        const fs::path race = folder.path() / raceFolderName(1);
+        if (!copyTrackConfigIntoRace(folder.path(), race) ||
+            !writeParticipantList(race / (seriesBaseName(4, 1) + ".PAR"),
+                                  {0, {"Anna", "Bernat", "Carla", "David"}}))
+            throw std::runtime_error("cannot write the race");
+    }
+    void load() {
+        view.load();
+        state.RecoveryPending = 0;  // start-up settles it before any heat
+    }
+
+    test::TempFolder folder;
+    RaceState state;
+    QueuedPrompter prompter;
+    PortadaView view{state, prompter};
+};
+
+}  // namespace
+
+class LapCounterPtyWindowTest : public QObject {
+    Q_OBJECT
+
+    // Starts the simulator, maps port 1 to its pseudo-terminal, opens the
+    // programme and lets the device run the heat to its end; then reads the log.
+    static void runHeat(Program& p, const SimulatorOptions& options, int modality, const fs::path& heatFolder,
+                        std::vector<LapRecord>& records) {
+        QProcess simulator;
+        simulator.start(QStringLiteral(SC_TOOL), toolArguments(options));
+        QVERIFY(simulator.waitForStarted(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(simulator.canReadLine(), 10000);
+        const QByteArray device = simulator.readLine().trimmed();
+        QVERIFY(device.startsWith("/dev/"));
+        test::writeText(p.folder.path() / "PORTS.TXT", "1=" + device.toStdString() + "\n");
+
+        QVERIFY(p.view.heatMode().open(modality));
+        SerialPort* port = p.view.heatMode().connections().port(1);
+        QVERIFY(port && port->isOpen());
+        QCOMPARE(p.state.Track.ConnectionOpen.at(1), int16_t(-1));
+        QVERIFY(p.prompter.shown.empty());
+
+        simulator.write("\n");  // the program listens: lights on
+        // The device starts, pauses, resumes and ends the heat; no key is pressed.
+        QTRY_VERIFY_WITH_TIMEOUT(p.state.HeatRunning != 0, kHeatTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(p.state.Paused != 0, kHeatTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(p.state.Paused == 0, kHeatTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(p.state.HeatRunning == 0, kHeatTimeout);
+        QVERIFY(simulator.waitForFinished(kHeatTimeout));
+        QCOMPARE(simulator.exitCode(), 0);
+        const LapLogContents log = ReadLapLog(heatFolder / kLapLogName);
+        QVERIFY(!log.truncated);
+        records = log.records;
+    }
+
+    // Header, the simulator's passes and pause in order, end record.
+    static void checkLog(const std::vector<LapRecord>& records, const SimulatorPlay& play) {
+        QVERIFY(records.size() >= 3);
+        const LapRecord& header = records.front();
+        const LapRecord& end = records.back();
+        QCOMPARE(header.lane, int16_t(0));
+        QCOMPARE(header.lapTime, 1.0f);  // heat 1
+        QCOMPARE(static_cast<std::size_t>(header.number), records.size() - 1);
+        QCOMPARE(end.lane, int16_t(0));
+        QCOMPARE(end.number, header.number);
+
+        QCOMPARE(loggedRows(records), expectedRows(play));
+
+        // PC-clock times: each lane's passes in order, all within the heat;
+        // the pause as long as the device's, give or take the line.
+        std::map<int, float> lastPass;
+        for (std::size_t i = 1; i + 1 < records.size(); ++i) {
+            const LapRecord& r = records[i];
+            if (r.lane == -1) {
+                QVERIFY2(std::abs(r.lapTime - 3.0f) < 1.0f, qPrintable(lapText(r.lapTime)));
+                continue;
+            }
+            QVERIFY(r.passTime > lastPass[r.lane]);
+            QVERIFY(r.passTime <= end.lapTime);
+            lastPass[r.lane] = r.passTime;
+        }
+    }
+
+    static void checkLiveWindow(PortadaView& view, const SimulatorPlay& play) {
+        for (const auto& [lane, passes] : passesPerLane(play)) {
+            auto* list = view.findChild<QListWidget*>(QStringLiteral("Llista(%1)").arg(lane));
+            QVERIFY(list);
+            QCOMPARE(list->count(), passes);  // "+1", then one row per lap
+        }
+    }
+
+private slots:
+    void plainTraining_Ds300RunsTheHeatAndEveryPassIsLogged() {
+        const SimulatorOptions options = heatOptions(LapCounterModel::DS300, 7);
+        const SimulatorPlay play = playLapCounter(options);
+        Program p(options.model);
+        p.load();
+        std::vector<LapRecord> records;
+        runHeat(p, options, 0, p.folder.path(), records);
+        if (QTest::currentTestFailed()) return;
+        checkLog(records, play);
+        if (QTest::currentTestFailed()) return;
+        checkLiveWindow(p.view, play);
+    }
+
+    void raceSeries_Ds030HeatStoredWithTheDevicesLapTimes() {
+        const SimulatorOptions options = heatOptions(LapCounterModel::DS030, 21);
+        const SimulatorPlay play = playLapCounter(options);
+        Program p(options.model);
+        p.addRaceSeries();
+        p.load();
+        p.view.portada().LlProves_Click(0);
+        p.view.portada().LlSeries_Click(4, 0);
+        p.view.showState();
+        const fs::path race = p.folder.path() / raceFolderName(1);
+        std::vector<LapRecord> records;
+        runHeat(p, options, 4, race, records);
+        if (QTest::currentTestFailed()) return;
+        checkLog(records, play);
+        if (QTest::currentTestFailed()) return;
+        // Heat 1 of four on four lanes: start position 1 on the last lane of the order.
+        for (std::size_t i = 1; i + 1 < records.size(); ++i)
+            if (records[i].lane > 0) QCOMPARE(records[i].participant, int16_t(kLanes - records[i].lane + 1));
+        // The stored heat is the log, record for record.
+        QVERIFY(ReadLapLog(race / (seriesBaseName(4, 1) + ".VAV")).records == records);
+        checkLiveWindow(p.view, play);
+    }
+
+    void programStart_OpensTheGeneralTracksPortsAndReportsADeadOne() {
+        test::TempFolder folder;
+        saveSettings(folder.path(), LapCounterModel::DS300);
+        TrackConfig track = oneConnectionTrack();
+        track.ConnectionCount = 2;
+        track.ConnectionPort = {0, 1, 2};
+        track.ConnectionFirstLane = {0, 1, 3};
+        QVERIFY(saveTrackConfig(track, folder.path() / kTrackFileName));
+        // Port 1 is a live line, port 2 names no device.
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        const std::string device = ::ptsname(master);
+        test::writeText(folder.path() / "PORTS.TXT",
+                        "1=" + device + "\n2=" + (folder.path() / "no-such-tty").string() + "\n");
+
+        RaceState state;
+        QueuedPrompter prompter;
+        prompter.answers = {Button::Retry};  // once more, then the default Cancel
+        QtProgram program(state, prompter);
+        QVERIFY(program.start(folder.path()));
+        LapCounterConnections& connections = program.mainWindow()->heatMode().connections();
+        QVERIFY(connections.port(1) && connections.port(1)->isOpen());
+        QVERIFY(connections.port(2) && !connections.port(2)->isOpen());
+        QCOMPARE(state.Track.ConnectionOpen.at(1), int16_t(-1));
+        QCOMPARE(state.Track.ConnectionOpen.at(2), int16_t(0));
+        QCOMPARE(state.Track.ConnectionLastLane.at(1), int16_t(2));
+        QCOMPARE(prompter.shown.size(), std::size_t{2});
+        const MessageBox& box = prompter.shown.back();
+        QCOMPARE(QString::fromStdString(box.text), QString::fromUtf8("No hi ha connexió pel port 2."));
+        QCOMPARE(box.defaultButton, Button::Cancel);
+        QVERIFY(!program.mainWindow()->heatMode().programme().ui.heatMode);
+
+        program.mainWindow()->close();
+        ::close(master);
+    }
+};
+
+}  // namespace sc
+
+QTEST_MAIN(sc::LapCounterPtyWindowTest)
+#include "lap_counter_pty_window_test.moc"
