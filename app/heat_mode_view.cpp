@@ -13,6 +13,7 @@
 #include "acquisition/qt_serial_port.h"
 #include "app/main_window.h"
 #include "config_windows/qt_config_widgets.h"
+#include "standings/classificacio_window.h"
 #include "standings/voltaavolta_window.h"
 
 namespace sc {
@@ -36,9 +37,9 @@ void setBackColour(QWidget* w, int code) {
 // The main window's lists as the programme sees them.
 class HeatModeView::Host : public ProgrammeHost {
 public:
-    Host(PortadaView& window, StandingsEngine& engine, HeatResultsStore& store,
+    Host(HeatModeView& owner, PortadaView& window, StandingsEngine& engine, HeatResultsStore& store,
          LapCounterConnections& connections)
-        : window_(window), engine_(engine), store_(store), connections_(connections) {}
+        : owner_(owner), window_(window), engine_(engine), store_(store), connections_(connections) {}
     int SelectedSeries(int m) const override {
         return m >= 1 && m <= kSeriesLists ? window_.portada().LlSeries[m].selected : -1;
     }
@@ -56,11 +57,18 @@ public:
     void LoadClassification() override {
         engine_.Reshape();
         store_.CarregarClass();
+        owner_.openClassificationWindow();
+    }
+    void UnloadClassification() override { owner_.closeClassificationWindow(); }
+    void MarkClassificationCut(int directPlaces) override {
+        owner_.classification_.MarkClassificationCut(directPlaces);
+        if (owner_.classView_) owner_.classView_->refresh();
     }
     void OpenLapCounterPorts() override { connections_.OpenLapCounterPorts(); }
     void CloseLapCounterPorts() override { connections_.CloseLapCounterPorts(); }
 
 private:
+    HeatModeView& owner_;
     PortadaView& window_;
     StandingsEngine& engine_;
     HeatResultsStore& store_;
@@ -71,7 +79,7 @@ HeatModeView::HeatModeView(RaceState& state, Prompter& prompter, PortadaView& wi
     : QObject(&window),
       state_(state),
       window_(window),
-      host_(std::make_unique<Host>(window, engine_, store_, connections_)),
+      host_(std::make_unique<Host>(*this, window, engine_, store_, connections_)),
       engine_(state),
       store_(state, engine_, prompter),
       plug_(state, engine_, store_),
@@ -165,6 +173,10 @@ void HeatModeView::openLiveWindow() {
     liveSub_->setWindowTitle(QStringLiteral("Volta a volta"));
     liveSub_->showMaximized();
     live_->setFocus();
+    if (classSub_) {
+        window_.mdiArea()->setActiveSubWindow(classSub_);
+        classView_->setFocus();
+    }
 }
 
 void HeatModeView::closeLiveWindow() {
@@ -174,6 +186,28 @@ void HeatModeView::closeLiveWindow() {
     liveSub_ = nullptr;
     live_ = nullptr;
     engine_.SetLapView(nullptr);
+}
+
+// Official practice, SuperPole and race: the table the drivers watch, on top
+// of the lap-by-lap window.
+void HeatModeView::openClassificationWindow() {
+    closeClassificationWindow();
+    classification_.Load();
+    plug_.SetWindow(&classification_);
+    classView_ = new ClassificacioView(state_, classification_, engine_, [this](int code) { key(code); });
+    classSub_ = window_.mdiArea()->addSubWindow(classView_);
+    classSub_->setWindowTitle(classView_->windowTitle());
+    classSub_->showMaximized();
+    classView_->setFocus();
+}
+
+void HeatModeView::closeClassificationWindow() {
+    plug_.SetWindow(nullptr);
+    if (!classSub_) return;
+    window_.mdiArea()->removeSubWindow(classSub_);
+    classSub_->deleteLater();  // a key typed in it may be closing it
+    classSub_ = nullptr;
+    classView_ = nullptr;
 }
 
 void HeatModeView::sync() {
@@ -186,6 +220,7 @@ void HeatModeView::sync() {
     }
     if (heatMode && !live_) openLiveWindow();
     if (live_) live_->refresh();
+    if (classView_) classView_->refresh();
 
     const HeatPanel& panel = programme_.ui.panel;
     if (panel.timerEnabled && heatMode) {

@@ -3,24 +3,27 @@
 // buttons open a programme, the heat panel shows the headless panel, a timer
 // at the programme's interval ticks the heat clock, keys go to the heat keys,
 // the manual-entry menu registers passes, the live lap-by-lap window sits
-// in the main window's child-window area, and the lap counters are heard on
-// their serial ports while it is open.
+// in the main window's child-window area with, for official practice,
+// SuperPole and race, the live classification on top of it, and the lap
+// counters are heard on their serial ports while it is open.
 
 #include <QObject>
 #include <memory>
 
 #include "acquisition/lap_counter_connections.h"
+#include "app/classification_plug.h"
 #include "core/system_clock.h"
 #include "organisation/programme.h"
+#include "standings/classificacio.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
-#include "standings/standings_plug.h"
 
 class QMdiSubWindow;
 class QTimer;
 
 namespace sc {
 
+class ClassificacioView;
 class PortadaView;
 class VoltaaVoltaView;
 
@@ -50,6 +53,8 @@ public:
 
     Programme& programme() { return programme_; }
     VoltaaVoltaView* liveWindow() const { return live_; }
+    ClassificacioView* classificationWindow() const { return classView_; }
+    Classificacio& classification() { return classification_; }
     QTimer* timer() const { return timer_; }
     LapCounterConnections& connections() { return connections_; }
 
@@ -60,6 +65,8 @@ private:
     void showMenus();
     void openLiveWindow();
     void closeLiveWindow();
+    void openClassificationWindow();
+    void closeClassificationWindow();
     void hearLapCounters();
 
     RaceState& state_;
@@ -69,7 +76,8 @@ private:
     std::unique_ptr<Host> host_;
     StandingsEngine engine_;
     HeatResultsStore store_;
-    StandingsPlug plug_;
+    ClassificationPlug plug_;
+    Classificacio classification_{state_, engine_};
     // Reads clock_ through this indirection, so a clock set later is used.
     class ClockRef : public PcClock {
     public:
@@ -84,6 +92,8 @@ private:
     QTimer* timer_ = nullptr;
     QMdiSubWindow* liveSub_ = nullptr;
     VoltaaVoltaView* live_ = nullptr;
+    QMdiSubWindow* classSub_ = nullptr;
+    ClassificacioView* classView_ = nullptr;
     bool shiftClick_ = false;
 };
 

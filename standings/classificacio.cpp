@@ -40,8 +40,7 @@ void setForeIfDifferent(Grid& g, int row, int col, int colour) {
 }  // namespace
 
 std::vector<int> InfoClassWidths(int modality) {
-    std::vector<int> w{450, 0,    2300, 0,    0,    0,    0,   0,   1075, 1075,
-                       400, 600,  1000, 0,    1075, 1075, 450, 0,   0};
+    std::vector<int> w{450, 0, 2300, 0, 0, 0, 0, 0, 1075, 1075, 400, 600, 1000, 0, 1075, 1075, 450, 0, 0};
     if (isModality(modality, Modality::Race)) {
         w[kLaps] = 1500;
         w[kGained] = 500;
@@ -57,8 +56,7 @@ std::vector<int> InfoClassWidths(int modality) {
 
 std::vector<LegendRow> MakeLegend(const RaceState& state) {
     const int16_t language = state.Settings.Language;
-    const std::string texts =
-        tableText(language, kWindow, "Legenda", -1, TextKind::ListItems).value_or("");
+    const std::string texts = tableText(language, kWindow, "Legenda", -1, TextKind::ListItems).value_or("");
     const Paint colours[] = {Paint::AbsoluteFastest, Paint::ParticipantFastest, Paint::HeatFastest};
     std::vector<LegendRow> legend;
     const std::vector<std::string> lines = splitLines(texts);
@@ -84,6 +82,13 @@ Grid& Classificacio::table() const { return engine_.InfoClass; }
 
 bool Classificacio::SuperPole() const { return isModality(state_.CurrentModality, Modality::SuperPole); }
 
+std::string Classificacio::Title() const {
+    const int16_t language = state_.Settings.Language;
+    std::string prefix = tableMessage(language, kWindow, 5, 8).value_or("");
+    if (!prefix.empty() && prefix.back() != ' ') prefix += ' ';
+    return prefix + tableText(language, "Portada", "MnuPrg", state_.CurrentModality).value_or("");
+}
+
 void Classificacio::Load() {
     Grid& g = table();
     g.SetRedraw(false);
@@ -106,8 +111,7 @@ Classificacio::ClickAction Classificacio::InfoClass_Click(int row, int col) {
     if (m < static_cast<int>(Modality::OfficialPractice) || m > static_cast<int>(Modality::Race))
         return ClickAction::None;
     if (row < 0 || col < 0 || row >= table().Rows() || col >= table().Cols()) return ClickAction::None;
-    if (row == 0 || col == 0)
-        return state_.HeatRunning == 0 ? ClickAction::OpenResults : ClickAction::None;
+    if (row == 0 || col == 0) return state_.HeatRunning == 0 ? ClickAction::OpenResults : ClickAction::None;
     ToggleLastLap();
     return ClickAction::ToggledLastLap;
 }

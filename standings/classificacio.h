@@ -53,6 +53,8 @@ public:
     const std::string& EnPista() const { return enPista_; }
     const std::optional<std::filesystem::path>& Picture() const { return picture_; }
     bool SuperPole() const;
+    // "Classificació Cursa": the classification prefix and the modality's menu caption.
+    std::string Title() const;
 
     // ---- events
     // A key typed in the window; Space toggles the information panel. The key

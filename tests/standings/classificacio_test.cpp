@@ -26,7 +26,8 @@ struct ClassificacioFixture : ::testing::Test {
         state.ParticipantCount = static_cast<int16_t>(participants);
         state.Track.LastPassTime.assign(5, 0.0);
         engine = std::make_unique<StandingsEngine>(state);
-        for (int r = 1; r <= participants; ++r) engine->InfoClass.SetTextMatrix(r, kNumber, std::to_string(r));
+        for (int r = 1; r <= participants; ++r)
+            engine->InfoClass.SetTextMatrix(r, kNumber, std::to_string(r));
         window = std::make_unique<Classificacio>(state, *engine);
         window->Load();
     }
@@ -194,6 +195,13 @@ TEST_F(ClassificacioFixture, SuperPoleTick_ShowsTheRunningLapOnceTheCarIsTimed) 
     state.CurrentModality = static_cast<int16_t>(Modality::Race);
     window->SuperPoleTick(16);
     EXPECT_EQ(window->EnPista(), "");
+}
+
+TEST_F(ClassificacioFixture, Title_NamesTheModalityInTheLanguage) {
+    open(Modality::Race, 2);
+    EXPECT_EQ(window->Title(), "Classificació Cursa");
+    open(Modality::OfficialPractice, 2, 1);
+    EXPECT_EQ(window->Title(), "Clasificación Entrenamientos oficiales");
 }
 
 TEST_F(ClassificacioFixture, ClockCopiesTheHeatClock) {

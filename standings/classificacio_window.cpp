@@ -1,0 +1,265 @@
+#include "standings/classificacio_window.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "config_windows/qt_config_widgets.h"
+#include "core/race_state.h"
+#include "localisation/qt_apply_language.h"
+#include "standings/classificacio.h"
+#include "standings/qt_grid_model.h"
+#include "standings/standings_engine.h"
+#include "standings/voltaavolta_window.h"
+
+namespace sc {
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15;
+// The table's font is about half as large again as the design font the
+// twips widths were drawn for; the columns grow with it.
+constexpr double kWidthFactor = 1.5;
+constexpr int kTablePoints = 14;
+constexpr int kHeaderPoints = 11;
+constexpr int kSmallTablePoints = 12;
+constexpr int kClockPoints = 30;
+constexpr int kLegendPoints = 11;
+constexpr int kPanelTwips = 3000;
+constexpr const char* kFlag = "\u2691 ";
+
+QFont sizedFont(const QFont& base, double points, bool bold) {
+    QFont f = base;
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+void setTextIfDifferent(QLabel* label, const std::string& text) {
+    const QString q = QString::fromStdString(text);
+    if (label->text() != q) label->setText(q);
+}
+
+void setVisibleIfDifferent(QWidget* w, bool visible) {
+    if (w->isVisibleTo(w->parentWidget()) != visible) w->setVisible(visible);
+}
+
+void paint(QWidget* w, int back, int fore) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, paletteQColor(back));
+    p.setColor(QPalette::Base, paletteQColor(back));
+    p.setColor(QPalette::WindowText, paletteQColor(fore));
+    p.setColor(QPalette::Text, paletteQColor(fore));
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+ClassificacioView::ClassificacioView(RaceState& state, Classificacio& model, StandingsEngine& engine,
+                                     std::function<void(int)> keys, QWidget* parent)
+    : QWidget(parent), state_(state), model_(model), engine_(engine), keys_(std::move(keys)) {
+    setObjectName("Classificacio");
+    setFocusPolicy(Qt::StrongFocus);
+    zoom_ = std::clamp(state.ScaleY, 0.5, 4.0);
+    build();
+    applyLanguage(state_, this);
+    setWindowTitle(QString::fromStdString(model_.Title()));
+    refresh();
+}
+
+int ClassificacioView::pixels(int twips) const {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel * kWidthFactor * zoom_));
+}
+
+QTableView* ClassificacioView::makeTable(const char* name, GridTableModel* model, int pointSize) {
+    auto* view = new QTableView(this);
+    view->setObjectName(name);
+    view->setModel(model);
+    view->setFocusPolicy(Qt::NoFocus);  // typed keys must reach the heat keys
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->hide();
+    view->setFont(sizedFont(font(), pointSize * zoom_, true));
+    view->horizontalHeader()->setFont(sizedFont(font(), kHeaderPoints * zoom_, true));
+    view->horizontalHeader()->setHighlightSections(false);
+    view->verticalHeader()->setDefaultSectionSize(QFontMetrics(view->font()).height() + 6);
+    model->setPictureText(QString::fromUtf8(kFlag));
+    return view;
+}
+
+void ClassificacioView::build() {
+    infoModel_ = new GridTableModel(engine_.InfoClass, this);
+    infoModel_->setCornerTextShown(false);  // the cut is kept there, never shown
+    vrModel_ = new GridTableModel(engine_.TaulaVR, this);
+    timesModel_ = new GridTableModel(engine_.LlistaTR, this);
+    refModel_ = new GridTableModel(engine_.Ref, this);
+
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(2, 2, 2, 2);
+    auto* left = new QVBoxLayout;
+    taulaVR_ = makeTable("TaulaVR", vrModel_, kSmallTablePoints);
+    taulaVR_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    taulaVR_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    taulaVR_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    taulaVR_->setFixedHeight(taulaVR_->horizontalHeader()->sizeHint().height() +
+                             taulaVR_->verticalHeader()->defaultSectionSize() + 4);
+    left->addWidget(taulaVR_);
+    infoClass_ = makeTable("InfoClass", infoModel_, kTablePoints);
+    infoClass_->setShowGrid(true);
+    applyLayout(infoClass_, *infoModel_);
+    left->addWidget(infoClass_, 1);
+    outer->addLayout(left, 1);
+    outer->addWidget(buildInfos());
+
+    connect(infoClass_, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { click(infoModel_->gridRow(index.row()), index.column()); });
+    connect(infoClass_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int col) { click(0, col); });
+}
+
+QWidget* ClassificacioView::buildInfos() {
+    infos_ = new QFrame(this);
+    infos_->setObjectName("Infos");
+    infos_->setFixedWidth(pixels(kPanelTwips));
+    auto* column = new QVBoxLayout(infos_);
+    column->setContentsMargins(4, 0, 0, 0);
+
+    rellotge_ = new QLabel(infos_);
+    rellotge_->setObjectName("Rellotge");
+    rellotge_->setAlignment(Qt::AlignCenter);
+    rellotge_->setFont(sizedFont(font(), kClockPoints * zoom_, true));
+    rellotge_->setMinimumHeight(QFontMetrics(rellotge_->font()).height() + 8);
+    paint(rellotge_, 0, 14);  // yellow on black: readable from the far end of the track
+    column->addWidget(rellotge_);
+
+    enPista_ = new QLabel(infos_);
+    enPista_->setObjectName("EnPista");
+    enPista_->setAlignment(Qt::AlignCenter);
+    enPista_->setFont(sizedFont(font(), kClockPoints * zoom_ * 0.7, true));
+    column->addWidget(enPista_);
+
+    legend_ = new QTableWidget(infos_);
+    legend_->setObjectName("Legenda");
+    legend_->setFocusPolicy(Qt::NoFocus);
+    legend_->setSelectionMode(QAbstractItemView::NoSelection);
+    legend_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    legend_->horizontalHeader()->hide();
+    legend_->verticalHeader()->hide();
+    legend_->horizontalHeader()->setStretchLastSection(true);
+    legend_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    legend_->setFont(sizedFont(font(), kLegendPoints * zoom_, true));
+    fillLegend();
+    column->addWidget(legend_);
+
+    marcSPP_ = new QFrame(infos_);
+    marcSPP_->setObjectName("MarcSPP");
+    auto* spp = new QVBoxLayout(marcSPP_);
+    spp->setContentsMargins(0, 0, 0, 0);
+    llistaTR_ = makeTable("LlistaTR", timesModel_, kSmallTablePoints);
+    ref_ = makeTable("Ref", refModel_, kSmallTablePoints);
+    for (QTableView* t : {llistaTR_, ref_}) {
+        t->setParent(marcSPP_);
+        t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        spp->addWidget(t);
+    }
+    column->addWidget(marcSPP_, 1);
+
+    picture_ = new QLabel(infos_);
+    picture_->setObjectName("Infograf");
+    picture_->setAlignment(Qt::AlignCenter);
+    showPicture();
+    column->addWidget(picture_);
+    column->addStretch(model_.SuperPole() ? 0 : 1);
+    return infos_;
+}
+
+void ClassificacioView::fillLegend() {
+    const auto& rows = model_.Legend();
+    legend_->setColumnCount(1);
+    legend_->setRowCount(static_cast<int>(rows.size()));
+    const int rowHeight = QFontMetrics(legend_->font()).height() + 6;
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        auto* item = new QTableWidgetItem(QString::fromStdString(rows[r].text));
+        item->setBackground(paletteQColor(rows[r].backColour < 0 ? 15 : rows[r].backColour));
+        item->setForeground(paletteQColor(0));
+        legend_->setItem(r, 0, item);
+        legend_->setRowHeight(r, rowHeight);
+    }
+    legend_->setFixedHeight(rowHeight * static_cast<int>(rows.size()) + 4);
+}
+
+void ClassificacioView::showPicture() {
+    const auto& file = model_.Picture();
+    QPixmap pixmap;
+    if (file) pixmap.load(QString::fromStdString(file->string()));
+    picture_->setVisible(!pixmap.isNull());
+    if (!pixmap.isNull())
+        picture_->setPixmap(pixmap.scaledToWidth(infos_->width() - 8, Qt::SmoothTransformation));
+}
+
+void ClassificacioView::applyLayout(QTableView* view, const GridTableModel& model) {
+    const Grid& g = model.grid();
+    const int rowHeight = QFontMetrics(view->font()).height() + 6;
+    for (int c = 0; c < g.Cols(); ++c) {
+        const int w = g.ColWidth(c);
+        view->setColumnHidden(c, w == 0);
+        if (w > 0 && view->columnWidth(c) != pixels(w)) view->setColumnWidth(c, pixels(w));
+    }
+    for (int r = g.FixedRows(); r < g.Rows(); ++r) {
+        const int h = g.RowHeight(r);
+        view->setRowHidden(r - g.FixedRows(), h == 0);
+        if (h > 0) view->setRowHeight(r - g.FixedRows(), std::max(rowHeight, pixels(h)));
+    }
+    const int top = std::max(g.TopRow() - g.FixedRows(), 0);
+    if (view->verticalScrollBar()->value() != top) view->verticalScrollBar()->setValue(top);
+}
+
+void ClassificacioView::syncTable(QTableView* view, GridTableModel* model) {
+    if (model->sync().layout) applyLayout(view, *model);
+}
+
+void ClassificacioView::refresh() {
+    model_.ApplyCut();
+    syncTable(infoClass_, infoModel_);
+    vrModel_->sync();
+    timesModel_->sync();
+    refModel_->sync();
+    const bool superPole = model_.SuperPole();
+    setVisibleIfDifferent(marcSPP_, superPole);
+    setVisibleIfDifferent(enPista_, superPole);
+    setTextIfDifferent(rellotge_, model_.Rellotge());
+    setTextIfDifferent(enPista_, model_.EnPista());
+    setVisibleIfDifferent(infos_, model_.InfosVisible());
+}
+
+void ClassificacioView::click(int gridRow, int gridCol) {
+    const auto action = model_.InfoClass_Click(gridRow, gridCol);
+    if (action == Classificacio::ClickAction::OpenResults && openResults) openResults();
+    refresh();
+    setFocus();
+}
+
+void ClassificacioView::keyPressEvent(QKeyEvent* event) {
+    const int code = HeatKeyCode(*event);
+    if (code == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    model_.KeyPress(code);
+    setVisibleIfDifferent(infos_, model_.InfosVisible());
+    // Last: the heat keys may close heat-running mode, and this window with it.
+    if (keys_) keys_(code);
+}
+
+}  // namespace sc

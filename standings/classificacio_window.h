@@ -1,0 +1,73 @@
+#pragma once
+// The live classification window that drivers and spectators watch: the
+// table InfoClass in a large, high-contrast font, the absolute fastest lap
+// TaulaVR, and the information panel Infos (clock, colour legend, SuperPole
+// time lists, the INFOGRAF picture) that Space shows and hides. refresh()
+// repaints only the cells that changed since the last call.
+
+#include <QWidget>
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QTableView;
+class QTableWidget;
+
+namespace sc {
+
+struct RaceState;
+class Classificacio;
+class GridTableModel;
+class StandingsEngine;
+
+class ClassificacioView : public QWidget {
+    Q_OBJECT
+public:
+    // `keys` receives every key typed (its character code; -1 for Shift).
+    ClassificacioView(RaceState& state, Classificacio& model, StandingsEngine& engine,
+                      std::function<void(int)> keys, QWidget* parent = nullptr);
+
+    // Copies what changed in the tables and the window state to the screen.
+    void refresh();
+
+    // A click on the header between heats; the results window is not there yet.
+    std::function<void()> openResults;
+
+    QTableView* table() const { return infoClass_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void build();
+    QTableView* makeTable(const char* name, GridTableModel* model, int pointSize);
+    QWidget* buildInfos();
+    void fillLegend();
+    void showPicture();
+    void click(int gridRow, int gridCol);
+    void applyLayout(QTableView* view, const GridTableModel& model);
+    void syncTable(QTableView* view, GridTableModel* model);
+    int pixels(int twips) const;
+
+    RaceState& state_;
+    Classificacio& model_;
+    StandingsEngine& engine_;
+    std::function<void(int)> keys_;
+    double zoom_ = 1.0;
+    GridTableModel* infoModel_ = nullptr;
+    GridTableModel* vrModel_ = nullptr;
+    GridTableModel* timesModel_ = nullptr;
+    GridTableModel* refModel_ = nullptr;
+    QTableView* infoClass_ = nullptr;
+    QTableView* taulaVR_ = nullptr;
+    QTableView* llistaTR_ = nullptr;
+    QTableView* ref_ = nullptr;
+    QTableWidget* legend_ = nullptr;
+    QFrame* infos_ = nullptr;
+    QFrame* marcSPP_ = nullptr;
+    QLabel* rellotge_ = nullptr;
+    QLabel* enPista_ = nullptr;
+    QLabel* picture_ = nullptr;
+};
+
+}  // namespace sc

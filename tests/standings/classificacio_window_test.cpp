@@ -1,0 +1,231 @@
+// The live classification window on the offscreen platform: column widths by
+// modality, the data click swapping "Última" and "VRàpida", Space and the
+// information panel, a pass repainting only its rows, and the window opened
+// and closed with an official-practice programme of the heat mode.
+#include "standings/classificacio_window.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTableWidget>
+#include <QtTest>
+#include <memory>
+
+#include "../app/app_test_helpers.h"
+#include "app/heat_mode_view.h"
+#include "app/main_window.h"
+#include "config_windows/qt_config_widgets.h"
+#include "core/prompter.h"
+#include "core/settings_files.h"
+#include "standings/classificacio.h"
+#include "standings/classification_columns.h"
+#include "standings/standings_engine.h"
+
+namespace sc {
+
+using namespace cls;
+namespace fs = std::filesystem;
+
+class ClassificacioWindowTest : public QObject {
+    Q_OBJECT
+
+    struct Live {
+        Live(Modality modality, int participants) {
+            state.CurrentModality = static_cast<int16_t>(modality);
+            state.ParticipantCount = static_cast<int16_t>(participants);
+            state.Participants = {""};
+            state.Track.LaneCount = 4;
+            state.Track.LaneChange = {4, 1, 2, 3, 4};
+            state.Track.LaneParticipant.assign(5, 0);
+            state.Track.LastPassTime.assign(5, 0.0);
+            state.Track.LaneSpare.assign(5, 0.0);
+            state.Track.CarriedTime.assign(5, 0.0);
+            state.CurrentSeries = state.CurrentHeat = 1;
+            for (int i = 1; i <= participants; ++i)
+                state.Participants.push_back("Pilot " + std::to_string(i));
+            engine = std::make_unique<StandingsEngine>(state);
+            for (int i = 1; i <= participants; ++i) {
+                engine->InfoClass.SetTextMatrix(i, kNumber, std::to_string(i));
+                engine->InfoClass.SetTextMatrix(i, kName, state.Participants[i]);
+                engine->InfoClass.SetTextMatrix(i, kSeriesKey, std::to_string(i));
+            }
+            engine->NovaManiga();
+            model = std::make_unique<Classificacio>(state, *engine);
+            model->Load();
+            view = std::make_unique<ClassificacioView>(state, *model, *engine,
+                                                       [this](int k) { keys.push_back(k); });
+            view->resize(1200, 700);
+            view->show();
+        }
+        QTableView* table() const { return view->table(); }
+        QString shown(int gridRow, int col) const {
+            return table()->model()->index(gridRow - 1, col).data().toString();
+        }
+
+        RaceState state;
+        std::unique_ptr<StandingsEngine> engine;
+        std::unique_ptr<Classificacio> model;
+        std::unique_ptr<ClassificacioView> view;
+        std::vector<int> keys;
+    };
+
+private slots:
+    void widths_FollowTheModality() {
+        Live race(Modality::Race, 4);
+        QTableView* t = race.table();
+        for (int col : {kNumber, kSeriesKey, kFastest, kFastestTime, kFastestLane, kHeatKey1, kHeatKey2})
+            QVERIFY2(t->isColumnHidden(col), qPrintable(QString::number(col)));
+        for (int col : {kPosition, kName, kLaps, kGained, kLastLap, kHeatBest})
+            QVERIFY(!t->isColumnHidden(col));
+        QCOMPARE(t->columnWidth(kLastLap), t->columnWidth(kHeatBest));
+        QVERIFY(t->columnWidth(kName) > 2 * t->columnWidth(kLastLap));
+
+        Live practice(Modality::OfficialPractice, 4);
+        QVERIFY(!practice.table()->isColumnHidden(kFastest));
+        QVERIFY(practice.table()->isColumnHidden(kLaps));
+        QVERIFY(practice.table()->isColumnHidden(kGained));
+        QVERIFY(!practice.view->findChild<QWidget*>("MarcSPP")->isVisibleTo(practice.view.get()));
+
+        Live superPole(Modality::SuperPole, 4);
+        QVERIFY(superPole.table()->isColumnHidden(kHeatLaps));
+        QVERIFY(superPole.view->findChild<QWidget*>("MarcSPP")->isVisibleTo(superPole.view.get()));
+        QCOMPARE(superPole.view->findChild<QTableWidget*>("Legenda")->rowCount(), 6);
+    }
+
+    void dataClick_SwapsLastLapAndFastestLapTwice() {
+        Live race(Modality::Race, 4);
+        QTableView* t = race.table();
+        const QRect cell = t->visualRect(t->model()->index(1, kName));
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(t->isColumnHidden(kLastLap));
+        QVERIFY(!t->isColumnHidden(kFastest));
+        QCOMPARE(t->model()->headerData(kFastest, Qt::Horizontal).toString(), QString::fromUtf8("VRàpida"));
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(!t->isColumnHidden(kLastLap));
+        QVERIFY(t->isColumnHidden(kFastest));
+        QCOMPARE(t->model()->headerData(kLastLap, Qt::Horizontal).toString(), QString::fromUtf8("Última"));
+    }
+
+    void headerClick_DuringAHeatOpensNothing() {
+        Live race(Modality::Race, 4);
+        int opened = 0;
+        race.view->openResults = [&opened] { ++opened; };
+        race.state.HeatRunning = -1;
+        race.table()->horizontalHeader()->sectionClicked(kName);
+        QCOMPARE(opened, 0);
+        race.state.HeatRunning = 0;
+        race.table()->horizontalHeader()->sectionClicked(kName);
+        QCOMPARE(opened, 1);
+        QVERIFY(!race.table()->isColumnHidden(kLastLap));  // never a toggle
+    }
+
+    void space_TogglesInfosAndEveryKeyGoesOn() {
+        Live race(Modality::Race, 4);
+        auto* infos = race.view->findChild<QFrame*>("Infos");
+        QVERIFY(infos && infos->isVisibleTo(race.view.get()));
+        QTest::keyClick(race.view.get(), Qt::Key_Space);
+        QVERIFY(!infos->isVisibleTo(race.view.get()));
+        QTest::keyClick(race.view.get(), Qt::Key_S);
+        QVERIFY(!infos->isVisibleTo(race.view.get()));
+        QTest::keyClick(race.view.get(), Qt::Key_Space);
+        QVERIFY(infos->isVisibleTo(race.view.get()));
+        QCOMPARE(race.keys, (std::vector<int>{' ', 's', ' '}));
+    }
+
+    void pass_RepaintsOnlyTheRowsThatChanged() {
+        Live race(Modality::Race, 6);
+        race.state.HeatRunning = -1;
+        race.state.Track.LastPassTime[4] = 10.0;
+        race.engine->AnotarVolta(Passing{4, 1, 10.0, 0, 1, "+1", ""});
+        race.view->refresh();
+        QSignalSpy changed(race.table()->model(), &QAbstractItemModel::dataChanged);
+        QSignalSpy reset(race.table()->model(), &QAbstractItemModel::modelReset);
+        race.state.Track.LastPassTime[4] = 14.25;
+        race.engine->AnotarVolta(Passing{4, 1, 14.25, 4.25, 1, "4.2500", "4.2500"});
+        race.view->refresh();
+        QCOMPARE(reset.count(), 0);
+        QVERIFY(changed.count() >= 1);
+        for (const QList<QVariant>& signal : changed) {
+            const int row = signal.at(0).toModelIndex().row();
+            QCOMPARE(row, signal.at(1).toModelIndex().row());
+            QCOMPARE(row, 0);  // the leader's row only; rows 2..6 have not moved
+        }
+        QCOMPARE(race.shown(1, kLastLap), QString("4.2500"));
+        QCOMPARE(race.shown(1, kHeatLaps), QString("2"));
+    }
+
+    void clockAndCut_Shown() {
+        Live race(Modality::Race, 4);
+        race.model->ShowClock("0:02:10");
+        for (int r = 1; r <= 4; ++r) race.engine->InfoClass.SetTextMatrix(r, kPosition, std::to_string(r));
+        race.model->MarkClassificationCut(2);
+        race.view->refresh();
+        QCOMPARE(race.view->findChild<QLabel*>("Rellotge")->text(), QString("0:02:10"));
+        // The cut is kept in the corner, never shown there.
+        QCOMPARE(race.table()->model()->headerData(kPosition, Qt::Horizontal).toString(), QString());
+        auto foreground = [&race](int modelRow, int col) {
+            return race.table()
+                ->model()
+                ->index(modelRow, col)
+                .data(Qt::ForegroundRole)
+                .value<QBrush>()
+                .color();
+        };
+        QCOMPARE(foreground(1, kName), paletteQColor(kLightRed));  // grid row 2, the cut
+        QCOMPARE(foreground(1, kPosition), paletteQColor(kLightRed));
+        QVERIFY(foreground(0, kName) != paletteQColor(kLightRed));
+    }
+
+    void officialPractice_OpensOverTheLapByLapWindowAndClosesWithIt() {
+        test::TempFolder folder;
+        RaceState state;
+        QueuedPrompter prompter;
+        state.AppFolder = state.WorkingFolder = folder.path();
+        QVERIFY(saveTrackConfig(defaultTrackConfig(4), folder.path() / kTrackFileName));
+        test::addRace(folder.path(), "Trofeu", "01-02-2025", {0, 1, 0, 0});
+        const fs::path race = folder.path() / raceFolderName(1);
+        QVERIFY(copyTrackConfigIntoRace(folder.path(), race));
+        QVERIFY(
+            writeParticipantList(race / (seriesBaseName(2, 1) + ".PAR"), {0, {"Anna", "Bernat", "Carla"}}));
+        PortadaView view(state, prompter);
+        view.load();
+        state.RecoveryPending = 0;
+        view.portada().LlProves_Click(0);
+        view.portada().LlSeries_Click(2, 0);
+        view.showState();
+        QVERIFY(view.heatMode().open(2));
+        ClassificacioView* window = view.heatMode().classificationWindow();
+        QVERIFY(window);
+        QCOMPARE(view.mdiArea()->subWindowList().size(), 2);
+        QCOMPARE(view.mdiArea()->activeSubWindow()->widget(), static_cast<QWidget*>(window));
+        QCOMPARE(window->table()->model()->rowCount(), int(state.ParticipantCount));
+
+        // Keys typed in it reach the heat keys: S starts the heat.
+        QTest::keyClick(window, Qt::Key_S);
+        QVERIFY(state.HeatRunning != 0);
+        view.heatMode().manual(1);
+        QString names;
+        for (int r = 0; r < window->table()->model()->rowCount(); ++r)
+            names += window->table()->model()->index(r, kName).data().toString() + "|";
+        // The participant on lane 1 has passed: a row with no lap time yet, ranked first.
+        QCOMPARE(window->table()->model()->index(0, kHeatLaps).data().toString(), QString("1"));
+        QVERIFY2(names.contains("Anna") && names.contains("Carla"), qPrintable(names));
+        QTest::keyClick(window, Qt::Key_S);
+        QCOMPARE(state.HeatRunning, int16_t(0));
+        QTest::keyClick(view.heatMode().classificationWindow(), Qt::Key_Escape);
+        QVERIFY(!view.heatMode().programme().ui.heatMode);
+        QVERIFY(!view.heatMode().classificationWindow());
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(view.mdiArea()->subWindowList().size(), 0);
+    }
+};
+
+}  // namespace sc
+
+QTEST_MAIN(sc::ClassificacioWindowTest)
+#include "classificacio_window_test.moc"
