@@ -74,7 +74,8 @@ void Grid::Resize(int rows, int cols) {
     rows_ = rows;
     cells_.resize(static_cast<std::size_t>(rows) * cols);
     rowHeights_.resize(rows, kDefaultRowHeight);
-    dirtyRows_.resize(rows, false);
+    rowWritten_.resize(rows, false);
+    rowOrigin_.resize(rows, kNewRow);
     fixedRows_ = std::min(fixedRows_, rows_);
     fixedCols_ = std::min(fixedCols_, cols_);
     row_ = std::clamp(row_, 0, std::max(rows_ - 1, 0));
@@ -269,6 +270,17 @@ void Grid::SetCellFontBold(bool bold) {
     ForEachTarget([bold](GridCell& cell) { return Put<&GridCell::bold>(cell, bold); });
 }
 
+template <auto Field, typename T>
+void Grid::PutAt(int row, int col, T value) {
+    if (InRange(row, col) && Put<Field>(At(row, col), value)) RowChanged(row);
+}
+void Grid::SetCellBackColourAt(int row, int col, int colour) {
+    PutAt<&GridCell::backColour>(row, col, colour);
+}
+void Grid::SetCellForeColourAt(int row, int col, int colour) {
+    PutAt<&GridCell::foreColour>(row, col, colour);
+}
+
 // ---- sorting --------------------------------------------------------------------------
 
 void Grid::SortNumericAscending(int firstCol, int lastCol) {
@@ -317,14 +329,12 @@ void Grid::ReorderRows(std::vector<int> order) {
             const int from = order[r];
             SwapRows(r, from);  // row r now holds its final content
             order[r] = r;
-            RowChanged(r);
             r = from;
         }
         order[r] = r;  // the last row of the cycle received the start row on the way
-        RowChanged(r);
         moved = true;
     }
-    if (moved) LayoutChanged();
+    if (moved) Notify();
 }
 
 void Grid::SwapRows(int a, int b) {
@@ -333,6 +343,8 @@ void Grid::SwapRows(int a, int b) {
     };
     std::swap_ranges(rowStart(a), rowStart(a + 1), rowStart(b));
     std::swap(rowHeights_[a], rowHeights_[b]);
+    std::swap(rowOrigin_[a], rowOrigin_[b]);
+    std::vector<bool>::swap(rowWritten_[a], rowWritten_[b]);
 }
 
 // ---- redraw and change tracking -------------------------------------------------------
@@ -345,16 +357,20 @@ void Grid::SetRedraw(bool on) {
 Grid::Changes Grid::TakeChanges() {
     Changes changes;
     changes.layout = layoutDirty_;
-    for (int r = 0; r < rows_; ++r)
-        if (dirtyRows_[r]) changes.rows.push_back(r);
+    for (int r = 0; r < rows_; ++r) {
+        const bool moved = rowOrigin_[r] != r;
+        if (moved) changes.layout = true;  // the row order changed
+        if (moved || rowWritten_[r]) changes.rows.push_back(r);
+    }
     layoutDirty_ = false;
-    dirtyRows_.assign(rows_, false);
+    rowWritten_.assign(rows_, false);
+    std::iota(rowOrigin_.begin(), rowOrigin_.end(), 0);
     pending_ = false;
     return changes;
 }
 
 void Grid::RowChanged(int row) {
-    if (row >= 0 && row < rows_) dirtyRows_[row] = true;
+    if (row >= 0 && row < rows_) rowWritten_[row] = true;
     Notify();
 }
 

@@ -90,6 +90,9 @@ public:
     void SetCellForeColour(int colour);
     void SetCellPicture(bool picture);
     void SetCellFontBold(bool bold);
+    // One cell's colour, the selection left alone.
+    void SetCellBackColourAt(int row, int col, int colour);
+    void SetCellForeColourAt(int row, int col, int colour);
 
     // ---- sorting of the rows FixedRows..Rows-1; whole rows move (text,
     // colours, picture and height). Both sorts are stable.
@@ -104,9 +107,11 @@ public:
     // reports them at once.
     bool Redraw() const { return redraw_; }
     void SetRedraw(bool on);
+    // The changes since the last TakeChanges; rows that a sort moved and a
+    // later sort brought back are none.
     struct Changes {
         bool layout = false;    // shape, widths, heights, headers, scrolling or row order
-        std::vector<int> rows;  // rows whose cells changed, ascending
+        std::vector<int> rows;  // rows whose cells changed or hold another row now, ascending
     };
     std::uint64_t Revision() const { return revision_; }  // counts every change
     Changes TakeChanges();
@@ -146,7 +151,15 @@ private:
     bool redraw_ = true;
     std::uint64_t revision_ = 0;
     bool layoutDirty_ = false;
-    std::vector<bool> dirtyRows_;
+    // Since the last TakeChanges: whether a cell of the row got a new value (the
+    // flag moves with its row), and where each row stood then (kNewRow for one
+    // added since). Rows that a sort moves and a later sort brings back are no
+    // change.
+    static constexpr int kNewRow = -1;
+    template <auto Field, typename T>
+    void PutAt(int row, int col, T value);
+    std::vector<bool> rowWritten_;
+    std::vector<int> rowOrigin_;
     bool pending_ = false;
     std::function<void()> listener_;
 };

@@ -94,7 +94,7 @@ private:
     void writeRankedRow(int row, bool changed, int valueCol, RankedRows& ranked);
     void followTheCar(int row);
     void paintRow(int row);
-    void paintFastestLapCell(int row, int col);
+    int fastestLapColour(int row, int col) const;  // -2 when the cell shows no fastest lap
 
     RaceState& state_;
     VoltaaVolta* view_ = nullptr;

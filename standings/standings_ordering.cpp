@@ -118,10 +118,7 @@ void StandingsEngine::writePositionsAndGaps(bool changed) {
                               : std::string("practice"));
     RankedRows ranked;
     for (int r = 1; r <= rows(); ++r) {
-        if (changed || state_.HeatRunning == 0) {
-            InfoClass.Select(r, kPosition);
-            InfoClass.SetCellBackColour(kButtonFace);
-        }
+        if (changed || state_.HeatRunning == 0) InfoClass.SetCellBackColourAt(r, kPosition, kButtonFace);
         if (!free) writeRankedRow(r, changed, valueCol, ranked);
         followTheCar(r);
     }
@@ -140,11 +137,10 @@ void StandingsEngine::writeRankedRow(int r, bool changed, int valueCol, RankedRo
     if (changed && state_.HeatRunning != 0) {
         const std::string& old = g.TextMatrix(r, kPosition);
         const double oldPosition = num(g, r, kPosition);
-        g.Select(r, kPosition);
         if (old.empty() || oldPosition > r)
-            g.SetCellBackColour(kLightGreen);
+            g.SetCellBackColourAt(r, kPosition, kLightGreen);
         else if (oldPosition < r)
-            g.SetCellBackColour(kLightRed);
+            g.SetCellBackColourAt(r, kPosition, kLightRed);
     }
     g.SetTextMatrix(r, kPosition, std::to_string(r));
     // The leader shows no gaps; the second only its gap to the leader.
