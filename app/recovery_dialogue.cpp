@@ -74,8 +74,11 @@ std::optional<RecoveryValues> parseRecoveryLines(const std::vector<std::string>&
     const auto heat = positiveWhole(lines[3]);
     if (!race || !modality || !series || !heat || *modality > kSeriesLists) return std::nullopt;
     RecoveryValues values{*race, *modality, *series, *heat, std::nullopt};
-    if (lines.size() >= 5 && !isBlank(lines[4])) {
-        const double start = lineValue(lines[4]);
+    // Each resume appends the shifted start: the last one is the clock the heat
+    // ran on when it died (line 5 alone would shift every later pass by the pauses).
+    for (std::size_t i = 4; i < lines.size(); ++i) {
+        if (isBlank(lines[i])) continue;
+        const double start = lineValue(lines[i]);
         if (start >= 0 && start < kDaySeconds) values.heatStartTime = start;
     }
     return values;

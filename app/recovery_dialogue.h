@@ -20,10 +20,10 @@ struct RecoveryValues {
     int16_t modality = 0;
     int16_t series = 0;
     int16_t heat = 0;
-    std::optional<double> heatStartTime;  // line 5; later lines are not read
+    std::optional<double> heatStartTime;  // the last start time of lines 5.. (one more per resume)
 };
 
-// Lines 1-5 of KEL4.TMP; nullopt with fewer than four lines or with a value
+// The lines of KEL4.TMP; nullopt with fewer than four lines or with a value
 // that cannot name a heat (not a whole number, modality outside 1..4, race,
 // series or heat below 1).
 std::optional<RecoveryValues> parseRecoveryLines(const std::vector<std::string>& lines);

@@ -11,6 +11,8 @@ namespace {
 
 // Laps and fastest lap are stored as the windows show them, to 4 decimals.
 constexpr double kShownPrecision = 0.00006;
+// A pass time is a Single of seconds since the heat start.
+constexpr double kPassTimePrecision = 0.002;
 
 bool isDetection(const LapRecord& r) { return r.lane >= 1 && r.extra1 == 0; }
 bool isRegisteredPass(const LapRecord& r) { return isDetection(r) && r.number >= 1; }
@@ -107,6 +109,21 @@ std::vector<std::string> findLosses(const std::vector<LapRecord>& beforeKill, co
     else
         checkStandings(*heatBlock, *block, losses);
     return losses;
+}
+
+std::vector<std::string> findMistimedPasses(const std::vector<LapRecord>& block,
+                                            const std::map<int, std::vector<double>>& racingTimes) {
+    std::vector<std::string> mistimed;
+    for (const LapRecord& r : block) {
+        if (!isRegisteredPass(r)) continue;
+        const auto lane = racingTimes.find(r.lane);
+        const bool known = lane != racingTimes.end() &&
+                           std::any_of(lane->second.begin(), lane->second.end(), [&r](double t) {
+                               return std::fabs(t - r.passTime) <= kPassTimePrecision;
+                           });
+        if (!known) mistimed.push_back("pass at a time the device never sent: " + describe(r));
+    }
+    return mistimed;
 }
 
 }  // namespace sc::reliability

@@ -3,6 +3,7 @@
 // kill that the stored heat lacks, stored standings that disagree with the
 // stored laps, and a recovery file left behind.
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,5 +30,10 @@ std::string describe(const LapRecord& record);
 // One line per fault; empty when nothing was lost. `beforeKill` is the lap log
 // as the kill left it, header first.
 std::vector<std::string> findLosses(const std::vector<LapRecord>& beforeKill, const StoredHeat& stored);
+
+// Registered passes whose pass time is none of the racing times of their lane:
+// after a restart the heat clock must run on from where the kill stopped it.
+std::vector<std::string> findMistimedPasses(const std::vector<LapRecord>& block,
+                                            const std::map<int, std::vector<double>>& racingTimes);
 
 }  // namespace sc::reliability

@@ -150,3 +150,21 @@ TEST(LapBlockOf, HeatEndsAtItsEndRecordAndLaterHeatsFollow) {
 
 }  // namespace
 }  // namespace sc::reliability
+
+namespace sc::reliability {
+namespace {
+
+TEST(FindMistimedPasses, PassTimeMustBeOneTheDeviceSentOnThatLane) {
+    const std::map<int, std::vector<double>> racing{{1, {1.2, 5.3}}, {2, {1.4}}};
+    const std::vector<LapRecord> block{header(1, 36000), pass(1, 7, 1, 1.2f, 99.9999f),
+                                       pass(1, 7, 0, 3.0f, 0.3f),  // rejected: no pass of the device's
+                                       pass(2, 8, 1, 1.4005f, 99.9999f)};
+    EXPECT_TRUE(findMistimedPasses(block, racing).empty());
+    // A restart that lost the pause shifts the clock by its length.
+    EXPECT_EQ(findMistimedPasses({pass(1, 7, 2, 9.3f, 4.1f)}, racing).size(), 1u);
+    // Right time, wrong lane.
+    EXPECT_EQ(findMistimedPasses({pass(2, 8, 2, 5.3f, 3.9f)}, racing).size(), 1u);
+}
+
+}  // namespace
+}  // namespace sc::reliability

@@ -137,7 +137,13 @@ RoundOutcome runRound(const RoundPlan& plan, const HeatFeed& feed, const fs::pat
         return outcome;
     }
     try {
-        outcome.losses = findLosses(beforeKill.records, readStoredHeat(folder, plan.modality));
+        const StoredHeat stored = readStoredHeat(folder, plan.modality);
+        outcome.losses = findLosses(beforeKill.records, stored);
+        const int heat =
+            beforeKill.records.empty() ? 1 : static_cast<int>(beforeKill.records.front().lapTime);
+        if (const auto block = lapBlockOf(stored.lapFile, heat)) {
+            outcome.mistimed = findMistimedPasses(*block, feed.racingTimes);
+        }
     } catch (const FileError& e) {
         outcome.losses.push_back(std::string("stored heat unreadable: ") + e.what());
     }

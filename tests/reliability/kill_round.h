@@ -16,6 +16,9 @@ struct RoundOutcome {
     bool heatStarted = false;          // false: the kill came before the heat started, nothing to check
     std::size_t passesBeforeKill = 0;  // detections in the lap log at the kill
     std::vector<std::string> losses;   // empty when nothing was lost
+    // Passes after the restart whose times do not continue the heat's clock
+    // (reported apart: nothing registered was lost).
+    std::vector<std::string> mistimed;
 };
 
 // `folder` is emptied and becomes the program folder; the tool's standard

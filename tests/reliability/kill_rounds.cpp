@@ -21,8 +21,16 @@ struct Tally {
     int rounds = 0;
     int lost = 0;
     int notStarted = 0;
+    int mistimed = 0;
     std::size_t passesChecked = 0;
 };
+
+void printFaults(int round, const std::string& what, const std::vector<std::string>& faults) {
+    if (faults.empty()) return;
+    std::cout << "round " << round << " (" << what << "):";
+    for (const std::string& fault : faults) std::cout << " " << fault << ";";
+    std::cout << std::endl;
+}
 
 void runRounds(const fs::path& tool, const fs::path& work, uint64_t seed, int count, Tally& tally) {
     for (int i = 0; i < count; ++i) {
@@ -33,11 +41,10 @@ void runRounds(const fs::path& tool, const fs::path& work, uint64_t seed, int co
         ++tally.rounds;
         if (!outcome.heatStarted && outcome.losses.empty()) ++tally.notStarted;
         tally.passesChecked += outcome.passesBeforeKill;
-        if (outcome.losses.empty()) continue;
-        ++tally.lost;
-        std::cout << "round " << i + 1 << " (" << describeRound(plan, feed) << "):";
-        for (const std::string& loss : outcome.losses) std::cout << " " << loss << ";";
-        std::cout << std::endl;
+        tally.mistimed += outcome.mistimed.empty() ? 0 : 1;
+        tally.lost += outcome.losses.empty() ? 0 : 1;
+        printFaults(i + 1, describeRound(plan, feed), outcome.losses);
+        printFaults(i + 1, describeRound(plan, feed), outcome.mistimed);
     }
 }
 
@@ -64,7 +71,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::cout << "kills before the heat started: " << tally.notStarted
-              << "; passes registered before the kills: " << tally.passesChecked << "\n";
+              << "; passes registered before the kills: " << tally.passesChecked
+              << "; rounds with passes mistimed after the restart: " << tally.mistimed << "\n";
     std::cout << "rounds: " << tally.rounds << ", lost: " << tally.lost << std::endl;
     return tally.lost > 0 ? 1 : 0;
 }

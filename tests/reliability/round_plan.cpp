@@ -100,6 +100,11 @@ HeatFeed makeHeatFeed(const RoundPlan& plan) {
         if (play.messages[i].offset <= play.startOffset) feed.heatStart = i;
         if (!play.passes.empty() && play.messages[i].offset <= play.passes.back().offset) feed.lastPass = i;
     }
+    for (const PlayedPass& pass : play.passes) {
+        const bool afterPause = play.resumeOffset && pass.offset >= *play.resumeOffset;
+        const double pause = afterPause ? *play.resumeOffset - *play.pauseOffset : 0.0;
+        feed.racingTimes[pass.lane].push_back(pass.offset - play.startOffset - pause);
+    }
     feed.finish = {"tick " + std::to_string(kEndTicks)};
     feed.restart = {"answer yes", "start"};
     return feed;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,9 @@ struct HeatFeed {
     std::size_t lastPass = 0;                        // the message of the last pass
     std::vector<std::string> finish;                 // after the last message: silence until the heat ends
     std::vector<std::string> restart;                // before the rest of the heat, after a kill
+    // Per lane, the racing time of every pass the device sends (pauses left
+    // out): the pass time the lap log must give it.
+    std::map<int, std::vector<double>> racingTimes;
 };
 
 // The models that report every pass (a DS003 only sends its summary at the end).
