@@ -65,19 +65,19 @@ void StandingsEngine::rankHeatPositions() {
     Grid& g = InfoClass;
     const int n = rows();
     if (n < 1) return;
-    g.Select(1, kHeatPosition, n, kHeatPosition);
-    g.SetText("");
     g.SortNumericAscending(kHeatKey1, kHeatKey2);
     const bool official = modality() == static_cast<int16_t>(Modality::OfficialPractice);
     int skipped = 0;
+    bool counting = true;
     for (int r = 1; r <= n; ++r) {
-        if (num(g, r, kHeatKey1) != 0) {
-            g.SetTextMatrix(r, kHeatPosition, std::to_string(r - skipped));
-        } else if (official) {
+        std::string position;  // each cell written once: no change when it stays
+        if (counting && num(g, r, kHeatKey1) != 0)
+            position = std::to_string(r - skipped);
+        else if (counting && official)
             ++skipped;
-        } else {
-            break;  // a row without a key stands first: no positions yet
-        }
+        else
+            counting = false;  // a row without a key stands first: no positions yet
+        g.SetTextMatrix(r, kHeatPosition, std::move(position));
     }
 }
 

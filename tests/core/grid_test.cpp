@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <numeric>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -249,6 +251,125 @@ TEST(Grid, LayoutChangesAndRevisionCount) {
     EXPECT_TRUE(sorted.layout);
     EXPECT_EQ(sorted.rows, (std::vector<int>{1, 2}));
     EXPECT_GT(g.Revision(), revision);
+}
+
+TEST(Grid, NumericSortMatchesAStableSortOfTheKeysWithManyTies) {
+    // Keys from a few values so most rows tie; runs already in order and
+    // reversed runs both occur at every size.
+    std::mt19937 random(7);
+    for (int n = 2; n <= 40; ++n) {
+        for (int round = 0; round < 5; ++round) {
+            Grid g(n + 1, 2, 1, 0);
+            std::vector<std::pair<int, std::string>> rows;
+            for (int i = 0; i < n; ++i) {
+                const int key = round == 0   ? i / 3
+                                : round == 1 ? (n - i) / 2
+                                             : static_cast<int>(random() % 4);
+                rows.emplace_back(key, "r" + std::to_string(i));
+                g.SetTextMatrix(i + 1, 0, rows.back().second);
+                g.SetTextMatrix(i + 1, 1, std::to_string(key) + (i % 2 ? ",0" : ""));
+            }
+            std::stable_sort(rows.begin(), rows.end(),
+                             [](const auto& a, const auto& b) { return a.first < b.first; });
+            g.SortNumericAscending(1, 1);
+            for (int i = 0; i < n; ++i)
+                ASSERT_EQ(g.TextMatrix(i + 1, 0), rows[i].second) << n << "/" << round;
+        }
+    }
+}
+
+TEST(Grid, NumbersFollowTheTextThroughEveryKindOfWrite) {
+    Grid g(3, 3, 1, 0);
+    g.SetTextMatrix(1, 0, "5");
+    EXPECT_EQ(g.Number(1, 0), 5);  // read once: later reads must not keep 5
+    g.SetTextMatrix(1, 0, "6,5");
+    EXPECT_EQ(g.Number(1, 0), 6.5);
+    g.Select(1, 0, 2, 1);
+    g.SetText("7");
+    EXPECT_EQ(g.Number(1, 0), 7);
+    EXPECT_EQ(g.Number(2, 1), 7);
+    g.SetTextMatrix(2, 0, "1");
+    EXPECT_EQ(g.Number(2, 0), 1);
+    g.SortNumericAscending(0, 0);  // numbers move with their rows
+    EXPECT_EQ(g.Number(1, 0), 1);
+    EXPECT_EQ(g.Number(2, 0), 7);
+    g.AddItem("9\t8", 1);
+    EXPECT_EQ(g.Number(1, 0), 9);
+    EXPECT_EQ(g.Number(2, 0), 1);
+    g.RemoveItem(1);
+    EXPECT_EQ(g.Number(1, 0), 1);
+    g.SetFormatString("3|4");
+    EXPECT_EQ(g.Number(0, 1), 4);
+    g.Clear();
+    EXPECT_EQ(g.Number(1, 0), 0);
+    EXPECT_EQ(g.Number(0, 1), 0);
+    g.SetCols(1);  // a narrower grid: the cells that stay keep their numbers right
+    g.SetTextMatrix(1, 0, "-2");
+    EXPECT_EQ(g.Number(1, 0), -2);
+}
+
+TEST(Grid, WritingWhatACellHoldsIsNoChange) {
+    Grid g(4, 3);
+    g.SetTextMatrix(1, 1, "a");
+    g.Select(2, 0, 2, 2);
+    g.SetCellBackColour(3);
+    g.SetCellBackColourAt(3, 2, 5);
+    g.TakeChanges();
+    int notified = 0;
+    g.SetChangeListener([&notified] { ++notified; });
+    const auto revision = g.Revision();
+
+    g.SetTextMatrix(1, 1, "a");
+    g.SetCellBackColour(3);
+    g.SetCellBackColourAt(3, 2, 5);
+    g.SetCellForeColourAt(3, 2, kDefaultColour);
+    EXPECT_EQ(g.Revision(), revision);
+    EXPECT_EQ(notified, 0);
+    EXPECT_TRUE(g.TakeChanges().rows.empty());
+
+    g.SetCellForeColourAt(3, 2, 1);
+    g.SetCellBackColourAt(9, 9, 1);  // outside: dropped
+    EXPECT_EQ(g.TakeChanges().rows, (std::vector<int>{3}));
+    EXPECT_EQ(g.Cell(3, 2).foreColour, 1);
+    EXPECT_EQ(g.Row(), 2);  // a single cell's colour leaves the selection alone
+    EXPECT_EQ(g.ColSel(), 2);
+}
+
+TEST(Grid, RowsMovedAndBroughtBackAreNoChange) {
+    // The live table sorts by heat keys, then by series keys: most rows go back
+    // where they were and must not be repainted.
+    Grid g = Table({{"a", "3", "1"}, {"b", "1", "2"}, {"c", "2", "3"}, {"d", "0", "4"}});
+    g.TakeChanges();
+    g.SetRedraw(false);
+    g.SortNumericAscending(1, 1);
+    EXPECT_EQ(Column(g, 0), (Texts{"d", "b", "c", "a"}));
+    g.SortNumericAscending(2, 2);
+    g.SetRedraw(true);
+    const auto back = g.TakeChanges();
+    EXPECT_FALSE(back.layout);
+    EXPECT_TRUE(back.rows.empty());
+
+    // A row written while away is reported where it ends; a real move reports
+    // both places and the new order.
+    g.SortNumericAscending(1, 1);
+    g.SetTextMatrix(2, 0, "B");  // "b" stands at row 2 now
+    g.SortNumericAscending(2, 2);
+    EXPECT_EQ(g.TakeChanges().rows, (std::vector<int>{2}));
+    g.SetTextMatrix(1, 2, "9");
+    g.SortNumericAscending(2, 2);
+    EXPECT_EQ(Column(g, 0), (Texts{"B", "c", "d", "a"}));
+    const auto moved = g.TakeChanges();
+    EXPECT_TRUE(moved.layout);
+    EXPECT_EQ(moved.rows, (std::vector<int>{1, 2, 3, 4}));
+}
+
+TEST(Grid, RowsAddedSinceTheLastLookAreReported) {
+    Grid g(2, 2, 1, 0);
+    g.TakeChanges();
+    g.SetRows(4);
+    const auto grown = g.TakeChanges();
+    EXPECT_TRUE(grown.layout);
+    EXPECT_EQ(grown.rows, (std::vector<int>{2, 3}));
 }
 
 }  // namespace
