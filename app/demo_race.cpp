@@ -17,6 +17,11 @@ struct DemoRace {
     std::array<int16_t, 4> seriesCounts;
 };
 
+// Drivers of the first race's official practice and first race series.
+constexpr const char* kDemoDrivers[] = {"Anna Puig",    "Bernat Soler", "Carla Vidal", "David Ferrer",
+                                        "Elena Roca",   "Francesc Mas", "Gemma Pujol", "Hug Serra",
+                                        "Irene Casals", "Jordi Vila",   "Laia Font",   "Marc Riera"};
+
 constexpr DemoRace kDemoRaces[] = {
     {"Trofeu de Primavera", "12-04-2025", {1, 2, 1, 3}},
     {"Campionat Social 8 pistes", "24-05-2025", {1, 1, 0, 1}},
@@ -44,6 +49,10 @@ bool createDemoProgramFolder(const fs::path& folder, int language) {
             !writeRaceHeader(raceFolder / kRaceHeaderFileName, header))
             return false;
     }
+    const ParticipantList drivers{0, {std::begin(kDemoDrivers), std::end(kDemoDrivers)}};
+    const fs::path first = folder / raceFolderName(1);
+    for (int modality : {2, 4})
+        if (!writeParticipantList(first / (seriesBaseName(modality, 1) + ".PAR"), drivers)) return false;
     return !rebuildRaceCatalogue(folder).empty();
 }
 

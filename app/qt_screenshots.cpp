@@ -7,6 +7,7 @@
 
 #include "app/about_window.h"
 #include "app/demo_race.h"
+#include "app/heat_mode_view.h"
 #include "app/main_window.h"
 #include "app/qt_config_dialogs.h"
 #include "core/settings_files.h"
@@ -24,6 +25,40 @@ bool save(QWidget& window, const fs::path& file) {
     QApplication::processEvents();
     const bool ok = window.grab().save(QString::fromStdString(file.string()), "PNG");
     window.hide();
+    return ok;
+}
+
+class DemoClock : public PcClock {
+public:
+    double now() const override { return t; }
+    double t = 10 * 3600.0;
+};
+
+constexpr int kDemoLanes = 8;
+constexpr int kDemoLaps = 4;
+constexpr int kEscapeKey = 27;
+
+// Series 1 of the first race's `modality`, a heat under way with a few laps on
+// every lane, shot while it runs; then the heat is ended and the programme closed.
+bool saveLiveClassification(RaceState& state, PortadaView& main, DemoClock& clock, int modality,
+                            const fs::path& file) {
+    HeatModeView& heat = main.heatMode();
+    state.RecoveryPending = 0;  // start-up settles it before any heat
+    main.portada().LlProves_Click(0);
+    main.portada().LlSeries_Click(modality, 0);
+    main.showState();
+    if (!heat.open(modality)) return false;
+    heat.key('S');
+    for (int lap = 0; lap <= kDemoLaps; ++lap)
+        for (int lane = 1; lane <= kDemoLanes; ++lane) {
+            clock.t += 0.62 + 0.05 * ((lane * 7 + lap * 3) % 6);
+            heat.manual(lane);
+        }
+    clock.t += 1;
+    heat.tick();
+    const bool ok = save(main, file);
+    heat.key('S');
+    heat.key(kEscapeKey);
     return ok;
 }
 
@@ -48,6 +83,7 @@ int writeScreenshots(const fs::path& outputFolder, std::string& problem) {
         prepareRaceState(state, folder, 800, 600);
         LoadProgramSettings(state);
         QueuedPrompter prompter;
+        DemoClock clock;
         const std::string suffix = std::string("_") + kLanguageSuffix[language] + ".png";
 
         PortadaView main(state, prompter);
@@ -60,6 +96,13 @@ int writeScreenshots(const fs::path& outputFolder, std::string& problem) {
 
         InformacioView about(state, &main);
         written += save(about, outputFolder / ("informacio" + suffix));
+
+        main.heatMode().setClock(clock);
+        main.resize(1680, 900);  // a track-side screen: the table beside the selection panel
+        written +=
+            saveLiveClassification(state, main, clock, 2, outputFolder / ("classificacio_ofc" + suffix));
+        written +=
+            saveLiveClassification(state, main, clock, 4, outputFolder / ("classificacio_crs" + suffix));
     }
     if (written == 0) problem = "no picture could be written into " + outputFolder.string();
     return written;

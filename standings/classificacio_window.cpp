@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -26,16 +27,19 @@ namespace sc {
 namespace {
 
 constexpr double kTwipsPerPixel = 15;
-// The table's font is about half as large again as the design font the
-// twips widths were drawn for; the columns grow with it.
-constexpr double kWidthFactor = 1.5;
+// The table's font against the scale of its columns: 14 points when the
+// twips widths are drawn half as large again as designed.
+constexpr double kTablePointsPerScale = 14 / 1.5;
+constexpr double kHeaderToTable = 12.0 / 14.0;
+constexpr double kMinColumnScale = 0.8;
+constexpr double kMaxColumnScale = 3.2;
 constexpr int kTablePoints = 14;
 constexpr int kHeaderPoints = 11;
 constexpr int kSmallTablePoints = 12;
 constexpr int kClockPoints = 30;
 constexpr int kLegendPoints = 11;
 constexpr int kPanelTwips = 3000;
-constexpr const char* kFlag = "\u2691 ";
+constexpr const char* kFlag = "\u2691";
 
 QFont sizedFont(const QFont& base, double points, bool bold) {
     QFont f = base;
@@ -78,7 +82,29 @@ ClassificacioView::ClassificacioView(RaceState& state, Classificacio& model, Sta
 }
 
 int ClassificacioView::pixels(int twips) const {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel * kWidthFactor * zoom_));
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel * columnScale_));
+}
+
+void ClassificacioView::fitTable() {
+    const Grid& g = infoModel_->grid();
+    int twips = 0;
+    for (int c = 0; c < g.Cols(); ++c) twips += g.ColWidth(c);
+    const int bar = infoClass_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int room = infoClass_->width() - 2 * infoClass_->frameWidth() - bar - 2;
+    if (twips <= 0 || room <= 0) return;
+    const double scale = std::clamp(room * kTwipsPerPixel / twips, kMinColumnScale, kMaxColumnScale);
+    if (std::abs(scale - columnScale_) < 0.01) return;
+    columnScale_ = scale;
+    const double points = kTablePointsPerScale * scale;
+    infoClass_->setFont(sizedFont(font(), points, true));
+    infoClass_->horizontalHeader()->setFont(sizedFont(font(), points * kHeaderToTable, true));
+    infoClass_->verticalHeader()->setDefaultSectionSize(QFontMetrics(infoClass_->font()).height() + 6);
+    applyLayout(infoClass_, *infoModel_);
+}
+
+bool ClassificacioView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == infoClass_ && event->type() == QEvent::Resize) fitTable();
+    return QWidget::eventFilter(watched, event);
 }
 
 QTableView* ClassificacioView::makeTable(const char* name, GridTableModel* model, int pointSize) {
@@ -108,14 +134,18 @@ void ClassificacioView::build() {
     outer->setContentsMargins(2, 2, 2, 2);
     auto* left = new QVBoxLayout;
     taulaVR_ = makeTable("TaulaVR", vrModel_, kSmallTablePoints);
-    taulaVR_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    taulaVR_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    taulaVR_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);  // the name
     taulaVR_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     taulaVR_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     taulaVR_->setFixedHeight(taulaVR_->horizontalHeader()->sizeHint().height() +
                              taulaVR_->verticalHeader()->defaultSectionSize() + 4);
     left->addWidget(taulaVR_);
     infoClass_ = makeTable("InfoClass", infoModel_, kTablePoints);
-    infoClass_->setShowGrid(true);
+    infoClass_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);  // only below the smallest font
+    infoClass_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    infoClass_->installEventFilter(this);
+    columnScale_ = 1.5 * zoom_;
     applyLayout(infoClass_, *infoModel_);
     left->addWidget(infoClass_, 1);
     outer->addLayout(left, 1);
@@ -130,7 +160,7 @@ void ClassificacioView::build() {
 QWidget* ClassificacioView::buildInfos() {
     infos_ = new QFrame(this);
     infos_->setObjectName("Infos");
-    infos_->setFixedWidth(pixels(kPanelTwips));
+    infos_->setFixedWidth(static_cast<int>(kPanelTwips / kTwipsPerPixel * 1.5 * zoom_));
     auto* column = new QVBoxLayout(infos_);
     column->setContentsMargins(4, 0, 0, 0);
 
@@ -225,7 +255,9 @@ void ClassificacioView::applyLayout(QTableView* view, const GridTableModel& mode
 }
 
 void ClassificacioView::syncTable(QTableView* view, GridTableModel* model) {
-    if (model->sync().layout) applyLayout(view, *model);
+    if (!model->sync().layout) return;
+    applyLayout(view, *model);
+    if (view == infoClass_) fitTable();
 }
 
 void ClassificacioView::refresh() {

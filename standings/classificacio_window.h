@@ -37,6 +37,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build();
@@ -48,12 +49,15 @@ private:
     void applyLayout(QTableView* view, const GridTableModel& model);
     void syncTable(QTableView* view, GridTableModel* model);
     int pixels(int twips) const;
+    // The columns fill the table's width; the font grows and shrinks with them.
+    void fitTable();
 
     RaceState& state_;
     Classificacio& model_;
     StandingsEngine& engine_;
     std::function<void(int)> keys_;
-    double zoom_ = 1.0;
+    double zoom_ = 1.0;         // the screen's scale: fonts of the panel
+    double columnScale_ = 1.0;  // pixels per design pixel of the table's columns
     GridTableModel* infoModel_ = nullptr;
     GridTableModel* vrModel_ = nullptr;
     GridTableModel* timesModel_ = nullptr;

@@ -8,12 +8,22 @@ namespace sc {
 
 namespace {
 
-Qt::Alignment alignmentOf(Alignment a) {
+// General alignment: numbers to the right, text to the left, as grids do.
+bool looksNumeric(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return false;
+    const char c = text[first];
+    return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == ',';
+}
+
+Qt::Alignment alignmentOf(Alignment a, const std::string& text) {
     switch (a) {
         case Alignment::Centre:
             return Qt::AlignHCenter | Qt::AlignVCenter;
         case Alignment::Right:
             return Qt::AlignRight | Qt::AlignVCenter;
+        case Alignment::General:
+            return (looksNumeric(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
         default:
             return Qt::AlignLeft | Qt::AlignVCenter;
     }
@@ -99,8 +109,9 @@ QVariant GridTableModel::cellData(int row, int col, int role) const {
     switch (role) {
         case Qt::DisplayRole: {
             if (row == 0 && col == 0 && !cornerTextShown_) return QString();
-            const QString text = QString::fromStdString(cell.text);
-            return cell.picture ? pictureText_ + text : text;
+            // The picture takes the cell, as a picture box does, when there is one to show.
+            if (cell.picture && !pictureText_.isEmpty()) return pictureText_;
+            return QString::fromStdString(cell.text);
         }
         case Qt::BackgroundRole:
             if (cell.backColour != kDefaultColour) return QBrush(paletteQColor(cell.backColour));
@@ -109,7 +120,8 @@ QVariant GridTableModel::cellData(int row, int col, int role) const {
             if (cell.foreColour != kDefaultColour) return QBrush(paletteQColor(cell.foreColour));
             return QBrush(paletteQColor(0));
         case Qt::TextAlignmentRole:
-            return QVariant::fromValue(alignmentOf(grid_.ColAlignment(col)));
+            return QVariant::fromValue(
+                alignmentOf(grid_.ColAlignment(col), row == 0 ? std::string() : cell.text));
         default:
             return {};
     }

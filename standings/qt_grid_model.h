@@ -27,7 +27,7 @@ public:
 
     // The text of the header cell of column 0 is kept by some tables but never shown.
     void setCornerTextShown(bool shown) { cornerTextShown_ = shown; }
-    // Text put before the text of a cell that has the flag picture.
+    // What a cell with the flag picture shows instead of its text.
     void setPictureText(QString text) { pictureText_ = std::move(text); }
 
     const Grid& grid() const { return grid_; }
