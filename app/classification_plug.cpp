@@ -13,6 +13,7 @@ void ClassificationPlug::PageClassification() {
 }
 
 void ClassificationPlug::SuperPoleTick(double elapsed) {
+    StandingsPlug::SuperPoleTick(elapsed);  // the running time in the SuperPole list
     if (window_) window_->SuperPoleTick(elapsed);
 }
 
