@@ -231,6 +231,8 @@ void HeatModeView::sync() {
     }
     showPanel();
     showMenus();
+    // The selection lists take no input while heats run: the live windows get the room.
+    if (auto* selection = window_.findChild<QWidget*>("Seleccio")) selection->setVisible(!heatMode);
     window_.setWindowTitle(QString::fromStdString(programme_.ui.title));
     if (!heatMode) window_.showState();
 }

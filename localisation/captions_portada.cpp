@@ -51,6 +51,9 @@ constexpr CaptionEntry kPortada[] = {
     caption(W, "TextData", -1, "Data:", "Fecha:"),
     caption(W, "BotoPen", kEveryIndex, "Penalizacions...", "Penalizaciones..."),
     caption(W, "BotoCls", kEveryIndex, "Classificació...", "Clasificación..."),
+    // The modality frames' buttons have no menu entry to copy in Spanish.
+    caption(W, "BotoIns", kEveryIndex, "Participants...", "Participantes..."),
+    caption(W, "BotoNou", kEveryIndex, "Nova sèrie...", "Nueva serie..."),
     caption(W, "Text", 1, "Sèrie:", "Serie:"),
     caption(W, "Text", 2, "Sèrie:", "Serie:"),
     caption(W, "Text", 3, "Sèrie:", "Serie:"),

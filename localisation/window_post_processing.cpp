@@ -92,7 +92,7 @@ struct ToolButton {
 constexpr ToolButton kToolButtons[] = {
     {"BotoIns", 100, "MnuIns100", -1},     {"BotoIns", -1, "MnuIns100", -1},
     {"BotoPrg", kEveryIndex, "MnuPrg", 0}, {"BotoNou", -1, "MnuNovaSerie", -1},
-    {"BotoCls", kEveryIndex, "MnuCls", 0}, {"BotoCfg", kEveryIndex, "MnuCfg", 0},
+    {"BotoCls", kEveryIndex, "MnuCls", 0}, {"BotoCfg", -1, "MnuCfg", 0},
     {"BotoSortir", -1, "MnuSortir", -1},
 };
 

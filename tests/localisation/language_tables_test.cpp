@@ -252,10 +252,15 @@ TEST(PostProcessing, MainWindowToolButtonsAndUpperCaseFrames) {
     main.add("BotoIns", 2).caption = "Participants...";
     main.add("MnuSortir");
     main.add("BotoSortir");
+    main.add("MnuCfg", 0);
+    main.add("BotoCfg");
+    main.add("BotoNou", 3).caption = "Nova sèrie...";
     AplicarIdioma(state, main);
     EXPECT_EQ(caption(main, "BotoPrg", 1), "Entrenamientos libres");
     EXPECT_EQ(caption(main, "BotoIns", 100), "Lista de participantes...");
-    EXPECT_EQ(caption(main, "BotoIns", 2), "Participants...");
+    EXPECT_EQ(caption(main, "BotoIns", 2), "Participantes...");
+    EXPECT_EQ(caption(main, "BotoNou", 3), "Nueva serie...");
+    EXPECT_EQ(caption(main, "BotoCfg"), "Configuración del programa...");
     EXPECT_EQ(caption(main, "BotoSortir"), "Salir");
     EXPECT_EQ(caption(main, "BotoCls", 3), "Clasificación...");  // no MnuCls: the table text stays
     EXPECT_EQ(caption(main, "Marc", 0), "Prueba");
