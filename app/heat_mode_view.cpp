@@ -12,6 +12,7 @@
 #include "acquisition/lap_counter_dispatch.h"
 #include "acquisition/qt_serial_port.h"
 #include "app/main_window.h"
+#include "app/portada_host.h"
 #include "config_windows/qt_config_widgets.h"
 #include "standings/classificacio_window.h"
 #include "standings/voltaavolta_window.h"
@@ -34,29 +35,19 @@ void setBackColour(QWidget* w, int code) {
 
 }  // namespace
 
-// The main window's lists as the programme sees them.
-class HeatModeView::Host : public ProgrammeHost {
+// The main window's lists as the programme sees them, and the live
+// classification window that loads with the table.
+class HeatModeView::Host : public PortadaHost {
 public:
     Host(HeatModeView& owner, PortadaView& window, StandingsEngine& engine, HeatResultsStore& store,
          LapCounterConnections& connections)
-        : owner_(owner), window_(window), engine_(engine), store_(store), connections_(connections) {}
-    int SelectedSeries(int m) const override {
-        return m >= 1 && m <= kSeriesLists ? window_.portada().LlSeries[m].selected : -1;
-    }
-    int SeriesInList(int m) const override {
-        return m >= 1 && m <= kSeriesLists ? window_.portada().LlSeries[m].count() : 0;
-    }
+        : PortadaHost(window.portada(), engine, store, connections), owner_(owner), window_(window) {}
     void SelectSeries(int m, int position) override {
-        window_.portada().LlSeries_Click(m, position);
+        PortadaHost::SelectSeries(m, position);
         window_.showState();
     }
-    std::string SelectedRaceName() const override {
-        const ListControl& races = window_.portada().LlProves;
-        return races.isValidPosition(races.selected) ? races.items[races.selected] : std::string();
-    }
     void LoadClassification() override {
-        engine_.Reshape();
-        store_.CarregarClass();
+        PortadaHost::LoadClassification();
         owner_.openClassificationWindow();
     }
     void UnloadClassification() override { owner_.closeClassificationWindow(); }
@@ -64,15 +55,10 @@ public:
         owner_.classification_.MarkClassificationCut(directPlaces);
         if (owner_.classView_) owner_.classView_->refresh();
     }
-    void OpenLapCounterPorts() override { connections_.OpenLapCounterPorts(); }
-    void CloseLapCounterPorts() override { connections_.CloseLapCounterPorts(); }
 
 private:
     HeatModeView& owner_;
     PortadaView& window_;
-    StandingsEngine& engine_;
-    HeatResultsStore& store_;
-    LapCounterConnections& connections_;
 };
 
 HeatModeView::HeatModeView(RaceState& state, Prompter& prompter, PortadaView& window)

@@ -2,6 +2,7 @@
 // modality, the data click swapping "Última" and "VRàpida", Space and the
 // information panel, a pass repainting only its rows, and the window opened
 // and closed with an official-practice programme of the heat mode.
+#include "tests/standings/standings_test_state.h"
 #include "standings/classificacio_window.h"
 
 #include <QFrame>
@@ -35,18 +36,9 @@ class ClassificacioWindowTest : public QObject {
 
     struct Live {
         Live(Modality modality, int participants) {
-            state.CurrentModality = static_cast<int16_t>(modality);
-            state.ParticipantCount = static_cast<int16_t>(participants);
-            state.Participants = {""};
-            state.Track.LaneCount = 4;
-            state.Track.LaneChange = {4, 1, 2, 3, 4};
-            state.Track.LaneParticipant.assign(5, 0);
-            state.Track.LastPassTime.assign(5, 0.0);
-            state.Track.LaneSpare.assign(5, 0.0);
-            state.Track.CarriedTime.assign(5, 0.0);
-            state.CurrentSeries = state.CurrentHeat = 1;
-            for (int i = 1; i <= participants; ++i)
-                state.Participants.push_back("Pilot " + std::to_string(i));
+            state = test::standingsState(modality, participants, "Pilot ");
+            state.HeatRunning = 0;
+            state.Msg[0][0] = state.Msg[0][1] = state.Msg[5][0] = "";
             engine = std::make_unique<StandingsEngine>(state);
             for (int i = 1; i <= participants; ++i) {
                 engine->InfoClass.SetTextMatrix(i, kNumber, std::to_string(i));

@@ -1,4 +1,5 @@
 // The +/- lap correction typed during a running race heat.
+#include "tests/standings/standings_test_state.h"
 #include <gtest/gtest.h>
 
 #include "core/number_format.h"
@@ -15,24 +16,7 @@ namespace {
 
 using namespace cls;
 
-RaceState raceState() {
-    RaceState s;
-    s.CurrentModality = static_cast<int16_t>(Modality::Race);
-    s.Track.LaneCount = 4;
-    s.Track.LaneChange = {4, 1, 2, 3, 4};
-    s.Track.LaneParticipant.assign(5, 0);
-    s.Track.LastPassTime.assign(5, 0.0);
-    s.Track.LaneSpare.assign(5, 0.0);
-    s.Track.CarriedTime.assign(5, 0.0);
-    s.ParticipantCount = 4;
-    s.Participants = {"", "P1", "P2", "P3", "P4"};
-    s.Msg[0][0] = "v";
-    s.Msg[0][1] = "s";
-    s.CurrentSeries = 1;
-    s.CurrentHeat = 1;
-    s.HeatRunning = -1;
-    return s;
-}
+RaceState raceState() { return test::standingsState(Modality::Race, 4); }
 
 // Heat 1 of a race: participant p runs on lane 5 - p.
 class LapCorrectionTest : public ::testing::Test {

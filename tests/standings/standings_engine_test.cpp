@@ -1,3 +1,4 @@
+#include "tests/standings/standings_test_state.h"
 #include "standings/standings_engine.h"
 
 #include <gtest/gtest.h>
@@ -20,22 +21,7 @@ struct EngineFixture : ::testing::Test {
     void TearDown() override { delete engine; }
 
     void setUpState(Modality modality, int participants) {
-        state.CurrentModality = static_cast<int16_t>(modality);
-        state.Track.LaneCount = 4;
-        state.Track.LaneChange = {4, 1, 2, 3, 4};
-        state.Track.LaneParticipant.assign(5, 0);
-        state.Track.LastPassTime.assign(5, 0.0);
-        state.Track.LaneSpare.assign(5, 0.0);
-        state.Track.CarriedTime.assign(5, 0.0);
-        state.ParticipantCount = static_cast<int16_t>(participants);
-        state.Participants = {""};
-        for (int i = 1; i <= participants; ++i) state.Participants.push_back("P" + std::to_string(i));
-        state.Msg[0][0] = "v";
-        state.Msg[0][1] = "s";
-        state.Msg[5][0] = "E";
-        state.CurrentSeries = 1;
-        state.CurrentHeat = 1;
-        state.HeatRunning = -1;
+        state = test::standingsState(modality, participants);
         delete engine;
         engine = new StandingsEngine(state);
         Grid& g = engine->InfoClass;

@@ -1,5 +1,6 @@
 // The re-rank at every passing: gaps that stay right while they are reused
 // between passings, and changes reported only for the rows that changed.
+#include "tests/standings/standings_test_state.h"
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -23,20 +24,7 @@ struct RerankFixture : ::testing::Test {
     double clock = 0;
 
     void SetUp() override {
-        state.CurrentModality = static_cast<int16_t>(Modality::Race);
-        state.Track.LaneCount = 4;
-        state.Track.LaneChange = {4, 1, 2, 3, 4};
-        state.Track.LaneParticipant.assign(5, 0);
-        state.Track.LastPassTime.assign(5, 0.0);
-        state.Track.LaneSpare.assign(5, 0.0);
-        state.Track.CarriedTime.assign(5, 0.0);
-        state.ParticipantCount = 4;
-        state.Participants = {"", "P1", "P2", "P3", "P4"};
-        state.Msg[0][0] = "v";
-        state.Msg[0][1] = "s";
-        state.CurrentSeries = 1;
-        state.CurrentHeat = 1;
-        state.HeatRunning = -1;
+        state = test::standingsState(Modality::Race, 4);
         engine = std::make_unique<StandingsEngine>(state);
         for (int i = 1; i <= 4; ++i) {
             engine->InfoClass.SetTextMatrix(i, kNumber, std::to_string(i));

@@ -19,26 +19,6 @@ namespace sc::driver {
 
 // ---- the driver's heat-running mode
 
-int PortadaHost::SelectedSeries(int modality) const {
-    return modality >= 1 && modality <= kSeriesLists ? window_.LlSeries[modality].selected : -1;
-}
-
-int PortadaHost::SeriesInList(int modality) const {
-    return modality >= 1 && modality <= kSeriesLists ? window_.LlSeries[modality].count() : 0;
-}
-
-void PortadaHost::SelectSeries(int modality, int position) { window_.LlSeries_Click(modality, position); }
-
-std::string PortadaHost::SelectedRaceName() const {
-    const ListControl& races = window_.LlProves;
-    return races.isValidPosition(races.selected) ? races.items[races.selected] : std::string();
-}
-
-void PortadaHost::LoadClassification() {
-    engine_.Reshape();
-    store_.CarregarClass();
-}
-
 void DriverHooks::OpenCorregir() {
     nlohmann::ordered_json line;
     line["corregir"]["ModeCorregir"] = state_.ModeCorregir;

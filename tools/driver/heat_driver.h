@@ -9,33 +9,13 @@
 
 #include "acquisition/lap_counter_connections.h"
 #include "app/portada.h"
+#include "app/portada_host.h"
 #include "organisation/programme.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
 #include "standings/standings_plug.h"
 
 namespace sc::driver {
-
-// The main window's lists as the programme sees them.
-class PortadaHost : public ProgrammeHost {
-public:
-    PortadaHost(Portada& window, StandingsEngine& engine, HeatResultsStore& store,
-                LapCounterConnections& connections)
-        : window_(window), engine_(engine), store_(store), connections_(connections) {}
-    int SelectedSeries(int modality) const override;
-    int SeriesInList(int modality) const override;
-    void SelectSeries(int modality, int position) override;
-    std::string SelectedRaceName() const override;
-    void LoadClassification() override;
-    void OpenLapCounterPorts() override { connections_.OpenLapCounterPorts(); }
-    void CloseLapCounterPorts() override { connections_.CloseLapCounterPorts(); }
-
-private:
-    Portada& window_;
-    StandingsEngine& engine_;
-    HeatResultsStore& store_;
-    LapCounterConnections& connections_;
-};
 
 // The corrections window is not driven yet: it prints one line with what it
 // was opened for.
