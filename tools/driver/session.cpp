@@ -1,6 +1,7 @@
 #include "tools/driver/session.h"
 
 #include "app/recovery_dialogue.h"
+#include "core/startup.h"
 #include "localisation/apply_language.h"
 #include "tools/driver/config_window_driver.h"
 #include "tools/driver/heat_driver.h"
@@ -108,6 +109,14 @@ void Session::runRecoveryDialogue() {
 void Session::startPlainTraining() {
     HeatDriver& driver = heat();
     if (driver.programme.MnuPrg_Click(0)) driver.engine.SetLapView(driver.programme.View());
+}
+
+// As the program does: the general track's connections, unless a programme
+// opened its own already.
+void Session::openLapCounterPorts() {
+    HeatDriver& driver = heat();
+    if (driver.programme.ui.heatMode || !takeGeneralConnections(*state_)) return;
+    driver.connections.OpenLapCounterPorts();
 }
 
 }  // namespace sc::driver

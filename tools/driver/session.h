@@ -58,6 +58,7 @@ public:
     void showMainWindow() override;
     void runRecoveryDialogue() override;
     void startPlainTraining() override;
+    void openLapCounterPorts() override;
     Prompter& prompter() override { return prompter_; }
 
 private:
