@@ -138,7 +138,9 @@ protected:
         track.LaneChange = laneChangeRow(order);
         resizeTrackWorkingArrays(track);
         ASSERT_TRUE(saveTrackConfig(track, app() / kTrackFileName));
-        if (fs::exists(raceFolder())) ASSERT_TRUE(saveTrackConfig(track, raceFolder() / kTrackFileName));
+        if (fs::exists(raceFolder())) {
+            ASSERT_TRUE(saveTrackConfig(track, raceFolder() / kTrackFileName));
+        }
     }
 
     const fs::path& app() const { return folder.path(); }
@@ -344,8 +346,8 @@ TEST_F(RenumberingTest, Save_SameCountLeavesSeriesFilesAlone) {
 }
 
 TEST_F(RenumberingTest, Save_DamagedHeatFileIsReportedAndNothingWritten) {
-    Bytes damaged = heats;
-    damaged.resize(damaged.size() - 3);
+    ASSERT_GT(heats.size(), 3u);
+    const Bytes damaged(heats.begin(), heats.end() - 3);
     ASSERT_TRUE(writeFileAtomic(raceFolder() / "CRS001.DAD", damaged));
     const std::string before = readText(raceFolder() / "CRS001.PAR");
     open(4);

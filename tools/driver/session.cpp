@@ -59,11 +59,13 @@ void Session::crash() {
 
 void Session::applyLanguage(const std::string& window) {
     if (window == "Portada") {
-        mainTexts_ = WindowTexts{.name = "Portada"};
+        mainTexts_ = WindowTexts{};
+        mainTexts_.name = "Portada";
         AplicarIdioma(*state_, mainTexts_);
         return;
     }
-    WindowTexts texts{.name = window};
+    WindowTexts texts;
+    texts.name = window;
     if (main_) texts.mainWindow = &mainTexts_;
     AplicarIdioma(*state_, texts);
 }
