@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "acquisition/lap_registration.h"
 #include "acquisition/rejected_detections.h"
@@ -15,6 +14,7 @@
 #include "core/startup.h"
 #include "core/value_file.h"
 #include "standings/voltaavolta.h"
+#include "tests/temp_folder.h"
 
 namespace sc {
 namespace {
@@ -44,7 +44,7 @@ struct RecordingHooks : StandingsHooks {
 class HeatClockTest : public ::testing::Test {
 protected:
     HeatClockTest()
-        : folder(makeFolder()),
+        : folder(temp.path()),
           state(makeState(folder)),
           view(4, state.Settings),
           log(folder),
@@ -57,15 +57,8 @@ protected:
     }
     ~HeatClockTest() override {
         log.Discard();
-        fs::remove_all(folder);
     }
 
-    static fs::path makeFolder() {
-        std::random_device rd;
-        fs::path dir = fs::temp_directory_path() / ("sc_heat_clock_" + std::to_string(rd()));
-        fs::create_directories(dir);
-        return dir;
-    }
     static RaceState makeState(const fs::path& dir) {
         RaceState s;
         s.AppFolder = s.WorkingFolder = dir;
@@ -83,6 +76,7 @@ protected:
         return readValueLines(state.inAppFolder(kRecoveryFileName)).value_or(std::vector<std::string>{});
     }
 
+    test::TempFolder temp;
     fs::path folder;
     RaceState state;
     SettableClock clock;

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <optional>
-#include <random>
 
 #include "acquisition/heat_clock.h"
 #include "acquisition/lap_registration.h"
@@ -14,6 +13,7 @@
 #include "core/race_state.h"
 #include "core/settings_files.h"
 #include "standings/voltaavolta.h"
+#include "tests/temp_folder.h"
 
 namespace sc {
 namespace {
@@ -30,7 +30,7 @@ public:
 class LapCounterDispatchTest : public ::testing::Test {
 protected:
     LapCounterDispatchTest()
-        : folder(makeFolder()),
+        : folder(temp.path()),
           state(makeState(folder)),
           view(2, state.Settings),
           log(folder),
@@ -43,13 +43,6 @@ protected:
     }
     ~LapCounterDispatchTest() override {
         log.Discard();
-        fs::remove_all(folder);
-    }
-    static fs::path makeFolder() {
-        std::random_device rd;
-        fs::path dir = fs::temp_directory_path() / ("sc_dispatch_" + std::to_string(rd()));
-        fs::create_directories(dir);
-        return dir;
     }
     static RaceState makeState(const fs::path& dir) {
         RaceState s;
@@ -60,6 +53,7 @@ protected:
     }
     void apply(const LapCounterAction& action) { ApplyLapCounterAction(targets, action); }
 
+    test::TempFolder temp;
     fs::path folder;
     RaceState state;
     FixedClock clock;

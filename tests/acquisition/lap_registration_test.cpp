@@ -4,12 +4,12 @@
 
 #include <filesystem>
 #include <memory>
-#include <random>
 
 #include "acquisition/rejected_detections.h"
 #include "core/race_state.h"
 #include "core/record_file.h"
 #include "standings/voltaavolta.h"
+#include "tests/temp_folder.h"
 
 namespace sc {
 namespace {
@@ -60,12 +60,8 @@ struct Heat {
 
 class LapRegistrationTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() / ("registration_" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-    fs::path folder;
+    test::TempFolder temp;
+    fs::path folder = temp.path();
 };
 
 TEST_F(LapRegistrationTest, FirstPassIsNumberOneWithTheFirstPassTime) {

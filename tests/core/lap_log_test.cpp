@@ -4,10 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "core/file_io.h"
 #include "core/record_file.h"
+#include "tests/temp_folder.h"
 
 namespace sc {
 namespace {
@@ -15,13 +15,6 @@ namespace fs = std::filesystem;
 
 class LapLogTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::random_device rd;
-        folder = fs::temp_directory_path() / ("laplog_" + std::to_string(rd()));
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     static LapRecord pass(int16_t lane, int16_t number, float at, float lap) {
         LapRecord r;
         r.lane = lane;
@@ -49,7 +42,8 @@ protected:
         ASSERT_TRUE(writeFileAtomic(file, bytes));
     }
 
-    fs::path folder;
+    test::TempFolder temp;
+    fs::path folder = temp.path();
 };
 
 TEST_F(LapLogTest, HeatWithoutDetectionHoldsHeaderAndEndNumberedOne) {

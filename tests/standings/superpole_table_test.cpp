@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 #include "acquisition/heat_clock.h"
 #include "acquisition/lap_registration.h"
@@ -16,6 +15,7 @@
 #include "standings/standings_engine.h"
 #include "standings/standings_plug.h"
 #include "standings/voltaavolta.h"
+#include "tests/temp_folder.h"
 
 namespace sc {
 namespace {
@@ -53,7 +53,7 @@ RaceState superPoleState(const fs::path& folder) {
 class SuperPoleTest : public ::testing::Test {
 protected:
     SuperPoleTest()
-        : folder(makeFolder()),
+        : folder(temp.path()),
           state(superPoleState(folder)),
           engine(state),
           store(state, engine, prompter),
@@ -71,12 +71,6 @@ protected:
     }
     ~SuperPoleTest() override {
         log.Discard();
-        fs::remove_all(folder);
-    }
-    static fs::path makeFolder() {
-        fs::path dir = fs::temp_directory_path() / ("sc_superpole_" + std::to_string(std::random_device{}()));
-        fs::create_directories(dir);
-        return dir;
     }
     void startHeat() {
         ++state.CurrentHeat;
@@ -104,6 +98,7 @@ protected:
         pass(kLine, from + lapTime);
     }
 
+    test::TempFolder temp;
     fs::path folder;
     RaceState state;
     QueuedPrompter prompter;
