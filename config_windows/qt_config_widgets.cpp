@@ -1,5 +1,6 @@
 #include "config_windows/qt_config_widgets.h"
 
+#include <QBoxLayout>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +30,14 @@ QColor paletteQColor(int code) {
 
 QString arrayObjectName(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QPushButton* addSortirButton(QWidget* window, QBoxLayout* row, int index, std::function<void(int)> click) {
+    auto* button = new QPushButton(window);
+    button->setObjectName(arrayObjectName("Sortir", index));
+    QObject::connect(button, &QPushButton::clicked, window, [click = std::move(click), index] { click(index); });
+    row->addWidget(button);
+    return button;
 }
 
 void acceptDigitsOnly(QLineEdit* edit, bool separators) {

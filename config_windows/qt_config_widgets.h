@@ -3,10 +3,13 @@
 
 #include <QColor>
 #include <QString>
+#include <functional>
 
 #include "core/race_state.h"
 
+class QBoxLayout;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 class QDialog;
 
@@ -21,6 +24,9 @@ QColor paletteQColor(int code);
 
 // "Name(i)", the objectName of an element of a control array.
 QString arrayObjectName(const char* name, int index);
+
+// Button `Sortir`(index) of `window`, added to `row`; a click calls `click`(index).
+QPushButton* addSortirButton(QWidget* window, QBoxLayout* row, int index, std::function<void(int)> click);
 
 // Only digits may be typed (`separators` also lets a point or comma through).
 void acceptDigitsOnly(QLineEdit* edit, bool separators = false);

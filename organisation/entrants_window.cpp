@@ -131,12 +131,7 @@ void InscritsView::build() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (int index : {1, 0}) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(arrayObjectName("Sortir", index));
-        connect(button, &QPushButton::clicked, this, [this, index] { Sortir_Click(index); });
-        buttons->addWidget(button);
-    }
+    for (int index : {1, 0}) addSortirButton(this, buttons, index, [this](int i) { Sortir_Click(i); });
     right->addLayout(buttons);
     top->addLayout(right, 2);
 }

@@ -41,10 +41,7 @@ NovaProvaView::NovaProvaView(RaceState& state, Prompter& prompter, QWidget* pare
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (int index : {1, 0}) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(arrayObjectName("Sortir", index));
-        connect(button, &QPushButton::clicked, this, [this, index] { Sortir_Click(index); });
-        buttons->addWidget(button);
+        QPushButton* button = addSortirButton(this, buttons, index, [this](int i) { Sortir_Click(i); });
         if (index == 1) button->setDefault(true);
     }
     top->addLayout(buttons);

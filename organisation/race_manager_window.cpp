@@ -91,11 +91,7 @@ void GestorProvesView::build() {
 
     auto* buttons = new QHBoxLayout;
     for (int index : {2, 3, 4, 5, 7, 0}) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(arrayObjectName("Sortir", index));
-        connect(button, &QPushButton::clicked, this, [this, index] { Sortir_Click(index); });
-        buttons->addWidget(button);
-        buttons_[index] = button;
+        buttons_[index] = addSortirButton(this, buttons, index, [this](int i) { Sortir_Click(i); });
     }
     buttons_[0]->setShortcut(Qt::Key_Escape);
     top->addLayout(buttons);

@@ -15,17 +15,12 @@
 #include "core/value_file.h"
 #include "standings/voltaavolta.h"
 #include "tests/temp_folder.h"
+#include "core/settable_clock.h"
 
 namespace sc {
 namespace {
 
 namespace fs = std::filesystem;
-
-class SettableClock : public PcClock {
-public:
-    double now() const override { return t; }
-    double t = 0;
-};
 
 struct RecordingHooks : StandingsHooks {
     void NovaManiga() override { ++setUps; }

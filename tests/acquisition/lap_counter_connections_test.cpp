@@ -12,18 +12,13 @@
 #include "core/race_state.h"
 #include "decoder_test_helpers.h"
 #include "localisation/apply_language.h"
+#include "core/settable_clock.h"
 
 namespace sc {
 namespace {
 
 using test::Actions;
 using test::detectionsOf;
-
-class FixedClock : public PcClock {
-public:
-    double now() const override { return seconds; }
-    double seconds = 36000;
-};
 
 class LapCounterConnectionsTest : public ::testing::Test {
 protected:
@@ -74,7 +69,7 @@ protected:
 
     RaceState state;
     QueuedPrompter prompter;
-    FixedClock clock;
+    SettableClock clock{36000};
     std::vector<int> failOpensOfPort;  // by creation order
     int created = 0;
     LapCounterConnections connections{state, prompter, clock, [this] {
@@ -228,7 +223,7 @@ TEST_F(LapCounterConnectionsTest, Receive_FrameSplitOverNotificationsDecodesOnce
     scripted(2).receive(Bytes(frame.begin(), frame.begin() + 1));
     scripted(2).receive(Bytes(frame.begin() + 1, frame.begin() + 20));
     EXPECT_TRUE(applied.empty());
-    clock.seconds = 36001;
+    clock.t = 36001;
     scripted(2).receive(Bytes(frame.begin() + 20, frame.end()));
     ASSERT_EQ(applied.size(), 1u);
     EXPECT_EQ(applied[0].first, 2);
@@ -287,7 +282,7 @@ TEST_F(LapCounterConnectionsTest, Tick_HandsOverALateDs030Pass) {
     const Bytes pass = encodePass(LapCounterModel::DS030, 2, 4'0000);
     scripted(1).receive(Bytes{pass.front()});  // the code alone: its time bytes never come
     EXPECT_TRUE(applied.empty());
-    clock.seconds += kTimeBytesWait + 0.5;
+    clock.t += kTimeBytesWait + 0.5;
     const auto detections = detectionsOf(connections.tickConnections());
     ASSERT_EQ(detections.size(), 1u);
     EXPECT_EQ(detections[0].lane, 2);

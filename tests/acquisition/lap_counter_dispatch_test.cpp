@@ -14,17 +14,12 @@
 #include "core/settings_files.h"
 #include "standings/voltaavolta.h"
 #include "tests/temp_folder.h"
+#include "core/settable_clock.h"
 
 namespace sc {
 namespace {
 
 namespace fs = std::filesystem;
-
-class FixedClock : public PcClock {
-public:
-    double now() const override { return t; }
-    double t = 0;
-};
 
 // Plain training on two lanes, the heat panel showing.
 class LapCounterDispatchTest : public ::testing::Test {
@@ -56,7 +51,7 @@ protected:
     test::TempFolder temp;
     fs::path folder;
     RaceState state;
-    FixedClock clock;
+    SettableClock clock;
     QueuedPrompter prompter;
     StandingsHooks hooks;
     StandingsSink sink;

@@ -14,16 +14,11 @@
 #include "app/main_window.h"
 #include "app_test_helpers.h"
 #include "core/prompter.h"
+#include "core/settable_clock.h"
 #include "core/settings_files.h"
 #include "standings/voltaavolta_window.h"
 
 namespace sc {
-
-class StepClock : public PcClock {
-public:
-    double now() const override { return t; }
-    double t = 36000;
-};
 
 class HeatModeWindowTest : public QObject {
     Q_OBJECT
@@ -41,7 +36,7 @@ class HeatModeWindowTest : public QObject {
         test::TempFolder folder;
         RaceState state;
         QueuedPrompter prompter;
-        StepClock clock;
+        SettableClock clock{36000};
         PortadaView view{state, prompter};
     };
 

@@ -14,17 +14,12 @@
 #include "core/settings_files.h"
 #include "core/startup.h"
 #include "standings/voltaavolta.h"
+#include "core/settable_clock.h"
 
 namespace sc {
 namespace {
 
 namespace fs = std::filesystem;
-
-class SettableClock : public PcClock {
-public:
-    double now() const override { return t; }
-    double t = 1000;
-};
 
 struct FakeHost : ProgrammeHost {
     int SelectedSeries(int modality) const override { return selected[modality]; }
@@ -64,7 +59,7 @@ protected:
 
     fs::path app, race;
     RaceState state;
-    SettableClock clock;
+    SettableClock clock{1000};
     QueuedPrompter prompter;
     FakeHost host;
     StandingsHooks hooks;

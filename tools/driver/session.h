@@ -13,7 +13,7 @@
 #include "core/startup.h"
 #include "localisation/window_texts.h"
 #include "tools/driver/printing_prompter.h"
-#include "tools/driver/settable_clock.h"
+#include "core/settable_clock.h"
 
 namespace sc::driver {
 
