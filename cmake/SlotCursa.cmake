@@ -1,6 +1,6 @@
 # The logic folders, lowest first. Each becomes the static library sc_<folder>
 # that links the one just below it, so a folder reaches only lower folders
-# (scripts/include_order.py checks the includes against the same list).
+# (scripts/include_order checks the includes against the same list).
 # localisation sits just above core: the lower folders show its messages.
 # config_windows and app hold the logic of the windows and sit on top.
 set(SC_LOGIC_FOLDERS core localisation acquisition organisation standings results output heat
