@@ -112,7 +112,10 @@ std::vector<CatalogueEntry> loadRaceCatalogue(const fs::path& appFolder, StoreRe
     const fs::path file = appFolder / kCatalogueFileName;
     if (fileExists(file)) {
         try {
-            return readCatalogue(file);
+            auto races = readCatalogue(file);
+            // An empty catalogue never exists as a file: one beside race folders lost them.
+            if (!races.empty() || !folderExists(appFolder / raceFolderName(1))) return races;
+            throw FileError(file, 0, "the file is empty");
         } catch (const FileError& e) {
             note(report, e.describe() + " -> rebuilt from the race folders");
         }

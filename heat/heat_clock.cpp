@@ -18,6 +18,7 @@
 #include "core/race_store.h"
 #include "core/startup.h"
 #include "core/value_file.h"
+#include "organisation/entrants.h"
 #include "organisation/heat_programme.h"
 #include "standings/voltaavolta.h"
 
@@ -361,10 +362,17 @@ void HeatClock::Menu_Click(int index, bool shift) {
 }
 
 void HeatClock::reloadParticipants() {
+    const int16_t heat = state_.CurrentHeat, count = state_.ParticipantCount;
+    std::vector<std::string> names = state_.Participants;
     try {
         LoadParticipants(state_, state_.CurrentSeries);
     } catch (const FileError& e) {
-        prompter_.inform(e.describe(), "", MessageIcon::Exclamation);
+        // A list that could not be read never rewinds the heat counter (the
+        // next heat would be stored as heat 1 over the series' heats).
+        state_.CurrentHeat = heat;
+        state_.ParticipantCount = count;
+        state_.Participants = std::move(names);
+        prompter_.inform(damagedParticipantsMessage(state_, e), "", MessageIcon::Exclamation);
     }
 }
 

@@ -59,8 +59,9 @@ void ApplyLapCounterAction(HeatTargets& heat, const LapCounterAction& action) {
                 heat.clock.EndHeat();
             } else if constexpr (std::is_same_v<A, PanelColour>) {
                 if (heat.panel.visible) applyColour(heat, a);
+            } else if constexpr (std::is_same_v<A, LaneSummary>) {
+                if (running) heat.registration.RegisterSummary(a.lane, a.laps, a.best);
             }
-            // LaneSummary: shown by the live window of the device-counted heat, not here.
         },
         action);
 }

@@ -117,6 +117,17 @@ void LapRegistration::RegisterSensorPass(int lane, double& lapTime, double pcClo
     append(record);
 }
 
+void LapRegistration::RegisterSummary(int lane, int laps, float best) {
+    if (!hasLaneState(lane) || !view_.TakesPart(lane) || laps <= 0) return;  // a lane without news
+    LapRecord record;
+    record.lane = static_cast<int16_t>(lane);
+    record.participant = state_.Track.LaneParticipant[lane];
+    record.lapTime = best;
+    if (view_.ShowDeviceBest(lane, best)) record.best = kBestFlag;
+    record.number = static_cast<int16_t>(view_.CountPass(lane, laps));
+    if (state_.CurrentModality >= kOfficialPractice) sink_.AnotarVolta(lane, best, record);
+}
+
 void LapRegistration::ApplyRecord(const LapRecord& record) {
     const int lane = record.lane;
     if (!hasLaneState(lane)) return;

@@ -40,6 +40,9 @@ public:
     // lapTime: the device's time, or 0; on return the registered time.
     void RegisterDetection(int lane, double& lapTime, double pcClock);
     void RegisterSensorPass(int lane, double& lapTime, double pcClock);
+    // A lane of a heat the device counted itself: its laps and best lap go to
+    // the view and, above free practice, to the standings. No lap-log record.
+    void RegisterSummary(int lane, int laps, float best);
 
     // Applies one record of a replayed log to the view, the rejected list and
     // the lane timing, as its live registration did.

@@ -11,6 +11,7 @@
 #include "core/settings_files.h"
 #include "core/startup.h"
 #include "localisation/language_tables.h"
+#include "organisation/entrants.h"
 #include "standings/voltaavolta.h"
 
 namespace sc {
@@ -108,11 +109,16 @@ bool Programme::loadSeries() {
         if (!report.clamped.empty())
             prompter_.inform(clampedValuesMessage(state_.Settings.Language, kTrackFileName, report.clamped),
                              "", MessageIcon::Exclamation);
-        LoadParticipants(state_, state_.CurrentSeries);
     } catch (const FileError& e) {
         prompter_.inform(
             damagedFileMessage(state_.Settings.Language, e.file().filename().string(), e.describe()), "",
             MessageIcon::Exclamation);
+        return false;
+    }
+    try {
+        LoadParticipants(state_, state_.CurrentSeries);
+    } catch (const FileError& e) {
+        prompter_.inform(damagedParticipantsMessage(state_, e), "", MessageIcon::Exclamation);
         return false;
     }
     return true;
@@ -135,6 +141,10 @@ void Programme::extendTitle(int index) {
 void Programme::giveRepechageReport(int index) {
     const auto lookup =
         readDistributionRecord(state_.AppFolder, state_.Track.LaneCount, state_.ParticipantCount);
+    // Where a report is due, a file that could not be used says so instead of nothing.
+    const bool reportDue = index == kOfficialPractice || (index == kRace && state_.CurrentSeries == 1);
+    const std::string problem = distributionProblemMessage(state_.Settings.Language, lookup);
+    if (reportDue && !problem.empty()) prompter_.inform(problem, "", MessageIcon::Exclamation);
     ui.report = repechageReport(index, state_.CurrentSeries, state_.Track.LaneCount, lookup);
     if (!ui.report) return;
     if (ui.report->cutRow) host_.MarkClassificationCut(*ui.report->cutRow);

@@ -24,7 +24,8 @@ bool StandingsPlug::superPole() const {
 }
 
 void StandingsPlug::AnotarVolta(int lane, double lapTime, const LapRecord& record) {
-    Passing passing{lane, record.participant, record.passTime, lapTime, 1, {}, {}};
+    // A device-counted heat reports its laps in the record's number.
+    Passing passing{lane, record.participant, record.passTime, lapTime, record.number, {}, {}};
     if (const VoltaaVolta* view = engine_.LapView(); view && view->HasLane(lane)) {
         passing.lastLapText = view->LastLapText(lane);
         passing.bestLapText = view->Lane(lane).fastestLap;

@@ -8,6 +8,7 @@
 
 #include "core/cp1252.h"
 #include "core/file_io.h"
+#include "localisation/file_problem_texts.h"
 
 namespace sc {
 
@@ -73,21 +74,20 @@ std::optional<int> readInteger(const std::string& text) {
     return value;
 }
 
-std::string malformed(const Field& field, const std::string& what) {
-    return "line " + std::to_string(field.line) + ": \"" + cp1252ToUtf8(field.text) + "\" is not " + what;
+void malformed(DistributionLookup& out, const Field& field) {
+    out.problem = DistributionProblem::BadLine;
+    out.line = field.line;
+    out.lineText = cp1252ToUtf8(field.text);
 }
 
-// Reads the next number of a record into `value`; false with `problem` set
-// when the field is not a 16-bit whole number.
-bool nextNumber(FieldReader& reader, const std::string& what, int& value, std::string& problem, bool& ended) {
-    auto field = reader.next();
-    if (!field) {
-        ended = true;
-        return false;
-    }
+// Reads the next number of a record into `value`; false when the text ended
+// (`field` empty) or the field is not a 16-bit whole number (`out` tells which).
+bool nextNumber(FieldReader& reader, int& value, DistributionLookup& out, std::optional<Field>& field) {
+    field = reader.next();
+    if (!field) return false;
     auto number = readInteger(field->text);
     if (!number) {
-        problem = malformed(*field, what);
+        malformed(out, *field);
         return false;
     }
     value = *number;
@@ -112,7 +112,9 @@ bool distributionFileExists(const std::filesystem::path& programFolder, int lane
 }
 
 int initialSeriesCount(const std::filesystem::path& programFolder, int laneCount) {
-    return distributionFileExists(programFolder, laneCount) ? 0 : 1;
+    const bool usable = distributionFileExists(programFolder, laneCount) &&
+                        checkDistributionFile(programFolder, laneCount).problem == DistributionProblem::None;
+    return usable ? 0 : 1;
 }
 
 DistributionLookup findDistributionRecord(std::string_view fileText, int fieldSize) {
@@ -120,10 +122,10 @@ DistributionLookup findDistributionRecord(std::string_view fileText, int fieldSi
     FieldReader reader(fileText);
     for (;;) {
         DistributionRecord record;
-        bool ended = false;
-        if (!nextNumber(reader, "a field size", record.fieldSize, out.problem, ended)) break;
-        if (!nextNumber(reader, "a number of direct places", record.directPlaces, out.problem, ended)) {
-            if (ended) out.problem = "the last record has no number of direct places";
+        std::optional<Field> size, places;
+        if (!nextNumber(reader, record.fieldSize, out, size)) break;
+        if (!nextNumber(reader, record.directPlaces, out, places)) {
+            if (!places) malformed(out, *size);  // a field size alone ends the file
             break;
         }
         if (record.directPlaces < 0) {
@@ -143,17 +145,36 @@ DistributionLookup readDistributionRecord(const std::filesystem::path& programFo
                                           int fieldSize) {
     if (!distributionFileExists(programFolder, laneCount)) return {};
     const auto file = distributionFilePath(programFolder, laneCount);
-    const std::string name = file.filename().string();
+    DistributionLookup unreadable;
+    unreadable.problem = DistributionProblem::Unreadable;
+    unreadable.file = file.filename().string();
     std::error_code ec;
     const auto size = std::filesystem::file_size(file, ec);
-    if (ec) return {std::nullopt, name + ": cannot be read"};
-    if (size > kMaxFileSize) return {std::nullopt, name + ": too large for a distribution file"};
+    if (ec || size > kMaxFileSize) return unreadable;
     const auto bytes = readFileBytes(file);
-    if (!bytes) return {std::nullopt, name + ": cannot be read"};
+    if (!bytes) return unreadable;
     const std::string text(bytes->begin(), bytes->end());
     auto lookup = findDistributionRecord(text, fieldSize);
-    if (!lookup.problem.empty()) lookup.problem = name + ": " + lookup.problem;
+    lookup.file = unreadable.file;
     return lookup;
+}
+
+DistributionLookup checkDistributionFile(const std::filesystem::path& programFolder, int laneCount) {
+    constexpr int kNoFieldSize = 1 << 20;  // no record matches: the whole file is read
+    return readDistributionRecord(programFolder, laneCount, kNoFieldSize);
+}
+
+std::string distributionProblemMessage(int16_t language, const DistributionLookup& lookup) {
+    switch (lookup.problem) {
+        case DistributionProblem::None:
+            return {};
+        case DistributionProblem::Unreadable:
+            return fileProblemText(language, FileProblemText::DistributionUnreadable, {lookup.file});
+        case DistributionProblem::BadLine:
+            return fileProblemText(language, FileProblemText::DistributionBadLine,
+                                   {lookup.file, std::to_string(lookup.line), lookup.lineText});
+    }
+    return {};
 }
 
 std::optional<RepechageReport> repechageReport(int modality, int series, int laneCount,

@@ -3,6 +3,7 @@
 // field size, how many participants go straight to the semi-finals and so how
 // many repechages a race gets. Read only; a missing file is not an error.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -19,7 +20,8 @@ std::filesystem::path distributionFilePath(const std::filesystem::path& programF
 bool distributionFileExists(const std::filesystem::path& programFolder, int laneCount);
 
 // Series each modality of a new race starts with: 0 when a distribution file
-// for the lane count exists (series are then built one by one), else 1.
+// for the lane count exists and reads cleanly (series are then built one by
+// one), else 1.
 int initialSeriesCount(const std::filesystem::path& programFolder, int laneCount);
 
 struct DistributionRecord {
@@ -28,12 +30,23 @@ struct DistributionRecord {
     std::optional<std::string> note;  // UTF-8; only when the number was stored negative
 };
 
+// Why a distribution file could not be used.
+enum class DistributionProblem { None, Unreadable, BadLine };
+
 struct DistributionLookup {
     std::optional<DistributionRecord> record;  // the first record for the field size
     // Set when the file could not be read or a record before any match was
     // malformed: reading stopped there and nothing was found.
-    std::string problem;
+    DistributionProblem problem = DistributionProblem::None;
+    int line = 0;          // BadLine: the line of the wrong field (from 1)
+    std::string lineText;  // BadLine: that field as written (UTF-8)
+    std::string file;      // the file's name
 };
+
+// The director's message about a lookup's problem; empty when there is none.
+std::string distributionProblemMessage(int16_t language, const DistributionLookup& lookup);
+// Reads the whole file of the lane count: its problem, if it has one.
+DistributionLookup checkDistributionFile(const std::filesystem::path& programFolder, int laneCount);
 
 // Looks the field size up in the text of a distribution file (Windows-1252).
 DistributionLookup findDistributionRecord(std::string_view fileText, int fieldSize);

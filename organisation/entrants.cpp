@@ -15,6 +15,7 @@
 #include "core/record_file.h"
 #include "core/settings_files.h"
 #include "localisation/apply_language.h"
+#include "localisation/file_problem_texts.h"
 #include "localisation/language_tables.h"
 #include "localisation/text_case.h"
 #include "organisation/heat_programme.h"
@@ -111,6 +112,13 @@ Bytes renumberPenaltyFile(const Bytes& data, int newCount, const fs::path& file)
     return out;
 }
 
+std::string damagedParticipantsMessage(const RaceState& state, const FileError& error) {
+    const bool series = state.CurrentModality >= 1 && state.CurrentModality <= 4;
+    return fileProblemText(state.Settings.Language,
+                           series ? FileProblemText::DamagedSeriesList : FileProblemText::DamagedNameList,
+                           {error.file().filename().string(), error.describe()});
+}
+
 // ---------------------------------------------------------------- Inscrits
 
 Inscrits::Inscrits(RaceState& state, Prompter& prompter) : state_(state), prompter_(prompter) {}
@@ -144,11 +152,13 @@ void Inscrits::Load() {
         prompter_.inform(raceFileMessage(language, RaceFileText::DamagedFile, e.describe()),
                          msgText(state_, kPortada, 0, 3), MessageIcon::Exclamation);
     }
+    seriesListUnread_ = false;
     try {
         LoadParticipants(state_, series_);
     } catch (const FileError& e) {
-        prompter_.inform(raceFileMessage(language, RaceFileText::DamagedFile, e.describe()),
-                         msgText(state_, kPortada, 0, 3), MessageIcon::Exclamation);
+        seriesListUnread_ = modality_ >= 1;
+        prompter_.inform(damagedParticipantsMessage(state_, e), msgText(state_, kPortada, 0, 3),
+                         MessageIcon::Exclamation);
     }
     loadedCount_ = state_.ParticipantCount;
     NomPista.assign(state_.Participants.begin(), state_.Participants.end());
@@ -260,6 +270,12 @@ bool Inscrits::Sortir_Click(int index) {
     if (!file) return true;
     const int16_t language = state_.Settings.Language;
     const std::string errorTitle = msgText(state_, kPortada, 0, 3);
+    if (seriesListUnread_) {  // the heats already run are not known: nothing is written
+        prompter_.inform(
+            fileProblemText(language, FileProblemText::SeriesListNotSaved, {file->filename().string()}),
+            errorTitle, MessageIcon::Exclamation);
+        return false;
+    }
 
     ParticipantList list;
     list.heats = state_.CurrentHeat;

@@ -51,6 +51,12 @@ Bytes renumberHeatFile(const Bytes& data, int oldCount, int newCount,
 // kept entries are copied byte for byte. Throws FileError for a damaged file.
 Bytes renumberPenaltyFile(const Bytes& data, int newCount, const std::filesystem::path& file = "TMP.PEN");
 
+class FileError;
+
+// A participant file that could not be read: what happened and, for a series
+// list (CurrentModality 1..4) or a list of names, what the director can do.
+std::string damagedParticipantsMessage(const RaceState& state, const FileError& error);
+
 class Inscrits {
 public:
     Inscrits(RaceState& state, Prompter& prompter);
@@ -96,6 +102,8 @@ public:
 private:
     void layOutSlots(int count);
     int loadedCount_ = 0;
+    // The series list did not read: saving would write the heat counter as 0.
+    bool seriesListUnread_ = false;
     int minimum_ = 0;
     int modality_ = 0;
     int series_ = 0;

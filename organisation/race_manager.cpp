@@ -146,6 +146,10 @@ bool NovaProva::createRace() {
         return false;
     }
     createdRace = number;
+    // A distribution file with a wrong line did not decide the series counts: say why.
+    const std::string distribution = distributionProblemMessage(
+        state_.Settings.Language, checkDistributionFile(state_.AppFolder, state_.Track.LaneCount));
+    if (!distribution.empty()) prompter_.inform(distribution, "", MessageIcon::Exclamation);
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include "core/prompter.h"
 #include "core/race_store.h"
 #include "core/record_file.h"
+#include "localisation/file_problem_texts.h"
 #include "standings/classification_columns.h"
 #include "standings/standings_engine.h"
 #include "standings/voltaavolta.h"
@@ -152,7 +153,8 @@ bool HeatResultsStore::loadHeatBlock() {
     try {
         blocks = readHeatBlocks(file);
     } catch (const FileError& e) {
-        warn(file.filename().string() + ": " + e.what());
+        warn(fileProblemText(state_.Settings.Language, FileProblemText::HeatFileUnreadable,
+                             {file.filename().string(), e.describe()}));
         return false;
     }
     const auto found = std::find_if(blocks.begin(), blocks.end(), [&](const HeatBlock& b) {
@@ -192,11 +194,32 @@ bool HeatResultsStore::GuardarManiga() {
     if (h < 1) return false;
     bool ok = writeHeatCounter(SeriesFile(".PAR"), h);
     ok = CopyLapLogToSeries(state_.inWorkingFolder(kLapLogName), SeriesFile(".VAV"), h) && ok;
+    if (heatFileUnreadable(h)) {  // the laps are kept; the heat file is left as it is
+        warn(fileProblemText(state_.Settings.Language, FileProblemText::HeatNotStored,
+                             {SeriesFile(".DAD").filename().string(), std::to_string(h),
+                              SeriesFile(".VAV").filename().string()}));
+        return false;
+    }
     ok = writeHeatBlock(h) && ok;
     if (!ok)
         warn(state_.Settings.Language == 1 ? "No se ha podido guardar la manga en los ficheros de la serie."
                                            : "No s'ha pogut desar la màniga als fitxers de la sèrie.");
     return ok;
+}
+
+// A heat file holding earlier heats that does not read cleanly is never
+// written to: a block put after what it seems to hold may land inside a broken one.
+bool HeatResultsStore::heatFileUnreadable(int16_t heat) const {
+    if (heat <= 1) return false;  // heat 1 starts the file anew
+    const auto file = SeriesFile(".DAD");
+    const auto data = readFileBytes(file);
+    if (!data) return fileExists(file);
+    try {
+        walkHeatBlocks(*data, file);
+    } catch (const FileError&) {
+        return true;
+    }
+    return false;
 }
 
 // Keeps the blocks of the earlier heats byte for byte and puts the block of

@@ -36,6 +36,7 @@ public:
 private:
     void buildUnrunTable();
     bool loadHeatBlock();
+    bool heatFileUnreadable(int16_t heat) const;
     bool writeHeatBlock(int16_t heat);
     void warn(const std::string& text);
 

@@ -13,7 +13,7 @@ using namespace cls;
 
 bool StandingsEngine::CorrectLaps(int participant, int delta) {
     if (!isRace() || state_.HeatRunning == 0 || (delta != 1 && delta != -1)) return false;
-    const int r = FindRow(participant);
+    const int r = CountingRow(participant);
     if (r > rows()) return false;  // no such participant: nothing changes
     Grid& g = InfoClass;
     const double heatLaps = num(g, r, kHeatLaps) + delta;

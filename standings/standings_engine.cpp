@@ -8,6 +8,7 @@
 #include "core/number_format.h"
 #include "organisation/heat_programme.h"
 #include "standings/classification_columns.h"
+#include "standings/heat_time.h"
 #include "standings/voltaavolta.h"
 
 namespace sc {
@@ -45,6 +46,11 @@ void StandingsEngine::ResetRows(int backColour) {
     latestLane_ = 0;
 }
 
+// Keys of the series compare passings of different heats: they hold the time of day.
+double StandingsEngine::passTimeOfDay(const Passing& passing) const {
+    return TimeOfDayOfPass(state_.HeatStartTime, passing.passTime);
+}
+
 bool StandingsEngine::isRace() const { return modality() == static_cast<int16_t>(Modality::Race); }
 bool StandingsEngine::isSuperPole() const { return modality() == static_cast<int16_t>(Modality::SuperPole); }
 
@@ -58,6 +64,11 @@ int StandingsEngine::FindRow(int participant) const {
     for (int r = 1; r <= n; ++r)
         if (num(InfoClass, r, kNumber) == participant) return r;
     return n + 1;
+}
+
+int StandingsEngine::CountingRow(int participant) const {
+    const int r = FindRow(participant);
+    return r <= rows() && !blank(InfoClass.TextMatrix(r, kName)) ? r : rows() + 1;
 }
 
 // ---- a new heat -------------------------------------------------------------------
@@ -125,8 +136,8 @@ void StandingsEngine::AnotarVolta(const Passing& passing) {
         InfoClass.Select(1, kHeats, rows(), kHeats);
         InfoClass.SetCellPicture(false);
     }
-    const int r = FindRow(passing.participant);
-    if (r > rows()) {  // nobody of the table: nothing to enter
+    const int r = CountingRow(passing.participant);
+    if (r > rows()) {  // the pass stays in the lane's list and counts for no one
         InfoClass.SetRedraw(true);
         return;
     }
@@ -165,7 +176,7 @@ void StandingsEngine::enterFastestLaps(int r, const Passing& passing) {
     if (blank(best)) return;  // a first pass has no lap time yet
     if (blank(g.TextMatrix(r, kFastest)) || num(g, r, kFastest) > num(g, r, kHeatBest)) {
         g.SetTextMatrix(r, kFastest, best);
-        g.SetTextMatrix(r, kFastestTime, FormatNumber(passing.passTime, kClockMask));
+        g.SetTextMatrix(r, kFastestTime, FormatNumber(passTimeOfDay(passing), kClockMask));
         g.SetTextMatrix(r, kFastestLane, FormatNumber(passing.lane, kLaneMask));
     }
     improveAbsoluteFastest(r, passing.lane);
@@ -186,7 +197,7 @@ void StandingsEngine::writeSeriesKey(int r, const Passing& passing) {
     std::string key = "0";
     if (isRace()) {
         key = state_.Settings.LapCounterModel == 0 ? "-" + InfoClass.TextMatrix(r, kFastest)
-                                                   : FormatNumber(-passing.passTime, kClockMask);
+                                                   : FormatNumber(-passTimeOfDay(passing), kClockMask);
     }
     InfoClass.SetTextMatrix(r, kSeriesKey, std::move(key));
 }

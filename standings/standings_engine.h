@@ -53,6 +53,8 @@ public:
 
     // Row of the participant, or one past the last row when no row holds it.
     int FindRow(int participant) const;
+    // FindRow, but a slot without a name (a lane nobody runs on) counts for no one either.
+    int CountingRow(int participant) const;
     // Col 10: heats run by every participant up to CurrentHeat (blank when not shown).
     void WriteHeatsRun();
     // SuperPole: col 11 shows Msg(5,0) ("E") on the row of the participant whose
@@ -76,6 +78,7 @@ private:
     int16_t modality() const { return state_.CurrentModality; }
     bool isRace() const;
     bool isSuperPole() const;
+    double passTimeOfDay(const Passing& passing) const;
     int rows() const { return InfoClass.Rows() - 1; }
     std::string lapsText(double laps) const;
     void clearHeatColumns();

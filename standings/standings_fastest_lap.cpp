@@ -36,17 +36,14 @@ void scanSeries(const std::filesystem::path& par, const std::filesystem::path& d
     for (const HeatBlock& block : blocks) {
         if (block.header.heatNumber() < 1 || block.header.heatNumber() > list.heats) continue;
         for (const HeatRecord& rec : block.rows) {
-            if (!(rec.fastestLap > 0)) continue;
+            const auto slot = static_cast<std::size_t>(rec.participant);
+            // A lap of a slot without a name belongs to no one.
+            if (!(rec.fastestLap > 0) || slot < 1 || slot > list.names.size() || blank(list.names[slot - 1]))
+                continue;
             std::string text = FormatNumber(rec.fastestLap, kAbsoluteMask);
             const double shown = ReadNumber(text);
             if (!best.text.empty() && shown >= best.time) continue;  // ties keep the earlier
-            const auto slot = static_cast<std::size_t>(rec.participant);
-            best = {shown,
-                    std::move(text),
-                    slot >= 1 && slot <= list.names.size() ? list.names[slot - 1] : "",
-                    rec.participant,
-                    rec.fastestLane,
-                    series};
+            best = {shown, std::move(text), list.names[slot - 1], rec.participant, rec.fastestLane, series};
         }
     }
 }

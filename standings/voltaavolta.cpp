@@ -120,6 +120,11 @@ bool VoltaaVolta::AppendLap(int lane, float lapTime) {
     return true;
 }
 
+bool VoltaaVolta::ShowDeviceBest(int lane, float best) {
+    if (ListEmpty(lane)) Lane(lane).list.SetRows(1);  // the empty first row takes it
+    return AppendLap(lane, best);
+}
+
 int VoltaaVolta::PassCount(int lane) const { return static_cast<int>(Lane(lane).list.Number(0, 0)); }
 
 int VoltaaVolta::CountPass(int lane, int by) {

@@ -68,6 +68,9 @@ public:
     // lap is no slower as shown (a tie moves the highlight to the later lap).
     // Returns whether it became the fastest.
     bool AppendLap(int lane, float lapTime);
+    // A device-counted heat's best lap: in the first row when the list is
+    // empty, else in a new one; fastest as AppendLap says.
+    bool ShowDeviceBest(int lane, float best);
     int PassCount(int lane) const;
     int CountPass(int lane, int by = 1);  // returns the new count; moves the flag
     std::string LastLapText(int lane) const;

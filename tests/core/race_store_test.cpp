@@ -153,6 +153,13 @@ TEST_F(RaceStoreTest, LoadRaceCatalogue_ReadsTheFileOrRebuildsIt) {
     EXPECT_THAT(loadRaceCatalogue(app_, &report), ElementsAre(CatalogueEntry{"Primera", "01/01"}));
     EXPECT_THAT(report.problems, SizeIs(1));
     EXPECT_EQ(readCatalogue(catalogue()).size(), 1u);
+
+    // An empty catalogue beside race folders lost them: rebuilt like a damaged one.
+    ASSERT_TRUE(writeFileAtomic(catalogue(), Bytes{}));
+    StoreReport emptied;
+    EXPECT_THAT(loadRaceCatalogue(app_, &emptied), ElementsAre(CatalogueEntry{"Primera", "01/01"}));
+    EXPECT_THAT(emptied.problems, SizeIs(1));
+    EXPECT_EQ(readCatalogue(catalogue()).size(), 1u);
 }
 
 // ---- race header ----

@@ -346,6 +346,19 @@ TEST_F(HeatClockTest, HeatKeys_ButtonKeysAndShiftClose) {
     EXPECT_EQ(closes, (std::vector<bool>{false, true}));
 }
 
+TEST_F(HeatClockTest, LapListing_DamagedListNeverRewindsTheHeatCounter) {
+    state.CurrentModality = 4;
+    heat.HeatKeys('s');
+    heat.HeatKeys('s');
+    ASSERT_EQ(state.CurrentHeat, 1);
+    std::ofstream(folder / "CRS001.PAR", std::ios::binary) << std::string("\x01\x00\x09", 3);
+    heat.HeatKeys('l');
+    EXPECT_EQ(state.CurrentHeat, 1);  // the next heat is heat 2, not heat 1 over the stored ones
+    EXPECT_EQ(state.Participants.at(1), "Anna");
+    ASSERT_FALSE(prompter.shown.empty());
+    EXPECT_NE(prompter.shown.back().text.find("CRS001.PAR"), std::string::npos);
+}
+
 TEST_F(HeatClockTest, HeatKeys_RaceLapCorrectionEntry) {
     state.CurrentModality = 4;
     heat.HeatKeys('s');

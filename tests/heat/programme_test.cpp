@@ -79,6 +79,17 @@ TEST_F(ProgrammeTest, OfficialPractice_ReportsRepechages) {
     EXPECT_EQ(programme.ui.title, "SlotCursa - Copa Vallès - Entrenaments oficials (Sèrie: 1) <");
 }
 
+TEST_F(ProgrammeTest, MalformedDistributionLine_IsNamedWhereAReportIsDue) {
+    distribution("16,8\n20,deu\n24,12\n");
+    ASSERT_TRUE(programme.MnuPrg_Click(2));
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_NE(prompter.shown[0].text.find("DISTRIBUCIONS08.TXT"), std::string::npos);
+    EXPECT_NE(prompter.shown[0].text.find("línia 2 (\"deu\")"), std::string::npos);
+    programme.Close(false);
+    ASSERT_TRUE(programme.MnuPrg_Click(1));  // free practice reports nothing
+    EXPECT_EQ(prompter.shown.size(), 1u);
+}
+
 TEST_F(ProgrammeTest, NoteRecord_WarnsAboutTheReorganisation) {
     distribution("24,-16,\"Dues semifinals directes\"\n");
     ASSERT_TRUE(programme.MnuPrg_Click(4));
@@ -166,7 +177,10 @@ TEST_F(ProgrammeTest, ShiftClose_OpensTheNextSeriesUntilTheLast) {
 TEST_F(ProgrammeTest, DamagedParticipantFile_IsToldAndNothingOpens) {
     std::ofstream(race / "CRS001.PAR", std::ios::binary) << "\x05";
     EXPECT_FALSE(programme.MnuPrg_Click(4));
-    EXPECT_EQ(prompter.shown.size(), 1u);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    // The advice is about the series list, not about a settings file.
+    EXPECT_NE(prompter.shown[0].text.find("llista de participants de la sèrie"), std::string::npos);
+    EXPECT_EQ(prompter.shown[0].text.find("configuració"), std::string::npos);
     EXPECT_FALSE(programme.ui.heatMode);
     EXPECT_EQ(state.WorkingFolder, app);
     EXPECT_EQ(state.CurrentModality, 0);

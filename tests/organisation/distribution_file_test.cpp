@@ -49,6 +49,12 @@ TEST_F(ProgramFolder, NewRaceStartsWithNoSeriesOnlyWhenTheFileForItsLaneCountExi
     EXPECT_TRUE(distributionFileExists(folder_, 8));
     EXPECT_EQ(initialSeriesCount(folder_, 8), 0);
     EXPECT_EQ(initialSeriesCount(folder_, 4), 1);
+    write("Distribucions08.txt", "24,12\r\n30,x\r\n");  // a wrong line anywhere: series as without a file
+    EXPECT_EQ(initialSeriesCount(folder_, 8), 1);
+    const auto check = checkDistributionFile(folder_, 8);
+    EXPECT_EQ(check.problem, DistributionProblem::BadLine);
+    EXPECT_EQ(check.line, 2);
+    EXPECT_EQ(check.file, "Distribucions08.txt");
 }
 
 TEST_F(ProgramFolder, ReadsTheRecordFromTheFileOfTheLaneCount) {
@@ -63,7 +69,8 @@ TEST_F(ProgramFolder, ReadsTheRecordFromTheFileOfTheLaneCount) {
 TEST_F(ProgramFolder, MissingFileIsNotAProblem) {
     auto missing = readDistributionRecord(folder_, 8, 24);
     EXPECT_FALSE(missing.record);
-    EXPECT_TRUE(missing.problem.empty());
+    EXPECT_EQ(missing.problem, DistributionProblem::None);
+    EXPECT_EQ(distributionProblemMessage(0, missing), "");
     EXPECT_FALSE(repechageReport(kOfficialPractice, 1, 8, missing));
 }
 
@@ -71,14 +78,16 @@ TEST_F(ProgramFolder, OversizedFileIsRefusedWithItsName) {
     write("DISTRIBUCIONS08.TXT", std::string((1 << 20) + 1, '1'));
     auto big = readDistributionRecord(folder_, 8, 24);
     EXPECT_FALSE(big.record);
-    EXPECT_NE(big.problem.find("DISTRIBUCIONS08.TXT"), std::string::npos);
+    EXPECT_EQ(big.problem, DistributionProblem::Unreadable);
+    EXPECT_NE(distributionProblemMessage(1, big).find("No se ha podido leer el archivo DISTRIBUCIONS08.TXT"),
+              std::string::npos);
 }
 
 TEST(DistributionRecord, FirstMatchingRecordWinsAndTheLastOneCounts) {
     EXPECT_EQ(lookup("24,12\n24,10\n", 24).record->directPlaces, 12);
     EXPECT_EQ(lookup("16,8\n20,10\n24,12", 24).record->directPlaces, 12);  // last, no line end
     EXPECT_FALSE(lookup("16,8\n20,10\n", 24).record);
-    EXPECT_TRUE(lookup("", 24).problem.empty());
+    EXPECT_EQ(lookup("", 24).problem, DistributionProblem::None);
 }
 
 TEST(DistributionRecord, FreeFormCommasAndLineEndsAreTheSame) {
@@ -110,7 +119,7 @@ TEST(DistributionRecord, NoteOfASkippedRecordIsNotReadAsANumber) {
     auto found = lookup("20,-8,\"nota, amb coma\"\n24,12\n", 24);
     ASSERT_TRUE(found.record);
     EXPECT_EQ(found.record->directPlaces, 12);
-    EXPECT_TRUE(found.problem.empty());
+    EXPECT_EQ(found.problem, DistributionProblem::None);
 }
 
 TEST(DistributionRecord, NoteIsConvertedFromWindows1252) {
@@ -121,14 +130,19 @@ TEST(DistributionRecord, NoteIsConvertedFromWindows1252) {
 TEST(DistributionRecord, MalformedRecordBeforeTheMatchStopsTheReadingWithItsLine) {
     auto bad = lookup("16,8\n20,deu\n24,12\n", 24);
     EXPECT_FALSE(bad.record);
-    EXPECT_NE(bad.problem.find("line 2"), std::string::npos) << bad.problem;
+    EXPECT_EQ(bad.line, 2);
+    EXPECT_EQ(bad.lineText, "deu");
+    bad.file = "DISTRIBUCIONS08.TXT";
+    EXPECT_NE(distributionProblemMessage(0, bad).find("L'arxiu DISTRIBUCIONS08.TXT té un error a la línia 2 "
+                                                      "(\"deu\")"),
+              std::string::npos);
 
-    EXPECT_FALSE(lookup("16,8\n70000,1\n", 24).record);  // not a 16-bit number
-    EXPECT_FALSE(lookup("16,,8\n", 24).problem.empty());
-    EXPECT_FALSE(lookup("16,8.5\n", 24).problem.empty());
+    EXPECT_EQ(lookup("16,8\n70000,1\n", 24).line, 2);  // not a 16-bit number
+    EXPECT_EQ(lookup("16,,8\n", 24).lineText, "");
+    EXPECT_EQ(lookup("16,8.5\n", 24).lineText, "8.5");
     EXPECT_FALSE(lookup("24", 24).record);
-    EXPECT_FALSE(lookup("24", 24).problem.empty());
-    EXPECT_FALSE(lookup("\"unclosed\n", 24).problem.empty());
+    EXPECT_EQ(lookup("1,2\n\n24", 24).line, 3);  // a field size alone at the end
+    EXPECT_EQ(lookup("\"unclosed\n", 24).problem, DistributionProblem::BadLine);
     // What follows the matching record is never read.
     EXPECT_TRUE(lookup("24,12\ngarbage", 24).record);
 }
@@ -136,7 +150,7 @@ TEST(DistributionRecord, MalformedRecordBeforeTheMatchStopsTheReadingWithItsLine
 TEST(DistributionRecord, CtrlZEndsTheFile) { EXPECT_TRUE(lookup("24,12\r\n\x1A", 24).record); }
 
 DistributionLookup record(int fieldSize, int direct, std::optional<std::string> note = std::nullopt) {
-    return {DistributionRecord{fieldSize, direct, std::move(note)}, ""};
+    return {DistributionRecord{fieldSize, direct, std::move(note)}};
 }
 
 TEST(RepechageReport, EightLanesAndTwelveDirectPlacesGiveFourRepechages) {

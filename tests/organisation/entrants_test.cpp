@@ -358,6 +358,34 @@ TEST_F(RenumberingTest, Save_DamagedHeatFileIsReportedAndNothingWritten) {
     EXPECT_EQ(readFileBytes(raceFolder() / "CRS001.DAD"), damaged);
 }
 
+TEST_F(RenumberingTest, Save_DamagedSeriesListIsRefusedAndTheHeatsStay) {
+    const Bytes damaged{2, 0, 9, 0, 'A', 'n'};  // heat counter 2, a name cut short
+    ASSERT_TRUE(writeFileAtomic(raceFolder() / "CRS001.PAR", damaged));
+    open(4);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_NE(prompter.shown[0].text.find("CRS001.PAR"), std::string::npos);
+    EXPECT_NE(prompter.shown[0].text.find("elimineu la sèrie"), std::string::npos);
+    window.NomPista[1] = "Nou";
+    EXPECT_FALSE(window.Sortir_Click(1));
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_NE(prompter.shown[1].text.find("no s'ha gravat"), std::string::npos);
+    EXPECT_EQ(readFileBytes(raceFolder() / "CRS001.PAR"), damaged);
+    EXPECT_EQ(readFileBytes(raceFolder() / "CRS001.DAD"), heats);
+    EXPECT_TRUE(fs::exists(raceFolder() / "CRS001.PEN"));
+    EXPECT_TRUE(window.Sortir_Click(0));  // closing without saving stays possible
+}
+
+TEST_F(EntrantsTest, Save_DamagedEntrantsListMayBeEnteredAgain) {
+    state.Settings.Language = 1;
+    ASSERT_TRUE(writeFileAtomic(raceFolder() / "PROVA.PAR", Bytes{0, 0, 7}));
+    open(0);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_NE(prompter.shown[0].text.find("Vuelva a entrar los nombres"), std::string::npos);
+    window.NomPista[1] = "Anna";
+    EXPECT_TRUE(window.Sortir_Click(1));
+    EXPECT_EQ(readParticipantList(raceFolder() / "PROVA.PAR").names.at(0), "Anna");
+}
+
 TEST_F(EntrantsTest, MnuIns_OpensInTheRaceFolderAndReturnsToTheProgramFolder) {
     Portada portada(state, prompter);
     portada.CarregarLlistats();

@@ -82,6 +82,20 @@ TEST_F(RaceManagerTest, NovaProva_WithoutDistributionFileEveryModalityStartsWith
               (std::vector<int16_t>{1, 1, 1, 1}));
 }
 
+TEST_F(RaceManagerTest, NovaProva_MalformedDistributionFileIsNamedAndGivesOneSeries) {
+    writeText(app() / "DISTRIBUCIONS08.TXT", "24,12\r\n\r\n30;15\r\n");
+    NovaProva window(state, prompter);
+    window.TextProva = "Cursa";
+    window.TextData = "06-12-2026";
+    ASSERT_TRUE(window.Sortir_Click(1));
+    EXPECT_EQ(header(1).SeriesCount, (std::array<int16_t, 4>{1, 1, 1, 1}));
+    ASSERT_EQ(prompter.shown.size(), 2u);  // the confirmation, then the file's line
+    EXPECT_NE(
+        prompter.shown[1].text.find("DISTRIBUCIONS08.TXT t\xC3\xA9 un error a la l\xC3\xADnia 3 (\"30;15\")"),
+        std::string::npos)
+        << prompter.shown[1].text;
+}
+
 TEST_F(RaceManagerTest, NovaProva_RefusedNamesChangeNothing) {
     struct Case {
         std::string name;

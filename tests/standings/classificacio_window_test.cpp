@@ -2,7 +2,6 @@
 // modality, the data click swapping "Última" and "VRàpida", Space and the
 // information panel, a pass repainting only its rows, and the window opened
 // and closed with an official-practice programme of the heat mode.
-#include "tests/standings/standings_test_state.h"
 #include "standings/classificacio_window.h"
 
 #include <QFrame>
@@ -25,6 +24,7 @@
 #include "standings/classificacio.h"
 #include "standings/classification_columns.h"
 #include "standings/standings_engine.h"
+#include "tests/standings/standings_test_state.h"
 
 namespace sc {
 
@@ -199,12 +199,15 @@ private slots:
         // Keys typed in it reach the heat keys: S starts the heat.
         QTest::keyClick(window, Qt::Key_S);
         QVERIFY(state.HeatRunning != 0);
-        view.heatMode().manual(1);
+        view.heatMode().manual(1);  // lane 1 holds the fourth, empty slot: its pass counts for no one
+        view.heatMode().manual(4);
         QString names;
         for (int r = 0; r < window->table()->model()->rowCount(); ++r)
             names += window->table()->model()->index(r, kName).data().toString() + "|";
-        // The participant on lane 1 has passed: a row with no lap time yet, ranked first.
+        // Anna on lane 4 has passed: a row with no lap time yet, ranked first.
+        QCOMPARE(window->table()->model()->index(0, kName).data().toString(), QString("Anna"));
         QCOMPARE(window->table()->model()->index(0, kHeatLaps).data().toString(), QString("1"));
+        QCOMPARE(window->table()->model()->index(1, kHeatLaps).data().toString(), QString(""));
         QVERIFY2(names.contains("Anna") && names.contains("Carla"), qPrintable(names));
         QTest::keyClick(window, Qt::Key_S);
         QCOMPARE(state.HeatRunning, int16_t(0));

@@ -77,7 +77,7 @@ struct StoreFixture : ::testing::Test {
 
     // Runs heat CurrentHeat + 1: participant 1 passes `laps1` times, 2 `laps2`
     // times, laps of 10 s, and the heat is stored.
-    void runHeat(int laps1, int laps2, float start) {
+    void runHeat(int laps1, int laps2, float start, bool stored = true) {
         ++state.CurrentHeat;
         state.HeatRunning = -1;
         state.HeatStartTime = start;
@@ -104,7 +104,7 @@ struct StoreFixture : ::testing::Test {
             }
         log.Close(MakeEndRecord(start + 100, start));
         state.HeatRunning = 0;
-        ASSERT_TRUE(store->GuardarManiga());
+        EXPECT_EQ(store->GuardarManiga(), stored);
     }
 
     Bytes dad() const { return readFileBytes(folder / "CRS001.DAD").value_or(Bytes{}); }
@@ -116,11 +116,12 @@ TEST_F(StoreFixture, StoringHeatOne_MatchesTheLayoutByteForByte) {
     runHeat(3, 2, 3600.0f);
     Bytes expected = handHeader(1, 3600.0f, 2);
     // Participant 1 on lane 2 (heat 1 puts slot 1 on the last position), 3 laps,
-    // last passing 31 s, passed last (flag: negated position).
+    // last passing 31 s after the start at 3600 s of the day, passed last (flag:
+    // negated position).
     const Bytes first = HandRecord{}
                             .i16(0, 1)
                             .f32(2, 3)
-                            .f32(6, 31)
+                            .f32(6, 3631)
                             .f32(10, 10)
                             .i16(14, 2)
                             .i16(16, -1)
@@ -133,11 +134,11 @@ TEST_F(StoreFixture, StoringHeatOne_MatchesTheLayoutByteForByte) {
                             .f32(38, -2)
                             .f32(42, 20)
                             .bytes;
-    // Participant 2 on lane 1, 2 laps, last passing 22 s.
+    // Participant 2 on lane 1, 2 laps, last passing 22 s after the start.
     const Bytes second = HandRecord{}
                              .i16(0, 2)
                              .f32(2, 2)
-                             .f32(6, 22)
+                             .f32(6, 3622)
                              .f32(10, 10)
                              .i16(14, 1)
                              .i16(16, 2)
@@ -295,6 +296,30 @@ TEST_F(StoreFixture, DamagedHeatFile_IsReportedAndKept) {
     EXPECT_FALSE(prompter.shown.empty());
     EXPECT_EQ(dad(), data);
     EXPECT_EQ(engine->InfoClass.Number(2, kNumber), 2);
+}
+
+TEST_F(StoreFixture, DamagedHeatFile_IsNeverWrittenAgainAndTheLapsAreKept) {
+    runHeat(2, 1, 100.0f);
+    Bytes data = dad();
+    data.resize(data.size() - 7);  // heat 1's block cut inside its last record
+    ASSERT_TRUE(writeFileAtomic(folder / "CRS001.DAD", data));
+    state.Settings.Language = 1;
+    store->CarregarClass();
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_NE(prompter.shown[0].text.find("El archivo CRS001.DAD de las mangas"), std::string::npos);
+
+    runHeat(3, 3, 500.0f, false);
+    EXPECT_EQ(dad(), data);  // untouched: heat 2 is not written into the broken block
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_NE(prompter.shown[1].text.find("La clasificación de la manga 2 no se ha grabado"),
+              std::string::npos);
+    EXPECT_NE(prompter.shown[1].text.find("CRS001.VAV"), std::string::npos);
+    // Heat 2's laps: its block of the lap file follows heat 1's (header, 4 passes, end record).
+    const auto laps = readLapRecords(folder / "CRS001.VAV");
+    ASSERT_EQ(laps.size(), 5u + 8u);
+    EXPECT_EQ(laps[5].lane, 0);
+    EXPECT_EQ(laps[5].lapTime, 2.0f);
+    EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 2);
 }
 
 TEST(HeatBlockStart, MissingPreviousHeaderGoesAfterTheLastEarlierBlock) {
