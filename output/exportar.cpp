@@ -14,10 +14,11 @@ namespace {
 
 constexpr int kExists = 10, kOverwrite = 11, kNoName = 12, kNotRead = 18;
 
+// `end` in lower case.
 bool endsWithIgnoringCase(const std::string& text, const std::string& end) {
     if (text.size() < end.size()) return false;
     return std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+                      [](char wanted, char c) { return std::tolower(static_cast<unsigned char>(c)) == wanted; });
 }
 
 }  // namespace
