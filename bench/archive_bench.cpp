@@ -4,10 +4,10 @@
 
 #include <fstream>
 
+#include "../tests/temp_folder.h"
 #include "core/race_store.h"
 #include "organisation/race_manager.h"
 #include "output/race_archive.h"
-#include "../tests/temp_folder.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -16,7 +16,8 @@ namespace fs = std::filesystem;
 struct BigRace {
     BigRace() {
         fs::create_directories(race);
-        sc::writeRaceHeader(race / sc::kRaceHeaderFileName, sc::RaceHeader{{0, 10, 10, 20}, "Resistència", "06-12-2026"});
+        sc::writeRaceHeader(race / sc::kRaceHeaderFileName,
+                            sc::RaceHeader{{0, 10, 10, 20}, "Resistència", "06-12-2026"});
         const std::string block(1250 * 1000, 'v');
         for (int series = 1; series <= 40; ++series)
             std::ofstream(race / (sc::seriesBaseName(4, series) + ".VAV"), std::ios::binary) << block;
@@ -33,7 +34,8 @@ struct BigRace {
 void BM_Archive50MB(benchmark::State& state) {
     BigRace big;
     for (auto _ : state) {
-        if (!sc::ArxivarProva(big.state, big.race, big.files, big.archive).ok()) state.SkipWithError("archive failed");
+        if (!sc::ArxivarProva(big.state, big.race, big.files, big.archive).ok())
+            state.SkipWithError("archive failed");
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(fs::file_size(big.archive)));
 }

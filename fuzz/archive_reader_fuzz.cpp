@@ -25,7 +25,8 @@ const fs::path& scratch() {
 
 std::size_t entriesBelow(const fs::path& folder) {
     std::size_t n = 0;
-    for (auto it = fs::recursive_directory_iterator(folder); it != fs::recursive_directory_iterator(); ++it) ++n;
+    for (auto it = fs::recursive_directory_iterator(folder); it != fs::recursive_directory_iterator(); ++it)
+        ++n;
     return n;
 }
 

@@ -17,7 +17,8 @@ public:
     uint64_t remaining() const { return size_ - pos_; }
 
     void read(void* to, std::size_t n, const char* what) {
-        if (remaining() < n || std::fread(to, 1, n, in_) != n) fail(std::string("archive ends inside the ") + what);
+        if (remaining() < n || std::fread(to, 1, n, in_) != n)
+            fail(std::string("archive ends inside the ") + what);
         pos_ += n;
     }
     int16_t integer(const char* what) {
@@ -29,7 +30,8 @@ public:
         uint8_t b[4];
         read(b, 4, what);
         return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
-                                    (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24));
+                                    (static_cast<uint32_t>(b[2]) << 16) |
+                                    (static_cast<uint32_t>(b[3]) << 24));
     }
     std::string counted(const char* what) {
         const uint64_t at = pos_;
@@ -106,9 +108,11 @@ ArchiveIndex readArchiveIndex(std::FILE* in, uint64_t size) {
             TableReader::failAt(entryAt, "file name \"" + entry.name + "\" stands twice");
         const uint64_t lengthAt = r.pos();
         entry.length = r.longInt("file length");
-        if (entry.length < 0) TableReader::failAt(lengthAt, "negative file length " + std::to_string(entry.length));
+        if (entry.length < 0)
+            TableReader::failAt(lengthAt, "negative file length " + std::to_string(entry.length));
         if (static_cast<uint64_t>(entry.length) > r.remaining())
-            TableReader::failAt(lengthAt, "file length " + std::to_string(entry.length) + " runs past the end");
+            TableReader::failAt(lengthAt,
+                                "file length " + std::to_string(entry.length) + " runs past the end");
         entry.offset = r.pos();
         r.skip(static_cast<uint64_t>(entry.length));
         index.files.push_back(std::move(entry));
@@ -131,8 +135,8 @@ void writeCounted(std::FILE* out, std::string_view raw) {
 
 void writeLong(std::FILE* out, int32_t value) {
     const auto u = static_cast<uint32_t>(value);
-    const uint8_t b[4] = {static_cast<uint8_t>(u), static_cast<uint8_t>(u >> 8), static_cast<uint8_t>(u >> 16),
-                          static_cast<uint8_t>(u >> 24)};
+    const uint8_t b[4] = {static_cast<uint8_t>(u), static_cast<uint8_t>(u >> 8),
+                          static_cast<uint8_t>(u >> 16), static_cast<uint8_t>(u >> 24)};
     std::fwrite(b, 1, 4, out);
 }
 

@@ -30,9 +30,9 @@ struct DamagedArchive : std::runtime_error {
 };
 
 struct ArchiveEntry {
-    std::string name;      // raw Windows-1252, as stored
-    int32_t length = 0;    // bytes of content
-    uint64_t offset = 0;   // where the content starts in the archive
+    std::string name;     // raw Windows-1252, as stored
+    int32_t length = 0;   // bytes of content
+    uint64_t offset = 0;  // where the content starts in the archive
 };
 
 struct ArchiveIndex {

@@ -17,8 +17,9 @@ constexpr int kExists = 10, kOverwrite = 11, kNoName = 12, kNotRead = 18;
 // `end` in lower case.
 bool endsWithIgnoringCase(const std::string& text, const std::string& end) {
     if (text.size() < end.size()) return false;
-    return std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
-                      [](char wanted, char c) { return std::tolower(static_cast<unsigned char>(c)) == wanted; });
+    return std::equal(
+        end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
+        [](char wanted, char c) { return std::tolower(static_cast<unsigned char>(c)) == wanted; });
 }
 
 }  // namespace
@@ -42,7 +43,8 @@ void Exportar::Carpetes_Change(const fs::path& chosen) {
 }
 
 void Exportar::Fitxers_Click(int index) {
-    if (index >= 0 && index < static_cast<int>(Fitxers.size())) NomArxiu = Fitxers[static_cast<std::size_t>(index)];
+    if (index >= 0 && index < static_cast<int>(Fitxers.size()))
+        NomArxiu = Fitxers[static_cast<std::size_t>(index)];
 }
 
 void Exportar::NomArxiu_LostFocus() {
@@ -66,8 +68,11 @@ bool Exportar::accept() {
         return false;
     }
     if (mode_ == kModeArchive && exists) {
-        const MessageBox box{NomArxiu + "\n" + text(kOverwrite), text(kExists), {Button::Yes, Button::No},
-                             Button::No, MessageIcon::Question};
+        const MessageBox box{NomArxiu + "\n" + text(kOverwrite),
+                             text(kExists),
+                             {Button::Yes, Button::No},
+                             Button::No,
+                             MessageIcon::Question};
         return prompter_.ask(box) == Button::Yes;
     }
     return true;

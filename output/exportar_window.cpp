@@ -60,7 +60,8 @@ void ExportarView::build() {
     name_ = named(new QLineEdit(this), "NomArxiu");
     nameRow->addWidget(name_, 1);
     top->addLayout(nameRow);
-    separate_ = named(new QCheckBox(QStringLiteral("Voltes i V.Ràpides en quadrants separats"), this), "QuaSep");
+    separate_ =
+        named(new QCheckBox(QStringLiteral("Voltes i V.Ràpides en quadrants separats"), this), "QuaSep");
     separate_->setVisible(form_.mode() == kModeTextExport);
     top->addWidget(separate_);
 
@@ -88,10 +89,11 @@ void ExportarView::build() {
     close_ = addSortirButton(this, buttons, 0, [this](int i) { Sortir_Click(i); });
     top->addLayout(buttons);
 
-    connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& index) {
-        form_.Carpetes_Change(folders_->filePath(index).toStdString());
-        renderFiles();
-    });
+    connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& index) {
+                form_.Carpetes_Change(folders_->filePath(index).toStdString());
+                renderFiles();
+            });
     connect(files_, &QListWidget::currentRowChanged, this, [this](int row) {
         form_.Fitxers_Click(row);
         name_->setText(qs(form_.NomArxiu));
@@ -144,7 +146,8 @@ void ExportarView::Sortir_Click(int index) {
     if (!go) return;
     running_ = true;
     cancelled_ = false;
-    for (QWidget* w : std::initializer_list<QWidget*>{ok_, close_, tree_, files_, name_}) w->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{ok_, close_, tree_, files_, name_})
+        w->setEnabled(false);
     cancel_->setVisible(true);
     const ArchiveOutcome outcome = form_.run([this](const ArchiveProgress& p) { return showProgress(p); });
     running_ = false;

@@ -152,7 +152,8 @@ ArchiveOutcome ArxivarProva(const RaceState& state, const fs::path& raceFolder,
         run.labels.InfoArxiu = run.text(kArchiving);
         run.show();
         const auto [name, date] = raceNameAndDate(raceFolder, run);
-        if (files.size() > 32767) throw Stop{run.fileText(RaceFileText::FileNotWritten, archive.filename().string())};
+        if (files.size() > 32767)
+            throw Stop{run.fileText(RaceFileText::FileNotWritten, archive.filename().string())};
         File out(std::fopen(part.c_str(), "wb"));
         if (!out) throw Stop{run.fileText(RaceFileText::FileNotWritten, archive.filename().string())};
         std::fwrite(kArchiveMagic.data(), 1, kArchiveMagic.size(), out.get());

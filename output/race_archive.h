@@ -19,11 +19,11 @@ namespace sc {
 // What the window's labels show: InfoArxiu, Percent ("i/n") and InfoTreball.
 struct ArchiveProgress {
     std::string InfoArxiu;
-    int file = 0;   // 1-based, 0 before the first file
+    int file = 0;  // 1-based, 0 before the first file
     int files = 0;
     std::string InfoTreball;
     std::string percent() const {
-        return files == 0 ? std::string() : std::to_string(file) + "/" + std::to_string(files);
+        return file == 0 ? std::string() : std::to_string(file) + "/" + std::to_string(files);
     }
 };
 

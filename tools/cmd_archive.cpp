@@ -51,14 +51,17 @@ void runArchive(const fs::path& appFolder, const std::string& raceText, const fs
     int race = 0;
     const char* last = raceText.data() + raceText.size();
     auto [end, ec] = std::from_chars(raceText.data(), last, race);
-    if (ec != std::errc() || end != last || race < 1) throw ToolError("RACE must be a race number, not '" + raceText + "'");
+    if (ec != std::errc() || end != last || race < 1)
+        throw ToolError("RACE must be a race number, not '" + raceText + "'");
     const fs::path folder = appFolder / raceFolderName(race);
-    if (!folderExists(folder)) throw ToolError("no race " + std::to_string(race) + " (" + folder.string() + ")");
+    if (!folderExists(folder))
+        throw ToolError("no race " + std::to_string(race) + " (" + folder.string() + ")");
     const auto files = raceFolderFiles(folder);
     const ArchiveOutcome outcome = ArxivarProva(state, folder, files, archive, terminalProgress());
     endProgress();
     if (!outcome.ok()) throw ToolError(outcome.message);
-    std::cout << "archived race " << race << " (" << files.size() << " files) to " << archive.string() << "\n";
+    std::cout << "archived race " << race << " (" << files.size() << " files) to " << archive.string()
+              << "\n";
 }
 
 void runRestore(const fs::path& archive, const fs::path& appFolder) {
@@ -66,7 +69,8 @@ void runRestore(const fs::path& archive, const fs::path& appFolder) {
     const ArchiveOutcome outcome = DesarxivarProva(state, archive, appFolder, terminalProgress());
     endProgress();
     if (!outcome.ok()) throw ToolError(outcome.message);
-    std::cout << "restored as race " << outcome.raceNumber << " (" << raceFolderName(outcome.raceNumber) << ")\n";
+    std::cout << "restored as race " << outcome.raceNumber << " (" << raceFolderName(outcome.raceNumber)
+              << ")\n";
 }
 
 }  // namespace
@@ -78,7 +82,8 @@ void addArchiveCommands(CLI::App& app, int& status) {
     archive->add_option("FILE", "The archive to write")->required();
     archive->callback([archive, &status] {
         status = 1;
-        runArchive(archive->get_option("APPFOLDER")->as<std::string>(), archive->get_option("RACE")->as<std::string>(),
+        runArchive(archive->get_option("APPFOLDER")->as<std::string>(),
+                   archive->get_option("RACE")->as<std::string>(),
                    archive->get_option("FILE")->as<std::string>());
         status = 0;
     });
@@ -87,7 +92,8 @@ void addArchiveCommands(CLI::App& app, int& status) {
     restore->add_option("APPFOLDER", "The program folder")->required();
     restore->callback([restore, &status] {
         status = 1;
-        runRestore(restore->get_option("FILE")->as<std::string>(), restore->get_option("APPFOLDER")->as<std::string>());
+        runRestore(restore->get_option("FILE")->as<std::string>(),
+                   restore->get_option("APPFOLDER")->as<std::string>());
         status = 0;
     });
 }

@@ -18,7 +18,8 @@ TEST(ExportarTest, RaceManagerArchivesAndListsTheRestoredRace) {
     state.AppFolder = app.path();
     QueuedPrompter prompter;
     fs::create_directory(app.path() / "PROVA001");
-    writeRaceHeader(app.path() / "PROVA001" / kRaceHeaderFileName, RaceHeader{{0, 0, 0, 1}, "Copa", "06-12-2026"});
+    writeRaceHeader(app.path() / "PROVA001" / kRaceHeaderFileName,
+                    RaceHeader{{0, 0, 0, 1}, "Copa", "06-12-2026"});
     rebuildRaceCatalogue(app.path());
 
     GestorProves manager(state, prompter);
@@ -48,8 +49,12 @@ TEST(ExportarTest, NameFieldTakesTheModesExtensionOnce) {
     QueuedPrompter prompter;
     state.ModeCorregir = kModeRestore;
     Exportar window(state, prompter);
-    for (const auto& [typed, kept] : std::vector<std::pair<std::string, std::string>>{
-             {"copa", "copa.prb"}, {"copa.prb", "copa.prb"}, {"COPA.PRB", "COPA.PRB"}, {"copa.txt", "copa.txt.prb"}, {"  ", ""}}) {
+    for (const auto& [typed, kept] :
+         std::vector<std::pair<std::string, std::string>>{{"copa", "copa.prb"},
+                                                          {"copa.prb", "copa.prb"},
+                                                          {"COPA.PRB", "COPA.PRB"},
+                                                          {"copa.txt", "copa.txt.prb"},
+                                                          {"  ", ""}}) {
         window.NomArxiu = typed;
         window.NomArxiu_LostFocus();
         EXPECT_EQ(window.NomArxiu, kept) << typed;

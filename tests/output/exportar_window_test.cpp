@@ -1,6 +1,8 @@
 // The export window on screen in its archive and restore modes: the file list
 // of *.prb, the name field, the overwrite question, the progress labels, a
 // cancelled job leaving no file, and text export's mode not runnable yet.
+#include "output/exportar_window.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +13,6 @@
 #include <fstream>
 
 #include "core/race_store.h"
-#include "output/exportar_window.h"
 #include "temp_folder.h"
 
 using namespace sc;

@@ -15,7 +15,9 @@ namespace fs = std::filesystem;
 
 std::string bytesText(const Bytes& b) { return std::string(b.begin(), b.end()); }
 
-void writeText(const fs::path& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
+void writeText(const fs::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
 
 std::string readText(const fs::path& file) {
     auto bytes = readFileBytes(file);
@@ -35,7 +37,8 @@ std::string counted(const std::string& s) {
 }
 std::string longBytes(int32_t v) {
     const auto u = static_cast<uint32_t>(v);
-    return {static_cast<char>(u), static_cast<char>(u >> 8), static_cast<char>(u >> 16), static_cast<char>(u >> 24)};
+    return {static_cast<char>(u), static_cast<char>(u >> 8), static_cast<char>(u >> 16),
+            static_cast<char>(u >> 24)};
 }
 std::string entry(const std::string& name, const std::string& content) {
     return counted(name) + longBytes(static_cast<int32_t>(content.size())) + content;
@@ -92,7 +95,8 @@ TEST_F(RaceArchiveTest, TwelveFilesRestoreTwiceAsConsecutiveRaces) {
     std::vector<std::string> files{"PROVA.DAD"};
     for (int i = 11; i >= 1; --i) {
         const std::string name = "CRS" + std::to_string(100 + i) + ".VAV";
-        writeText(race() / name, std::string(static_cast<std::size_t>(i) * 70000, static_cast<char>('a' + i)));
+        writeText(race() / name,
+                  std::string(static_cast<std::size_t>(i) * 70000, static_cast<char>('a' + i)));
         files.push_back(name);
     }
     writeText(race() / "CRS111.VAV", "");  // an empty file among them
@@ -152,7 +156,8 @@ TEST_F(RaceArchiveTest, ArchivingAMissingFileOrADamagedHeaderLeavesNoArchive) {
 
 TEST_F(RaceArchiveTest, TextFileOrWrongMagicCreatesNoFolder) {
     const auto before = disk();
-    for (const std::string& bytes : {std::string("Hola, no sóc cap arxiu.\r\n"), std::string("KEL_ARX"), std::string()}) {
+    for (const std::string& bytes :
+         {std::string("Hola, no sóc cap arxiu.\r\n"), std::string("KEL_ARX"), std::string()}) {
         EXPECT_EQ(restoreBytes(bytes).message, formatMessage());
         EXPECT_EQ(disk(), before);
     }
@@ -205,9 +210,8 @@ TEST_F(RaceArchiveTest, HalfRestoredRaceIsRemoved) {
                               entry("CRS001.VAV", std::string(3 << 20, 'v'));
     writeText(root.path() / "bad.prb", whole);
     int calls = 0;
-    outcome = DesarxivarProva(state, root.path() / "bad.prb", app, [&](const ArchiveProgress& p) {
-        return p.file < 2 || ++calls < 2;
-    });
+    outcome = DesarxivarProva(state, root.path() / "bad.prb", app,
+                              [&](const ArchiveProgress& p) { return p.file < 2 || ++calls < 2; });
     EXPECT_EQ(outcome.message, "Cancel·lat: no s'ha deixat cap arxiu a mitges.");
     EXPECT_EQ(disk(), before);
 }

@@ -23,8 +23,8 @@ struct ToolRun {
 };
 
 ToolRun tool(const fs::path& scratch, const std::string& args) {
-    const std::string command = std::string("'") + SC_TOOL + "' " + args + " >'" + (scratch / "out").string() +
-                                "' 2>'" + (scratch / "err").string() + "'";
+    const std::string command = std::string("'") + SC_TOOL + "' " + args + " >'" +
+                                (scratch / "out").string() + "' 2>'" + (scratch / "err").string() + "'";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(scratch / "out"), slurp(scratch / "err")};
 }
