@@ -18,6 +18,7 @@ const fs::path& scratch() {
         fs::path f = fs::temp_directory_path() / ("slotcursa-archive-fuzz-" + std::to_string(::getpid()));
         fs::remove_all(f);
         fs::create_directories(f / "app");
+        std::atexit([] { fs::remove_all(scratch()); });
         return f;
     }();
     return folder;
