@@ -1,6 +1,7 @@
 // Any bytes as a .prb archive restored into a scratch program folder: the
 // restore either refuses it or makes exactly one new race folder, and nothing
-// ever appears outside the scratch folder's program folder.
+// ever appears beside it. The scratch folder lives for one input only (a crash
+// leaves it for inspection).
 #include <unistd.h>
 
 #include <cstdio>
@@ -13,17 +14,6 @@
 namespace {
 namespace fs = std::filesystem;
 
-const fs::path& scratch() {
-    static const fs::path folder = [] {
-        fs::path f = fs::temp_directory_path() / ("slotcursa-archive-fuzz-" + std::to_string(::getpid()));
-        fs::remove_all(f);
-        fs::create_directories(f / "app");
-        std::atexit([] { fs::remove_all(scratch()); });
-        return f;
-    }();
-    return folder;
-}
-
 std::size_t entriesBelow(const fs::path& folder) {
     std::size_t n = 0;
     for (auto it = fs::recursive_directory_iterator(folder); it != fs::recursive_directory_iterator(); ++it)
@@ -34,16 +24,20 @@ std::size_t entriesBelow(const fs::path& folder) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
-    const fs::path archive = scratch() / "in.prb";
-    const fs::path app = scratch() / "app";
+    static const fs::path scratch =
+        fs::temp_directory_path() / ("slotcursa-archive-fuzz-" + std::to_string(::getpid()));
+    const fs::path archive = scratch / "in.prb";
+    const fs::path app = scratch / "app";
+    fs::remove_all(scratch);
+    fs::create_directories(app);
     if (std::FILE* f = std::fopen(archive.c_str(), "wb")) {
         std::fwrite(bytes, 1, size, f);
         std::fclose(f);
     }
     sc::RaceState state;
     const auto outcome = sc::DesarxivarProva(state, archive, app);
-    // The archive and the program folder, and inside it at most the new race and the catalogue.
-    for (const auto& entry : fs::directory_iterator(scratch()))
+    // Beside the archive only the program folder, and in it at most the new race and the catalogue.
+    for (const auto& entry : fs::directory_iterator(scratch))
         if (entry.path() != archive && entry.path() != app) std::abort();
     if (outcome.ok() != fs::exists(app / "PROVA001")) std::abort();
     for (const auto& entry : fs::directory_iterator(app)) {
@@ -51,7 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         if (name != "PROVA001" && name != "PROVES.LLS") std::abort();
     }
     if (outcome.ok() && entriesBelow(app / "PROVA001") == 0) std::abort();
-    fs::remove_all(app);
-    fs::create_directories(app);
+    fs::remove_all(scratch);
     return 0;
 }
