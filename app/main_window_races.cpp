@@ -10,6 +10,7 @@
 #include "organisation/entrants_window.h"
 #include "organisation/race_data_window.h"
 #include "organisation/race_manager_window.h"
+#include "output/exportar_window.h"
 
 namespace sc {
 namespace {
@@ -73,6 +74,13 @@ void PortadaView::openNewRace() {
 void PortadaView::openRaceManager() {
     {
         GestorProvesView window(state_, prompter_, this);
+        window.form().OpenArchive = [this, &window](int) {
+            GestorProves& manager = window.form();
+            ExportarView archive(state_, prompter_, {manager.selectedRaceFolder(), manager.Fitxers}, &window);
+            archive.exec();
+            return archive.form().raceAdded;
+        };
+        window.render();
         window.exec();
     }
     afterRaceManager(portada_, state_);

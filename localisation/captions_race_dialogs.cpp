@@ -46,6 +46,8 @@ constexpr CaptionEntry kRaceWindows[] = {
             "Vueltas y V.Rápidas en cuadrantes separados"),
     caption(EX, "Text", 0, "Gravar a:", "Grabar en:", TextMode::SavingFile),
     caption(EX, "Text", 0, "Llegir de:", "Leer de:", TextMode::ReadingFile),
+    caption(EX, "Sortir", 1, "D'acord", "Aceptar"),
+    caption(EX, "Cancellar", -1, "Cancel·lar", "Cancelar"),
 
     caption(AB, "Descripcio", -1, "Programa de gestió de curses en circuits d'Slot.",
             "Programa de gestión de carreras en circuitos de Slot."),

@@ -104,6 +104,10 @@ constexpr MessageEntry kMessages[] = {
     {EX, 9, 14, "Desarxivant", "Desarchivando"},
     {EX, 9, 15, "Exportant a TXT", "Exportando a TXT"},
     {EX, 9, 16, "El format de l'arxiu no és correcte", "El formato del archivo no es correcto"},
+    {EX, 9, 17, "Cancel·lat: no s'ha deixat cap arxiu a mitges.",
+     "Cancelado: no se ha dejado ningún archivo a medias."},
+    {EX, 9, 18, "No s'ha pogut llegir %s. Comprova que existeix i que es pot obrir.",
+     "No se ha podido leer %s. Compruebe que existe y que se puede abrir."},
 };
 
 }  // namespace

@@ -332,14 +332,19 @@ void GestorProves::LlProves_Click(int position) {
     refillSeries();
 }
 
+std::vector<std::string> raceFolderFiles(const fs::path& raceFolder) {
+    std::vector<std::string> files;
+    std::error_code ec;
+    for (fs::directory_iterator it(raceFolder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (it->is_regular_file(ec)) files.push_back(it->path().filename().string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
 void GestorProves::CarregarFitxersDeCarpeta() {
     Fitxers.clear();
-    if (raceSelected < 0) return;
-    std::error_code ec;
-    for (fs::directory_iterator it(selectedRaceFolder(), ec), end; !ec && it != end; it.increment(ec)) {
-        if (it->is_regular_file(ec)) Fitxers.push_back(it->path().filename().string());
-    }
-    std::sort(Fitxers.begin(), Fitxers.end());
+    if (raceSelected >= 0) Fitxers = raceFolderFiles(selectedRaceFolder());
 }
 
 void GestorProves::NPrgr_Click(int modality) {

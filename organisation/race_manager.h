@@ -89,6 +89,10 @@ private:
 std::string createRaceOnDisk(RaceState& state, int raceNumber, const std::string& name,
                              const std::string& date);
 
+// The regular files of a race folder, sorted by name: the race manager's file
+// list, which is also the archive's order.
+std::vector<std::string> raceFolderFiles(const std::filesystem::path& raceFolder);
+
 // The race manager "Gestió de curses".
 class GestorProves {
 public:

@@ -1,0 +1,101 @@
+// slotcursa-tool archive APPFOLDER RACE FILE.prb and restore FILE.prb APPFOLDER:
+// the race manager's archive and restore without the window.
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <charconv>
+#include <iostream>
+
+#include "core/file_error.h"
+#include "core/file_io.h"
+#include "core/race_store.h"
+#include "core/settings_files.h"
+#include "organisation/race_manager.h"
+#include "output/race_archive.h"
+#include "tools/commands.h"
+
+namespace sc::tool {
+namespace {
+namespace fs = std::filesystem;
+
+// The program folder's language, so messages read as the program shows them.
+RaceState stateFor(const fs::path& appFolder) {
+    if (!folderExists(appFolder)) throw ToolError("no program folder " + appFolder.string());
+    RaceState state;
+    state.AppFolder = appFolder;
+    if (fileExists(appFolder / kSettingsFileName)) {
+        try {
+            state.Settings = loadProgramSettings(appFolder / kSettingsFileName);
+        } catch (const FileError&) {
+            // A damaged settings file only costs the language.
+        }
+    }
+    return state;
+}
+
+// One rewritten line on a terminal; nothing when stderr is a file or a pipe.
+ArchiveListener terminalProgress() {
+    if (::isatty(STDERR_FILENO) == 0) return {};
+    return [](const ArchiveProgress& p) {
+        std::cerr << "\r\033[K" << p.InfoArxiu << "  " << p.percent() << "  " << p.InfoTreball << std::flush;
+        return true;
+    };
+}
+
+void endProgress() {
+    if (::isatty(STDERR_FILENO) != 0) std::cerr << "\r\033[K" << std::flush;
+}
+
+void runArchive(const fs::path& appFolder, const std::string& raceText, const fs::path& archive) {
+    const RaceState state = stateFor(appFolder);
+    int race = 0;
+    const char* last = raceText.data() + raceText.size();
+    auto [end, ec] = std::from_chars(raceText.data(), last, race);
+    if (ec != std::errc() || end != last || race < 1)
+        throw ToolError("RACE must be a race number, not '" + raceText + "'");
+    const fs::path folder = appFolder / raceFolderName(race);
+    if (!folderExists(folder))
+        throw ToolError("no race " + std::to_string(race) + " (" + folder.string() + ")");
+    const auto files = raceFolderFiles(folder);
+    const ArchiveOutcome outcome = ArxivarProva(state, folder, files, archive, terminalProgress());
+    endProgress();
+    if (!outcome.ok()) throw ToolError(outcome.message);
+    std::cout << "archived race " << race << " (" << files.size() << " files) to " << archive.string()
+              << "\n";
+}
+
+void runRestore(const fs::path& archive, const fs::path& appFolder) {
+    const RaceState state = stateFor(appFolder);
+    const ArchiveOutcome outcome = DesarxivarProva(state, archive, appFolder, terminalProgress());
+    endProgress();
+    if (!outcome.ok()) throw ToolError(outcome.message);
+    std::cout << "restored as race " << outcome.raceNumber << " (" << raceFolderName(outcome.raceNumber)
+              << ")\n";
+}
+
+}  // namespace
+
+void addArchiveCommands(CLI::App& app, int& status) {
+    auto* archive = app.add_subcommand("archive", "Pack race RACE of APPFOLDER into FILE.prb");
+    archive->add_option("APPFOLDER", "The program folder")->required();
+    archive->add_option("RACE", "The race number")->required();
+    archive->add_option("FILE", "The archive to write")->required();
+    archive->callback([archive, &status] {
+        status = 1;
+        runArchive(archive->get_option("APPFOLDER")->as<std::string>(),
+                   archive->get_option("RACE")->as<std::string>(),
+                   archive->get_option("FILE")->as<std::string>());
+        status = 0;
+    });
+    auto* restore = app.add_subcommand("restore", "Unpack FILE.prb as a new race of APPFOLDER");
+    restore->add_option("FILE", "The archive to read")->required();
+    restore->add_option("APPFOLDER", "The program folder")->required();
+    restore->callback([restore, &status] {
+        status = 1;
+        runRestore(restore->get_option("FILE")->as<std::string>(),
+                   restore->get_option("APPFOLDER")->as<std::string>());
+        status = 0;
+    });
+}
+
+}  // namespace sc::tool
