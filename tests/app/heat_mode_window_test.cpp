@@ -122,9 +122,11 @@ private slots:
         QVERIFY(quit && quit->isEnabled());
         p.view.heatMode().key('S');
         QVERIFY(!quit->isEnabled());
+        const std::size_t boxes = p.prompter.shown.size();  // the ports' own, if any
         QVERIFY(!p.view.close());
         QVERIFY(p.view.isVisible());
-        QCOMPARE(p.prompter.shown.size(), std::size_t{1});
+        QCOMPARE(p.prompter.shown.size(), boxes + 1);
+        QVERIFY(p.prompter.shown.back().text.find("(tecla S)") != std::string::npos);
         QVERIFY(!std::filesystem::exists(p.folder.path() / kSelectionsFileName));
 
         p.view.heatMode().key('S');
