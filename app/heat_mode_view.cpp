@@ -71,6 +71,7 @@ HeatModeView::HeatModeView(RaceState& state, Prompter& prompter, PortadaView& wi
       plug_(state, engine_, store_),
       connections_(state, prompter, clockRef_, [&state] { return makeQtSerialPort(state.AppFolder); }),
       programme_(state, clockRef_, prompter, *host_, plug_, plug_) {
+    classification_.ShareInfosToggle(&window.portada().ClassificationToggle);
     timer_ = new QTimer(this);
     timer_->setObjectName("Transcorregut");
     connect(timer_, &QTimer::timeout, this, &HeatModeView::tick);
@@ -281,6 +282,8 @@ void HeatModeView::showMenus() {
         if (auto* entry = window_.findChild<QAction*>(QStringLiteral("Manual(%1)").arg(i)))
             entry->setEnabled(ui.heatMode);
     if (auto* selection = window_.findChild<QWidget*>("Seleccio")) selection->setEnabled(!ui.heatMode);
+    // Quitting would lose the running heat; the menu's Sortir is greyed with Arxiu.
+    if (auto* quit = window_.findChild<QAction*>("BotoSortir")) quit->setEnabled(state_.HeatRunning == 0);
     updateSelectionStates();
 }
 

@@ -376,6 +376,10 @@ void PortadaView::keyPressEvent(QKeyEvent* event) {
 }
 
 void PortadaView::closeEvent(QCloseEvent* event) {
+    if (!portada_.QueryUnload()) {
+        event->ignore();
+        return;
+    }
     portada_.Unload();
     QMainWindow::closeEvent(event);
 }

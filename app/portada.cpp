@@ -6,10 +6,12 @@
 #include <system_error>
 
 #include "core/file_error.h"
+#include "core/file_fault_text.h"
 #include "core/file_io.h"
 #include "core/race_store.h"
 #include "core/startup.h"
 #include "core/value_file.h"
+#include "organisation/race_manager.h"
 
 namespace sc {
 namespace fs = std::filesystem;
@@ -17,9 +19,8 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string unreadableFileMessage(int language, const FileError& e) {
-    const std::string name = e.file().filename().string();
-    if (language == 1) return "El archivo " + name + " está dañado y no se ha podido leer.\n" + e.describe();
-    return "L'arxiu " + name + " està malmès i no s'ha pogut llegir.\n" + e.describe();
+    return raceFileMessage(static_cast<int16_t>(language), RaceFileText::DamagedFile,
+                           FileFaultText(language, e));
 }
 
 // A KEL4.INI line holds one whole number between optional blanks; anything
@@ -71,13 +72,28 @@ void Portada::Load() {
     readSelections();
 }
 
-bool Portada::Unload() { return writeSelections(); }
+bool Portada::QueryUnload() {
+    if (state_.HeatRunning == 0) return true;
+    prompter_.inform(state_.Settings.Language == 1
+                         ? "Hay una manga en marcha. Termínela (tecla S) antes de salir del programa."
+                         : "Hi ha una màniga en marxa. Acabeu-la (tecla S) abans de sortir del programa.",
+                     "", MessageIcon::Exclamation);
+    return false;
+}
+
+bool Portada::Unload() {
+    // With no heat running the recovery file is a leftover: the next start
+    // must not offer to recover it.
+    std::error_code ec;
+    fs::remove(state_.inAppFolder(kRecoveryFileName), ec);
+    return writeSelections();
+}
 
 void Portada::CarregarLlistats() {
     LlProves.clear();
     Data.clear();
     std::vector<CatalogueEntry> races;
-    StoreReport report;
+    StoreReport report{state_.Settings.Language, {}};
     try {
         races = loadRaceCatalogue(state_.AppFolder, &report);
     } catch (const FileError& e) {
@@ -100,7 +116,7 @@ void Portada::LlProves_Click(int position) {
 
     std::array<int16_t, 4> counts{};
     const fs::path header = state_.AppFolder / raceFolderName(state_.CurrentRace) / kRaceHeaderFileName;
-    StoreReport report;
+    StoreReport report{state_.Settings.Language, {}};
     try {
         counts = readRaceHeader(header, &report).SeriesCount;
     } catch (const FileError& e) {

@@ -36,7 +36,11 @@ public:
 
     // Load step: heat flag, catalogue, KEL4.INI read and deleted.
     void Load();
-    // Unload step: KEL4.INI written anew; false when it could not be written.
+    // Asked before the program closes: false (after telling the director) while
+    // a heat runs, whose laps only an ended heat stores.
+    bool QueryUnload();
+    // Unload step: a stray KEL4.TMP deleted, KEL4.INI written anew; false when
+    // it could not be written.
     bool Unload();
 
     // Fills the race and date lists from PROVES.LLS and selects the last race.

@@ -26,8 +26,7 @@ void loadTrackForEditing(RaceState& state, Prompter& prompter) {
     try {
         LoadTrackConfig(state, &report);
     } catch (const FileError& e) {
-        prompter.inform(damagedFileMessage(state.Settings.Language, kTrackFileName, e.describe()), "Error",
-                        MessageIcon::Critical);
+        prompter.inform(damagedFileMessage(state.Settings.Language, e), "Error", MessageIcon::Critical);
         state.Track = defaultTrackConfig(state.MaxLanes);
         return;
     }

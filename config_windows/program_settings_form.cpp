@@ -7,6 +7,7 @@
 #include "core/byte_io.h"
 #include "core/number_format.h"
 #include "core/settings_files.h"
+#include "localisation/apply_language.h"
 
 namespace sc {
 namespace {
@@ -121,6 +122,10 @@ void ConfiguracioPrg::Gravar_Click() {
         return;
     }
     state_.Settings = settings;
+    // The main window keeps its captions until it loads again, but what it
+    // asks and reports is said in the language now chosen.
+    if (settings.Language != languageInForce_ && isTableLanguage(settings.Language))
+        writeWindowMessages(state_, "Portada", settings.Language);
     languageInForce_ = settings.Language;
     Saved = true;
     Closed = true;

@@ -50,9 +50,11 @@ public:
     std::string countedRaw() {
         std::size_t at = pos_;
         int16_t n = integer();
-        if (n < 0) throw FileError(file_, at, "negative text length " + std::to_string(n));
+        if (n < 0)
+            throw FileError(file_, at, FileFault::BadText, "negative text length " + std::to_string(n));
         if (remaining() < static_cast<std::size_t>(n))
-            throw FileError(file_, at, "text length " + std::to_string(n) + " runs past the end of the file");
+            throw FileError(file_, at, FileFault::BadText,
+                            "text length " + std::to_string(n) + " runs past the end of the file");
         std::string s(reinterpret_cast<const char*>(data_.data() + pos_), static_cast<std::size_t>(n));
         pos_ += static_cast<std::size_t>(n);
         return s;
@@ -60,12 +62,14 @@ public:
     // Counted text converted to UTF-8.
     std::string counted();
 
-    [[noreturn]] void fail(const std::string& what) const { throw FileError(file_, pos_, what); }
+    [[noreturn]] void fail(const std::string& what, FileFault fault = FileFault::Damaged) const {
+        throw FileError(file_, pos_, fault, what);
+    }
 
 private:
     void need(std::size_t n, const char* what) const {
         if (pos_ > data_.size() || data_.size() - pos_ < n)
-            throw FileError(file_, pos_, std::string("file ends inside a ") + what);
+            throw FileError(file_, pos_, FileFault::Truncated, std::string("file ends inside a ") + what);
     }
     const Bytes& data_;
     std::filesystem::path file_;

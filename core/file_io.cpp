@@ -22,7 +22,7 @@ std::optional<Bytes> readFileBytes(const fs::path& file) {
 
 Bytes readFileOrThrow(const fs::path& file) {
     auto data = readFileBytes(file);
-    if (!data) throw FileError(file, 0, "file missing or unreadable");
+    if (!data) throw FileError(file, 0, FileFault::Unreadable, "file missing or unreadable");
     return std::move(*data);
 }
 

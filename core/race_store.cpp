@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "core/file_fault_text.h"
 #include "core/file_io.h"
 
 namespace sc {
@@ -16,6 +17,17 @@ constexpr std::size_t kUnusedHeaderBytes = 11;
 
 void note(StoreReport* report, const std::string& line) {
     if (report) report->problems.push_back(line);
+}
+
+bool spanish(const StoreReport* report) { return report && report->language == 1; }
+
+void noteSeriesCount(StoreReport* report, const fs::path& file, std::size_t modality, int stored, int used) {
+    const std::string name = ShownFileName(file), m = std::to_string(modality);
+    const std::string n = std::to_string(stored), kept = std::to_string(used);
+    note(report, spanish(report) ? "El archivo " + name + " tenía " + n + " series en la modalidad " + m +
+                                       "; se usan " + kept + "."
+                                 : "L'arxiu " + name + " tenia " + n + " sèries a la modalitat " + m +
+                                       "; se n'usen " + kept + ".");
 }
 
 std::string threeDigits(int number) {
@@ -38,7 +50,11 @@ CatalogueEntry catalogueEntryOf(const fs::path& folder, const std::string& folde
         RaceHeader header = readRaceHeader(folder / kRaceHeaderFileName);
         return {std::move(header.name), std::move(header.date)};
     } catch (const FileError& e) {
-        note(report, e.describe() + " -> listed as " + folderName);
+        if (report)
+            note(report, FileFaultText(report->language, e) +
+                             (spanish(report) ? " La prueba aparece con el nombre de su carpeta, "
+                                              : " La prova surt amb el nom de la seva carpeta, ") +
+                             folderName + ".");
         return {folderName, ""};
     }
 }
@@ -103,7 +119,10 @@ std::vector<CatalogueEntry> rebuildRaceCatalogue(const fs::path& appFolder, Stor
         std::error_code ec;
         fs::remove(file, ec);
     } else if (!writeCatalogue(file, races)) {
-        note(report, file.string() + ": cannot be written");
+        note(report, spanish(report) ? "No se ha podido grabar el archivo " + file.filename().string() +
+                                           ". Compruebe que se pueda escribir en la carpeta del programa."
+                                     : "No s'ha pogut gravar l'arxiu " + file.filename().string() +
+                                           ". Comproveu que es pugui escriure a la carpeta del programa.");
     }
     return races;
 }
@@ -117,7 +136,10 @@ std::vector<CatalogueEntry> loadRaceCatalogue(const fs::path& appFolder, StoreRe
             if (!races.empty() || !folderExists(appFolder / raceFolderName(1))) return races;
             throw FileError(file, 0, "the file is empty");
         } catch (const FileError& e) {
-            note(report, e.describe() + " -> rebuilt from the race folders");
+            if (report)
+                note(report, FileFaultText(report->language, e) +
+                                 (spanish(report) ? " Se ha rehecho a partir de las carpetas de las pruebas."
+                                                  : " S'ha refet a partir de les carpetes de les proves."));
         }
     }
     return rebuildRaceCatalogue(appFolder, report);
@@ -132,8 +154,7 @@ RaceHeader readRaceHeaderBytes(const Bytes& data, StoreReport* report, const fs:
         const int16_t count = in.integer();
         header.SeriesCount[m] = std::clamp<int16_t>(count, 0, kMaxSeries);
         if (count != header.SeriesCount[m])
-            note(report, file.string() + ": SeriesCount(" + std::to_string(m + 1) + ") " +
-                             std::to_string(count) + " -> " + std::to_string(header.SeriesCount[m]));
+            noteSeriesCount(report, file, m + 1, count, header.SeriesCount[m]);
     }
     in.seek(kRaceNameAt);
     header.name = in.counted();
@@ -178,7 +199,8 @@ ParticipantList readParticipantListBytes(const Bytes& data, const fs::path& file
     ParticipantList list;
     list.heats = in.integer();
     while (!in.atEnd()) {
-        if (list.names.size() == kMaxParticipantEntries) in.fail("more entries than a list can hold");
+        if (list.names.size() == kMaxParticipantEntries)
+            in.fail("more entries than a list can hold", FileFault::TooManyEntries);
         list.names.push_back(in.counted());
     }
     return list;

@@ -42,7 +42,8 @@ struct CatalogueEntry {
 // Problems met while reading the race files, one English line each
 // ("PROVA003\PROVA.DAD: offset 19: ..."); empty when all went well.
 struct StoreReport {
-    std::vector<std::string> problems;
+    int language = 0;                   // of the problems' texts: 0 Catalan, 1 Spanish
+    std::vector<std::string> problems;  // one sentence each, saying what became of the file
 };
 
 // Reading and writing PROVES.LLS (throws FileError on a damaged file).

@@ -84,7 +84,7 @@ std::vector<LapRecord> readLapRecords(const fs::path& file) {
 void requireWholeRecords(const Bytes& data, std::size_t recordSize, const fs::path& file) {
     const std::size_t tail = data.size() % recordSize;
     if (tail != 0)
-        throw FileError(file, data.size() - tail,
+        throw FileError(file, data.size() - tail, FileFault::PartialRecord,
                         "file length " + std::to_string(data.size()) + " is not a multiple of " +
                             std::to_string(recordSize) + " (partial record at the end)");
 }
@@ -109,13 +109,13 @@ std::vector<HeatBlock> walkHeatBlocks(const Bytes& data, const fs::path& file) {
         in.seek(offset);
         HeatBlock block{record, decodeHeatRecord(in), {}};
         if (!block.header.isHeader())
-            throw FileError(file, offset,
+            throw FileError(file, offset, FileFault::BadHeatBlock,
                             "record " + std::to_string(record) +
                                 " should be a heat header but holds participant " +
                                 std::to_string(block.header.participant));
         const int count = block.header.count();
         if (count < 0 || static_cast<std::size_t>(count) > total - record)
-            throw FileError(file, offset + kHeatCountOffset,
+            throw FileError(file, offset + kHeatCountOffset, FileFault::BadHeatBlock,
                             "heat " + std::to_string(block.header.heatNumber()) + " announces " +
                                 std::to_string(count) + " participant records, the file holds " +
                                 std::to_string(total - record));

@@ -6,6 +6,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "core/file_fault_text.h"
 #include "core/file_io.h"
 
 namespace sc {
@@ -305,14 +306,20 @@ void LoadTrackConfig(RaceState& state, LoadReport* report) {
     if (general != file && fileExists(general)) {
         try {
             state.Track = loadTrackConfig(general);
-            Clamper(report).note(file.string() + " missing -> the program folder's PISTA.CFG");
+            Clamper(report).note(ShownFileName(file) +
+                                 (state.Settings.Language == 1
+                                      ? " no existe: se usa el de la carpeta del programa."
+                                      : " no existeix: s'usa el de la carpeta del programa."));
             return;
         } catch (const FileError&) {
             // unreadable as well: the defaults below
         }
     }
     state.Track = defaultTrackConfig(state.MaxLanes);
-    Clamper(report).note(file.string() + " missing -> default track configuration");
+    Clamper(report).note(ShownFileName(file) +
+                         (state.Settings.Language == 1
+                              ? " no existe: se usa la configuración de circuito por defecto."
+                              : " no existeix: s'usa la configuració de circuit per defecte."));
 }
 
 // ---- saves ----

@@ -1,6 +1,7 @@
 #include "core/startup.h"
 
 #include "core/file_error.h"
+#include "core/file_fault_text.h"
 #include "core/file_io.h"
 #include "core/settings_files.h"
 
@@ -16,12 +17,10 @@ void prepareRaceState(RaceState& state, const fs::path& appFolder, int screenWid
     state.MaxLanes = 64;
 }
 
-std::string damagedFileMessage(int language, const std::string& fileName, const std::string& detail) {
+std::string damagedFileMessage(int language, const FileError& e) {
     if (language == 1)
-        return "El archivo " + fileName + " está dañado y no se ha podido leer.\n" + detail +
-               "\n\nIntroduzca de nuevo la configuración y grábela.";
-    return "L'arxiu " + fileName + " està malmès i no s'ha pogut llegir.\n" + detail +
-           "\n\nTorneu a entrar la configuració i graveu-la.";
+        return FileFaultText(language, e) + "\n\nIntroduzca de nuevo la configuración y grábela.";
+    return FileFaultText(language, e) + "\n\nTorneu a entrar la configuració i graveu-la.";
 }
 
 std::string clampedValuesMessage(int language, const std::string& fileName,
@@ -45,8 +44,7 @@ FileCheck loadSettingsReporting(RaceState& state, Prompter& prompter) {
     try {
         state.Settings = loadProgramSettings(state.inAppFolder(kSettingsFileName), &report);
     } catch (const FileError& e) {
-        prompter.inform(damagedFileMessage(state.Settings.Language, kSettingsFileName, e.describe()), "Error",
-                        MessageIcon::Critical);
+        prompter.inform(damagedFileMessage(state.Settings.Language, e), "Error", MessageIcon::Critical);
         return FileCheck::Damaged;
     }
     if (report.clamped.empty()) return FileCheck::Good;
@@ -62,8 +60,7 @@ FileCheck checkTrackReporting(RaceState& state, Prompter& prompter, TrackConfig&
     try {
         loaded = loadTrackConfig(state.inAppFolder(kTrackFileName), &report);
     } catch (const FileError& e) {
-        prompter.inform(damagedFileMessage(state.Settings.Language, kTrackFileName, e.describe()), "Error",
-                        MessageIcon::Critical);
+        prompter.inform(damagedFileMessage(state.Settings.Language, e), "Error", MessageIcon::Critical);
         return FileCheck::Damaged;
     }
     if (report.clamped.empty()) return FileCheck::Good;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/file_error.h"
 #include "core/prompter.h"
 #include "core/race_state.h"
 
@@ -56,7 +57,8 @@ AfterStart decideAfterStart(RaceState& state);
 bool runStartup(RaceState& state, StartupHost& host);
 
 // Texts of the start-up messages in the given language (0 Catalan, 1 Spanish).
-std::string damagedFileMessage(int language, const std::string& fileName, const std::string& detail);
+// A settings file that could not be read: the file, its fault and what to do.
+std::string damagedFileMessage(int language, const FileError& e);
 std::string clampedValuesMessage(int language, const std::string& fileName,
                                  const std::vector<std::string>& values);
 

@@ -10,6 +10,7 @@
 #include "heat/lap_registration.h"
 #include "heat/rejected_detections.h"
 #include "core/file_error.h"
+#include "core/file_fault_text.h"
 #include "core/file_io.h"
 #include "core/lap_log.h"
 #include "core/number_format.h"
@@ -223,8 +224,8 @@ void HeatClock::showHeatEnded() {
     panel_.textPausaVisible = false;
     panel_.ShowMenu(true);
     const bool numbered = competitive(state_.CurrentModality);
-    for (int i = 0; i < kHeatMenuButtons; ++i) panel_.Menu[i].enabled = i <= 1 || numbered;
-    panel_.Menu[kComasButton].enabled = state_.CurrentModality == kRace && state_.Track.ComaDivisions != 0;
+    for (int i = 0; i < kHeatMenuButtons; ++i) panel_.EnableMenu(i, i <= 1 || numbered);
+    panel_.EnableMenu(kComasButton, state_.CurrentModality == kRace && state_.Track.ComaDivisions != 0);
     clearLapCorrection();
 }
 
@@ -393,8 +394,8 @@ bool HeatClock::ReplayHeat() {
     LapLogContents contents;
     try {
         contents = ReadLapLog(file);
-    } catch (const std::exception& e) {
-        prompter_.inform(e.what(), "", MessageIcon::Exclamation);
+    } catch (const FileError& e) {
+        prompter_.inform(FileFaultText(state_.Settings.Language, e), "", MessageIcon::Exclamation);
         return false;
     }
     const std::vector<LapRecord>& records = contents.records;

@@ -28,6 +28,11 @@ void HeatPanel::ShowMenu(bool shown) {
     for (HeatMenuButton& button : Menu) button.visible = shown;
 }
 
+void HeatPanel::EnableMenu(int index, bool on) {
+    if (index < 0 || index >= kHeatMenuButtons) return;
+    Menu[index].enabled = on && featureBuilt[index];
+}
+
 int HeatPanel::MenuForKey(int key) const {
     const std::string mark = keyMark(key);
     if (mark.empty()) return -1;

@@ -14,6 +14,18 @@ inline constexpr int kEscapeKey = 27;
 inline constexpr int kEnterKey = 13;
 inline constexpr int kPauseColour = 12;  // light red
 
+// The heat-menu buttons whose feature exists. A button without one stays
+// disabled whatever the heat asks; the change that brings the feature flips
+// its entry here.
+inline constexpr std::array<bool, kHeatMenuButtons> kHeatMenuFeatureBuilt{
+    true,   // (Esc) Tancar
+    false,  // (L)listar voltes: the lap listing window
+    false,  // (I)mprimir: printing
+    false,  // (C)orregir: the corrections window
+    true,   // (A)nul·lar
+    false,  // (,) Comes: the corrections window
+};
+
 struct HeatMenuButton {
     std::string caption;
     bool visible = true;
@@ -25,6 +37,7 @@ struct HeatPanel {
     bool visible = false;  // FonsDeMenu: heat-running mode
     int backColour = 7;
     std::array<HeatMenuButton, kHeatMenuButtons> Menu;
+    std::array<bool, kHeatMenuButtons> featureBuilt = kHeatMenuFeatureBuilt;
 
     std::string Hora;
     bool horaVisible = false;
@@ -44,6 +57,8 @@ struct HeatPanel {
     // Captions of Menu(0..5) in the language (0 Catalan, 1 Spanish).
     void SetCaptions(int language);
     void ShowMenu(bool shown);
+    // Menu(index) enabled when `on` and its feature exists.
+    void EnableMenu(int index, bool on);
     // The first enabled button whose caption holds the key, upper-cased, in
     // parentheses ("(L)", "(,)", "(Esc)" for 27); -1 when none.
     int MenuForKey(int key) const;

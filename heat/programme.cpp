@@ -76,7 +76,7 @@ bool Programme::MnuPrg_Click(int index) {
         return false;
     }
     ui.panel.SetCaptions(state_.Settings.Language);
-    for (int i = 0; i < kHeatMenuButtons; ++i) ui.panel.Menu[i].enabled = i == 0;
+    for (int i = 0; i < kHeatMenuButtons; ++i) ui.panel.EnableMenu(i, i == 0);
     extendTitle(index);
 
     live_ = std::make_unique<Live>(state_, ui, clock_, prompter_, hooks_, sink_);
@@ -110,9 +110,7 @@ bool Programme::loadSeries() {
             prompter_.inform(clampedValuesMessage(state_.Settings.Language, kTrackFileName, report.clamped),
                              "", MessageIcon::Exclamation);
     } catch (const FileError& e) {
-        prompter_.inform(
-            damagedFileMessage(state_.Settings.Language, e.file().filename().string(), e.describe()), "",
-            MessageIcon::Exclamation);
+        prompter_.inform(damagedFileMessage(state_.Settings.Language, e), "", MessageIcon::Exclamation);
         return false;
     }
     try {

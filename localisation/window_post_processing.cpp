@@ -50,9 +50,14 @@ bool hasSaveButton(std::string_view window) {
     return std::find(windows.begin(), windows.end(), window) != windows.end();
 }
 
-// A caption as the main window shows it now, else as its table (or design) gives it.
+// A caption in the current language; as the main window shows it when the
+// language has no table (design captions). After a language change the main
+// window keeps its captions until it loads again, its children do not.
 std::optional<std::string> shownCaption(const RaceState& state, const WindowTexts* shown,
                                         const CaptionSource& source) {
+    if (isTableLanguage(state.Settings.Language))
+        if (auto text = tableText(state.Settings.Language, source.window, source.control, source.index))
+            return text;
     if (shown != nullptr && source.window == kMainWindow) {
         const ControlTexts* control = shown->find(std::string(source.control), source.index);
         if (control != nullptr && control->caption) return control->caption;

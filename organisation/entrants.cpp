@@ -9,6 +9,7 @@
 
 #include "core/cp1252.h"
 #include "core/file_error.h"
+#include "core/file_fault_text.h"
 #include "core/file_io.h"
 #include "core/number_format.h"
 #include "core/race_store.h"
@@ -116,7 +117,7 @@ std::string damagedParticipantsMessage(const RaceState& state, const FileError& 
     const bool series = state.CurrentModality >= 1 && state.CurrentModality <= 4;
     return fileProblemText(state.Settings.Language,
                            series ? FileProblemText::DamagedSeriesList : FileProblemText::DamagedNameList,
-                           {error.file().filename().string(), error.describe()});
+                           {error.file().filename().string(), FileFaultText(state.Settings.Language, error)});
 }
 
 // ---------------------------------------------------------------- Inscrits
@@ -149,7 +150,7 @@ void Inscrits::Load() {
     try {
         LoadTrackConfig(state_);
     } catch (const FileError& e) {
-        prompter_.inform(raceFileMessage(language, RaceFileText::DamagedFile, e.describe()),
+        prompter_.inform(raceFileMessage(language, RaceFileText::DamagedFile, FileFaultText(language, e)),
                          msgText(state_, kPortada, 0, 3), MessageIcon::Exclamation);
     }
     seriesListUnread_ = false;
@@ -195,9 +196,9 @@ void Inscrits::CarregarInscProva() {
             for (std::size_t i = 0; i < list.names.size(); ++i)
                 LlistaInscrits.AddItem(std::to_string(i + 1) + "\t" + list.names[i]);
         } catch (const FileError& e) {
-            prompter_.inform(
-                raceFileMessage(state_.Settings.Language, RaceFileText::DamagedFile, e.describe()),
-                msgText(state_, kPortada, 0, 3), MessageIcon::Exclamation);
+            prompter_.inform(raceFileMessage(state_.Settings.Language, RaceFileText::DamagedFile,
+                                             FileFaultText(state_.Settings.Language, e)),
+                             msgText(state_, kPortada, 0, 3), MessageIcon::Exclamation);
         }
     }
     Text0Count = FormatNumber(LlistaInscrits.Rows() - 1, "(#)");
@@ -304,8 +305,8 @@ bool Inscrits::Sortir_Click(int index) {
                 heatFile = renumberHeatFile(readFileOrThrow(dad), loadedCount_, slotCount(), dad);
             if (fileExists(pen)) penaltyFile = renumberPenaltyFile(readFileOrThrow(pen), slotCount(), pen);
         } catch (const FileError& e) {
-            prompter_.inform(raceFileMessage(language, RaceFileText::DamagedFile, e.describe()), errorTitle,
-                             MessageIcon::Exclamation);
+            prompter_.inform(raceFileMessage(language, RaceFileText::DamagedFile, FileFaultText(language, e)),
+                             errorTitle, MessageIcon::Exclamation);
             return false;
         }
     }

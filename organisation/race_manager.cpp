@@ -7,6 +7,7 @@
 
 #include "core/cp1252.h"
 #include "core/file_error.h"
+#include "core/file_fault_text.h"
 #include "core/file_io.h"
 #include "core/number_format.h"
 #include "core/platform.h"
@@ -46,8 +47,10 @@ constexpr FileText kFileTexts[] = {
     {RaceFileText::FileNotDeleted, "No s'ha pogut eliminar %s.", "No se ha podido eliminar %s."},
     {RaceFileText::FileNotRenamed, "No s'ha pogut canviar el nom %s. No s'ha tocat res més.",
      "No se ha podido cambiar el nombre %s. No se ha tocado nada más."},
-    {RaceFileText::DamagedFile, "L'arxiu està malmès i no s'ha canviat res:\n%s",
-     "El archivo está dañado y no se ha cambiado nada:\n%s"},
+    {RaceFileText::DamagedFile,
+     "%s\nNo s'ha canviat res. Recupereu l'arxiu d'una còpia de la prova o torneu a entrar-ne les dades.",
+     "%s\nNo se ha cambiado nada. Recupere el archivo de una copia de la prueba o vuelva a entrar sus "
+     "datos."},
 };
 
 std::string catalogueEntryName(const fs::path& folder) { return folder.filename().string(); }
@@ -199,7 +202,7 @@ std::string createRaceOnDisk(RaceState& state, int raceNumber, const std::string
         WorkingFolderGuard inRace(state, folder);
         LoadTrackConfig(state);
     } catch (const FileError& e) {
-        return fail(RaceFileText::DamagedFile, e.describe());
+        return fail(RaceFileText::DamagedFile, FileFaultText(language, e));
     }
 
     const auto start = static_cast<int16_t>(initialSeriesCount(state.AppFolder, state.Track.LaneCount));
@@ -294,15 +297,15 @@ void GestorProves::CarregarFitxers() {
     LlProves.clear();
     Data.clear();
     raceSelected = -1;
-    StoreReport report;
+    StoreReport report{state_.Settings.Language, {}};
     std::vector<CatalogueEntry> races;
     try {
         races = loadRaceCatalogue(state_.AppFolder, &report);
     } catch (const FileError& e) {
-        report.problems.push_back(e.describe());
+        report.problems.push_back(FileFaultText(state_.Settings.Language, e));
     }
-    for (const std::string& problem : report.problems)
-        inform(raceFileMessage(state_.Settings.Language, RaceFileText::DamagedFile, problem));
+    // Each problem says what became of the file.
+    for (const std::string& problem : report.problems) inform(problem);
     for (const CatalogueEntry& race : races) {
         LlProves.push_back(race.name);
         Data.push_back(race.date);
@@ -325,7 +328,8 @@ void GestorProves::LlProves_Click(int position) {
         try {
             counts = readRaceHeader(selectedRaceFolder() / kRaceHeaderFileName).SeriesCount;
         } catch (const FileError& e) {
-            inform(raceFileMessage(state_.Settings.Language, RaceFileText::DamagedFile, e.describe()));
+            inform(raceFileMessage(state_.Settings.Language, RaceFileText::DamagedFile,
+                                   FileFaultText(state_.Settings.Language, e)));
         }
     }
     CarregarFitxersDeCarpeta();
@@ -423,7 +427,8 @@ std::optional<CatalogueEntry> GestorProves::selectedRaceData() {
         const RaceHeader header = readRaceHeader(selectedRaceFolder() / kRaceHeaderFileName);
         return CatalogueEntry{header.name, header.date};
     } catch (const FileError& e) {
-        inform(raceFileMessage(state_.Settings.Language, RaceFileText::DamagedFile, e.describe()));
+        inform(raceFileMessage(state_.Settings.Language, RaceFileText::DamagedFile,
+                               FileFaultText(state_.Settings.Language, e)));
         return std::nullopt;
     }
 }

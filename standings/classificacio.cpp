@@ -97,13 +97,15 @@ void Classificacio::Load() {
     g.SetRedraw(true);
     legend_ = MakeLegend(state_);
     picture_ = InfografPicture(state_.AppFolder);
-    infosVisible_ = true;
+    infosVisible_ = infosToggle_ == nullptr || *infosToggle_ == 0;
     rellotge_.clear();
     enPista_.clear();
 }
 
 void Classificacio::KeyPress(int code) {
-    if (code == kSpaceKey) infosVisible_ = !infosVisible_;
+    if (code != kSpaceKey) return;
+    infosVisible_ = !infosVisible_;
+    if (infosToggle_) *infosToggle_ = infosVisible_ ? 0 : -1;
 }
 
 Classificacio::ClickAction Classificacio::InfoClass_Click(int row, int col) {

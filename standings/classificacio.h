@@ -41,6 +41,10 @@ public:
 
     Classificacio(RaceState& state, StandingsEngine& engine);
 
+    // The main window's flag that remembers the Space key's choice across
+    // programmes and restarts (KEL4.INI): 0 shows the information panel, -1 hides it.
+    void ShareInfosToggle(int16_t* toggle) { infosToggle_ = toggle; }
+
     // Load: widths, legend and picture, for the modality and language now current.
     // The table must already be reshaped (the engine's Reshape) and loaded.
     void Load();
@@ -88,6 +92,7 @@ private:
     StandingsEngine& engine_;
     std::vector<LegendRow> legend_;
     bool infosVisible_ = true;
+    int16_t* infosToggle_ = nullptr;
     std::string rellotge_;
     std::string enPista_;
     std::optional<std::filesystem::path> picture_;

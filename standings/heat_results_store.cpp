@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "core/file_error.h"
+#include "core/file_fault_text.h"
 #include "core/file_io.h"
 #include "core/lap_log.h"
 #include "core/laps_format.h"
@@ -38,6 +39,15 @@ std::vector<HeatRecord> decodeAll(const Bytes& data, const std::filesystem::path
     ByteReader reader(data, file);
     while (reader.remaining() >= kHeatRecordSize) records.push_back(decodeHeatRecord(reader));
     return records;
+}
+
+// What the director sees, and can do, when the stored standings cannot be shown.
+std::string storedHeatsAdvice(int language) {
+    return language == 1
+               ? "\nLa clasificación se muestra sin las mangas guardadas: recupere el archivo de una copia "
+                 "de la prueba."
+               : "\nLa classificació es mostra sense les mànigues guardades: recupereu l'arxiu d'una còpia "
+                 "de la prova.";
 }
 
 }  // namespace
@@ -154,15 +164,17 @@ bool HeatResultsStore::loadHeatBlock() {
         blocks = readHeatBlocks(file);
     } catch (const FileError& e) {
         warn(fileProblemText(state_.Settings.Language, FileProblemText::HeatFileUnreadable,
-                             {file.filename().string(), e.describe()}));
+                             {file.filename().string(), FileFaultText(state_.Settings.Language, e)}));
         return false;
     }
     const auto found = std::find_if(blocks.begin(), blocks.end(), [&](const HeatBlock& b) {
         return b.header.heatNumber() == state_.CurrentHeat;
     });
     if (found == blocks.end()) {
-        warn(file.filename().string() + ": no hi ha la classificació de la màniga" + Str(state_.CurrentHeat) +
-             ".");
+        const bool spanish = state_.Settings.Language == 1;
+        warn((spanish ? "El archivo " : "L'arxiu ") + ShownFileName(file) +
+             (spanish ? " no tiene la clasificación de la manga" : " no té la classificació de la màniga") +
+             Str(state_.CurrentHeat) + "." + storedHeatsAdvice(state_.Settings.Language));
         return false;
     }
     engine_.ResetRows(kDefaultColour);

@@ -16,6 +16,7 @@
 #include "core/prompter.h"
 #include "core/settable_clock.h"
 #include "core/settings_files.h"
+#include "core/startup.h"
 #include "standings/voltaavolta_window.h"
 
 namespace sc {
@@ -109,6 +110,31 @@ private slots:
         auto* errors = p.view.findChild<QWidget*>("Errors");
         QVERIFY(errors->isVisibleTo(&p.view));
         QCOMPARE(laps(p.view, 2)->count(), 1);
+    }
+
+    // Quitting would lose the heat: Sortir is greyed and closing is refused
+    // while it runs; afterwards the exit is orderly and leaves no KEL4.TMP.
+    void exit_RefusedWhileAHeatRuns() {
+        Program p(2);
+        p.view.show();
+        p.view.heatMode().open(0);
+        auto* quit = p.view.findChild<QAction*>("BotoSortir");
+        QVERIFY(quit && quit->isEnabled());
+        p.view.heatMode().key('S');
+        QVERIFY(!quit->isEnabled());
+        const std::size_t boxes = p.prompter.shown.size();  // the ports' own, if any
+        QVERIFY(!p.view.close());
+        QVERIFY(p.view.isVisible());
+        QCOMPARE(p.prompter.shown.size(), boxes + 1);
+        QVERIFY(p.prompter.shown.back().text.find("(tecla S)") != std::string::npos);
+        QVERIFY(!std::filesystem::exists(p.folder.path() / kSelectionsFileName));
+
+        p.view.heatMode().key('S');
+        QVERIFY(quit->isEnabled());
+        test::writeText(p.folder.path() / kRecoveryFileName, " 1 \r\n 2 \r\n 1 \r\n 1 \r\n 36000 \r\n");
+        QVERIFY(p.view.close());
+        QVERIFY(std::filesystem::exists(p.folder.path() / kSelectionsFileName));
+        QVERIFY(!std::filesystem::exists(p.folder.path() / kRecoveryFileName));
     }
 };
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/portada_commands.h"
 #include "app_test_helpers.h"
+#include "config_windows/program_settings_form.h"
 #include "core/startup.h"
+#include "localisation/apply_language.h"
 
 namespace sc {
 namespace {
@@ -176,6 +179,56 @@ TEST_F(PortadaTest, DamagedRaceHeader_ReportsAndShowsNoSeries) {
     EXPECT_TRUE(portada.LlSeries[4].items.empty());
     EXPECT_FALSE(portada.modalityEnabled[4]);
     EXPECT_EQ(prompter.shown.size(), 1u);
+}
+
+TEST_F(PortadaTest, DamagedFiles_ReportedInTheLanguage_NamingFileByteAndWhatBecameOfThem) {
+    threeRaces();
+    writeText(folder.path() / kCatalogueFileName, std::string{'\x50', '\0', 'A', 'b'});
+    writeText(folder.path() / "PROVA003" / kRaceHeaderFileName, std::string("\x01", 1));
+    writeText(selections(), "-1\r\n");
+    state.Settings.Language = 1;
+    Portada portada(state, prompter);
+    portada.Load();
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    // The header of race 3 lacks its first Integer; the catalogue's first text runs past its end.
+    EXPECT_EQ(
+        prompter.shown[0].text,
+        "Se han encontrado archivos de pruebas dañados:\n"
+        "El archivo PROVES.LLS está dañado: hay un texto de longitud incorrecta (byte 0). Se ha rehecho a "
+        "partir de las carpetas de las pruebas.\n"
+        "El archivo PROVA003\\PROVA.DAD está dañado: termina a mitad de un valor (byte 0). La prueba "
+        "aparece con el nombre de su carpeta, PROVA003.");
+    EXPECT_EQ(prompter.shown[1].text,
+              "El archivo PROVA003\\PROVA.DAD está dañado: termina a mitad de un valor (byte 0).\nNo se ha "
+              "cambiado nada. Recupere el archivo de una copia de la prueba o vuelva a entrar sus datos.");
+}
+
+TEST_F(PortadaTest, Exit_RefusedWhileAHeatRuns_OrderlyExitLeavesNoRecoveryFile) {
+    Portada portada(state, prompter);
+    writeText(folder.path() / kRecoveryFileName, " 1 \r\n 2 \r\n 1 \r\n 3 \r\n 36000 \r\n");
+    state.HeatRunning = -1;
+    EXPECT_FALSE(portada.QueryUnload());
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text,
+              "Hi ha una màniga en marxa. Acabeu-la (tecla S) abans de sortir del programa.");
+    state.HeatRunning = 0;
+    EXPECT_TRUE(portada.QueryUnload());
+    EXPECT_TRUE(portada.Unload());
+    EXPECT_TRUE(fs::exists(selections()));
+    EXPECT_FALSE(fs::exists(folder.path() / kRecoveryFileName));
+}
+
+TEST_F(PortadaTest, LanguageChange_MainWindowQuestionsSpeakTheNewLanguageAtOnce) {
+    Portada portada(state, prompter);
+    writeWindowMessages(state, "Portada", 0);  // the main window loaded in Catalan
+    ConfiguracioPrg settings(state, prompter);
+    settings.Form_Load();
+    settings.Form_Paint();
+    settings.LlIdioma_Click(1);
+    settings.Sortir_Click(ConfiguracioPrg::kAcceptButton);
+    settings.Form_Unload();
+    ASSERT_TRUE(settings.Saved);
+    EXPECT_EQ(newSeriesQuestion(state, 2, 4), "Entrenamientos oficiales. ¿Quieres crear la serie nº 4?");
 }
 
 TEST_F(PortadaTest, UnwritableFolder_UnloadReportsFailure) {

@@ -392,14 +392,18 @@ TEST_F(SettingsFilesTest, LoadTrackConfig_MissingRaceCopyFallsBackAndSaysSo) {
     LoadReport report;
     LoadTrackConfig(state, &report);
     EXPECT_EQ(state.Track.LaneCount, 8);
-    EXPECT_EQ(report.clamped.size(), 1u);
+    EXPECT_EQ(report.clamped, std::vector<std::string>{
+                                  "PROVA001\\PISTA.CFG no existeix: s'usa el de la carpeta del programa."});
 
     fs::remove(folder_ / kTrackFileName);
     report = {};
+    state.Settings.Language = 1;
     LoadTrackConfig(state, &report);
     EXPECT_EQ(state.Track.LaneCount, 64);
     EXPECT_EQ(state.Track.LaneChange[0], 64);
-    EXPECT_EQ(report.clamped.size(), 1u);
+    EXPECT_EQ(report.clamped,
+              std::vector<std::string>{
+                  "PROVA001\\PISTA.CFG no existe: se usa la configuración de circuito por defecto."});
 }
 
 TEST_F(SettingsFilesTest, LoadTrackConfig_DamagedFileThrowsAndKeepsTheState) {

@@ -291,6 +291,7 @@ TEST_F(HeatClockTest, RecoveryFile_PlainTrainingLeavesNoneEvenAfterAPause) {
 }
 
 TEST_F(HeatClockTest, EndHeat_EnablesButtonsByModality) {
+    panel.featureBuilt.fill(true);  // the rule as it stands once every button has its feature
     state.CurrentModality = 1;
     heat.HeatKeys('s');
     EXPECT_FALSE(panel.Menu[0].visible);
@@ -331,7 +332,24 @@ TEST_F(HeatClockTest, HeatKeys_InTheWrongStateDoNothing) {
     EXPECT_EQ(view.PassCount(2), 0);
 }
 
+TEST_F(HeatClockTest, EndHeat_ButtonsWithoutAFeatureStayDisabled) {
+    state.CurrentModality = 4;
+    state.Track.ComaDivisions = 100;
+    heat.HeatKeys('s');
+    heat.HeatKeys('s');
+    EXPECT_TRUE(panel.Menu[0].enabled && panel.Menu[4].enabled);
+    for (int i : {1, 2, 3, 5}) EXPECT_FALSE(panel.Menu[i].enabled) << "button " << i;
+    const std::size_t opened = hooks.corregirModes.size();
+    heat.HeatKeys('l');
+    heat.HeatKeys(',');
+    heat.HeatKeys('c');
+    heat.Menu_Click(2, false);
+    EXPECT_EQ(hooks.listings, 0);
+    EXPECT_EQ(hooks.corregirModes.size(), opened);
+}
+
 TEST_F(HeatClockTest, HeatKeys_ButtonKeysAndShiftClose) {
+    panel.featureBuilt.fill(true);
     state.CurrentModality = 4;
     state.Track.ComaDivisions = 10;
     heat.HeatKeys('s');

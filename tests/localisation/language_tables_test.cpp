@@ -197,19 +197,21 @@ TEST(ApplyLanguage, AlternativeTextsFollowTheWayTheWindowWasOpened) {
     EXPECT_EQ(exporter.title, "Desarxivar prova");
 }
 
-TEST(PostProcessing, ChildTitleIsTheShownMenuCaptionWithoutEllipsis) {
+TEST(PostProcessing, ChildTitleIsTheMenuCaptionInTheCurrentLanguageWithoutEllipsis) {
     RaceState state = stateIn(kSpanish);
     WindowTexts main{.name = "Portada"};
-    main.add("MnuCfg", 0).caption = "Configuració del programa...";  // still in Catalan
+    // Still in Catalan: the main window keeps its captions after a language
+    // change until it loads again; the windows it opens speak the new language.
+    main.add("MnuCfg", 0).caption = "Configuració del programa...";
     main.add("MnuAltresRtats").caption = "Classificacions";
     WindowTexts settings{.name = "ConfiguracioPrg", .mainWindow = &main};
     AplicarIdioma(state, settings);
-    EXPECT_EQ(settings.title, "Configuració del programa");
+    EXPECT_EQ(settings.title, "Configuración del programa");
 
     // A caption without "..." is kept whole.
     WindowTexts results{.name = "Resultats", .mainWindow = &main};
     AplicarIdioma(state, results);
-    EXPECT_EQ(results.title, "Classificacions");
+    EXPECT_EQ(results.title, "Clasificaciones");
 
     // Without a main window the table of the current language is used.
     WindowTexts penalties{.name = "Penalitzacions"};

@@ -139,6 +139,22 @@ TEST_F(ClassificacioFixture, Space_TogglesTheInformationPanel_OtherKeysDoNot) {
     EXPECT_TRUE(window->InfosVisible());
 }
 
+TEST_F(ClassificacioFixture, InformationPanel_OpensAsTheSavedToggleSaysAndSpaceUpdatesIt) {
+    open(Modality::Race, 2);
+    int16_t toggle = -1;  // hidden with Space before the last exit
+    window->ShareInfosToggle(&toggle);
+    window->Load();
+    EXPECT_FALSE(window->InfosVisible());
+    window->KeyPress(Classificacio::kSpaceKey);
+    EXPECT_TRUE(window->InfosVisible());
+    EXPECT_EQ(toggle, 0);
+    window->KeyPress(Classificacio::kSpaceKey);
+    EXPECT_EQ(toggle, -1);
+    // The next programme opens the window with the panel hidden again.
+    window->Load();
+    EXPECT_FALSE(window->InfosVisible());
+}
+
 TEST_F(ClassificacioFixture, PageClassification_Pages24RowsAndWrapsPastTheLastRow) {
     open(Modality::Race, 50);
     EXPECT_LE(grid().TopRow(), 1);

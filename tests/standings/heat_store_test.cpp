@@ -322,6 +322,26 @@ TEST_F(StoreFixture, DamagedHeatFile_IsNeverWrittenAgainAndTheLapsAreKept) {
     EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 2);
 }
 
+TEST_F(StoreFixture, StandingsThatCannotBeShown_AreReportedInTheCurrentLanguage) {
+    runHeat(1, 1, 100.0f);
+    const Bytes whole = dad();
+    state.CurrentHeat = 2;  // the file holds heat 1 only
+    store->CarregarClass();
+    Bytes damaged = whole;
+    damaged.resize(damaged.size() - 7);  // 143 bytes: two whole records and a partial one
+    writeFileAtomic(folder / "CRS001.DAD", damaged);
+    state.Settings.Language = 1;
+    store->CarregarClass();
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(
+        prompter.shown[0].text,
+        "L'arxiu CRS001.DAD no té la classificació de la màniga 2.\nLa classificació es mostra sense les "
+        "mànigues guardades: recupereu l'arxiu d'una còpia de la prova.");
+    EXPECT_NE(prompter.shown[1].text.find(
+                  "El archivo CRS001.DAD está dañado: termina con un registro incompleto (byte 100)."),
+              std::string::npos);
+}
+
 TEST(HeatBlockStart, MissingPreviousHeaderGoesAfterTheLastEarlierBlock) {
     std::vector<HeatRecord> records{HeatRecord::header(1, 0, 2), {}, {}, HeatRecord::header(3, 0, 1), {}};
     records[1].participant = records[2].participant = records[4].participant = 1;

@@ -182,6 +182,29 @@ TEST_F(RunScript, Quit_WritesTheSelectionsAndTheNextStartDeletesThem) {
     EXPECT_FALSE(fs::exists(folder() / "KEL4.INI"));
 }
 
+TEST_F(RunScript, Quit_DeletesAStrayRecoveryFile) {
+    ASSERT_EQ(run(std::string(kFourLanes) + "quit\n").status, 0);
+    std::ofstream(folder() / "KEL4.TMP", std::ios::binary) << " 1 \r\n 4 \r\n 1 \r\n 2 \r\n 36000 \r\n";
+    const ScriptRun r = run("start\nquit\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");  // KEL4.INI was there: no question
+    EXPECT_FALSE(fs::exists(folder() / "KEL4.TMP"));
+}
+
+TEST_F(RunScript, DamagedRaceFiles_PrintTheProgramsTextsInTheLanguage) {
+    ASSERT_EQ(run(std::string(kFourLanes) + "new-race A | 1\nnew-race B | 2\nquit\n").status, 0);
+    std::ofstream(folder() / kCatalogueFileName, std::ios::binary | std::ios::trunc) << "P";
+    const ScriptRun r = run("settings language=1\nstart\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(
+        r.out.find("Se han encontrado archivos de pruebas dañados:\\nEl archivo PROVES.LLS está dañado: "
+                   "termina a mitad de un valor (byte 0). Se ha rehecho a partir de las carpetas de las "
+                   "pruebas."),
+        std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.find("offset"), std::string::npos) << r.out;
+}
+
 TEST_F(RunScript, Crash_EndsAtOnceWithoutWritingTheSelections) {
     const ScriptRun r = run(std::string(kFourLanes) + "crash\nnew-race A | 1\n");
     ASSERT_EQ(r.status, 0) << r.err;

@@ -47,6 +47,7 @@ void Session::start() {
 
 void Session::quit() {
     Portada& window = mainWindow();
+    if (!window.QueryUnload()) return;  // the program stays as it is
     window.Unload();
     freshState();
 }

@@ -101,7 +101,6 @@ void acceptProgramSettings(Session& session, const KeyValues& edits) {
     window.Sortir_Click(ConfiguracioPrg::kAcceptButton);
     if (!window.Closed) window.Sortir_Click(0);  // the save failed: the person leaves
     window.Form_Unload();
-    if (session.running()) session.applyLanguage("Portada");
 }
 
 void openProgramSettings(Session& session, const KeyValues& edits) {
@@ -111,9 +110,8 @@ void openProgramSettings(Session& session, const KeyValues& edits) {
         try {
             LoadProgramSettings(state, &report);
         } catch (const FileError& e) {
-            session.boxes().inform(
-                damagedFileMessage(state.Settings.Language, kSettingsFileName, e.describe()), "Error",
-                MessageIcon::Critical);
+            session.boxes().inform(damagedFileMessage(state.Settings.Language, e), "Error",
+                                   MessageIcon::Critical);
             state.Settings = defaultProgramSettings();
         }
         if (!report.clamped.empty())

@@ -130,8 +130,8 @@ void openGeneralTrackConfig(Session& session, const KeyValues& edits) {
         else
             state.Track = defaultTrackConfig(state.MaxLanes);  // as the first start proposes
     } catch (const FileError& e) {
-        session.boxes().inform(damagedFileMessage(state.Settings.Language, kTrackFileName, e.describe()),
-                               "Error", MessageIcon::Critical);
+        session.boxes().inform(damagedFileMessage(state.Settings.Language, e), "Error",
+                               MessageIcon::Critical);
         state.Track = defaultTrackConfig(state.MaxLanes);
     }
     if (!report.clamped.empty())
