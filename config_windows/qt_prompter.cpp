@@ -6,6 +6,8 @@
 #include <array>
 #include <utility>
 
+#include "localisation/language_tables.h"
+
 namespace sc {
 namespace {
 
@@ -53,7 +55,13 @@ Button QtPrompter::ask(const MessageBox& box) {
     QWidget* parent = parent_ != nullptr ? parent_ : QApplication::activeWindow();
     QMessageBox dialog(qtIcon(box.icon), QString::fromStdString(box.title), QString::fromStdString(box.text),
                        QMessageBox::NoButton, parent);
-    for (Button b : box.buttons) dialog.addButton(standardButton(b));
+    const int16_t language = language_ != nullptr ? *language_ : kCatalan;
+    for (Button b : box.buttons) {
+        QPushButton* button = dialog.addButton(standardButton(b));
+        // Qt's own "OK", "Cancel"... would stay English.
+        if (auto text = tableText(language, "MessageBox", "Boto", static_cast<int>(b)))
+            button->setText(QString::fromStdString(*text));
+    }
     dialog.setDefaultButton(standardButton(box.defaultButton));
     dialog.exec();
     QAbstractButton* clicked = dialog.clickedButton();

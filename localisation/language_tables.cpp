@@ -13,7 +13,8 @@ std::span<const CaptionEntry> captionTable() {
     static const std::vector<CaptionEntry> table = [] {
         std::vector<CaptionEntry> all;
         for (auto block : {captions::portadaCaptions(), captions::configurationCaptions(),
-                           captions::raceDialogCaptions(), captions::standingsCaptions()})
+                           captions::raceDialogCaptions(), captions::standingsCaptions(),
+                           captions::tracksideCaptions()})
             all.insert(all.end(), block.begin(), block.end());
         return all;
     }();

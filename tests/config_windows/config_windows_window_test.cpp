@@ -207,6 +207,34 @@ private slots:
                                             MessageIcon::Question});
         QCOMPARE(answer, Button::No);
     }
+
+    // Qt's own English texts never reach the screen, in either language.
+    void qtPrompter_ButtonsInTheProgramsLanguage() {
+        const struct {
+            int16_t language;
+            QStringList texts;
+        } cases[] = {
+            {0, {QString::fromUtf8("D'acord"), QString::fromUtf8("Cancel·la"), QString::fromUtf8("Sí"), "No",
+                 "Reintenta"}},
+            {1, {"Aceptar", "Cancelar", QString::fromUtf8("Sí"), "No", "Reintentar"}},
+        };
+        for (const auto& c : cases) {
+            QtPrompter prompter(nullptr, &c.language);
+            QStringList shown;
+            QTimer::singleShot(0, [&shown] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (box == nullptr) return;
+                for (auto b : {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No,
+                               QMessageBox::Retry})
+                    shown << box->button(b)->text();
+                box->button(QMessageBox::Cancel)->click();
+            });
+            const Button answer =
+                prompter.ask({"?", "", {Button::Ok, Button::Cancel, Button::Yes, Button::No, Button::Retry}});
+            QCOMPARE(answer, Button::Cancel);
+            QCOMPARE(shown, c.texts);
+        }
+    }
 };
 
 QTEST_MAIN(ConfigWindowsTest)
