@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QToolBar>
@@ -29,7 +31,6 @@ namespace {
 
 constexpr int kDesignFontPoints = 9;
 constexpr int kListFontPoints = 13;  // race and series lists are read from a few metres away
-constexpr int kManualLanes = 16;
 
 QString controlName(const QString& name, int index) {
     return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
@@ -138,17 +139,9 @@ void PortadaView::buildMenus() {
     addEntry(results, "MnuVltaaVlta", -1, "Llistar voltes");
     addEntry(results, "MnuExportar", -1, "Exportar a TXT...");
 
-    QMenu* windows = addMenu(nullptr, "MnuFinestres", "Finestres");
-    QAction* cascade = addEntry(windows, "MnuAlternar", -1, "Alternar");
-    connect(cascade, &QAction::triggered, this, [this] { mdi_->activateNextSubWindow(); });
-    windows->setEnabled(false);  // only while a modality runs
-
-    QMenu* manual = addMenu(nullptr, "MnuManual", "Manual");
-    addEntry(manual, "Manual", 0, "Reproduir");
-    for (int lane = 1; lane <= kManualLanes; ++lane) {
-        const std::string caption = (lane == 6 ? "Pìsta " : "Pista ") + std::to_string(lane);
-        addEntry(manual, "Manual", lane, caption.c_str());
-    }
+    buildWindowsMenu();
+    // Reproduir and the track's lanes, filled when a modality opens.
+    addMenu(nullptr, "MnuManual", "Manual");
 
     QMenu* help = addMenu(nullptr, "MnuAjuda", "Informació");
     addEntry(help, "MnuAjd", -1, "Ajuda");
@@ -171,6 +164,57 @@ void PortadaView::buildMenus() {
             connect(a, &QAction::triggered, this, [this] {
                 if (commands_.programSettings) commands_.programSettings();
             });
+    }
+}
+
+// Finestres: switch, arrange and list the child windows, the live ones full
+// screen; the heat-running mode enables the menu.
+void PortadaView::buildWindowsMenu() {
+    QMenu* windows = addMenu(nullptr, "MnuFinestres", "Finestres");
+    auto command = [this, windows](const char* name, const char* design, QKeySequence key, auto run) {
+        QAction* entry = addEntry(windows, name, -1, design);
+        entry->setEnabled(true);
+        entry->setShortcut(key);
+        connect(entry, &QAction::triggered, this, run);
+    };
+    command("MnuAlternar", "Alternar", QKeySequence(Qt::CTRL | Qt::Key_Tab),
+            [this] { mdi_->activateNextSubWindow(); });
+    // The live windows open maximised: arranging them first restores them.
+    command("MnuMosaic", "Mosaic", QKeySequence(), [this] { arrangeWindows(true); });
+    command("MnuCascada", "Cascada", QKeySequence(), [this] { arrangeWindows(false); });
+    command("MnuPantallaCompleta", "Pantalla completa (F11)", QKeySequence(Qt::Key_F11),
+            [this] { heatMode_->toggleFullScreen(); });
+    // F11 also brings the drivers' screen back from that screen.
+    if (auto* fullScreen = windows->findChild<QAction*>("MnuPantallaCompleta"))
+        fullScreen->setShortcutContext(Qt::ApplicationShortcut);
+    windows->addSeparator();
+    connect(windows, &QMenu::aboutToShow, this, [this, windows] { listWindows(windows); });
+    windows->menuAction()->setEnabled(false);  // only while a modality runs
+}
+
+void PortadaView::arrangeWindows(bool tile) {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->showNormal();
+    if (tile)
+        mdi_->tileSubWindows();
+    else
+        mdi_->cascadeSubWindows();
+}
+
+// One checkable entry per open child window, after the commands.
+void PortadaView::listWindows(QMenu* windows) {
+    for (QAction* old : windows->findChildren<QAction*>(QRegularExpression("^Finestra\\(")))
+        delete old;
+    const QList<QMdiSubWindow*> open = mdi_->subWindowList();
+    for (int i = 0; i < open.size(); ++i) {
+        QMdiSubWindow* sub = open[i];
+        QAction* entry = windows->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(sub->windowTitle()));
+        entry->setObjectName(controlName("Finestra", i + 1));
+        entry->setCheckable(true);
+        entry->setChecked(sub == mdi_->activeSubWindow());
+        connect(entry, &QAction::triggered, this, [this, sub] {
+            mdi_->setActiveSubWindow(sub);
+            if (sub->widget()) sub->widget()->setFocus();
+        });
     }
 }
 
@@ -283,6 +327,13 @@ QFrame* PortadaView::buildHeatPanel() {
         label->setObjectName(name);
         label->hide();
         row->addWidget(label);
+    }
+    // The lap correction being typed is read back before Enter.
+    if (auto* entry = heatPanel_->findChild<QLabel*>("MesMenys")) {
+        QFont big = entry->font();
+        big.setPointSize(2 * kListFontPoints);
+        big.setBold(true);
+        entry->setFont(big);
     }
     const char* const menuCaptions[] = {"(Esc) Tancar", "(L)listar voltes", "(I)mprimir",
                                         "(C)orregir",   "(A)nul·lar",       "(,) Comes"};

@@ -57,6 +57,9 @@ private:
     QAction* addEntry(QMenu* menu, const QString& name, int index, const char* design);
     QMenu* addMenu(QMenu* parent, const QString& name, const char* design);
     void buildMenus();
+    void buildWindowsMenu();
+    void listWindows(QMenu* windows);
+    void arrangeWindows(bool tile);
     QWidget* buildSelectionPanel();
     QGroupBox* buildRaceFrame();
     QGroupBox* buildModalityFrame(int modality);

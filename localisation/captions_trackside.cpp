@@ -28,7 +28,7 @@ constexpr CaptionEntry kTrackside[] = {
             "roda sense prova.",
             "Para empezar: Archivo > Nueva prueba... crea la primera prueba; Modalidades > "
             "Entrenamientos rueda sin prueba."),
-    caption(W, "SortirAmbManiga", -1, "Vols sortir del programa?", "¿Quieres salir del programa?"),
+    title("VoltaaVolta", "Volta a volta", "Vuelta a vuelta"),
 
     caption(CP, "Explicacio", -1,
             "Idioma, comptavoltes, colors de les pantalles i quan es demanen les comes.",
