@@ -38,7 +38,8 @@ constexpr int kClockPoints = 30;
 constexpr int kLegendPoints = 11;
 constexpr int kPanelTwips = 3000;
 constexpr double kMeasurePixels = 100;   // texts are measured at this size and scaled
-constexpr double kColumnPaddingEms = 0.6;
+constexpr double kColumnPaddingEms = 0.45;
+constexpr int kCellMarginPixels = 8;
 constexpr double kMinColumnEms = 1.4;
 constexpr double kNameEms = 9;           // about 16 letters of a name
 constexpr double kMinNameEms = 6;
@@ -95,13 +96,13 @@ int ClassificacioView::pixels(int twips) const {
 }
 
 // The widest text of each shown column, in ems of the cells' font.
-std::vector<double> ClassificacioView::columnEms() const {
+std::vector<double> ClassificacioView::columnEms(double headerRatio) const {
     const Grid& g = infoModel_->grid();
     QFont cells = font();
     cells.setPixelSize(kMeasurePixels);
     cells.setBold(true);
     QFont header = cells;
-    header.setPixelSize(static_cast<int>(kMeasurePixels * kHeaderPerFont));
+    header.setPixelSize(static_cast<int>(kMeasurePixels * headerRatio));
     const QFontMetricsF cellMetrics(cells);
     const QFontMetricsF headerMetrics(header);
     std::vector<double> ems(static_cast<std::size_t>(g.Cols()), 0.0);
@@ -131,9 +132,20 @@ void ClassificacioView::fitTable() {
     room.height = infoClass_->height() - frame;
     for (int r = g.FixedRows(); r < g.Rows(); ++r) room.rows += g.RowHidden(r) ? 0 : 1;
     room.rows = std::min(room.rows, kPageRows);  // auto-scroll pages by 24 rows
-    room.columnEms = columnEms();
+    room.columnEms = columnEms(kHeaderPerFont);
+    // Each shown column has the cell's own margins besides its text.
+    int shown = 0;
+    for (double em : room.columnEms) shown += em > 0 ? 1 : 0;
+    room.width -= shown * kCellMarginPixels;
     if (room.width <= 0 || room.height <= 0) return;
-    const LiveTableFit fit = fitLiveTable(room);
+    LiveTableFit fit = fitLiveTable(room);
+    // A small font keeps a readable header, relatively larger: measure again with it.
+    if (fit.headerFontPixels > fit.fontPixels * kHeaderPerFont + 1) {
+        room.columnEms = columnEms(fit.headerFontPixels / fit.fontPixels);
+        fit = fitLiveTable(room);
+    }
+    for (std::size_t c = 0; c < fit.columnWidths.size(); ++c)
+        if (room.columnEms[c] > 0) fit.columnWidths[c] += kCellMarginPixels;
     if (fit.fontPixels == fit_.fontPixels && fit.columnWidths == fit_.columnWidths &&
         fit.rowHeight == fit_.rowHeight)
         return;

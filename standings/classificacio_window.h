@@ -58,7 +58,8 @@ private:
     void applyLayout(QTableView* view, const GridTableModel& model);
     void syncTable(QTableView* view, GridTableModel* model);
     int pixels(int twips) const;
-    std::vector<double> columnEms() const;
+    // The widest text of each shown column in ems, the header measured at `headerRatio` of the cells.
+    std::vector<double> columnEms(double headerRatio) const;
     // The table fills its room: font, rows and columns as large as every row and column allow.
     void fitTable();
 

@@ -27,6 +27,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Block {
@@ -44,6 +45,7 @@ private:
     std::function<void(int)> keys_;
     QScrollArea* scroll_ = nullptr;
     std::vector<Block> blocks_;  // element 0 unused
+    double lapPixels_ = 0;       // the lap times' font, following the window
 };
 
 // Qt's key to the heat keys' code: the character, Esc 27, Enter 13, Shift -1;
