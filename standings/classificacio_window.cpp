@@ -158,6 +158,8 @@ void ClassificacioView::fitTable() {
     header.setPixelSize(static_cast<int>(fit.headerFontPixels));
     infoClass_->horizontalHeader()->setFont(header);
     infoClass_->horizontalHeader()->setFixedHeight(fit.headerHeight);
+    // The rows are as tall as the fit says, not as the style's margins would make them.
+    infoClass_->verticalHeader()->setMinimumSectionSize(fit.rowHeight);
     infoClass_->verticalHeader()->setDefaultSectionSize(fit.rowHeight);
     // The fastest-lap line above keeps in proportion with the table.
     QFont line = cells;

@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTableWidget>
+#include <QScrollBar>
 #include <QtTest>
 #include <memory>
 
@@ -86,6 +87,27 @@ private slots:
         QVERIFY(superPole.table()->isColumnHidden(kHeatLaps));
         QVERIFY(superPole.view->findChild<QWidget*>("MarcSPP")->isVisibleTo(superPole.view.get()));
         QCOMPARE(superPole.view->findChild<QTableWidget*>("Legenda")->rowCount(), 6);
+    }
+
+    // Drivers read the table from the track: it fills a 24-inch screen and shows every row.
+    void table_GrowsWithTheWindowAndShowsEveryRow() {
+        Live eight(Modality::Race, 8);
+        eight.view->resize(1920, 1000);
+        QApplication::processEvents();
+        QTableView* t = eight.table();
+        const int bigFont = t->font().pixelSize();
+        QVERIFY2(bigFont >= 30, qPrintable(QString::number(bigFont)));
+        QVERIFY(t->horizontalHeader()->length() <= t->viewport()->width());  // nothing cut at the side
+        eight.view->resize(1024, 600);
+        QApplication::processEvents();
+        QVERIFY(t->font().pixelSize() < bigFont);
+
+        Live crowd(Modality::Race, 24);
+        crowd.view->resize(1920, 1000);
+        QApplication::processEvents();
+        QTableView* all = crowd.table();
+        QVERIFY(all->verticalHeader()->length() <= all->viewport()->height());
+        QVERIFY(!all->verticalScrollBar()->isVisible());
     }
 
     void dataClick_SwapsLastLapAndFastestLapTwice() {
