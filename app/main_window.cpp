@@ -241,6 +241,12 @@ QWidget* PortadaView::buildSelectionPanel() {
     version_->setAlignment(Qt::AlignCenter);
     column->addWidget(version_);
 
+    // An empty program says how to begin.
+    hint_ = new QLabel(designCaption("Benvinguda", -1, ""), panel);
+    hint_->setObjectName("Benvinguda");
+    hint_->setWordWrap(true);
+    hint_->hide();
+    column->addWidget(hint_);
     column->addWidget(buildRaceFrame(), 1);
     auto* training = new QGroupBox(QString::fromUtf8("ENTRENAMENTS"), panel);
     training->setObjectName("MarcEntrenaments");
@@ -393,6 +399,7 @@ void PortadaView::showState() {
         w->setCurrentRow(list.selected);
     };
     fill(races_, portada_.LlProves);
+    hint_->setVisible(portada_.LlProves.count() == 0);
     fill(dates_, portada_.Data);
     for (int m = 1; m <= kSeriesLists; ++m) {
         QComboBox* box = series_[m];

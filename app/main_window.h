@@ -86,6 +86,7 @@ private:
     std::vector<QComboBox*> series_;  // 1..4
     QLabel* logo_ = nullptr;
     QLabel* version_ = nullptr;
+    QLabel* hint_ = nullptr;  // how to create the first race, while there is none
     QPushButton* export_ = nullptr;
     QFrame* heatPanel_ = nullptr;
     HeatModeView* heatMode_ = nullptr;

@@ -266,6 +266,10 @@ QWidget* ConfiguracioPistaView::buildButtons() {
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
+    more_ = addMoreOptionsToggle(this, row, [this] {
+        form_.MesOpcions_Click();
+        render();
+    });
     row->addStretch();
     auto* save = new QPushButton(panel);
     save->setObjectName(QStringLiteral("Sortir(1)"));
@@ -322,6 +326,7 @@ void ConfiguracioPistaView::render() {
     showBox(sectorLane_, form_.CfgPstPar);
     showBox(speedLane_, form_.CfgPstVel);
     showBox(speedDistance_, form_.CfgDstVel);
+    more_->setChecked(form_.Split.visible);
     if (sectorsShown != form_.Split.visible) adjustSize();
 }
 

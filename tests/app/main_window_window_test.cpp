@@ -162,7 +162,9 @@ private slots:
             QVERIFY2(view.findChild<QWidget*>(name), name);
         QVERIFY(view.findChild<QWidget*>("FonsDeMenu")->isHidden());
         QCOMPARE(view.findChild<QLabel*>("Versio")->text(), QString::fromStdString(Portada::versionText()));
-        // No catalogue: the race-level controls are off.
+        // No catalogue: the window says how to create the first race; the race-level controls are off.
+        QVERIFY(view.findChild<QLabel*>("Benvinguda")->isVisibleTo(&view));
+        QVERIFY(view.findChild<QLabel*>("Benvinguda")->text().contains(QString::fromUtf8("Nova prova")));
         QVERIFY(!view.findChild<QComboBox*>("LlSeries(4)")->isEnabled());
     }
 

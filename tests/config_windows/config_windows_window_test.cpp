@@ -107,6 +107,33 @@ private slots:
         QVERIFY(!child<QGroupBox>(view, "AutoScroll")->isEnabled());
     }
 
+    // The settings behind Shift are also one visible click away, in both windows, and back.
+    void moreOptions_RevealsWhatShiftRevealsAfterOpening() {
+        test::ProgramFolder folder;
+        RaceState state = folder.state();
+        QueuedPrompter prompter;
+        ConfiguracioPrgView settings(state, prompter);
+        waitForFirstPaint(settings, settings.form().Opening);
+        auto* more = child<QPushButton>(settings, "MesOpcions");
+        QCOMPARE(more->text(), QString::fromUtf8("Més opcions"));
+        QVERIFY(!more->isChecked());
+        QTest::mouseClick(more, Qt::LeftButton);
+        QVERIFY(more->isChecked());
+        QVERIFY(child<QGroupBox>(settings, "DemanarComes")->isVisible());
+        QVERIFY(child<QGroupBox>(settings, "AutoScroll")->isEnabled());
+        QTest::mouseClick(more, Qt::LeftButton);
+        QVERIFY(!child<QGroupBox>(settings, "DemanarComes")->isVisible());
+        QVERIFY(!child<QLabel>(settings, "Explicacio")->text().isEmpty());  // says what the window is for
+
+        ConfiguracioPistaView track(state, prompter);
+        waitForFirstPaint(track, track.form().Opening);
+        auto* trackMore = child<QPushButton>(track, "MesOpcions");
+        QVERIFY(!child<QComboBox>(track, "Split")->isVisible());
+        QTest::mouseClick(trackMore, Qt::LeftButton);
+        QVERIFY(child<QComboBox>(track, "Split")->isVisible());
+        QVERIFY(trackMore->isChecked());
+    }
+
     void programSettings_SwatchFollowsTheChosenColour() {
         test::ProgramFolder folder;
         RaceState state = folder.state();
