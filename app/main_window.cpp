@@ -280,8 +280,12 @@ QGroupBox* PortadaView::buildRaceFrame() {
     grid->addWidget(dateLabel, 0, 1);
     grid->addWidget(races_, 1, 0);
     grid->addWidget(dates_, 1, 1);
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(1, 2);
+    // A long race name wraps rather than hiding behind a scroll bar; the dates take only their width.
+    races_->setWordWrap(true);
+    races_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    races_->setTextElideMode(Qt::ElideNone);
+    dates_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setColumnStretch(0, 1);
     export_ = addButton(frame, "Command1", -1, "Exportar");
     grid->addWidget(export_, 2, 0, 1, 2);
 
@@ -400,6 +404,8 @@ void PortadaView::showState() {
     };
     fill(races_, portada_.LlProves);
     hint_->setVisible(portada_.LlProves.count() == 0);
+    // Measured here: the screen's scale has set the lists' font by now.
+    dates_->setFixedWidth(QFontMetrics(dates_->font()).horizontalAdvance(QStringLiteral("00-00-0000")) + 24);
     fill(dates_, portada_.Data);
     for (int m = 1; m <= kSeriesLists; ++m) {
         QComboBox* box = series_[m];

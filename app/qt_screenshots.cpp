@@ -14,6 +14,8 @@
 #include "app/main_window.h"
 #include "app/qt_config_dialogs.h"
 #include "core/settings_files.h"
+#include "config_windows/track_config_window.h"
+#include "core/race_store.h"
 #include "core/startup.h"
 #include "organisation/race_manager_window.h"
 #include "standings/voltaavolta_window.h"
@@ -125,6 +127,12 @@ int writeScreenshots(const fs::path& outputFolder, std::string& problem) {
             main.heatMode().setClock(clock);
             written += saveLiveWindows(state, main, clock, 2, "ofc", suffix, outputFolder);
             written += saveLiveWindows(state, main, clock, 4, "crs", suffix, outputFolder);
+
+            // The race's own track, with heats run: the lock warning above the lanes.
+            WorkingFolderGuard inRace(state, folder / raceFolderName(1));
+            LoadTrackConfig(state);
+            ConfiguracioPistaView track(state, prompter, &main);
+            written += save(track, outputFolder / ("configuracio_pista_prova" + suffix));
         }
     if (written == 0) problem = "no picture could be written into " + outputFolder.string();
     return written;

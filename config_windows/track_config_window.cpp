@@ -368,6 +368,15 @@ bool ConfiguracioPistaView::eventFilter(QObject* watched, QEvent* event) {
         render();
         return true;
     }
+    // The wrapped warning claims the height its lines need at the width it got, so
+    // the window grows instead of laying the lane boxes under the next label.
+    if (watched == warning_ && event->type() == QEvent::Resize) {
+        const int needed = warning_->heightForWidth(warning_->width());
+        if (needed > 0 && warning_->minimumHeight() != needed) {
+            warning_->setMinimumHeight(needed);
+            if (height() < minimumSizeHint().height()) resize(width(), minimumSizeHint().height());
+        }
+    }
     return QDialog::eventFilter(watched, event);
 }
 
