@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -30,7 +31,9 @@ namespace sc {
 namespace {
 
 constexpr int kDesignFontPoints = 9;
-constexpr int kListFontPoints = 13;  // race and series lists are read from a few metres away
+constexpr int kListFontPoints = 13;
+constexpr int kMinSelectionWidth = 360;
+constexpr int kRaceRowsShown = 5;  // a wrapped name takes two  // race and series lists are read from a few metres away
 
 QString controlName(const QString& name, int index) {
     return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
@@ -261,7 +264,7 @@ QWidget* PortadaView::buildSelectionPanel() {
     scroll->setWidget(panel);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(360);
+    scroll->setMinimumWidth(kMinSelectionWidth);
     return scroll;
 }
 
@@ -382,6 +385,19 @@ void PortadaView::load() {
     showState();
     applyTexts();
     ScaleWindow(this, state_);
+    fitSelectionPanel();
+}
+
+// Measured with the fonts in force (the screen's scale changes them): the dates
+// take their width, and the panel is as wide as its buttons and lists need.
+void PortadaView::fitSelectionPanel() {
+    dates_->setFixedWidth(QFontMetrics(dates_->font()).horizontalAdvance(QStringLiteral("00-00-0000")) + 24);
+    races_->setMinimumHeight(kRaceRowsShown * QFontMetrics(races_->font()).lineSpacing());
+    auto* scroll = findChild<QScrollArea*>("Seleccio");
+    if (!scroll || !scroll->widget()) return;
+    scroll->setMinimumWidth(std::max(kMinSelectionWidth, scroll->widget()->minimumSizeHint().width() +
+                                                             scroll->verticalScrollBar()->sizeHint().width() +
+                                                             2 * scroll->frameWidth()));
 }
 
 void PortadaView::showLogo() {
@@ -404,8 +420,7 @@ void PortadaView::showState() {
     };
     fill(races_, portada_.LlProves);
     hint_->setVisible(portada_.LlProves.count() == 0);
-    // Measured here: the screen's scale has set the lists' font by now.
-    dates_->setFixedWidth(QFontMetrics(dates_->font()).horizontalAdvance(QStringLiteral("00-00-0000")) + 24);
+    fitSelectionPanel();
     fill(dates_, portada_.Data);
     for (int m = 1; m <= kSeriesLists; ++m) {
         QComboBox* box = series_[m];

@@ -66,6 +66,7 @@ private:
     QFrame* buildHeatPanel();
     QPushButton* addButton(QWidget* parent, const QString& name, int index, const char* design);
     void showLogo();
+    void fitSelectionPanel();
     void updateCommandStates();
     // Races, series and participant lists (main_window_races.cpp).
     void wireRaceCommands();
