@@ -3,10 +3,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QKeySequence>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -16,8 +16,8 @@
 #include "acquisition/qt_serial_port.h"
 #include "app/main_window.h"
 #include "app/manual_menu.h"
-#include "app/second_screen.h"
 #include "app/portada_host.h"
+#include "app/second_screen.h"
 #include "config_windows/qt_config_widgets.h"
 #include "localisation/language_tables.h"
 #include "standings/classificacio_window.h"

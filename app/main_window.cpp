@@ -31,9 +31,9 @@ namespace sc {
 namespace {
 
 constexpr int kDesignFontPoints = 9;
-constexpr int kListFontPoints = 13;
+constexpr int kListFontPoints = 13;  // race and series lists are read from a few metres away
 constexpr int kMinSelectionWidth = 360;
-constexpr int kRaceRowsShown = 5;  // a wrapped name takes two  // race and series lists are read from a few metres away
+constexpr int kRaceRowsShown = 5;  // a wrapped name takes two
 
 QString controlName(const QString& name, int index) {
     return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
@@ -205,8 +205,7 @@ void PortadaView::arrangeWindows(bool tile) {
 
 // One checkable entry per open child window, after the commands.
 void PortadaView::listWindows(QMenu* windows) {
-    for (QAction* old : windows->findChildren<QAction*>(QRegularExpression("^Finestra\\(")))
-        delete old;
+    for (QAction* old : windows->findChildren<QAction*>(QRegularExpression("^Finestra\\("))) delete old;
     const QList<QMdiSubWindow*> open = mdi_->subWindowList();
     for (int i = 0; i < open.size(); ++i) {
         QMdiSubWindow* sub = open[i];

@@ -2,9 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -13,9 +13,9 @@
 #include "app/heat_mode_view.h"
 #include "app/main_window.h"
 #include "app/qt_config_dialogs.h"
-#include "core/settings_files.h"
 #include "config_windows/track_config_window.h"
 #include "core/race_store.h"
+#include "core/settings_files.h"
 #include "core/startup.h"
 #include "organisation/race_manager_window.h"
 #include "standings/voltaavolta_window.h"
@@ -50,8 +50,8 @@ constexpr int kEscapeKey = 27;
 // Series 1 of the first race's `modality`, a heat under way with a few laps on
 // every lane, shot while it runs (the classification, then the lap-by-lap
 // window, then both tiled); then the heat is ended and the programme closed.
-int saveLiveWindows(RaceState& state, PortadaView& main, DemoClock& clock, int modality, const std::string& name,
-                    const std::string& suffix, const fs::path& folder) {
+int saveLiveWindows(RaceState& state, PortadaView& main, DemoClock& clock, int modality,
+                    const std::string& name, const std::string& suffix, const fs::path& folder) {
     HeatModeView& heat = main.heatMode();
     state.RecoveryPending = 0;  // start-up settles it before any heat
     main.portada().LlProves_Click(0);
@@ -99,8 +99,10 @@ int writeScreenshots(const fs::path& outputFolder, std::string& problem) {
     int written = 0;
     for (int language = 0; language < 2; ++language)
         for (const QSize& size : kScreens) {
-            const std::string suffix = "_" + std::to_string(size.width()) + "_" + kLanguageSuffix[language] + ".png";
-            const fs::path folder = fs::path(temp.path().toStdString()) / (kLanguageSuffix[language] + suffix);
+            const std::string suffix =
+                "_" + std::to_string(size.width()) + "_" + kLanguageSuffix[language] + ".png";
+            const fs::path folder =
+                fs::path(temp.path().toStdString()) / (kLanguageSuffix[language] + suffix);
             if (!createDemoProgramFolder(folder, language)) {
                 problem = "cannot write the demo race into " + folder.string();
                 return 0;

@@ -37,17 +37,17 @@ constexpr int kSmallTablePoints = 12;
 constexpr int kClockPoints = 30;
 constexpr int kLegendPoints = 11;
 constexpr int kPanelTwips = 3000;
-constexpr double kMeasurePixels = 100;   // texts are measured at this size and scaled
+constexpr double kMeasurePixels = 100;  // texts are measured at this size and scaled
 constexpr double kColumnPaddingEms = 0.45;
 constexpr int kCellMarginPixels = 8;
 constexpr double kMinColumnEms = 1.4;
-constexpr double kNameEms = 9;           // about 16 letters of a name
+constexpr double kNameEms = 9;  // about 16 letters of a name
 constexpr double kMinNameEms = 6;
 constexpr int kPageRows = 24;
 constexpr double kFastestLineRatio = 0.6;
 constexpr int kMinPanelPixels = 180;
 constexpr int kMaxPanelPixels = 480;
-constexpr double kClockEms = 4.4;        // "0:00:00" across the panel
+constexpr double kClockEms = 4.4;  // "0:00:00" across the panel
 constexpr const char* kFlag = "\u2691";
 constexpr int kPauseColour = 12;  // light red, as the heat panel's
 
@@ -110,16 +110,19 @@ std::vector<double> ClassificacioView::columnEms(double headerRatio) const {
         if (g.ColWidth(c) == 0) continue;
         double widest = headerMetrics.horizontalAdvance(infoModel_->headerData(c, Qt::Horizontal).toString());
         for (int r = g.FixedRows(); r < g.Rows(); ++r)
-            widest = std::max(widest, cellMetrics.horizontalAdvance(QString::fromStdString(g.TextMatrix(r, c))));
+            widest =
+                std::max(widest, cellMetrics.horizontalAdvance(QString::fromStdString(g.TextMatrix(r, c))));
         const double em = widest / kMeasurePixels + kColumnPaddingEms;
         // Long names give way to the figures; the cell elides them.
-        ems[static_cast<std::size_t>(c)] = c == cls::kName ? std::clamp(em, kMinNameEms, kNameEms) : std::max(em, kMinColumnEms);
+        ems[static_cast<std::size_t>(c)] =
+            c == cls::kName ? std::clamp(em, kMinNameEms, kNameEms) : std::max(em, kMinColumnEms);
     }
     // Columns designed alike (the gaps, the last and best laps) stay alike.
     for (int c = 0; c < g.Cols(); ++c)
         for (int d = 0; d < g.Cols(); ++d)
             if (g.ColWidth(c) > 0 && g.ColWidth(c) == g.ColWidth(d))
-                ems[static_cast<std::size_t>(c)] = std::max(ems[static_cast<std::size_t>(c)], ems[static_cast<std::size_t>(d)]);
+                ems[static_cast<std::size_t>(c)] =
+                    std::max(ems[static_cast<std::size_t>(c)], ems[static_cast<std::size_t>(d)]);
     return ems;
 }
 
@@ -260,9 +263,10 @@ QWidget* ClassificacioView::buildInfos() {
     paint(rellotge_, 0, 14);  // yellow on black: readable from the far end of the track
     column->addWidget(rellotge_);
 
-    pausa_ = new QLabel(QString::fromStdString(tableText(state_.Settings.Language, "Portada", "TextPausa", -1)
-                                                   .value_or("EN PAUSA")),
-                        infos_);
+    pausa_ =
+        new QLabel(QString::fromStdString(
+                       tableText(state_.Settings.Language, "Portada", "TextPausa", -1).value_or("EN PAUSA")),
+                   infos_);
     pausa_->setObjectName("TextPausa");
     pausa_->setAlignment(Qt::AlignCenter);
     pausa_->setFont(sizedFont(font(), kClockPoints * zoom_ * 0.5, true));
@@ -357,7 +361,8 @@ void ClassificacioView::applyLayout(QTableView* view, const GridTableModel& mode
     for (int r = g.FixedRows(); r < g.Rows(); ++r) {
         const int h = g.RowHeight(r);
         view->setRowHidden(r - g.FixedRows(), h == 0);
-        if (h > 0 && view->rowHeight(r - g.FixedRows()) != rowHeight) view->setRowHeight(r - g.FixedRows(), rowHeight);
+        if (h > 0 && view->rowHeight(r - g.FixedRows()) != rowHeight)
+            view->setRowHeight(r - g.FixedRows(), rowHeight);
     }
     const int top = std::max(g.TopRow() - g.FixedRows(), 0);
     if (view->verticalScrollBar()->value() != top) view->verticalScrollBar()->setValue(top);

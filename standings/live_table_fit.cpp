@@ -20,7 +20,8 @@ LiveTableFit fitLiveTable(const LiveTableRoom& room) {
     fit.headerHeight = static_cast<int>(std::ceil(fit.headerFontPixels * kRowPerFont)) + 2;
     // Whatever width the font leaves is shared in proportion, so the table fills its window.
     const double spread = ems > 0 ? std::max(room.width / (ems * font), 1.0) : 1.0;
-    for (double em : room.columnEms) fit.columnWidths.push_back(static_cast<int>(std::floor(em * font * spread)));
+    for (double em : room.columnEms)
+        fit.columnWidths.push_back(static_cast<int>(std::floor(em * font * spread)));
     return fit;
 }
 

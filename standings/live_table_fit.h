@@ -8,10 +8,10 @@
 namespace sc {
 
 struct LiveTableFit {
-    double fontPixels = 0;         // the cells' font, pixels per em
-    double headerFontPixels = 0;   // the header row's font
-    int rowHeight = 0;             // pixels of a data row
-    int headerHeight = 0;          // pixels of the header row
+    double fontPixels = 0;          // the cells' font, pixels per em
+    double headerFontPixels = 0;    // the header row's font
+    int rowHeight = 0;              // pixels of a data row
+    int headerHeight = 0;           // pixels of the header row
     std::vector<int> columnWidths;  // pixels, the room shared in proportion to the text
 };
 

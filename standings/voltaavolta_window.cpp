@@ -21,7 +21,7 @@ constexpr double kTwipsPerPixel = 15;
 constexpr int kLapFontPoints = 16;
 constexpr int kBlockMarginPixels = 30;
 constexpr int kLapsInView = 10;
-constexpr int kBlockLines = 3;  // title, driver and fastest lap
+constexpr int kBlockLines = 3;   // title, driver and fastest lap
 constexpr double kLapEms = 4.6;  // "0.0000" in bold, with its margins
 constexpr int kMinLapPixels = 14;
 constexpr double kLineToLap = 0.55;
@@ -132,7 +132,8 @@ void VoltaaVoltaView::build() {
 void VoltaaVoltaView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const LaneBlockLayout& layout = model_.Layout();
-    const int rowsShown = std::min(layout.blockRows, 2);  // one row of blocks fills the height, more half each
+    const int rowsShown =
+        std::min(layout.blockRows, 2);  // one row of blocks fills the height, more half each
     LiveTableRoom room;
     room.width = width() / std::max(layout.lanesPerRow, 1) - kBlockMarginPixels;
     room.height = height() / rowsShown - kBlockMarginPixels;

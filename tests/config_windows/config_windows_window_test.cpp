@@ -241,8 +241,9 @@ private slots:
             int16_t language;
             QStringList texts;
         } cases[] = {
-            {0, {QString::fromUtf8("D'acord"), QString::fromUtf8("Cancel·la"), QString::fromUtf8("Sí"), "No",
-                 "Reintenta"}},
+            {0,
+             {QString::fromUtf8("D'acord"), QString::fromUtf8("Cancel·la"), QString::fromUtf8("Sí"), "No",
+              "Reintenta"}},
             {1, {"Aceptar", "Cancelar", QString::fromUtf8("Sí"), "No", "Reintentar"}},
         };
         for (const auto& c : cases) {

@@ -105,10 +105,11 @@ private slots:
         Folder f;
         f.state.Settings.Language = 1;
         GestorProvesView view(f.state, f.prompter);
-        const char* const expected[] = {"Prueba:", "Fecha:", "Serie:", "Mangas completadas:",
+        const char* const expected[] = {"Prueba:",           "Fecha:",    "Serie:",    "Mangas completadas:",
                                         "Número de series.", "Ficheros:", "Modalidad:"};
         for (int i = 0; i < 7; ++i)
-            QCOMPARE(child<QLabel>(view, QStringLiteral("Text(%1)").arg(i))->text(), QString::fromUtf8(expected[i]));
+            QCOMPARE(child<QLabel>(view, QStringLiteral("Text(%1)").arg(i))->text(),
+                     QString::fromUtf8(expected[i]));
     }
 
     void inscrits_SlotsCountAndPickList() {

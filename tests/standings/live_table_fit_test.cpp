@@ -28,12 +28,12 @@ TEST(LiveTableFit, ColumnsFillTheWidthInProportion) {
     const LiveTableFit fit = fitLiveTable(raceTable(1500, 500, 24));
     const int total = std::accumulate(fit.columnWidths.begin(), fit.columnWidths.end(), 0);
     EXPECT_LE(total, 1500);
-    EXPECT_GE(total, 1500 - 11);  // at most a pixel lost per column
+    EXPECT_GE(total, 1500 - 11);                              // at most a pixel lost per column
     EXPECT_EQ(fit.columnWidths[2] / fit.columnWidths[0], 7);  // 14 ems against 2
 }
 
 TEST(LiveTableFit, FontStaysWithinItsBounds) {
-    EXPECT_EQ(fitLiveTable(raceTable(100, 50, 24)).fontPixels, 12);     // never unreadably small
+    EXPECT_EQ(fitLiveTable(raceTable(100, 50, 24)).fontPixels, 12);      // never unreadably small
     EXPECT_EQ(fitLiveTable(raceTable(20000, 9000, 1)).fontPixels, 160);  // nor absurdly large
     EXPECT_EQ(fitLiveTable({800, 600, 0, {}, 12, 160}).columnWidths.size(), 0u);
 }
