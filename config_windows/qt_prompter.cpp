@@ -1,6 +1,7 @@
 #include "config_windows/qt_prompter.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <array>
@@ -10,6 +11,8 @@
 
 namespace sc {
 namespace {
+
+constexpr int kTitleBarButtons = 140;  // icon, minimise and close beside the title
 
 constexpr std::array<std::pair<Button, QMessageBox::StandardButton>, 5> kButtons{{
     {Button::Ok, QMessageBox::Ok},
@@ -63,6 +66,12 @@ Button QtPrompter::ask(const MessageBox& box) {
             button->setText(QString::fromStdString(*text));
     }
     dialog.setDefaultButton(standardButton(box.defaultButton));
+    // A message box is only as wide as its text; the title bar would cut a longer title.
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        const int title = dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + kTitleBarButtons;
+        grid->addItem(new QSpacerItem(title, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     dialog.exec();
     QAbstractButton* clicked = dialog.clickedButton();
     if (clicked == nullptr) return escapeAnswer(box);
