@@ -98,6 +98,13 @@ private slots:
         const int bigFont = t->font().pixelSize();
         QVERIFY2(bigFont >= 30, qPrintable(QString::number(bigFont)));
         QVERIFY(t->horizontalHeader()->length() <= t->viewport()->width());  // nothing cut at the side
+        // With the information panel put away (Space) the table takes the whole width:
+        // digits at least 40 px tall on a 1920-pixel screen.
+        QTest::keyClick(eight.view.get(), Qt::Key_Space);
+        QApplication::processEvents();
+        QVERIFY(QFontMetrics(t->font()).tightBoundingRect("0123456789").height() >= 40);
+        QTest::keyClick(eight.view.get(), Qt::Key_Space);
+        QApplication::processEvents();
         eight.view->resize(1024, 600);
         QApplication::processEvents();
         QVERIFY(t->font().pixelSize() < bigFont);
