@@ -103,13 +103,19 @@ void VoltaaVoltaView::build() {
         head->addWidget(b.title, 1);
         head->addWidget(b.flag);
         column->addLayout(head);
+        auto* driverRow = new QHBoxLayout;
+        b.number = new QLabel(b.frame);
+        b.number->setObjectName(QStringLiteral("Dorsal(%1)").arg(lane));
+        setPointSize(b.number, layout.titleFontSize, true);
+        driverRow->addWidget(b.number);
         b.driver = new QLineEdit(b.frame);
         b.driver->setObjectName(QStringLiteral("Pilot(%1)").arg(lane));
         b.driver->setFocusPolicy(Qt::NoFocus);  // typed keys must reach the heat keys
         b.driver->setReadOnly(true);
         setPointSize(b.driver, layout.titleFontSize, true);
         b.driver->setMinimumSize(width, height);
-        column->addWidget(b.driver);
+        driverRow->addWidget(b.driver, 1);
+        column->addLayout(driverRow);
         b.laps = new QListWidget(b.frame);
         b.laps->setObjectName(QStringLiteral("Llista(%1)").arg(lane));
         b.laps->setFocusPolicy(Qt::NoFocus);
@@ -148,7 +154,8 @@ void VoltaaVoltaView::resizeEvent(QResizeEvent* event) {
     for (std::size_t lane = 1; lane < blocks_.size(); ++lane) {
         Block& b = blocks_[lane];
         for (QWidget* w : {static_cast<QWidget*>(b.title), static_cast<QWidget*>(b.flag),
-                           static_cast<QWidget*>(b.driver), static_cast<QWidget*>(b.fastest)})
+                           static_cast<QWidget*>(b.number), static_cast<QWidget*>(b.driver),
+                           static_cast<QWidget*>(b.fastest)})
             setPixelSize(w, lines, true);
         setPixelSize(b.laps, laps, true);
         b.driver->setMinimumHeight(QFontMetrics(b.driver->font()).height() + 6);
@@ -169,6 +176,8 @@ void VoltaaVoltaView::refreshLane(int lane) {
     setTextIfDifferent(b.title, m.title + (header.empty() ? "" : "   (" + header + ")"));
     b.flag->setVisible(model_.FlagLane() == lane);
     setTextIfChanged(b.driver, m.driver);
+    setTextIfDifferent(b.number, m.number);
+    if (b.number->isVisibleTo(b.frame) == m.number.empty()) b.number->setVisible(!m.number.empty());
     const QColor back = paletteQColor(m.driverBackColour);
     const QColor fore = paletteQColor(m.driverForeColour);
     QPalette p = b.driver->palette();

@@ -34,6 +34,7 @@ private:
         QWidget* frame = nullptr;
         QLabel* title = nullptr;
         QLabel* flag = nullptr;
+        QLabel* number = nullptr;  // the participant's number, named by lap corrections
         QLineEdit* driver = nullptr;
         QListWidget* laps = nullptr;
         QLabel* fastest = nullptr;
