@@ -176,6 +176,7 @@ void VoltaaVoltaView::refreshLane(int lane) {
     setTextIfDifferent(b.title, m.title + (header.empty() ? "" : "   (" + header + ")"));
     b.flag->setVisible(model_.FlagLane() == lane);
     setTextIfChanged(b.driver, m.driver);
+    if (b.driver->cursorPosition() != 0) b.driver->setCursorPosition(0);  // a long name shows its start
     setTextIfDifferent(b.number, m.number);
     if (b.number->isVisibleTo(b.frame) == m.number.empty()) b.number->setVisible(!m.number.empty());
     const QColor back = paletteQColor(m.driverBackColour);
