@@ -69,8 +69,8 @@ Button QtPrompter::ask(const MessageBox& box) {
     // A message box is only as wide as its text; the title bar would cut a longer title.
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
         const int title = dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + kTitleBarButtons;
-        grid->addItem(new QSpacerItem(title, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
-                      grid->columnCount());
+        grid->addItem(new QSpacerItem(title, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                      0, 1, grid->columnCount());
     }
     dialog.exec();
     QAbstractButton* clicked = dialog.clickedButton();

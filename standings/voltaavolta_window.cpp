@@ -153,9 +153,9 @@ void VoltaaVoltaView::resizeEvent(QResizeEvent* event) {
     const int lines = std::max(kMinLapPixels, static_cast<int>(fit.fontPixels * kLineToLap));
     for (std::size_t lane = 1; lane < blocks_.size(); ++lane) {
         Block& b = blocks_[lane];
-        for (QWidget* w : {static_cast<QWidget*>(b.title), static_cast<QWidget*>(b.flag),
-                           static_cast<QWidget*>(b.number), static_cast<QWidget*>(b.driver),
-                           static_cast<QWidget*>(b.fastest)})
+        for (QWidget* w :
+             {static_cast<QWidget*>(b.title), static_cast<QWidget*>(b.flag), static_cast<QWidget*>(b.number),
+              static_cast<QWidget*>(b.driver), static_cast<QWidget*>(b.fastest)})
             setPixelSize(w, lines, true);
         setPixelSize(b.laps, laps, true);
         b.driver->setMinimumHeight(QFontMetrics(b.driver->font()).height() + 6);
