@@ -2,18 +2,24 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "heat/lap_counter_dispatch.h"
 #include "acquisition/qt_serial_port.h"
 #include "app/main_window.h"
+#include "app/manual_menu.h"
 #include "app/portada_host.h"
+#include "app/second_screen.h"
 #include "config_windows/qt_config_widgets.h"
+#include "localisation/language_tables.h"
 #include "standings/classificacio_window.h"
 #include "standings/voltaavolta_window.h"
 
@@ -22,7 +28,6 @@ namespace sc {
 namespace {
 
 constexpr int kModalities = 5;
-constexpr int kManualItems = 17;  // Reproduir and Pista 1..16
 
 void setBackColour(QWidget* w, int code) {
     const QColor colour = paletteQColor(code);
@@ -112,15 +117,30 @@ void HeatModeView::connectWidgets() {
     for (int i = 0; i < kHeatMenuButtons; ++i)
         if (auto* button = window_.findChild<QPushButton*>(QStringLiteral("Menu(%1)").arg(i)))
             connect(button, &QPushButton::clicked, this, [this, i] { menu(i); });
-    for (int i = 0; i < kManualItems; ++i)
-        if (auto* entry = window_.findChild<QAction*>(QStringLiteral("Manual(%1)").arg(i)))
-            connect(entry, &QAction::triggered, this, [this, i] { manual(i); });
+    fillManualMenu(0);
+}
+
+// Reproduir and one entry per lane of the track open now, with its key.
+void HeatModeView::fillManualMenu(int laneCount) {
+    auto* menu = window_.findChild<QMenu*>("MnuManual");
+    if (!menu) return;
+    menu->clear();
+    for (const ManualEntry& e : ManualEntries(state_.Settings.Language, laneCount)) {
+        QAction* entry = menu->addAction(QString::fromStdString(e.caption));
+        entry->setObjectName(QStringLiteral("Manual(%1)").arg(e.index));
+        entry->setShortcut(QKeySequence(QString::fromStdString(e.key)));
+        entry->setEnabled(programme_.ui.heatMode);
+        connect(entry, &QAction::triggered, this, [this, i = e.index] { manual(i); });
+    }
 }
 
 bool HeatModeView::open(int modality) {
     if (programme_.ui.heatMode) return false;
     const bool opened = programme_.MnuPrg_Click(modality);
-    if (opened) openLiveWindow();
+    if (opened) {
+        fillManualMenu(programme_.View() ? programme_.View()->LaneCount() : 0);
+        openLiveWindow();
+    }
     sync();
     return opened;
 }
@@ -157,9 +177,11 @@ void HeatModeView::openLiveWindow() {
     engine_.SetLapView(programme_.View());
     live_ = new VoltaaVoltaView(*programme_.View(), [this](int code) { key(code); });
     liveSub_ = window_.mdiArea()->addSubWindow(live_);
-    liveSub_->setWindowTitle(QStringLiteral("Volta a volta"));
+    liveSub_->setWindowTitle(QString::fromStdString(
+        tableText(state_.Settings.Language, "VoltaaVolta", "", -1, TextKind::Title).value_or("")));
     liveSub_->showMaximized();
     live_->setFocus();
+    if (readSecondScreenChoice(state_.AppFolder) == "VoltaaVolta") openMirror("VoltaaVolta");
     if (classSub_) {
         window_.mdiArea()->setActiveSubWindow(classSub_);
         classView_->setFocus();
@@ -167,6 +189,7 @@ void HeatModeView::openLiveWindow() {
 }
 
 void HeatModeView::closeLiveWindow() {
+    closeMirror("VoltaaVolta");
     if (!liveSub_) return;
     window_.mdiArea()->removeSubWindow(liveSub_);
     liveSub_->deleteLater();
@@ -186,15 +209,58 @@ void HeatModeView::openClassificationWindow() {
     classSub_->setWindowTitle(classView_->windowTitle());
     classSub_->showMaximized();
     classView_->setFocus();
+    if (readSecondScreenChoice(state_.AppFolder) == "Classificacio") openMirror("Classificacio");
 }
 
 void HeatModeView::closeClassificationWindow() {
+    closeMirror("Classificacio");
     plug_.SetWindow(nullptr);
     if (!classSub_) return;
     window_.mdiArea()->removeSubWindow(classSub_);
     classSub_->deleteLater();  // a key typed in it may be closing it
     classSub_ = nullptr;
     classView_ = nullptr;
+}
+
+void HeatModeView::toggleFullScreen() {
+    if (mirror_) {
+        closeMirror();
+        writeSecondScreenChoice(state_.AppFolder, "");
+        return;
+    }
+    const bool classification = classSub_ && window_.mdiArea()->activeSubWindow() == classSub_;
+    const std::string name = classification ? "Classificacio" : "VoltaaVolta";
+    if (openMirror(name)) writeSecondScreenChoice(state_.AppFolder, name);
+}
+
+// The drivers' monitor: the director keeps the main window on this screen.
+bool HeatModeView::openMirror(const std::string& window) {
+    closeMirror();
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (!canUseSecondScreen(static_cast<int>(screens.size()))) return false;
+    QScreen* other = screens.front() != window_.screen() ? screens.front() : screens[1];
+    auto keys = [this](int code) { key(code); };
+    if (window == "Classificacio" && classView_) {
+        mirror_ = mirrorClass_ = new ClassificacioView(state_, classification_, engine_, keys);
+        mirror_->setWindowTitle(classView_->windowTitle());
+    } else if (window == "VoltaaVolta" && live_) {
+        mirror_ = mirrorLive_ = new VoltaaVoltaView(*programme_.View(), keys);
+        mirror_->setWindowTitle(liveSub_->windowTitle());
+    } else {
+        return false;
+    }
+    mirror_->setGeometry(other->geometry());
+    mirror_->showFullScreen();
+    return true;
+}
+
+void HeatModeView::closeMirror(const char* window) {
+    if (!mirror_ || (window && mirror_->objectName() != QLatin1String(window))) return;
+    mirror_->hide();
+    mirror_->deleteLater();  // a key typed in it may be closing it
+    mirror_ = nullptr;
+    mirrorClass_ = nullptr;
+    mirrorLive_ = nullptr;
 }
 
 void HeatModeView::sync() {
@@ -207,9 +273,19 @@ void HeatModeView::sync() {
     }
     if (heatMode && !live_) openLiveWindow();
     if (live_) live_->refresh();
-    if (classView_) classView_->refresh();
-
+    if (mirrorLive_) mirrorLive_->refresh();
     const HeatPanel& panel = programme_.ui.panel;
+    if (classView_) {
+        classView_->refresh();
+        classView_->showPause(state_.Paused != 0, panel.textPausaVisible);
+        classView_->showCorrection(panel.MesMenys, panel.mesMenysVisible);
+    }
+    if (mirrorClass_) {
+        mirrorClass_->refresh();
+        mirrorClass_->showPause(state_.Paused != 0, panel.textPausaVisible);
+        mirrorClass_->showCorrection(panel.MesMenys, panel.mesMenysVisible);
+    }
+
     if (panel.timerEnabled && heatMode) {
         if (timer_->interval() != panel.timerInterval) timer_->setInterval(panel.timerInterval);
         if (!timer_->isActive()) timer_->start();
@@ -278,12 +354,14 @@ void HeatModeView::showMenus() {
     enableMenu("MnuResultats", ui.MnuResultats);
     enableMenu("MnuFinestres", ui.MnuFinestres);
     enableMenu("MnuAjuda", ui.panel.informationMenuEnabled || !ui.heatMode);
-    for (int i = 0; i < kManualItems; ++i)
-        if (auto* entry = window_.findChild<QAction*>(QStringLiteral("Manual(%1)").arg(i)))
-            entry->setEnabled(ui.heatMode);
+    if (auto* manualMenu = window_.findChild<QMenu*>("MnuManual"))
+        for (QAction* entry : manualMenu->actions()) entry->setEnabled(ui.heatMode);
     if (auto* selection = window_.findChild<QWidget*>("Seleccio")) selection->setEnabled(!ui.heatMode);
     // Quitting would lose the running heat; the menu's Sortir is greyed with Arxiu.
     if (auto* quit = window_.findChild<QAction*>("BotoSortir")) quit->setEnabled(state_.HeatRunning == 0);
+    // With one screen a live window stays a child window: the entry is off.
+    if (auto* fullScreen = window_.findChild<QAction*>("MnuPantallaCompleta"))
+        fullScreen->setEnabled(canUseSecondScreen(static_cast<int>(QGuiApplication::screens().size())));
     updateSelectionStates();
 }
 

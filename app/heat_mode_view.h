@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <memory>
+#include <string>
 
 #include "acquisition/lap_counter_connections.h"
 #include "app/classification_plug.h"
@@ -48,6 +49,9 @@ public:
 
     // Copies the programme's state to the main window's widgets.
     void sync();
+    // F11: the active live window full screen on the drivers' screen, or back.
+    void toggleFullScreen();
+    QWidget* secondScreenWindow() const { return mirror_; }
     // Selection mode: which modality entries can open a programme.
     void updateSelectionStates();
 
@@ -68,6 +72,9 @@ private:
     void openClassificationWindow();
     void closeClassificationWindow();
     void hearLapCounters();
+    void fillManualMenu(int laneCount);
+    bool openMirror(const std::string& window);
+    void closeMirror(const char* window = nullptr);
 
     RaceState& state_;
     PortadaView& window_;
@@ -95,6 +102,10 @@ private:
     QMdiSubWindow* classSub_ = nullptr;
     ClassificacioView* classView_ = nullptr;
     bool shiftClick_ = false;
+    // A copy of a live window, full screen on the second screen.
+    QWidget* mirror_ = nullptr;
+    ClassificacioView* mirrorClass_ = nullptr;
+    VoltaaVoltaView* mirrorLive_ = nullptr;
 };
 
 }  // namespace sc

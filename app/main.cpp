@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     }
 
     sc::RaceState state;
-    sc::QtPrompter prompter;
+    sc::QtPrompter prompter(nullptr, &state.Settings.Language);
     sc::QtProgram program(state, prompter);
     if (!program.start(choice.folder)) return 0;
     return app.exec();

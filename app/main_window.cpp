@@ -9,10 +9,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -29,7 +32,8 @@ namespace {
 
 constexpr int kDesignFontPoints = 9;
 constexpr int kListFontPoints = 13;  // race and series lists are read from a few metres away
-constexpr int kManualLanes = 16;
+constexpr int kMinSelectionWidth = 360;
+constexpr int kRaceRowsShown = 5;  // a wrapped name takes two
 
 QString controlName(const QString& name, int index) {
     return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
@@ -138,17 +142,9 @@ void PortadaView::buildMenus() {
     addEntry(results, "MnuVltaaVlta", -1, "Llistar voltes");
     addEntry(results, "MnuExportar", -1, "Exportar a TXT...");
 
-    QMenu* windows = addMenu(nullptr, "MnuFinestres", "Finestres");
-    QAction* cascade = addEntry(windows, "MnuAlternar", -1, "Alternar");
-    connect(cascade, &QAction::triggered, this, [this] { mdi_->activateNextSubWindow(); });
-    windows->setEnabled(false);  // only while a modality runs
-
-    QMenu* manual = addMenu(nullptr, "MnuManual", "Manual");
-    addEntry(manual, "Manual", 0, "Reproduir");
-    for (int lane = 1; lane <= kManualLanes; ++lane) {
-        const std::string caption = (lane == 6 ? "Pìsta " : "Pista ") + std::to_string(lane);
-        addEntry(manual, "Manual", lane, caption.c_str());
-    }
+    buildWindowsMenu();
+    // Reproduir and the track's lanes, filled when a modality opens.
+    addMenu(nullptr, "MnuManual", "Manual");
 
     QMenu* help = addMenu(nullptr, "MnuAjuda", "Informació");
     addEntry(help, "MnuAjd", -1, "Ajuda");
@@ -171,6 +167,56 @@ void PortadaView::buildMenus() {
             connect(a, &QAction::triggered, this, [this] {
                 if (commands_.programSettings) commands_.programSettings();
             });
+    }
+}
+
+// Finestres: switch, arrange and list the child windows, the live ones full
+// screen; the heat-running mode enables the menu.
+void PortadaView::buildWindowsMenu() {
+    QMenu* windows = addMenu(nullptr, "MnuFinestres", "Finestres");
+    auto command = [this, windows](const char* name, const char* design, QKeySequence key, auto run) {
+        QAction* entry = addEntry(windows, name, -1, design);
+        entry->setEnabled(true);
+        entry->setShortcut(key);
+        connect(entry, &QAction::triggered, this, run);
+    };
+    command("MnuAlternar", "Alternar", QKeySequence(Qt::CTRL | Qt::Key_Tab),
+            [this] { mdi_->activateNextSubWindow(); });
+    // The live windows open maximised: arranging them first restores them.
+    command("MnuMosaic", "Mosaic", QKeySequence(), [this] { arrangeWindows(true); });
+    command("MnuCascada", "Cascada", QKeySequence(), [this] { arrangeWindows(false); });
+    command("MnuPantallaCompleta", "Pantalla completa (F11)", QKeySequence(Qt::Key_F11),
+            [this] { heatMode_->toggleFullScreen(); });
+    // F11 also brings the drivers' screen back from that screen.
+    if (auto* fullScreen = windows->findChild<QAction*>("MnuPantallaCompleta"))
+        fullScreen->setShortcutContext(Qt::ApplicationShortcut);
+    windows->addSeparator();
+    connect(windows, &QMenu::aboutToShow, this, [this, windows] { listWindows(windows); });
+    windows->menuAction()->setEnabled(false);  // only while a modality runs
+}
+
+void PortadaView::arrangeWindows(bool tile) {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) sub->showNormal();
+    if (tile)
+        mdi_->tileSubWindows();
+    else
+        mdi_->cascadeSubWindows();
+}
+
+// One checkable entry per open child window, after the commands.
+void PortadaView::listWindows(QMenu* windows) {
+    for (QAction* old : windows->findChildren<QAction*>(QRegularExpression("^Finestra\\("))) delete old;
+    const QList<QMdiSubWindow*> open = mdi_->subWindowList();
+    for (int i = 0; i < open.size(); ++i) {
+        QMdiSubWindow* sub = open[i];
+        QAction* entry = windows->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(sub->windowTitle()));
+        entry->setObjectName(controlName("Finestra", i + 1));
+        entry->setCheckable(true);
+        entry->setChecked(sub == mdi_->activeSubWindow());
+        connect(entry, &QAction::triggered, this, [this, sub] {
+            mdi_->setActiveSubWindow(sub);
+            if (sub->widget()) sub->widget()->setFocus();
+        });
     }
 }
 
@@ -197,6 +243,12 @@ QWidget* PortadaView::buildSelectionPanel() {
     version_->setAlignment(Qt::AlignCenter);
     column->addWidget(version_);
 
+    // An empty program says how to begin.
+    hint_ = new QLabel(designCaption("Benvinguda", -1, ""), panel);
+    hint_->setObjectName("Benvinguda");
+    hint_->setWordWrap(true);
+    hint_->hide();
+    column->addWidget(hint_);
     column->addWidget(buildRaceFrame(), 1);
     auto* training = new QGroupBox(QString::fromUtf8("ENTRENAMENTS"), panel);
     training->setObjectName("MarcEntrenaments");
@@ -211,7 +263,7 @@ QWidget* PortadaView::buildSelectionPanel() {
     scroll->setWidget(panel);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(360);
+    scroll->setMinimumWidth(kMinSelectionWidth);
     return scroll;
 }
 
@@ -230,8 +282,12 @@ QGroupBox* PortadaView::buildRaceFrame() {
     grid->addWidget(dateLabel, 0, 1);
     grid->addWidget(races_, 1, 0);
     grid->addWidget(dates_, 1, 1);
-    grid->setColumnStretch(0, 3);
-    grid->setColumnStretch(1, 2);
+    // A long race name wraps rather than hiding behind a scroll bar; the dates take only their width.
+    races_->setWordWrap(true);
+    races_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    races_->setTextElideMode(Qt::ElideNone);
+    dates_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setColumnStretch(0, 1);
     export_ = addButton(frame, "Command1", -1, "Exportar");
     grid->addWidget(export_, 2, 0, 1, 2);
 
@@ -284,6 +340,13 @@ QFrame* PortadaView::buildHeatPanel() {
         label->hide();
         row->addWidget(label);
     }
+    // The lap correction being typed is read back before Enter.
+    if (auto* entry = heatPanel_->findChild<QLabel*>("MesMenys")) {
+        QFont big = entry->font();
+        big.setPointSize(2 * kListFontPoints);
+        big.setBold(true);
+        entry->setFont(big);
+    }
     const char* const menuCaptions[] = {"(Esc) Tancar", "(L)listar voltes", "(I)mprimir",
                                         "(C)orregir",   "(A)nul·lar",       "(,) Comes"};
     for (int i = 0; i < 6; ++i) row->addWidget(addButton(heatPanel_, "Menu", i, menuCaptions[i]));
@@ -321,6 +384,19 @@ void PortadaView::load() {
     showState();
     applyTexts();
     ScaleWindow(this, state_);
+    fitSelectionPanel();
+}
+
+// Measured with the fonts in force (the screen's scale changes them): the dates
+// take their width, and the panel is as wide as its buttons and lists need.
+void PortadaView::fitSelectionPanel() {
+    dates_->setFixedWidth(QFontMetrics(dates_->font()).horizontalAdvance(QStringLiteral("00-00-0000")) + 24);
+    races_->setMinimumHeight(kRaceRowsShown * QFontMetrics(races_->font()).lineSpacing());
+    auto* scroll = findChild<QScrollArea*>("Seleccio");
+    if (!scroll || !scroll->widget()) return;
+    scroll->setMinimumWidth(std::max(kMinSelectionWidth, scroll->widget()->minimumSizeHint().width() +
+                                                             scroll->verticalScrollBar()->sizeHint().width() +
+                                                             2 * scroll->frameWidth()));
 }
 
 void PortadaView::showLogo() {
@@ -342,6 +418,8 @@ void PortadaView::showState() {
         w->setCurrentRow(list.selected);
     };
     fill(races_, portada_.LlProves);
+    hint_->setVisible(portada_.LlProves.count() == 0);
+    fitSelectionPanel();
     fill(dates_, portada_.Data);
     for (int m = 1; m <= kSeriesLists; ++m) {
         QComboBox* box = series_[m];

@@ -57,12 +57,16 @@ private:
     QAction* addEntry(QMenu* menu, const QString& name, int index, const char* design);
     QMenu* addMenu(QMenu* parent, const QString& name, const char* design);
     void buildMenus();
+    void buildWindowsMenu();
+    void listWindows(QMenu* windows);
+    void arrangeWindows(bool tile);
     QWidget* buildSelectionPanel();
     QGroupBox* buildRaceFrame();
     QGroupBox* buildModalityFrame(int modality);
     QFrame* buildHeatPanel();
     QPushButton* addButton(QWidget* parent, const QString& name, int index, const char* design);
     void showLogo();
+    void fitSelectionPanel();
     void updateCommandStates();
     // Races, series and participant lists (main_window_races.cpp).
     void wireRaceCommands();
@@ -83,6 +87,7 @@ private:
     std::vector<QComboBox*> series_;  // 1..4
     QLabel* logo_ = nullptr;
     QLabel* version_ = nullptr;
+    QLabel* hint_ = nullptr;  // how to create the first race, while there is none
     QPushButton* export_ = nullptr;
     QFrame* heatPanel_ = nullptr;
     HeatModeView* heatMode_ = nullptr;

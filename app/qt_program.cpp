@@ -8,6 +8,7 @@
 #include "app/heat_mode_view.h"
 #include "app/main_window.h"
 #include "app/qt_config_dialogs.h"
+#include "app/qt_translations.h"
 #include "app/recovery_dialogue.h"
 
 namespace sc {
@@ -23,14 +24,18 @@ bool QtProgram::start(const std::filesystem::path& folder) {
     return runStartup(state_, *this);
 }
 
-void QtProgram::showProgramSettingsWindow() { execProgramSettingsDialog(state_, prompter_, main_.get()); }
+void QtProgram::showProgramSettingsWindow() {
+    execProgramSettingsDialog(state_, prompter_, main_.get());
+    useQtTranslations(state_.Settings.Language);
+}
 
 void QtProgram::showTrackConfigWindow() { execTrackConfigDialog(state_, prompter_, main_.get()); }
 
 void QtProgram::showMainWindow() {
+    useQtTranslations(state_.Settings.Language);
     main_ = std::make_unique<PortadaView>(state_, prompter_);
     PortadaCommands commands;
-    commands.programSettings = [this] { execProgramSettingsDialog(state_, prompter_, main_.get()); };
+    commands.programSettings = [this] { showProgramSettingsWindow(); };
     commands.generalTrackConfig = [this] { editTrackConfig(state_, prompter_, main_.get(), false); };
     commands.raceTrackConfig = [this] { editTrackConfig(state_, prompter_, main_.get(), true); };
     commands.about = [this] { openAbout(); };

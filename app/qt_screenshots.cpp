@@ -1,7 +1,10 @@
 #include "app/qt_screenshots.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -10,8 +13,12 @@
 #include "app/heat_mode_view.h"
 #include "app/main_window.h"
 #include "app/qt_config_dialogs.h"
+#include "config_windows/track_config_window.h"
+#include "core/race_store.h"
 #include "core/settings_files.h"
 #include "core/startup.h"
+#include "organisation/race_manager_window.h"
+#include "standings/voltaavolta_window.h"
 
 namespace sc {
 namespace fs = std::filesystem;
@@ -19,6 +26,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kLanguageSuffix[] = {"ca", "es"};
+// The smallest screen the windows are laid out for, and a track-side 24-inch one.
+const QSize kScreens[] = {{1024, 768}, {1920, 1080}};
 
 bool save(QWidget& window, const fs::path& file) {
     window.show();
@@ -39,15 +48,16 @@ constexpr int kDemoLaps = 4;
 constexpr int kEscapeKey = 27;
 
 // Series 1 of the first race's `modality`, a heat under way with a few laps on
-// every lane, shot while it runs; then the heat is ended and the programme closed.
-bool saveLiveClassification(RaceState& state, PortadaView& main, DemoClock& clock, int modality,
-                            const fs::path& file) {
+// every lane, shot while it runs (the classification, then the lap-by-lap
+// window, then both tiled); then the heat is ended and the programme closed.
+int saveLiveWindows(RaceState& state, PortadaView& main, DemoClock& clock, int modality,
+                    const std::string& name, const std::string& suffix, const fs::path& folder) {
     HeatModeView& heat = main.heatMode();
     state.RecoveryPending = 0;  // start-up settles it before any heat
     main.portada().LlProves_Click(0);
     main.portada().LlSeries_Click(modality, 0);
     main.showState();
-    if (!heat.open(modality)) return false;
+    if (!heat.open(modality)) return 0;
     heat.key('S');
     for (int lap = 0; lap <= kDemoLaps; ++lap)
         for (int lane = 1; lane <= kDemoLanes; ++lane) {
@@ -56,10 +66,24 @@ bool saveLiveClassification(RaceState& state, PortadaView& main, DemoClock& cloc
         }
     clock.t += 1;
     heat.tick();
-    const bool ok = save(main, file);
+    int written = save(main, folder / ("classificacio_" + name + suffix));
+    if (modality == 4) {
+        heat.key('+');  // a lap correction being typed
+        heat.key('7');
+        heat.key('P');  // and the heat paused
+        written += save(main, folder / ("classificacio_pausa_correccio" + suffix));
+        heat.key(kEscapeKey);
+        heat.key('P');
+    }
+    if (VoltaaVoltaView* live = heat.liveWindow()) {
+        main.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(live->parentWidget()));
+        written += save(main, folder / ("voltaavolta_" + name + suffix));
+        if (auto* tile = main.findChild<QAction*>("MnuMosaic")) tile->trigger();
+        written += save(main, folder / ("mosaic_" + name + suffix));
+    }
     heat.key('S');
     heat.key(kEscapeKey);
-    return ok;
+    return written;
 }
 
 }  // namespace
@@ -73,37 +97,45 @@ int writeScreenshots(const fs::path& outputFolder, std::string& problem) {
         return 0;
     }
     int written = 0;
-    for (int language = 0; language < 2; ++language) {
-        const fs::path folder = fs::path(temp.path().toStdString()) / kLanguageSuffix[language];
-        if (!createDemoProgramFolder(folder, language)) {
-            problem = "cannot write the demo race into " + folder.string();
-            return 0;
+    for (int language = 0; language < 2; ++language)
+        for (const QSize& size : kScreens) {
+            const std::string suffix =
+                "_" + std::to_string(size.width()) + "_" + kLanguageSuffix[language] + ".png";
+            const fs::path folder =
+                fs::path(temp.path().toStdString()) / (kLanguageSuffix[language] + suffix);
+            if (!createDemoProgramFolder(folder, language)) {
+                problem = "cannot write the demo race into " + folder.string();
+                return 0;
+            }
+            RaceState state;
+            prepareRaceState(state, folder, size.width(), size.height());
+            LoadProgramSettings(state);
+            QueuedPrompter prompter;
+            DemoClock clock;
+
+            PortadaView main(state, prompter);
+            main.load();
+            main.resize(size);
+            written += save(main, outputFolder / ("portada" + suffix));
+
+            for (auto& [name, window] : configWindowsForScreenshots(state, prompter, &main))
+                written += save(*window, outputFolder / (name + suffix));
+
+            InformacioView about(state, &main);
+            written += save(about, outputFolder / ("informacio" + suffix));
+            GestorProvesView manager(state, prompter, &main);
+            written += save(manager, outputFolder / ("gestor_proves" + suffix));
+
+            main.heatMode().setClock(clock);
+            written += saveLiveWindows(state, main, clock, 2, "ofc", suffix, outputFolder);
+            written += saveLiveWindows(state, main, clock, 4, "crs", suffix, outputFolder);
+
+            // The race's own track, with heats run: the lock warning above the lanes.
+            WorkingFolderGuard inRace(state, folder / raceFolderName(1));
+            LoadTrackConfig(state);
+            ConfiguracioPistaView track(state, prompter, &main);
+            written += save(track, outputFolder / ("configuracio_pista_prova" + suffix));
         }
-        RaceState state;
-        prepareRaceState(state, folder, 800, 600);
-        LoadProgramSettings(state);
-        QueuedPrompter prompter;
-        DemoClock clock;
-        const std::string suffix = std::string("_") + kLanguageSuffix[language] + ".png";
-
-        PortadaView main(state, prompter);
-        main.resize(1100, 760);
-        main.load();
-        written += save(main, outputFolder / ("portada" + suffix));
-
-        for (auto& [name, window] : configWindowsForScreenshots(state, prompter, &main))
-            written += save(*window, outputFolder / (name + suffix));
-
-        InformacioView about(state, &main);
-        written += save(about, outputFolder / ("informacio" + suffix));
-
-        main.heatMode().setClock(clock);
-        main.resize(1680, 900);  // a track-side screen: the table beside the selection panel
-        written +=
-            saveLiveClassification(state, main, clock, 2, outputFolder / ("classificacio_ofc" + suffix));
-        written +=
-            saveLiveClassification(state, main, clock, 4, outputFolder / ("classificacio_crs" + suffix));
-    }
     if (written == 0) problem = "no picture could be written into " + outputFolder.string();
     return written;
 }

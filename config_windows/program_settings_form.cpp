@@ -60,6 +60,11 @@ void ConfiguracioPrg::Form_Load() {
 
 void ConfiguracioPrg::Form_Paint() { Opening = false; }
 
+void ConfiguracioPrg::MesOpcions_Click() {
+    Enlarged = !Enlarged;
+    FramesEnabled = Enlarged;
+}
+
 void ConfiguracioPrg::Shift_KeyDown() {
     if (!Opening) return;
     Enlarged = true;

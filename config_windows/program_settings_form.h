@@ -22,8 +22,9 @@ public:
 
     // Window events.
     void Form_Load();
-    void Form_Paint();     // the first paint ends the opening
-    void Shift_KeyDown();  // while opening: enlarges the window and enables both frames
+    void Form_Paint();        // the first paint ends the opening
+    void Shift_KeyDown();     // while opening: enlarges the window and enables both frames
+    void MesOpcions_Click();  // the visible way to the same frames, and back
     void LlIdioma_Click(int position);
     void Hardware_Click(int position);
     void ValorColor_Click(int item, int position);

@@ -61,6 +61,10 @@ ConfiguracioPrgView::ConfiguracioPrgView(RaceState& state, Prompter& prompter, Q
 
 void ConfiguracioPrgView::build() {
     auto* top = new QVBoxLayout(this);
+    // A first start explains what this window is for.
+    auto* purpose = label(this, QStringLiteral("Explicacio"));
+    purpose->setWordWrap(true);
+    top->addWidget(purpose);
     auto* general = new QFormLayout;
     language_ = new QComboBox(this);
     language_->setObjectName(QStringLiteral("LlIdioma"));
@@ -74,6 +78,10 @@ void ConfiguracioPrgView::build() {
     top->addWidget(buildAutoScroll());
 
     auto* buttons = new QHBoxLayout;
+    more_ = addMoreOptionsToggle(this, buttons, [this] {
+        form_.MesOpcions_Click();
+        render();
+    });
     buttons->addStretch();
     leave_ = new QPushButton(this);
     leave_->setObjectName(QStringLiteral("Sortir(0)"));
@@ -208,6 +216,7 @@ void ConfiguracioPrgView::render() {
         frame->setVisible(form_.Enlarged);
         frame->setEnabled(form_.FramesEnabled);
     }
+    more_->setChecked(form_.Enlarged);
     if (wasShown != form_.Enlarged) adjustSize();
 }
 

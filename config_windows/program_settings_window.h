@@ -59,6 +59,7 @@ private:
     QLabel* secondsLabel_ = nullptr;
     QPushButton* leave_ = nullptr;
     QPushButton* save_ = nullptr;
+    QPushButton* more_ = nullptr;  // "Més opcions": the frames Shift reveals
 };
 
 }  // namespace sc

@@ -40,6 +40,16 @@ QPushButton* addSortirButton(QWidget* window, QBoxLayout* row, int index, std::f
     return button;
 }
 
+QPushButton* addMoreOptionsToggle(QWidget* window, QBoxLayout* row, std::function<void()> click) {
+    auto* button = new QPushButton(window);
+    button->setObjectName(QStringLiteral("MesOpcions"));
+    button->setCheckable(true);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, window, [click = std::move(click)] { click(); });
+    row->addWidget(button);
+    return button;
+}
+
 void acceptDigitsOnly(QLineEdit* edit, bool separators) {
     const QString pattern = separators ? QStringLiteral("[0-9.,]*") : QStringLiteral("[0-9]*");
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));

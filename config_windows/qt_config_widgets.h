@@ -28,6 +28,10 @@ QString arrayObjectName(const char* name, int index);
 // Button `Sortir`(index) of `window`, added to `row`; a click calls `click`(index).
 QPushButton* addSortirButton(QWidget* window, QBoxLayout* row, int index, std::function<void(int)> click);
 
+// The checkable "Més opcions" button of a configuration window, added to `row`: the
+// settings otherwise reached by holding Shift while the window opens.
+QPushButton* addMoreOptionsToggle(QWidget* window, QBoxLayout* row, std::function<void()> click);
+
 // Only digits may be typed (`separators` also lets a point or comma through).
 void acceptDigitsOnly(QLineEdit* edit, bool separators = false);
 

@@ -1,13 +1,18 @@
 #include "config_windows/qt_prompter.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <array>
 #include <utility>
 
+#include "localisation/language_tables.h"
+
 namespace sc {
 namespace {
+
+constexpr int kTitleBarButtons = 140;  // icon, minimise and close beside the title
 
 constexpr std::array<std::pair<Button, QMessageBox::StandardButton>, 5> kButtons{{
     {Button::Ok, QMessageBox::Ok},
@@ -53,8 +58,20 @@ Button QtPrompter::ask(const MessageBox& box) {
     QWidget* parent = parent_ != nullptr ? parent_ : QApplication::activeWindow();
     QMessageBox dialog(qtIcon(box.icon), QString::fromStdString(box.title), QString::fromStdString(box.text),
                        QMessageBox::NoButton, parent);
-    for (Button b : box.buttons) dialog.addButton(standardButton(b));
+    const int16_t language = language_ != nullptr ? *language_ : kCatalan;
+    for (Button b : box.buttons) {
+        QPushButton* button = dialog.addButton(standardButton(b));
+        // Qt's own "OK", "Cancel"... would stay English.
+        if (auto text = tableText(language, "MessageBox", "Boto", static_cast<int>(b)))
+            button->setText(QString::fromStdString(*text));
+    }
     dialog.setDefaultButton(standardButton(box.defaultButton));
+    // A message box is only as wide as its text; the title bar would cut a longer title.
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        const int title = dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + kTitleBarButtons;
+        grid->addItem(new QSpacerItem(title, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    }
     dialog.exec();
     QAbstractButton* clicked = dialog.clickedButton();
     if (clicked == nullptr) return escapeAnswer(box);

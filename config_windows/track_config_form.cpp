@@ -164,6 +164,8 @@ bool ConfiguracioPista::heatsRunInRace() const {
 
 void ConfiguracioPista::Form_Paint() { Opening = false; }
 
+void ConfiguracioPista::MesOpcions_Click() { Split.visible = !Split.visible; }
+
 void ConfiguracioPista::Shift_KeyDown() {
     if (Opening) Split.visible = true;
 }

@@ -28,9 +28,10 @@ public:
 
     // Window events.
     void Form_Load();
-    void Form_Paint();     // the first paint ends the opening
-    void Shift_KeyDown();  // while opening: reveals the SuperPole sector controls
-    void Avis_Click();     // frees the lane-change row (the lane count stays locked)
+    void Form_Paint();        // the first paint ends the opening
+    void Shift_KeyDown();     // while opening: reveals the SuperPole sector controls
+    void MesOpcions_Click();  // the visible way to the same controls, and back
+    void Avis_Click();        // frees the lane-change row (the lane count stays locked)
 
     // Each _Change receives the text typed into the field and applies the
     // field's rule as the field is left.

@@ -266,6 +266,10 @@ QWidget* ConfiguracioPistaView::buildButtons() {
     auto* panel = new QWidget(this);
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
+    more_ = addMoreOptionsToggle(this, row, [this] {
+        form_.MesOpcions_Click();
+        render();
+    });
     row->addStretch();
     auto* save = new QPushButton(panel);
     save->setObjectName(QStringLiteral("Sortir(1)"));
@@ -322,6 +326,7 @@ void ConfiguracioPistaView::render() {
     showBox(sectorLane_, form_.CfgPstPar);
     showBox(speedLane_, form_.CfgPstVel);
     showBox(speedDistance_, form_.CfgDstVel);
+    more_->setChecked(form_.Split.visible);
     if (sectorsShown != form_.Split.visible) adjustSize();
 }
 
@@ -362,6 +367,15 @@ bool ConfiguracioPistaView::eventFilter(QObject* watched, QEvent* event) {
         form_.Avis_Click();
         render();
         return true;
+    }
+    // The wrapped warning claims the height its lines need at the width it got, so
+    // the window grows instead of laying the lane boxes under the next label.
+    if (watched == warning_ && event->type() == QEvent::Resize) {
+        const int needed = warning_->heightForWidth(warning_->width());
+        if (needed > 0 && warning_->minimumHeight() != needed) {
+            warning_->setMinimumHeight(needed);
+            if (height() < minimumSizeHint().height()) resize(width(), minimumSizeHint().height());
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -56,6 +56,7 @@ private:
     bool unloaded_ = false;
 
     QFrame* warningFrame_ = nullptr;
+    QPushButton* more_ = nullptr;  // "Més opcions": the sector controls Shift reveals
     QLabel* warning_ = nullptr;
     QLineEdit* lanes_ = nullptr;
     QLabel* lanesLabel_ = nullptr;

@@ -82,9 +82,9 @@ bool Programme::MnuPrg_Click(int index) {
     live_ = std::make_unique<Live>(state_, ui, clock_, prompter_, hooks_, sink_);
     live_->heat.onClose = [this](bool shift) { Close(shift); };
     host_.OpenLapCounterPorts();
+    ui.MnuFinestres = true;  // every live window within reach, the lap-by-lap one too
     if (index >= kOfficialPractice) {
         state_.CurrentBase = seriesBaseName(index, state_.CurrentSeries);
-        ui.MnuFinestres = true;
         host_.LoadClassification();
         ui.classificationLoaded = true;
     }

@@ -33,5 +33,6 @@ std::span<const CaptionEntry> portadaCaptions();
 std::span<const CaptionEntry> configurationCaptions();
 std::span<const CaptionEntry> raceDialogCaptions();
 std::span<const CaptionEntry> standingsCaptions();
+std::span<const CaptionEntry> tracksideCaptions();
 
 }  // namespace sc::captions

@@ -17,6 +17,12 @@ constexpr TextMode kParticipants = TextMode::ParticipantsList;
 constexpr CaptionEntry kRaceWindows[] = {
     caption(NP, "Text", 0, "Nom:", "Nombre:"),
 
+    caption(GP, "Text", 0, "Prova:", "Prueba:"),
+    caption(GP, "Text", 1, "Data:", "Fecha:"),
+    caption(GP, "Text", 2, "Sèrie:", "Serie:"),
+    caption(GP, "Text", 3, "Mànigues completades:", "Mangas completadas:"),
+    caption(GP, "Text", 4, "Numero de series.", "Número de series."),
+    caption(GP, "Text", 5, "Fitxers:", "Ficheros:"),
     caption(GP, "Text", 6, "Modalitat:", "Modalidad:"),
     caption(GP, "Sortir", 2, "&Eliminar prova...", "&Eliminar prueba..."),
     caption(GP, "Sortir", 3, "&Modificar dades prova...", "&Modificar datos prueba..."),

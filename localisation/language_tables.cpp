@@ -12,8 +12,9 @@ bool isTableLanguage(int16_t language) { return language == kCatalan || language
 std::span<const CaptionEntry> captionTable() {
     static const std::vector<CaptionEntry> table = [] {
         std::vector<CaptionEntry> all;
-        for (auto block : {captions::portadaCaptions(), captions::configurationCaptions(),
-                           captions::raceDialogCaptions(), captions::standingsCaptions()})
+        for (auto block :
+             {captions::portadaCaptions(), captions::configurationCaptions(), captions::raceDialogCaptions(),
+              captions::standingsCaptions(), captions::tracksideCaptions()})
             all.insert(all.end(), block.begin(), block.end());
         return all;
     }();

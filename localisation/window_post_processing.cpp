@@ -77,14 +77,18 @@ std::string saveCaption(const RaceState& state) {
 }
 
 void finishChildWindow(const RaceState& state, WindowTexts& window) {
+    // The settings window previews a language the main window does not show yet.
+    const WindowTexts* main = window.name == "ConfiguracioPrg" ? nullptr : window.mainWindow;
     if (auto source = titleSource(state, window.name)) {
-        if (auto caption = shownCaption(state, window.mainWindow, *source))
-            window.title = withoutEllipsis(*caption);
+        if (auto caption = shownCaption(state, main, *source)) window.title = withoutEllipsis(*caption);
     }
-    const auto close = shownCaption(state, window.mainWindow, {kMainWindow, "Menu", 0});
+    const auto close = shownCaption(state, main, {kMainWindow, "Menu", 0});
     setCaption(window, "Sortir", -1, close);
     setCaption(window, "Sortir", 0, close);
-    if (hasSaveButton(window.name)) setCaption(window, "Sortir", 1, saveCaption(state));
+    if (!hasSaveButton(window.name)) return;
+    setCaption(window, "Sortir", 1,
+               main != nullptr ? saveCaption(state)
+                               : tableMessage(state.Settings.Language, kMainWindow, 0, 9).value_or(""));
 }
 
 struct ToolButton {

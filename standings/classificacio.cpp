@@ -40,7 +40,8 @@ void setForeIfDifferent(Grid& g, int row, int col, int colour) {
 }  // namespace
 
 std::vector<int> InfoClassWidths(int modality) {
-    std::vector<int> w{450, 0, 2300, 0, 0, 0, 0, 0, 1075, 1075, 400, 600, 1000, 0, 1075, 1075, 450, 0, 0};
+    // The participant's number shows: it is what a typed lap correction names.
+    std::vector<int> w{450, 500, 2300, 0, 0, 0, 0, 0, 1075, 1075, 400, 600, 1000, 0, 1075, 1075, 450, 0, 0};
     if (isModality(modality, Modality::Race)) {
         w[kLaps] = 1500;
         w[kGained] = 500;

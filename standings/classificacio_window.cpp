@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
@@ -16,8 +17,11 @@
 
 #include "config_windows/qt_config_widgets.h"
 #include "core/race_state.h"
+#include "localisation/language_tables.h"
 #include "localisation/qt_apply_language.h"
 #include "standings/classificacio.h"
+#include "standings/classification_columns.h"
+#include "standings/live_table_fit.h"
 #include "standings/qt_grid_model.h"
 #include "standings/standings_engine.h"
 #include "standings/voltaavolta_window.h"
@@ -27,19 +31,25 @@ namespace sc {
 namespace {
 
 constexpr double kTwipsPerPixel = 15;
-// The table's font against the scale of its columns: 14 points when the
-// twips widths are drawn half as large again as designed.
-constexpr double kTablePointsPerScale = 14 / 1.5;
-constexpr double kHeaderToTable = 12.0 / 14.0;
-constexpr double kMinColumnScale = 0.8;
-constexpr double kMaxColumnScale = 3.2;
 constexpr int kTablePoints = 14;
 constexpr int kHeaderPoints = 11;
 constexpr int kSmallTablePoints = 12;
 constexpr int kClockPoints = 30;
 constexpr int kLegendPoints = 11;
 constexpr int kPanelTwips = 3000;
+constexpr double kMeasurePixels = 100;  // texts are measured at this size and scaled
+constexpr double kColumnPaddingEms = 0.45;
+constexpr int kCellMarginPixels = 8;
+constexpr double kMinColumnEms = 1.4;
+constexpr double kNameEms = 9;  // about 16 letters of a name
+constexpr double kMinNameEms = 6;
+constexpr int kPageRows = 24;
+constexpr double kFastestLineRatio = 0.6;
+constexpr int kMinPanelPixels = 180;
+constexpr int kMaxPanelPixels = 480;
+constexpr double kClockEms = 4.4;  // "0:00:00" across the panel
 constexpr const char* kFlag = "\u2691";
+constexpr int kPauseColour = 12;  // light red, as the heat panel's
 
 QFont sizedFont(const QFont& base, double points, bool bold) {
     QFont f = base;
@@ -85,21 +95,102 @@ int ClassificacioView::pixels(int twips) const {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel * columnScale_));
 }
 
+// The widest text of each shown column, in ems of the cells' font.
+std::vector<double> ClassificacioView::columnEms(double headerRatio) const {
+    const Grid& g = infoModel_->grid();
+    QFont cells = font();
+    cells.setPixelSize(kMeasurePixels);
+    cells.setBold(true);
+    QFont header = cells;
+    header.setPixelSize(static_cast<int>(kMeasurePixels * headerRatio));
+    const QFontMetricsF cellMetrics(cells);
+    const QFontMetricsF headerMetrics(header);
+    std::vector<double> ems(static_cast<std::size_t>(g.Cols()), 0.0);
+    for (int c = 0; c < g.Cols(); ++c) {
+        if (g.ColWidth(c) == 0) continue;
+        double widest = headerMetrics.horizontalAdvance(infoModel_->headerData(c, Qt::Horizontal).toString());
+        for (int r = g.FixedRows(); r < g.Rows(); ++r)
+            widest =
+                std::max(widest, cellMetrics.horizontalAdvance(QString::fromStdString(g.TextMatrix(r, c))));
+        const double em = widest / kMeasurePixels + kColumnPaddingEms;
+        // Long names give way to the figures; the cell elides them.
+        ems[static_cast<std::size_t>(c)] =
+            c == cls::kName ? std::clamp(em, kMinNameEms, kNameEms) : std::max(em, kMinColumnEms);
+    }
+    // Columns designed alike (the gaps, the last and best laps) stay alike.
+    for (int c = 0; c < g.Cols(); ++c)
+        for (int d = 0; d < g.Cols(); ++d)
+            if (g.ColWidth(c) > 0 && g.ColWidth(c) == g.ColWidth(d))
+                ems[static_cast<std::size_t>(c)] =
+                    std::max(ems[static_cast<std::size_t>(c)], ems[static_cast<std::size_t>(d)]);
+    return ems;
+}
+
+// Font, rows and columns grow with the window and shrink with the rows to show.
 void ClassificacioView::fitTable() {
     const Grid& g = infoModel_->grid();
-    int twips = 0;
-    for (int c = 0; c < g.Cols(); ++c) twips += g.ColWidth(c);
-    const int bar = infoClass_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int room = infoClass_->width() - 2 * infoClass_->frameWidth() - bar - 2;
-    if (twips <= 0 || room <= 0) return;
-    const double scale = std::clamp(room * kTwipsPerPixel / twips, kMinColumnScale, kMaxColumnScale);
-    if (std::abs(scale - columnScale_) < 0.01) return;
-    columnScale_ = scale;
-    const double points = kTablePointsPerScale * scale;
-    infoClass_->setFont(sizedFont(font(), points, true));
-    infoClass_->horizontalHeader()->setFont(sizedFont(font(), points * kHeaderToTable, true));
-    infoClass_->verticalHeader()->setDefaultSectionSize(QFontMetrics(infoClass_->font()).height() + 6);
+    LiveTableRoom room;
+    const int frame = 2 * infoClass_->frameWidth() + 2;
+    room.width = infoClass_->width() - frame;
+    room.height = infoClass_->height() - frame;
+    for (int r = g.FixedRows(); r < g.Rows(); ++r) room.rows += g.RowHidden(r) ? 0 : 1;
+    room.rows = std::min(room.rows, kPageRows);  // auto-scroll pages by 24 rows
+    room.columnEms = columnEms(kHeaderPerFont);
+    // Each shown column has the cell's own margins besides its text.
+    int shown = 0;
+    for (double em : room.columnEms) shown += em > 0 ? 1 : 0;
+    room.width -= shown * kCellMarginPixels;
+    if (room.width <= 0 || room.height <= 0) return;
+    LiveTableFit fit = fitLiveTable(room);
+    // A small font keeps a readable header, relatively larger: measure again with it.
+    if (fit.headerFontPixels > fit.fontPixels * kHeaderPerFont + 1) {
+        room.columnEms = columnEms(fit.headerFontPixels / fit.fontPixels);
+        fit = fitLiveTable(room);
+    }
+    for (std::size_t c = 0; c < fit.columnWidths.size(); ++c)
+        if (room.columnEms[c] > 0) fit.columnWidths[c] += kCellMarginPixels;
+    if (fit.fontPixels == fit_.fontPixels && fit.columnWidths == fit_.columnWidths &&
+        fit.rowHeight == fit_.rowHeight)
+        return;
+    fit_ = fit;
+    QFont cells = font();
+    cells.setPixelSize(static_cast<int>(fit.fontPixels));
+    cells.setBold(true);
+    infoClass_->setFont(cells);
+    QFont header = cells;
+    header.setPixelSize(static_cast<int>(fit.headerFontPixels));
+    infoClass_->horizontalHeader()->setFont(header);
+    infoClass_->horizontalHeader()->setFixedHeight(fit.headerHeight);
+    // The rows are as tall as the fit says, not as the style's margins would make them.
+    infoClass_->verticalHeader()->setMinimumSectionSize(fit.rowHeight);
+    infoClass_->verticalHeader()->setDefaultSectionSize(fit.rowHeight);
+    // The fastest-lap line above keeps in proportion with the table.
+    QFont line = cells;
+    line.setPixelSize(std::max(12, static_cast<int>(fit.fontPixels * kFastestLineRatio)));
+    taulaVR_->setFont(line);
+    taulaVR_->horizontalHeader()->setFont(header);
+    taulaVR_->verticalHeader()->setDefaultSectionSize(QFontMetrics(line).height() + 4);
+    taulaVR_->horizontalHeader()->setFixedHeight(fit.headerHeight);
+    taulaVR_->setFixedHeight(fit.headerHeight + QFontMetrics(line).height() + 8);
     applyLayout(infoClass_, *infoModel_);
+}
+
+void ClassificacioView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The panel and its clock take a fifth of the window: the clock reads from the track too.
+    const int panel = std::clamp(width() / 5, kMinPanelPixels, kMaxPanelPixels);
+    if (infos_->width() != panel) {
+        infos_->setFixedWidth(panel);
+        QFont clock = rellotge_->font();
+        clock.setPixelSize(static_cast<int>(panel / kClockEms));
+        rellotge_->setFont(clock);
+        rellotge_->setMinimumHeight(QFontMetrics(clock).height() + 8);
+        QFont pause = clock;
+        pause.setPixelSize(clock.pixelSize() / 2);
+        pausa_->setFont(pause);
+        mesMenys_->setFont(clock);
+        showPicture();
+    }
 }
 
 bool ClassificacioView::eventFilter(QObject* watched, QEvent* event) {
@@ -172,6 +263,26 @@ QWidget* ClassificacioView::buildInfos() {
     paint(rellotge_, 0, 14);  // yellow on black: readable from the far end of the track
     column->addWidget(rellotge_);
 
+    pausa_ =
+        new QLabel(QString::fromStdString(
+                       tableText(state_.Settings.Language, "Portada", "TextPausa", -1).value_or("EN PAUSA")),
+                   infos_);
+    pausa_->setObjectName("TextPausa");
+    pausa_->setAlignment(Qt::AlignCenter);
+    pausa_->setFont(sizedFont(font(), kClockPoints * zoom_ * 0.5, true));
+    paint(pausa_, kPauseColour, 15);
+    pausa_->setVisible(false);
+    column->addWidget(pausa_);
+
+    // The lap correction being typed, large enough to read back before Enter.
+    mesMenys_ = new QLabel(infos_);
+    mesMenys_->setObjectName("MesMenys");
+    mesMenys_->setAlignment(Qt::AlignCenter);
+    mesMenys_->setFont(sizedFont(font(), kClockPoints * zoom_, true));
+    paint(mesMenys_, 14, 0);
+    mesMenys_->setVisible(false);
+    column->addWidget(mesMenys_);
+
     enPista_ = new QLabel(infos_);
     enPista_->setObjectName("EnPista");
     enPista_->setAlignment(Qt::AlignCenter);
@@ -239,25 +350,29 @@ void ClassificacioView::showPicture() {
 
 void ClassificacioView::applyLayout(QTableView* view, const GridTableModel& model) {
     const Grid& g = model.grid();
-    const int rowHeight = QFontMetrics(view->font()).height() + 6;
+    const bool fitted = static_cast<int>(fit_.columnWidths.size()) == g.Cols();
+    const int rowHeight = fitted ? fit_.rowHeight : QFontMetrics(view->font()).height() + 6;
     for (int c = 0; c < g.Cols(); ++c) {
         const int w = g.ColWidth(c);
         view->setColumnHidden(c, w == 0);
-        if (w > 0 && view->columnWidth(c) != pixels(w)) view->setColumnWidth(c, pixels(w));
+        const int px = fitted ? fit_.columnWidths[static_cast<std::size_t>(c)] : pixels(w);
+        if (w > 0 && view->columnWidth(c) != px) view->setColumnWidth(c, px);
     }
     for (int r = g.FixedRows(); r < g.Rows(); ++r) {
         const int h = g.RowHeight(r);
         view->setRowHidden(r - g.FixedRows(), h == 0);
-        if (h > 0) view->setRowHeight(r - g.FixedRows(), std::max(rowHeight, pixels(h)));
+        if (h > 0 && view->rowHeight(r - g.FixedRows()) != rowHeight)
+            view->setRowHeight(r - g.FixedRows(), rowHeight);
     }
     const int top = std::max(g.TopRow() - g.FixedRows(), 0);
     if (view->verticalScrollBar()->value() != top) view->verticalScrollBar()->setValue(top);
 }
 
 void ClassificacioView::syncTable(QTableView* view, GridTableModel* model) {
-    if (!model->sync().layout) return;
-    applyLayout(view, *model);
+    const bool layout = model->sync().layout;
+    // Texts grow during a heat (laps, gaps): the fit follows them.
     if (view == infoClass_) fitTable();
+    if (layout) applyLayout(view, *model);
 }
 
 void ClassificacioView::refresh() {
@@ -272,6 +387,19 @@ void ClassificacioView::refresh() {
     setTextIfDifferent(rellotge_, model_.Rellotge());
     setTextIfDifferent(enPista_, model_.EnPista());
     setVisibleIfDifferent(infos_, model_.InfosVisible());
+}
+
+void ClassificacioView::showPause(bool paused, bool labelShown) {
+    // As the heat panel: the clock blinks red while "EN PAUSA" flashes.
+    const bool red = paused && labelShown;
+    if (pausa_->isVisibleTo(infos_) == red) return;
+    paint(rellotge_, red ? kPauseColour : 0, red ? 15 : 14);
+    pausa_->setVisible(red);
+}
+
+void ClassificacioView::showCorrection(const std::string& entry, bool shown) {
+    setTextIfDifferent(mesMenys_, entry);
+    setVisibleIfDifferent(mesMenys_, shown);
 }
 
 void ClassificacioView::click(int gridRow, int gridCol) {

@@ -7,6 +7,10 @@
 
 #include <QWidget>
 #include <functional>
+#include <string>
+#include <vector>
+
+#include "standings/live_table_fit.h"
 
 class QFrame;
 class QLabel;
@@ -29,6 +33,10 @@ public:
 
     // Copies what changed in the tables and the window state to the screen.
     void refresh();
+    // The heat's pause on the big clock: red, "EN PAUSA" shown while `labelShown`.
+    void showPause(bool paused, bool labelShown);
+    // The lap correction typed so far ("+12").
+    void showCorrection(const std::string& entry, bool shown);
 
     // A click on the header between heats; the results window is not there yet.
     std::function<void()> openResults;
@@ -38,6 +46,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void build();
@@ -49,7 +58,9 @@ private:
     void applyLayout(QTableView* view, const GridTableModel& model);
     void syncTable(QTableView* view, GridTableModel* model);
     int pixels(int twips) const;
-    // The columns fill the table's width; the font grows and shrinks with them.
+    // The widest text of each shown column in ems, the header measured at `headerRatio` of the cells.
+    std::vector<double> columnEms(double headerRatio) const;
+    // The table fills its room: font, rows and columns as large as every row and column allow.
     void fitTable();
 
     RaceState& state_;
@@ -70,6 +81,9 @@ private:
     QFrame* infos_ = nullptr;
     QFrame* marcSPP_ = nullptr;
     QLabel* rellotge_ = nullptr;
+    QLabel* pausa_ = nullptr;
+    QLabel* mesMenys_ = nullptr;  // "EN PAUSA" under the clock, blinking with the panel's
+    LiveTableFit fit_;
     QLabel* enPista_ = nullptr;
     QLabel* picture_ = nullptr;
 };

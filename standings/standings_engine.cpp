@@ -101,7 +101,8 @@ void StandingsEngine::placeHeatParticipants() {
         const int row = FindRow(pos.participant);
         if (row > rows()) continue;
         if (!isSuperPole()) InfoClass.SetTextMatrix(row, kLane, std::to_string(shownLane(programme, pos)));
-        if (view_ && view_->HasLane(pos.lane)) view_->SetDriver(pos.lane, InfoClass.TextMatrix(row, kName));
+        if (view_ && view_->HasLane(pos.lane))
+            view_->SetDriver(pos.lane, InfoClass.TextMatrix(row, kName), InfoClass.TextMatrix(row, kNumber));
         if (hasLane(t.LaneParticipant, pos.lane))
             t.LaneParticipant[pos.lane] = static_cast<int16_t>(pos.participant);
         if (hasLane(t.LaneSpare, pos.lane)) t.LaneSpare[pos.lane] = 0;

@@ -18,6 +18,7 @@ struct LaneBlock {
     bool titleVisible = false;
     std::string title;  // "Pista 3"
     std::string driver;
+    std::string number;  // the driver's participant number, what a lap correction types
     int driverBackColour = 15;
     int driverForeColour = 0;
     Grid list{2, 1, 1, 0};
@@ -58,7 +59,10 @@ public:
     // Clears the lap list, fastest lap and colours of one lane and hides the flag.
     void ResetLane(int lane);
     void ResetAll();
-    void SetDriver(int lane, std::string name) { Lane(lane).driver = std::move(name); }
+    void SetDriver(int lane, std::string name, std::string number = {}) {
+        Lane(lane).driver = std::move(name);
+        Lane(lane).number = std::move(number);
+    }
 
     // ---- what registration reads and writes
     bool TakesPart(int lane) const { return HasLane(lane) && Lane(lane).titleVisible; }

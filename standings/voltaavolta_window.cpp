@@ -5,11 +5,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "config_windows/qt_config_widgets.h"
 #include "core/race_state.h"
+#include "standings/live_table_fit.h"
 
 namespace sc {
 
@@ -17,11 +19,24 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15;
 constexpr int kLapFontPoints = 16;
+constexpr int kBlockMarginPixels = 30;
+constexpr int kLapsInView = 10;
+constexpr int kBlockLines = 3;   // title, driver and fastest lap
+constexpr double kLapEms = 4.6;  // "0.0000" in bold, with its margins
+constexpr int kMinLapPixels = 14;
+constexpr double kLineToLap = 0.55;
 constexpr const char* kFlag = "\u2691";  // the chequered flag stand-in
 
 void setPointSize(QWidget* w, int points, bool bold) {
     QFont f = w->font();
     f.setPointSize(points);
+    f.setBold(bold);
+    w->setFont(f);
+}
+
+void setPixelSize(QWidget* w, int pixels, bool bold) {
+    QFont f = w->font();
+    f.setPixelSize(pixels);
     f.setBold(bold);
     w->setFont(f);
 }
@@ -88,13 +103,19 @@ void VoltaaVoltaView::build() {
         head->addWidget(b.title, 1);
         head->addWidget(b.flag);
         column->addLayout(head);
+        auto* driverRow = new QHBoxLayout;
+        b.number = new QLabel(b.frame);
+        b.number->setObjectName(QStringLiteral("Dorsal(%1)").arg(lane));
+        setPointSize(b.number, layout.titleFontSize, true);
+        driverRow->addWidget(b.number);
         b.driver = new QLineEdit(b.frame);
         b.driver->setObjectName(QStringLiteral("Pilot(%1)").arg(lane));
         b.driver->setFocusPolicy(Qt::NoFocus);  // typed keys must reach the heat keys
         b.driver->setReadOnly(true);
         setPointSize(b.driver, layout.titleFontSize, true);
         b.driver->setMinimumSize(width, height);
-        column->addWidget(b.driver);
+        driverRow->addWidget(b.driver, 1);
+        column->addLayout(driverRow);
         b.laps = new QListWidget(b.frame);
         b.laps->setObjectName(QStringLiteral("Llista(%1)").arg(lane));
         b.laps->setFocusPolicy(Qt::NoFocus);
@@ -112,6 +133,35 @@ void VoltaaVoltaView::build() {
     scroll_->setWidget(frame);
 }
 
+// The lap times, titles and drivers grow with the window: a block's width holds
+// a time, its height some ten laps under the title, driver and fastest lap.
+void VoltaaVoltaView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const LaneBlockLayout& layout = model_.Layout();
+    const int rowsShown =
+        std::min(layout.blockRows, 2);  // one row of blocks fills the height, more half each
+    LiveTableRoom room;
+    room.width = width() / std::max(layout.lanesPerRow, 1) - kBlockMarginPixels;
+    room.height = height() / rowsShown - kBlockMarginPixels;
+    room.rows = kLapsInView + kBlockLines;
+    room.columnEms = {kLapEms};
+    room.minFontPixels = kMinLapPixels;
+    const LiveTableFit fit = fitLiveTable(room);
+    if (fit.fontPixels == lapPixels_) return;
+    lapPixels_ = fit.fontPixels;
+    const int laps = static_cast<int>(fit.fontPixels);
+    const int lines = std::max(kMinLapPixels, static_cast<int>(fit.fontPixels * kLineToLap));
+    for (std::size_t lane = 1; lane < blocks_.size(); ++lane) {
+        Block& b = blocks_[lane];
+        for (QWidget* w :
+             {static_cast<QWidget*>(b.title), static_cast<QWidget*>(b.flag), static_cast<QWidget*>(b.number),
+              static_cast<QWidget*>(b.driver), static_cast<QWidget*>(b.fastest)})
+            setPixelSize(w, lines, true);
+        setPixelSize(b.laps, laps, true);
+        b.driver->setMinimumHeight(QFontMetrics(b.driver->font()).height() + 6);
+    }
+}
+
 void VoltaaVoltaView::refresh() {
     setUpdatesEnabled(false);
     for (int lane = 1; lane <= model_.LaneCount(); ++lane) refreshLane(lane);
@@ -126,6 +176,9 @@ void VoltaaVoltaView::refreshLane(int lane) {
     setTextIfDifferent(b.title, m.title + (header.empty() ? "" : "   (" + header + ")"));
     b.flag->setVisible(model_.FlagLane() == lane);
     setTextIfChanged(b.driver, m.driver);
+    if (b.driver->cursorPosition() != 0) b.driver->setCursorPosition(0);  // a long name shows its start
+    setTextIfDifferent(b.number, m.number);
+    if (b.number->isVisibleTo(b.frame) == m.number.empty()) b.number->setVisible(!m.number.empty());
     const QColor back = paletteQColor(m.driverBackColour);
     const QColor fore = paletteQColor(m.driverForeColour);
     QPalette p = b.driver->palette();

@@ -27,12 +27,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Block {
         QWidget* frame = nullptr;
         QLabel* title = nullptr;
         QLabel* flag = nullptr;
+        QLabel* number = nullptr;  // the participant's number, named by lap corrections
         QLineEdit* driver = nullptr;
         QListWidget* laps = nullptr;
         QLabel* fastest = nullptr;
@@ -44,6 +46,7 @@ private:
     std::function<void(int)> keys_;
     QScrollArea* scroll_ = nullptr;
     std::vector<Block> blocks_;  // element 0 unused
+    double lapPixels_ = 0;       // the lap times' font, following the window
 };
 
 // Qt's key to the heat keys' code: the character, Esc 27, Enter 13, Shift -1;

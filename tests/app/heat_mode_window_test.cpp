@@ -2,11 +2,15 @@
 // live window, S starts the heat, manual passes show in the lane's block.
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 
@@ -135,6 +139,59 @@ private slots:
         QVERIFY(p.view.close());
         QVERIFY(std::filesystem::exists(p.folder.path() / kSelectionsFileName));
         QVERIFY(!std::filesystem::exists(p.folder.path() / kRecoveryFileName));
+    }
+
+    void manualMenu_ListsTheTracksLanesWithTheirKeys() {
+        Program p(4);
+        p.view.heatMode().open(0);
+        auto* menu = p.view.findChild<QMenu*>("MnuManual");
+        QCOMPARE(menu->actions().size(), 5);  // Reproduir and lanes 1..4
+        QCOMPARE(p.view.findChild<QAction*>("Manual(4)")->text(), QString("Pista 4"));
+        QCOMPARE(p.view.findChild<QAction*>("Manual(4)")->shortcut(), QKeySequence("Ctrl+4"));
+        QVERIFY(!p.view.findChild<QAction*>("Manual(5)"));
+        p.view.heatMode().key('S');
+        p.view.findChild<QAction*>("Manual(3)")->trigger();
+        QCOMPARE(laps(p.view, 3)->count(), 1);
+    }
+
+    void windowsMenu_ListsSwitchesAndArrangesTheLiveWindows() {
+        Program p(2);
+        auto* windows = p.view.findChild<QMenu*>("MnuFinestres");
+        QVERIFY(!windows->menuAction()->isEnabled());  // nothing to reach outside a modality
+        p.view.heatMode().open(0);
+        QVERIFY(windows->menuAction()->isEnabled());
+        // A second live window stands in for the classification.
+        QMdiArea* mdi = p.view.mdiArea();
+        auto* other = new QWidget;
+        mdi->addSubWindow(other)->setWindowTitle("Classificacio");
+        other->parentWidget()->show();
+        mdi->setActiveSubWindow(mdi->subWindowList().front());
+
+        auto* alternate = p.view.findChild<QAction*>("MnuAlternar");
+        QVERIFY(alternate->isEnabled());
+        QCOMPARE(alternate->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Tab));
+        alternate->trigger();
+        QCOMPARE(mdi->activeSubWindow()->widget(), other);
+        alternate->trigger();
+        QCOMPARE(mdi->activeSubWindow()->widget(), p.view.heatMode().liveWindow());
+
+        emit windows->aboutToShow();
+        auto* first = p.view.findChild<QAction*>("Finestra(1)");
+        auto* second = p.view.findChild<QAction*>("Finestra(2)");
+        QVERIFY(first && second);
+        QCOMPARE(first->text(), QString("&1 Volta a volta"));
+        QVERIFY(first->isChecked() && !second->isChecked());
+        second->trigger();
+        QCOMPARE(mdi->activeSubWindow()->widget(), other);
+        emit windows->aboutToShow();  // listed again, not twice
+        QCOMPARE(p.view.findChildren<QAction*>(QRegularExpression("^Finestra\\(")).size(), 2);
+
+        p.view.findChild<QAction*>("MnuMosaic")->trigger();
+        for (QMdiSubWindow* sub : mdi->subWindowList()) QVERIFY(!sub->isMaximized());
+        QVERIFY(p.view.findChild<QAction*>("MnuCascada")->isEnabled());
+        // One screen: the live windows stay child windows, the full-screen entry is off.
+        if (QGuiApplication::screens().size() < 2)
+            QVERIFY(!p.view.findChild<QAction*>("MnuPantallaCompleta")->isEnabled());
     }
 };
 

@@ -107,6 +107,33 @@ private slots:
         QVERIFY(!child<QGroupBox>(view, "AutoScroll")->isEnabled());
     }
 
+    // The settings behind Shift are also one visible click away, in both windows, and back.
+    void moreOptions_RevealsWhatShiftRevealsAfterOpening() {
+        test::ProgramFolder folder;
+        RaceState state = folder.state();
+        QueuedPrompter prompter;
+        ConfiguracioPrgView settings(state, prompter);
+        waitForFirstPaint(settings, settings.form().Opening);
+        auto* more = child<QPushButton>(settings, "MesOpcions");
+        QCOMPARE(more->text(), QString::fromUtf8("Més opcions"));
+        QVERIFY(!more->isChecked());
+        QTest::mouseClick(more, Qt::LeftButton);
+        QVERIFY(more->isChecked());
+        QVERIFY(child<QGroupBox>(settings, "DemanarComes")->isVisible());
+        QVERIFY(child<QGroupBox>(settings, "AutoScroll")->isEnabled());
+        QTest::mouseClick(more, Qt::LeftButton);
+        QVERIFY(!child<QGroupBox>(settings, "DemanarComes")->isVisible());
+        QVERIFY(!child<QLabel>(settings, "Explicacio")->text().isEmpty());  // says what the window is for
+
+        ConfiguracioPistaView track(state, prompter);
+        waitForFirstPaint(track, track.form().Opening);
+        auto* trackMore = child<QPushButton>(track, "MesOpcions");
+        QVERIFY(!child<QComboBox>(track, "Split")->isVisible());
+        QTest::mouseClick(trackMore, Qt::LeftButton);
+        QVERIFY(child<QComboBox>(track, "Split")->isVisible());
+        QVERIFY(trackMore->isChecked());
+    }
+
     void programSettings_SwatchFollowsTheChosenColour() {
         test::ProgramFolder folder;
         RaceState state = folder.state();
@@ -206,6 +233,35 @@ private slots:
                                             Button::Yes,
                                             MessageIcon::Question});
         QCOMPARE(answer, Button::No);
+    }
+
+    // Qt's own English texts never reach the screen, in either language.
+    void qtPrompter_ButtonsInTheProgramsLanguage() {
+        const struct {
+            int16_t language;
+            QStringList texts;
+        } cases[] = {
+            {0,
+             {QString::fromUtf8("D'acord"), QString::fromUtf8("Cancel·la"), QString::fromUtf8("Sí"), "No",
+              "Reintenta"}},
+            {1, {"Aceptar", "Cancelar", QString::fromUtf8("Sí"), "No", "Reintentar"}},
+        };
+        for (const auto& c : cases) {
+            QtPrompter prompter(nullptr, &c.language);
+            QStringList shown;
+            QTimer::singleShot(0, [&shown] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (box == nullptr) return;
+                for (auto b : {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No,
+                               QMessageBox::Retry})
+                    shown << box->button(b)->text();
+                box->button(QMessageBox::Cancel)->click();
+            });
+            const Button answer =
+                prompter.ask({"?", "", {Button::Ok, Button::Cancel, Button::Yes, Button::No, Button::Retry}});
+            QCOMPARE(answer, Button::Cancel);
+            QCOMPARE(shown, c.texts);
+        }
     }
 };
 

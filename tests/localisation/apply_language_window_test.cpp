@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(colour2->count(), 16);
         QCOMPARE(colour2->itemText(14), QString("Amarillo"));
         QCOMPARE(accept->text(), QString("&Grabar"));
-        // The main window still shows Catalan; the window relabelled speaks Spanish throughout.
+        // The preview relabels its own buttons and title though the main window still shows Catalan.
         QCOMPARE(leave->text(), QString("(Esc) Cerrar"));
         QCOMPARE(settings->windowTitle(), QString::fromUtf8("Configuración del programa"));
         QCOMPARE(untouched->text(), QString("tal com es va dissenyar"));

@@ -206,6 +206,7 @@ TEST(PostProcessing, ChildTitleIsTheMenuCaptionInTheCurrentLanguageWithoutEllips
     main.add("MnuAltresRtats").caption = "Classificacions";
     WindowTexts settings{.name = "ConfiguracioPrg", .mainWindow = &main};
     AplicarIdioma(state, settings);
+    // The settings window previews its language: its title follows the table, not the main window.
     EXPECT_EQ(settings.title, "Configuración del programa");
 
     // A caption without "..." is kept whole.

@@ -101,6 +101,17 @@ private slots:
         QVERIFY(!std::filesystem::exists(f.race(2)));
     }
 
+    void gestorProves_LabelsInSpanish() {
+        Folder f;
+        f.state.Settings.Language = 1;
+        GestorProvesView view(f.state, f.prompter);
+        const char* const expected[] = {"Prueba:",           "Fecha:",    "Serie:",    "Mangas completadas:",
+                                        "Número de series.", "Ficheros:", "Modalidad:"};
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(child<QLabel>(view, QStringLiteral("Text(%1)").arg(i))->text(),
+                     QString::fromUtf8(expected[i]));
+    }
+
     void inscrits_SlotsCountAndPickList() {
         Folder f;
         test::addRace(f.temp.path(), "A", "01-01-2026", {1, 1, 1, 1});

@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTableWidget>
+#include <QScrollBar>
 #include <QtTest>
 #include <memory>
 
@@ -69,12 +70,12 @@ private slots:
     void widths_FollowTheModality() {
         Live race(Modality::Race, 4);
         QTableView* t = race.table();
-        for (int col : {kNumber, kSeriesKey, kFastest, kFastestTime, kFastestLane, kHeatKey1, kHeatKey2})
+        for (int col : {kSeriesKey, kFastest, kFastestTime, kFastestLane, kHeatKey1, kHeatKey2})
             QVERIFY2(t->isColumnHidden(col), qPrintable(QString::number(col)));
-        for (int col : {kPosition, kName, kLaps, kGained, kLastLap, kHeatBest})
+        for (int col : {kPosition, kNumber, kName, kLaps, kGained, kLastLap, kHeatBest})
             QVERIFY(!t->isColumnHidden(col));
         QCOMPARE(t->columnWidth(kLastLap), t->columnWidth(kHeatBest));
-        QVERIFY(t->columnWidth(kName) > 2 * t->columnWidth(kLastLap));
+        QVERIFY(t->columnWidth(kName) > t->columnWidth(kLastLap));
 
         Live practice(Modality::OfficialPractice, 4);
         QVERIFY(!practice.table()->isColumnHidden(kFastest));
@@ -86,6 +87,34 @@ private slots:
         QVERIFY(superPole.table()->isColumnHidden(kHeatLaps));
         QVERIFY(superPole.view->findChild<QWidget*>("MarcSPP")->isVisibleTo(superPole.view.get()));
         QCOMPARE(superPole.view->findChild<QTableWidget*>("Legenda")->rowCount(), 6);
+    }
+
+    // Drivers read the table from the track: it fills a 24-inch screen and shows every row.
+    void table_GrowsWithTheWindowAndShowsEveryRow() {
+        Live eight(Modality::Race, 8);
+        eight.view->resize(1920, 1000);
+        QApplication::processEvents();
+        QTableView* t = eight.table();
+        const int bigFont = t->font().pixelSize();
+        QVERIFY2(bigFont >= 30, qPrintable(QString::number(bigFont)));
+        QVERIFY(t->horizontalHeader()->length() <= t->viewport()->width());  // nothing cut at the side
+        // With the information panel put away (Space) the table takes the whole width:
+        // digits at least 40 px tall on a 1920-pixel screen.
+        QTest::keyClick(eight.view.get(), Qt::Key_Space);
+        QApplication::processEvents();
+        QVERIFY(QFontMetrics(t->font()).tightBoundingRect("0123456789").height() >= 40);
+        QTest::keyClick(eight.view.get(), Qt::Key_Space);
+        QApplication::processEvents();
+        eight.view->resize(1024, 600);
+        QApplication::processEvents();
+        QVERIFY(t->font().pixelSize() < bigFont);
+
+        Live crowd(Modality::Race, 24);
+        crowd.view->resize(1920, 1000);
+        QApplication::processEvents();
+        QTableView* all = crowd.table();
+        QVERIFY(all->verticalHeader()->length() <= all->viewport()->height());
+        QVERIFY(!all->verticalScrollBar()->isVisible());
     }
 
     void dataClick_SwapsLastLapAndFastestLapTwice() {

@@ -113,5 +113,13 @@ TEST_F(LapCorrectionTest, TheStoredHeatCarriesTheCorrectedLapsAndTheirSum) {
     EXPECT_EQ(store.Registre.placesGained, 1);
 }
 
+// The number a correction names is on screen beside each lane's driver.
+TEST_F(LapCorrectionTest, EachLaneShowsItsDriversNumber) {
+    for (int p = 1; p <= 4; ++p) {
+        EXPECT_EQ(view.Lane(5 - p).number, std::to_string(p));
+        EXPECT_EQ(view.Lane(5 - p).driver, cell(p, kName));
+    }
+}
+
 }  // namespace
 }  // namespace sc
