@@ -46,51 +46,6 @@ TEST(RoundTrip, FramesCarryMinutes) {
     EXPECT_THROW(encodePass(LapCounterModel::DS003, 1, 1), std::invalid_argument);
 }
 
-// What each status does, by heat state: red and green colour the heat panel
-// before a start (red also hides the list and the menu) and the pause display
-// while paused; go starts or resumes; pause and keep-alive exist only while running.
-struct StatusCase {
-    bool running, paused;
-    DeviceStatus status;
-    Actions expected;
-};
-
-TEST(RoundTrip, EveryStatusDecodesToItsActions) {
-    constexpr double t = 4.0;
-    const PanelColour restoreHeat{PanelScope::HeatPanel, kRestoreColour, false};
-    const PanelColour restorePause{PanelScope::PauseDisplay, kRestoreColour, false};
-    const StatusCase cases[] = {
-        {false, false, DeviceStatus::Red, {PanelColour{PanelScope::HeatPanel, 12, true}}},
-        {false, false, DeviceStatus::Green, {PanelColour{PanelScope::HeatPanel, 10, false}}},
-        {false, false, DeviceStatus::Go, {restoreHeat, StartHeat{t}}},
-        {true, false, DeviceStatus::Red, {}},
-        {true, false, DeviceStatus::Green, {}},
-        {true, false, DeviceStatus::Go, {}},
-        {true, false, DeviceStatus::Pause, {PauseHeat{t}}},
-        {true, false, DeviceStatus::KeepAlive, {KeepAlive{t}}},
-        {true, true, DeviceStatus::Red, {PanelColour{PanelScope::PauseDisplay, 12, false}}},
-        {true, true, DeviceStatus::Green, {PanelColour{PanelScope::PauseDisplay, 10, false}}},
-        {true, true, DeviceStatus::Go, {restorePause, ResumeHeat{t}}},
-        {true, true, DeviceStatus::Pause, {}},
-        {true, true, DeviceStatus::KeepAlive, {KeepAlive{t}}},
-    };
-    for (const auto model : kPassModels) {
-        for (const auto& c : cases) {
-            const auto phase = c.running ? HeatPhase::Running : HeatPhase::BeforeStart;
-            for (int variant = 0; variant < 2; ++variant) {
-                auto device = connection(model);
-                HeatView heat{true, c.running, c.paused, 8, 0};
-                const Actions actions =
-                    feedAll(device, encodeStatus(model, phase, c.status, variant), t, heat);
-                EXPECT_EQ(actions, c.expected) << lapCounterModelName(model) << " status "
-                                               << static_cast<int>(c.status) << " paused " << c.paused;
-            }
-        }
-    }
-    EXPECT_THROW(encodeStatus(LapCounterModel::DS030, HeatPhase::BeforeStart, DeviceStatus::Pause, 0),
-                 std::invalid_argument);
-}
-
 TEST(RoundTrip, SummaryDecodesToItsLanes) {
     const std::vector<LaneResult> lanes{{0, 0}, {9999, 999999}, {12, 31234}, {7, 20000}};
     auto ds003 = connection(LapCounterModel::DS003);
