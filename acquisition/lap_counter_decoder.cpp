@@ -21,6 +21,20 @@ std::vector<LapCounterAction> feed(ConnectionState& connection, uint8_t byte, do
     return {};
 }
 
+void followHeatAction(HeatView& heat, const LapCounterAction& action) {
+    if (std::holds_alternative<StartHeat>(action)) {
+        heat.heatRunning = true;
+        heat.paused = false;
+    } else if (std::holds_alternative<PauseHeat>(action)) {
+        heat.paused = true;
+    } else if (std::holds_alternative<ResumeHeat>(action)) {
+        heat.paused = false;
+    } else if (std::holds_alternative<EndHeat>(action)) {
+        heat.heatRunning = false;
+        heat.paused = false;
+    }
+}
+
 std::vector<LapCounterAction> tick(ConnectionState& connection, double pcClock, const HeatView& heat) {
     if (connection.model != LapCounterModel::DS030) return {};
     return flushLatePass(connection, pcClock, heat);

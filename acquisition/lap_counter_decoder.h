@@ -39,6 +39,10 @@ struct HeatView {
     float minLapTime = 0;   // DS003 best laps below it show as 99.9999
 };
 
+// The view after the heat clock has carried out `action` (start, pause, resume,
+// end); for callers that play the decoders without one: simulation, tests, fuzzing.
+void followHeatAction(HeatView& heat, const LapCounterAction& action);
+
 // A DS030 pass waits this long for its time bytes before it is timed by the PC.
 inline constexpr double kTimeBytesWait = 2.0;
 

@@ -4,9 +4,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -49,7 +47,7 @@ void fillCombo(QComboBox* combo, const ListBox& list, bool withSwatches = false)
 }  // namespace
 
 ConfiguracioPrgView::ConfiguracioPrgView(RaceState& state, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), state_(state), form_(state, prompter) {
+    : ConfigDialog(state, prompter, parent) {
     setObjectName(QStringLiteral("ConfiguracioPrg"));
     setUpConfigDialog(this);
     form_.Form_Load();
@@ -218,53 +216,6 @@ void ConfiguracioPrgView::render() {
     }
     more_->setChecked(form_.Enlarged);
     if (wasShown != form_.Enlarged) adjustSize();
-}
-
-void ConfiguracioPrgView::relabel() {
-    applyWindowLanguage(state_, this);
-    setWindowTitle(QString::fromStdString(form_.Caption));
-}
-
-void ConfiguracioPrgView::revealIfShiftHeld() {
-    if (!form_.Opening || !(QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier)) return;
-    form_.Shift_KeyDown();
-    render();
-}
-
-void ConfiguracioPrgView::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    revealIfShiftHeld();
-}
-
-void ConfiguracioPrgView::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    if (!form_.Opening) return;
-    revealIfShiftHeld();
-    form_.Form_Paint();
-}
-
-void ConfiguracioPrgView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Shift && form_.Opening) {
-        form_.Shift_KeyDown();
-        render();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-ConfiguracioPrgView::~ConfiguracioPrgView() {
-    // Hiding the dialog while it is destroyed takes the focus from a field; the
-    // form is gone by then, so its fields must not report anything.
-    for (QLineEdit* edit : findChildren<QLineEdit*>()) disconnect(edit, nullptr, this, nullptr);
-}
-
-void ConfiguracioPrgView::done(int result) {
-    if (result != QDialog::Accepted) form_.Sortir_Click(0);
-    if (!unloaded_) {
-        unloaded_ = true;
-        form_.Form_Unload();
-    }
-    QDialog::done(result);
 }
 
 }  // namespace sc

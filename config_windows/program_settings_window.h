@@ -2,9 +2,9 @@
 // The program settings window on screen: renders ConfiguracioPrg and forwards
 // the user's actions to it.
 
-#include <QDialog>
 #include <array>
 
+#include "config_windows/config_dialog_window.h"
 #include "config_windows/program_settings_form.h"
 
 class QComboBox;
@@ -16,21 +16,10 @@ class QRadioButton;
 
 namespace sc {
 
-class ConfiguracioPrgView : public QDialog {
+class ConfiguracioPrgView : public ConfigDialog<ConfiguracioPrg> {
     Q_OBJECT
 public:
     ConfiguracioPrgView(RaceState& state, Prompter& prompter, QWidget* parent = nullptr);
-    ~ConfiguracioPrgView() override;
-
-    ConfiguracioPrg& form() { return form_; }
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-public slots:
-    void done(int result) override;
 
 private:
     void build();
@@ -38,13 +27,7 @@ private:
     QWidget* buildComas();
     QWidget* buildAutoScroll();
     void connectActions();
-    void render();
-    void relabel();
-    void revealIfShiftHeld();
-
-    RaceState& state_;
-    ConfiguracioPrg form_;
-    bool unloaded_ = false;
+    void render() override;
 
     QComboBox* language_ = nullptr;
     QComboBox* hardware_ = nullptr;

@@ -19,8 +19,6 @@ namespace {
 constexpr int kComasLargest = 0;
 constexpr int kComasByPartials = 1;
 constexpr int kSplitYes = 1;
-constexpr double kMaxMinLapTime = 99.99;
-constexpr int16_t kDefaultSpeedTrapDistance = 40;
 constexpr int16_t kIntegerMax = std::numeric_limits<int16_t>::max();
 
 std::string text(int value) { return std::to_string(value); }
@@ -454,7 +452,7 @@ void ConfiguracioPista::Gravar_Click() {
                        MessageIcon::Critical});
         return;
     }
-    t.SectorCount = 3;  // the file keeps the count as entered; every load works with 3
+    t.SectorCount = kDefaultSectorCount;  // the file keeps the count as entered; every load works with 3
     state_.Track = std::move(t);
     Saved = true;
     Closed = true;

@@ -6,9 +6,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,7 +51,7 @@ void showBox(QLineEdit* edit, const TextBox& box) {
 }  // namespace
 
 ConfiguracioPistaView::ConfiguracioPistaView(RaceState& state, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), state_(state), form_(state, prompter) {
+    : ConfigDialog(state, prompter, parent) {
     setObjectName(QStringLiteral("ConfiguracioPista"));
     setUpConfigDialog(this);
     form_.setPortProbe(qtPortProbe(state.AppFolder));
@@ -330,38 +328,6 @@ void ConfiguracioPistaView::render() {
     if (sectorsShown != form_.Split.visible) adjustSize();
 }
 
-void ConfiguracioPistaView::relabel() {
-    applyWindowLanguage(state_, this);
-    setWindowTitle(QString::fromStdString(form_.Caption));
-}
-
-void ConfiguracioPistaView::revealIfShiftHeld() {
-    if (!form_.Opening || !(QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier)) return;
-    form_.Shift_KeyDown();
-    render();
-}
-
-void ConfiguracioPistaView::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    revealIfShiftHeld();
-}
-
-void ConfiguracioPistaView::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    if (!form_.Opening) return;
-    revealIfShiftHeld();
-    form_.Form_Paint();
-}
-
-void ConfiguracioPistaView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Shift && form_.Opening) {
-        form_.Shift_KeyDown();
-        render();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 bool ConfiguracioPistaView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == warning_ && event->type() == QEvent::MouseButtonPress) {
         form_.Avis_Click();
@@ -378,21 +344,6 @@ bool ConfiguracioPistaView::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-ConfiguracioPistaView::~ConfiguracioPistaView() {
-    // Hiding the dialog while it is destroyed takes the focus from a field; the
-    // form is gone by then, so its fields must not report anything.
-    for (QLineEdit* edit : findChildren<QLineEdit*>()) disconnect(edit, nullptr, this, nullptr);
-}
-
-void ConfiguracioPistaView::done(int result) {
-    if (result != QDialog::Accepted) form_.Sortir_Click(0);
-    if (!unloaded_) {
-        unloaded_ = true;
-        form_.Form_Unload();
-    }
-    QDialog::done(result);
 }
 
 }  // namespace sc

@@ -2,10 +2,10 @@
 // The track configuration window on screen: renders ConfiguracioPista and
 // forwards the user's actions to it.
 
-#include <QDialog>
 #include <array>
 #include <vector>
 
+#include "config_windows/config_dialog_window.h"
 #include "config_windows/track_config_form.h"
 
 class QComboBox;
@@ -19,23 +19,14 @@ class QScrollArea;
 
 namespace sc {
 
-class ConfiguracioPistaView : public QDialog {
+class ConfiguracioPistaView : public ConfigDialog<ConfiguracioPista> {
     Q_OBJECT
 public:
     // The caller has loaded the configuration of the working folder into the state.
     ConfiguracioPistaView(RaceState& state, Prompter& prompter, QWidget* parent = nullptr);
-    ~ConfiguracioPistaView() override;
-
-    ConfiguracioPista& form() { return form_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-public slots:
-    void done(int result) override;
 
 private:
     QWidget* buildWarning();
@@ -47,13 +38,7 @@ private:
     QLineEdit* field(QWidget* parent, const QString& name,
                      void (ConfiguracioPista::*rule)(const std::string&), bool separators = false);
     void rebuildLaneRow();
-    void render();
-    void relabel();
-    void revealIfShiftHeld();
-
-    RaceState& state_;
-    ConfiguracioPista form_;
-    bool unloaded_ = false;
+    void render() override;
 
     QFrame* warningFrame_ = nullptr;
     QPushButton* more_ = nullptr;  // "Més opcions": the sector controls Shift reveals

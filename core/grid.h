@@ -105,7 +105,6 @@ public:
 
     // ---- redraw: while off, changes collect silently; switching it on
     // reports them at once.
-    bool Redraw() const { return redraw_; }
     void SetRedraw(bool on);
     // The changes since the last TakeChanges; rows that a sort moved and a
     // later sort brought back are none.

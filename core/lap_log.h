@@ -36,7 +36,6 @@ public:
     std::filesystem::path file() const { return folder_ / kLapLogName; }
     std::filesystem::path backupFile() const { return folder_ / kLapLogBackupName; }
     bool isOpen() const { return fd_ >= 0; }
-    std::size_t recordCount() const { return count_; }
 
     // Replaces any old log by one holding the heat header. False when the file
     // cannot be created or written.

@@ -1,31 +1,27 @@
 #include "core/lap_record.h"
 
+#include "core/record_fields.h"
+
 namespace sc {
 
-Bytes encodeLapRecord(const LapRecord& r) {
-    ByteWriter w;
-    w.integer(r.lane);
-    w.integer(r.participant);
-    w.single(r.passTime);
-    w.single(r.lapTime);
-    w.integer(r.best);
-    w.integer(r.number);
-    w.single(r.extra1);
-    w.single(r.extra2);
-    return w.bytes();
-}
+namespace {
 
-LapRecord decodeLapRecord(ByteReader& in) {
-    LapRecord r;
-    r.lane = in.integer();
-    r.participant = in.integer();
-    r.passTime = in.single();
-    r.lapTime = in.single();
-    r.best = in.integer();
-    r.number = in.integer();
-    r.extra1 = in.single();
-    r.extra2 = in.single();
-    return r;
-}
+// The 24 bytes in file order.
+constexpr auto lapFields = [](auto& r, auto& f) {
+    f(r.lane);
+    f(r.participant);
+    f(r.passTime);
+    f(r.lapTime);
+    f(r.best);
+    f(r.number);
+    f(r.extra1);
+    f(r.extra2);
+};
+
+}  // namespace
+
+Bytes encodeLapRecord(const LapRecord& r) { return encodeFields(r, lapFields); }
+
+LapRecord decodeLapRecord(ByteReader& in) { return decodeFields<LapRecord>(in, lapFields); }
 
 }  // namespace sc

@@ -5,21 +5,17 @@
 
 #include "core/cp1252.h"
 #include "core/file_io.h"
+#include "core/record_fields.h"
 
 namespace sc {
 namespace fs = std::filesystem;
 
 std::vector<PenaltyEntry> decodePenalties(const Bytes& data, const fs::path& file) {
-    std::vector<PenaltyEntry> entries;
     ByteReader in(data, file);
-    while (!in.atEnd()) {
-        PenaltyEntry e;
-        e.participant = in.integer();
-        e.penalty = in.single();
-        e.reason = in.counted();
-        entries.push_back(std::move(e));
-    }
-    return entries;
+    // Braces read the fields left to right.
+    return readUntilEnd<PenaltyEntry>(in, [](ByteReader& r) {
+        return PenaltyEntry{r.integer(), r.single(), r.counted()};
+    });
 }
 
 std::vector<PenaltyEntry> readPenalties(const fs::path& file) {

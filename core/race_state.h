@@ -22,6 +22,10 @@ struct ProgramSettings {
     std::vector<int16_t> Colours{0, 12, 10, 15, 14, 11};  // 1..ColourCount
 };
 
+// What a track starts with when its file does not say otherwise.
+inline constexpr int16_t kDefaultSectorCount = 3;
+inline constexpr int16_t kDefaultSpeedTrapDistance = 40;  // centimetres
+
 struct TrackConfig {
     float MinLapTime = 0;
     int16_t ComaDivisions = 0;
@@ -49,11 +53,11 @@ struct TrackConfig {
     std::vector<double> CarriedTime;   // time of rejected detections since the last valid lap
 
     int16_t SplitEnabled = 0;  // flag
-    int16_t SectorCount = 3;
+    int16_t SectorCount = kDefaultSectorCount;
     int16_t SuperPoleLane = 0;
     int16_t SectorLane = 10;
     int16_t SpeedTrapLane = 11;
-    int16_t SpeedTrapDistance = 40;  // centimetres
+    int16_t SpeedTrapDistance = kDefaultSpeedTrapDistance;  // centimetres
 };
 
 struct RaceState {

@@ -121,10 +121,10 @@ void readLaneChange(ByteReader& in, TrackConfig& track, Clamper& clamp) {
 
 void setDefaultSectors(TrackConfig& track) {
     track.SplitEnabled = 0;
-    track.SectorCount = 3;
+    track.SectorCount = kDefaultSectorCount;
     track.SectorLane = static_cast<int16_t>(track.LaneCount - 1);
     track.SpeedTrapLane = track.LaneCount;
-    track.SpeedTrapDistance = 40;
+    track.SpeedTrapDistance = kDefaultSpeedTrapDistance;
 }
 
 int16_t readSplitFlag(ByteReader& in, Clamper& clamp) {
@@ -147,7 +147,8 @@ void readSectors(ByteReader& in, TrackConfig& track, Clamper& clamp) {
     track.SectorLane = clamp.range("SectorLane", in.integer(), 0, track.LaneCount);
     track.SpeedTrapLane = clamp.range("SpeedTrapLane", in.integer(), 0, track.LaneCount);
     const int16_t distance = in.integer();
-    track.SpeedTrapDistance = distance > 0 ? distance : clamp.replace("SpeedTrapDistance", distance, 40);
+    track.SpeedTrapDistance =
+        distance > 0 ? distance : clamp.replace("SpeedTrapDistance", distance, kDefaultSpeedTrapDistance);
 }
 
 void readPartials(ByteReader& in, TrackConfig& track, Clamper& clamp) {
@@ -201,10 +202,10 @@ TrackConfig defaultTrackConfig(int16_t maxLanes) {
     track.ConnectionPort = {0, 1, 2};
     track.ConnectionFirstLane = {0, 1, 9};
     track.SplitEnabled = 0;
-    track.SectorCount = 3;
+    track.SectorCount = kDefaultSectorCount;
     track.SectorLane = 10;
     track.SpeedTrapLane = 11;
-    track.SpeedTrapDistance = 40;
+    track.SpeedTrapDistance = kDefaultSpeedTrapDistance;
     resizeTrackWorkingArrays(track);
     setComaFormat(track);
     return track;

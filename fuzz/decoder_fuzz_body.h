@@ -23,19 +23,6 @@ inline void check(bool condition) {
     if (!condition) std::abort();
 }
 
-inline void follow(HeatView& heat, const LapCounterAction& action) {
-    if (std::holds_alternative<StartHeat>(action)) {
-        heat.heatRunning = true;
-        heat.paused = false;
-    } else if (std::holds_alternative<PauseHeat>(action)) {
-        heat.paused = true;
-    } else if (std::holds_alternative<ResumeHeat>(action)) {
-        heat.paused = false;
-    } else if (std::holds_alternative<EndHeat>(action)) {
-        heat.heatRunning = false;
-    }
-}
-
 inline void checkActions(const std::vector<LapCounterAction>& actions, const ConnectionState& connection,
                          const HeatView& before, double clock) {
     // A hidden heat panel lets nothing through.
@@ -83,7 +70,7 @@ inline int fuzzDecoder(const uint8_t* data, std::size_t size, std::initializer_l
         const HeatView before = heat;
         auto actions = feed(connection, data[i], clock, heat);
         checkActions(actions, connection, before, clock);
-        for (const auto& action : actions) follow(heat, action);
+        for (const auto& action : actions) followHeatAction(heat, action);
         if (i % 16 == 0) {
             const HeatView atTick = heat;
             auto late = tick(connection, clock, heat);

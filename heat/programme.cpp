@@ -58,7 +58,6 @@ Programme::~Programme() = default;
 
 HeatClock* Programme::Clock() { return live_ ? &live_->heat : nullptr; }
 VoltaaVolta* Programme::View() { return live_ ? &live_->view : nullptr; }
-LapLog* Programme::Log() { return live_ ? &live_->log : nullptr; }
 LapRegistration* Programme::Registration() { return live_ ? &live_->registration : nullptr; }
 
 bool Programme::MnuPrg_Click(int index) {

@@ -80,7 +80,6 @@ public:
     // Present only in heat-running mode.
     HeatClock* Clock();
     VoltaaVolta* View();
-    LapLog* Log();
     LapRegistration* Registration();
 
     ProgrammeState ui;

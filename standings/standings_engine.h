@@ -48,8 +48,6 @@ public:
     void PintarClass();
     // A typed +/- lap correction of a running race heat (standings_correction.cpp).
     bool CorrectLaps(int participant, int delta);
-    // The race ordering: -1 when row1 goes first, 1 when row2 does, 0 when equal.
-    int CompareRace(int row1, int row2) const;
 
     // Row of the participant, or one past the last row when no row holds it.
     int FindRow(int participant) const;
@@ -60,8 +58,7 @@ public:
     // SuperPole: col 11 shows Msg(5,0) ("E") on the row of the participant whose
     // turn heat `heat` is; nothing in the other modalities.
     void PrepareSuperPoleLabels(int heat);
-    // The lane of the latest passing (the flag), 0 before any.
-    int LatestLane() const { return latestLane_; }
+    // Forgets the lane of the latest passing (the flag), as before any.
     void ForgetLatestLane() { latestLane_ = 0; }
 
     Grid InfoClass;

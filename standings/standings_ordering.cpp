@@ -41,12 +41,6 @@ const std::string& gapText(const Grid& g, GapMemo& memo, const RaceState& state,
 
 }  // namespace
 
-int StandingsEngine::CompareRace(int row1, int row2) const {
-    const Grid& g = InfoClass;
-    return raceOrder(num(g, row1, kLaps), num(g, row1, kSeriesKey), num(g, row2, kLaps),
-                     num(g, row2, kSeriesKey));
-}
-
 void StandingsEngine::OrdenarClass() {
     InfoClass.SetRedraw(false);
     if (!isSuperPole()) rankHeatPositions();

@@ -82,7 +82,6 @@ public:
     // ---- flag on the lane of the last counted pass
     bool FlagVisible() const { return flagLane_ > 0; }
     int FlagLane() const { return flagLane_; }
-    void HideFlag() { flagLane_ = 0; }
 
     // ---- vertical scrolling of the block frame (scroll bar `Barra`)
     bool ScrollVisible() const { return layout_.blockRows > 2; }

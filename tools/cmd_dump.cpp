@@ -16,6 +16,7 @@
 #include "core/settings_files.h"
 #include "core/value_file.h"
 #include "tools/commands.h"
+#include "tools/json_text.h"
 
 namespace sc::tool {
 namespace {
@@ -210,7 +211,7 @@ void runDump(const fs::path& file, const std::string& as) {
     } catch (const std::exception& e) {
         throw ToolError(file.string() + ": " + e.what());
     }
-    std::cout << out.dump(-1, ' ', false, Json::error_handler_t::replace) << "\n";
+    std::cout << jsonText(out) << "\n";
 }
 
 }  // namespace

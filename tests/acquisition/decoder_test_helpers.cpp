@@ -8,25 +8,11 @@ HeatView openPanel(int16_t laneCount, float minLapTime) {
 
 HeatView runningHeat(int16_t laneCount) { return HeatView{true, true, false, laneCount, 0}; }
 
-void follow(HeatView& heat, const LapCounterAction& action) {
-    if (std::holds_alternative<StartHeat>(action)) {
-        heat.heatRunning = true;
-        heat.paused = false;
-    } else if (std::holds_alternative<PauseHeat>(action)) {
-        heat.paused = true;
-    } else if (std::holds_alternative<ResumeHeat>(action)) {
-        heat.paused = false;
-    } else if (std::holds_alternative<EndHeat>(action)) {
-        heat.heatRunning = false;
-        heat.paused = false;
-    }
-}
-
 Actions feedAll(ConnectionState& connection, const Bytes& bytes, double pcClock, HeatView& heat) {
     Actions all;
     for (const uint8_t byte : bytes) {
         for (auto& action : feed(connection, byte, pcClock, heat)) {
-            follow(heat, action);
+            followHeatAction(heat, action);
             all.push_back(std::move(action));
         }
     }

@@ -23,9 +23,6 @@ HeatView openPanel(int16_t laneCount = 8, float minLapTime = 0);
 // A panel open with a heat running.
 HeatView runningHeat(int16_t laneCount = 8);
 
-// Runs start, pause, resume and end on the view, as the heat clock does.
-void follow(HeatView& heat, const LapCounterAction& action);
-
 // Every byte at the same clock, one read each.
 Actions feedAll(ConnectionState& connection, const Bytes& bytes, double pcClock, HeatView& heat);
 

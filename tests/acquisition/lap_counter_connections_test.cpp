@@ -50,7 +50,7 @@ protected:
         ReceiveHooks h;
         h.heatView = [this] { return heat; };
         h.apply = [this](int connection, const LapCounterAction& action) {
-            test::follow(heat, action);
+            followHeatAction(heat, action);
             applied.emplace_back(connection, action);
         };
         h.beforeDecode = [this] { ++timerStops; };

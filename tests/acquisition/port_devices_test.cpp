@@ -1,37 +1,22 @@
 #include "acquisition/port_devices.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <set>
 
 #include "acquisition/serial_port.h"
+#include "temp_folder.h"
 
 namespace sc {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ProgramFolder {
-public:
-    ProgramFolder() {
-        static int counter = 0;
-        path_ = fs::temp_directory_path() /
-                ("sc_ports_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-        fs::create_directories(path_);
-    }
-    ~ProgramFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
+struct ProgramFolder : test::TempFolder {
     void write(const std::string& name, const std::string& text) const {
-        std::ofstream(path_ / name, std::ios::binary) << text;
+        std::ofstream(path() / name, std::ios::binary) << text;
     }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
 };
 
 DeviceExists onlyThese(std::set<std::string> devices) {

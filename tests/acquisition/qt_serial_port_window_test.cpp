@@ -9,11 +9,11 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <random>
 #include <string>
 
 #include "acquisition/lap_counter_model.h"
 #include "acquisition/qt_serial_port.h"
+#include "temp_folder.h"
 
 namespace sc {
 
@@ -49,24 +49,10 @@ private:
     std::string slave_;
 };
 
-class ProgramFolder {
-public:
-    ProgramFolder() {
-        std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() / ("slotcursa-pty-" + std::to_string(rd()));
-        std::filesystem::create_directories(path_);
-    }
-    ~ProgramFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
+struct ProgramFolder : test::TempFolder {
     void mapPorts(const std::string& lines) const {
-        std::ofstream(path_ / "PORTS.TXT", std::ios::binary) << lines;
+        std::ofstream(path() / "PORTS.TXT", std::ios::binary) << lines;
     }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
 };
 
 // Collects what the port hands over, one notification at a time.

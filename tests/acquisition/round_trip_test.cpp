@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "acquisition/lap_counter_encoders.h"
-#include "acquisition/status_codes.h"
 #include "decoder_test_helpers.h"
 
 namespace sc {
@@ -45,33 +44,6 @@ TEST(RoundTrip, FramesCarryMinutes) {
     EXPECT_THROW(encodePass(LapCounterModel::DS030, 1, 1'000'000), std::out_of_range);
     EXPECT_THROW(encodePass(LapCounterModel::DS300, 9, 1), std::out_of_range);
     EXPECT_THROW(encodePass(LapCounterModel::DS003, 1, 1), std::invalid_argument);
-}
-
-TEST(RoundTrip, EveryStatusDecodesToItsActions) {
-    const DeviceStatus all[] = {DeviceStatus::Red, DeviceStatus::Green, DeviceStatus::Go, DeviceStatus::Pause,
-                                DeviceStatus::KeepAlive};
-    for (const auto model : kPassModels) {
-        for (const auto phase : {HeatPhase::BeforeStart, HeatPhase::Running}) {
-            for (const bool paused : {false, true}) {
-                for (const auto status : all) {
-                    for (int variant = 0; variant < 2; ++variant) {
-                        Bytes bytes;
-                        try {
-                            bytes = encodeStatus(model, phase, status, variant);
-                        } catch (const std::invalid_argument&) {
-                            continue;  // Pause and keep-alive exist only while running
-                        }
-                        auto device = connection(model);
-                        HeatView heat{true, phase == HeatPhase::Running,
-                                      paused && phase == HeatPhase::Running, 8, 0};
-                        const HeatView before = heat;
-                        EXPECT_EQ(feedAll(device, bytes, 4.0, heat), statusActions(status, before, 4.0))
-                            << lapCounterModelName(model) << " status " << static_cast<int>(status);
-                    }
-                }
-            }
-        }
-    }
 }
 
 TEST(RoundTrip, SummaryDecodesToItsLanes) {

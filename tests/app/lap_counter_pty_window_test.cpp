@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QtTest>
+#include <functional>
 #include <map>
 
 #include "acquisition/lap_counter_simulator.h"
@@ -155,49 +156,57 @@ struct Program {
 class LapCounterPtyWindowTest : public QObject {
     Q_OBJECT
 
+    // The helpers return what went wrong (empty when nothing did), so a failure
+    // stops the test slot itself and not only the helper.
+
     // Starts the simulator, maps port 1 to its pseudo-terminal, opens the
     // programme and lets the device run the heat to its end; then reads the log.
-    static void runHeat(Program& p, const SimulatorOptions& options, int modality, const fs::path& heatFolder,
-                        std::vector<LapRecord>& records) {
+    static QString runHeat(Program& p, const SimulatorOptions& options, int modality,
+                           const fs::path& heatFolder, std::vector<LapRecord>& records) {
         QProcess simulator;
         simulator.start(QStringLiteral(SC_TOOL), toolArguments(options));
-        QVERIFY(simulator.waitForStarted(10000));
-        QTRY_VERIFY_WITH_TIMEOUT(simulator.canReadLine(), 10000);
+        if (!simulator.waitForStarted(10000)) return "the simulator did not start";
+        if (!QTest::qWaitFor([&] { return simulator.canReadLine(); }, 10000))
+            return "the simulator named no device";
         const QByteArray device = simulator.readLine().trimmed();
-        QVERIFY(device.startsWith("/dev/"));
+        if (!device.startsWith("/dev/")) return "not a device: " + QString::fromUtf8(device);
         test::writeText(p.folder.path() / "PORTS.TXT", "1=" + device.toStdString() + "\n");
 
-        QVERIFY(p.view.heatMode().open(modality));
+        if (!p.view.heatMode().open(modality)) return "heat-running mode did not open";
         SerialPort* port = p.view.heatMode().connections().port(1);
-        QVERIFY(port && port->isOpen());
-        QCOMPARE(p.state.Track.ConnectionOpen.at(1), int16_t(-1));
-        QVERIFY(p.prompter.shown.empty());
+        if (!port || !port->isOpen() || p.state.Track.ConnectionOpen.at(1) != -1) return "port 1 is not open";
+        if (!p.prompter.shown.empty())
+            return "a message: " + QString::fromStdString(p.prompter.shown[0].text);
 
         simulator.write("\n");  // the program listens: lights on
         // The device starts, pauses, resumes and ends the heat; no key is pressed.
-        QTRY_VERIFY_WITH_TIMEOUT(p.state.HeatRunning != 0, kHeatTimeout);
-        QTRY_VERIFY_WITH_TIMEOUT(p.state.Paused != 0, kHeatTimeout);
-        QTRY_VERIFY_WITH_TIMEOUT(p.state.Paused == 0, kHeatTimeout);
-        QTRY_VERIFY_WITH_TIMEOUT(p.state.HeatRunning == 0, kHeatTimeout);
-        QVERIFY(simulator.waitForFinished(kHeatTimeout));
-        QCOMPARE(simulator.exitCode(), 0);
+        const std::pair<const char*, std::function<bool()>> steps[] = {
+            {"start", [&] { return p.state.HeatRunning != 0; }},
+            {"pause", [&] { return p.state.Paused != 0; }},
+            {"resume", [&] { return p.state.Paused == 0; }},
+            {"end", [&] { return p.state.HeatRunning == 0; }},
+        };
+        for (const auto& [step, reached] : steps)
+            if (!QTest::qWaitFor(reached, kHeatTimeout)) return QStringLiteral("no heat %1").arg(step);
+        if (!simulator.waitForFinished(kHeatTimeout) || simulator.exitCode() != 0)
+            return "the simulator failed";
         const LapLogContents log = ReadLapLog(heatFolder / kLapLogName);
-        QVERIFY(!log.truncated);
+        if (log.truncated) return "the lap log is cut short";
         records = log.records;
+        return {};
     }
 
     // Header, the simulator's passes and pause in order, end record.
-    static void checkLog(const std::vector<LapRecord>& records, const SimulatorPlay& play) {
-        QVERIFY(records.size() >= 3);
+    static QString checkLog(const std::vector<LapRecord>& records, const SimulatorPlay& play) {
+        if (records.size() < 3) return "fewer than three records";
         const LapRecord& header = records.front();
         const LapRecord& end = records.back();
-        QCOMPARE(header.lane, int16_t(0));
-        QCOMPARE(header.lapTime, 1.0f);  // heat 1
-        QCOMPARE(static_cast<std::size_t>(header.number), records.size() - 1);
-        QCOMPARE(end.lane, int16_t(0));
-        QCOMPARE(end.number, header.number);
-
-        QCOMPARE(loggedRows(records), expectedRows(play));
+        if (header.lane != 0 || header.lapTime != 1.0f || end.lane != 0) return "no heat 1 header or no end";
+        if (static_cast<std::size_t>(header.number) != records.size() - 1 || end.number != header.number)
+            return "the header and end counts are not the records'";
+        if (loggedRows(records) != expectedRows(play))
+            return "logged:\n" + loggedRows(records).join('\n') + "\nplayed:\n" +
+                   expectedRows(play).join('\n');
 
         // PC-clock times: each lane's passes in order, all within the heat;
         // the pause as long as the device's, give or take the line.
@@ -205,22 +214,30 @@ class LapCounterPtyWindowTest : public QObject {
         for (std::size_t i = 1; i + 1 < records.size(); ++i) {
             const LapRecord& r = records[i];
             if (r.lane == -1) {
-                QVERIFY2(std::abs(r.lapTime - 3.0f) < 1.0f, qPrintable(lapText(r.lapTime)));
+                if (std::abs(r.lapTime - 3.0f) >= 1.0f) return "pause of " + lapText(r.lapTime);
                 continue;
             }
-            QVERIFY(r.passTime > lastPass[r.lane]);
-            QVERIFY(r.passTime <= end.lapTime);
+            if (r.passTime <= lastPass[r.lane] || r.passTime > end.lapTime)
+                return QStringLiteral("pass %1 out of order").arg(i);
             lastPass[r.lane] = r.passTime;
         }
+        return {};
     }
 
-    static void checkLiveWindow(PortadaView& view, const SimulatorPlay& play) {
+    static QString checkLiveWindow(PortadaView& view, const SimulatorPlay& play) {
         for (const auto& [lane, passes] : passesPerLane(play)) {
             auto* list = view.findChild<QListWidget*>(QStringLiteral("Llista(%1)").arg(lane));
-            QVERIFY(list);
-            QCOMPARE(list->count(), passes);  // "+1", then one row per lap
+            // "+1", then one row per lap
+            if (!list || list->count() != passes) return QStringLiteral("lane %1's list").arg(lane);
         }
+        return {};
     }
+
+#define CHECK_EMPTY(problem)                    \
+    do {                                        \
+        const QString p_ = (problem);           \
+        QVERIFY2(p_.isEmpty(), qPrintable(p_)); \
+    } while (false)
 
 private slots:
     void plainTraining_Ds300RunsTheHeatAndEveryPassIsLogged() {
@@ -229,11 +246,9 @@ private slots:
         Program p(options.model);
         p.load();
         std::vector<LapRecord> records;
-        runHeat(p, options, 0, p.folder.path(), records);
-        if (QTest::currentTestFailed()) return;
-        checkLog(records, play);
-        if (QTest::currentTestFailed()) return;
-        checkLiveWindow(p.view, play);
+        CHECK_EMPTY(runHeat(p, options, 0, p.folder.path(), records));
+        CHECK_EMPTY(checkLog(records, play));
+        CHECK_EMPTY(checkLiveWindow(p.view, play));
     }
 
     void raceSeries_Ds030HeatStoredWithTheDevicesLapTimes() {
@@ -247,16 +262,14 @@ private slots:
         p.view.showState();
         const fs::path race = p.folder.path() / raceFolderName(1);
         std::vector<LapRecord> records;
-        runHeat(p, options, 4, race, records);
-        if (QTest::currentTestFailed()) return;
-        checkLog(records, play);
-        if (QTest::currentTestFailed()) return;
+        CHECK_EMPTY(runHeat(p, options, 4, race, records));
+        CHECK_EMPTY(checkLog(records, play));
         // Heat 1 of four on four lanes: start position 1 on the last lane of the order.
         for (std::size_t i = 1; i + 1 < records.size(); ++i)
             if (records[i].lane > 0) QCOMPARE(records[i].participant, int16_t(kLanes - records[i].lane + 1));
         // The stored heat is the log, record for record.
         QVERIFY(ReadLapLog(race / (seriesBaseName(4, 1) + ".VAV")).records == records);
-        checkLiveWindow(p.view, play);
+        CHECK_EMPTY(checkLiveWindow(p.view, play));
     }
 
     void programStart_OpensTheGeneralTracksPortsAndReportsADeadOne() {

@@ -1,11 +1,11 @@
 #include "core/penalty_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
 #include "core/file_io.h"
+#include "temp_folder.h"
 
 namespace sc {
 namespace {
@@ -55,14 +55,13 @@ TEST(PenaltyFile, RefusesReasonsItCannotWrite) {
 }
 
 TEST(PenaltyFile, WholeFileSaveAndReadBack) {
-    auto folder = fs::path(testing::TempDir()) / ("sc_pen_" + std::to_string(::getpid()));
-    fs::create_directories(folder);
+    const test::TempFolder temp;
+    const fs::path& folder = temp.path();
     auto file = folder / "CRS001.PEN";
     ASSERT_TRUE(writePenalties(file, handMadeEntries()));
     EXPECT_EQ(readFileBytes(file), handMadeFile());
     EXPECT_EQ(readPenalties(file), handMadeEntries());
     EXPECT_THROW(readPenalties(folder / "CRS002.PEN"), FileError);
-    fs::remove_all(folder);
 }
 
 }  // namespace

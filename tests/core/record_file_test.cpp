@@ -1,11 +1,11 @@
 #include "core/record_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
 #include "core/file_io.h"
+#include "temp_folder.h"
 
 namespace sc {
 namespace {
@@ -13,16 +13,9 @@ namespace fs = std::filesystem;
 
 class RecordFileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        folder_ =
-            fs::path(testing::TempDir()) / ("sc_record_" + std::to_string(::getpid()) + "_" +
-                                            testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
     fs::path file(const std::string& name) const { return folder_ / name; }
-    fs::path folder_;
+    test::TempFolder temp_;
+    const fs::path& folder_ = temp_.path();
 };
 
 Bytes filled(std::size_t size, uint8_t value) { return Bytes(size, value); }

@@ -2,7 +2,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <limits>
@@ -10,6 +9,7 @@
 #include <utility>
 
 #include "core/file_io.h"
+#include "temp_folder.h"
 
 namespace sc {
 namespace {
@@ -20,18 +20,8 @@ using ::testing::IsEmpty;
 // A fresh folder per test, removed afterwards.
 class SettingsFilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() / ("sc_settings_" + std::to_string(::getpid()) + "_" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(folder_, ec);
-    }
-    fs::path folder_;
+    test::TempFolder temp_;
+    const fs::path& folder_ = temp_.path();
 };
 
 using Connections = std::vector<std::pair<int16_t, int16_t>>;

@@ -1,12 +1,12 @@
 #include "core/value_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <clocale>
 #include <filesystem>
 
 #include "core/file_io.h"
+#include "temp_folder.h"
 
 namespace sc {
 namespace {
@@ -14,15 +14,8 @@ namespace fs = std::filesystem;
 
 class ValueFileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        folder_ =
-            fs::path(testing::TempDir()) / ("sc_value_" + std::to_string(::getpid()) + "_" +
-                                            testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    fs::path folder_;
+    test::TempFolder temp_;
+    const fs::path& folder_ = temp_.path();
 };
 
 std::string text(const std::optional<Bytes>& data) {

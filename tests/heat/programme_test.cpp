@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "heat/lap_registration.h"
 #include "core/lap_log.h"
@@ -15,6 +14,7 @@
 #include "core/startup.h"
 #include "standings/voltaavolta.h"
 #include "core/settable_clock.h"
+#include "temp_folder.h"
 
 namespace sc {
 namespace {
@@ -39,8 +39,6 @@ struct FakeHost : ProgrammeHost {
 class ProgrammeTest : public ::testing::Test {
 protected:
     ProgrammeTest() : programme(state, clock, prompter, host, hooks, sink) {
-        std::random_device rd;
-        app = fs::temp_directory_path() / ("sc_programme_" + std::to_string(rd()));
         race = app / "PROVA001";
         fs::create_directories(race);
         state.AppFolder = state.WorkingFolder = app;
@@ -53,11 +51,11 @@ protected:
         for (const char* base : {"LLR001", "OFC001", "SPP001", "CRS001", "CRS002", "CRS003"})
             writeParticipantList(race / (std::string(base) + ".PAR"), list);
     }
-    ~ProgrammeTest() override { fs::remove_all(app); }
 
     void distribution(const std::string& text) { std::ofstream(app / "DISTRIBUCIONS08.TXT") << text; }
 
-    fs::path app, race;
+    test::TempFolder temp;
+    fs::path app = temp.path(), race;
     RaceState state;
     SettableClock clock{1000};
     QueuedPrompter prompter;

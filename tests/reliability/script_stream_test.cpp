@@ -1,12 +1,12 @@
 // `slotcursa-tool run -` on a pipe: each line runs as it arrives and its reply
 // comes before the next line is written.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "../temp_folder.h"
 #include "driver_process.h"
 
 namespace sc::reliability {
@@ -17,13 +17,7 @@ constexpr auto kWait = std::chrono::seconds(30);
 
 class ScriptOnPipe : public testing::Test {
 protected:
-    void SetUp() override {
-        const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
-        root_ = fs::path(testing::TempDir()) / ("sc_pipe_" + std::to_string(::getpid()) + "_" + name);
-        fs::remove_all(root_);
-        fs::create_directories(folder());
-    }
-    void TearDown() override { fs::remove_all(root_); }
+    void SetUp() override { fs::create_directories(folder()); }
 
     fs::path folder() const { return root_ / "prog"; }
     fs::path errors() const { return root_ / "stderr.txt"; }
@@ -34,7 +28,8 @@ protected:
         return text.str();
     }
 
-    fs::path root_;
+    test::TempFolder temp_;
+    const fs::path& root_ = temp_.path();
 };
 
 TEST_F(ScriptOnPipe, EachReplyComesWhileTheInputStaysOpen) {

@@ -1,63 +1,30 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
 #include "core/file_io.h"
 #include "core/heat_record.h"
 #include "core/lap_record.h"
+#include "temp_folder.h"
+#include "tool_run.h"
 
 namespace sc {
 namespace {
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const fs::path& file) {
-    auto data = readFileBytes(file);
-    return data ? std::string(data->begin(), data->end()) : "";
-}
+using test::ToolRun;
 
 class DumpTest : public testing::Test {
 protected:
-    void SetUp() override {
-        folder_ =
-            fs::path(testing::TempDir()) / ("sc_dump_" + std::to_string(::getpid()) + "_" +
-                                            testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     fs::path put(const std::string& name, const Bytes& data) {
         auto file = folder_ / name;
         EXPECT_TRUE(writeFileAtomic(file, data));
         return file;
     }
 
-    ToolRun tool(const std::string& args) {
-        const fs::path errFile = folder_ / "stderr.txt";
-        const std::string command =
-            std::string("'") + SC_TOOL + "' " + args + " 2>'" + errFile.string() + "'";
-        ToolRun run;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (!pipe) return run;
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-        const int raw = ::pclose(pipe);
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.err = slurp(errFile);
-        return run;
-    }
+    ToolRun tool(const std::string& args) { return test::runTool(args, folder_ / "stderr.txt"); }
 
     Json dump(const fs::path& file, const std::string& extra = "") {
         ToolRun run = tool("dump '" + file.string() + "' " + extra);
@@ -74,7 +41,8 @@ protected:
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     }
 
-    fs::path folder_;
+    test::TempFolder temp_;
+    const fs::path& folder_ = temp_.path();
 };
 
 Bytes concat(std::initializer_list<Bytes> parts) {

@@ -14,6 +14,7 @@
 #include "tools/driver/command_table.h"
 #include "tools/driver/heat_driver.h"
 #include "tools/driver/session.h"
+#include "tools/json_text.h"
 
 namespace sc::driver {
 
@@ -24,7 +25,7 @@ void DriverHooks::OpenCorregir() {
     line["corregir"]["ModeCorregir"] = state_.ModeCorregir;
     line["corregir"]["comas"] = state_.ModeCorregir < 0 ? -state_.ModeCorregir : 0;
     line["corregir"]["heat"] = state_.CurrentHeat;
-    out_ << line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    out_ << jsonText(line) << '\n';
 }
 
 // The lap counters act on the programme's heat while it is in heat-running mode.
@@ -51,10 +52,6 @@ namespace {
 
 constexpr double kDay = 86400;
 constexpr int kManualItems = 16;
-
-std::string dumped(const nlohmann::ordered_json& line) {
-    return line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
 
 HeatClock& heatClock(Session& session) {
     HeatClock* clock = session.heat().programme.Clock();
@@ -229,7 +226,7 @@ void lanes(Session& session, const ScriptLine& line) {
     nlohmann::ordered_json out;
     out["lanes"] = std::move(blocks);
     out["flag"] = view.FlagLane();
-    session.out() << dumped(out) << '\n';
+    session.out() << jsonText(out) << '\n';
 }
 
 void errors(Session& session, const ScriptLine& line) {
@@ -240,7 +237,7 @@ void errors(Session& session, const ScriptLine& line) {
     out["errors"]["visible"] = list.Visible();
     out["errors"]["items"] = list.Items();
     out["errors"]["selected"] = list.ListIndex();
-    session.out() << dumped(out) << '\n';
+    session.out() << jsonText(out) << '\n';
 }
 
 void panel(Session& session, const ScriptLine& line) {
@@ -260,9 +257,7 @@ void panel(Session& session, const ScriptLine& line) {
     out["MesMenys"] = p.MesMenys;
     out["timer"] = p.timerEnabled ? p.timerInterval : 0;
     out["CurrentHeat"] = session.state().CurrentHeat;
-    session.out() << nlohmann::ordered_json{{"panel", out}}.dump(-1, ' ', false,
-                                                                 nlohmann::json::error_handler_t::replace)
-                  << '\n';
+    session.out() << jsonText(nlohmann::ordered_json{{"panel", out}}) << '\n';
 }
 
 }  // namespace

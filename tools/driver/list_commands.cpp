@@ -5,6 +5,7 @@
 #include "organisation/entrants.h"
 #include "tools/driver/command_table.h"
 #include "tools/driver/session.h"
+#include "tools/json_text.h"
 
 namespace sc::driver {
 
@@ -27,7 +28,7 @@ void printList(Session& session, const Inscrits& window, bool saved) {
     shown["saved"] = saved;
     nlohmann::ordered_json line;
     line["list"] = std::move(shown);
-    session.out() << line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+    session.out() << jsonText(line) << "\n";
 }
 
 // Types the count, then the names slot by slot, then saves.

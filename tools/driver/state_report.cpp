@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "tools/json_text.h"
+
 namespace sc::driver {
 
 std::string stateLine(const RaceState& state, const Portada& mainWindow) {
@@ -24,7 +26,7 @@ std::string stateLine(const RaceState& state, const Portada& mainWindow) {
     nlohmann::ordered_json series = nlohmann::json::array();
     for (int m = 1; m <= kSeriesLists; ++m) series.push_back(mainWindow.LlSeries[m].selected + 1);
     line["series"] = std::move(series);
-    return line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    return jsonText(line);
 }
 
 }  // namespace sc::driver
