@@ -1,0 +1,163 @@
+// Filling the results table from the series files: participants, penalties
+// and the heat blocks of the heat file.
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+
+#include "core/file_error.h"
+#include "core/laps_format.h"
+#include "core/number_format.h"
+#include "core/penalty_file.h"
+#include "core/race_store.h"
+#include "core/record_file.h"
+#include "results/results_laps.h"
+#include "results/results_table.h"
+
+namespace sc {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kHeader =
+    "|^Ser.|Dor.|<Participant|^Psd.|^Pst.|^Mng.|>Total V.|HdP|>V. Ràpida|HdP|>V. parc.|HdP|"
+    ">V.R. parc.|HdP|>Dif. Prm.|>Dif. Ant.|>Pen.";
+
+// The message texts "Tots" and "Totes" of the window.
+std::string allText(const RaceState& state, int row, const char* fallback) {
+    const std::string& text = state.Msg[7][row];
+    return text.empty() ? fallback : text;
+}
+
+std::string Fixed2(double value) { return FormatNumber(value, "0.00"); }
+std::string Lap4(float value) { return FormatNumber(value, "0.0000;;99.9999"); }
+
+}  // namespace
+
+Resultats::Resultats(RaceState& state) : LlistaVoltes(1, rc::Count, 1, 0), state_(state) {
+    LlistaVoltes.SetFormatString(kHeader);
+    NetejarLlistats();
+}
+
+void Resultats::Load(int series) {
+    EqSerie.reset(allText(state_, 1, "Totes"));
+    const int count = state_.CurrentModality >= 1 && state_.CurrentModality <= 4
+                          ? state_.SeriesCount[state_.CurrentModality]
+                          : 0;
+    for (int s = 1; s <= count; ++s) EqSerie.items.push_back(FormatNumber(s, "#"));
+    EqSerie.selected = series >= 1 && series <= count ? series : 0;
+    NetejarLlistats();
+    CarregarLlistats();
+    CriteriOrdre_Click(state_.CurrentModality == static_cast<int16_t>(Modality::Race)
+                           ? Criterion::TotalLaps
+                           : Criterion::FastestLap);
+}
+
+void Resultats::NetejarLlistats() {
+    LlistaVoltes.SetRows(1);
+    hasPenalties = false;
+    problems.clear();
+    Participant.reset(allText(state_, 0, "Tots"));
+    EqDorsal.reset("0");
+    Pista.reset(allText(state_, 1, "Totes"));
+    Passada.reset(allText(state_, 1, "Totes"));
+    Manigues.reset(allText(state_, 1, "Totes"));
+}
+
+void Resultats::CarregarLlistats() {
+    LlistaVoltes.SetRedraw(false);
+    const int chosen = static_cast<int>(EqSerie.value());
+    for (int s = 1; s < EqSerie.count(); ++s)
+        if (chosen == 0 || chosen == s) AddSeries(s);
+    FillFilterLists();
+    Filtrar();
+    LlistaVoltes.SetRedraw(true);
+}
+
+void Resultats::SeriesChosen(int position) {
+    EqSerie.selected = position >= 0 && position < EqSerie.count() ? position : 0;
+    NetejarLlistats();
+    CarregarLlistats();
+}
+
+void Resultats::AddSeries(int series) {
+    const int16_t modality = state_.CurrentModality;
+    const std::string base = seriesBaseName(modality, series);
+    ParticipantList list;
+    std::vector<HeatBlock> blocks;
+    std::vector<PenaltyEntry> penalties;
+    try {
+        const fs::path par = state_.inWorkingFolder(base + ".PAR");
+        if (fs::exists(par)) list = readParticipantList(par);
+        const fs::path pen = state_.inWorkingFolder(base + ".PEN");
+        if (fs::exists(pen)) penalties = readPenalties(pen);
+        const fs::path dad = state_.inWorkingFolder(base + ".DAD");
+        if (fs::exists(dad)) blocks = readHeatBlocks(dad);
+    } catch (const FileError& e) {
+        problems.push_back(e.describe());
+        return;
+    }
+    const int names = static_cast<int>(list.names.size());
+    std::vector<float> penalty(names + 1, 0.0f);
+    for (const auto& e : penalties)
+        if (e.participant >= 1 && e.participant <= names) penalty[e.participant] += e.penalty;
+    if (!penalties.empty()) hasPenalties = true;
+
+    // Heats are grouped in passes of as many heats as the series has slots.
+    const int heatsPerPass = std::max(names, static_cast<int>(state_.Track.LaneCount));
+    std::vector<int> heatsRun(names + 1, 0);
+    for (const auto& block : blocks) {
+        const int heat = block.header.heatNumber();
+        const int pass = heat >= 1 && heatsPerPass > 0 ? (heat - 1) / heatsPerPass + 1 : 0;
+        for (const auto& r : block.rows) {
+            const int p = r.participant;
+            if (p < 1 || p > names || list.names[p - 1].empty()) continue;  // no name: left out
+            ++heatsRun[p];
+            const float heatKey = r.key2 != 0 ? r.key2 : r.passTime;
+            const std::string fields[rc::Count] = {
+                "",
+                FormatNumber(series, "#"),
+                FormatNumber(p, "#"),
+                list.names[p - 1],
+                FormatNumber(pass, "#"),
+                FormatNumber(r.lane, "0"),
+                FormatNumber(heatsRun[p], "0"),
+                ResultsLapsText(r.totalLaps - penalty[p], state_.Track),
+                Fixed2(-static_cast<double>(r.passTime)),
+                Lap4(r.fastestLap),
+                Fixed2(r.passTime),
+                ResultsLapsText(r.heatLaps, state_.Track),
+                Fixed2(-static_cast<double>(heatKey)),
+                Lap4(r.bestLap),
+                Fixed2(heatKey),
+                "",
+                "",
+                penalty[p] != 0 ? ResultsLapsText(penalty[p], state_.Track) : ""};
+            std::string tabbed;
+            for (int c = 0; c < rc::Count; ++c) tabbed += (c ? "\t" : "") + fields[c];
+            LlistaVoltes.AddItem(tabbed);
+        }
+    }
+}
+
+void Resultats::FillFilterLists() {
+    // Participants by number then name; the same number in two series is two people.
+    std::set<std::pair<int, std::string>> people;
+    std::set<int> lanes, passes, heats;
+    for (int row = 1; row < LlistaVoltes.Rows(); ++row) {
+        people.emplace(static_cast<int>(LlistaVoltes.Number(row, rc::Number)),
+                       LlistaVoltes.TextMatrix(row, rc::Name));
+        lanes.insert(static_cast<int>(LlistaVoltes.Number(row, rc::Lane)));
+        passes.insert(static_cast<int>(LlistaVoltes.Number(row, rc::Pass)));
+        heats.insert(static_cast<int>(LlistaVoltes.Number(row, rc::Heat)));
+    }
+    for (const auto& [number, name] : people) {
+        Participant.items.push_back(name);
+        EqDorsal.items.push_back(FormatNumber(number, "0"));
+    }
+    for (auto [list, values] : {std::pair{&Pista, &lanes}, {&Passada, &passes}, {&Manigues, &heats}})
+        for (int v : *values)
+            if (v != 0) list->items.push_back(FormatNumber(v, "0"));
+}
+
+}  // namespace sc
