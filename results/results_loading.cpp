@@ -34,29 +34,29 @@ std::string Lap4(float value) { return FormatNumber(value, "0.0000;;99.9999"); }
 
 }  // namespace
 
-Resultats::Resultats(RaceState& state) : LlistaVoltes(1, rc::Count, 1, 0), state_(state) {
+Resultats::Resultats(const RaceState& state, SeriesFolder source)
+    : LlistaVoltes(1, rc::Count, 1, 0), state_(state), source_(std::move(source)) {
     LlistaVoltes.SetFormatString(kHeader);
     NetejarLlistats();
 }
 
 void Resultats::Load(int series) {
     EqSerie.reset(allText(state_, 1, "Totes"));
-    const int count = state_.CurrentModality >= 1 && state_.CurrentModality <= 4
-                          ? state_.SeriesCount[state_.CurrentModality]
-                          : 0;
+    const int count =
+        source_.modality >= 1 && source_.modality <= 4 ? state_.SeriesCount[source_.modality] : 0;
     for (int s = 1; s <= count; ++s) EqSerie.items.push_back(FormatNumber(s, "#"));
     EqSerie.selected = series >= 1 && series <= count ? series : 0;
     NetejarLlistats();
     CarregarLlistats();
-    CriteriOrdre_Click(state_.CurrentModality == static_cast<int16_t>(Modality::Race)
-                           ? Criterion::TotalLaps
-                           : Criterion::FastestLap);
+    const bool race = source_.modality == static_cast<int>(Modality::Race);
+    CriteriOrdre_Click(race ? Criterion::TotalLaps : Criterion::FastestLap);
 }
 
 void Resultats::NetejarLlistats() {
     LlistaVoltes.SetRows(1);
     hasPenalties = false;
     problems.clear();
+    if (!source_.trackProblem.empty()) problems.push_back(source_.trackProblem);
     Participant.reset(allText(state_, 0, "Tots"));
     EqDorsal.reset("0");
     Pista.reset(allText(state_, 1, "Totes"));
@@ -81,17 +81,15 @@ void Resultats::SeriesChosen(int position) {
 }
 
 void Resultats::AddSeries(int series) {
-    const int16_t modality = state_.CurrentModality;
-    const std::string base = seriesBaseName(modality, series);
     ParticipantList list;
     std::vector<HeatBlock> blocks;
     std::vector<PenaltyEntry> penalties;
     try {
-        const fs::path par = state_.inWorkingFolder(base + ".PAR");
+        const fs::path par = source_.file(series, ".PAR");
         if (fs::exists(par)) list = readParticipantList(par);
-        const fs::path pen = state_.inWorkingFolder(base + ".PEN");
+        const fs::path pen = source_.file(series, ".PEN");
         if (fs::exists(pen)) penalties = readPenalties(pen);
-        const fs::path dad = state_.inWorkingFolder(base + ".DAD");
+        const fs::path dad = source_.file(series, ".DAD");
         if (fs::exists(dad)) blocks = readHeatBlocks(dad);
     } catch (const FileError& e) {
         problems.push_back(e.describe());
@@ -104,7 +102,7 @@ void Resultats::AddSeries(int series) {
     if (!penalties.empty()) hasPenalties = true;
 
     // Heats are grouped in passes of as many heats as the series has slots.
-    const int heatsPerPass = std::max(names, static_cast<int>(state_.Track.LaneCount));
+    const int heatsPerPass = std::max(names, static_cast<int>(source_.track.LaneCount));
     std::vector<int> heatsRun(names + 1, 0);
     for (const auto& block : blocks) {
         const int heat = block.header.heatNumber();
@@ -122,17 +120,17 @@ void Resultats::AddSeries(int series) {
                 FormatNumber(pass, "#"),
                 FormatNumber(r.lane, "0"),
                 FormatNumber(heatsRun[p], "0"),
-                ResultsLapsText(r.totalLaps - penalty[p], state_.Track),
+                ResultsLapsText(r.totalLaps - penalty[p], source_.track),
                 Fixed2(-static_cast<double>(r.passTime)),
                 Lap4(r.fastestLap),
                 Fixed2(r.passTime),
-                ResultsLapsText(r.heatLaps, state_.Track),
+                ResultsLapsText(r.heatLaps, source_.track),
                 Fixed2(-static_cast<double>(heatKey)),
                 Lap4(r.bestLap),
                 Fixed2(heatKey),
                 "",
                 "",
-                penalty[p] != 0 ? ResultsLapsText(penalty[p], state_.Track) : ""};
+                penalty[p] != 0 ? ResultsLapsText(penalty[p], source_.track) : ""};
             std::string tabbed;
             for (int c = 0; c < rc::Count; ++c) tabbed += (c ? "\t" : "") + fields[c];
             LlistaVoltes.AddItem(tabbed);

@@ -111,7 +111,7 @@ void Resultats::LabelAndGaps(int valueCol) {
     Grid& g = LlistaVoltes;
     const bool laps = columnsOf(criterion).laps;
     // A fractional penalty on a track without comas: gaps keep the half lap.
-    TrackConfig track = state_.Track;
+    TrackConfig track = source_.track;
     if (hasPenalties && track.ComaFormat == "0") track.ComaFormat = "0.0###";
     auto gap = [&](int other, int row) {
         if (!laps) return FormatNumber(g.Number(row, valueCol) - g.Number(other, valueCol), "+0.0000");

@@ -3,12 +3,14 @@
 // of the series of a modality, read afresh from the series files, filtered and
 // ranked by one of four criteria with position labels and gaps.
 #include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "core/grid.h"
 #include "core/race_state.h"
 #include "results/filter_list.h"
+#include "results/series_folder.h"
 
 namespace sc {
 
@@ -28,9 +30,9 @@ public:
     static constexpr int kValueWidth = 1000;
     static constexpr int kPenaltyWidth = 500;
 
-    // Reads the series files of `state.CurrentModality` in `state.WorkingFolder`
-    // (the race folder), with the track's comas and the message texts of the state.
-    explicit Resultats(RaceState& state);
+    // The series files of `source`; the state gives the series counts and the
+    // message texts.
+    Resultats(const RaceState& state, SeriesFolder source);
 
     Grid LlistaVoltes;
     FilterList EqSerie;      // "Totes", 1..SeriesCount: the series loaded
@@ -66,7 +68,8 @@ private:
     void Rank();
     void LabelAndGaps(int valueCol);
 
-    RaceState& state_;
+    const RaceState& state_;
+    SeriesFolder source_;
 };
 
 }  // namespace sc

@@ -11,15 +11,18 @@ namespace sc {
 namespace {
 using test::resultRecord;
 
+TrackConfig fourLanes() {
+    TrackConfig track;
+    track.LaneCount = 4;
+    return track;
+}
+
 // Race series 1: Anna, Biel, Carla, a nameless slot 4 and Dani (5 slots, so
 // heat 6 opens pass 2). Totals are cumulative; pass times are times of day.
 class ResultsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        state.WorkingFolder = folder.path();
-        state.CurrentModality = static_cast<int16_t>(Modality::Race);
         state.SeriesCount = {0, 0, 0, 0, 1};
-        state.Track.LaneCount = 4;
         state.Msg[0][0] = "v";
         state.Msg[0][1] = "s";
         state.Msg[7][0] = "Tots";
@@ -53,7 +56,7 @@ protected:
 
     test::TempFolder folder;
     RaceState state;
-    Resultats results{state};
+    Resultats results{state, SeriesFolder{folder.path(), static_cast<int>(Modality::Race), fourLanes(), {}}};
 };
 
 using V = std::vector<std::string>;

@@ -1,0 +1,26 @@
+#pragma once
+// Where the results, penalties and lap-listing windows read a modality's
+// series files: the current race's folder and that race's track (for the
+// comas). Kept by the windows, so they never depend on the working folder of
+// the moment.
+#include <filesystem>
+#include <string>
+
+#include "core/race_state.h"
+
+namespace sc {
+
+struct SeriesFolder {
+    std::filesystem::path folder;
+    int modality = 0;
+    TrackConfig track;
+    std::string trackProblem;  // the race's PISTA.CFG could not be read; the program's track is used
+
+    std::filesystem::path file(int series, const char* extension) const;
+};
+
+// The current race's folder and its PISTA.CFG (the state's track when the
+// race has none or it is damaged).
+SeriesFolder RaceSeriesFolder(const RaceState& state, int modality);
+
+}  // namespace sc

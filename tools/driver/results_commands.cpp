@@ -1,0 +1,90 @@
+// results: the results window's table as it is shown (header and visible
+// rows, visible columns), after the filters and the criterion of the line.
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <ostream>
+
+#include "localisation/language_tables.h"
+#include "results/results_table.h"
+#include "tools/driver/command_table.h"
+#include "tools/driver/key_values.h"
+#include "tools/driver/session.h"
+
+namespace sc::driver {
+
+namespace {
+
+constexpr const char* kResultsUsage =
+    "results M [criterion=1..4] [series=S] [participant=NAME|number] [lane=L] [pass=P] [heat=H]";
+
+std::string upper(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The position of `value` in a number list; a number no row has is added, so the list comes out empty.
+int numberPosition(FilterList& list, const std::string& value, const std::string& key) {
+    const int n = wholeNumberArgument(value, key, 1, 9999);
+    const std::string text = std::to_string(n);
+    if (list.find(text) < 0) list.items.push_back(text);
+    return list.find(text);
+}
+
+int participantPosition(const Resultats& results, const std::string& value) {
+    const bool number = !value.empty() && std::all_of(value.begin(), value.end(),
+                                                      [](unsigned char c) { return std::isdigit(c) != 0; });
+    const FilterList& list = number ? results.EqDorsal : results.Participant;
+    for (int i = 1; i < list.count(); ++i)
+        if (upper(trimmed(list.items[i])) == upper(trimmed(value))) return i;
+    throw ScriptError("participant '" + value + "' has no row in these results");
+}
+
+void printShown(std::ostream& out, const Grid& grid, int row) {
+    bool first = true;
+    for (int col = 0; col < grid.Cols(); ++col) {
+        if (grid.ColWidth(col) == 0) continue;
+        out << (first ? "" : "\t") << grid.TextMatrix(row, col);
+        first = false;
+    }
+    out << '\n';
+}
+
+void results(Session& session, const ScriptLine& line) {
+    if (line.args.empty()) throw ScriptError(std::string("usage: ") + kResultsUsage);
+    session.mainWindow();  // the program runs
+    RaceState& state = session.state();
+    if (state.CurrentRace < 1) throw ScriptError("no race selected");
+    const int modality = wholeNumberArgument(line.args[0], "modality M", 1, 4);
+    static constexpr std::array<std::string_view, 6> kKeys = {"criterion", "series", "participant",
+                                                              "lane",      "pass",   "heat"};
+    const KeyValues values = parseKeyValues({line.args.begin() + 1, line.args.end()}, kKeys);
+    auto value = [&](const char* key) { return values.contains(key) ? values.at(key) : std::string(); };
+
+    session.applyLanguage("Resultats");
+    Resultats table(state, RaceSeriesFolder(state, modality));
+    if (auto header =
+            tableText(state.Settings.Language, "Resultats", "LlistaVoltes", -1, TextKind::GridFormat))
+        table.LlistaVoltes.SetFormatString(*header);
+    const std::string series = value("series");
+    table.Load(series.empty()
+                   ? 0
+                   : wholeNumberArgument(series, "series", 1, std::max<int>(1, state.SeriesCount[modality])));
+    for (const auto& problem : table.problems) session.out() << "problem: " << problem << '\n';
+    if (const std::string p = value("participant"); !p.empty())
+        table.ParticipantChosen(participantPosition(table, p));
+    for (auto [key, list] :
+         {std::pair{"lane", &table.Pista}, {"pass", &table.Passada}, {"heat", &table.Manigues}})
+        if (const std::string v = value(key); !v.empty()) list->selected = numberPosition(*list, v, key);
+    table.Filtrar();
+    if (const std::string c = value("criterion"); !c.empty())
+        table.CriteriOrdre_Click(static_cast<Criterion>(wholeNumberArgument(c, "criterion", 1, 4)));
+    printShown(session.out(), table.LlistaVoltes, 0);
+    for (int row : table.VisibleRows()) printShown(session.out(), table.LlistaVoltes, row);
+}
+
+}  // namespace
+
+void addResultsCommands(CommandTable& table) { table.add("results", kResultsUsage, results); }
+
+}  // namespace sc::driver
