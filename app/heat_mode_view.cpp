@@ -181,6 +181,9 @@ void HeatModeView::openClassificationWindow() {
     classification_.Load();
     plug_.SetWindow(&classification_);
     classView_ = new ClassificacioView(state_, classification_, engine_, [this](int code) { key(code); });
+    // Between heats: the stored results of the series, modal. They read their own copy of the
+    // participants, so the series' list stays as the programme loaded it.
+    classView_->openResults = [this] { window_.openResults(state_.CurrentModality, state_.CurrentSeries); };
     classSub_ = window_.mdiArea()->addSubWindow(classView_);
     classSub_->setWindowTitle(classView_->windowTitle());
     classSub_->showMaximized();

@@ -68,11 +68,15 @@ constexpr MessageEntry kMessages[] = {
     {LV, 7, 0, "Tots", "Todos"},
     {LV, 7, 1, "Totes", "Todas"},
     {LV, 7, 2, "", ""},
+    {LV, 7, 10, "No s'han pogut llegir aquests arxius de la prova; les seves files no surten. Comproveu-los o recupereu la prova d'una còpia:",
+     "No se han podido leer estos archivos de la prueba; sus filas no aparecen. Compruébelos o recupere la prueba de una copia:"},
 
     {RE, 7, 0, "Tots", "Todos"},
     {RE, 7, 1, "Totes", "Todas"},
     {RE, 7, 2, "Quadrant de voltes acabada la màniga ", "Cuadrante de vueltas finalizada la manga "},
     {RE, 7, 3, "Total", "Total"},
+    {RE, 7, 10, "No s'han pogut llegir aquests arxius de la prova; les seves files no surten. Comproveu-los o recupereu la prova d'una còpia:",
+     "No se han podido leer estos archivos de la prueba; sus filas no aparecen. Compruébelos o recupere la prueba de una copia:"},
 
     {CO, 7, 3, "Vols assignar ", "¿Quieres assignar "},
     {CO, 7, 4, " com a volta ràpida de ", " como vuelta rápida de "},

@@ -5,6 +5,7 @@
 // the moment.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/race_state.h"
 
@@ -22,5 +23,9 @@ struct SeriesFolder {
 // The current race's folder and its PISTA.CFG (the state's track when the
 // race has none or it is damaged).
 SeriesFolder RaceSeriesFolder(const RaceState& state, int modality);
+
+// The message for files that could not be read: Msg(7, 10) of the window,
+// then one line per file.
+std::string FileProblemsMessage(const RaceState& state, const std::vector<std::string>& problems);
 
 }  // namespace sc

@@ -30,7 +30,7 @@ public:
     // Copies what changed in the tables and the window state to the screen.
     void refresh();
 
-    // A click on the header between heats; the results window is not there yet.
+    // A click on the header or the position column between heats: the results window.
     std::function<void()> openResults;
 
     QTableView* table() const { return infoClass_; }

@@ -1,0 +1,50 @@
+// The main window's results commands: the classification entries and buttons
+// open the results window. The rules live in results/.
+
+#include <QAction>
+#include <QPushButton>
+
+#include "app/heat_mode_view.h"
+#include "app/main_window.h"
+#include "results/results_window.h"
+
+namespace sc {
+namespace {
+
+constexpr int kFirstStored = 2;  // official practice: the first modality whose heats are stored
+constexpr int kRace = 4;
+
+QString indexedName(const char* name, int index) { return QStringLiteral("%1(%2)").arg(name).arg(index); }
+
+}  // namespace
+
+void PortadaView::wireResultsCommands() {
+    for (int m = kFirstStored; m <= kRace; ++m)
+        if (auto* button = findChild<QPushButton*>(indexedName("BotoCls", m)))
+            connect(button, &QPushButton::clicked, this,
+                    [this, m] { openResults(m, portada_.LlSeries[m].selected + 1); });
+    // "Classificacions": every series of the race, else of the highest modality that has series.
+    if (auto* entry = findChild<QAction*>("MnuAltresRtats"))
+        connect(entry, &QAction::triggered, this, [this] {
+            for (int m = kRace; m >= kFirstStored; --m)
+                if (portada_.modalityEnabled[m]) return openResults(m, 0);
+        });
+}
+
+void PortadaView::updateResultsCommandStates() {
+    const bool idle = !(heatMode_ && heatMode_->programme().ui.heatMode);
+    bool any = false;
+    for (int m = kFirstStored; m <= kRace; ++m) {
+        const bool on = idle && portada_.raceControlsEnabled && portada_.modalityEnabled[m];
+        any = any || on;
+        if (auto* button = findChild<QPushButton*>(indexedName("BotoCls", m))) button->setEnabled(on);
+    }
+    if (auto* entry = findChild<QAction*>("MnuAltresRtats")) entry->setEnabled(any);
+}
+
+void PortadaView::openResults(int modality, int series) {
+    ResultatsView window(state_, prompter_, RaceSeriesFolder(state_, modality), series, this);
+    window.exec();
+}
+
+}  // namespace sc

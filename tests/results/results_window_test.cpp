@@ -1,0 +1,93 @@
+// The results window on screen: captions, the race's criterion, filters
+// hiding rows, printing disabled, Esc, and a damaged series file reported.
+#include "results/results_window.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QtTest>
+
+#include "results/results_series_files.h"
+#include "temp_folder.h"
+
+using namespace sc;
+
+namespace {
+
+template <typename T>
+T* child(QWidget& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
+    if (found == nullptr) qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+struct RaceFolder {
+    RaceFolder() {
+        state.SeriesCount = {0, 0, 0, 0, 1};
+        test::writeNames(temp.path() / "CRS001.PAR", 1, {"Anna", "Biel"});
+        test::writeHeatFile(temp.path() / "CRS001.DAD",
+                            {{1,
+                              36000,
+                              {test::resultRecord(1, 12, 36100, 5.2f, 1, 12, 5.2f),
+                               test::resultRecord(2, 11, 36090, 5.1f, 2, 11, 5.1f)}}});
+    }
+    SeriesFolder source() const {
+        TrackConfig track;
+        track.LaneCount = 2;
+        return SeriesFolder{temp.path(), 4, track, {}};
+    }
+    test::TempFolder temp;
+    RaceState state;
+    QueuedPrompter prompter;
+};
+
+}  // namespace
+
+class ResultsWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void race_OpensByTotalLapsAndFiltersByLane() {
+        RaceFolder f;
+        ResultatsView view(f.state, f.prompter, f.source(), 0);
+        QVERIFY(child<QRadioButton>(view, "CriteriOrdre(1)")->isChecked());
+        QCOMPARE(child<QRadioButton>(view, "CriteriOrdre(2)")->text(), QStringLiteral("Volta ràpida"));
+        QVERIFY(!child<QPushButton>(view, "Imprimir(0)")->isEnabled());
+        QVERIFY(!child<QPushButton>(view, "Imprimir(1)")->isEnabled());
+        auto* table = child<QTableView>(view, "LlistaVoltes");
+        QCOMPARE(table->model()->data(table->model()->index(0, 3)).toString(), QStringLiteral("Anna"));
+        QCOMPARE(table->model()->headerData(7, Qt::Horizontal).toString(), QStringLiteral("Total V."));
+        QVERIFY(table->isColumnHidden(9));  // the fastest lap belongs to another criterion
+
+        auto* lanes = child<QComboBox>(view, "Filtre(2)");
+        QCOMPARE(lanes->itemText(0), QStringLiteral("Totes"));
+        lanes->setCurrentIndex(lanes->findText("2"));
+        QVERIFY(table->isRowHidden(0));
+        QVERIFY(!table->isRowHidden(1));
+        QCOMPARE(table->model()->data(table->model()->index(1, 0)).toString(), QStringLiteral("1.-"));
+
+        child<QRadioButton>(view, "CriteriOrdre(2)")->click();
+        QVERIFY(!table->isColumnHidden(9));
+        QVERIFY(f.prompter.shown.empty());
+    }
+
+    void escCloses() {
+        RaceFolder f;
+        ResultatsView view(f.state, f.prompter, f.source(), 1);
+        view.show();
+        QTest::keyClick(&view, Qt::Key_Escape);
+        QVERIFY(!view.isVisible());
+    }
+
+    void damagedHeatFile_IsReported() {
+        RaceFolder f;
+        std::filesystem::resize_file(f.temp.path() / "CRS001.DAD", 70);
+        ResultatsView view(f.state, f.prompter, f.source(), 0);
+        QCOMPARE(f.prompter.shown.size(), std::size_t{1});
+        QVERIFY(f.prompter.shown[0].text.find("CRS001.DAD") != std::string::npos);
+    }
+};
+
+QTEST_MAIN(ResultsWindowTest)
+#include "results_window_test.moc"
