@@ -73,6 +73,7 @@ private:
     // Results, penalties and lap listing (main_window_results.cpp).
     void wireResultsCommands();
     void updateResultsCommandStates();
+    void openPenalties();  // the race series selected in LlSeries(4)
 
 public:
     // The results window of `modality` on `series` (0: all), modal.

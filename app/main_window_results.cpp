@@ -2,10 +2,13 @@
 // open the results window. The rules live in results/.
 
 #include <QAction>
+#include <QLabel>
 #include <QPushButton>
 
 #include "app/heat_mode_view.h"
 #include "app/main_window.h"
+#include "core/file_error.h"
+#include "results/penalitzacions_window.h"
 #include "results/results_window.h"
 
 namespace sc {
@@ -29,6 +32,12 @@ void PortadaView::wireResultsCommands() {
             for (int m = kRace; m >= kFirstStored; --m)
                 if (portada_.modalityEnabled[m]) return openResults(m, 0);
         });
+    for (const QString& name : {indexedName("MnuPen", kRace), indexedName("BotoPen", kRace)}) {
+        if (auto* entry = findChild<QAction*>(name))
+            connect(entry, &QAction::triggered, this, [this] { openPenalties(); });
+        if (auto* button = findChild<QPushButton*>(name))
+            connect(button, &QPushButton::clicked, this, [this] { openPenalties(); });
+    }
 }
 
 void PortadaView::updateResultsCommandStates() {
@@ -40,11 +49,33 @@ void PortadaView::updateResultsCommandStates() {
         if (auto* button = findChild<QPushButton*>(indexedName("BotoCls", m))) button->setEnabled(on);
     }
     if (auto* entry = findChild<QAction*>("MnuAltresRtats")) entry->setEnabled(any);
+    const bool race = idle && portada_.raceControlsEnabled && portada_.modalityEnabled[kRace];
+    if (auto* entry = findChild<QAction*>(indexedName("MnuPen", kRace))) entry->setEnabled(race);
+    if (auto* button = findChild<QPushButton*>(indexedName("BotoPen", kRace))) button->setEnabled(race);
 }
 
 void PortadaView::openResults(int modality, int series) {
     ResultatsView window(state_, prompter_, RaceSeriesFolder(state_, modality), series, this);
     window.exec();
+}
+
+void PortadaView::openPenalties() {
+    const int series = portada_.LlSeries[kRace].selected + 1;
+    const QAction* modality = findChild<QAction*>(indexedName("MnuPrg", kRace));
+    const QLabel* label = findChild<QLabel*>(indexedName("Text", kRace));
+    const std::string race = portada_.LlProves.isValidPosition(portada_.LlProves.selected)
+                                 ? portada_.LlProves.items[portada_.LlProves.selected]
+                                 : std::string();
+    try {
+        Penalitzacions form = RacePenalties(state_, series);
+        const std::string suffix =
+            PenaltiesTitleSuffix(race, modality ? modality->text().remove('&').toStdString() : "",
+                                 label ? label->text().toStdString() : "", series);
+        PenalitzacionsView window(state_, prompter_, form, suffix, this);
+        window.exec();
+    } catch (const FileError& e) {
+        prompter_.inform(e.describe(), "Error", MessageIcon::Exclamation);
+    }
 }
 
 }  // namespace sc

@@ -55,9 +55,11 @@ bool Resultats::Passes(int row) const {
     for (const auto& [list, col] : numeric)
         if (list->active() && g.Number(row, col) != list->value()) return false;
     // No laps and no fastest lap: the participant has not run yet. A missing
-    // fastest lap shows as 99.9999, so the placeholder counts as none.
+    // fastest lap shows as 99.9999, so the placeholder counts as none; the laps
+    // are those before the penalty, which would make them negative.
     const double fastest = g.Number(row, rc::Fastest);
-    return !(g.Number(row, rc::TotalLaps) == 0 && (fastest == 0 || fastest == kNoFastestLap));
+    const double laps = g.Number(row, rc::TotalLaps) + g.Number(row, rc::Penalty);
+    return !(laps == 0 && (fastest == 0 || fastest == kNoFastestLap));
 }
 
 void Resultats::Filtrar() {

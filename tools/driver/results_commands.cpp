@@ -5,7 +5,9 @@
 #include <cctype>
 #include <ostream>
 
+#include "core/file_error.h"
 #include "localisation/language_tables.h"
+#include "results/penalitzacions.h"
 #include "results/results_table.h"
 #include "tools/driver/command_table.h"
 #include "tools/driver/key_values.h"
@@ -83,8 +85,80 @@ void results(Session& session, const ScriptLine& line) {
     for (int row : table.VisibleRows()) printShown(session.out(), table.LlistaVoltes, row);
 }
 
+constexpr const char* kPenaltiesUsage = "penalties SERIES P:VALUE:REASON;...";
+
+void printAll(std::ostream& out, const Grid& grid) {
+    for (int row = 0; row < grid.Rows(); ++row)
+        for (int col = 0; col < grid.Cols(); ++col)
+            out << grid.TextMatrix(row, col) << (col + 1 < grid.Cols() ? '\t' : '\n');
+}
+
+// The penalties window of race series SERIES (the first argument), loaded.
+Penalitzacions openPenalties(Session& session, const ScriptLine& line, const std::string& usage) {
+    if (line.args.empty()) throw ScriptError("usage: " + usage);
+    session.mainWindow();
+    RaceState& state = session.state();
+    if (state.CurrentRace < 1) throw ScriptError("no race selected");
+    const int count = state.SeriesCount[static_cast<int>(Modality::Race)];
+    if (count < 1) throw ScriptError("the race has no race series");
+    const int series = wholeNumberArgument(line.args[0], "series", 1, count);
+    session.applyLanguage("Penalitzacions");
+    try {
+        Penalitzacions form = RacePenalties(state, series);
+        if (!form.Load()) session.out() << "problem: " << form.problem << '\n';
+        return form;
+    } catch (const FileError& e) {
+        throw ScriptError(e.describe());
+    }
+}
+
+bool isNumberText(const std::string& text) {
+    std::size_t i = text.find_first_not_of("+-") == 1 ? 1 : 0;
+    bool digits = false, separator = false;
+    for (; i < text.size(); ++i) {
+        if (std::isdigit(static_cast<unsigned char>(text[i])))
+            digits = true;
+        else if ((text[i] == '.' || text[i] == ',') && !separator)
+            separator = true;
+        else
+            return false;
+    }
+    return digits;
+}
+
+void penalties(Session& session, const ScriptLine& line) {
+    if (line.args.size() < 2) throw ScriptError(std::string("usage: ") + kPenaltiesUsage);
+    Penalitzacions form = openPenalties(session, line, kPenaltiesUsage);
+    const std::string entries = trimmed(line.rest.substr(line.rest.find(line.args[0]) + line.args[0].size()));
+    for (const std::string& entry : splitOn(entries, ';')) {
+        const auto first = entry.find(':');
+        const auto second = first == std::string::npos ? first : entry.find(':', first + 1);
+        if (second == std::string::npos) throw ScriptError("expected P:VALUE:REASON, not '" + entry + "'");
+        const int slot = wholeNumberArgument(trimmed(entry.substr(0, first)), "participant P", 1,
+                                             static_cast<int>(form.Participant.size()));
+        const std::string value = trimmed(entry.substr(first + 1, second - first - 1));
+        if (!isNumberText(value)) throw ScriptError("penalty VALUE must be a number, not '" + value + "'");
+        form.Participant_Click(slot - 1);
+        form.Valor = value;
+        form.Valor_LostFocus();
+        form.Concepte = entry.substr(second + 1);
+        form.Anotar();
+    }
+    if (!form.Gravar()) session.out() << "problem: " << form.problem << '\n';
+    printAll(session.out(), form.Quadre);
+}
+
+void penaltiesShow(Session& session, const ScriptLine& line) {
+    requireArgs(line, 1, "penalties-show SERIES");
+    printAll(session.out(), openPenalties(session, line, "penalties-show SERIES").Quadre);
+}
+
 }  // namespace
 
-void addResultsCommands(CommandTable& table) { table.add("results", kResultsUsage, results); }
+void addResultsCommands(CommandTable& table) {
+    table.add("results", kResultsUsage, results);
+    table.add("penalties", kPenaltiesUsage, penalties);
+    table.add("penalties-show", "penalties-show SERIES", penaltiesShow);
+}
 
 }  // namespace sc::driver
