@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "app/portada_host.h"
 #include "config_windows/qt_config_widgets.h"
+#include "results/lap_listing_window.h"
 #include "standings/classificacio_window.h"
 #include "standings/voltaavolta_window.h"
 
@@ -76,6 +77,12 @@ HeatModeView::HeatModeView(RaceState& state, Prompter& prompter, PortadaView& wi
     connect(timer_, &QTimer::timeout, this, &HeatModeView::tick);
     connectWidgets();
     hearLapCounters();
+    // Between heats the heat menu lists the laps of the series, on its last heat.
+    plug_.openListing = [this, &prompter] {
+        LlistarVoltesView listing(state_, prompter, ProgrammeSeriesFolder(state_), state_.CurrentSeries,
+                                  state_.CurrentHeat, &window_);
+        listing.exec();
+    };
 }
 
 // The ports notify on the window's event loop, one at a time; the heat timer

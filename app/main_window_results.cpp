@@ -8,6 +8,7 @@
 #include "app/heat_mode_view.h"
 #include "app/main_window.h"
 #include "core/file_error.h"
+#include "results/lap_listing_window.h"
 #include "results/penalitzacions_window.h"
 #include "results/results_window.h"
 
@@ -32,6 +33,17 @@ void PortadaView::wireResultsCommands() {
             for (int m = kRace; m >= kFirstStored; --m)
                 if (portada_.modalityEnabled[m]) return openResults(m, 0);
         });
+    // "Llistar voltes": the selected series of the same modality, its last heat.
+    if (auto* entry = findChild<QAction*>("MnuVltaaVlta"))
+        connect(entry, &QAction::triggered, this, [this] {
+            for (int m = kRace; m >= kFirstStored; --m)
+                if (portada_.modalityEnabled[m]) {
+                    LlistarVoltesView window(state_, prompter_, RaceSeriesFolder(state_, m),
+                                             portada_.LlSeries[m].selected + 1, 0, this);
+                    window.exec();
+                    return;
+                }
+        });
     for (const QString& name : {indexedName("MnuPen", kRace), indexedName("BotoPen", kRace)}) {
         if (auto* entry = findChild<QAction*>(name))
             connect(entry, &QAction::triggered, this, [this] { openPenalties(); });
@@ -48,7 +60,8 @@ void PortadaView::updateResultsCommandStates() {
         any = any || on;
         if (auto* button = findChild<QPushButton*>(indexedName("BotoCls", m))) button->setEnabled(on);
     }
-    if (auto* entry = findChild<QAction*>("MnuAltresRtats")) entry->setEnabled(any);
+    for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta"})
+        if (auto* entry = findChild<QAction*>(name)) entry->setEnabled(any);
     const bool race = idle && portada_.raceControlsEnabled && portada_.modalityEnabled[kRace];
     if (auto* entry = findChild<QAction*>(indexedName("MnuPen", kRace))) entry->setEnabled(race);
     if (auto* button = findChild<QPushButton*>(indexedName("BotoPen", kRace))) button->setEnabled(race);

@@ -69,6 +69,8 @@ constexpr MessageEntry kMessages[] = {
     {LV, 7, 0, "Tots", "Todos"},
     {LV, 7, 1, "Totes", "Todas"},
     {LV, 7, 2, "", ""},
+    {LV, 7, 11, "No s'ha pogut escriure VLTAVLT.TXT; comproveu que la carpeta de la prova es pot escriure.",
+     "No se ha podido escribir VLTAVLT.TXT; compruebe que la carpeta de la prueba se puede escribir."},
     {LV, 7, 10, "No s'han pogut llegir aquests arxius de la prova; les seves files no surten. Comproveu-los o recupereu la prova d'una còpia:",
      "No se han podido leer estos archivos de la prueba; sus filas no aparecen. Compruébelos o recupere la prueba de una copia:"},
 

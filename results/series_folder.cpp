@@ -23,6 +23,10 @@ SeriesFolder RaceSeriesFolder(const RaceState& state, int modality) {
     return source;
 }
 
+SeriesFolder ProgrammeSeriesFolder(const RaceState& state) {
+    return SeriesFolder{state.WorkingFolder, state.CurrentModality, state.Track, {}};
+}
+
 std::string FileProblemsMessage(const RaceState& state, const std::vector<std::string>& problems) {
     std::string text = state.Msg[7][10];
     for (const auto& p : problems) text += "\n" + p;

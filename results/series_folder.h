@@ -24,6 +24,9 @@ struct SeriesFolder {
 // race has none or it is damaged).
 SeriesFolder RaceSeriesFolder(const RaceState& state, int modality);
 
+// The open programme's folder, modality and track (the heat menu's listing).
+SeriesFolder ProgrammeSeriesFolder(const RaceState& state);
+
 // The message for files that could not be read: Msg(7, 10) of the window,
 // then one line per file.
 std::string FileProblemsMessage(const RaceState& state, const std::vector<std::string>& problems);

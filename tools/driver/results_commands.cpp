@@ -6,10 +6,14 @@
 #include <ostream>
 
 #include "core/file_error.h"
+#include "core/file_io.h"
+#include "core/race_store.h"
 #include "localisation/language_tables.h"
+#include "results/lap_listing.h"
 #include "results/penalitzacions.h"
 #include "results/results_table.h"
 #include "tools/driver/command_table.h"
+#include "tools/driver/heat_driver.h"
 #include "tools/driver/key_values.h"
 #include "tools/driver/session.h"
 
@@ -153,9 +157,79 @@ void penaltiesShow(Session& session, const ScriptLine& line) {
     printAll(session.out(), openPenalties(session, line, "penalties-show SERIES").Quadre);
 }
 
+constexpr const char* kListingUsage =
+    "listing SERIES HEAT [order=1..3] [lane=L] [participant=NAME|number] [pass=P] [modality=M]";
+
+// The open programme's modality and folder, else the race's series of `modality=` (default the race).
+LlistarVoltes openListing(Session& session, const ScriptLine& line, const std::string& usage,
+                          KeyValues& values) {
+    if (line.args.size() < 2) throw ScriptError("usage: " + usage);
+    session.mainWindow();
+    RaceState& state = session.state();
+    static constexpr std::array<std::string_view, 5> kKeys = {"order", "lane", "participant", "pass",
+                                                              "modality"};
+    values = parseKeyValues({line.args.begin() + 2, line.args.end()}, kKeys);
+    const bool programme = session.heat().programme.ui.heatMode;
+    SeriesFolder source;
+    if (programme && !values.contains("modality")) {
+        source = ProgrammeSeriesFolder(state);
+    } else {
+        if (state.CurrentRace < 1) throw ScriptError("no race selected");
+        const int m = values.contains("modality") ? wholeNumberArgument(values["modality"], "modality", 1, 4)
+                                                  : static_cast<int>(Modality::Race);
+        source = RaceSeriesFolder(state, m);
+    }
+    const int series = wholeNumberArgument(line.args[0], "SERIES", 1, kMaxSeries);
+    const int heat = wholeNumberArgument(line.args[1], "HEAT", 1, 32767);
+    session.applyLanguage("LlistarVoltes");
+    LlistarVoltes listing(state, source);
+    listing.Load(series, heat);
+    if (!listing.problem.empty()) session.out() << "problem: " << listing.problem << '\n';
+    const auto& heats = listing.Manigues.items;
+    if (std::find(heats.begin(), heats.end(), std::to_string(heat)) == heats.end())
+        throw ScriptError("heat " + line.args[1] + " is not in " + listing.File().filename().string());
+    return listing;
+}
+
+void listing(Session& session, const ScriptLine& line) {
+    KeyValues values;
+    LlistarVoltes table = openListing(session, line, kListingUsage, values);
+    if (values.contains("participant")) {
+        const std::string& p = values["participant"];
+        const bool number =
+            std::all_of(p.begin(), p.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+        const FilterList& list = number ? table.EqDorsal : table.Participant;
+        int at = -1;
+        for (int i = 1; i < list.count() && at < 0; ++i)
+            if (upper(list.items[i]) == upper(p)) at = i;
+        if (at < 0) throw ScriptError("participant '" + p + "' has no pass in this heat");
+        table.Participant.selected = at;
+        table.EqDorsal.selected = at;
+    }
+    for (auto [key, list] : {std::pair{"lane", &table.Pista}, {"pass", &table.Passada}})
+        if (values.contains(key)) list->selected = numberPosition(*list, values[key], key);
+    table.CriteriOrdre_Click(values.contains("order") ? static_cast<LlistarVoltes::Order>(wholeNumberArgument(
+                                                            values["order"], "order", 1, 3))
+                                                      : table.order);
+    session.out() << "Lectures: " << table.readings << "\tInici de la màniga: " << table.heatStart << '\n';
+    printShown(session.out(), table.LlistaVoltes, 0);
+    for (int row = 1; row < table.LlistaVoltes.Rows(); ++row)
+        if (!table.LlistaVoltes.RowHidden(row)) printShown(session.out(), table.LlistaVoltes, row);
+}
+
+void listingExport(Session& session, const ScriptLine& line) {
+    KeyValues values;
+    LlistarVoltes table = openListing(session, line, "listing-export SERIES HEAT [modality=M]", values);
+    if (!table.Exportar()) throw ScriptError("VLTAVLT.TXT could not be written");
+    const Bytes bytes = readFileOrThrow(table.File().parent_path() / kLapExportFileName);
+    session.out() << std::string(bytes.begin(), bytes.end());
+}
+
 }  // namespace
 
 void addResultsCommands(CommandTable& table) {
+    table.add("listing", kListingUsage, listing);
+    table.add("listing-export", "listing-export SERIES HEAT [modality=M]", listingExport);
     table.add("results", kResultsUsage, results);
     table.add("penalties", kPenaltiesUsage, penalties);
     table.add("penalties-show", "penalties-show SERIES", penaltiesShow);
