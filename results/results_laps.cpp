@@ -8,6 +8,8 @@
 namespace sc {
 
 std::string ResultsLapsText(float laps, const TrackConfig& track) {
+    // Whole laps read the same with or without comas; the common case of a long table.
+    if (laps == std::trunc(laps) && std::fabs(laps) < 1e7f) return std::to_string(static_cast<long>(laps));
     std::string text = Str(laps);
     std::string shown = FormatLaps(text, true, track);
     // 9.5 laps on a track without comas must not read as 10.

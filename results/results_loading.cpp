@@ -32,6 +32,12 @@ std::string allText(const RaceState& state, int row, const char* fallback) {
 std::string Fixed2(double value) { return FormatNumber(value, "0.00"); }
 std::string Lap4(float value) { return FormatNumber(value, "0.0000;;99.9999"); }
 
+// The text of minus the value shown: "12.50" gives "-12.50", "0.00" stays.
+std::string Negated(const std::string& text) {
+    if (text == "0.00") return text;
+    return text[0] == '-' ? text.substr(1) : "-" + text;
+}
+
 }  // namespace
 
 Resultats::Resultats(const RaceState& state, SeriesFolder source)
@@ -46,10 +52,11 @@ void Resultats::Load(int series) {
         source_.modality >= 1 && source_.modality <= 4 ? state_.SeriesCount[source_.modality] : 0;
     for (int s = 1; s <= count; ++s) EqSerie.items.push_back(FormatNumber(s, "#"));
     EqSerie.selected = series >= 1 && series <= count ? series : 0;
+    // The criterion of the modality, ranked once the rows are in.
+    criterion =
+        source_.modality == static_cast<int>(Modality::Race) ? Criterion::TotalLaps : Criterion::FastestLap;
     NetejarLlistats();
     CarregarLlistats();
-    const bool race = source_.modality == static_cast<int>(Modality::Race);
-    CriteriOrdre_Click(race ? Criterion::TotalLaps : Criterion::FastestLap);
 }
 
 void Resultats::NetejarLlistats() {
@@ -67,8 +74,15 @@ void Resultats::NetejarLlistats() {
 void Resultats::CarregarLlistats() {
     LlistaVoltes.SetRedraw(false);
     const int chosen = static_cast<int>(EqSerie.value());
+    // Rows are gathered first and moved into the grid in one go.
+    std::vector<Row> rows;
     for (int s = 1; s < EqSerie.count(); ++s)
-        if (chosen == 0 || chosen == s) AddSeries(s);
+        if (chosen == 0 || chosen == s) AddSeries(s, rows);
+    Grid& g = LlistaVoltes;
+    g.SetRows(1 + static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+        for (int c = 0; c < rc::Count; ++c)
+            if (!rows[r][c].empty()) g.SetTextMatrix(r + 1, c, std::move(rows[r][c]));
     FillFilterLists();
     Filtrar();
     LlistaVoltes.SetRedraw(true);
@@ -80,7 +94,7 @@ void Resultats::SeriesChosen(int position) {
     CarregarLlistats();
 }
 
-void Resultats::AddSeries(int series) {
+void Resultats::AddSeries(int series, std::vector<Row>& rows) {
     ParticipantList list;
     std::vector<HeatBlock> blocks;
     std::vector<PenaltyEntry> penalties;
@@ -104,36 +118,32 @@ void Resultats::AddSeries(int series) {
     // Heats are grouped in passes of as many heats as the series has slots.
     const int heatsPerPass = std::max(names, static_cast<int>(source_.track.LaneCount));
     std::vector<int> heatsRun(names + 1, 0);
+    const std::string seriesText = std::to_string(series);
     for (const auto& block : blocks) {
         const int heat = block.header.heatNumber();
         const int pass = heat >= 1 && heatsPerPass > 0 ? (heat - 1) / heatsPerPass + 1 : 0;
+        const std::string passText = pass > 0 ? std::to_string(pass) : "";  // the "#" mask
         for (const auto& r : block.rows) {
             const int p = r.participant;
             if (p < 1 || p > names || list.names[p - 1].empty()) continue;  // no name: left out
             ++heatsRun[p];
             const float heatKey = r.key2 != 0 ? r.key2 : r.passTime;
-            const std::string fields[rc::Count] = {
-                "",
-                FormatNumber(series, "#"),
-                FormatNumber(p, "#"),
-                list.names[p - 1],
-                FormatNumber(pass, "#"),
-                FormatNumber(r.lane, "0"),
-                FormatNumber(heatsRun[p], "0"),
-                ResultsLapsText(r.totalLaps - penalty[p], source_.track),
-                Fixed2(-static_cast<double>(r.passTime)),
-                Lap4(r.fastestLap),
-                Fixed2(r.passTime),
-                ResultsLapsText(r.heatLaps, source_.track),
-                Fixed2(-static_cast<double>(heatKey)),
-                Lap4(r.bestLap),
-                Fixed2(heatKey),
-                "",
-                "",
-                penalty[p] != 0 ? ResultsLapsText(penalty[p], source_.track) : ""};
-            std::string tabbed;
-            for (int c = 0; c < rc::Count; ++c) tabbed += (c ? "\t" : "") + fields[c];
-            LlistaVoltes.AddItem(tabbed);
+            Row& row = rows.emplace_back();
+            row[rc::Series] = seriesText;
+            row[rc::Number] = std::to_string(p);
+            row[rc::Name] = list.names[p - 1];
+            row[rc::Pass] = passText;
+            row[rc::Lane] = std::to_string(r.lane);
+            row[rc::Heat] = std::to_string(heatsRun[p]);
+            row[rc::TotalLaps] = ResultsLapsText(r.totalLaps - penalty[p], source_.track);
+            row[rc::FastestKey] = Fixed2(r.passTime);
+            row[rc::TotalKey] = Negated(row[rc::FastestKey]);
+            row[rc::Fastest] = Lap4(r.fastestLap);
+            row[rc::HeatLaps] = ResultsLapsText(r.heatLaps, source_.track);
+            row[rc::HeatFastestKey] = r.key2 != 0 ? Fixed2(heatKey) : row[rc::FastestKey];
+            row[rc::HeatLapsKey] = Negated(row[rc::HeatFastestKey]);
+            row[rc::HeatFastest] = Lap4(r.bestLap);
+            if (penalty[p] != 0) row[rc::Penalty] = ResultsLapsText(penalty[p], source_.track);
         }
     }
 }

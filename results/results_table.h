@@ -62,7 +62,8 @@ public:
     std::vector<int> VisibleRows() const;
 
 private:
-    void AddSeries(int series);
+    using Row = std::array<std::string, rc::Count>;
+    void AddSeries(int series, std::vector<Row>& rows);
     void FillFilterLists();
     bool Passes(int row) const;
     void Rank();

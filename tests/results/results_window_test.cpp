@@ -8,10 +8,16 @@
 #include <QTableView>
 #include <QtTest>
 
+#include "core/file_io.h"
+#include "core/penalty_file.h"
+#include "core/record_file.h"
+#include "results/lap_listing_window.h"
+#include "results/penalitzacions_window.h"
 #include "results/results_series_files.h"
 #include "temp_folder.h"
 
 using namespace sc;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -86,6 +92,40 @@ private slots:
         ResultatsView view(f.state, f.prompter, f.source(), 0);
         QCOMPARE(f.prompter.shown.size(), std::size_t{1});
         QVERIFY(f.prompter.shown[0].text.find("CRS001.DAD") != std::string::npos);
+    }
+
+    void penalties_SavesTheBoxesOfTheChosenParticipant() {
+        RaceFolder f;
+        Penalitzacions form(f.temp.path() / "CRS001.PEN", {"Anna", "Biel"});
+        PenalitzacionsView view(f.state, f.prompter, form, " - Prova");
+        QCOMPARE(child<QLabel>(view, "Text(2)")->text(), QStringLiteral("Voltes de penalització:"));
+        child<QComboBox>(view, "Participant")->setCurrentIndex(1);
+        auto* valor = child<QLineEdit>(view, "Valor");
+        QTest::keyClicks(valor, "0,5");
+        emit valor->editingFinished();
+        QCOMPARE(valor->text(), QStringLiteral("0.5"));
+        QTest::keyClicks(child<QLineEdit>(view, "Concepte"), "Tall");
+        child<QPushButton>(view, "Sortir(1)")->click();
+        QCOMPARE(readPenalties(f.temp.path() / "CRS001.PEN"), (std::vector<PenaltyEntry>{{2, 0.5f, "Tall"}}));
+    }
+
+    void listing_CountsTheRowsAndExportsOnADoubleClick() {
+        RaceFolder f;
+        const fs::path vav = f.temp.path() / "CRS001.VAV";
+        const LapRecord records[] = {{0, 0, 36000, 1, 0, 4, 0, 0},
+                                     {1, 1, 1, 99.9999f, 0, 1, 0, 0},
+                                     {1, 1, 6, 5, 0, 2, 0, 0},
+                                     {2, 2, 7, 99.9999f, 0, 1, 0, 0},
+                                     {0, 0, 36010, 10, 0, 4, 0, 0}};
+        for (std::size_t i = 0; i < std::size(records); ++i) writeLapRecord(vav, i + 1, records[i]);
+        LlistarVoltesView view(f.state, f.prompter, f.source(), 1, 1);
+        QCOMPARE(child<QLabel>(view, "Contador(0)")->text(), QStringLiteral("Lectures: 3"));
+        QCOMPARE(child<QLabel>(view, "Contador(3)")->text(), QStringLiteral("Inici de la màniga: 10:00:00"));
+        child<QComboBox>(view, "Filtre(2)")->setCurrentIndex(2);  // lane 2
+        QCOMPARE(child<QLabel>(view, "Contador(0)")->text(), QStringLiteral("Lectures: 1"));
+        QTest::mouseDClick(child<QLabel>(view, "Contador(3)"), Qt::LeftButton);
+        QVERIFY(fs::exists(f.temp.path() / "VLTAVLT.TXT"));
+        QVERIFY(f.prompter.shown.empty());
     }
 };
 
