@@ -1,8 +1,11 @@
-// The results window on screen: captions, the race's criterion, filters
-// hiding rows, printing disabled, Esc, and a damaged series file reported.
+// The results, penalties and lap-listing windows on screen: captions, the
+// race's criterion, filters hiding rows, printing disabled, Esc, a damaged
+// series file reported, a penalty saved from the boxes, the listing's export.
 #include "results/results_window.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
