@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "core/grid.h"
 #include "core/number_format.h"
+#include "core/race_state.h"
 
 namespace sc {
 
@@ -28,5 +30,17 @@ struct FilterList {
         return -1;
     }
 };
+
+// The first entry of a filter: "Tots" or "Totes" of the window's messages
+// (Msg(7, 0) and Msg(7, 1)), the Catalan words before the language is applied.
+enum class AllWord { Tots = 0, Totes = 1 };
+std::string AllEntry(const RaceState& state, AllWord word);
+
+// After the "all" entry: the participants of the rows (number above 0) by
+// number then name, the names in `names` and the numbers at the same
+// positions in `numbers` (the same number in two series is two people).
+void AddParticipants(const Grid& grid, int numberCol, int nameCol, FilterList& names, FilterList& numbers);
+// After the "all" entry: the distinct values above 0 of a column, ascending.
+void AddValues(const Grid& grid, int col, FilterList& list);
 
 }  // namespace sc

@@ -22,11 +22,6 @@ constexpr int kPauseLane = -1;
 
 bool storesLaps(int modality) { return modality >= static_cast<int>(Modality::OfficialPractice); }
 
-std::string allText(const RaceState& state, int row, const char* fallback) {
-    const std::string& text = state.Msg[7][row];
-    return text.empty() ? fallback : text;
-}
-
 }  // namespace
 
 std::vector<LapHeat> walkLapHeats(const std::vector<LapRecord>& records) {
@@ -104,10 +99,10 @@ void LlistarVoltes::NetejarLlistats() {
     LlistaVoltes.SetRows(1);
     readings = 0;
     heatStart.clear();
-    Participant.reset(allText(state_, 0, "Tots"));
+    Participant.reset(AllEntry(state_, AllWord::Tots));
     EqDorsal.reset("0");
-    Pista.reset(allText(state_, 1, "Totes"));
-    Passada.reset(allText(state_, 1, "Totes"));
+    Pista.reset(AllEntry(state_, AllWord::Totes));
+    Passada.reset(AllEntry(state_, AllWord::Totes));
 }
 
 void LlistarVoltes::CarregarLlistats() {
@@ -116,22 +111,9 @@ void LlistarVoltes::CarregarLlistats() {
     const LapHeat& heat = heats_[Manigues.selected];
     heatStart = FormatTimeOfDay(heat.start, kLongTimeMask);
     AddRows(heat);
-    std::set<std::pair<int, std::string>> people;
-    std::set<int> lanes, passes;
-    for (int row = 1; row < LlistaVoltes.Rows(); ++row) {
-        const int number = static_cast<int>(LlistaVoltes.Number(row, lc::Number));
-        if (number > 0) people.emplace(number, LlistaVoltes.TextMatrix(row, lc::Name));
-        lanes.insert(static_cast<int>(LlistaVoltes.Number(row, lc::Lane)));
-        passes.insert(static_cast<int>(LlistaVoltes.Number(row, lc::Pass)));
-    }
-    for (const auto& [number, name] : people) {
-        Participant.items.push_back(name);
-        EqDorsal.items.push_back(FormatNumber(number, "0"));
-    }
-    for (int lane : lanes)
-        if (lane > 0) Pista.items.push_back(FormatNumber(lane, "0"));
-    for (int pass : passes)
-        if (pass > 0) Passada.items.push_back(FormatNumber(pass, "0"));
+    AddParticipants(LlistaVoltes, lc::Number, lc::Name, Participant, EqDorsal);
+    AddValues(LlistaVoltes, lc::Lane, Pista);
+    AddValues(LlistaVoltes, lc::Pass, Passada);
     CriteriOrdre_Click(order);
     LlistaVoltes.SetRedraw(true);
 }

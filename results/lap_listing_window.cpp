@@ -14,16 +14,6 @@
 
 namespace sc {
 
-namespace {
-
-void fill(QComboBox* box, const FilterList& list) {
-    box->clear();
-    for (const auto& item : list.items) box->addItem(QString::fromStdString(item));
-    box->setCurrentIndex(list.selected);
-}
-
-}  // namespace
-
 LlistarVoltesView::LlistarVoltesView(RaceState& state, Prompter& prompter, SeriesFolder source, int series,
                                      int heat, QWidget* parent)
     : QDialog(parent),
@@ -141,8 +131,8 @@ void LlistarVoltesView::render() {
     filling_ = true;
     const LlistarVoltes& l = *listing_;
     const FilterList* lists[] = {&l.Serie, &l.Participant, &l.Pista, &l.Passada, &l.Manigues};
-    for (int i = 0; i <= 4; ++i) fill(filters_[i], *lists[i]);
-    fill(dorsal_, l.EqDorsal);
+    for (int i = 0; i <= 4; ++i) fillFilter(filters_[i], *lists[i]);
+    fillFilter(dorsal_, l.EqDorsal);
     filling_ = false;
     orders_[static_cast<int>(l.order)]->setChecked(true);
     counters_[0]->setText(counterCaptions_[0] + " " + QString::number(l.readings));

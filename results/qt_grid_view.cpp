@@ -1,5 +1,6 @@
 #include "results/qt_grid_view.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 
 namespace sc {
@@ -36,6 +37,12 @@ void takeGridFormat(const QTableView* view, Grid& grid) {
     const QVariant format = view->property("gridFormat");
     if (format.isValid() && !format.toString().isEmpty())
         grid.SetFormatString(format.toString().toStdString());
+}
+
+void fillFilter(QComboBox* box, const FilterList& list) {
+    box->clear();
+    for (const auto& item : list.items) box->addItem(QString::fromStdString(item));
+    box->setCurrentIndex(list.selected);
 }
 
 }  // namespace sc

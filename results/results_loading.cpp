@@ -23,12 +23,6 @@ constexpr const char* kHeader =
     "|^Ser.|Dor.|<Participant|^Psd.|^Pst.|^Mng.|>Total V.|HdP|>V. Ràpida|HdP|>V. parc.|HdP|"
     ">V.R. parc.|HdP|>Dif. Prm.|>Dif. Ant.|>Pen.";
 
-// The message texts "Tots" and "Totes" of the window.
-std::string allText(const RaceState& state, int row, const char* fallback) {
-    const std::string& text = state.Msg[7][row];
-    return text.empty() ? fallback : text;
-}
-
 std::string Fixed2(double value) { return FormatNumber(value, "0.00"); }
 std::string Lap4(float value) { return FormatNumber(value, "0.0000;;99.9999"); }
 
@@ -47,7 +41,7 @@ Resultats::Resultats(const RaceState& state, SeriesFolder source)
 }
 
 void Resultats::Load(int series) {
-    EqSerie.reset(allText(state_, 1, "Totes"));
+    EqSerie.reset(AllEntry(state_, AllWord::Totes));
     const int count =
         source_.modality >= 1 && source_.modality <= 4 ? state_.SeriesCount[source_.modality] : 0;
     for (int s = 1; s <= count; ++s) EqSerie.items.push_back(FormatNumber(s, "#"));
@@ -64,11 +58,11 @@ void Resultats::NetejarLlistats() {
     hasPenalties = false;
     problems.clear();
     if (!source_.trackProblem.empty()) problems.push_back(source_.trackProblem);
-    Participant.reset(allText(state_, 0, "Tots"));
+    Participant.reset(AllEntry(state_, AllWord::Tots));
     EqDorsal.reset("0");
-    Pista.reset(allText(state_, 1, "Totes"));
-    Passada.reset(allText(state_, 1, "Totes"));
-    Manigues.reset(allText(state_, 1, "Totes"));
+    Pista.reset(AllEntry(state_, AllWord::Totes));
+    Passada.reset(AllEntry(state_, AllWord::Totes));
+    Manigues.reset(AllEntry(state_, AllWord::Totes));
 }
 
 void Resultats::CarregarLlistats() {
@@ -149,23 +143,11 @@ void Resultats::AddSeries(int series, std::vector<Row>& rows) {
 }
 
 void Resultats::FillFilterLists() {
-    // Participants by number then name; the same number in two series is two people.
-    std::set<std::pair<int, std::string>> people;
-    std::set<int> lanes, passes, heats;
-    for (int row = 1; row < LlistaVoltes.Rows(); ++row) {
-        people.emplace(static_cast<int>(LlistaVoltes.Number(row, rc::Number)),
-                       LlistaVoltes.TextMatrix(row, rc::Name));
-        lanes.insert(static_cast<int>(LlistaVoltes.Number(row, rc::Lane)));
-        passes.insert(static_cast<int>(LlistaVoltes.Number(row, rc::Pass)));
-        heats.insert(static_cast<int>(LlistaVoltes.Number(row, rc::Heat)));
-    }
-    for (const auto& [number, name] : people) {
-        Participant.items.push_back(name);
-        EqDorsal.items.push_back(FormatNumber(number, "0"));
-    }
-    for (auto [list, values] : {std::pair{&Pista, &lanes}, {&Passada, &passes}, {&Manigues, &heats}})
-        for (int v : *values)
-            if (v != 0) list->items.push_back(FormatNumber(v, "0"));
+    const Grid& g = LlistaVoltes;
+    AddParticipants(g, rc::Number, rc::Name, Participant, EqDorsal);
+    AddValues(g, rc::Lane, Pista);
+    AddValues(g, rc::Pass, Passada);
+    AddValues(g, rc::Heat, Manigues);
 }
 
 }  // namespace sc

@@ -14,16 +14,6 @@
 
 namespace sc {
 
-namespace {
-
-void fill(QComboBox* box, const FilterList& list) {
-    box->clear();
-    for (const auto& item : list.items) box->addItem(QString::fromStdString(item));
-    box->setCurrentIndex(list.selected);
-}
-
-}  // namespace
-
 ResultatsView::ResultatsView(RaceState& state, Prompter& prompter, SeriesFolder source, int series,
                              QWidget* parent)
     : QDialog(parent),
@@ -130,12 +120,12 @@ void ResultatsView::build() {
 
 void ResultatsView::fillLists() {
     filling_ = true;
-    fill(series_, results_->EqSerie);
-    fill(participant_, results_->Participant);
-    fill(dorsal_, results_->EqDorsal);
-    fill(lane_, results_->Pista);
-    fill(pass_, results_->Passada);
-    fill(heat_, results_->Manigues);
+    fillFilter(series_, results_->EqSerie);
+    fillFilter(participant_, results_->Participant);
+    fillFilter(dorsal_, results_->EqDorsal);
+    fillFilter(lane_, results_->Pista);
+    fillFilter(pass_, results_->Passada);
+    fillFilter(heat_, results_->Manigues);
     filling_ = false;
 }
 
