@@ -11,10 +11,10 @@
 
 #include "acquisition/lap_counter_dispatch.h"
 #include "acquisition/qt_serial_port.h"
+#include "app/lap_listing_window.h"
 #include "app/main_window.h"
 #include "app/portada_host.h"
 #include "config_windows/qt_config_widgets.h"
-#include "results/lap_listing_window.h"
 #include "standings/classificacio_window.h"
 #include "standings/voltaavolta_window.h"
 

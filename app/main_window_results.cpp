@@ -6,11 +6,11 @@
 #include <QPushButton>
 
 #include "app/heat_mode_view.h"
+#include "app/lap_listing_window.h"
 #include "app/main_window.h"
+#include "app/penalitzacions_window.h"
+#include "app/results_window.h"
 #include "core/file_error.h"
-#include "results/lap_listing_window.h"
-#include "results/penalitzacions_window.h"
-#include "results/results_window.h"
 
 namespace sc {
 namespace {

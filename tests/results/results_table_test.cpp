@@ -114,7 +114,8 @@ TEST_F(ResultsTest, FiltersCombineAndRestartThePositions) {
 }
 
 TEST_F(ResultsTest, PenaltiesAreSubtractedAndShown) {
-    ASSERT_TRUE(writePenalties(folder.path() / "CRS001.PEN", {{2, 0.5f, "x"}, {5, 1, "Dani"}, {9, 3, "no such slot"}}));
+    ASSERT_TRUE(writePenalties(folder.path() / "CRS001.PEN",
+                               {{2, 0.5f, "x"}, {5, 1, "Dani"}, {9, 3, "no such slot"}}));
     results.Load(0);
     EXPECT_EQ(shown({rc::Position, rc::Number, rc::TotalLaps, rc::GapFirst, rc::Penalty}),
               (V{"1.-|1|20||", "2.-|2|19.5|-0.5v|0.5", "3.-|3|17|-3v|", "4.-|1|10|-10v|",

@@ -1,4 +1,4 @@
-#include "results/qt_grid_view.h"
+#include "app/qt_grid_view.h"
 
 #include <QComboBox>
 #include <QHeaderView>

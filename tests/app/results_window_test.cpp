@@ -1,7 +1,7 @@
 // The results, penalties and lap-listing windows on screen: captions, the
 // race's criterion, filters hiding rows, printing disabled, Esc, a damaged
 // series file reported, a penalty saved from the boxes, the listing's export.
-#include "results/results_window.h"
+#include "app/results_window.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -11,11 +11,11 @@
 #include <QTableView>
 #include <QtTest>
 
+#include "app/lap_listing_window.h"
+#include "app/penalitzacions_window.h"
 #include "core/file_io.h"
 #include "core/penalty_file.h"
 #include "core/record_file.h"
-#include "results/lap_listing_window.h"
-#include "results/penalitzacions_window.h"
 #include "results/results_series_files.h"
 #include "temp_folder.h"
 

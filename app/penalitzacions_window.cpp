@@ -1,4 +1,4 @@
-#include "results/penalitzacions_window.h"
+#include "app/penalitzacions_window.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,8 +9,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "app/qt_grid_view.h"
 #include "config_windows/qt_config_widgets.h"
-#include "results/qt_grid_view.h"
 
 namespace sc {
 
