@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTimer>
+#include <QPushButton>
 #include <QtTest>
 
 #include "app/main_window.h"
@@ -163,6 +164,8 @@ private slots:
         QCOMPARE(view.findChild<QLabel*>("Versio")->text(), QString::fromStdString(Portada::versionText()));
         // No catalogue: the race-level controls are off.
         QVERIFY(!view.findChild<QComboBox*>("LlSeries(4)")->isEnabled());
+        for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)"})
+            QVERIFY2(!view.findChild<QAction*>(name)->isEnabled(), name);
     }
 
     void raceCommands_EnabledByStateAndNewRaceFromTheMenu() {
@@ -191,6 +194,21 @@ private slots:
         QVERIFY(std::filesystem::is_directory(folder.path() / "PROVA001"));
         QVERIFY(view.findChild<QAction*>("MnuIns(0)")->isEnabled());
         QVERIFY(view.findChild<QAction*>("MnuNou(4)")->isEnabled());
+        for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)"})
+            QVERIFY2(view.findChild<QAction*>(name)->isEnabled(), name);
+        for (const char* name : {"BotoCls(4)", "BotoPen(4)"})
+            QVERIFY2(view.findChild<QPushButton*>(name)->isEnabled(), name);
+
+        // The penalties of race series 1, titled with the race and the series.
+        QString title;
+        QTimer::singleShot(0, [&title] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            dialog->findChild<QAbstractButton*>("Sortir(0)")->click();
+        });
+        view.findChild<QAction*>("MnuPen(4)")->trigger();
+        QVERIFY2(title.contains("Copa de Tardor") && title.endsWith(" 1)"), qPrintable(title));
     }
 };
 
