@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QTimer>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/main_window.h"
