@@ -15,6 +15,7 @@
 #include "tools/driver/command_table.h"
 #include "tools/driver/heat_driver.h"
 #include "tools/driver/key_values.h"
+#include "tools/driver/listing_print.h"
 #include "tools/driver/session.h"
 
 namespace sc::driver {
@@ -44,16 +45,6 @@ int participantPosition(const Resultats& results, const std::string& value) {
     for (int i = 1; i < list.count(); ++i)
         if (upper(trimmed(list.items[i])) == upper(trimmed(value))) return i;
     throw ScriptError("participant '" + value + "' has no row in these results");
-}
-
-void printShown(std::ostream& out, const Grid& grid, int row) {
-    bool first = true;
-    for (int col = 0; col < grid.Cols(); ++col) {
-        if (grid.ColWidth(col) == 0) continue;
-        out << (first ? "" : "\t") << grid.TextMatrix(row, col);
-        first = false;
-    }
-    out << '\n';
 }
 
 void results(Session& session, const ScriptLine& line) {
@@ -211,10 +202,7 @@ void listing(Session& session, const ScriptLine& line) {
     table.CriteriOrdre_Click(values.contains("order") ? static_cast<LlistarVoltes::Order>(wholeNumberArgument(
                                                             values["order"], "order", 1, 3))
                                                       : table.order);
-    session.out() << "Lectures: " << table.readings << "\tInici de la màniga: " << table.heatStart << '\n';
-    printShown(session.out(), table.LlistaVoltes, 0);
-    for (int row = 1; row < table.LlistaVoltes.Rows(); ++row)
-        if (!table.LlistaVoltes.RowHidden(row)) printShown(session.out(), table.LlistaVoltes, row);
+    printListing(session.out(), table);
 }
 
 void listingExport(Session& session, const ScriptLine& line) {
