@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/penalty_file.h"
+#include "core/settings_files.h"
 #include "results/results_laps.h"
 #include "results_series_files.h"
 #include "temp_folder.h"
@@ -137,6 +138,55 @@ TEST_F(ResultsTest, SeriesChoiceLoadsOneSeriesAndDamagedFilesAreReported) {
     results.SeriesChosen(0);
     EXPECT_EQ(results.VisibleRows().size(), 6u);
     EXPECT_EQ(results.problems.size(), 1u);
+}
+
+TEST(ResultsComas, ALargerComaRanksAheadOnTheSameWholeLaps) {
+    test::TempFolder folder;
+    RaceState state;
+    state.SeriesCount = {0, 0, 1, 0, 0};
+    state.Msg[0][0] = "v";
+    state.Msg[0][1] = "s";
+    test::writeNames(folder.path() / "OFC001.PAR", 1, {"Anna", "Biel"});
+    // Comas of two heats added up by the live table: 12.25 and 12.5 laps.
+    test::writeHeatFile(
+        folder.path() / "OFC001.DAD",
+        {{1,
+          100,
+          {resultRecord(1, 12.25f, 160, 5, 1, 6.25f, 5), resultRecord(2, 12.5f, 170, 5.1f, 2, 6.5f, 5.1f)}}});
+    TrackConfig track;
+    track.LaneCount = 2;
+    track.ComaFormat = "0.00";
+    Resultats results(state,
+                      SeriesFolder{folder.path(), static_cast<int>(Modality::OfficialPractice), track, {}});
+    results.Load(1);
+    EXPECT_EQ(results.criterion, Criterion::FastestLap);  // practice opens by fastest lap
+    results.CriteriOrdre_Click(Criterion::TotalLaps);
+    const Grid& g = results.LlistaVoltes;
+    EXPECT_EQ(g.TextMatrix(1, rc::Name), "Biel");
+    EXPECT_EQ(g.TextMatrix(1, rc::TotalLaps), "12.50");
+    EXPECT_EQ(g.TextMatrix(2, rc::TotalLaps), "12.25");
+    EXPECT_EQ(g.TextMatrix(2, rc::GapFirst), "-0.25v");
+    EXPECT_EQ(g.TextMatrix(2, rc::Position), "2.-");
+}
+
+TEST(SeriesFolders, TheRacesTrackGivesTheComasAndADamagedOneIsReported) {
+    test::TempFolder folder;
+    RaceState state;
+    state.AppFolder = folder.path();
+    state.CurrentRace = 2;
+    state.Track.ComaFormat = "0";
+    const auto race = folder.path() / "PROVA002";
+    std::filesystem::create_directories(race);
+    EXPECT_EQ(RaceSeriesFolder(state, 4).track.ComaFormat, "0");  // no PISTA.CFG: the program's track
+    TrackConfig comas = defaultTrackConfig();
+    comas.ComaDivisions = 10;
+    setComaFormat(comas);
+    ASSERT_TRUE(saveTrackConfig(comas, race / kTrackFileName));
+    const SeriesFolder source = RaceSeriesFolder(state, 4);
+    EXPECT_EQ(source.track.ComaFormat, "0.00");
+    EXPECT_EQ(source.file(3, ".DAD"), race / "CRS003.DAD");
+    std::filesystem::resize_file(race / kTrackFileName, 3);
+    EXPECT_NE(RaceSeriesFolder(state, 4).trackProblem.find("PISTA.CFG"), std::string::npos);
 }
 
 TEST(ResultsLaps, KeepsTheComasAndAFractionTheTrackCannotShow) {
