@@ -2,6 +2,8 @@
 // The standings plug of the Qt heat mode: besides the engine and the store,
 // the heat clock's display hooks reach the live classification window while
 // it is loaded (official practice, SuperPole, race).
+#include <functional>
+
 #include "heat/standings_plug.h"
 
 namespace sc {
@@ -18,6 +20,11 @@ public:
     void ShowClock(const std::string& hora) override;
     void PageClassification() override;
     void SuperPoleTick(double elapsed) override;
+    // The heat menu's "(L)listar voltes" opens the lap listing window.
+    void LlistarVoltes() override {
+        if (openListing) openListing();
+    }
+    std::function<void()> openListing;
 
 private:
     Classificacio* window_ = nullptr;

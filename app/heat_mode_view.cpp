@@ -14,6 +14,7 @@
 
 #include "heat/lap_counter_dispatch.h"
 #include "acquisition/qt_serial_port.h"
+#include "app/lap_listing_window.h"
 #include "app/main_window.h"
 #include "app/manual_menu.h"
 #include "app/portada_host.h"
@@ -82,6 +83,12 @@ HeatModeView::HeatModeView(RaceState& state, Prompter& prompter, PortadaView& wi
     connect(timer_, &QTimer::timeout, this, &HeatModeView::tick);
     connectWidgets();
     hearLapCounters();
+    // Between heats the heat menu lists the laps of the series, on its last heat.
+    plug_.openListing = [this, &prompter] {
+        LlistarVoltesView listing(state_, prompter, ProgrammeSeriesFolder(state_), state_.CurrentSeries,
+                                  state_.CurrentHeat, &window_);
+        listing.exec();
+    };
 }
 
 // The ports notify on the window's event loop, one at a time; the heat timer
@@ -205,6 +212,9 @@ void HeatModeView::openClassificationWindow() {
     classification_.Load();
     plug_.SetWindow(&classification_);
     classView_ = new ClassificacioView(state_, classification_, engine_, [this](int code) { key(code); });
+    // Between heats: the stored results of the series, modal. They read their own copy of the
+    // participants, so the series' list stays as the programme loaded it.
+    classView_->openResults = [this] { window_.openResults(state_.CurrentModality, state_.CurrentSeries); };
     classSub_ = window_.mdiArea()->addSubWindow(classView_);
     classSub_->setWindowTitle(classView_->windowTitle());
     classSub_->showMaximized();

@@ -84,6 +84,7 @@ PortadaView::PortadaView(RaceState& state, Prompter& prompter, QWidget* parent)
     setCentralWidget(central);
     heatMode_ = new HeatModeView(state, prompter, *this);
     wireRaceCommands();
+    wireResultsCommands();
     updateCommandStates();
 }
 
@@ -374,6 +375,7 @@ void PortadaView::updateCommandStates() {
     enable("MnuCfg(2)", bool(commands_.raceTrackConfig) && portada_.raceControlsEnabled);
     enable("MnuInfo", bool(commands_.about));
     updateRaceCommandStates();
+    updateResultsCommandStates();
     if (heatMode_) heatMode_->updateSelectionStates();
 }
 

@@ -74,7 +74,16 @@ private:
     void openNewRace();
     void openRaceManager();
     void openEntrants(int modality);  // 100: the program roster
+    // Results, penalties and lap listing (main_window_results.cpp).
+    void wireResultsCommands();
+    void updateResultsCommandStates();
+    void openPenalties();  // the race series selected in LlSeries(4)
 
+public:
+    // The results window of `modality` on `series` (0: all), modal.
+    void openResults(int modality, int series);
+
+private:
     RaceState& state_;
     Prompter& prompter_;
     Portada portada_;

@@ -188,9 +188,11 @@ void Grid::AddItem(std::string_view tabbedFields, int row) {
     Resize(rows_ + 1, cols_);
     if (rows_ == oldRows) return;  // at the size limit
     const int at = row >= 0 && row < oldRows ? row : oldRows;
-    std::vector<int> order(static_cast<std::size_t>(rows_));
-    for (int r = 0; r < rows_; ++r) order[r] = r < at ? r : r == at ? oldRows : r - 1;
-    ReorderRows(std::move(order));
+    if (at != oldRows) {  // appending moves no row: a long table fills in linear time
+        std::vector<int> order(static_cast<std::size_t>(rows_));
+        for (int r = 0; r < rows_; ++r) order[r] = r < at ? r : r == at ? oldRows : r - 1;
+        ReorderRows(std::move(order));
+    }
     for (int c = 0; c < cols_ && !tabbedFields.empty(); ++c) {
         const auto tab = tabbedFields.find('\t');
         AssignText(At(at, c), tabbedFields.substr(0, tab));

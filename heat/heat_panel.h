@@ -19,7 +19,7 @@ inline constexpr int kPauseColour = 12;  // light red
 // its entry here.
 inline constexpr std::array<bool, kHeatMenuButtons> kHeatMenuFeatureBuilt{
     true,   // (Esc) Tancar
-    false,  // (L)listar voltes: the lap listing window
+    true,   // (L)listar voltes: the lap listing window
     false,  // (I)mprimir: printing
     false,  // (C)orregir: the corrections window
     true,   // (A)nul·lar

@@ -15,6 +15,7 @@ constexpr std::string_view CL = "Classificacio";
 constexpr std::string_view IN = "Inscrits";
 constexpr std::string_view LV = "LlistarVoltes";
 constexpr std::string_view RE = "Resultats";
+constexpr std::string_view PE = "Penalitzacions";
 constexpr std::string_view CO = "Corregir";
 constexpr std::string_view CP = "ConfiguracioPista";
 constexpr std::string_view EX = "Exportar";
@@ -68,11 +69,33 @@ constexpr MessageEntry kMessages[] = {
     {LV, 7, 0, "Tots", "Todos"},
     {LV, 7, 1, "Totes", "Todas"},
     {LV, 7, 2, "", ""},
+    {LV, 7, 11, "No s'ha pogut escriure VLTAVLT.TXT; comproveu que la carpeta de la prova es pot escriure.",
+     "No se ha podido escribir VLTAVLT.TXT; compruebe que la carpeta de la prueba se puede escribir."},
+    {LV, 7, 10,
+     "No s'han pogut llegir aquests arxius de la prova; les seves files no surten. Comproveu-los o recupereu "
+     "la prova d'una còpia:",
+     "No se han podido leer estos archivos de la prueba; sus filas no aparecen. Compruébelos o recupere la "
+     "prueba de una copia:"},
 
     {RE, 7, 0, "Tots", "Todos"},
     {RE, 7, 1, "Totes", "Todas"},
     {RE, 7, 2, "Quadrant de voltes acabada la màniga ", "Cuadrante de vueltas finalizada la manga "},
     {RE, 7, 3, "Total", "Total"},
+    {PE, 7, 10,
+     "No s'ha pogut llegir l'arxiu de penalitzacions; es mostra buit. Comproveu-lo o torneu a entrar les "
+     "penalitzacions:",
+     "No se ha podido leer el archivo de penalizaciones; se muestra vacío. Compruébelo o vuelva a entrar las "
+     "penalizaciones:"},
+    {PE, 7, 11,
+     "No s'ha pogut gravar l'arxiu de penalitzacions; comproveu que la carpeta de la prova es pot escriure i "
+     "que els motius només porten lletres de l'alfabet llatí:",
+     "No se ha podido grabar el archivo de penalizaciones; compruebe que la carpeta de la prueba se puede "
+     "escribir y que los motivos sólo llevan letras del alfabeto latino:"},
+    {RE, 7, 10,
+     "No s'han pogut llegir aquests arxius de la prova; les seves files no surten. Comproveu-los o recupereu "
+     "la prova d'una còpia:",
+     "No se han podido leer estos archivos de la prueba; sus filas no aparecen. Compruébelos o recupere la "
+     "prueba de una copia:"},
 
     {CO, 7, 3, "Vols assignar ", "¿Quieres assignar "},
     {CO, 7, 4, " com a volta ràpida de ", " como vuelta rápida de "},

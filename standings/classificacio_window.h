@@ -38,7 +38,7 @@ public:
     // The lap correction typed so far ("+12").
     void showCorrection(const std::string& entry, bool shown);
 
-    // A click on the header between heats; the results window is not there yet.
+    // A click on the header or the position column between heats: the results window.
     std::function<void()> openResults;
 
     QTableView* table() const { return infoClass_; }

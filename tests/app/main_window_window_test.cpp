@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -166,6 +167,8 @@ private slots:
         QVERIFY(view.findChild<QLabel*>("Benvinguda")->isVisibleTo(&view));
         QVERIFY(view.findChild<QLabel*>("Benvinguda")->text().contains(QString::fromUtf8("Nova prova")));
         QVERIFY(!view.findChild<QComboBox*>("LlSeries(4)")->isEnabled());
+        for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)"})
+            QVERIFY2(!view.findChild<QAction*>(name)->isEnabled(), name);
     }
 
     void raceCommands_EnabledByStateAndNewRaceFromTheMenu() {
@@ -194,6 +197,21 @@ private slots:
         QVERIFY(std::filesystem::is_directory(folder.path() / "PROVA001"));
         QVERIFY(view.findChild<QAction*>("MnuIns(0)")->isEnabled());
         QVERIFY(view.findChild<QAction*>("MnuNou(4)")->isEnabled());
+        for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)"})
+            QVERIFY2(view.findChild<QAction*>(name)->isEnabled(), name);
+        for (const char* name : {"BotoCls(4)", "BotoPen(4)"})
+            QVERIFY2(view.findChild<QPushButton*>(name)->isEnabled(), name);
+
+        // The penalties of race series 1, titled with the race and the series.
+        QString title;
+        QTimer::singleShot(0, [&title] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            dialog->findChild<QAbstractButton*>("Sortir(0)")->click();
+        });
+        view.findChild<QAction*>("MnuPen(4)")->trigger();
+        QVERIFY2(title.contains("Copa de Tardor") && title.endsWith(" 1)"), qPrintable(title));
     }
 };
 

@@ -109,9 +109,10 @@ TEST(Messages, EachWindowWritesOnlyItsOwnEntries) {
     const std::vector<Case> cases = {
         {"NovaProva", {{2, 0}, {2, 1}, {2, 2}}},
         {"GestorProves", {{3, 0}, {3, 1}, {3, 2}, {3, 3}}},
-        {"LlistarVoltes", {{6, 0}, {6, 1}, {7, 0}, {7, 1}, {7, 2}}},
+        // 7,10 and 7,11: the unreadable-file and failed-write messages.
+        {"LlistarVoltes", {{6, 0}, {6, 1}, {7, 0}, {7, 1}, {7, 2}, {7, 10}, {7, 11}}},
         {"Corregir", {{7, 3}, {7, 4}, {7, 5}, {7, 6}}},
-        {"Penalitzacions", {}},
+        {"Penalitzacions", {{7, 10}, {7, 11}}},
     };
     for (const Case& c : cases) {
         RaceState state = stateIn(kCatalan);

@@ -13,6 +13,7 @@
 #include "standings/voltaavolta.h"
 #include "tools/driver/command_table.h"
 #include "tools/driver/heat_driver.h"
+#include "tools/driver/listing_print.h"
 #include "tools/driver/session.h"
 #include "tools/json_text.h"
 
@@ -26,6 +27,12 @@ void DriverHooks::OpenCorregir() {
     line["corregir"]["comas"] = state_.ModeCorregir < 0 ? -state_.ModeCorregir : 0;
     line["corregir"]["heat"] = state_.CurrentHeat;
     out_ << jsonText(line) << '\n';
+}
+
+void DriverHooks::LlistarVoltes() {
+    sc::LlistarVoltes listing(state_, ProgrammeSeriesFolder(state_));
+    listing.Load(state_.CurrentSeries, state_.CurrentHeat);
+    printListing(out_, listing);
 }
 
 // The lap counters act on the programme's heat while it is in heat-running mode.

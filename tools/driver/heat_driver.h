@@ -18,12 +18,13 @@
 namespace sc::driver {
 
 // The corrections window is not driven yet: it prints one line with what it
-// was opened for.
+// was opened for. The lap listing prints the last heat of the series.
 class DriverHooks : public StandingsPlug {
 public:
     DriverHooks(RaceState& state, StandingsEngine& engine, HeatResultsStore& store, std::ostream& out)
         : StandingsPlug(state, engine, store), state_(state), out_(out) {}
     void OpenCorregir() override;
+    void LlistarVoltes() override;
 
 private:
     RaceState& state_;

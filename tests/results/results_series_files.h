@@ -1,0 +1,48 @@
+#pragma once
+// Series files built by hand for the results and listing tests.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/heat_record.h"
+#include "core/race_store.h"
+#include "core/record_file.h"
+
+namespace sc::test {
+
+// A participant record: number, total laps, pass time (time of day), fastest
+// lap, lane, heat laps, best lap in the heat.
+inline HeatRecord resultRecord(int16_t participant, float total, float passTime, float fastest, int16_t lane,
+                               float heatLaps, float best) {
+    HeatRecord r;
+    r.participant = participant;
+    r.totalLaps = total;
+    r.passTime = passTime;
+    r.fastestLap = fastest;
+    r.lane = lane;
+    r.heatLaps = heatLaps;
+    r.bestLap = best;
+    return r;
+}
+
+struct HeatBlockSpec {
+    int16_t heat;
+    float start;
+    std::vector<HeatRecord> rows;
+};
+
+// Writes base.DAD block by block, header then rows.
+inline void writeHeatFile(const std::filesystem::path& file, const std::vector<HeatBlockSpec>& blocks) {
+    std::size_t record = 1;
+    for (const auto& b : blocks) {
+        writeHeatRecord(file, record++,
+                        HeatRecord::header(b.heat, b.start, static_cast<int16_t>(b.rows.size())));
+        for (const auto& r : b.rows) writeHeatRecord(file, record++, r);
+    }
+}
+
+inline void writeNames(const std::filesystem::path& file, int16_t heats, std::vector<std::string> names) {
+    writeParticipantList(file, ParticipantList{heats, std::move(names)});
+}
+
+}  // namespace sc::test
