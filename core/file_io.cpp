@@ -1,6 +1,7 @@
 #include "core/file_io.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
@@ -27,17 +28,27 @@ Bytes readFileOrThrow(const fs::path& file) {
     return std::move(*data);
 }
 
-namespace {
 bool writeAll(int fd, const uint8_t* p, std::size_t n) {
     while (n > 0) {
-        ssize_t w = ::write(fd, p, n);
-        if (w < 0) return false;
+        const ssize_t w = ::write(fd, p, n);
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
         p += w;
         n -= static_cast<std::size_t>(w);
     }
     return true;
 }
-}  // namespace
+
+bool syncFolderOf(const fs::path& file) {
+    fs::path folder = file.parent_path();
+    if (folder.empty()) folder = ".";
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0;
+    return (::close(fd) == 0) && ok;
+}
 
 bool writeFileAtomic(const fs::path& file, const Bytes& data) {
     fs::path tmp = file;
@@ -46,9 +57,12 @@ bool writeFileAtomic(const fs::path& file, const Bytes& data) {
     if (fd < 0) return false;
     bool ok = writeAll(fd, data.data(), data.size()) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
+    // The new file and its name are on the disk before the rename, the rename
+    // after it: a power cut leaves the old file or the new one, whole.
+    ok = ok && syncFolderOf(tmp);
     std::error_code ec;
     if (ok) fs::rename(tmp, file, ec);
-    if (!ok || ec) {
+    if (!ok || ec || !syncFolderOf(file)) {
         fs::remove(tmp, ec);
         return false;
     }

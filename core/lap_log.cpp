@@ -17,19 +17,7 @@ namespace {
 
 constexpr double kDay = 86400.0;
 constexpr double kKeepAliveGrace = 2.5;
-
-bool writeAll(int fd, const uint8_t* p, std::size_t n) {
-    while (n > 0) {
-        const ssize_t w = ::write(fd, p, n);
-        if (w < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        p += w;
-        n -= static_cast<std::size_t>(w);
-    }
-    return true;
-}
+constexpr int16_t kPauseLane = -1;
 
 // Bytes read, fewer than n only at the end of the file; -1 on error.
 ssize_t readUpTo(int fd, uint8_t* p, std::size_t n) {
@@ -87,7 +75,10 @@ bool LapLog::Append(const LapRecord& record) {
     if (fd_ < 0) return false;
     const Bytes bytes = encodeLapRecord(record);
     const auto offset = static_cast<off_t>(count_ * kLapRecordSize);
-    if (::lseek(fd_, offset, SEEK_SET) != offset || !writeAll(fd_, bytes.data(), bytes.size())) return false;
+    // On the disk before the next event: a power cut loses no registered pass.
+    if (::lseek(fd_, offset, SEEK_SET) != offset || !writeAll(fd_, bytes.data(), bytes.size()) ||
+        ::fdatasync(fd_) != 0)
+        return false;
     ++count_;
     return true;
 }
@@ -102,6 +93,8 @@ bool LapLog::Close(LapRecord end) {
         const Bytes bytes = encodeLapRecord(header);
         ok = ::pwrite(fd_, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size());
     }
+    // Append syncs the end record and, with it, the header's new count.
+    ok = (::fsync(fd_) == 0) && ok;
     end.number = static_cast<int16_t>(count_);
     ok = Append(end) && ok;
     ok = (::close(fd_) == 0) && ok;
@@ -164,6 +157,7 @@ ReplayResult LapLog::Replay(int laneLimit, const ApplyRecord& apply) {
         }
         ++result.records;
         result.last = record;
+        if (record.lane == kPauseLane) ++result.pauses;
         if (record.lane >= 1 && record.lane <= laneLimit && apply) apply(record);
     }
     ::close(in);
@@ -175,7 +169,7 @@ ReplayResult LapLog::Replay(int laneLimit, const ApplyRecord& apply) {
 
 LapRecord MakePauseRecord(double resumeTime, double newHeatStartTime, double pauseLength, int16_t pauseNumber) {
     LapRecord pause;
-    pause.lane = -1;
+    pause.lane = kPauseLane;
     pause.passTime = static_cast<float>(WrapDay(resumeTime - newHeatStartTime));
     pause.lapTime = static_cast<float>(pauseLength);
     pause.number = pauseNumber;

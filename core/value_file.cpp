@@ -3,8 +3,10 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "core/file_io.h"
 
@@ -80,11 +82,13 @@ bool writeValueLines(const fs::path& file, const std::vector<std::string>& lines
 }
 
 bool appendValueLine(const fs::path& file, const std::string& line) {
-    std::ofstream out(file, std::ios::binary | std::ios::app);
-    if (!out) return false;
-    out << line << kLineEnd;
-    out.flush();
-    return static_cast<bool>(out);
+    const bool created = !fileExists(file);
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+    if (fd < 0) return false;
+    const std::string text = line + kLineEnd;
+    bool ok = writeAll(fd, reinterpret_cast<const uint8_t*>(text.data()), text.size()) && ::fdatasync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    return ok && (!created || syncFolderOf(file));
 }
 
 }  // namespace sc
