@@ -263,7 +263,7 @@ void HeatClock::closeLapLog() {
 
 void HeatClock::Tick() {
     if (!panel_.timerEnabled || state_.HeatRunning == 0) return;
-    // A heat the lap counter keeps alive still shows its clock and pages.
+    // Silence past the deadline ends the heat; a heat kept alive still shows its clock and pages.
     if (EndIfSilent(now())) return;
     if (panel_.textHoraVisible && state_.Paused != 0) {
         panel_.textPausaVisible = !panel_.textPausaVisible;

@@ -32,6 +32,7 @@ void BM_LapLogSyncedAppend(benchmark::State& bench) {
     }
     fs::remove_all(folder);
 }
-BENCHMARK(BM_LapLogSyncedAppend)->Unit(benchmark::kMicrosecond);
+// Wall time: the CPU only waits while the disk takes the record.
+BENCHMARK(BM_LapLogSyncedAppend)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace

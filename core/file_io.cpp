@@ -1,13 +1,13 @@
 #include "core/file_io.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace sc {
 namespace fs = std::filesystem;
@@ -76,7 +76,8 @@ bool writeFileAtomic(const fs::path& file, const std::string& text) {
 bool writeInPlace(const fs::path& file, std::size_t offset, const Bytes& data) {
     int fd = ::open(file.c_str(), O_WRONLY | O_CREAT, 0644);
     if (fd < 0) return false;
-    bool ok = ::lseek(fd, static_cast<off_t>(offset), SEEK_SET) >= 0 && writeAll(fd, data.data(), data.size());
+    bool ok =
+        ::lseek(fd, static_cast<off_t>(offset), SEEK_SET) >= 0 && writeAll(fd, data.data(), data.size());
     return (::close(fd) == 0) && ok;
 }
 

@@ -1,11 +1,11 @@
 #include "core/lap_log.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <system_error>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "core/file_io.h"
 #include "core/record_file.h"
@@ -167,7 +167,8 @@ ReplayResult LapLog::Replay(int laneLimit, const ApplyRecord& apply) {
     return result;
 }
 
-LapRecord MakePauseRecord(double resumeTime, double newHeatStartTime, double pauseLength, int16_t pauseNumber) {
+LapRecord MakePauseRecord(double resumeTime, double newHeatStartTime, double pauseLength,
+                          int16_t pauseNumber) {
     LapRecord pause;
     pause.lane = kPauseLane;
     pause.passTime = static_cast<float>(WrapDay(resumeTime - newHeatStartTime));

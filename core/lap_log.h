@@ -18,10 +18,10 @@ inline constexpr const char* kLapLogName = "VLTAVLT.TMP";
 inline constexpr const char* kLapLogBackupName = "VLTAVLT.BAK";
 
 struct ReplayResult {
-    bool ok = false;         // the log was rebuilt and is open for appending
-    std::size_t records = 0;  // whole records replayed
-    bool truncated = false;   // a partial record at the end was dropped
-    bool restoredBackup = false;  // an interrupted earlier replay's backup was the fuller log
+    bool ok = false;                // the log was rebuilt and is open for appending
+    std::size_t records = 0;        // whole records replayed
+    bool truncated = false;         // a partial record at the end was dropped
+    bool restoredBackup = false;    // an interrupted earlier replay's backup was the fuller log
     std::optional<LapRecord> last;  // the last record read
     int16_t pauses = 0;             // pause records replayed
 };
@@ -64,7 +64,8 @@ private:
 };
 
 // Pause record, written when the pause ends.
-LapRecord MakePauseRecord(double resumeTime, double newHeatStartTime, double pauseLength, int16_t pauseNumber);
+LapRecord MakePauseRecord(double resumeTime, double newHeatStartTime, double pauseLength,
+                          int16_t pauseNumber);
 // End record: the end is the last lap-counter message, keepAliveDeadline - 2.5
 // (a deadline below 2.5 lies after midnight). Close fills the number.
 LapRecord MakeEndRecord(double keepAliveDeadline, double heatStartTime);
@@ -83,7 +84,7 @@ std::size_t SeriesCopyStart(const std::vector<LapRecord>& lapFile, int16_t curre
 // Copies the whole log into the series lap file `vav` from SeriesCopyStart on;
 // whatever followed is dropped. Saved whole, so a crash never leaves half a file.
 [[nodiscard]] bool CopyLapLogToSeries(const std::filesystem::path& log, const std::filesystem::path& vav,
-                        int16_t currentHeat);
+                                      int16_t currentHeat);
 
 // Seconds difference of two clock readings, 86400 added when it comes out negative.
 double WrapDay(double seconds);

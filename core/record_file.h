@@ -37,9 +37,11 @@ private:
 };
 
 std::optional<HeatRecord> readHeatRecord(const std::filesystem::path& file, std::size_t record);
-[[nodiscard]] bool writeHeatRecord(const std::filesystem::path& file, std::size_t record, const HeatRecord& value);
+[[nodiscard]] bool writeHeatRecord(const std::filesystem::path& file, std::size_t record,
+                                   const HeatRecord& value);
 std::optional<LapRecord> readLapRecord(const std::filesystem::path& file, std::size_t record);
-[[nodiscard]] bool writeLapRecord(const std::filesystem::path& file, std::size_t record, const LapRecord& value);
+[[nodiscard]] bool writeLapRecord(const std::filesystem::path& file, std::size_t record,
+                                  const LapRecord& value);
 // Every whole lap record of the file (a lap log being written may end inside one).
 std::vector<LapRecord> readLapRecords(const std::filesystem::path& file);
 

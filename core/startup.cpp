@@ -123,7 +123,9 @@ bool ensureTrackConfig(RaceState& state, StartupHost& host) {
     return fileExists(file) && trackFileLoads(state);
 }
 
-bool takeGeneralConnections(RaceState& state) { return takeConnections(state, state.inAppFolder(kTrackFileName)); }
+bool takeGeneralConnections(RaceState& state) {
+    return takeConnections(state, state.inAppFolder(kTrackFileName));
+}
 
 bool takeConnections(RaceState& state, const std::filesystem::path& trackFile) {
     TrackConfig general;

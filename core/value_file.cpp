@@ -1,12 +1,12 @@
 #include "core/value_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <system_error>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "core/file_io.h"
 
@@ -86,7 +86,8 @@ bool appendValueLine(const fs::path& file, const std::string& line) {
     const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
     if (fd < 0) return false;
     const std::string text = line + kLineEnd;
-    bool ok = writeAll(fd, reinterpret_cast<const uint8_t*>(text.data()), text.size()) && ::fdatasync(fd) == 0;
+    bool ok =
+        writeAll(fd, reinterpret_cast<const uint8_t*>(text.data()), text.size()) && ::fdatasync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     return ok && (!created || syncFolderOf(file));
 }

@@ -53,7 +53,8 @@ constexpr std::array<NoticeText, 7> kNotices{{
      "de antes del cierre. La manga continúa; al acabarla, revisa sus vueltas y corrígelas si hace falta."},
     {HeatNotice::HeatCountWrite,
      "No s'ha pogut desar el nombre de mànigues al fitxer de la sèrie (.PAR): la màniga no s'ha "
-     "anul·lat. Allibera espai al disc o comprova els permisos de la carpeta de la prova i torna-ho a provar.",
+     "anul·lat. Allibera espai al disc o comprova els permisos de la carpeta de la prova i torna-ho a "
+     "provar.",
      "No se ha podido guardar el número de mangas en el fichero de la serie (.PAR): la manga no se ha "
      "anulado. Libera espacio en el disco o comprueba los permisos de la carpeta de la prueba y vuelve a "
      "intentarlo."},

@@ -297,7 +297,7 @@ TEST_F(HeatClockTest, Recovery_KilledDuringAPauseAfterACorrectionComesBackAsItWa
     while (!view.TakesPart(lane)) ++lane;
     at(1002);
     heat.Manual_Click(lane);
-    for (int key : {'+', '3', kEnterKey}) heat.HeatKeys(key);
+    for (const int key : {int{'+'}, int{'3'}, kEnterKey}) heat.HeatKeys(key);
     at(1005);
     heat.PauseHeat();
     const auto journal = [this] {

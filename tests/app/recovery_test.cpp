@@ -170,7 +170,8 @@ TEST_F(RecoveryTest, ParseRecoveryLines_PauseInProgressAndTypedCorrections) {
     EXPECT_EQ(values->journal.pausedSince, 36020.25);
     EXPECT_EQ(values->journal.corrections, (std::vector<TypedCorrection>{{3, 1}, {12, -1}}));
     // The resume line ends the pause; a correction that is no +1 or -1 means nothing.
-    values = parseRecoveryLines({" 1", " 4", " 1", " 2", " 36000.5", "P 36020.25", " 36030.5", "C 3 2", "Cx"});
+    values =
+        parseRecoveryLines({" 1", " 4", " 1", " 2", " 36000.5", "P 36020.25", " 36030.5", "C 3 2", "Cx"});
     EXPECT_EQ(values->heatStartTime, 36030.5);
     EXPECT_FALSE(values->journal.pausedSince);
     EXPECT_TRUE(values->journal.corrections.empty());

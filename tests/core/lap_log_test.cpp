@@ -28,11 +28,13 @@ protected:
     std::vector<LapRecord> closedHeat(int16_t heat, int laps) {
         LapLog log(folder);
         EXPECT_TRUE(log.Create(1000, heat));
-        for (int i = 1; i <= laps; ++i) EXPECT_TRUE(log.Append(pass(1, static_cast<int16_t>(i), 5.0f * i, 5.0f)));
+        for (int i = 1; i <= laps; ++i)
+            EXPECT_TRUE(log.Append(pass(1, static_cast<int16_t>(i), 5.0f * i, 5.0f)));
         EXPECT_TRUE(log.Close(MakeEndRecord(1100, 1000)));
         return readLapRecords(log.file());
     }
-    void writeRecords(const fs::path& file, const std::vector<LapRecord>& records, std::size_t extraBytes = 0) {
+    void writeRecords(const fs::path& file, const std::vector<LapRecord>& records,
+                      std::size_t extraBytes = 0) {
         Bytes bytes;
         for (const auto& r : records) {
             Bytes one = encodeLapRecord(r);

@@ -68,10 +68,10 @@ void checkStandings(const HeatBlock& heat, const std::vector<LapRecord>& block,
         const int laps = t.passes + (typed == corrections.end() ? 0 : typed->second);
         const std::string who = "participant " + std::to_string(row.participant);
         if (std::fabs(row.heatLaps - laps) > kShownPrecision)
-            losses.push_back(who + ": " + number(row.heatLaps) + " laps stored, the lap file holds " +
-                             std::to_string(t.passes) +
-                             (laps != t.passes ? " and the typed corrections " + std::to_string(laps - t.passes)
-                                               : ""));
+            losses.push_back(
+                who + ": " + number(row.heatLaps) + " laps stored, the lap file holds " +
+                std::to_string(t.passes) +
+                (laps != t.passes ? " and the typed corrections " + std::to_string(laps - t.passes) : ""));
         if (std::fabs(row.bestLap - t.fastest) > kShownPrecision)
             losses.push_back(who + ": fastest lap " + number(row.bestLap) + " stored, the lap file gives " +
                              number(t.fastest));

@@ -128,9 +128,15 @@ void placeKill(RoundPlan& plan, const HeatFeed& feed, uint64_t draw) {
     }
     plan.killInPause = feed.pauseFirst && feed.pauseLast && random() % 2 == 0;
     if (plan.killInPause) {
-        plan.killAfter = std::uniform_int_distribution<std::size_t>(*feed.pauseFirst, *feed.pauseLast)(random);
+        plan.killAfter =
+            std::uniform_int_distribution<std::size_t>(*feed.pauseFirst, *feed.pauseLast)(random);
         plan.unwaited = std::min(plan.unwaited, plan.killAfter - first + 1);
     }
+    // A pause or resume message lost with the kill leaves no program a way to
+    // know the pause: those two are always carried out before the kill.
+    if (feed.pauseFirst && feed.pauseLast)
+        for (const std::size_t message : {*feed.pauseFirst, *feed.pauseLast + 1})
+            if (message <= plan.killAfter) plan.unwaited = std::min(plan.unwaited, plan.killAfter - message);
     plan.corrections.clear();
     if (plan.modality == kRace) {
         const int lanes = plan.simulator.lanes;

@@ -11,11 +11,11 @@
 
 #include "app/portada.h"
 #include "core/race_state.h"
+#include "core/settable_clock.h"
 #include "core/startup.h"
 #include "localisation/window_texts.h"
 #include "tools/driver/printing_prompter.h"
 #include "tools/driver/script_line.h"
-#include "core/settable_clock.h"
 
 namespace sc::driver {
 
