@@ -89,7 +89,7 @@ TEST_F(RecoveryTest, No_ResetsHeatAndDeletesRecoveryFile) {
     EXPECT_EQ(window.LlSeries[2].selected, 1);
 }
 
-TEST_F(RecoveryTest, Yes_OpensProgrammeStartsWithRecoveryPendingThenOpensPorts) {
+TEST_F(RecoveryTest, Yes_OpensProgrammeStartsWithRecoveryPendingThenFeedsWhatThePortsHeld) {
     writeText(recoveryFile(), " 1\r\n 4\r\n 3\r\n 2\r\n 40123.258\r\n 50000\r\n");
     prompter.answers.push_back(Button::Yes);
     EXPECT_EQ(run(), RecoveryOutcome::Resumed);
