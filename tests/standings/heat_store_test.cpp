@@ -102,7 +102,7 @@ struct StoreFixture : ::testing::Test {
                 engine->AnotarVolta(
                     Passing{lane, p, t, 10.0, 1, k == 1 ? "+1" : "10.0000", k == 1 ? "" : "10.0000"});
             }
-        log.Close(MakeEndRecord(start + 100, start));
+        EXPECT_TRUE(log.Close(MakeEndRecord(start + 100, start)));
         state.HeatRunning = 0;
         ASSERT_TRUE(store->GuardarManiga());
     }
