@@ -59,6 +59,25 @@ int LapCounterConnections::configuredCount() const {
 
 void LapCounterConnections::OpenLapCounterPorts() {
     if (state_.RecoveryPending) return;
+    openAll();
+}
+
+void LapCounterConnections::OpenLapCounterPortsHeld() {
+    holding_ = true;
+    openAll();
+}
+
+std::vector<LapCounterAction> LapCounterConnections::ReleaseHeldReception(bool decode) {
+    holding_ = false;
+    if (!decode) received_.clear();
+    // The heat's programme may have loaded a track with other lanes since the ports opened.
+    const int count = configuredCount();
+    ensureSize(state_.Track.ConnectionLastLane, count);
+    for (int i = 1; i <= count; ++i) deriveLaneRange(i, count);
+    return decodeReceived();
+}
+
+void LapCounterConnections::openAll() {
     const int count = configuredCount();
     ensureSize(state_.Track.ConnectionOpen, count);
     ensureSize(state_.Track.ConnectionLastLane, count);
@@ -145,14 +164,31 @@ void LapCounterConnections::apply(int connection, const std::vector<LapCounterAc
 std::vector<LapCounterAction> LapCounterConnections::PortCom_OnComm(int k) {
     SerialPort* received = port(k);
     if (!received) return {};
-    DecodeScope decoding(hooks_);
-    const Bytes bytes = received->readAll();
-    const double now = clock_.now();
+    Bytes bytes = received->readAll();
+    if (!bytes.empty()) received_.push_back({k, std::move(bytes), clock_.now()});
+    // A notification nested in a decode (a message box waiting) leaves its bytes
+    // to the decode in progress, so they keep their order.
+    if (holding_ || decoding_) return {};
+    return decodeReceived();
+}
+
+std::vector<LapCounterAction> LapCounterConnections::decodeReceived() {
+    if (received_.empty()) return {};
+    DecodeScope scope(hooks_);
+    struct Decoding {
+        bool& flag;
+        explicit Decoding(bool& f) : flag(f) { flag = true; }
+        ~Decoding() { flag = false; }
+    } decoding(decoding_);
     std::vector<LapCounterAction> all;
-    for (const uint8_t byte : bytes) {
-        const auto actions = feed(connections_[k], byte, now, heatView());
-        apply(k, actions);
-        all.insert(all.end(), actions.begin(), actions.end());
+    while (!received_.empty()) {
+        const Arrival arrival = std::move(received_.front());
+        received_.pop_front();
+        for (const uint8_t byte : arrival.bytes) {
+            const auto actions = feed(connections_[arrival.connection], byte, arrival.pcClock, heatView());
+            apply(arrival.connection, actions);
+            all.insert(all.end(), actions.begin(), actions.end());
+        }
     }
     return all;
 }

@@ -5,6 +5,7 @@
 // track configuration window.
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -51,10 +52,20 @@ public:
     // Closes every open port (the live window unloads).
     void CloseLapCounterPorts();
 
-    // The reception notification of connection k (1..4): every received byte in
-    // order through the connection's decoder. Returns the actions, already
-    // handed to the apply hook.
+    // The reception notification of connection k (1..4): the received bytes are
+    // stamped with the PC clock at once, then go in order through the
+    // connection's decoder. Returns the actions, already handed to the apply
+    // hook. Bytes that arrive while a message box waits inside a decode, or
+    // while reception is held, are kept and decoded after, with their clock.
     std::vector<LapCounterAction> PortCom_OnComm(int connection);
+
+    // Crash recovery: the ports open before the question, whatever they receive
+    // is kept until the answer. Opens even while RecoveryPending is set.
+    void OpenLapCounterPortsHeld();
+    // The answer: Yes decodes what was kept, in order, No drops it; either way
+    // reception goes on live.
+    std::vector<LapCounterAction> ReleaseHeldReception(bool decode);
+    std::size_t HeldChunks() const { return received_.size(); }
     // A heat-timer tick: a DS030 pass whose time bytes never came is handed over.
     std::vector<LapCounterAction> tickConnections();
 
@@ -71,6 +82,15 @@ private:
     int configuredCount() const;
     HeatView heatView() const;
     void apply(int connection, const std::vector<LapCounterAction>& actions) const;
+    void openAll();
+    std::vector<LapCounterAction> decodeReceived();
+
+    // Bytes as they arrived, not decoded yet.
+    struct Arrival {
+        int connection;
+        Bytes bytes;
+        double pcClock;
+    };
 
     RaceState& state_;
     Prompter& prompter_;
@@ -79,6 +99,9 @@ private:
     ReceiveHooks hooks_;
     std::array<std::unique_ptr<SerialPort>, kMaxConnections + 1> ports_;
     std::array<ConnectionState, kMaxConnections + 1> connections_;
+    std::deque<Arrival> received_;
+    bool holding_ = false;
+    bool decoding_ = false;
 };
 
 // Settings the port search opens with: any standard rate tells whether the port exists.

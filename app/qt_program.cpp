@@ -53,7 +53,13 @@ public:
     explicit MainWindowRecoveryHost(PortadaView& window) : window_(window) {}
     bool OpenProgramme(int modality) override { return window_.heatMode().open(modality); }
     void PressStartKey() override { window_.heatMode().key('S'); }
-    void OpenLapCounterPorts() override { window_.heatMode().connections().OpenLapCounterPorts(); }
+    void OpenLapCounterPortsHeld() override { window_.heatMode().connections().OpenLapCounterPortsHeld(); }
+    void ReleaseHeldReception(bool decode) override {
+        window_.heatMode().connections().ReleaseHeldReception(decode);
+    }
+    void RestoreJournal(const HeatJournal& journal) override {
+        if (HeatClock* clock = window_.heatMode().programme().Clock()) clock->RestoreJournal(journal);
+    }
 
 private:
     PortadaView& window_;

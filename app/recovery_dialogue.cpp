@@ -6,8 +6,11 @@
 #include "app/portada.h"
 #include "core/prompter.h"
 #include "core/race_state.h"
+#include "core/race_store.h"
+#include "core/settings_files.h"
 #include "core/startup.h"
 #include "core/value_file.h"
+#include "localisation/heat_notices.h"
 #include "localisation/language_tables.h"
 
 namespace sc {
@@ -15,7 +18,6 @@ namespace sc {
 namespace {
 
 constexpr std::string_view kMainWindow = "Portada";
-constexpr double kDaySeconds = 86400.0;
 
 // A count read back from the file: a whole number from 1 to the Integer limit.
 std::optional<int16_t> positiveWhole(const std::string& line) {
@@ -23,8 +25,6 @@ std::optional<int16_t> positiveWhole(const std::string& line) {
     if (v < 1 || v > INT16_MAX || std::floor(v) != v) return std::nullopt;
     return static_cast<int16_t>(v);
 }
-
-bool isBlank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
 
 std::string caption(int16_t language, std::string_view control, int index) {
     return tableText(language, kMainWindow, control, index).value_or("");
@@ -73,14 +73,11 @@ std::optional<RecoveryValues> parseRecoveryLines(const std::vector<std::string>&
     const auto series = positiveWhole(lines[2]);
     const auto heat = positiveWhole(lines[3]);
     if (!race || !modality || !series || !heat || *modality > kSeriesLists) return std::nullopt;
-    RecoveryValues values{*race, *modality, *series, *heat, std::nullopt};
+    RecoveryValues values{*race, *modality, *series, *heat, std::nullopt, {}};
     // Each resume appends the shifted start: the last one is the clock the heat
     // ran on when it died (line 5 alone would shift every later pass by the pauses).
-    for (std::size_t i = 4; i < lines.size(); ++i) {
-        if (isBlank(lines[i])) continue;
-        const double start = lineValue(lines[i]);
-        if (start >= 0 && start < kDaySeconds) values.heatStartTime = start;
-    }
+    values.journal = readHeatJournal({lines.begin() + 4, lines.end()});
+    values.heatStartTime = values.journal.heatStartTime;
     return values;
 }
 
@@ -93,6 +90,7 @@ std::string recoveryQuestion(int16_t language, const std::string& raceName, int 
     text += message(language, 13) + " " + caption(language, "MnuPrg", modality) + cr;
     text += caption(language, "Text", modality) + " " + std::to_string(series) + cr;
     text += message(language, 12) + " " + std::to_string(heat) + cr;
+    text += heatNotice(language, HeatNotice::StillTimed) + cr;
     return text;
 }
 
@@ -109,6 +107,11 @@ RecoveryOutcome RunRecoveryDialogue(RaceState& state, Portada& window, Prompter&
         return RecoveryOutcome::Discarded;
     }
 
+    // Cars keep crossing while the question waits: the ports listen from now on.
+    const auto raceTrack = state.AppFolder / raceFolderName(state.CurrentRace) / kTrackFileName;
+    if (!takeConnections(state, raceTrack)) takeGeneralConnections(state);
+    host.OpenLapCounterPortsHeld();
+
     const int16_t language = state.Settings.Language;
     const std::string& raceName = window.LlProves.items[window.LlProves.selected];
     const MessageBox box{
@@ -119,12 +122,14 @@ RecoveryOutcome RunRecoveryDialogue(RaceState& state, Portada& window, Prompter&
         MessageIcon::Question};
     if (prompter.ask(box) != Button::Yes || !host.OpenProgramme(state.CurrentModality)) {
         forgetHeat(state);
+        host.ReleaseHeldReception(false);
         return RecoveryOutcome::Declined;
     }
     // RecoveryPending still set: the start keeps HeatStartTime and replays the lap log.
     host.PressStartKey();
+    host.RestoreJournal(values->journal);
     state.RecoveryPending = 0;
-    host.OpenLapCounterPorts();
+    host.ReleaseHeldReception(true);
     return RecoveryOutcome::Resumed;
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "heat/heat_journal.h"
+
 namespace sc {
 
 struct RaceState;
@@ -21,6 +23,7 @@ struct RecoveryValues {
     int16_t series = 0;
     int16_t heat = 0;
     std::optional<double> heatStartTime;  // the last start time of lines 5.. (one more per resume)
+    HeatJournal journal;                  // a pause in progress, typed corrections
 };
 
 // The lines of KEL4.TMP; nullopt with fewer than four lines or with a value
@@ -28,7 +31,8 @@ struct RecoveryValues {
 // series or heat below 1).
 std::optional<RecoveryValues> parseRecoveryLines(const std::vector<std::string>& lines);
 
-// The question shown, in the given language, each part ended by CR.
+// The question shown, in the given language, each part ended by CR; its last
+// line says the heat is still being timed.
 std::string recoveryQuestion(int16_t language, const std::string& raceName, int modality, int series,
                              int heat);
 std::string recoveryTitle(int16_t language);
@@ -41,7 +45,13 @@ public:
     virtual bool OpenProgramme(int modality) = 0;
     // The start/stop key S of the heat keys.
     virtual void PressStartKey() = 0;
-    virtual void OpenLapCounterPorts() = 0;
+    // Before the question: the lap-counter ports open and keep what they receive.
+    virtual void OpenLapCounterPortsHeld() = 0;
+    // After it: Yes decodes what was kept, in order and with its arrival clock;
+    // No drops it.
+    virtual void ReleaseHeldReception(bool decode) = 0;
+    // After the restart: the pause in progress and the typed corrections.
+    virtual void RestoreJournal(const HeatJournal& journal) = 0;
 };
 
 enum class RecoveryOutcome {

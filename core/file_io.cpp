@@ -1,11 +1,12 @@
 #include "core/file_io.h"
 
+#include "core/platform.h"
+
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
-
-#include "core/platform.h"
 
 namespace sc {
 namespace fs = std::filesystem;
@@ -26,6 +27,8 @@ Bytes readFileOrThrow(const fs::path& file) {
     return std::move(*data);
 }
 
+bool syncFolderOf(const fs::path& file) { return platform::syncFolder(file.parent_path()); }
+
 bool writeFileAtomic(const fs::path& file, const Bytes& data) {
     fs::path tmp = file;
     tmp += ".~tmp";
@@ -33,9 +36,12 @@ bool writeFileAtomic(const fs::path& file, const Bytes& data) {
     if (fd < 0) return false;
     bool ok = platform::writeAll(fd, data.data(), data.size()) && platform::syncFile(fd);
     ok = platform::closeFile(fd) && ok;
+    // The new file and its name are on the disk before the rename, the rename
+    // after it: a power cut leaves the old file or the new one, whole.
+    ok = ok && syncFolderOf(tmp);
     std::error_code ec;
     if (ok) fs::rename(tmp, file, ec);
-    if (!ok || ec) {
+    if (!ok || ec || !syncFolderOf(file)) {
         fs::remove(tmp, ec);
         return false;
     }

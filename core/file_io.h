@@ -15,11 +15,15 @@ Bytes readFileOrThrow(const std::filesystem::path& file);
 
 // Writes to a temporary file in the same folder and renames it over the old
 // one, so a crash never leaves half a file. Returns false on failure.
-bool writeFileAtomic(const std::filesystem::path& file, const Bytes& data);
-bool writeFileAtomic(const std::filesystem::path& file, const std::string& text);
+// The file and its folder are synced before the rename, the folder after it.
+[[nodiscard]] bool writeFileAtomic(const std::filesystem::path& file, const Bytes& data);
+[[nodiscard]] bool writeFileAtomic(const std::filesystem::path& file, const std::string& text);
 
 // Writes bytes at an offset of an existing (or new) file without truncating it.
-bool writeInPlace(const std::filesystem::path& file, std::size_t offset, const Bytes& data);
+[[nodiscard]] bool writeInPlace(const std::filesystem::path& file, std::size_t offset, const Bytes& data);
+
+// fsync of the folder holding `file`, so a new name or a rename survives a power cut.
+[[nodiscard]] bool syncFolderOf(const std::filesystem::path& file);
 
 bool fileExists(const std::filesystem::path& file);
 bool folderExists(const std::filesystem::path& folder);

@@ -14,6 +14,7 @@ namespace {
 
 constexpr double kDay = 86400.0;
 constexpr double kKeepAliveGrace = 2.5;
+constexpr int16_t kPauseLane = -1;
 
 LapRecord decodeOne(const Bytes& bytes, const fs::path& file) {
     ByteReader in(bytes, file);
@@ -55,8 +56,9 @@ bool LapLog::Create(double heatStartTime, int16_t currentHeat) {
 bool LapLog::Append(const LapRecord& record) {
     if (fd_ < 0) return false;
     const Bytes bytes = encodeLapRecord(record);
+    // On the disk before the next event: a power cut loses no registered pass.
     if (!platform::seekTo(fd_, count_ * kLapRecordSize) ||
-        !platform::writeAll(fd_, bytes.data(), bytes.size()))
+        !platform::writeAll(fd_, bytes.data(), bytes.size()) || !platform::syncData(fd_))
         return false;
     ++count_;
     return true;
@@ -73,6 +75,8 @@ bool LapLog::Close(LapRecord end) {
         const Bytes bytes = encodeLapRecord(header);
         ok = platform::seekTo(fd_, 0) && platform::writeAll(fd_, bytes.data(), bytes.size());
     }
+    // Append syncs the end record and, with it, the header's new count.
+    ok = platform::syncFile(fd_) && ok;
     end.number = static_cast<int16_t>(count_);
     ok = Append(end) && ok;
     ok = platform::closeFile(fd_) && ok;
@@ -135,6 +139,7 @@ ReplayResult LapLog::Replay(int laneLimit, const ApplyRecord& apply) {
         }
         ++result.records;
         result.last = record;
+        if (record.lane == kPauseLane) ++result.pauses;
         if (record.lane >= 1 && record.lane <= laneLimit && apply) apply(record);
     }
     platform::closeFile(in);
@@ -144,9 +149,10 @@ ReplayResult LapLog::Replay(int laneLimit, const ApplyRecord& apply) {
     return result;
 }
 
-LapRecord MakePauseRecord(double resumeTime, double newHeatStartTime, double pauseLength, int16_t pauseNumber) {
+LapRecord MakePauseRecord(double resumeTime, double newHeatStartTime, double pauseLength,
+                          int16_t pauseNumber) {
     LapRecord pause;
-    pause.lane = -1;
+    pause.lane = kPauseLane;
     pause.passTime = static_cast<float>(WrapDay(resumeTime - newHeatStartTime));
     pause.lapTime = static_cast<float>(pauseLength);
     pause.number = pauseNumber;

@@ -1,7 +1,7 @@
 #pragma once
 // The lap log VLTAVLT.TMP of the running heat: one 24-byte record per
 // detection, pause and heat end, kept open while the heat runs. Every record
-// reaches the operating system before Append returns, so a crash loses none.
+// reaches the disk (fdatasync) before Append returns, so a crash loses none.
 
 #include <cstddef>
 #include <cstdint>
@@ -18,11 +18,12 @@ inline constexpr const char* kLapLogName = "VLTAVLT.TMP";
 inline constexpr const char* kLapLogBackupName = "VLTAVLT.BAK";
 
 struct ReplayResult {
-    bool ok = false;         // the log was rebuilt and is open for appending
-    std::size_t records = 0;  // whole records replayed
-    bool truncated = false;   // a partial record at the end was dropped
-    bool restoredBackup = false;  // an interrupted earlier replay's backup was the fuller log
+    bool ok = false;                // the log was rebuilt and is open for appending
+    std::size_t records = 0;        // whole records replayed
+    bool truncated = false;         // a partial record at the end was dropped
+    bool restoredBackup = false;    // an interrupted earlier replay's backup was the fuller log
     std::optional<LapRecord> last;  // the last record read
+    int16_t pauses = 0;             // pause records replayed
 };
 
 class LapLog {
@@ -39,13 +40,13 @@ public:
 
     // Replaces any old log by one holding the heat header. False when the file
     // cannot be created or written.
-    bool Create(double heatStartTime, int16_t currentHeat);
+    [[nodiscard]] bool Create(double heatStartTime, int16_t currentHeat);
     // Writes the record after the last one; false when the log is not open or
     // the write fails.
-    bool Append(const LapRecord& record);
+    [[nodiscard]] bool Append(const LapRecord& record);
     // Header number := records in the file, then the end record with that same
     // number; closes the log. `end` comes from MakeEndRecord.
-    bool Close(LapRecord end);
+    [[nodiscard]] bool Close(LapRecord end);
     // Rebuilds the log from itself after a crash, handing every record whose
     // lane is 1..laneLimit to `apply`; the log stays open for appending.
     using ApplyRecord = std::function<void(const LapRecord&)>;
@@ -62,7 +63,8 @@ private:
 };
 
 // Pause record, written when the pause ends.
-LapRecord MakePauseRecord(double resumeTime, double newHeatStartTime, double pauseLength, int16_t pauseNumber);
+LapRecord MakePauseRecord(double resumeTime, double newHeatStartTime, double pauseLength,
+                          int16_t pauseNumber);
 // End record: the end is the last lap-counter message, keepAliveDeadline - 2.5
 // (a deadline below 2.5 lies after midnight). Close fills the number.
 LapRecord MakeEndRecord(double keepAliveDeadline, double heatStartTime);
@@ -80,8 +82,8 @@ LapLogContents ReadLapLog(const std::filesystem::path& file);
 std::size_t SeriesCopyStart(const std::vector<LapRecord>& lapFile, int16_t currentHeat);
 // Copies the whole log into the series lap file `vav` from SeriesCopyStart on;
 // whatever followed is dropped. Saved whole, so a crash never leaves half a file.
-bool CopyLapLogToSeries(const std::filesystem::path& log, const std::filesystem::path& vav,
-                        int16_t currentHeat);
+[[nodiscard]] bool CopyLapLogToSeries(const std::filesystem::path& log, const std::filesystem::path& vav,
+                                      int16_t currentHeat);
 
 // Seconds difference of two clock readings, 86400 added when it comes out negative.
 double WrapDay(double seconds);

@@ -24,6 +24,8 @@ int flagsOf(OpenMode mode) {
             return _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY;
         case OpenMode::ReadWriteTruncate:
             return _O_RDWR | _O_CREAT | _O_TRUNC | _O_BINARY;
+        case OpenMode::Append:
+            return _O_WRONLY | _O_CREAT | _O_APPEND | _O_BINARY;
     }
     return _O_RDONLY | _O_BINARY;
 }
@@ -43,6 +45,9 @@ bool seekTo(int fd, std::size_t offset) {
     return ::_lseeki64(fd, static_cast<long long>(offset), SEEK_SET) == static_cast<long long>(offset);
 }
 bool syncFile(int fd) { return ::_commit(fd) == 0; }
+bool syncData(int fd) { return ::_commit(fd) == 0; }
+// NTFS keeps a rename with the file's own flush.
+bool syncFolder(const std::filesystem::path&) { return true; }
 std::tm localTime(std::time_t t) {
     std::tm local{};
     localtime_s(&local, &t);
@@ -60,6 +65,8 @@ int flagsOf(OpenMode mode) {
             return O_WRONLY | O_CREAT | O_TRUNC;
         case OpenMode::ReadWriteTruncate:
             return O_RDWR | O_CREAT | O_TRUNC;
+        case OpenMode::Append:
+            return O_WRONLY | O_CREAT | O_APPEND;
     }
     return O_RDONLY;
 }
@@ -75,6 +82,13 @@ bool seekTo(int fd, std::size_t offset) {
     return ::lseek(fd, static_cast<off_t>(offset), SEEK_SET) == static_cast<off_t>(offset);
 }
 bool syncFile(int fd) { return ::fsync(fd) == 0; }
+bool syncData(int fd) { return ::fdatasync(fd) == 0; }
+bool syncFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0;
+    return (::close(fd) == 0) && ok;
+}
 std::tm localTime(std::time_t t) {
     std::tm local{};
     localtime_r(&t, &local);

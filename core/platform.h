@@ -15,6 +15,7 @@ enum class OpenMode {
     Write,              // created when missing, kept otherwise
     WriteTruncate,      // created or emptied
     ReadWriteTruncate,  // created or emptied
+    Append,             // created when missing, every write at the end
 };
 
 // A descriptor, or -1 with errno set.
@@ -27,6 +28,10 @@ long long readUpTo(int fd, uint8_t* p, std::size_t n);
 bool seekTo(int fd, std::size_t offset);
 // The data on the disk, not only handed to the system.
 bool syncFile(int fd);
+// The data on the disk, without the file's times (cheaper, once per pass).
+bool syncData(int fd);
+// The folder's entries on the disk, so a new name or a rename survives a power cut.
+bool syncFolder(const std::filesystem::path& folder);
 
 std::tm localTime(std::time_t t);
 

@@ -102,7 +102,7 @@ Bytes participantListBytes(const ParticipantList& list);
 bool writeParticipantList(const std::filesystem::path& file, const ParticipantList& list);
 // Rewrites the heat counter alone, in place (a missing file is created
 // holding only the counter, which is an empty list).
-bool writeHeatCounter(const std::filesystem::path& file, int16_t heats);
+[[nodiscard]] bool writeHeatCounter(const std::filesystem::path& file, int16_t heats);
 
 // The participant file of `series` of CurrentModality in the working folder:
 // PROVA.PAR for modality 0, e.g. CRS001.PAR for 4; none for other values.

@@ -27,7 +27,7 @@ public:
     // Writes record r in place; the file is created or grows (zero-filled) when r
     // lies past its end; every other byte stays untouched. False when `data` is not
     // one record or the file cannot be written.
-    bool write(std::size_t record, const Bytes& data) const;
+    [[nodiscard]] bool write(std::size_t record, const Bytes& data) const;
     // Every whole record in order; empty when the file is missing.
     std::vector<Bytes> readAll() const;
 
@@ -37,9 +37,11 @@ private:
 };
 
 std::optional<HeatRecord> readHeatRecord(const std::filesystem::path& file, std::size_t record);
-bool writeHeatRecord(const std::filesystem::path& file, std::size_t record, const HeatRecord& value);
+[[nodiscard]] bool writeHeatRecord(const std::filesystem::path& file, std::size_t record,
+                                   const HeatRecord& value);
 std::optional<LapRecord> readLapRecord(const std::filesystem::path& file, std::size_t record);
-bool writeLapRecord(const std::filesystem::path& file, std::size_t record, const LapRecord& value);
+[[nodiscard]] bool writeLapRecord(const std::filesystem::path& file, std::size_t record,
+                                  const LapRecord& value);
 // Every whole lap record of the file (a lap log being written may end inside one).
 std::vector<LapRecord> readLapRecords(const std::filesystem::path& file);
 

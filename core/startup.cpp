@@ -121,9 +121,13 @@ bool ensureTrackConfig(RaceState& state, StartupHost& host) {
 }
 
 bool takeGeneralConnections(RaceState& state) {
+    return takeConnections(state, state.inAppFolder(kTrackFileName));
+}
+
+bool takeConnections(RaceState& state, const std::filesystem::path& trackFile) {
     TrackConfig general;
     try {
-        general = loadTrackConfig(state.inAppFolder(kTrackFileName));
+        general = loadTrackConfig(trackFile);
     } catch (const FileError&) {
         return false;
     }

@@ -48,6 +48,8 @@ bool ensureTrackConfig(RaceState& state, StartupHost& host);
 // start are those of the general track. False, leaving the state alone, when
 // the file cannot be read.
 bool takeGeneralConnections(RaceState& state);
+// The same from the PISTA.CFG `trackFile` (a race's own, for crash recovery).
+bool takeConnections(RaceState& state, const std::filesystem::path& trackFile);
 
 enum class AfterStart { Nothing, Recovery, PlainTraining };
 // Step 9's choice. Clears RecoveryPending unless the recovery dialogue is due.

@@ -1,12 +1,13 @@
 #include "core/value_file.h"
 
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <system_error>
 
 #include "core/file_io.h"
+#include "core/platform.h"
 
 namespace sc {
 namespace fs = std::filesystem;
@@ -80,11 +81,15 @@ bool writeValueLines(const fs::path& file, const std::vector<std::string>& lines
 }
 
 bool appendValueLine(const fs::path& file, const std::string& line) {
-    std::ofstream out(file, std::ios::binary | std::ios::app);
-    if (!out) return false;
-    out << line << kLineEnd;
-    out.flush();
-    return static_cast<bool>(out);
+    const bool created = !fileExists(file);
+    const int fd = platform::openFile(file, platform::OpenMode::Append);
+    if (fd < 0) return false;
+    const std::string text = line + kLineEnd;
+    bool ok =
+        platform::writeAll(fd, reinterpret_cast<const uint8_t*>(text.data()), text.size()) &&
+        platform::syncData(fd);
+    ok = platform::closeFile(fd) && ok;
+    return ok && (!created || syncFolderOf(file));
 }
 
 }  // namespace sc

@@ -32,8 +32,8 @@ std::vector<std::string> splitValueLines(std::string_view text);
 double lineValue(const std::string& line);
 
 // Whole-file write (temporary file + rename) of the given value texts.
-bool writeValueLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
-// Appends one line (the file is created when missing).
-bool appendValueLine(const std::filesystem::path& file, const std::string& line);
+[[nodiscard]] bool writeValueLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
+// Appends one line (the file is created when missing), synced to the disk.
+[[nodiscard]] bool appendValueLine(const std::filesystem::path& file, const std::string& line);
 
 }  // namespace sc

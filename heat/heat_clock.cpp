@@ -19,6 +19,7 @@
 #include "core/race_store.h"
 #include "core/startup.h"
 #include "core/value_file.h"
+#include "localisation/heat_notices.h"
 #include "organisation/entrants.h"
 #include "organisation/heat_programme.h"
 #include "standings/voltaavolta.h"
@@ -104,7 +105,9 @@ HeatClock::HeatClock(RaceState& state, HeatPanel& panel, RejectedDetections& err
       registration_(registration),
       clock_(clock),
       prompter_(prompter),
-      hooks_(hooks) {}
+      hooks_(hooks) {
+    registration_.onLogFailure = [this] { tell(HeatNotice::LapLogWrite); };
+}
 
 double HeatClock::now() const { return clock_.now(); }
 
@@ -136,23 +139,19 @@ void HeatClock::StartHeat(double pcClock) {
     PlaceHeatParticipants(state_, view_);
     if (numbered) hooks_.NovaManiga();
 
+    int16_t pauses = 0;
     if (state_.RecoveryPending != 0) {
-        registration_.Replay();
+        pauses = registration_.Replay().pauses;  // the next pause record takes the next number
+        if (!registration_.LogHealthy()) tell(HeatNotice::ReplayFailed);
     } else {
         state_.HeatStartTime = pcClock;
-        if (!log_.Create(state_.HeatStartTime, state_.CurrentHeat))
-            prompter_.inform(
-                inLanguage(state_,
-                           "No s'ha pogut crear el registre de voltes VLTAVLT.TMP: les voltes "
-                           "d'aquesta màniga no quedaran registrades.",
-                           "No se ha podido crear el registro de vueltas VLTAVLT.TMP: las vueltas "
-                           "de esta manga no quedarán registradas."),
-                "", MessageIcon::Exclamation);
+        registration_.SetLogHealthy(log_.Create(state_.HeatStartTime, state_.CurrentHeat));
+        if (!registration_.LogHealthy()) tell(HeatNotice::LapLogCreate);
     }
 
     state_.HeatRunning = kTrue;
     state_.Paused = 0;
-    state_.PauseCount = 0;
+    state_.PauseCount = pauses;
     state_.KeepAliveDeadline = kKeepAliveUnarmed;
     scrollStep_ = 0;
     lastComas_ = 0;
@@ -160,16 +159,34 @@ void HeatClock::StartHeat(double pcClock) {
 }
 
 void HeatClock::writeRecoveryFile() {
-    writeValueLines(state_.inAppFolder(kRecoveryFileName),
-                    {valueText(int{state_.CurrentRace}), valueText(int{state_.CurrentModality}),
-                     valueText(int{state_.CurrentSeries}), valueText(int{state_.CurrentHeat}),
-                     valueText(state_.HeatStartTime)});
+    if (!writeValueLines(state_.inAppFolder(kRecoveryFileName),
+                         {valueText(int{state_.CurrentRace}), valueText(int{state_.CurrentModality}),
+                          valueText(int{state_.CurrentSeries}), valueText(int{state_.CurrentHeat}),
+                          valueText(state_.HeatStartTime)}))
+        tell(HeatNotice::RecoveryFileWrite);
+}
+
+// A line of the running heat's KEL4.TMP (modalities 1..4, which have one).
+void HeatClock::journal(const std::string& line) {
+    if (state_.CurrentModality < kFreePractice) return;
+    if (!appendValueLine(state_.inAppFolder(kRecoveryFileName), line)) tell(HeatNotice::RecoveryFileWrite);
+}
+
+void HeatClock::RestoreJournal(const HeatJournal& kept) {
+    if (state_.HeatRunning == 0) return;
+    for (const TypedCorrection& correction : kept.corrections) correctLaps(correction);
+    if (kept.pausedSince) PauseHeat(*kept.pausedSince);
+}
+
+void HeatClock::tell(HeatNotice notice) {
+    prompter_.inform(heatNotice(state_.Settings.Language, notice), "", MessageIcon::Exclamation);
 }
 
 void HeatClock::PauseHeat(double pcClock) {
     if (state_.HeatRunning == 0 || state_.Paused != 0) return;
     state_.Paused = kTrue;
     state_.PauseStartTime = pcClock;
+    journal(pauseLine(pcClock));
     panel_.textPausaBackColour = kPauseColour;
     panel_.textPausaVisible = true;
     panel_.horaBackColour = panel_.textPausaBackColour;
@@ -186,15 +203,25 @@ void HeatClock::ResumeHeat(double pcClock) {
     }
     state_.HeatStartTime += length;
     if (state_.HeatStartTime >= kDay) state_.HeatStartTime -= kDay;
-    log_.Append(MakePauseRecord(pcClock, state_.HeatStartTime, length, state_.PauseCount));
-    // Plain training writes no recovery file at its start, so it gets no stray line either.
-    if (state_.CurrentModality >= kFreePractice)
-        appendValueLine(state_.inAppFolder(kRecoveryFileName), valueText(state_.HeatStartTime));
+    // The new start first: a kill between the two lines loses a pause record, never the clock.
+    journal(valueText(state_.HeatStartTime));
+    if (!log_.Append(MakePauseRecord(pcClock, state_.HeatStartTime, length, state_.PauseCount)))
+        tell(HeatNotice::LapLogWrite);
     panel_.textPausaVisible = false;
     panel_.horaBackColour = panel_.textHoraBackColour;
 }
 
 void HeatClock::KeepAliveHeard(double pcClock) { state_.KeepAliveDeadline = pcClock + kKeepAliveSeconds; }
+
+bool HeatClock::EndIfSilent(double pcClock) {
+    if (state_.HeatRunning == 0 || state_.KeepAliveDeadline <= 0) return false;
+    if (state_.KeepAliveDeadline > kDay) state_.KeepAliveDeadline -= kDay;
+    // Compared on the day's circle, so a deadline just after midnight is not
+    // taken as passed by a clock still short of it.
+    if (secondsPast(pcClock, state_.KeepAliveDeadline) <= 0) return false;
+    EndHeat();
+    return true;
+}
 
 void HeatClock::EndHeat() {
     if (state_.HeatRunning == 0) return;
@@ -232,21 +259,14 @@ void HeatClock::showHeatEnded() {
 void HeatClock::closeLapLog() {
     // A heat ended before any keep-alive (keys, a device end message) ends now.
     if (state_.KeepAliveDeadline < 0) state_.KeepAliveDeadline = now() + kKeepAliveSeconds;
-    if (log_.isOpen()) log_.Close(MakeEndRecord(state_.KeepAliveDeadline, state_.HeatStartTime));
+    if (log_.isOpen() && !log_.Close(MakeEndRecord(state_.KeepAliveDeadline, state_.HeatStartTime)))
+        tell(HeatNotice::LapLogClose);
 }
 
 void HeatClock::Tick() {
     if (!panel_.timerEnabled || state_.HeatRunning == 0) return;
-    if (state_.KeepAliveDeadline > 0) {
-        if (state_.KeepAliveDeadline > kDay) state_.KeepAliveDeadline -= kDay;
-        // Compared on the day's circle, so a deadline just after midnight is not
-        // taken as passed by a clock still short of it.
-        if (secondsPast(now(), state_.KeepAliveDeadline) > 0) {
-            EndHeat();
-            return;
-        }
-        // A heat the lap counter keeps alive still shows its clock and pages.
-    }
+    // Silence past the deadline ends the heat; a heat kept alive still shows its clock and pages.
+    if (EndIfSilent(now())) return;
     if (panel_.textHoraVisible && state_.Paused != 0) {
         panel_.textPausaVisible = !panel_.textPausaVisible;
         panel_.horaBackColour =
@@ -326,7 +346,11 @@ void HeatClock::applyLapCorrection() {
     const std::string entry = std::exchange(panel_.MesMenys, std::string());
     panel_.mesMenysVisible = false;
     if (entry.size() < 2) return;  // a sign without a number
-    hooks_.CorrectLaps(std::stoi(entry.substr(1)), entry[0] == '+' ? 1 : -1);
+    correctLaps({std::stoi(entry.substr(1)), entry[0] == '+' ? 1 : -1});
+}
+
+void HeatClock::correctLaps(const TypedCorrection& correction) {
+    if (hooks_.CorrectLaps(correction.participant, correction.delta)) journal(correctionLine(correction));
 }
 
 void HeatClock::clearLapCorrection() {
@@ -360,6 +384,15 @@ void HeatClock::Menu_Click(int index, bool shift) {
             state_.ModeCorregir = 0;
             break;
     }
+}
+
+// The stored lap time holds the time carried from the lane's rejected
+// detections; registration adds it again, so it is taken off here.
+double HeatClock::recordedDeviceTime(const LapRecord& record) const {
+    const auto lane = static_cast<std::size_t>(record.lane);
+    const std::vector<double>& carried = state_.Track.CarriedTime;
+    if (record.extra1 != 0 || record.lane < 1 || lane >= carried.size()) return record.lapTime;
+    return record.lapTime - carried[lane];
 }
 
 void HeatClock::reloadParticipants() {
@@ -417,7 +450,7 @@ bool HeatClock::ReplayHeat() {
     std::size_t j = r + 1;
     double lastPass = 0;
     for (; j < records.size() && passesLeft > 0 && records[j].lane != 0; ++j, --passesLeft) {
-        double lapTime = records[j].lapTime;
+        double lapTime = recordedDeviceTime(records[j]);
         registration_.RegisterDetection(records[j].lane, lapTime, records[j].passTime + state_.HeatStartTime);
         lastPass = std::max(lastPass, static_cast<double>(records[j].passTime));
     }

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "heat/heat_journal.h"
 #include "heat/heat_panel.h"
+#include "localisation/heat_notices.h"
 
 namespace sc {
 
@@ -19,6 +21,7 @@ class LapLog;
 class LapRegistration;
 class RejectedDetections;
 class VoltaaVolta;
+struct LapRecord;
 
 inline constexpr double kKeepAliveSeconds = 2.5;
 inline constexpr double kKeepAliveUnarmed = -99;
@@ -43,8 +46,9 @@ public:
     // Cancels the last heat.
     virtual void AnullarManiga() {}
     // Typed lap correction of a running race heat: `participantNumber` as shown
-    // in the live classification, delta +1 or -1. An unknown number changes nothing.
-    virtual void CorrectLaps(int /*participantNumber*/, int /*delta*/) {}
+    // in the live classification, delta +1 or -1. An unknown number changes
+    // nothing. True when the correction was made.
+    virtual bool CorrectLaps(int /*participantNumber*/, int /*delta*/) { return false; }
     // Auto-scroll: the classification table pages down by 24 rows, back to the top past its end.
     virtual void PageClassification() {}
     // The classification window's clock label `Rellotge` copies `Hora`.
@@ -78,6 +82,10 @@ public:
     void EndHeat();
     // A lap-counter keep-alive: the heat ends 2.5 s after the last one.
     void KeepAliveHeard(double pcClock);
+    // Ends a running heat whose keep-alive deadline lies before `pcClock`; true
+    // when it did. Checked on every tick and before every lap-counter action,
+    // so a busy line never lets a pass in after the heat's end.
+    bool EndIfSilent(double pcClock);
     // One tick of `Transcorregut`.
     void Tick();
 
@@ -89,6 +97,9 @@ public:
     void Manual_Click(int index);
     // Replays the next heat of the series' .HDW file; false when there is none.
     bool ReplayHeat();
+    // A heat recovered after a crash: paused again when it died paused, its
+    // typed corrections made again (and kept in the new KEL4.TMP).
+    void RestoreJournal(const HeatJournal& journal);
 
     // Menu(0) "(Esc) Tancar": closes heat-running mode; the argument says Shift was held.
     std::function<void(bool)> onClose;
@@ -102,11 +113,15 @@ private:
     void showHeatEnded();
     void closeLapLog();
     void writeRecoveryFile();
+    void tell(HeatNotice notice);
     void autoScroll(double elapsed);
     bool lapCorrectionKey(int key);
     void applyLapCorrection();
+    void correctLaps(const TypedCorrection& correction);
+    void journal(const std::string& line);
     void clearLapCorrection();
     void reloadParticipants();
+    double recordedDeviceTime(const LapRecord& record) const;
 
     RaceState& state_;
     HeatPanel& panel_;

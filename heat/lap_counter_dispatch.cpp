@@ -36,9 +36,23 @@ void applyColour(HeatTargets& heat, const PanelColour& signal) {
     if (signal.colour == kRestoreColour) panel.textPausaVisible = true;
 }
 
+// The PC clock at which the action's message arrived, for the actions that carry one.
+std::optional<double> arrivalClock(const LapCounterAction& action) {
+    return std::visit(
+        [](const auto& a) -> std::optional<double> {
+            if constexpr (requires { a.pcClock; })
+                return a.pcClock;
+            else
+                return std::nullopt;
+        },
+        action);
+}
+
 }  // namespace
 
 void ApplyLapCounterAction(HeatTargets& heat, const LapCounterAction& action) {
+    // The heat timer is off while bytes are decoded: the deadline is checked here too.
+    if (const auto at = arrivalClock(action)) heat.clock.EndIfSilent(*at);
     const bool running = heat.state.HeatRunning != 0;
     std::visit(
         [&](const auto& a) {

@@ -92,7 +92,9 @@ void LapRegistration::countPass(int lane, double lapTime, LapRecord& record) {
 }
 
 void LapRegistration::append(const LapRecord& record) {
-    if (!log_.Append(record)) logHealthy_ = false;
+    const bool written = log_.Append(record);
+    if (!written && logHealthy_ && onLogFailure) onLogFailure();
+    logHealthy_ = written;
 }
 
 void LapRegistration::RegisterSensorPass(int lane, double& lapTime, double pcClock) {

@@ -3,6 +3,7 @@
 // pass: first pass, valid lap or rejected detection; keeps the per-lane
 // timing, the live lap-by-lap view, the rejected-detection list and the lap log.
 
+#include <functional>
 #include <string>
 
 #include "core/lap_log.h"
@@ -50,8 +51,13 @@ public:
     // Crash recovery: rebuilds the log and the views from the lap log.
     ReplayResult Replay();
 
-    // False once a lap-log write has failed in this heat.
+    // False since the last lap-log write failed (or the log could not be made).
     bool LogHealthy() const { return logHealthy_; }
+    // Heat start: whether the new log could be created.
+    void SetLogHealthy(bool healthy) { logHealthy_ = healthy; }
+    // Called when a lap-log write fails after the log was healthy, so the
+    // director hears of it at once; the pass still counts on screen.
+    std::function<void()> onLogFailure;
 
 private:
     int laneLimit() const;

@@ -74,8 +74,8 @@ void StandingsPlug::GuardarManiga() {
     store_.GuardarManiga();
 }
 
-void StandingsPlug::CorrectLaps(int participantNumber, int delta) {
-    engine_.CorrectLaps(participantNumber, delta);
+bool StandingsPlug::CorrectLaps(int participantNumber, int delta) {
+    return engine_.CorrectLaps(participantNumber, delta);
 }
 
 void StandingsPlug::SuperPoleTick(double elapsed) {

@@ -32,7 +32,7 @@ public:
     void NovaManiga() override;
     void GuardarManiga() override;
     void AnullarManiga() override;
-    void CorrectLaps(int participantNumber, int delta) override;
+    bool CorrectLaps(int participantNumber, int delta) override;
     void SuperPoleTick(double elapsed) override;
 
     SuperPoleTable& SuperPole() { return superPole_; }

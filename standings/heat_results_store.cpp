@@ -14,6 +14,7 @@
 #include "core/race_store.h"
 #include "core/record_file.h"
 #include "localisation/file_problem_texts.h"
+#include "localisation/heat_notices.h"
 #include "standings/classification_columns.h"
 #include "standings/standings_engine.h"
 #include "standings/voltaavolta.h"
@@ -264,8 +265,13 @@ void HeatResultsStore::AnullarManiga() {
                    Button::No,
                    MessageIcon::Question};
     if (prompter_.ask(box) != Button::Yes) return;
-    state_.CurrentHeat = static_cast<int16_t>(state_.CurrentHeat - 1);
-    writeHeatCounter(SeriesFile(".PAR"), state_.CurrentHeat);
+    const auto heats = static_cast<int16_t>(state_.CurrentHeat - 1);
+    // A count the file did not take would bring the heat back at the next opening.
+    if (!writeHeatCounter(SeriesFile(".PAR"), heats)) {
+        warn(heatNotice(state_.Settings.Language, HeatNotice::HeatCountWrite));
+        return;
+    }
+    state_.CurrentHeat = heats;
     if (VoltaaVolta* view = engine_.LapView()) view->ResetAll();
     engine_.ForgetLatestLane();
     CarregarClass();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 #include "acquisition/lap_counter_encoders.h"
 #include "config_windows/config_test_helpers.h"
@@ -273,6 +274,58 @@ TEST_F(LapCounterConnectionsTest, Receive_DataWhileThePanelIsHiddenIsReadAndDrop
     scripted(1).receive(encodePass(LapCounterModel::DS300, 1, 5'0000, 1));
     EXPECT_TRUE(applied.empty());
     EXPECT_TRUE(scripted(1).readAll().empty());
+}
+
+// Crash recovery: the ports listen during the question; Yes decodes what came
+// with its arrival clock, in order, No drops it.
+TEST_F(LapCounterConnectionsTest, HeldReception_KeptWithItsClockUntilTheAnswer) {
+    state.RecoveryPending = -1;
+    connections.OpenLapCounterPortsHeld();
+    heat.heatRunning = true;
+    clock.t = 36001.5;
+    scripted(1).receive(encodePass(LapCounterModel::DS300, 1, 5'0000, 1));
+    clock.t = 36003;
+    scripted(1).receive(encodePass(LapCounterModel::DS300, 2, 4'0000, 2));
+    EXPECT_TRUE(applied.empty());
+    EXPECT_EQ(connections.HeldChunks(), 2u);
+    clock.t = 36010;
+    const auto fed = detectionsOf(connections.ReleaseHeldReception(true));
+    ASSERT_EQ(fed.size(), 2u);
+    EXPECT_EQ(fed[0].lane, 1);
+    EXPECT_DOUBLE_EQ(fed[0].pcClock, 36001.5);
+    EXPECT_DOUBLE_EQ(fed[1].pcClock, 36003);
+    const auto appliedPasses = [this] {
+        return std::count_if(applied.begin(), applied.end(),
+                             [](const auto& a) { return std::holds_alternative<Detection>(a.second); });
+    };
+    scripted(1).receive(encodePass(LapCounterModel::DS300, 1, 5'0000, 3));  // live again
+    EXPECT_EQ(appliedPasses(), 3);
+
+    connections.OpenLapCounterPortsHeld();
+    scripted(1).receive(encodePass(LapCounterModel::DS300, 1, 5'0000, 4));
+    EXPECT_TRUE(connections.ReleaseHeldReception(false).empty());
+    EXPECT_EQ(appliedPasses(), 3);
+}
+
+// Bytes arriving while an action waits on a message box keep their place.
+TEST_F(LapCounterConnectionsTest, Receive_NotificationDuringADecodeWaitsItsTurn) {
+    connections.OpenLapCounterPorts();
+    heat.heatRunning = true;
+    bool nested = false;
+    ReceiveHooks h = hooks();
+    h.apply = [&, inner = h.apply](int connection, const LapCounterAction& action) {
+        inner(connection, action);
+        if (std::exchange(nested, true)) return;
+        clock.t = 36002;
+        scripted(1).receive(encodePass(LapCounterModel::DS300, 2, 4'0000, 2));
+    };
+    connections.setReceiveHooks(h);
+    scripted(1).receive(joined({encodePass(LapCounterModel::DS300, 1, 5'0000, 1),
+                                encodePass(LapCounterModel::DS300, 3, 6'0000, 1)}));
+    std::vector<int> lanes;
+    for (const auto& [connection, action] : applied)
+        if (const auto* d = std::get_if<Detection>(&action)) lanes.push_back(d->lane);
+    EXPECT_EQ(lanes, (std::vector<int>{1, 3, 2}));
 }
 
 TEST_F(LapCounterConnectionsTest, Tick_HandsOverALateDs030Pass) {

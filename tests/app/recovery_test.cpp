@@ -21,7 +21,10 @@ public:
         return opens;
     }
     void PressStartKey() override { calls.push_back(state_.RecoveryPending ? "S pending" : "S"); }
-    void OpenLapCounterPorts() override { calls.push_back("ports"); }
+    void OpenLapCounterPortsHeld() override { calls.push_back("ports held"); }
+    void ReleaseHeldReception(bool decode) override { calls.push_back(decode ? "feed held" : "drop held"); }
+    void RestoreJournal(const HeatJournal& journal) override { restored = journal; }
+    HeatJournal restored;
 
     bool opens = true;
     std::vector<std::string> calls;
@@ -55,7 +58,9 @@ TEST_F(RecoveryTest, Question_NamesRaceModalitySeriesAndHeatInCatalan) {
     run();
     ASSERT_EQ(prompter.shown.size(), 1u);
     const MessageBox& box = prompter.shown[0];
-    EXPECT_EQ(box.text, "Vols recuperar?\r\rProva: Gran Premi\rModalitat: Cursa\rSèrie: 2\rMàniga: 3\r");
+    EXPECT_EQ(box.text,
+              "Vols recuperar?\r\rProva: Gran Premi\rModalitat: Cursa\rSèrie: 2\rMàniga: 3\r"
+              "La màniga es continua cronometrant: les voltes d'ara s'hi afegiran si la recuperes.\r");
     EXPECT_EQ(box.title, "El programa s'ha tancat involuntàriament");
     EXPECT_EQ(box.buttons, (std::vector<Button>{Button::Yes, Button::No}));
     EXPECT_EQ(box.defaultButton, Button::No);
@@ -63,7 +68,8 @@ TEST_F(RecoveryTest, Question_NamesRaceModalitySeriesAndHeatInCatalan) {
 
 TEST_F(RecoveryTest, Question_InSpanishWithSpanishCaptions) {
     EXPECT_EQ(recoveryQuestion(kSpanish, "GP", 2, 1, 7),
-              "¿Quieres recuperar?\r\rPrueba: GP\rModalidad: Entrenamientos oficiales\rSerie: 1\rManga: 7\r");
+              "¿Quieres recuperar?\r\rPrueba: GP\rModalidad: Entrenamientos oficiales\rSerie: 1\rManga: 7\r"
+              "La manga se sigue cronometrando: las vueltas de ahora se añadirán si la recuperas.\r");
     EXPECT_EQ(recoveryTitle(kSpanish), "El programa se ha cerrado involuntariamente");
 }
 
@@ -77,16 +83,17 @@ TEST_F(RecoveryTest, No_ResetsHeatAndDeletesRecoveryFile) {
     EXPECT_EQ(state.CurrentHeat, 0);
     EXPECT_EQ(state.HeatStartTime, 0);
     EXPECT_EQ(state.RecoveryPending, 0);
-    EXPECT_TRUE(host.calls.empty());
+    // The ports listened during the question; what they heard is dropped.
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"ports held", "drop held"}));
     EXPECT_EQ(window.LlProves.selected, 0);  // the race stays selected
     EXPECT_EQ(window.LlSeries[2].selected, 1);
 }
 
-TEST_F(RecoveryTest, Yes_OpensProgrammeStartsWithRecoveryPendingThenOpensPorts) {
+TEST_F(RecoveryTest, Yes_OpensProgrammeStartsWithRecoveryPendingThenFeedsWhatThePortsHeld) {
     writeText(recoveryFile(), " 1\r\n 4\r\n 3\r\n 2\r\n 40123.258\r\n 50000\r\n");
     prompter.answers.push_back(Button::Yes);
     EXPECT_EQ(run(), RecoveryOutcome::Resumed);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"open 4", "S pending", "ports"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"ports held", "open 4", "S pending", "feed held"}));
     EXPECT_EQ(state.RecoveryPending, 0);
     EXPECT_FALSE(fs::exists(recoveryFile()));
     EXPECT_EQ(state.CurrentRace, 1);
@@ -99,7 +106,7 @@ TEST_F(RecoveryTest, Yes_ProgrammeThatCannotOpenLeavesNoHeat) {
     prompter.answers.push_back(Button::Yes);
     host.opens = false;
     EXPECT_EQ(run(), RecoveryOutcome::Declined);
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"open 4"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"ports held", "open 4", "drop held"}));
     EXPECT_EQ(state.CurrentModality, 0);
     EXPECT_EQ(state.RecoveryPending, 0);
 }
@@ -153,6 +160,23 @@ TEST_F(RecoveryTest, ParseRecoveryLines_ReadsCommaDecimalAndIgnoresBadStartTime)
     values = parseRecoveryLines({" 1", " 2", " 3", " 4", "  "});
     ASSERT_TRUE(values);
     EXPECT_FALSE(values->heatStartTime);
+}
+
+// A kill during a pause, after typed corrections: KEL4.TMP says so.
+TEST_F(RecoveryTest, ParseRecoveryLines_PauseInProgressAndTypedCorrections) {
+    auto values = parseRecoveryLines({" 1", " 4", " 1", " 2", " 36000.5", "C 3 1", "P 36020.25", "C 12 -1"});
+    ASSERT_TRUE(values);
+    EXPECT_EQ(values->heatStartTime, 36000.5);
+    EXPECT_EQ(values->journal.pausedSince, 36020.25);
+    EXPECT_EQ(values->journal.corrections, (std::vector<TypedCorrection>{{3, 1}, {12, -1}}));
+    // The resume line ends the pause; a correction that is no +1 or -1 means nothing.
+    values =
+        parseRecoveryLines({" 1", " 4", " 1", " 2", " 36000.5", "P 36020.25", " 36030.5", "C 3 2", "Cx"});
+    EXPECT_EQ(values->heatStartTime, 36030.5);
+    EXPECT_FALSE(values->journal.pausedSince);
+    EXPECT_TRUE(values->journal.corrections.empty());
+    EXPECT_EQ(pauseLine(36020.25), "P 36020.25");
+    EXPECT_EQ(correctionLine({12, -1}), "C 12 -1");
 }
 
 }  // namespace

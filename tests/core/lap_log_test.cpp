@@ -28,11 +28,13 @@ protected:
     std::vector<LapRecord> closedHeat(int16_t heat, int laps) {
         LapLog log(folder);
         EXPECT_TRUE(log.Create(1000, heat));
-        for (int i = 1; i <= laps; ++i) log.Append(pass(1, static_cast<int16_t>(i), 5.0f * i, 5.0f));
+        for (int i = 1; i <= laps; ++i)
+            EXPECT_TRUE(log.Append(pass(1, static_cast<int16_t>(i), 5.0f * i, 5.0f)));
         EXPECT_TRUE(log.Close(MakeEndRecord(1100, 1000)));
         return readLapRecords(log.file());
     }
-    void writeRecords(const fs::path& file, const std::vector<LapRecord>& records, std::size_t extraBytes = 0) {
+    void writeRecords(const fs::path& file, const std::vector<LapRecord>& records,
+                      std::size_t extraBytes = 0) {
         Bytes bytes;
         for (const auto& r : records) {
             Bytes one = encodeLapRecord(r);
@@ -88,10 +90,10 @@ TEST_F(LapLogTest, AppendWithoutOpenLogFails) {
 TEST_F(LapLogTest, PauseRecordSitsBetweenPassesWithLaneMinusOne) {
     LapLog log(folder);
     ASSERT_TRUE(log.Create(1000, 1));
-    log.Append(pass(1, 1, 5, 99.9999f));
+    ASSERT_TRUE(log.Append(pass(1, 1, 5, 99.9999f)));
     // 30 s pause ending at 1100: the heat start moves from 1000 to 1030.
-    log.Append(MakePauseRecord(1100, 1030, 30, 1));
-    log.Append(pass(1, 2, 80, 5));
+    ASSERT_TRUE(log.Append(MakePauseRecord(1100, 1030, 30, 1)));
+    ASSERT_TRUE(log.Append(pass(1, 2, 80, 5)));
     ASSERT_TRUE(log.Close(MakeEndRecord(1130, 1030)));
     const auto records = readLapRecords(log.file());
     ASSERT_EQ(records.size(), 5u);

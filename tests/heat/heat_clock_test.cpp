@@ -27,7 +27,10 @@ struct RecordingHooks : StandingsHooks {
     void GuardarManiga() override { ++saves; }
     void OpenCorregir() override { corregirModes.push_back(mode ? *mode : 0); }
     void LlistarVoltes() override { ++listings; }
-    void CorrectLaps(int participant, int delta) override { corrections.push_back({participant, delta}); }
+    bool CorrectLaps(int participant, int delta) override {
+        corrections.push_back({participant, delta});
+        return true;
+    }
     void PageClassification() override { ++pages; }
     const int16_t* mode = nullptr;
     int setUps = 0, saves = 0, listings = 0, pages = 0;
@@ -277,10 +280,78 @@ TEST_F(HeatClockTest, RecoveryFile_WrittenAtStartExtendedAtResumeGoneAtEnd) {
     at(40140.5);
     heat.ResumeHeat();
     const auto lines = recoveryLines();
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_DOUBLE_EQ(lineValue(lines[5]), 40133.75);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[5], "P 40130");  // the pause start, so a kill during the pause finds it
+    EXPECT_DOUBLE_EQ(lineValue(lines[6]), 40133.75);
     heat.HeatKeys('s');
     EXPECT_FALSE(fs::exists(state.inAppFolder(kRecoveryFileName)));
+}
+
+// Killed during a pause after a typed correction: the recovered heat is paused,
+// the device's resume moves the start by the whole pause, the correction is back.
+TEST_F(HeatClockTest, Recovery_KilledDuringAPauseAfterACorrectionComesBackAsItWas) {
+    state.CurrentModality = 4;
+    at(1000);
+    heat.HeatKeys('s');
+    int lane = 1;
+    while (!view.TakesPart(lane)) ++lane;
+    at(1002);
+    heat.Manual_Click(lane);
+    for (const int key : {int{'+'}, int{'3'}, kEnterKey}) heat.HeatKeys(key);
+    at(1005);
+    heat.PauseHeat();
+    const auto journal = [this] {
+        const auto lines = recoveryLines();
+        return readHeatJournal({lines.begin() + std::min<std::size_t>(4, lines.size()), lines.end()});
+    };
+    const HeatJournal killed = journal();
+
+    // The next start, as the recovery dialogue drives it.
+    state.HeatRunning = 0;
+    state.Paused = 0;
+    state.CurrentHeat = 0;
+    state.RecoveryPending = -1;
+    hooks.corrections.clear();
+    at(1012);
+    heat.StartHeat(1012);
+    heat.RestoreJournal(killed);
+    state.RecoveryPending = 0;
+    EXPECT_NE(state.Paused, 0);
+    EXPECT_EQ(hooks.corrections, (std::vector<std::pair<int, int>>{{3, 1}}));
+    const HeatJournal kept = journal();  // kept again for a second kill
+    EXPECT_EQ(kept.corrections, (std::vector<TypedCorrection>{{3, 1}}));
+    EXPECT_EQ(kept.pausedSince, 1005);
+
+    at(1020);
+    heat.ResumeHeat(1020);  // the device's resume: 15 s of pause
+    EXPECT_DOUBLE_EQ(state.HeatStartTime, 1015);
+    at(1021);
+    heat.Manual_Click(lane);
+    EXPECT_EQ(view.LastLapText(lane), "4.0000");  // 2 s before the pause, 6 s of racing at the pass
+    EXPECT_EQ(logRecords().back().number, 2);
+}
+
+// Each failure of the safety net is told at once, and the laps go on counting.
+TEST_F(HeatClockTest, SafetyFailures_ToldAtOnceWhileLapsCount) {
+    state.CurrentModality = 1;
+    state.AppFolder = folder / "gone";  // KEL4.TMP cannot be written there
+    heat.HeatKeys('s');
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_NE(prompter.shown[0].text.find("KEL4.TMP"), std::string::npos);
+    heat.Manual_Click(1);
+    log.Discard();  // the lap log's file is lost under the heat
+    at(3);
+    heat.Manual_Click(1);
+    at(6);
+    heat.Manual_Click(1);
+    ASSERT_EQ(prompter.shown.size(), 2u);  // once, not at every pass
+    EXPECT_NE(prompter.shown[1].text.find("VLTAVLT.TMP"), std::string::npos);
+    EXPECT_EQ(view.PassCount(1), 3);
+    state.Settings.Language = 1;
+    heat.PauseHeat();
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_NE(prompter.shown[2].text.find("No se ha podido escribir el fichero de recuperación KEL4.TMP"),
+              std::string::npos);
 }
 
 TEST_F(HeatClockTest, RecoveryFile_PlainTrainingLeavesNoneEvenAfterAPause) {
@@ -423,7 +494,10 @@ protected:
             {0, 0, 1000, 2, 0, 4, 0, 0},  {2, 3, 3, 99.9999f, 0, 1, 0, 0}, {2, 3, 8.5f, 5.5f, -1, 2, 0, 0},
             {2, 3, 14.5f, 6, 0, 3, 0, 0}, {0, 0, 1020, 20, 0, 4, 0, 0},
         };
-        std::ofstream out(folder / "CRS001.HDW", std::ios::binary);
+        writeReplayFile(records);
+    }
+    void writeReplayFile(const std::vector<LapRecord>& records) const {
+        std::ofstream out(folder / "CRS001.HDW", std::ios::binary | std::ios::trunc);
         for (const LapRecord& r : records) {
             const Bytes bytes = encodeLapRecord(r);
             out.write(reinterpret_cast<const char*>(bytes.data()),
@@ -431,6 +505,24 @@ protected:
         }
     }
 };
+
+// Live: lane 2 laps 5.0, a rejected 0.4, then 5.6 from the device + 0.4 carried = 6.0.
+TEST_F(HeatReplayTest, Replay_CarriedTimeOfARejectedDetectionCountsOnce) {
+    writeReplayFile({{0, 0, 1000, 2, 0, 6, 0, 0},
+                     {2, 3, 2, 99.9999f, 0, 1, 0, 0},
+                     {2, 3, 7, 5, -1, 2, 0, 0},
+                     {2, 3, 7.4f, 0.4f, 0, 0, 0, 0},
+                     {2, 3, 13, 6, 0, 3, 0, 0},
+                     {0, 0, 1020, 20, 0, 6, 0, 0}});
+    heat.Manual_Click(0);
+    EXPECT_EQ(view.PassCount(2), 3);
+    EXPECT_EQ(view.LastLapText(2), "6.0000");
+    const auto records = logRecords();
+    ASSERT_EQ(records.size(), 6u);
+    EXPECT_FLOAT_EQ(records[2].lapTime, 5);
+    EXPECT_FLOAT_EQ(records[3].lapTime, 0.4f);
+    EXPECT_FLOAT_EQ(records[4].lapTime, 6);
+}
 
 TEST_F(HeatReplayTest, Replay_RebuildsTheNextHeatFromTheSeriesFile) {
     at(30000);

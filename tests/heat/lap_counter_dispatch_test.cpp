@@ -110,6 +110,21 @@ TEST_F(LapCounterDispatchTest, KeepAlive_ArmsTheDeadlineAndItsSilenceEndsTheHeat
     EXPECT_EQ(state.HeatRunning, 0);
 }
 
+// Bytes keep the heat timer off: the deadline must end the heat before they count.
+TEST_F(LapCounterDispatchTest, KeepAlive_DeadlinePassedWhileBytesArriveEndsTheHeatBeforeThem) {
+    apply(StartHeat{0});
+    apply(Detection{1, 0, 0.4});
+    apply(KeepAlive{0.5});  // deadline 3.0, end of the heat at 0.5
+    apply(Detection{1, 5.5f, 5.9});
+    apply(Detection{1, 2.1f, 8.0});
+    EXPECT_EQ(state.HeatRunning, 0);
+    EXPECT_EQ(view.Lane(1).list.TextMatrix(0, 0), "1");
+    const auto records = ReadLapLog(log.file()).records;
+    ASSERT_EQ(records.size(), 3u);  // header, the first pass, the end
+    EXPECT_EQ(records[2].lane, 0);
+    EXPECT_FLOAT_EQ(records[2].passTime, 0.5f);
+}
+
 TEST_F(LapCounterDispatchTest, EndHeat_EndsTheRunningHeat) {
     apply(StartHeat{100});
     apply(EndHeat{});

@@ -225,7 +225,7 @@ TEST_F(LapRegistrationTest, ReplayRebuildsTheViewAndTheLaneTiming) {
     live.pass(1, 11.2);
     live.pass(2, 6);
     live.pass(2, 12);
-    live.log.Append(MakePauseRecord(100, 30, 20, 1));
+    ASSERT_TRUE(live.log.Append(MakePauseRecord(100, 30, 20, 1)));
 
     Heat resumed(folder / "resumed");
     resumed.log.Discard();

@@ -59,15 +59,19 @@ void checkPasses(const std::vector<LapRecord>& beforeKill, const std::vector<Lap
 }
 
 void checkStandings(const HeatBlock& heat, const std::vector<LapRecord>& block,
-                    std::vector<std::string>& losses) {
+                    const std::map<int, int>& corrections, std::vector<std::string>& losses) {
     const auto tally = tallyOf(block);
     for (const HeatRecord& row : heat.rows) {
         const auto found = tally.find(row.participant);
         const LapTally t = found == tally.end() ? LapTally{} : found->second;
+        const auto typed = corrections.find(row.participant);
+        const int laps = t.passes + (typed == corrections.end() ? 0 : typed->second);
         const std::string who = "participant " + std::to_string(row.participant);
-        if (std::fabs(row.heatLaps - t.passes) > kShownPrecision)
-            losses.push_back(who + ": " + number(row.heatLaps) + " laps stored, the lap file holds " +
-                             std::to_string(t.passes));
+        if (std::fabs(row.heatLaps - laps) > kShownPrecision)
+            losses.push_back(
+                who + ": " + number(row.heatLaps) + " laps stored, the lap file holds " +
+                std::to_string(t.passes) +
+                (laps != t.passes ? " and the typed corrections " + std::to_string(laps - t.passes) : ""));
         if (std::fabs(row.bestLap - t.fastest) > kShownPrecision)
             losses.push_back(who + ": fastest lap " + number(row.bestLap) + " stored, the lap file gives " +
                              number(t.fastest));
@@ -92,7 +96,8 @@ std::string describe(const LapRecord& r) {
            number(r.passTime) + " lap " + number(r.lapTime);
 }
 
-std::vector<std::string> findLosses(const std::vector<LapRecord>& beforeKill, const StoredHeat& stored) {
+std::vector<std::string> findLosses(const std::vector<LapRecord>& beforeKill, const StoredHeat& stored,
+                                    const std::map<int, int>& corrections) {
     std::vector<std::string> losses;
     if (stored.recoveryFileLeft) losses.push_back("KEL4.TMP left behind");
     const int heat = beforeKill.empty() ? 1 : static_cast<int>(beforeKill.front().lapTime);
@@ -107,7 +112,7 @@ std::vector<std::string> findLosses(const std::vector<LapRecord>& beforeKill, co
     if (heatBlock == stored.heatBlocks.end())
         losses.push_back("heat " + std::to_string(heat) + " is not in the heat file");
     else
-        checkStandings(*heatBlock, *block, losses);
+        checkStandings(*heatBlock, *block, corrections, losses);
     return losses;
 }
 

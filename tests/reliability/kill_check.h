@@ -27,9 +27,12 @@ std::optional<std::vector<LapRecord>> lapBlockOf(const std::vector<LapRecord>& l
 // A pass or rejected detection of the log, its values as a message shows them.
 std::string describe(const LapRecord& record);
 
-// One line per fault; empty when nothing was lost. `beforeKill` is the lap log
+// One line per fault; empty when nothing was lost (a typed correction is a
+// registered change too). `beforeKill` is the lap log
 // as the kill left it, header first.
-std::vector<std::string> findLosses(const std::vector<LapRecord>& beforeKill, const StoredHeat& stored);
+// `corrections`: the net typed lap correction of each participant number.
+std::vector<std::string> findLosses(const std::vector<LapRecord>& beforeKill, const StoredHeat& stored,
+                                    const std::map<int, int>& corrections = {});
 
 // Registered passes whose pass time is none of the racing times of their lane:
 // after a restart the heat clock must run on from where the kill stopped it.

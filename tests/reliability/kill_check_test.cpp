@@ -95,6 +95,13 @@ TEST(FindLosses, StandingsMustAgreeWithStoredLaps) {
     ASSERT_EQ(losses.size(), 1u);
     EXPECT_EQ(losses[0], "participant 8: 3.0000 laps stored, the lap file holds 2");
 
+    // A typed +1 for participant 8 makes the same 3 laps right.
+    EXPECT_TRUE(findLosses(heat.log, counted, {{8, 1}}).empty());
+    EXPECT_EQ(
+        findLosses(heat.log, heat.stored(), {{8, 1}}),
+        std::vector<std::string>{"participant 8: 2.0000 laps stored, the lap file holds 2 and the typed "
+                                 "corrections 1"});
+
     // The first pass (99.9999) and the rejected 0.3 are no fastest lap.
     StoredHeat fastest = heat.stored();
     fastest.heatBlocks[0].rows[0] = row(7, 3, 0.3f);

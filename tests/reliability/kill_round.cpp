@@ -34,15 +34,27 @@ bool sendAll(DriverProcess& program, const std::vector<std::string>& lines) {
 }
 
 // Plays messages [from, to); waits for the program after every kSyncEvery and
-// after `waitAfter` (the last message it must have carried out).
+// after `waitAfter` (the last message it must have carried out). The typed
+// corrections of `typed` follow their message and are waited for.
 bool play(DriverProcess& program, const HeatFeed& feed, std::size_t from, std::size_t to,
-          std::size_t waitAfter) {
+          std::size_t waitAfter, const RoundPlan* typed = nullptr) {
     for (std::size_t i = from; i < to; ++i) {
         if (!sendAll(program, feed.messages[i])) return false;
         const bool due = i == waitAfter || (i - from + 1) % kSyncEvery == 0;
         if (due && i <= waitAfter && !program.sync(kReplyTimeout)) return false;
+        if (typed && i == typed->correctionsAfter && !typed->corrections.empty() &&
+            !(sendAll(program, correctionKeys(*typed)) && program.sync(kReplyTimeout)))
+            return false;
     }
     return true;
+}
+
+// The messages that arrive while the recovery question waits, as `meanwhile` lines.
+std::vector<std::string> duringQuestion(const HeatFeed& feed, std::size_t from, std::size_t to) {
+    std::vector<std::string> lines;
+    for (std::size_t i = from; i < to; ++i)
+        for (const std::string& line : feed.messages[i]) lines.push_back("meanwhile " + line);
+    return lines;
 }
 
 // Lets the keep-alives lapse; a resumed heat that heard none after the restart
@@ -75,7 +87,8 @@ bool runUntilKill(const RoundPlan& plan, const HeatFeed& feed, const fs::path& t
         return false;
     }
     const std::size_t waitAfter = plan.killAfter - plan.unwaited;  // wraps when nothing is waited for
-    if (!play(program, feed, 0, plan.killAfter + 1, plan.unwaited > plan.killAfter ? SIZE_MAX : waitAfter)) {
+    if (!play(program, feed, 0, plan.killAfter + 1, plan.unwaited > plan.killAfter ? SIZE_MAX : waitAfter,
+              &plan)) {
         why = "the heat failed before the kill: " + firstLineOf(errors);
         return false;
     }
@@ -88,8 +101,11 @@ bool runAfterKill(const RoundPlan& plan, const HeatFeed& feed, const fs::path& t
                   const fs::path& errors, std::string& why) {
     DriverProcess program(tool, folder, errors);
     const std::size_t next = std::min(plan.killAfter + 1, feed.messages.size() - 1);
-    const bool ok = sendAll(program, {feed.messages[next].front()}) && sendAll(program, feed.restart) &&
-                    play(program, feed, plan.killAfter + 1, feed.messages.size(), feed.messages.size() - 1) &&
+    const std::size_t live = std::min(plan.killAfter + 1 + plan.duringQuestion, feed.messages.size());
+    const bool ok = sendAll(program, {feed.messages[next].front()}) &&
+                    sendAll(program, duringQuestion(feed, plan.killAfter + 1, live)) &&
+                    sendAll(program, feed.restart) &&
+                    play(program, feed, live, feed.messages.size(), feed.messages.size() - 1) &&
                     endHeat(program, feed) && program.send("quit");
     const int status = program.finish();
     if (!ok || status != 0) {
@@ -110,6 +126,9 @@ std::string describeRound(const RoundPlan& plan, const HeatFeed& feed) {
          << clockText(plan.heatStartClock) << ", kill after message " << plan.killAfter + 1 << " of "
          << feed.messages.size();
     if (plan.unwaited > 0) text << " (" << plan.unwaited << " in flight)";
+    if (plan.killInPause) text << " during the pause";
+    if (!plan.corrections.empty()) text << ", corrections after message " << plan.correctionsAfter + 1;
+    if (plan.duringQuestion > 0) text << ", " << plan.duringQuestion << " during the question";
     return text.str();
 }
 
@@ -138,7 +157,7 @@ RoundOutcome runRound(const RoundPlan& plan, const HeatFeed& feed, const fs::pat
     }
     try {
         const StoredHeat stored = readStoredHeat(folder, plan.modality);
-        outcome.losses = findLosses(beforeKill.records, stored);
+        outcome.losses = findLosses(beforeKill.records, stored, correctionSums(plan));
         const int heat =
             beforeKill.records.empty() ? 1 : static_cast<int>(beforeKill.records.front().lapTime);
         if (const auto block = lapBlockOf(stored.lapFile, heat)) {

@@ -1,7 +1,8 @@
 // Kill test: rounds of a heat fed to the program on a pipe, SIGKILL at a random
 // moment, a restart with Yes to recovery, the heat finished; then nothing the
 // program had registered before the kill may be missing from the stored heat.
-// Prints one line per round that lost anything and "rounds: N, lost: K".
+// Prints one line per round that lost or mistimed anything and
+// "rounds: N, lost: K, mistimed: M".
 
 #include <CLI/CLI.hpp>
 #include <cstdint>
@@ -22,6 +23,9 @@ struct Tally {
     int lost = 0;
     int notStarted = 0;
     int mistimed = 0;
+    int inPause = 0;
+    int corrected = 0;
+    int duringQuestion = 0;
     std::size_t passesChecked = 0;
 };
 
@@ -43,6 +47,9 @@ void runRounds(const fs::path& tool, const fs::path& work, uint64_t seed, int co
         tally.passesChecked += outcome.passesBeforeKill;
         tally.mistimed += outcome.mistimed.empty() ? 0 : 1;
         tally.lost += outcome.losses.empty() ? 0 : 1;
+        tally.inPause += plan.killInPause ? 1 : 0;
+        tally.corrected += plan.corrections.empty() ? 0 : 1;
+        tally.duringQuestion += plan.duringQuestion > 0 ? 1 : 0;
         printFaults(i + 1, describeRound(plan, feed), outcome.losses);
         printFaults(i + 1, describeRound(plan, feed), outcome.mistimed);
     }
@@ -71,8 +78,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::cout << "kills before the heat started: " << tally.notStarted
-              << "; passes registered before the kills: " << tally.passesChecked
-              << "; rounds with passes mistimed after the restart: " << tally.mistimed << "\n";
-    std::cout << "rounds: " << tally.rounds << ", lost: " << tally.lost << std::endl;
-    return tally.lost > 0 ? 1 : 0;
+              << "; passes registered before the kills: " << tally.passesChecked << "\n";
+    std::cout << "kills during a pause: " << tally.inPause << "; after typed corrections: " << tally.corrected
+              << "; with messages during the recovery question: " << tally.duringQuestion << "\n";
+    std::cout << "rounds: " << tally.rounds << ", lost: " << tally.lost << ", mistimed: " << tally.mistimed
+              << std::endl;
+    return tally.lost > 0 || tally.mistimed > 0 ? 1 : 0;
 }

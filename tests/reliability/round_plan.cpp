@@ -97,8 +97,11 @@ HeatFeed makeHeatFeed(const RoundPlan& plan) {
         feed.messages.push_back({"clock " + clockText(plan.heatStartClock + message.offset),
                                  "bytes 1 " + hexText(message.bytes)});
     for (std::size_t i = 0; i < play.messages.size(); ++i) {
-        if (play.messages[i].offset <= play.startOffset) feed.heatStart = i;
-        if (!play.passes.empty() && play.messages[i].offset <= play.passes.back().offset) feed.lastPass = i;
+        const double at = play.messages[i].offset;
+        if (at <= play.startOffset) feed.heatStart = i;
+        if (!play.passes.empty() && at <= play.passes.back().offset) feed.lastPass = i;
+        if (play.pauseOffset && at <= *play.pauseOffset) feed.pauseFirst = i;
+        if (play.resumeOffset && at < *play.resumeOffset) feed.pauseLast = i;
     }
     for (const PlayedPass& pass : play.passes) {
         const bool afterPause = play.resumeOffset && pass.offset >= *play.resumeOffset;
@@ -123,6 +126,43 @@ void placeKill(RoundPlan& plan, const HeatFeed& feed, uint64_t draw) {
     } else {
         plan.unwaited = 0;
     }
+    plan.killInPause = feed.pauseFirst && feed.pauseLast && random() % 2 == 0;
+    if (plan.killInPause) {
+        plan.killAfter =
+            std::uniform_int_distribution<std::size_t>(*feed.pauseFirst, *feed.pauseLast)(random);
+        plan.unwaited = std::min(plan.unwaited, plan.killAfter - first + 1);
+    }
+    // A pause or resume message lost with the kill leaves no program a way to
+    // know the pause: those two are always carried out before the kill.
+    if (feed.pauseFirst && feed.pauseLast)
+        for (const std::size_t message : {*feed.pauseFirst, *feed.pauseLast + 1})
+            if (message <= plan.killAfter) plan.unwaited = std::min(plan.unwaited, plan.killAfter - message);
+    plan.corrections.clear();
+    if (plan.modality == kRace) {
+        const int lanes = plan.simulator.lanes;
+        auto someone = [&] { return std::uniform_int_distribution<int>(1, lanes)(random); };
+        const int a = someone();
+        // A lap added and taken back, and one added: both keys, a net change.
+        plan.corrections = {{a, 1}, {someone(), 1}, {a, -1}};
+        plan.correctionsAfter = std::uniform_int_distribution<std::size_t>(first, plan.killAfter)(random);
+    }
+    plan.duringQuestion = random() % 2 == 0 ? std::uniform_int_distribution<std::size_t>(1, 12)(random) : 0;
+}
+
+std::vector<std::string> correctionKeys(const RoundPlan& plan) {
+    std::vector<std::string> keys;
+    for (const TypedCorrection& c : plan.corrections) {
+        keys.push_back(c.delta > 0 ? "key +" : "key -");
+        for (const char digit : std::to_string(c.participant)) keys.push_back(std::string("key ") + digit);
+        keys.push_back("key enter");
+    }
+    return keys;
+}
+
+std::map<int, int> correctionSums(const RoundPlan& plan) {
+    std::map<int, int> sums;
+    for (const TypedCorrection& c : plan.corrections) sums[c.participant] += c.delta;
+    return sums;
 }
 
 }  // namespace sc::reliability

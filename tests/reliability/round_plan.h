@@ -6,9 +6,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "heat/heat_journal.h"
 #include "acquisition/lap_counter_simulator.h"
 
 namespace sc::reliability {
@@ -26,6 +28,13 @@ struct RoundPlan {
     // Messages written after the last wait for a reply, right before the kill
     // (0: the kill follows a reply, so the program is idle).
     std::size_t unwaited = 0;
+    // Race rounds: lap corrections typed after message `correctionsAfter`
+    // (before the kill), waited for.
+    std::vector<TypedCorrection> corrections;
+    std::size_t correctionsAfter = 0;
+    bool killInPause = false;
+    // Messages after the kill that arrive while the recovery question waits.
+    std::size_t duringQuestion = 0;
 };
 
 // The heat as driver lines: each message is a `clock` and a `bytes` line.
@@ -34,8 +43,10 @@ struct HeatFeed {
     std::vector<std::vector<std::string>> messages;  // in time order
     std::size_t heatStart = 0;                       // the message that starts the heat
     std::size_t lastPass = 0;                        // the message of the last pass
-    std::vector<std::string> finish;                 // after the last message: silence until the heat ends
-    std::vector<std::string> restart;                // before the rest of the heat, after a kill
+    // Pause rounds: the pause message and the last message before the resume.
+    std::optional<std::size_t> pauseFirst, pauseLast;
+    std::vector<std::string> finish;   // after the last message: silence until the heat ends
+    std::vector<std::string> restart;  // before the rest of the heat, after a kill
     // Per lane, the racing time of every pass the device sends (pauses left
     // out): the pass time the lap log must give it.
     std::map<int, std::vector<double>> racingTimes;
@@ -52,8 +63,15 @@ RoundPlan planRound(uint64_t seed, int index);
 HeatFeed makeHeatFeed(const RoundPlan& plan);
 // Places the kill in the part of the heat a kill test covers: after a message
 // from the heat start to the last pass; `unwaited` never reaches back before
-// the start message.
+// the start message. Half the pause rounds are killed during the pause; race
+// rounds type corrections before the kill; half the rounds have messages
+// arriving during the recovery question.
 void placeKill(RoundPlan& plan, const HeatFeed& feed, uint64_t draw);
+
+// The driver lines that type the plan's corrections ("key +", "key 3", "key enter").
+std::vector<std::string> correctionKeys(const RoundPlan& plan);
+// Net correction per participant number.
+std::map<int, int> correctionSums(const RoundPlan& plan);
 
 // "36000.5000" for a clock of the day, wrapped past midnight.
 std::string clockText(double secondsOfDay);

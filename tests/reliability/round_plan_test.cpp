@@ -67,5 +67,31 @@ TEST(PlaceKill, LandsFromHeatStartToLastPassWaitedOrInFlight) {
     EXPECT_LT(inFlight, 300);
 }
 
+TEST(PlaceKill, PauseRoundsAreKilledInThePauseAndRacesTypeCorrectionsFirst) {
+    RoundPlan plan = planRound(9, 2);  // a race round with a pause
+    ASSERT_EQ(plan.modality, kRace);
+    const HeatFeed feed = makeHeatFeed(plan);
+    ASSERT_TRUE(feed.pauseFirst && feed.pauseLast);
+    int inPause = 0, questions = 0;
+    for (uint64_t draw = 0; draw < 200; ++draw) {
+        placeKill(plan, feed, draw);
+        if (plan.killInPause) {
+            ++inPause;
+            ASSERT_GE(plan.killAfter, *feed.pauseFirst);
+            ASSERT_LE(plan.killAfter, *feed.pauseLast);
+        }
+        ASSERT_EQ(plan.corrections.size(), 3u);
+        ASSERT_GE(plan.correctionsAfter, feed.heatStart);
+        ASSERT_LE(plan.correctionsAfter, plan.killAfter);
+        questions += plan.duringQuestion > 0 ? 1 : 0;
+    }
+    EXPECT_GT(inPause, 50);
+    EXPECT_GT(questions, 50);
+    plan.corrections = {{3, 1}, {12, -1}};
+    EXPECT_EQ(correctionKeys(plan), (std::vector<std::string>{"key +", "key 3", "key enter", "key -", "key 1",
+                                                              "key 2", "key enter"}));
+    EXPECT_EQ(correctionSums(plan), (std::map<int, int>{{3, 1}, {12, -1}}));
+}
+
 }  // namespace
 }  // namespace sc::reliability

@@ -98,11 +98,11 @@ struct StoreFixture : ::testing::Test {
                               static_cast<int16_t>(k),
                               0,
                               0};
-                log.Append(rec);
+                EXPECT_TRUE(log.Append(rec));
                 engine->AnotarVolta(
                     Passing{lane, p, t, 10.0, 1, k == 1 ? "+1" : "10.0000", k == 1 ? "" : "10.0000"});
             }
-        log.Close(MakeEndRecord(start + 100, start));
+        EXPECT_TRUE(log.Close(MakeEndRecord(start + 100, start)));
         state.HeatRunning = 0;
         EXPECT_EQ(store->GuardarManiga(), stored);
     }
@@ -112,7 +112,7 @@ struct StoreFixture : ::testing::Test {
 };
 
 TEST_F(StoreFixture, StoringHeatOne_MatchesTheLayoutByteForByte) {
-    writeFileAtomic(folder / "CRS001.DAD", Bytes(500, 0xAB));  // an earlier run of the series
+    ASSERT_TRUE(writeFileAtomic(folder / "CRS001.DAD", Bytes(500, 0xAB)));  // an earlier run of the series
     runHeat(3, 2, 3600.0f);
     Bytes expected = handHeader(1, 3600.0f, 2);
     // Participant 1 on lane 2 (heat 1 puts slot 1 on the last position), 3 laps,
@@ -195,6 +195,18 @@ TEST_F(StoreFixture, CancellingAHeat_AsksAndLoadsThePreviousStandings) {
     EXPECT_EQ(blocks().size(), 2u);                          // the cancelled block stays until overwritten
 }
 
+TEST_F(StoreFixture, CancellingWhenTheHeatCountCannotBeWritten_KeepsTheHeatAndSaysSo) {
+    runHeat(2, 1, 100.0f);
+    runHeat(3, 1, 200.0f);
+    fs::remove(folder / "CRS001.PAR");
+    fs::create_directory(folder / "CRS001.PAR");  // no file can be written there
+    prompter.answers = {Button::Yes};
+    store->AnullarManiga();
+    EXPECT_EQ(state.CurrentHeat, 2);
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_NE(prompter.shown[1].text.find("la màniga no s'ha anul·lat"), std::string::npos);
+}
+
 TEST_F(StoreFixture, StoringHeatTwoAgainAfterCancelling_OverwritesItsBlockAndWhatFollowed) {
     runHeat(2, 1, 100.0f);
     runHeat(3, 1, 200.0f);
@@ -261,7 +273,7 @@ void writeSeries(const fs::path& folder, int series, int16_t heats, const std::v
     writeParticipantList(folder / (base + ".PAR"), {heats, {"Anna", "Bernat"}});
     Bytes data;
     for (const Bytes& r : records) data.insert(data.end(), r.begin(), r.end());
-    writeFileAtomic(folder / (base + ".DAD"), data);
+    ASSERT_TRUE(writeFileAtomic(folder / (base + ".DAD"), data));
 }
 
 Bytes participantWithFastest(int16_t p, float fastest, int16_t lane) {
@@ -291,7 +303,7 @@ TEST_F(StoreFixture, DamagedHeatFile_IsReportedAndKept) {
     runHeat(1, 1, 100.0f);
     Bytes data = dad();
     data.resize(data.size() - 7);
-    writeFileAtomic(folder / "CRS001.DAD", data);
+    ASSERT_TRUE(writeFileAtomic(folder / "CRS001.DAD", data));
     store->CarregarClass();
     EXPECT_FALSE(prompter.shown.empty());
     EXPECT_EQ(dad(), data);

@@ -32,7 +32,7 @@ private:
 // A ScriptError unless the line has exactly `count` arguments.
 void requireArgs(const ScriptLine& line, std::size_t count, const std::string& usage);
 
-void addProgramCommands(CommandTable& table);    // start, quit, crash, answer, state
+void addProgramCommands(CommandTable& table);    // start, quit, crash, answer, meanwhile, state
 void addConfigCommands(CommandTable& table);     // settings, track
 void addSelectionCommands(CommandTable& table);  // race, series
 void addRaceCommands(CommandTable& table);  // new-race, race-data, add-series, delete-race, delete-series

@@ -46,6 +46,7 @@ Button PrintingPrompter::ask(const MessageBox& box) {
             nlohmann::json(box.text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + " (" +
             shown + ")");
     }
+    if (whileShown) whileShown();
     const Button answer = QueuedPrompter::ask(box);
     nlohmann::ordered_json shown;
     shown["title"] = box.title;

@@ -1,4 +1,4 @@
-// start, quit, crash, answer, state.
+// start, quit, crash, answer, meanwhile, state.
 #include <nlohmann/json.hpp>
 
 #include "tools/driver/command_table.h"
@@ -32,6 +32,16 @@ void answer(Session& session, const ScriptLine& line) {
     session.boxes().answers.push_back(*button);
 }
 
+// meanwhile LINE: a driver line run while the next message box waits.
+void meanwhile(Session& session, const ScriptLine& line) {
+    if (line.args.empty()) throw ScriptError("usage: meanwhile LINE");
+    ScriptLine later = line;
+    later.word = line.args.front();
+    later.args.erase(later.args.begin());
+    later.rest = trimmed(line.rest.substr(later.word.size()));
+    session.queueMeanwhile(std::move(later));
+}
+
 void state(Session& session, const ScriptLine& line) {
     requireArgs(line, 0, "state");
     session.out() << stateLine(session.state(), session.mainWindow()) << "\n";
@@ -44,6 +54,7 @@ void addProgramCommands(CommandTable& table) {
     table.add("quit", "quit", quit);
     table.add("crash", "crash", crash);
     table.add("answer", "answer yes|no|ok|cancel|retry", answer);
+    table.add("meanwhile", "meanwhile LINE", meanwhile);
     table.add("state", "state", state);
 }
 

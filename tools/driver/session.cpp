@@ -1,8 +1,11 @@
 #include "tools/driver/session.h"
 
+#include <utility>
+
 #include "app/recovery_dialogue.h"
 #include "core/startup.h"
 #include "localisation/apply_language.h"
+#include "tools/driver/command_table.h"
 #include "tools/driver/config_window_driver.h"
 #include "tools/driver/heat_driver.h"
 #include "tools/driver/script_line.h"
@@ -11,6 +14,14 @@ namespace sc::driver {
 
 Session::Session(std::filesystem::path folder, std::ostream& out)
     : folder_(std::move(folder)), out_(out), prompter_(out) {
+    prompter_.whileShown = [this] {
+        const std::vector<ScriptLine> lines = std::exchange(meanwhile_, {});
+        for (const ScriptLine& line : lines) {
+            const Command* command = driverCommands().find(line.word);
+            if (!command) throw ScriptError("unknown command '" + line.word + "'");
+            command->run(*this, line);
+        }
+    };
     freshState();
 }
 
@@ -96,7 +107,11 @@ public:
     void PressStartKey() override {
         if (HeatClock* clock = heat_.programme.Clock()) clock->HeatKeys('S');
     }
-    void OpenLapCounterPorts() override { heat_.host.OpenLapCounterPorts(); }
+    void OpenLapCounterPortsHeld() override { heat_.connections.OpenLapCounterPortsHeld(); }
+    void ReleaseHeldReception(bool decode) override { heat_.connections.ReleaseHeldReception(decode); }
+    void RestoreJournal(const HeatJournal& journal) override {
+        if (HeatClock* clock = heat_.programme.Clock()) clock->RestoreJournal(journal);
+    }
 
 private:
     HeatDriver& heat_;

@@ -7,13 +7,15 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "app/portada.h"
 #include "core/race_state.h"
+#include "core/settable_clock.h"
 #include "core/startup.h"
 #include "localisation/window_texts.h"
 #include "tools/driver/printing_prompter.h"
-#include "core/settable_clock.h"
+#include "tools/driver/script_line.h"
 
 namespace sc::driver {
 
@@ -49,6 +51,9 @@ public:
     void crash();
     bool crashed() const { return crashed_; }
 
+    // `meanwhile LINE`: runs while the next message box waits, before its answer.
+    void queueMeanwhile(ScriptLine line) { meanwhile_.push_back(std::move(line)); }
+
     // Puts a window's texts and message-table entries in the current language.
     void applyLanguage(const std::string& window);
 
@@ -73,6 +78,7 @@ private:
     std::unique_ptr<HeatDriver> heat_;  // lives with main_
     WindowTexts mainTexts_;
     bool crashed_ = false;
+    std::vector<ScriptLine> meanwhile_;
 };
 
 }  // namespace sc::driver
