@@ -2,7 +2,7 @@
 // The standings plug of the Qt heat mode: besides the engine and the store,
 // the heat clock's display hooks reach the live classification window while
 // it is loaded (official practice, SuperPole, race).
-#include "standings/standings_plug.h"
+#include "heat/standings_plug.h"
 
 namespace sc {
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "acquisition/lap_counter_dispatch.h"
+#include "heat/lap_counter_dispatch.h"
 #include "acquisition/qt_serial_port.h"
 #include "app/main_window.h"
 #include "app/portada_host.h"

@@ -13,7 +13,7 @@
 #include "acquisition/lap_counter_connections.h"
 #include "app/classification_plug.h"
 #include "core/system_clock.h"
-#include "organisation/programme.h"
+#include "heat/programme.h"
 #include "standings/classificacio.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"

@@ -4,7 +4,7 @@
 // classification rebuilt from the stored heats, the lap-counter ports.
 #include <string>
 
-#include "organisation/programme.h"
+#include "heat/programme.h"
 
 namespace sc {
 

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "acquisition/lap_registration.h"
-#include "acquisition/rejected_detections.h"
+#include "heat/lap_registration.h"
+#include "heat/rejected_detections.h"
 #include "core/race_state.h"
 #include "standings/voltaavolta.h"
 

@@ -5,8 +5,7 @@
 #include <fstream>
 #include <system_error>
 
-#include <fcntl.h>
-#include <unistd.h>
+#include "core/platform.h"
 
 namespace sc {
 namespace fs = std::filesystem;
@@ -27,25 +26,13 @@ Bytes readFileOrThrow(const fs::path& file) {
     return std::move(*data);
 }
 
-namespace {
-bool writeAll(int fd, const uint8_t* p, std::size_t n) {
-    while (n > 0) {
-        ssize_t w = ::write(fd, p, n);
-        if (w < 0) return false;
-        p += w;
-        n -= static_cast<std::size_t>(w);
-    }
-    return true;
-}
-}  // namespace
-
 bool writeFileAtomic(const fs::path& file, const Bytes& data) {
     fs::path tmp = file;
     tmp += ".~tmp";
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int fd = platform::openFile(tmp, platform::OpenMode::WriteTruncate);
     if (fd < 0) return false;
-    bool ok = writeAll(fd, data.data(), data.size()) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
+    bool ok = platform::writeAll(fd, data.data(), data.size()) && platform::syncFile(fd);
+    ok = platform::closeFile(fd) && ok;
     std::error_code ec;
     if (ok) fs::rename(tmp, file, ec);
     if (!ok || ec) {
@@ -60,10 +47,10 @@ bool writeFileAtomic(const fs::path& file, const std::string& text) {
 }
 
 bool writeInPlace(const fs::path& file, std::size_t offset, const Bytes& data) {
-    int fd = ::open(file.c_str(), O_WRONLY | O_CREAT, 0644);
+    int fd = platform::openFile(file, platform::OpenMode::Write);
     if (fd < 0) return false;
-    bool ok = ::lseek(fd, static_cast<off_t>(offset), SEEK_SET) >= 0 && writeAll(fd, data.data(), data.size());
-    return (::close(fd) == 0) && ok;
+    bool ok = platform::seekTo(fd, offset) && platform::writeAll(fd, data.data(), data.size());
+    return platform::closeFile(fd) && ok;
 }
 
 bool fileExists(const fs::path& file) {

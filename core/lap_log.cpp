@@ -1,13 +1,10 @@
 #include "core/lap_log.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <system_error>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "core/file_io.h"
+#include "core/platform.h"
 #include "core/record_file.h"
 
 namespace sc {
@@ -17,34 +14,6 @@ namespace {
 
 constexpr double kDay = 86400.0;
 constexpr double kKeepAliveGrace = 2.5;
-
-bool writeAll(int fd, const uint8_t* p, std::size_t n) {
-    while (n > 0) {
-        const ssize_t w = ::write(fd, p, n);
-        if (w < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        p += w;
-        n -= static_cast<std::size_t>(w);
-    }
-    return true;
-}
-
-// Bytes read, fewer than n only at the end of the file; -1 on error.
-ssize_t readUpTo(int fd, uint8_t* p, std::size_t n) {
-    std::size_t got = 0;
-    while (got < n) {
-        const ssize_t r = ::read(fd, p + got, n - got);
-        if (r < 0) {
-            if (errno == EINTR) continue;
-            return -1;
-        }
-        if (r == 0) break;
-        got += static_cast<std::size_t>(r);
-    }
-    return static_cast<ssize_t>(got);
-}
 
 LapRecord decodeOne(const Bytes& bytes, const fs::path& file) {
     ByteReader in(bytes, file);
@@ -66,7 +35,7 @@ LapLog::LapLog(fs::path folder) : folder_(std::move(folder)) {}
 LapLog::~LapLog() { closeFd(); }
 
 void LapLog::closeFd() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) platform::closeFile(fd_);
     fd_ = -1;
 }
 
@@ -75,7 +44,7 @@ bool LapLog::Create(double heatStartTime, int16_t currentHeat) {
     count_ = 0;
     std::error_code ec;
     fs::remove(file(), ec);
-    fd_ = ::open(file().c_str(), O_RDWR | O_CREAT | O_TRUNC, 0644);
+    fd_ = platform::openFile(file(), platform::OpenMode::ReadWriteTruncate);
     if (fd_ < 0) return false;
     LapRecord header;
     header.passTime = static_cast<float>(heatStartTime);
@@ -86,8 +55,9 @@ bool LapLog::Create(double heatStartTime, int16_t currentHeat) {
 bool LapLog::Append(const LapRecord& record) {
     if (fd_ < 0) return false;
     const Bytes bytes = encodeLapRecord(record);
-    const auto offset = static_cast<off_t>(count_ * kLapRecordSize);
-    if (::lseek(fd_, offset, SEEK_SET) != offset || !writeAll(fd_, bytes.data(), bytes.size())) return false;
+    if (!platform::seekTo(fd_, count_ * kLapRecordSize) ||
+        !platform::writeAll(fd_, bytes.data(), bytes.size()))
+        return false;
     ++count_;
     return true;
 }
@@ -95,16 +65,17 @@ bool LapLog::Append(const LapRecord& record) {
 bool LapLog::Close(LapRecord end) {
     if (fd_ < 0) return false;
     Bytes first(kLapRecordSize);
-    bool ok = ::pread(fd_, first.data(), first.size(), 0) == static_cast<ssize_t>(first.size());
+    bool ok = platform::seekTo(fd_, 0) &&
+              platform::readUpTo(fd_, first.data(), first.size()) == static_cast<long long>(first.size());
     if (ok) {
         LapRecord header = decodeOne(first, file());
         header.number = static_cast<int16_t>(count_);
         const Bytes bytes = encodeLapRecord(header);
-        ok = ::pwrite(fd_, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size());
+        ok = platform::seekTo(fd_, 0) && platform::writeAll(fd_, bytes.data(), bytes.size());
     }
     end.number = static_cast<int16_t>(count_);
     ok = Append(end) && ok;
-    ok = (::close(fd_) == 0) && ok;
+    ok = platform::closeFile(fd_) && ok;
     fd_ = -1;
     return ok;
 }
@@ -134,26 +105,26 @@ ReplayResult LapLog::Replay(int laneLimit, const ApplyRecord& apply) {
         }
     }
     if (!fs::exists(file(), ec)) {
-        const int fd = ::open(file().c_str(), O_WRONLY | O_CREAT, 0644);
+        const int fd = platform::openFile(file(), platform::OpenMode::Write);
         if (fd < 0) return result;
-        ::close(fd);
+        platform::closeFile(fd);
     }
     fs::rename(file(), backupFile(), ec);
     if (ec) return result;
 
-    const int in = ::open(backupFile().c_str(), O_RDONLY);
+    const int in = platform::openFile(backupFile(), platform::OpenMode::Read);
     if (in < 0) return result;
-    fd_ = ::open(file().c_str(), O_RDWR | O_CREAT | O_TRUNC, 0644);
+    fd_ = platform::openFile(file(), platform::OpenMode::ReadWriteTruncate);
     if (fd_ < 0) {
-        ::close(in);
+        platform::closeFile(in);
         return result;
     }
     bool written = true;
     Bytes bytes(kLapRecordSize);
     for (;;) {
-        const ssize_t got = readUpTo(in, bytes.data(), bytes.size());
+        const long long got = platform::readUpTo(in, bytes.data(), bytes.size());
         if (got < 0) written = false;
-        if (got != static_cast<ssize_t>(kLapRecordSize)) {
+        if (got != static_cast<long long>(kLapRecordSize)) {
             result.truncated = got > 0;
             break;
         }
@@ -166,7 +137,7 @@ ReplayResult LapLog::Replay(int laneLimit, const ApplyRecord& apply) {
         result.last = record;
         if (record.lane >= 1 && record.lane <= laneLimit && apply) apply(record);
     }
-    ::close(in);
+    platform::closeFile(in);
     // The backup goes only once its every record is safe in the new log.
     if (written) fs::remove(backupFile(), ec);
     result.ok = written;

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <ctime>
 
+#include "core/platform.h"
+
 namespace sc {
 
 namespace {
@@ -11,8 +13,7 @@ constexpr double kDay = 86400;
 
 double SecondsSinceLocalMidnight(std::chrono::system_clock::time_point instant) {
     const std::time_t whole = std::chrono::system_clock::to_time_t(instant);
-    std::tm local{};
-    localtime_r(&whole, &local);
+    const std::tm local = platform::localTime(whole);
     const auto fraction = instant - std::chrono::system_clock::from_time_t(whole);
     const double seconds = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec +
                            std::chrono::duration<double>(fraction).count();

@@ -9,6 +9,7 @@
 #include "core/file_error.h"
 #include "core/file_io.h"
 #include "core/number_format.h"
+#include "core/platform.h"
 #include "core/settings_files.h"
 #include "localisation/apply_language.h"
 #include "localisation/language_tables.h"
@@ -83,8 +84,7 @@ std::string trimBlanks(std::string_view text) {
 
 std::string todayDateText() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = platform::localTime(now);
     char text[16];
     std::strftime(text, sizeof text, "%d-%m-%Y", &local);
     return text;

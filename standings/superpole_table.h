@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "acquisition/lap_registration.h"
+#include "core/lap_record.h"
+#include "standings/sensor_mark.h"
 
 namespace sc {
 

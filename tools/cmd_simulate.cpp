@@ -1,10 +1,12 @@
 // slotcursa-tool simulate: plays a lap counter of any model, in real time on a
 // pseudo-terminal or a port, or at once as hex lines on standard output.
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
+#endif
 
 #include <CLI/CLI.hpp>
 #include <cerrno>
@@ -40,6 +42,7 @@ struct SimulateArgs {
     double hold = 4.0;
 };
 
+#ifndef _WIN32
 class FileDescriptor {
 public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
@@ -53,6 +56,7 @@ public:
 private:
     int fd_;
 };
+#endif
 
 [[noreturn]] void failSystem(const std::string& what) { throw ToolError(what + ": " + std::strerror(errno)); }
 
@@ -96,6 +100,7 @@ void printHex(const SimulatorPlay& play) {
     std::fflush(stdout);
 }
 
+#ifndef _WIN32
 void makeRaw(int fd, int baud) {
     termios settings{};
     if (::tcgetattr(fd, &settings) != 0) failSystem("cannot read the terminal settings");
@@ -174,6 +179,14 @@ void playOnPort(const SimulatorPlay& play, const std::string& path, int baud, do
     if (wait) waitForGoAhead();
     playInRealTime(port.get(), play, holdSeconds);
 }
+#else
+// Real-time play needs terminals; on Windows the hex lines are what there is.
+[[noreturn]] void realTimeUnavailable() {
+    throw ToolError("--pty and --port need a POSIX system: use --stdout-hex");
+}
+void playOnPty(const SimulatorPlay&, int, double, bool) { realTimeUnavailable(); }
+void playOnPort(const SimulatorPlay&, const std::string&, int, double, bool) { realTimeUnavailable(); }
+#endif
 
 void simulate(const SimulateArgs& args) {
     const int sinks = (args.pty ? 1 : 0) + (args.port.empty() ? 0 : 1) + (args.stdoutHex ? 1 : 0);

@@ -8,7 +8,7 @@
 #include "standings/classification_columns.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
-#include "standings/standings_plug.h"
+#include "heat/standings_plug.h"
 #include "standings/voltaavolta.h"
 
 namespace sc {

@@ -4,16 +4,16 @@
 
 #include <filesystem>
 
-#include "acquisition/heat_clock.h"
-#include "acquisition/lap_registration.h"
-#include "acquisition/rejected_detections.h"
+#include "heat/heat_clock.h"
+#include "heat/lap_registration.h"
+#include "heat/rejected_detections.h"
 #include "core/lap_log.h"
 #include "core/prompter.h"
 #include "core/race_state.h"
 #include "standings/classification_columns.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
-#include "standings/standings_plug.h"
+#include "heat/standings_plug.h"
 #include "standings/voltaavolta.h"
 #include "tests/temp_folder.h"
 

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "acquisition/heat_clock.h"
-#include "acquisition/lap_counter_dispatch.h"
+#include "heat/heat_clock.h"
+#include "heat/lap_counter_dispatch.h"
 #include "core/race_state.h"
 #include "standings/voltaavolta.h"
 #include "tools/driver/command_table.h"

@@ -10,10 +10,10 @@
 #include "acquisition/lap_counter_connections.h"
 #include "app/portada.h"
 #include "app/portada_host.h"
-#include "organisation/programme.h"
+#include "heat/programme.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
-#include "standings/standings_plug.h"
+#include "heat/standings_plug.h"
 
 namespace sc::driver {
 

@@ -1,6 +1,6 @@
-#include "acquisition/lap_registration.h"
+#include "heat/lap_registration.h"
 
-#include "acquisition/rejected_detections.h"
+#include "heat/rejected_detections.h"
 #include "core/number_format.h"
 #include "core/race_state.h"
 #include "standings/voltaavolta.h"

@@ -4,8 +4,8 @@
 // The hooks this does not serve (listing, printing, scrolling, the window's
 // clock) are left to a subclass that owns those windows; a subclass that
 // overrides SuperPoleTick calls this one first.
-#include "acquisition/heat_clock.h"
-#include "acquisition/lap_registration.h"
+#include "heat/heat_clock.h"
+#include "heat/lap_registration.h"
 #include "standings/superpole_table.h"
 
 namespace sc {

@@ -1,4 +1,4 @@
-#include "acquisition/rejected_detections.h"
+#include "heat/rejected_detections.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "acquisition/heat_panel.h"
+#include "heat/heat_panel.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "organisation/programme.h"
+#include "heat/programme.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <fstream>
 #include <random>
 
-#include "acquisition/lap_registration.h"
+#include "heat/lap_registration.h"
 #include "core/lap_log.h"
 #include "core/prompter.h"
 #include "core/race_state.h"

@@ -1,6 +1,6 @@
-#include "organisation/programme.h"
+#include "heat/programme.h"
 
-#include "acquisition/lap_registration.h"
+#include "heat/lap_registration.h"
 #include "core/file_error.h"
 #include "core/file_io.h"
 #include "core/lap_log.h"

@@ -1,12 +1,12 @@
-#include "acquisition/heat_clock.h"
+#include "heat/heat_clock.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "acquisition/lap_registration.h"
-#include "acquisition/rejected_detections.h"
+#include "heat/lap_registration.h"
+#include "heat/rejected_detections.h"
 #include "core/lap_log.h"
 #include "core/prompter.h"
 #include "core/race_state.h"

@@ -1,11 +1,11 @@
-#include "acquisition/lap_counter_dispatch.h"
+#include "heat/lap_counter_dispatch.h"
 
 #include <type_traits>
 
-#include "acquisition/heat_clock.h"
-#include "acquisition/heat_panel.h"
-#include "acquisition/lap_registration.h"
-#include "acquisition/rejected_detections.h"
+#include "heat/heat_clock.h"
+#include "heat/heat_panel.h"
+#include "heat/lap_registration.h"
+#include "heat/rejected_detections.h"
 #include "core/race_state.h"
 
 namespace sc {

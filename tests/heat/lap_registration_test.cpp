@@ -1,11 +1,11 @@
-#include "acquisition/lap_registration.h"
+#include "heat/lap_registration.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
 
-#include "acquisition/rejected_detections.h"
+#include "heat/rejected_detections.h"
 #include "core/race_state.h"
 #include "core/record_file.h"
 #include "standings/voltaavolta.h"

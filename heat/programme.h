@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "acquisition/heat_clock.h"
-#include "acquisition/heat_panel.h"
-#include "acquisition/rejected_detections.h"
+#include "heat/heat_clock.h"
+#include "heat/heat_panel.h"
+#include "heat/rejected_detections.h"
 #include "organisation/distribution_file.h"
 
 namespace sc {

@@ -1,4 +1,4 @@
-#include "acquisition/heat_clock.h"
+#include "heat/heat_clock.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,8 +7,8 @@
 #include <limits>
 #include <utility>
 
-#include "acquisition/lap_registration.h"
-#include "acquisition/rejected_detections.h"
+#include "heat/lap_registration.h"
+#include "heat/rejected_detections.h"
 #include "core/file_error.h"
 #include "core/file_io.h"
 #include "core/lap_log.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "acquisition/heat_panel.h"
+#include "heat/heat_panel.h"
 
 namespace sc {
 

@@ -7,18 +7,13 @@
 
 #include "core/lap_log.h"
 #include "core/lap_record.h"
+#include "standings/sensor_mark.h"
 
 namespace sc {
 
 struct RaceState;
 class VoltaaVolta;
 class RejectedDetections;
-
-// What a SuperPole sensor pass adds to its lap-log record.
-struct SensorMark {
-    float extra1 = 100;  // 1 or 2 sector, 10 speed trap armed, 13 speed, 100 nothing
-    float extra2 = 0;    // sector time or speed
-};
 
 // The standings engine's side of registration; does nothing until one exists.
 class StandingsSink {

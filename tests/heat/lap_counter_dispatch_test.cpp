@@ -1,13 +1,13 @@
-#include "acquisition/lap_counter_dispatch.h"
+#include "heat/lap_counter_dispatch.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <optional>
 
-#include "acquisition/heat_clock.h"
-#include "acquisition/lap_registration.h"
-#include "acquisition/rejected_detections.h"
+#include "heat/heat_clock.h"
+#include "heat/lap_registration.h"
+#include "heat/rejected_detections.h"
 #include "core/lap_log.h"
 #include "core/prompter.h"
 #include "core/race_state.h"

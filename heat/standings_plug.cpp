@@ -1,4 +1,4 @@
-#include "standings/standings_plug.h"
+#include "heat/standings_plug.h"
 
 #include <map>
 
