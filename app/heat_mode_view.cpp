@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "app/portada_host.h"
 #include "config_windows/qt_config_widgets.h"
+#include "output/qt_report_printer.h"
 #include "standings/classificacio_window.h"
 #include "standings/voltaavolta_window.h"
 
@@ -71,6 +72,8 @@ HeatModeView::HeatModeView(RaceState& state, Prompter& prompter, PortadaView& wi
       plug_(state, engine_, store_),
       connections_(state, prompter, clockRef_, [&state] { return makeQtSerialPort(state.AppFolder); }),
       programme_(state, clockRef_, prompter, *host_, plug_, plug_) {
+    printer_ = std::make_unique<QtReportPrinter>(state, prompter, &window);
+    plug_.SetPrinting(printer_.get(), &window.portada());
     timer_ = new QTimer(this);
     timer_->setObjectName("Transcorregut");
     connect(timer_, &QTimer::timeout, this, &HeatModeView::tick);

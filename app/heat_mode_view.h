@@ -77,6 +77,7 @@ private:
     StandingsEngine engine_;
     HeatResultsStore store_;
     ClassificationPlug plug_;
+    std::unique_ptr<ReportPrinter> printer_;
     Classificacio classification_{state_, engine_};
     // Reads clock_ through this indirection, so a clock set later is used.
     class ClockRef : public PcClock {

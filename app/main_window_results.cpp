@@ -7,7 +7,10 @@
 
 #include "app/heat_mode_view.h"
 #include "app/main_window.h"
+#include "app/classification_plug.h"
 #include "core/file_error.h"
+#include "output/print_jobs.h"
+#include "output/qt_report_printer.h"
 #include "results/penalitzacions_window.h"
 #include "results/results_window.h"
 
@@ -55,7 +58,18 @@ void PortadaView::updateResultsCommandStates() {
 }
 
 void PortadaView::openResults(int modality, int series) {
-    ResultatsView window(state_, prompter_, RaceSeriesFolder(state_, modality), series, this);
+    const SeriesFolder source = RaceSeriesFolder(state_, modality);
+    ResultatsView window(state_, prompter_, source, series, this);
+    QtReportPrinter printer(state_, prompter_, &window);
+    window.setPrinting([&](int which) {
+        const RaceHeading race = SelectedRaceHeading(portada_);
+        const Resultats& results = window.results();
+        const PrintJob job =
+            which == 0 ? ResultsJob(state_, race, results, modality)
+                       : QuadrantJob(state_, race, results, source, series > 0 ? series : state_.CurrentSeries,
+                                     QuadrantOfCriterion(results.criterion));
+        printer.Preview(job.report, job.name);
+    });
     window.exec();
 }
 

@@ -1,5 +1,6 @@
 #include "output/results_report.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -151,7 +152,7 @@ Report QuadrantReport(const RaceState& state, const RaceHeading& race, const Res
 
 int QuadrantSeries(const Resultats& results, int fallback) {
     const int chosenSeries = static_cast<int>(results.EqSerie.value());
-    return chosenSeries != 0 ? chosenSeries : fallback;
+    return chosenSeries != 0 ? chosenSeries : std::max(fallback, 1);
 }
 
 int LastStoredHeat(const SeriesFolder& source, int series) {

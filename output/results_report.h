@@ -32,7 +32,7 @@ enum class Quadrant { Laps, FastestLaps };
 Report QuadrantReport(const RaceState& state, const RaceHeading& race, const Resultats& results, int modality,
                       int series, int lastHeat, Quadrant kind);
 
-// The series a quadrant of the table is for: the one chosen, else `fallback`.
+// The series a quadrant of the table is for: the one chosen, else `fallback` (at least 1).
 int QuadrantSeries(const Resultats& results, int fallback);
 // The number of the last heat stored in the series' heat file (0 when none or unreadable).
 int LastStoredHeat(const SeriesFolder& source, int series);
