@@ -29,14 +29,14 @@ Quadrant QuadrantOfCriterion(Criterion criterion) {
                                                                                           : Quadrant::Laps;
 }
 
-std::vector<PrintJob> SeriesResultsJobs(const RaceState& state, const RaceHeading& race) {
-    const SeriesFolder source = RaceSeriesFolder(state, state.CurrentModality);
+std::vector<PrintJob> SeriesResultsJobs(const RaceState& state, const RaceHeading& race, int modality, int series) {
+    const SeriesFolder source = RaceSeriesFolder(state, modality);
     Resultats results(state, source);
-    results.Load(state.CurrentSeries);
+    results.Load(series);
     std::vector<PrintJob> jobs;
-    jobs.push_back(ResultsJob(state, race, results, state.CurrentModality));
+    jobs.push_back(ResultsJob(state, race, results, modality));
     for (Quadrant kind : {Quadrant::Laps, Quadrant::FastestLaps})
-        jobs.push_back(QuadrantJob(state, race, results, source, state.CurrentSeries, kind));
+        jobs.push_back(QuadrantJob(state, race, results, source, series, kind));
     return jobs;
 }
 

@@ -23,7 +23,8 @@ PrintJob QuadrantJob(const RaceState& state, const RaceHeading& race, const Resu
 // The quadrant the results window's button prints: fastest laps under the
 // fastest-lap criteria, laps under the others.
 Quadrant QuadrantOfCriterion(Criterion criterion);
-// Shift + (I)mprimir: the results of the current series and both quadrants.
-std::vector<PrintJob> SeriesResultsJobs(const RaceState& state, const RaceHeading& race);
+// The results of one series of a modality and both its quadrants (Shift +
+// (I)mprimir prints those of the current series).
+std::vector<PrintJob> SeriesResultsJobs(const RaceState& state, const RaceHeading& race, int modality, int series);
 
 }  // namespace sc
