@@ -22,4 +22,9 @@ void OutputReport(std::ostream& out, const Report& report, const std::optional<s
     if (!pdfWriter()(report, *pdf)) throw std::runtime_error("could not write " + pdf->string());
 }
 
+void TextReportPrinter::PrintNow(const Report& report, const std::string& name) {
+    out_ << "print: " << name << '\n';
+    OutputReport(out_, report, std::nullopt);
+}
+
 }  // namespace sc::tool
