@@ -18,5 +18,6 @@ void addDumpCommand(CLI::App& app, int& status);
 void addProgrammeCommand(CLI::App& app, int& status);
 void addSimulateCommand(CLI::App& app, int& status);
 void addRunCommand(CLI::App& app, int& status);
+void addPrintCommand(CLI::App& app, int& status);
 
 }  // namespace sc::tool

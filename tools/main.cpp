@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     sc::tool::addProgrammeCommand(app, status);
     sc::tool::addSimulateCommand(app, status);
     sc::tool::addRunCommand(app, status);
+    sc::tool::addPrintCommand(app, status);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
