@@ -55,6 +55,7 @@ public:
     VoltaaVoltaView* liveWindow() const { return live_; }
     ClassificacioView* classificationWindow() const { return classView_; }
     Classificacio& classification() { return classification_; }
+    const StandingsEngine& engine() const { return engine_; }
     QTimer* timer() const { return timer_; }
     LapCounterConnections& connections() { return connections_; }
 

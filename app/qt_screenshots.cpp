@@ -12,6 +12,8 @@
 #include "app/qt_config_dialogs.h"
 #include "core/settings_files.h"
 #include "core/startup.h"
+#include "output/print_jobs.h"
+#include "output/qt_report_printer.h"
 
 namespace sc {
 namespace fs = std::filesystem;
@@ -39,9 +41,10 @@ constexpr int kDemoLaps = 4;
 constexpr int kEscapeKey = 27;
 
 // Series 1 of the first race's `modality`, a heat under way with a few laps on
-// every lane, shot while it runs; then the heat is ended and the programme closed.
+// every lane, shot while it runs; then the heat is ended, its classification
+// written as the PDF `report` when one is named, and the programme closed.
 bool saveLiveClassification(RaceState& state, PortadaView& main, DemoClock& clock, int modality,
-                            const fs::path& file) {
+                            const fs::path& file, const fs::path& report = {}) {
     HeatModeView& heat = main.heatMode();
     state.RecoveryPending = 0;  // start-up settles it before any heat
     main.portada().LlProves_Click(0);
@@ -56,8 +59,13 @@ bool saveLiveClassification(RaceState& state, PortadaView& main, DemoClock& cloc
         }
     clock.t += 1;
     heat.tick();
-    const bool ok = save(main, file);
+    bool ok = save(main, file);
     heat.key('S');
+    if (!report.empty())
+        ok = WriteReportPdf(HeatClassificationJob(state, SelectedRaceHeading(main.portada()), heat.engine().InfoClass)
+                                .report,
+                            report) &&
+             ok;
     heat.key(kEscapeKey);
     return ok;
 }
@@ -101,8 +109,10 @@ int writeScreenshots(const fs::path& outputFolder, std::string& problem) {
         main.resize(1680, 900);  // a track-side screen: the table beside the selection panel
         written +=
             saveLiveClassification(state, main, clock, 2, outputFolder / ("classificacio_ofc" + suffix));
-        written +=
-            saveLiveClassification(state, main, clock, 4, outputFolder / ("classificacio_crs" + suffix));
+        // The heat classification as printed: a PDF that scripts/screenshots turns into a PNG.
+        written += saveLiveClassification(
+            state, main, clock, 4, outputFolder / ("classificacio_crs" + suffix),
+            outputFolder / ("informe_classificacio_" + std::string(kLanguageSuffix[language]) + ".pdf"));
     }
     if (written == 0) problem = "no picture could be written into " + outputFolder.string();
     return written;
