@@ -35,7 +35,8 @@ void ClassificationPlug::Imprimir(bool shift) {
         printer_->PrintNow(job.report, job.name);
         return;
     }
-    for (const PrintJob& job : SeriesResultsJobs(state_, race, state_.CurrentModality, state_.CurrentSeries)) printer_->PrintNow(job.report, job.name);
+    for (const PrintJob& job : SeriesResultsJobs(state_, race, state_.CurrentModality, state_.CurrentSeries))
+        printer_->PrintNow(job.report, job.name);
 }
 
 }  // namespace sc

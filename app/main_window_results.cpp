@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/classification_plug.h"
 #include "app/heat_mode_view.h"
 #include "app/main_window.h"
-#include "app/classification_plug.h"
 #include "core/file_error.h"
 #include "output/print_jobs.h"
 #include "output/qt_report_printer.h"
@@ -64,10 +64,10 @@ void PortadaView::openResults(int modality, int series) {
     window.setPrinting([&](int which) {
         const RaceHeading race = SelectedRaceHeading(portada_);
         const Resultats& results = window.results();
-        const PrintJob job =
-            which == 0 ? ResultsJob(state_, race, results, modality)
-                       : QuadrantJob(state_, race, results, source, series > 0 ? series : state_.CurrentSeries,
-                                     QuadrantOfCriterion(results.criterion));
+        const PrintJob job = which == 0 ? ResultsJob(state_, race, results, modality)
+                                        : QuadrantJob(state_, race, results, source,
+                                                      series > 0 ? series : state_.CurrentSeries,
+                                                      QuadrantOfCriterion(results.criterion));
         printer.Preview(job.report, job.name);
     });
     window.exec();

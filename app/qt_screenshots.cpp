@@ -62,9 +62,10 @@ bool saveLiveClassification(RaceState& state, PortadaView& main, DemoClock& cloc
     bool ok = save(main, file);
     heat.key('S');
     if (!report.empty())
-        ok = WriteReportPdf(HeatClassificationJob(state, SelectedRaceHeading(main.portada()), heat.engine().InfoClass)
-                                .report,
-                            report) &&
+        ok = WriteReportPdf(
+                 HeatClassificationJob(state, SelectedRaceHeading(main.portada()), heat.engine().InfoClass)
+                     .report,
+                 report) &&
              ok;
     heat.key(kEscapeKey);
     return ok;

@@ -20,16 +20,19 @@ PrintJob ResultsJob(const RaceState& state, const RaceHeading& race, const Resul
 PrintJob QuadrantJob(const RaceState& state, const RaceHeading& race, const Resultats& results,
                      const SeriesFolder& source, int series, Quadrant kind) {
     const int chosen = QuadrantSeries(results, series);
-    return {QuadrantReport(state, race, results, source.modality, chosen, LastStoredHeat(source, chosen), kind),
-            seriesBaseName(source.modality, chosen) + (kind == Quadrant::Laps ? "_Quadrant" : "_QuadrantVR")};
+    return {
+        QuadrantReport(state, race, results, source.modality, chosen, LastStoredHeat(source, chosen), kind),
+        seriesBaseName(source.modality, chosen) + (kind == Quadrant::Laps ? "_Quadrant" : "_QuadrantVR")};
 }
 
 Quadrant QuadrantOfCriterion(Criterion criterion) {
-    return criterion == Criterion::FastestLap || criterion == Criterion::HeatFastestLap ? Quadrant::FastestLaps
-                                                                                          : Quadrant::Laps;
+    return criterion == Criterion::FastestLap || criterion == Criterion::HeatFastestLap
+               ? Quadrant::FastestLaps
+               : Quadrant::Laps;
 }
 
-std::vector<PrintJob> SeriesResultsJobs(const RaceState& state, const RaceHeading& race, int modality, int series) {
+std::vector<PrintJob> SeriesResultsJobs(const RaceState& state, const RaceHeading& race, int modality,
+                                        int series) {
     const SeriesFolder source = RaceSeriesFolder(state, modality);
     Resultats results(state, source);
     results.Load(series);

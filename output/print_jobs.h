@@ -25,6 +25,7 @@ PrintJob QuadrantJob(const RaceState& state, const RaceHeading& race, const Resu
 Quadrant QuadrantOfCriterion(Criterion criterion);
 // The results of one series of a modality and both its quadrants (Shift +
 // (I)mprimir prints those of the current series).
-std::vector<PrintJob> SeriesResultsJobs(const RaceState& state, const RaceHeading& race, int modality, int series);
+std::vector<PrintJob> SeriesResultsJobs(const RaceState& state, const RaceHeading& race, int modality,
+                                        int series);
 
 }  // namespace sc

@@ -36,7 +36,8 @@ bool PaintReport(const Report& report, QPrinter& printer) {
     const double dpi = printer.resolution();
     // The grid at its natural size, smaller when the widest line would not fit.
     const double natural = dpi / kColumnsPerInch;
-    const double cell = std::min(natural, printer.width() / static_cast<double>(std::max(report.width + 1, 1)));
+    const double cell =
+        std::min(natural, printer.width() / static_cast<double>(std::max(report.width + 1, 1)));
     const double scale = cell / natural;
     const double lineHeight = dpi / kLinesPerInch * scale;
     const int linesPerPage = std::max(1, static_cast<int>(printer.height() / lineHeight));

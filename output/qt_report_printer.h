@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "core/race_state.h"
-
 #include "output/report_delivery.h"
 #include "output/report_printer.h"
 

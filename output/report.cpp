@@ -16,8 +16,8 @@ std::string trim(std::string_view text) {
 }  // namespace
 
 int TextLength(std::string_view utf8) {
-    return static_cast<int>(
-        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<int>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 double PlacedText::end() const { return column + TextLength(text) * size / 10.0; }

@@ -28,8 +28,11 @@ std::filesystem::path PrintOrOfferPdf(PrinterDevice& device, Prompter& prompter,
             prompter.inform(PrintMessage(language, PrintText::PrintFailed), title, MessageIcon::Exclamation);
         return {};
     }
-    const Button answer = prompter.ask(MessageBox{PrintMessage(language, PrintText::NoPrinter), title,
-                                                  {Button::Yes, Button::No}, Button::Yes, MessageIcon::Question});
+    const Button answer = prompter.ask(MessageBox{PrintMessage(language, PrintText::NoPrinter),
+                                                  title,
+                                                  {Button::Yes, Button::No},
+                                                  Button::Yes,
+                                                  MessageIcon::Question});
     if (answer != Button::Yes) return {};
     const std::filesystem::path file = folder / (name + ".pdf");
     if (!device.WritePdf(report, file)) {

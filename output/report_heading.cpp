@@ -22,7 +22,8 @@ std::string ModalityCaption(int16_t language, int modality) {
 std::string ModalitySeriesCaption(int16_t language, int modality, int series, int seriesCount) {
     std::string text = ModalityCaption(language, modality);
     if (seriesCount > 1)
-        text += " - " + tableText(language, "Portada", "Text", modality).value_or("") + " " + std::to_string(series);
+        text += " - " + tableText(language, "Portada", "Text", modality).value_or("") + " " +
+                std::to_string(series);
     return text;
 }
 

@@ -28,10 +28,14 @@ std::string chosen(const FilterList& list) {
 
 int valueColumn(Criterion criterion) {
     switch (criterion) {
-        case Criterion::TotalLaps: return rc::TotalLaps;
-        case Criterion::FastestLap: return rc::Fastest;
-        case Criterion::HeatLaps: return rc::HeatLaps;
-        case Criterion::HeatFastestLap: return rc::HeatFastest;
+        case Criterion::TotalLaps:
+            return rc::TotalLaps;
+        case Criterion::FastestLap:
+            return rc::Fastest;
+        case Criterion::HeatLaps:
+            return rc::HeatLaps;
+        case Criterion::HeatFastestLap:
+            return rc::HeatFastest;
     }
     return rc::TotalLaps;
 }
@@ -67,7 +71,8 @@ std::string seriesLabel(int16_t language, int modality) {
 
 }  // namespace
 
-Report ResultsReport(const RaceState& state, const RaceHeading& race, const Resultats& results, int modality) {
+Report ResultsReport(const RaceState& state, const RaceHeading& race, const Resultats& results,
+                     int modality) {
     const int16_t language = state.Settings.Language;
     ReportLayout out(rr::kWidth);
     PlaceRaceHeading(out, race, rr::kWidth);
@@ -127,7 +132,8 @@ Report QuadrantReport(const RaceState& state, const RaceHeading& race, const Res
     const double totalColumn = qr::kFirstHeat + qr::kHeatStep * heats + 2;
     ReportLayout out(std::max<int>(qr::kMinimumWidth, static_cast<int>(totalColumn)));
     PlaceRaceHeading(out, race, std::max<int>(qr::kMinimumWidth, static_cast<int>(totalColumn)));
-    out.Left(0, ReportMessage(language, laps ? "Resultats" : "Classificacio", 7, 2) + std::to_string(lastHeat));
+    out.Left(0,
+             ReportMessage(language, laps ? "Resultats" : "Classificacio", 7, 2) + std::to_string(lastHeat));
     out.NewLine();
     out.Left(0, ModalitySeriesCaption(language, modality, series, state.SeriesCount.at(modality)));
     out.NewLine(3);

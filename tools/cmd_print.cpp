@@ -81,7 +81,8 @@ PrintJob printJob(const PrintArgs& args) {
 
 void addPrintCommand(CLI::App& app, int& status) {
     auto args = std::make_shared<PrintArgs>();
-    auto* cmd = app.add_subcommand("print", "A race folder's report as the program prints it, as text or PDF");
+    auto* cmd =
+        app.add_subcommand("print", "A race folder's report as the program prints it, as text or PDF");
     cmd->add_option("FOLDER", args->folder, "Race folder PROVAnnn")->required();
     cmd->add_option("KIND", args->kind, "heat, results, quadrant or quadrant-fastest")
         ->required()

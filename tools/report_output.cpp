@@ -18,7 +18,8 @@ void OutputReport(std::ostream& out, const Report& report, const std::optional<s
         for (const auto& line : ReportLines(report.texts, report.lines)) out << line << '\n';
         return;
     }
-    if (!pdfWriter()) throw std::runtime_error("this build of slotcursa-tool cannot write PDF (it has no Qt)");
+    if (!pdfWriter())
+        throw std::runtime_error("this build of slotcursa-tool cannot write PDF (it has no Qt)");
     if (!pdfWriter()(report, *pdf)) throw std::runtime_error("could not write " + pdf->string());
 }
 

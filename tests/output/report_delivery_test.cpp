@@ -33,13 +33,15 @@ TEST(PrintOrOfferPdf, WithoutAPrinterOffersAPdfInTheRaceFolder) {
     FakeDevice device;
     QueuedPrompter boxes;
     boxes.answers = {Button::No};
-    EXPECT_TRUE(PrintOrOfferPdf(device, boxes, 0, Report{}, "/races/PROVA001", "CRS001_Classificacio_03").empty());
+    EXPECT_TRUE(
+        PrintOrOfferPdf(device, boxes, 0, Report{}, "/races/PROVA001", "CRS001_Classificacio_03").empty());
     EXPECT_TRUE(device.pdf.empty());  // declined: nothing written
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].buttons, (std::vector<Button>{Button::Yes, Button::No}));
 
     boxes.answers = {Button::Yes};
-    const auto file = PrintOrOfferPdf(device, boxes, 0, Report{}, "/races/PROVA001", "CRS001_Classificacio_03");
+    const auto file =
+        PrintOrOfferPdf(device, boxes, 0, Report{}, "/races/PROVA001", "CRS001_Classificacio_03");
     EXPECT_EQ(file, std::filesystem::path("/races/PROVA001/CRS001_Classificacio_03.pdf"));
     EXPECT_EQ(device.pdf, file);
     EXPECT_EQ(boxes.shown.back().text, "S'ha desat l'informe a /races/PROVA001/CRS001_Classificacio_03.pdf");

@@ -63,8 +63,8 @@ private slots:
         }
         test::TempFolder temp;
         const auto file = temp.path() / "heat.pdf";
-        QVERIFY(WriteReportPdf(HeatClassificationReport(raceAfterHeat(3), {"Cursa del Montseny", "01-02-2026"}, g),
-                               file));
+        QVERIFY(WriteReportPdf(
+            HeatClassificationReport(raceAfterHeat(3), {"Cursa del Montseny", "01-02-2026"}, g), file));
         const QList<QStringList> pages = pdfPages(file);
         QCOMPARE(pages.size(), 1);
         const QStringList& lines = pages[0];

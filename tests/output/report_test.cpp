@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "output/heat_report.h"
 #include "localisation/language_tables.h"
+#include "output/heat_report.h"
 #include "output/results_report.h"
 #include "results/results_series_files.h"
 #include "standings/classification_columns.h"
@@ -49,8 +49,8 @@ TEST(ReportLayout, PlacementRoutines_TrimAndPlaceOnTheTenPointGrid) {
     EXPECT_EQ(columnOf(r, 3, "[3]"), 43.5);
     EXPECT_EQ(columnOf(r, 4, "Anna"), 10);
     EXPECT_EQ(columnOf(r, 4, "12"), 38);
-    EXPECT_DOUBLE_EQ(columnOf(r, 5, "+1.0s"), 51);    // 55 - 5 x 0.8
-    EXPECT_DOUBLE_EQ(columnOf(r, 5, "[3]"), 58.8);    // 60 - 1.5 x 0.8
+    EXPECT_DOUBLE_EQ(columnOf(r, 5, "+1.0s"), 51);  // 55 - 5 x 0.8
+    EXPECT_DOUBLE_EQ(columnOf(r, 5, "[3]"), 58.8);  // 60 - 1.5 x 0.8
     EXPECT_EQ(r.texts.back().size, 8);
 }
 
@@ -93,10 +93,17 @@ TEST(ReportLayout, ManyParticipantsRunOverPagesWithTheHeaderOnEach) {
 // The live classification table after heat 3 of a race series.
 Grid raceTable() {
     Grid g = cls::MakeInfoClass(kCatalan, 2);
-    const std::vector<std::vector<std::pair<int, std::string>>> rows = {
-        {{cls::kName, "Anna"}, {cls::kLaps, "12"}, {cls::kLane, "3"}, {cls::kHeatLaps, "6"}, {cls::kHeatBest, "5.1234"}},
-        {{cls::kName, "Biel"}, {cls::kLaps, "11"}, {cls::kGapLeader, "-1v"}, {cls::kGapAhead, "-1v"},
-         {cls::kHeatLaps, "5"}, {cls::kHeatBest, "5.2000"}}};
+    const std::vector<std::vector<std::pair<int, std::string>>> rows = {{{cls::kName, "Anna"},
+                                                                         {cls::kLaps, "12"},
+                                                                         {cls::kLane, "3"},
+                                                                         {cls::kHeatLaps, "6"},
+                                                                         {cls::kHeatBest, "5.1234"}},
+                                                                        {{cls::kName, "Biel"},
+                                                                         {cls::kLaps, "11"},
+                                                                         {cls::kGapLeader, "-1v"},
+                                                                         {cls::kGapAhead, "-1v"},
+                                                                         {cls::kHeatLaps, "5"},
+                                                                         {cls::kHeatBest, "5.2000"}}};
     for (int r = 0; r < 2; ++r)
         for (const auto& [col, text] : rows[r]) g.SetTextMatrix(r + 1, col, text);
     return g;
@@ -185,7 +192,7 @@ TEST_F(ResultsReportTest, ResultsByTotalLapsColumnByColumn) {
     EXPECT_EQ(columnOf(r, 11, "Biel"), 10);
     EXPECT_EQ(columnOf(r, 11, "3"), 4);
     EXPECT_EQ(columnOf(r, 11, "9"), 64);
-    EXPECT_DOUBLE_EQ(columnOf(r, 11, "-1v"), 84.6);  // gap to Anna's 10
+    EXPECT_DOUBLE_EQ(columnOf(r, 11, "-1v"), 84.6);   // gap to Anna's 10
     EXPECT_DOUBLE_EQ(columnOf(r, 11, "-11v"), 74.8);  // 78 - 4 x 0.8
     EXPECT_EQ(r.lines, 12);
 }
@@ -199,8 +206,8 @@ TEST_F(ResultsReportTest, QuadrantsOfLapsAndFastestLaps) {
     EXPECT_EQ(columnOf(laps, 9, "10.00"), 27);
     EXPECT_EQ(columnOf(laps, 9, "20.00"), 45);  // the total after her last heat
     EXPECT_EQ(columnOf(laps, 10, "9.00"), 28);
-    EXPECT_EQ(columnOf(laps, 10, "-"), 39);  // Biel ran no second heat
-    EXPECT_EQ(laps.texts.back().column, 46);               // his total 9.00  // Biel ran no second heat
+    EXPECT_EQ(columnOf(laps, 10, "-"), 39);   // Biel ran no second heat
+    EXPECT_EQ(laps.texts.back().column, 46);  // his total 9.00  // Biel ran no second heat
 
     const Report fastest = QuadrantReport(state, {"Cursa", ""}, results, 4, 1, 2, Quadrant::FastestLaps);
     EXPECT_EQ(columnOf(fastest, 4, "Quadrant de voltes ràpides acabada la màniga 2"), 0);

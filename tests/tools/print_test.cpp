@@ -35,7 +35,8 @@ class PrintCommand : public ::testing::Test {
 protected:
     void SetUp() override {
         std::filesystem::create_directories(race);
-        ASSERT_TRUE(writeRaceHeader(race / kRaceHeaderFileName, RaceHeader{{0, 0, 0, 1}, "Cursa", "01-02-2026"}));
+        ASSERT_TRUE(
+            writeRaceHeader(race / kRaceHeaderFileName, RaceHeader{{0, 0, 0, 1}, "Cursa", "01-02-2026"}));
         test::writeNames(race / "CRS001.PAR", 2, {"Anna", "Biel"});
         test::writeHeatFile(race / "CRS001.DAD",
                             {{1,
@@ -55,20 +56,22 @@ TEST_F(PrintCommand, QuadrantOfARaceFolderAsText) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.output,
               "\n\n"
-              "Cursa" + std::string(80, ' ') + "01-02-2026\n"  // the date ends at column 95
-              "\n"
-              "Quadrant de voltes ràpides acabada la màniga 2\n"
-              "Cursa\n"
-              "\n\n"
-              "     Participant               1       2    Millor\n"
-              "  1  Anna                 5.1000       -    5.1000\n"
-              "  2  Biel                 5.0000  5.3000    5.0000\n");
+              "Cursa" +
+                  std::string(80, ' ') +
+                  "01-02-2026\n"  // the date ends at column 95
+                  "\n"
+                  "Quadrant de voltes ràpides acabada la màniga 2\n"
+                  "Cursa\n"
+                  "\n\n"
+                  "     Participant               1       2    Millor\n"
+                  "  1  Anna                 5.1000       -    5.1000\n"
+                  "  2  Biel                 5.0000  5.3000    5.0000\n");
 }
 
 TEST_F(PrintCommand, BadFolderOrSeriesGiveOneLine) {
     EXPECT_EQ(runPrint("'" + temp.path().string() + "' results").output,
-              "slotcursa-tool: FOLDER must be a race folder PROVAnnn, not '" + temp.path().filename().string() +
-                  "'\n");
+              "slotcursa-tool: FOLDER must be a race folder PROVAnnn, not '" +
+                  temp.path().filename().string() + "'\n");
     const ToolRun run = runPrint(folder() + " results --series 2");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.output, "slotcursa-tool: the race has no series 2 in modality 4\n");

@@ -8,12 +8,12 @@
 #include <ostream>
 
 #include "acquisition/lap_counter_connections.h"
+#include "app/classification_plug.h"
 #include "app/portada.h"
 #include "app/portada_host.h"
 #include "heat/programme.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
-#include "app/classification_plug.h"
 #include "tools/report_output.h"
 
 namespace sc::driver {

@@ -36,7 +36,8 @@ PrintJob job(Session& session, const std::string& kind, std::vector<std::string>
     }
     if (state.CurrentRace < 1) throw ScriptError("no race selected");
     if (args.size() > 1) throw ScriptError(std::string("usage: ") + kPrintUsage);
-    const int modality = args.empty() ? state.CurrentModality : wholeNumberArgument(args[0], "modality M", 2, 4);
+    const int modality =
+        args.empty() ? state.CurrentModality : wholeNumberArgument(args[0], "modality M", 2, 4);
     if (modality < kFirstClassified) throw ScriptError("give the modality M (2, 3 or 4)");
     session.applyLanguage("Resultats");
     const auto jobs = SeriesResultsJobs(state, race, modality, seriesOf(session, modality));
