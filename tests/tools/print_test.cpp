@@ -1,34 +1,17 @@
 // Runs the built slotcursa-tool print on a race folder written by hand.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <string>
 
 #include "core/race_store.h"
 #include "results/results_series_files.h"
 #include "temp_folder.h"
+#include "tools/tool_run.h"
 
 namespace sc {
 namespace {
 
-struct ToolRun {
-    std::string output;  // stdout and stderr together
-    int exitCode = -1;
-};
-
-ToolRun runPrint(const std::string& arguments) {
-    const std::string command = std::string("'") + SC_TOOL + "' print " + arguments + " 2>&1";
-    ToolRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[512];
-    std::size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
-    const int status = pclose(pipe);
-    if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
-    return run;
-}
+test::ToolRun runPrint(const std::string& arguments) { return test::runTool("print " + arguments); }
 
 // Race 7, one race series: Anna 10 laps in heat 1, Biel 9; Biel 8 more in heat 2.
 class PrintCommand : public ::testing::Test {
@@ -52,7 +35,7 @@ protected:
 };
 
 TEST_F(PrintCommand, QuadrantOfARaceFolderAsText) {
-    const ToolRun run = runPrint(folder() + " quadrant-fastest");
+    const test::ToolRun run = runPrint(folder() + " quadrant-fastest");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.output,
               "\n\n"
@@ -72,7 +55,7 @@ TEST_F(PrintCommand, BadFolderOrSeriesGiveOneLine) {
     EXPECT_EQ(runPrint("'" + temp.path().string() + "' results").output,
               "slotcursa-tool: FOLDER must be a race folder PROVAnnn, not '" +
                   temp.path().filename().string() + "'\n");
-    const ToolRun run = runPrint(folder() + " results --series 2");
+    const test::ToolRun run = runPrint(folder() + " results --series 2");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.output, "slotcursa-tool: the race has no series 2 in modality 4\n");
 }

@@ -1,29 +1,15 @@
 // Runs the built slotcursa-tool programme and checks its one line of JSON.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <string>
+
+#include "tools/tool_run.h"
 
 namespace {
 
-struct ToolRun {
-    std::string output;  // stdout and stderr together
-    int exitCode = -1;
-};
+using sc::test::ToolRun;
 
-ToolRun runProgramme(const std::string& arguments) {
-    const std::string command = std::string("'") + SC_TOOL + "' programme " + arguments + " 2>&1";
-    ToolRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[512];
-    std::size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
-    const int status = pclose(pipe);
-    if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
-    return run;
-}
+ToolRun runProgramme(const std::string& arguments) { return sc::test::runTool("programme " + arguments); }
 
 int lineCount(const std::string& text) {
     int lines = 0;
