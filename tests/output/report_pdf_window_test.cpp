@@ -1,10 +1,17 @@
 // Reports written as real PDFs through QPrinter and read back with
 // `pdftotext -layout`: fields in order on their lines, a long report over
 // pages with its header on each, and the results window's print buttons.
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
+#include "app/demo_race.h"
+#include "app/heat_mode_view.h"
+#include "app/main_window.h"
+#include "core/settable_clock.h"
+#include "core/settings_files.h"
+#include "core/startup.h"
 #include "localisation/language_tables.h"
 #include "output/print_jobs.h"
 #include "output/qt_report_printer.h"
@@ -132,6 +139,40 @@ private slots:
         QCOMPARE(lineWith(lines, "Anna"), biel + 1);
         QCOMPARE(words(lines[biel]), (QStringList{"1.-", "Biel", "1", "1", "2", "1", "12"}));
         QCOMPARE(words(lines[biel + 1]), (QStringList{"2.-", "Anna", "1", "1", "1", "1", "11", "-1v"}));
+    }
+
+    // After a race heat (I) prints straight away; this machine has no printer,
+    // so a PDF in the race folder is offered and, accepted, written.
+    void heatPanel_WithoutAPrinterOffersAPdfInTheRaceFolder() {
+        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a default printer would print on paper");
+        test::TempFolder temp;
+        QVERIFY(createDemoProgramFolder(temp.path(), kCatalan));
+        RaceState state;
+        prepareRaceState(state, temp.path(), 800, 600);
+        LoadProgramSettings(state);
+        QueuedPrompter prompter;
+        SettableClock clock{36000};
+        PortadaView main(state, prompter);
+        main.heatMode().setClock(clock);
+        main.load();
+        state.RecoveryPending = 0;
+        main.portada().LlProves_Click(0);
+        main.portada().LlSeries_Click(4, 0);
+        HeatModeView& heat = main.heatMode();
+        QVERIFY(heat.open(4));
+        heat.key('S');
+        clock.t += 5;
+        heat.manual(1);
+        heat.key('S');
+        prompter.shown.clear();
+        heat.key('I');
+        const auto pdf = temp.path() / "PROVA001" / "CRS001_Classificacio_01.pdf";
+        QVERIFY(std::filesystem::exists(pdf));
+        QCOMPARE(prompter.shown.size(), std::size_t{2});
+        QCOMPARE(prompter.shown[0].text, PrintMessage(kCatalan, PrintText::NoPrinter));
+        const QStringList lines = pdfPages(pdf).value(0);
+        QVERIFY(lineWith(lines, "Acabada la màniga: 1") >= 0);
+        QVERIFY(lineWith(lines, "1.-") > lineWith(lines, "Participant"));
     }
 };
 
