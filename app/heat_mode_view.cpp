@@ -21,6 +21,7 @@
 #include "app/second_screen.h"
 #include "config_windows/qt_config_widgets.h"
 #include "localisation/language_tables.h"
+#include "output/qt_report_printer.h"
 #include "standings/classificacio_window.h"
 #include "standings/voltaavolta_window.h"
 
@@ -78,6 +79,8 @@ HeatModeView::HeatModeView(RaceState& state, Prompter& prompter, PortadaView& wi
       connections_(state, prompter, clockRef_, [&state] { return makeQtSerialPort(state.AppFolder); }),
       programme_(state, clockRef_, prompter, *host_, plug_, plug_) {
     classification_.ShareInfosToggle(&window.portada().ClassificationToggle);
+    printer_ = std::make_unique<QtReportPrinter>(state, prompter, &window);
+    plug_.SetPrinting(printer_.get(), &window.portada());
     timer_ = new QTimer(this);
     timer_->setObjectName("Transcorregut");
     connect(timer_, &QTimer::timeout, this, &HeatModeView::tick);

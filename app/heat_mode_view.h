@@ -59,6 +59,7 @@ public:
     VoltaaVoltaView* liveWindow() const { return live_; }
     ClassificacioView* classificationWindow() const { return classView_; }
     Classificacio& classification() { return classification_; }
+    const StandingsEngine& engine() const { return engine_; }
     QTimer* timer() const { return timer_; }
     LapCounterConnections& connections() { return connections_; }
 
@@ -84,6 +85,7 @@ private:
     StandingsEngine engine_;
     HeatResultsStore store_;
     ClassificationPlug plug_;
+    std::unique_ptr<ReportPrinter> printer_;
     Classificacio classification_{state_, engine_};
     // Reads clock_ through this indirection, so a clock set later is used.
     class ClockRef : public PcClock {

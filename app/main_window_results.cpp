@@ -5,12 +5,15 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/classification_plug.h"
 #include "app/heat_mode_view.h"
 #include "app/lap_listing_window.h"
 #include "app/main_window.h"
 #include "app/penalitzacions_window.h"
 #include "app/results_window.h"
 #include "core/file_error.h"
+#include "output/print_jobs.h"
+#include "output/qt_report_printer.h"
 
 namespace sc {
 namespace {
@@ -68,7 +71,18 @@ void PortadaView::updateResultsCommandStates() {
 }
 
 void PortadaView::openResults(int modality, int series) {
-    ResultatsView window(state_, prompter_, RaceSeriesFolder(state_, modality), series, this);
+    const SeriesFolder source = RaceSeriesFolder(state_, modality);
+    ResultatsView window(state_, prompter_, source, series, this);
+    QtReportPrinter printer(state_, prompter_, &window);
+    window.setPrinting([&](int which) {
+        const RaceHeading race = SelectedRaceHeading(portada_);
+        const Resultats& results = window.results();
+        const PrintJob job = which == 0 ? ResultsJob(state_, race, results, modality)
+                                        : QuadrantJob(state_, race, results, source,
+                                                      series > 0 ? series : state_.CurrentSeries,
+                                                      QuadrantOfCriterion(results.criterion));
+        printer.Preview(job.report, job.name);
+    });
     window.exec();
 }
 

@@ -19,6 +19,8 @@
 #include "core/startup.h"
 #include "organisation/race_manager_window.h"
 #include "standings/voltaavolta_window.h"
+#include "output/print_jobs.h"
+#include "output/qt_report_printer.h"
 
 namespace sc {
 namespace fs = std::filesystem;
@@ -49,9 +51,11 @@ constexpr int kEscapeKey = 27;
 
 // Series 1 of the first race's `modality`, a heat under way with a few laps on
 // every lane, shot while it runs (the classification, then the lap-by-lap
-// window, then both tiled); then the heat is ended and the programme closed.
+// window, then both tiled); then the heat is ended, its classification written
+// as the PDF `report` when one is named, and the programme closed.
 int saveLiveWindows(RaceState& state, PortadaView& main, DemoClock& clock, int modality,
-                    const std::string& name, const std::string& suffix, const fs::path& folder) {
+                    const std::string& name, const std::string& suffix, const fs::path& folder,
+                    const fs::path& report = {}) {
     HeatModeView& heat = main.heatMode();
     state.RecoveryPending = 0;  // start-up settles it before any heat
     main.portada().LlProves_Click(0);
@@ -82,6 +86,10 @@ int saveLiveWindows(RaceState& state, PortadaView& main, DemoClock& clock, int m
         written += save(main, folder / ("mosaic_" + name + suffix));
     }
     heat.key('S');
+    if (!report.empty())
+        written += WriteReportPdf(
+            HeatClassificationJob(state, SelectedRaceHeading(main.portada()), heat.engine().InfoClass).report,
+            report);
     heat.key(kEscapeKey);
     return written;
 }
@@ -128,7 +136,11 @@ int writeScreenshots(const fs::path& outputFolder, std::string& problem) {
 
             main.heatMode().setClock(clock);
             written += saveLiveWindows(state, main, clock, 2, "ofc", suffix, outputFolder);
-            written += saveLiveWindows(state, main, clock, 4, "crs", suffix, outputFolder);
+            // The heat classification as printed: a PDF that scripts/screenshots turns into a PNG.
+            const fs::path report = size.width() == 1920 ? outputFolder / ("informe_classificacio_" +
+                                                                           std::string(kLanguageSuffix[language]) + ".pdf")
+                                                         : fs::path();
+            written += saveLiveWindows(state, main, clock, 4, "crs", suffix, outputFolder, report);
 
             // The race's own track, with heats run: the lock warning above the lanes.
             WorkingFolderGuard inRace(state, folder / raceFolderName(1));

@@ -110,12 +110,21 @@ void ResultatsView::build() {
     for (int i : {0, 1}) {
         auto* print = new QPushButton(this);
         print->setObjectName(arrayObjectName("Imprimir", i));
-        print->setEnabled(false);  // printing is not there yet
+        print->setEnabled(false);  // until the owner says where reports go
+        connect(print, &QPushButton::clicked, this, [this, i] {
+            if (onPrint_) onPrint_(i);
+        });
+        print_[i] = print;
         buttons->addWidget(print);
     }
     buttons->addStretch();
     addSortirButton(this, buttons, 0, [this](int) { reject(); });
     column->addLayout(buttons);
+}
+
+void ResultatsView::setPrinting(std::function<void(int)> print) {
+    onPrint_ = std::move(print);
+    for (QPushButton* button : print_) button->setEnabled(onPrint_ != nullptr);
 }
 
 void ResultatsView::fillLists() {

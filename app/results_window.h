@@ -3,12 +3,14 @@
 // the results table of `Resultats`, which holds every rule.
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "core/prompter.h"
 #include "results/results_table.h"
 
 class QComboBox;
+class QPushButton;
 class QRadioButton;
 class QTableView;
 
@@ -25,6 +27,9 @@ public:
     ~ResultatsView() override;
 
     Resultats& results() { return *results_; }
+    // Imprimir(0) prints the list, Imprimir(1) the quadrant; the buttons stay
+    // disabled until this is given.
+    void setPrinting(std::function<void(int)> print);
     // Shows the table and lists as the model holds them.
     void render();
 
@@ -46,6 +51,8 @@ private:
     QComboBox* lane_ = nullptr;
     QComboBox* pass_ = nullptr;
     QComboBox* heat_ = nullptr;
+    std::array<QPushButton*, 2> print_{};
+    std::function<void(int)> onPrint_;
     bool filling_ = false;  // the lists are being filled: their changes are not the user's
 };
 

@@ -20,7 +20,7 @@ inline constexpr int kPauseColour = 12;  // light red
 inline constexpr std::array<bool, kHeatMenuButtons> kHeatMenuFeatureBuilt{
     true,   // (Esc) Tancar
     true,   // (L)listar voltes: the lap listing window
-    false,  // (I)mprimir: printing
+    true,   // (I)mprimir: printing
     false,  // (C)orregir: the corrections window
     true,   // (A)nul·lar
     false,  // (,) Comes: the corrections window

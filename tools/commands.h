@@ -19,5 +19,6 @@ void addProgrammeCommand(CLI::App& app, int& status);
 void addSimulateCommand(CLI::App& app, int& status);
 void addRunCommand(CLI::App& app, int& status);
 void addArchiveCommands(CLI::App& app, int& status);
+void addPrintCommand(CLI::App& app, int& status);
 
 }  // namespace sc::tool

@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     sc::tool::addSimulateCommand(app, status);
     sc::tool::addRunCommand(app, status);
     sc::tool::addArchiveCommands(app, status);
+    sc::tool::addPrintCommand(app, status);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -26,6 +26,7 @@ const CommandTable& driverCommands() {
         addHeatCommands(t);
         addStandingsCommands(t);
         addResultsCommands(t);
+        addPrintCommands(t);
         return t;
     }();
     return table;

@@ -41,7 +41,8 @@ void addHeatCommands(
     CommandTable& table);  // open, close, menu, clock, key, manual, tick, bytes, lanes, errors, panel
 
 void addStandingsCommands(CommandTable& table);  // classification, vr, superpole
-void addResultsCommands(CommandTable& table);  // results, penalties, penalties-show, listing, listing-export
+void addResultsCommands(CommandTable& table);    // results, penalties, penalties-show, listing, listing-export
+void addPrintCommands(CommandTable& table);      // print
 
 // Every command of the driver.
 const CommandTable& driverCommands();

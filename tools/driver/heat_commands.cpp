@@ -48,7 +48,7 @@ HeatDriver::HeatDriver(RaceState& state, Portada& window, const PcClock& clock, 
                        std::ostream& out)
     : engine(state),
       store(state, engine, prompter),
-      hooks(state, engine, store, out),
+      hooks(state, engine, store, window, out),
       connections(state, prompter, clock, [] { return std::make_unique<ScriptedSerialPort>(); }),
       host(window, engine, store, connections),
       programme(state, clock, prompter, host, hooks, hooks) {

@@ -8,27 +8,33 @@
 #include <ostream>
 
 #include "acquisition/lap_counter_connections.h"
+#include "app/classification_plug.h"
 #include "app/portada.h"
 #include "app/portada_host.h"
 #include "heat/programme.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
-#include "heat/standings_plug.h"
+#include "tools/report_output.h"
 
 namespace sc::driver {
 
 // The corrections window is not driven yet: it prints one line with what it
-// was opened for. The lap listing prints the last heat of the series.
-class DriverHooks : public StandingsPlug {
+// was opened for. The lap listing prints the last heat of the series;
+// (I)mprimir prints its reports as text.
+class DriverHooks : public ClassificationPlug {
 public:
-    DriverHooks(RaceState& state, StandingsEngine& engine, HeatResultsStore& store, std::ostream& out)
-        : StandingsPlug(state, engine, store), state_(state), out_(out) {}
+    DriverHooks(RaceState& state, StandingsEngine& engine, HeatResultsStore& store, const Portada& window,
+                std::ostream& out)
+        : ClassificationPlug(state, engine, store), state_(state), out_(out), printer_(out) {
+        SetPrinting(&printer_, &window);
+    }
     void OpenCorregir() override;
     void LlistarVoltes() override;
 
 private:
     RaceState& state_;
     std::ostream& out_;
+    tool::TextReportPrinter printer_;
 };
 
 struct HeatDriver {

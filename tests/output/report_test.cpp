@@ -1,0 +1,222 @@
+#include "output/report.h"
+
+#include <gtest/gtest.h>
+
+#include "localisation/language_tables.h"
+#include "output/heat_report.h"
+#include "output/results_report.h"
+#include "results/results_series_files.h"
+#include "standings/classification_columns.h"
+#include "temp_folder.h"
+
+namespace sc {
+namespace {
+
+// The column of the text `text` on line `line`; -1 when it is not there.
+double columnOf(const Report& report, int line, const std::string& text) {
+    for (const auto& t : report.texts)
+        if (t.line == line && t.text == text) return t.column;
+    return -1;
+}
+
+Report placed(const std::function<void(ReportLayout&)>& lay) {
+    ReportLayout layout(95);
+    lay(layout);
+    layout.NewLine();
+    return layout.Take();
+}
+
+TEST(ReportLayout, PlacementRoutines_TrimAndPlaceOnTheTenPointGrid) {
+    const Report r = placed([](ReportLayout& l) {
+        l.Decimal(40, "12.3456");
+        l.NewLine();
+        l.Decimal(40, "1,5");
+        l.NewLine();
+        l.Decimal(40, "15");  // no separator: as if it stood after the text
+        l.NewLine();
+        l.Centre(45, "[3]");
+        l.NewLine();
+        l.Left(10, "  Anna  ");
+        l.Right(40, " 12 ");
+        l.NewLine();
+        l.SetFontSize(8);
+        l.Right(55, "+1.0s");
+        l.Centre(60, "[3]");
+    });
+    EXPECT_EQ(columnOf(r, 0, "12.3456"), 38);
+    EXPECT_EQ(columnOf(r, 1, "1,5"), 39);
+    EXPECT_EQ(columnOf(r, 2, "15"), 38);
+    EXPECT_EQ(columnOf(r, 3, "[3]"), 43.5);
+    EXPECT_EQ(columnOf(r, 4, "Anna"), 10);
+    EXPECT_EQ(columnOf(r, 4, "12"), 38);
+    EXPECT_DOUBLE_EQ(columnOf(r, 5, "+1.0s"), 51);  // 55 - 5 x 0.8
+    EXPECT_DOUBLE_EQ(columnOf(r, 5, "[3]"), 58.8);  // 60 - 1.5 x 0.8
+    EXPECT_EQ(r.texts.back().size, 8);
+}
+
+TEST(ReportLayout, LongNameIsNotCutAndPushesTheNextFieldPastIt) {
+    const std::string name = "Bartomeu Vilaseca i Puigdomènech de Cal Roig";  // 44 characters
+    const Report r = placed([&](ReportLayout& l) {
+        l.Left(10, name);
+        l.Right(40, "12");
+        l.Right(55, "+1.0s");
+    });
+    EXPECT_EQ(columnOf(r, 0, name), 10);
+    EXPECT_EQ(columnOf(r, 0, "12"), 55);     // one blank after the name's end at 54
+    EXPECT_EQ(columnOf(r, 0, "+1.0s"), 58);  // and the gap after the laps
+    EXPECT_EQ(ReportLines(r.texts, r.lines)[0], std::string(10, ' ') + name + " 12 +1.0s");
+}
+
+TEST(ReportLayout, ManyParticipantsRunOverPagesWithTheHeaderOnEach) {
+    ReportLayout l(95);
+    l.NewLine(2);
+    l.Left(0, "Cursa");
+    l.NewLine();
+    l.Left(10, "Participant");
+    l.NewLine();
+    l.EndHeader();  // 4 header lines
+    for (int p = 1; p <= 99; ++p) {
+        l.Left(10, "P" + std::to_string(p));
+        l.NewLine();
+    }
+    const Report r = l.Take();
+    const auto pages = Paginate(r, 54);  // 50 participants a page
+    ASSERT_EQ(pages.size(), 2u);
+    const auto second = ReportLines(pages[1], 54);
+    EXPECT_EQ(second[2], "Cursa");
+    EXPECT_EQ(second[3], "          Participant");
+    EXPECT_EQ(second[4], "          P51");
+    EXPECT_EQ(second[52], "          P99");
+    EXPECT_EQ(ReportLines(pages[0], 54)[53], "          P50");
+}
+
+// The live classification table after heat 3 of a race series.
+Grid raceTable() {
+    Grid g = cls::MakeInfoClass(kCatalan, 2);
+    const std::vector<std::vector<std::pair<int, std::string>>> rows = {{{cls::kName, "Anna"},
+                                                                         {cls::kLaps, "12"},
+                                                                         {cls::kLane, "3"},
+                                                                         {cls::kHeatLaps, "6"},
+                                                                         {cls::kHeatBest, "5.1234"}},
+                                                                        {{cls::kName, "Biel"},
+                                                                         {cls::kLaps, "11"},
+                                                                         {cls::kGapLeader, "-1v"},
+                                                                         {cls::kGapAhead, "-1v"},
+                                                                         {cls::kHeatLaps, "5"},
+                                                                         {cls::kHeatBest, "5.2000"}}};
+    for (int r = 0; r < 2; ++r)
+        for (const auto& [col, text] : rows[r]) g.SetTextMatrix(r + 1, col, text);
+    return g;
+}
+
+TEST(HeatReport, RaceHeatClassificationColumnByColumn) {
+    RaceState state;
+    state.CurrentModality = static_cast<int16_t>(Modality::Race);
+    state.SeriesCount = {0, 0, 0, 0, 1};
+    state.CurrentSeries = 1;
+    state.CurrentHeat = 3;
+    const Report r = HeatClassificationReport(state, {"Cursa del Montseny", "01-02-2026"}, raceTable());
+    EXPECT_EQ(columnOf(r, 2, "Cursa del Montseny"), 0);
+    EXPECT_EQ(columnOf(r, 2, "01-02-2026"), 85);
+    EXPECT_EQ(columnOf(r, 4, "Classificació Cursa"), 0);
+    EXPECT_EQ(columnOf(r, 5, "Acabada la màniga: 3"), 0);
+    EXPECT_EQ(r.headerLines, 9);  // headings on line 8
+    EXPECT_EQ(columnOf(r, 8, "Participant"), 10);
+    EXPECT_EQ(columnOf(r, 9, "1"), 7);
+    EXPECT_EQ(columnOf(r, 9, ".-"), 8);
+    EXPECT_EQ(columnOf(r, 9, "Anna"), 10);
+    EXPECT_EQ(columnOf(r, 9, "12"), 38);
+    EXPECT_EQ(columnOf(r, 9, "[3]"), 72.5);
+    EXPECT_EQ(columnOf(r, 9, "6"), 84);
+    EXPECT_EQ(columnOf(r, 9, "5.1234"), 89);
+    EXPECT_DOUBLE_EQ(columnOf(r, 10, "-1v"), 52.6);  // smaller size: 55 - 3 x 0.8
+    EXPECT_DOUBLE_EQ(r.texts[r.texts.size() - 3].column, 62.6);
+    EXPECT_EQ(columnOf(r, 10, "[]"), -1);  // no pass yet: no lane
+    EXPECT_EQ(r.lines, 11);
+}
+
+TEST(HeatReport, PracticeShowsTheFastestLapAndItsLaneAndTheSeries) {
+    RaceState state;
+    state.CurrentModality = static_cast<int16_t>(Modality::OfficialPractice);
+    state.SeriesCount = {0, 0, 2, 0, 0};
+    state.CurrentSeries = 2;
+    state.CurrentHeat = 1;
+    Grid g = cls::MakeInfoClass(kCatalan, 1);
+    g.SetTextMatrix(1, cls::kName, "Anna");
+    g.SetTextMatrix(1, cls::kLaps, "12");
+    g.SetTextMatrix(1, cls::kFastest, "5.0123");
+    g.SetTextMatrix(1, cls::kFastestLane, "2");
+    const Report r = HeatClassificationReport(state, {"Cursa", "01-02-2026"}, g);
+    EXPECT_EQ(columnOf(r, 4, "Classificació Entrenaments oficials - Sèrie: 2"), 0);
+    EXPECT_EQ(columnOf(r, 9, "5.0123"), 32);
+    EXPECT_EQ(columnOf(r, 9, "[2]"), 43.5);
+    EXPECT_EQ(columnOf(r, 9, "12"), -1);
+}
+
+// Race series 1: Anna runs heats 1 and 2, Biel heat 1 only.
+class ResultsReportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        state.SeriesCount = {0, 0, 0, 0, 1};
+        state.Msg[0][0] = "v";
+        state.Msg[0][1] = "s";
+        test::writeNames(folder.path() / "CRS001.PAR", 2, {"Anna", "Biel"});
+        test::writeHeatFile(folder.path() / "CRS001.DAD",
+                            {{1,
+                              36000,
+                              {test::resultRecord(1, 10, 36050, 5.1f, 4, 10, 5.1f),
+                               test::resultRecord(2, 9, 36040, 5.0f, 3, 9, 5.0f)}},
+                             {2, 36200, {test::resultRecord(1, 20, 36250, 5.0f, 3, 10, 0)}}});
+        results.Load(0);
+    }
+
+    test::TempFolder folder;
+    RaceState state;
+    SeriesFolder source{folder.path(), static_cast<int>(Modality::Race), {}, {}};
+    Resultats results{state, source};
+};
+
+TEST_F(ResultsReportTest, ResultsByTotalLapsColumnByColumn) {
+    const Report r = ResultsReport(state, {"Cursa", "01-02-2026"}, results, 4);
+    EXPECT_EQ(columnOf(r, 2, "01-02-2026"), 82);
+    EXPECT_EQ(columnOf(r, 4, "Cursa - Classificació per: Total voltes"), 0);
+    EXPECT_EQ(r.headerLines, 9);
+    // Anna after heat 2 (20 laps), Anna after heat 1 (10), Biel (9).
+    EXPECT_EQ(columnOf(r, 9, "1"), 4);
+    EXPECT_EQ(columnOf(r, 9, ".-"), 5);
+    EXPECT_EQ(columnOf(r, 9, "Anna"), 10);
+    EXPECT_DOUBLE_EQ(columnOf(r, 9, "3"), 44.6);  // lane, small, centred at 45
+    EXPECT_EQ(columnOf(r, 10, "2"), 4);
+    EXPECT_DOUBLE_EQ(columnOf(r, 10, "-10v"), 74.8);
+    EXPECT_EQ(columnOf(r, 9, "20"), 63);
+    EXPECT_EQ(columnOf(r, 11, "Biel"), 10);
+    EXPECT_EQ(columnOf(r, 11, "3"), 4);
+    EXPECT_EQ(columnOf(r, 11, "9"), 64);
+    EXPECT_DOUBLE_EQ(columnOf(r, 11, "-1v"), 84.6);   // gap to Anna's 10
+    EXPECT_DOUBLE_EQ(columnOf(r, 11, "-11v"), 74.8);  // 78 - 4 x 0.8
+    EXPECT_EQ(r.lines, 12);
+}
+
+TEST_F(ResultsReportTest, QuadrantsOfLapsAndFastestLaps) {
+    EXPECT_EQ(LastStoredHeat(source, 1), 2);
+    const Report laps = QuadrantReport(state, {"Cursa", "01-02-2026"}, results, 4, 1, 2, Quadrant::Laps);
+    EXPECT_EQ(columnOf(laps, 4, "Quadrant de voltes acabada la màniga 2"), 0);
+    EXPECT_EQ(columnOf(laps, 8, "Total"), 45);  // after two heats: 32 + 16 + 2
+    EXPECT_EQ(columnOf(laps, 9, "Anna"), 5);
+    EXPECT_EQ(columnOf(laps, 9, "10.00"), 27);
+    EXPECT_EQ(columnOf(laps, 9, "20.00"), 45);  // the total after her last heat
+    EXPECT_EQ(columnOf(laps, 10, "9.00"), 28);
+    EXPECT_EQ(columnOf(laps, 10, "-"), 39);   // Biel ran no second heat
+    EXPECT_EQ(laps.texts.back().column, 46);  // his total 9.00  // Biel ran no second heat
+
+    const Report fastest = QuadrantReport(state, {"Cursa", ""}, results, 4, 1, 2, Quadrant::FastestLaps);
+    EXPECT_EQ(columnOf(fastest, 4, "Quadrant de voltes ràpides acabada la màniga 2"), 0);
+    EXPECT_EQ(columnOf(fastest, 8, "Millor"), 44);
+    const auto lines = ReportLines(fastest.texts, fastest.lines);
+    const std::string between = std::string(17, ' ');
+    EXPECT_EQ(lines[9], "  1  Anna" + between + "5.1000       -    5.1000");  // heat 2 without a lap
+    EXPECT_EQ(lines[10], "  2  Biel" + between + "5.0000       -    5.0000");
+}
+
+}  // namespace
+}  // namespace sc
