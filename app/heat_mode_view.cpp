@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "app/portada_host.h"
 #include "config_windows/qt_config_widgets.h"
+#include "results/corregir_window.h"
 #include "standings/classificacio_window.h"
 #include "standings/voltaavolta_window.h"
 
@@ -77,6 +78,10 @@ HeatModeView::HeatModeView(RaceState& state, Prompter& prompter, PortadaView& wi
     connect(timer_, &QTimer::timeout, this, &HeatModeView::tick);
     connectWidgets();
     hearLapCounters();
+    plug_.ShowCorregir = [this, &prompter] {
+        ExecCorregirWindow(state_, engine_, store_, prompter, &window_);
+        sync();
+    };
 }
 
 // The ports notify on the window's event loop, one at a time; the heat timer

@@ -25,6 +25,7 @@ const CommandTable& driverCommands() {
         addListCommands(t);
         addHeatCommands(t);
         addStandingsCommands(t);
+        addCorregirCommands(t);
         return t;
     }();
     return table;

@@ -41,6 +41,7 @@ void addHeatCommands(
     CommandTable& table);  // open, close, menu, clock, key, manual, tick, bytes, lanes, errors, panel
 
 void addStandingsCommands(CommandTable& table);  // classification, vr, superpole
+void addCorregirCommands(CommandTable& table);   // comas, pick, correct
 
 // Every command of the driver.
 const CommandTable& driverCommands();

@@ -19,14 +19,6 @@ namespace sc::driver {
 
 // ---- the driver's heat-running mode
 
-void DriverHooks::OpenCorregir() {
-    nlohmann::ordered_json line;
-    line["corregir"]["ModeCorregir"] = state_.ModeCorregir;
-    line["corregir"]["comas"] = state_.ModeCorregir < 0 ? -state_.ModeCorregir : 0;
-    line["corregir"]["heat"] = state_.CurrentHeat;
-    out_ << line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
-}
-
 // The lap counters act on the programme's heat while it is in heat-running mode.
 ReceiveHooks LapCounterReceiveHooks(RaceState& state, Programme& programme) {
     return MakeReceiveHooks(state, programme.ui.panel, [&state, &programme]() -> std::optional<HeatTargets> {
@@ -40,11 +32,12 @@ HeatDriver::HeatDriver(RaceState& state, Portada& window, const PcClock& clock, 
                        std::ostream& out)
     : engine(state),
       store(state, engine, prompter),
-      hooks(state, engine, store, out),
+      hooks(state, engine, store),
       connections(state, prompter, clock, [] { return std::make_unique<ScriptedSerialPort>(); }),
       host(window, engine, store, connections),
       programme(state, clock, prompter, host, hooks, hooks) {
     connections.setReceiveHooks(LapCounterReceiveHooks(state, programme));
+    hooks.ShowCorregir = [this, &state, &prompter, &out] { AnswerCorregir(*this, state, prompter, out); };
 }
 
 namespace {
