@@ -233,6 +233,16 @@ TEST_F(CorregirTest, DamagedOrUnwritableFileIsToldAndLeftAsItWas) {
     EXPECT_FALSE(form.closed);
     EXPECT_EQ(prompter.shown.size(), 2u);
     EXPECT_EQ(stored(), cut);
+
+    // A save that cannot be written (its working copy is blocked) is told and changes nothing.
+    ASSERT_TRUE(writeFileAtomic(dad(), kStored));
+    std::filesystem::create_directories(state.WorkingFolder / "CRS001.DAD.~tmp" / "blocked");
+    Corregir comas = open(-2);
+    comas.rows[0].VR = "35";
+    comas.Sortir_Click(1);
+    EXPECT_FALSE(comas.closed);
+    EXPECT_EQ(prompter.shown.size(), 3u);
+    EXPECT_EQ(stored(), kStored);
 }
 
 }  // namespace
