@@ -44,7 +44,8 @@ std::optional<std::string> ComaAtPixel(const std::filesystem::path& table, int x
         std::vector<std::string> fields;
         std::stringstream split(line);
         for (std::string field; std::getline(split, field, ',');) fields.push_back(trimmed(field));
-        if (fields.size() != 3 || !isNumber(fields[0]) || !isNumber(fields[1]) || !isNumber(fields[2])) continue;
+        if (fields.size() != 3 || !isNumber(fields[0]) || !isNumber(fields[1]) || !isNumber(fields[2]))
+            continue;
         if (ReadNumber(fields[0]) == x && ReadNumber(fields[1]) == y) return fields[2];
     }
     return std::nullopt;

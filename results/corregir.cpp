@@ -85,9 +85,11 @@ Corregir::HeatRows Corregir::heatRows(int heat) {
         blocks = readHeatBlocks(seriesFile(".DAD"));
     } catch (const FileError& e) {
         if (!std::exchange(warned_, true))
-            warn(FileFaultText(0, e) + "\nNo es pot corregir cap màniga: recupereu l'arxiu d'una còpia de la prova.",
-                 FileFaultText(1, e) + "\nNo se puede corregir ninguna manga: recupere el archivo de una copia de "
-                                       "la prueba.");
+            warn(FileFaultText(0, e) +
+                     "\nNo es pot corregir cap màniga: recupereu l'arxiu d'una còpia de la prova.",
+                 FileFaultText(1, e) +
+                     "\nNo se puede corregir ninguna manga: recupere el archivo de una copia de "
+                     "la prueba.");
         return out;
     }
     const auto block = std::find_if(blocks.begin(), blocks.end(),
@@ -238,7 +240,8 @@ bool Corregir::CorregirClass() {
                                  state_.CurrentHeat, [this](HeatRecord& rec) { correct(rec); });
     } catch (const FileError& e) {
         warn(FileFaultText(0, e) + "\nNo s'ha corregit res: recupereu l'arxiu d'una còpia de la prova.",
-             FileFaultText(1, e) + "\nNo se ha corregido nada: recupere el archivo de una copia de la prueba.");
+             FileFaultText(1, e) +
+                 "\nNo se ha corregido nada: recupere el archivo de una copia de la prueba.");
         return false;
     }
     if (series.fault != RecomputeFault::None) {
@@ -249,12 +252,13 @@ bool Corregir::CorregirClass() {
         return false;
     }
     if (!writeFileAtomic(file, series.data)) {
-        warn("No s'ha pogut gravar l'arxiu " + shown +
-                 ": la correcció no s'ha desat i l'arxiu queda com estava. Comproveu que el disc no estigui "
-                 "ple ni protegit i torneu a gravar.",
-             "No se ha podido grabar el archivo " + shown +
-                 ": la corrección no se ha guardado y el archivo queda como estaba. Compruebe que el disco no "
-                 "esté lleno ni protegido y vuelva a grabar.");
+        warn(
+            "No s'ha pogut gravar l'arxiu " + shown +
+                ": la correcció no s'ha desat i l'arxiu queda com estava. Comproveu que el disc no estigui "
+                "ple ni protegit i torneu a gravar.",
+            "No se ha podido grabar el archivo " + shown +
+                ": la corrección no se ha guardado y el archivo queda como estaba. Compruebe que el disco no "
+                "esté lleno ni protegido y vuelva a grabar.");
         return false;
     }
     liveStore_.CarregarClass();
@@ -282,9 +286,9 @@ bool Corregir::ExportarComes() {
             const CorregirRow& row = shown[i];
             const bool concerned = h == state_.ParticipantCount || static_cast<int>(i) + 1 == laneCount;
             if (!concerned || blank(row.EQ)) continue;
-            lines.push_back(ComaExportLine{race, h, row.lane, row.EQ, row.VR, row.NV, WrapDay(closing->lapTime),
-                                           LaneTimingOf(records, row.lane), state_.Track.PartialCount,
-                                           state_.Track.PartialStep});
+            lines.push_back(ComaExportLine{race, h, row.lane, row.EQ, row.VR, row.NV,
+                                           WrapDay(closing->lapTime), LaneTimingOf(records, row.lane),
+                                           state_.Track.PartialCount, state_.Track.PartialStep});
         }
     }
     if (AppendComaExport(state_.inAppFolder(kComaExportName), lines)) return true;

@@ -19,10 +19,10 @@ class StandingsEngine;
 class HeatResultsStore;
 
 struct CorregirRow {
-    int16_t lane = 0;  // NP: LaneChange(i)
-    std::string EQ;    // participant
-    std::string NV;    // laps of the heat
-    std::string VR;    // best lap (corrections) or coma (comas)
+    int16_t lane = 0;      // NP: LaneChange(i)
+    std::string EQ;        // participant
+    std::string NV;        // laps of the heat
+    std::string VR;        // best lap (corrections) or coma (comas)
     bool enabled = false;  // a participant runs here and (comas) its coma is asked
 };
 

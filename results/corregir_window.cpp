@@ -64,8 +64,9 @@ void CorregirView::build() {
     auto* grid = new QGridLayout(rowsWidget);
     const char* headers[] = {"Pista", "Participant", "Voltes", form_.comasMode() ? "Coma" : "V.Ràpida"};
     for (int c = 0; c < 4; ++c)
-        grid->addWidget(named(new QLabel(QString::fromUtf8(headers[c]), rowsWidget), arrayObjectName("Text", c + 1)),
-                        0, c);
+        grid->addWidget(
+            named(new QLabel(QString::fromUtf8(headers[c]), rowsWidget), arrayObjectName("Text", c + 1)), 0,
+            c);
     for (int i = 0; i < static_cast<int>(form_.rows.size()); ++i) {
         np_.push_back(named(new QLabel(rowsWidget), arrayObjectName("NP", i + 1)));
         eq_.push_back(named(new QLineEdit(rowsWidget), arrayObjectName("EQ", i + 1)));
@@ -209,8 +210,8 @@ void CorregirView::Sortir_Click(int index) {
         reject();
 }
 
-void ExecCorregirWindow(RaceState& state, StandingsEngine& live, HeatResultsStore& liveStore, Prompter& prompter,
-                        QWidget* parent) {
+void ExecCorregirWindow(RaceState& state, StandingsEngine& live, HeatResultsStore& liveStore,
+                        Prompter& prompter, QWidget* parent) {
     CorregirView window(state, live, liveStore, prompter, parent);
     window.exec();
 }

@@ -62,7 +62,7 @@ private:
 };
 
 // Opens the window modally (comas when ModeCorregir < 0).
-void ExecCorregirWindow(RaceState& state, StandingsEngine& live, HeatResultsStore& liveStore, Prompter& prompter,
-                        QWidget* parent);
+void ExecCorregirWindow(RaceState& state, StandingsEngine& live, HeatResultsStore& liveStore,
+                        Prompter& prompter, QWidget* parent);
 
 }  // namespace sc

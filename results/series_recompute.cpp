@@ -19,8 +19,7 @@ namespace {
 struct Totals {
     std::vector<double> laps, fastest;
     std::vector<int16_t> lane;
-    explicit Totals(int n)
-        : laps(static_cast<std::size_t>(n) + 1), fastest(laps.size()), lane(laps.size()) {}
+    explicit Totals(int n) : laps(static_cast<std::size_t>(n) + 1), fastest(laps.size()), lane(laps.size()) {}
 
     bool holds(int p) const { return p >= 1 && p < static_cast<int>(laps.size()); }
     void load(const HeatBlock& block) {

@@ -1,10 +1,11 @@
+#include "results/coma_proposal.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "results/coma_export.h"
 #include "results/coma_pictures.h"
-#include "results/coma_proposal.h"
 #include "temp_folder.h"
 
 namespace sc {
@@ -25,8 +26,8 @@ TEST(ProposedComa, WholeMarksOnlyAndNeverAWholeLap) {
     EXPECT_EQ(ProposedComa(tenSecondLap(4.7), 10, 10), 40);   // 47 %: four whole marks
     EXPECT_EQ(ProposedComa(tenSecondLap(10.0), 10, 10), 90);  // 100 %: capped below the lap
     EXPECT_EQ(ProposedComa(tenSecondLap(25.0), 10, 10), 90);
-    EXPECT_EQ(ProposedComa(tenSecondLap(-1.0), 10, 10), 0);   // passed after the end: nothing run
-    EXPECT_EQ(ProposedComa(tenSecondLap(0.99), 4, 25), 0);    // short of the first mark
+    EXPECT_EQ(ProposedComa(tenSecondLap(-1.0), 10, 10), 0);  // passed after the end: nothing run
+    EXPECT_EQ(ProposedComa(tenSecondLap(0.99), 4, 25), 0);   // short of the first mark
 }
 
 TEST(ProposedComa, AverageLapWithoutBestLapAndNoneWithoutTiming) {
@@ -60,10 +61,10 @@ TEST(ComaText, PaddedClampedAndAsAFraction) {
 }
 
 TEST(HeatLapFile, ClosingRecordFoundHeaderToHeader) {
-    const std::vector<LapRecord> laps{{0, 0, 36000, 1, 0, 2, 0, 0}, {1, 1, 5, 99.9999f, 0, 1, 0, 0},
-                                      {0, 0, 36050, 50, 0, 2, 0, 0}, {0, 0, 36100, 2, 0, 4, 0, 0},
+    const std::vector<LapRecord> laps{{0, 0, 36000, 1, 0, 2, 0, 0},    {1, 1, 5, 99.9999f, 0, 1, 0, 0},
+                                      {0, 0, 36050, 50, 0, 2, 0, 0},   {0, 0, 36100, 2, 0, 4, 0, 0},
                                       {1, 1, 4, 99.9999f, 0, 1, 0, 0}, {1, 1, 9, 5, 0, 2, 0, 0},
-                                      {1, 1, 15, 6, 0, 3, 0, 0},      {0, 0, 36161, 61, 0, 4, 0, 0}};
+                                      {1, 1, 15, 6, 0, 3, 0, 0},       {0, 0, 36161, 61, 0, 4, 0, 0}};
     ASSERT_TRUE(HeatClosingRecord(laps, 2));
     EXPECT_EQ(HeatClosingRecord(laps, 2)->lapTime, 61.0f);
     EXPECT_FALSE(HeatClosingRecord(laps, 3));

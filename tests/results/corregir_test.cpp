@@ -1,3 +1,5 @@
+#include "results/corregir.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -6,7 +8,6 @@
 #include "core/prompter.h"
 #include "core/record_file.h"
 #include "hand_heat_record.h"
-#include "results/corregir.h"
 #include "standings/classification_columns.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
@@ -15,8 +16,8 @@
 namespace sc {
 namespace {
 
-using test::HandRecord;
 using test::handHeader;
+using test::HandRecord;
 
 struct Fields {
     int16_t participant;
@@ -52,9 +53,9 @@ Bytes joined(const std::vector<Bytes>& records) {
 }
 
 // Three race heats of Anna (1) and Biel (2) on two lanes, lane-change order 2, 1.
-const Bytes kHeat1 = joined({handHeader(1, 36000, 2),
-                             hand({1, 10, 36100, 5.1f, 2, 1, 1, 10, 6, 5.5f, 1, -9, 50}),
-                             hand({2, 9, 36098, 6, 2, 2, 2, 9, 6.5f, 6, 2, -8, 48})});
+const Bytes kHeat1 =
+    joined({handHeader(1, 36000, 2), hand({1, 10, 36100, 5.1f, 2, 1, 1, 10, 6, 5.5f, 1, -9, 50}),
+            hand({2, 9, 36098, 6, 2, 2, 2, 9, 6.5f, 6, 2, -8, 48})});
 const Bytes kHeat2Header = handHeader(2, 36200, 2);
 const Bytes kHeat3Header = handHeader(3, 36400, 2);
 const Bytes kStored = joined({kHeat1, kHeat2Header,  //
@@ -169,7 +170,7 @@ TEST_F(CorregirTest, Correction_FasterBestLapIsTheFastestLapFromThatHeatOn) {
         const HeatRecord& biel = rows[0].participant == 2 ? rows[0] : rows[1];
         const HeatRecord& anna = rows[0].participant == 1 ? rows[0] : rows[1];
         EXPECT_EQ(biel.fastestLap, 5.0f) << "heat " << h + 1;
-        EXPECT_EQ(biel.fastestLane, 1) << "heat " << h + 1;  // his lane in heat 2
+        EXPECT_EQ(biel.fastestLane, 1) << "heat " << h + 1;    // his lane in heat 2
         EXPECT_EQ(anna.fastestLap, 5.1f) << "heat " << h + 1;  // heat 1's stored fastest lap stands
         EXPECT_EQ(anna.fastestLane, 2) << "heat " << h + 1;
     }

@@ -44,7 +44,8 @@ struct Race {
         state.Track.ComaFormat = "0.00";
         Bytes file = test::handHeader(1, 36000, 2);
         for (int16_t p : {1, 2}) {
-            const Bytes rec = test::HandRecord{}.i16(0, p).f32(2, 5).f32(20, 5).i16(18, p).f32(6, 36000.0f + p).bytes;
+            const Bytes rec =
+                test::HandRecord{}.i16(0, p).f32(2, 5).f32(20, 5).i16(18, p).f32(6, 36000.0f + p).bytes;
             file.insert(file.end(), rec.begin(), rec.end());
         }
         writeFileAtomic(state.WorkingFolder / "CRS001.DAD", file);

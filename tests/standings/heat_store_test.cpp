@@ -9,10 +9,10 @@
 #include "core/prompter.h"
 #include "core/race_store.h"
 #include "core/record_file.h"
+#include "hand_heat_record.h"
 #include "standings/classification_columns.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
-#include "hand_heat_record.h"
 
 namespace sc {
 namespace {
@@ -20,8 +20,8 @@ namespace {
 using namespace cls;
 namespace fs = std::filesystem;
 
-using test::HandRecord;
 using test::handHeader;
+using test::HandRecord;
 
 struct StoreFixture : ::testing::Test {
     fs::path folder;

@@ -65,18 +65,31 @@ void typeCorrection(Corregir& form, const CorregirAction& action) {
 
 void apply(Corregir& form, const CorregirAction& action) {
     switch (action.kind) {
-        case Kind::Values: typeValues(form, action.values); break;
-        case Kind::Propose: form.Sortir_Click(1); break;
-        case Kind::Click: form.GraficComes_Click(action.x, action.y); break;
-        case Kind::DoubleClick: form.GraficComes_DblClick(action.x, action.y); break;
-        case Kind::Correct: typeCorrection(form, action); break;
+        case Kind::Values:
+            typeValues(form, action.values);
+            break;
+        case Kind::Propose:
+            form.Sortir_Click(1);
+            break;
+        case Kind::Click:
+            form.GraficComes_Click(action.x, action.y);
+            break;
+        case Kind::DoubleClick:
+            form.GraficComes_DblClick(action.x, action.y);
+            break;
+        case Kind::Correct:
+            typeCorrection(form, action);
+            break;
     }
 }
 
 void print(std::ostream& out, const RaceState& state, const Corregir& form) {
     nlohmann::ordered_json rows = nlohmann::json::array();
     for (const CorregirRow& row : form.rows)
-        rows.push_back({{"lane", row.lane}, {"participant", row.EQ}, {"laps", row.NV}, {"value", row.VR},
+        rows.push_back({{"lane", row.lane},
+                        {"participant", row.EQ},
+                        {"laps", row.NV},
+                        {"value", row.VR},
                         {"enabled", row.enabled}});
     nlohmann::ordered_json line;
     auto& w = line["corregir"];
@@ -142,8 +155,8 @@ void AnswerCorregir(HeatDriver& heat, RaceState& state, Prompter& prompter, std:
         heat.corregirAnswers.pop_front();
         apply(form, action);
         // A save that failed (told in its box) leaves the window open: it is closed unsaved.
-        if (!form.closed && (action.kind == Kind::Values || action.kind == Kind::Propose ||
-                             action.kind == Kind::Correct))
+        if (!form.closed &&
+            (action.kind == Kind::Values || action.kind == Kind::Propose || action.kind == Kind::Correct))
             form.Sortir_Click(0);
     }
     if (!form.closed) form.Sortir_Click(0);  // Esc: nothing saved
