@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 
 #include "core/file_io.h"
 #include "core/prompter.h"
+#include "core/race_store.h"
 #include "core/record_file.h"
 #include "hand_heat_record.h"
 #include "standings/classification_columns.h"
@@ -105,6 +108,17 @@ struct CorregirTest : ::testing::Test {
         form.Form_Load();
         return form;
     }
+    // Each heat: header, one pass on lane 1 at 3 s, its closing record (heat 3 lasted 60 s).
+    void writeLapFile() {
+        std::vector<LapRecord> laps;
+        for (int16_t h = 1; h <= 3; ++h) {
+            laps.push_back({0, 0, 36000.0f + 200 * (h - 1), static_cast<float>(h), 0, 2, 0, 0});
+            laps.push_back({1, 1, 3, 99.9999f, 0, 1, 0, 0});
+            laps.push_back({0, 0, 0, h == 3 ? 60.0f : 50.0f, 0, 2, 0, 0});
+        }
+        for (std::size_t r = 0; r < laps.size(); ++r)
+            ASSERT_TRUE(writeLapRecord(state.WorkingFolder / "CRS001.VAV", r + 1, laps[r]));
+    }
     void writePixelTable(const std::string& lines) {
         std::filesystem::create_directories(folder.path() / "INFOGRAF");
         std::ofstream(folder.path() / "INFOGRAF" / "pxcm.txt") << lines;
@@ -201,14 +215,7 @@ TEST_F(CorregirTest, Picking_ExactPixelsDoubleClickOnTheLastLaneSaves) {
 
 TEST_F(CorregirTest, Proposal_FromTheLapFileAndTheLiveKeysInTheHeatsOwnBase) {
     // Heat 3 lasted 60 s; Anna (lane 1) last passed 57.85 s in, laps of 5 s, 9 laps done.
-    std::vector<LapRecord> laps;
-    for (int16_t h = 1; h <= 3; ++h) {
-        laps.push_back({0, 0, 36000.0f + 200 * (h - 1), static_cast<float>(h), 0, 2, 0, 0});
-        laps.push_back({1, 1, 3, 99.9999f, 0, 1, 0, 0});
-        laps.push_back({0, 0, 0, h == 3 ? 60.0f : 50.0f, 0, 2, 0, 0});
-    }
-    for (std::size_t r = 0; r < laps.size(); ++r)
-        ASSERT_TRUE(writeLapRecord(state.WorkingFolder / "CRS001.VAV", r + 1, laps[r]));
+    writeLapFile();
     Grid& g = live->InfoClass;
     g.SetTextMatrix(1, cls::kLane, "1");
     g.SetTextMatrix(1, cls::kSeriesKey, "-36457.85");
@@ -222,6 +229,25 @@ TEST_F(CorregirTest, Proposal_FromTheLapFileAndTheLiveKeysInTheHeatsOwnBase) {
     EXPECT_EQ(form.rows[0].VR, "");
     state.Settings.LapCounterModel = 0;  // a DS003 gives no passing times: nothing proposed
     EXPECT_EQ(open(-2).rows[1].VR, "");
+}
+
+// Heats from the lane count (2) to the participant count (2): heat 2, the last
+// of the range, gives a line for every lane; the window keeps the heat it shows.
+TEST_F(CorregirTest, Export_AppendsALinePerLaneAndLeavesTheWindowAsItWas) {
+    writeLapFile();
+    writeRaceHeader(state.WorkingFolder / kRaceHeaderFileName,
+                    RaceHeader{{0, 0, 0, 1}, "Copa Nadal", "06-12-2026"});
+    Corregir form = open(-2);
+    form.rows[1].VR = "40";
+    ASSERT_TRUE(form.ExportarComes());
+    ASSERT_TRUE(form.ExportarComes());
+    std::ifstream in(folder.path() / "Export_Comes.txt", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text.substr(0, text.find("\r\n")),
+              "Copa ; 2 ; 2 ; Anna ;  ; 9 ; 50.000 ; 0 ; 0.000 ; 0.0000 ; 0.0000 ; 10 ; 10");
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);  // two lanes, twice
+    EXPECT_EQ(form.SelectedHeat(), 3);
+    EXPECT_EQ(form.rows[1].VR, "40");
 }
 
 TEST_F(CorregirTest, DamagedOrUnwritableFileIsToldAndLeftAsItWas) {
