@@ -7,6 +7,7 @@
 #include "config_windows/config_texts.h"
 #include "config_windows/field_number.h"
 #include "core/byte_io.h"
+#include "core/file_fault_text.h"
 #include "core/file_io.h"
 #include "core/number_format.h"
 #include "core/race_store.h"
@@ -444,8 +445,8 @@ void ConfiguracioPista::Gravar_Click() {
     setComaFormat(t);
 
     const fs::path file = state_.inWorkingFolder(kTrackFileName);
-    if (!saveTrackConfig(t, file)) {
-        prompter_.ask({configText(language(), ConfigText::SaveFailed) + file.filename().string(),
+    if (const WriteResult written = saveTrackConfig(t, file); !written) {
+        prompter_.ask({configText(language(), ConfigText::SaveFailed) + FileWriteText(language(), written.error()),
                        configText(language(), ConfigText::ErrorTitle),
                        {Button::Ok},
                        Button::Ok,
