@@ -8,6 +8,7 @@
 
 #include "core/file_fault_text.h"
 #include "core/file_io.h"
+#include "core/record_fields.h"
 
 namespace sc {
 namespace fs = std::filesystem;
@@ -80,14 +81,12 @@ std::string seriesBaseName(int modality, int series) {
 
 std::vector<CatalogueEntry> readCatalogueBytes(const Bytes& data, const fs::path& file) {
     ByteReader in(data, file);
-    std::vector<CatalogueEntry> races;
-    while (!in.atEnd()) {
+    return readUntilEnd<CatalogueEntry>(in, [](ByteReader& r) {
         CatalogueEntry entry;
-        entry.name = in.counted();
-        entry.date = in.counted();
-        races.push_back(std::move(entry));
-    }
-    return races;
+        entry.name = r.counted();
+        entry.date = r.counted();
+        return entry;
+    });
 }
 
 std::vector<CatalogueEntry> readCatalogue(const fs::path& file) {
@@ -205,11 +204,11 @@ ParticipantList readParticipantListBytes(const Bytes& data, const fs::path& file
     ByteReader in(data, file);
     ParticipantList list;
     list.heats = in.integer();
-    while (!in.atEnd()) {
-        if (list.names.size() == kMaxParticipantEntries)
-            in.fail("more entries than a list can hold", FileFault::TooManyEntries);
-        list.names.push_back(in.counted());
-    }
+    std::size_t read = 0;
+    list.names = readUntilEnd<std::string>(in, [&read](ByteReader& r) {
+        if (read++ == kMaxParticipantEntries) r.fail("more entries than a list can hold", FileFault::TooManyEntries);
+        return r.counted();
+    });
     return list;
 }
 

@@ -9,7 +9,16 @@
 
 namespace sc {
 
-inline constexpr int kHeatMenuButtons = 6;
+// The heat-menu buttons Menu(0..5).
+enum HeatMenu : int {
+    kMenuClose = 0,       // (Esc) Tancar
+    kMenuLapListing = 1,  // (L)listar voltes
+    kMenuPrint = 2,       // (I)mprimir
+    kMenuCorrect = 3,     // (C)orregir
+    kMenuCancelHeat = 4,  // (A)nul·lar
+    kMenuComas = 5,       // (,) Comes
+};
+inline constexpr int kHeatMenuButtons = kMenuComas + 1;
 inline constexpr int kEscapeKey = 27;
 inline constexpr int kEnterKey = 13;
 inline constexpr int kPauseColour = 12;  // light red

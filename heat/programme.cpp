@@ -75,7 +75,7 @@ bool Programme::MnuPrg_Click(int index) {
         return false;
     }
     ui.panel.SetCaptions(state_.Settings.Language);
-    for (int i = 0; i < kHeatMenuButtons; ++i) ui.panel.EnableMenu(i, i == 0);
+    for (int i = 0; i < kHeatMenuButtons; ++i) ui.panel.EnableMenu(i, i == kMenuClose);
     extendTitle(index);
 
     live_ = std::make_unique<Live>(state_, ui, clock_, prompter_, hooks_, sink_);

@@ -453,10 +453,10 @@ bool GestorProves::ModificarDades(const std::string& name, const std::string& da
 
 bool GestorProves::Sortir_Click(int index) {
     switch (index) {
-        case 2:
+        case kDeleteRace:
             EliminarProva();
             return false;
-        case 3: {
+        case kChangeData: {
             if (!OpenNovaProva) return false;
             auto data = selectedRaceData();
             if (!data) return false;
@@ -466,16 +466,16 @@ bool GestorProves::Sortir_Click(int index) {
             if (changed) ModificarDades(changed->name, changed->date);
             return false;
         }
-        case 4:
+        case kDeleteSeries:
             EliminarSerie();
             return false;
-        case 5:
-        case 7: {
-            if (!OpenArchive || (index == 5 && raceSelected < 0)) return false;
+        case kArchive:
+        case kRestore: {
+            if (!OpenArchive || (index == kArchive && raceSelected < 0)) return false;
             state_.ModeCorregir = static_cast<int16_t>(index);
             const bool added = OpenArchive(index);
             state_.ModeCorregir = 0;
-            if (index == 7 && added) CarregarFitxers();
+            if (index == kRestore && added) CarregarFitxers();
             return false;
         }
         default:
