@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "heat/lap_counter_dispatch.h"
 #include "acquisition/qt_serial_port.h"
 #include "app/lap_listing_window.h"
 #include "app/main_window.h"
@@ -20,6 +19,7 @@
 #include "app/portada_host.h"
 #include "app/second_screen.h"
 #include "config_windows/qt_config_widgets.h"
+#include "heat/lap_counter_dispatch.h"
 #include "localisation/language_tables.h"
 #include "output/qt_report_printer.h"
 #include "results/corregir_window.h"
@@ -395,12 +395,9 @@ void HeatModeView::showMenus() {
     const ProgrammeState& ui = programme_.ui;
     const Widgets& w = widgets_;
     const std::pair<QMenu*, bool> menus[] = {
-        {w.arxiu, ui.MnuArxiu},
-        {w.programes, ui.MnuProgrames},
-        {w.dades, ui.MnuDades},
-        {w.resultats, ui.MnuResultats},
-        {w.finestres, ui.MnuFinestres},
-        {w.ajuda, ui.panel.informationMenuEnabled || !ui.heatMode},
+        {w.arxiu, ui.MnuArxiu},         {w.programes, ui.MnuProgrames},
+        {w.dades, ui.MnuDades},         {w.resultats, ui.MnuResultats},
+        {w.finestres, ui.MnuFinestres}, {w.ajuda, ui.panel.informationMenuEnabled || !ui.heatMode},
     };
     for (const auto& [menu, on] : menus)
         if (menu) menu->menuAction()->setEnabled(on);

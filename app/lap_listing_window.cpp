@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "app/qt_grid_view.h"
-#include "core/file_fault_text.h"
 #include "config_windows/qt_config_widgets.h"
+#include "core/file_fault_text.h"
 
 namespace sc {
 

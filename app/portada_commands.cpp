@@ -47,9 +47,9 @@ void MnuNou_Click(Portada& portada, RaceState& state, Prompter& prompter, int m,
         state.SeriesCount[m] = before;
         if (!built) list.items.pop_back();
         const int language = state.Settings.Language;
-        prompter.inform(raceFileMessage(language, RaceFileText::FileNotWritten,
-                                        FileWriteText(language, written.error())),
-                        msgText(state, kPortada, 0, 3), MessageIcon::Critical);
+        prompter.inform(
+            raceFileMessage(language, RaceFileText::FileNotWritten, FileWriteText(language, written.error())),
+            msgText(state, kPortada, 0, 3), MessageIcon::Critical);
         return;
     }
     if (state.SeriesCount[m] == 1) portada.SerieActiva(m, true);

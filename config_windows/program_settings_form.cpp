@@ -120,11 +120,12 @@ void ConfiguracioPrg::Gravar_Click() {
     if (const WriteResult written = saveProgramSettings(settings, file); !written) {
         // The window stays open: the user can retry or leave without saving.
         const int language = state_.Settings.Language;
-        prompter_.ask({configText(language, ConfigText::SaveFailed) + FileWriteText(language, written.error()),
-                       configText(language, ConfigText::ErrorTitle),
-                       {Button::Ok},
-                       Button::Ok,
-                       MessageIcon::Critical});
+        prompter_.ask(
+            {configText(language, ConfigText::SaveFailed) + FileWriteText(language, written.error()),
+             configText(language, ConfigText::ErrorTitle),
+             {Button::Ok},
+             Button::Ok,
+             MessageIcon::Critical});
         return;
     }
     state_.Settings = settings;

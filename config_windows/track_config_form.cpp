@@ -446,11 +446,12 @@ void ConfiguracioPista::Gravar_Click() {
 
     const fs::path file = state_.inWorkingFolder(kTrackFileName);
     if (const WriteResult written = saveTrackConfig(t, file); !written) {
-        prompter_.ask({configText(language(), ConfigText::SaveFailed) + FileWriteText(language(), written.error()),
-                       configText(language(), ConfigText::ErrorTitle),
-                       {Button::Ok},
-                       Button::Ok,
-                       MessageIcon::Critical});
+        prompter_.ask(
+            {configText(language(), ConfigText::SaveFailed) + FileWriteText(language(), written.error()),
+             configText(language(), ConfigText::ErrorTitle),
+             {Button::Ok},
+             Button::Ok,
+             MessageIcon::Critical});
         return;
     }
     t.SectorCount = kDefaultSectorCount;  // the file keeps the count as entered; every load works with 3

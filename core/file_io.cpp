@@ -1,12 +1,12 @@
 #include "core/file_io.h"
 
-#include "core/platform.h"
-
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
+
+#include "core/platform.h"
 
 namespace sc {
 namespace fs = std::filesystem;

@@ -206,7 +206,8 @@ ParticipantList readParticipantListBytes(const Bytes& data, const fs::path& file
     list.heats = in.integer();
     std::size_t read = 0;
     list.names = readUntilEnd<std::string>(in, [&read](ByteReader& r) {
-        if (read++ == kMaxParticipantEntries) r.fail("more entries than a list can hold", FileFault::TooManyEntries);
+        if (read++ == kMaxParticipantEntries)
+            r.fail("more entries than a list can hold", FileFault::TooManyEntries);
         return r.counted();
     });
     return list;

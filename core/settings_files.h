@@ -75,7 +75,8 @@ void LoadProgramSettings(RaceState& state, LoadReport* report = nullptr);
 void LoadTrackConfig(RaceState& state, LoadReport* report = nullptr);
 
 // Copies the program folder's PISTA.CFG byte for byte into a new race folder.
-WriteResult copyTrackConfigIntoRace(const std::filesystem::path& appFolder, const std::filesystem::path& raceFolder);
+WriteResult copyTrackConfigIntoRace(const std::filesystem::path& appFolder,
+                                    const std::filesystem::path& raceFolder);
 
 // The minor version stored in SettingsVersion when the byte is 0.
 inline constexpr uint8_t kProgramMinorVersion = SC_VERSION_MINOR;

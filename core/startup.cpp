@@ -41,7 +41,8 @@ enum class FileCheck { Good, Clamped, Damaged };
 // Loads a configuration file of the program folder into `loaded` (left as it
 // was when the file is damaged) and tells the user what was wrong.
 template <typename Config, typename Load>
-FileCheck loadReporting(RaceState& state, Prompter& prompter, const char* fileName, Load load, Config& loaded) {
+FileCheck loadReporting(RaceState& state, Prompter& prompter, const char* fileName, Load load,
+                        Config& loaded) {
     LoadReport report;
     try {
         loaded = load(state.inAppFolder(fileName), &report);
@@ -91,7 +92,8 @@ bool ensureTrackConfig(RaceState& state, StartupHost& host) {
     if (fileExists(file)) {
         TrackConfig loaded;
         // Only checked, not loaded: a damaged one is mended before any race copies it.
-        const FileCheck check = loadReporting(state, host.prompter(), kTrackFileName, loadTrackConfig, loaded);
+        const FileCheck check =
+            loadReporting(state, host.prompter(), kTrackFileName, loadTrackConfig, loaded);
         if (check == FileCheck::Good) return true;
         state.Track = check == FileCheck::Clamped ? loaded : defaultTrackConfig(state.MaxLanes);
     } else {

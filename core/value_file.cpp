@@ -1,6 +1,5 @@
 #include "core/value_file.h"
 
-
 #include <cctype>
 #include <cerrno>
 #include <charconv>

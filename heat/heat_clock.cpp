@@ -7,8 +7,6 @@
 #include <limits>
 #include <utility>
 
-#include "heat/lap_registration.h"
-#include "heat/rejected_detections.h"
 #include "core/file_error.h"
 #include "core/file_fault_text.h"
 #include "core/file_io.h"
@@ -19,6 +17,8 @@
 #include "core/race_store.h"
 #include "core/startup.h"
 #include "core/value_file.h"
+#include "heat/lap_registration.h"
+#include "heat/rejected_detections.h"
 #include "localisation/heat_notices.h"
 #include "organisation/entrants.h"
 #include "organisation/heat_programme.h"

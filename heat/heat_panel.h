@@ -27,12 +27,12 @@ inline constexpr int kPauseColour = 12;  // light red
 // disabled whatever the heat asks; the change that brings the feature flips
 // its entry here.
 inline constexpr std::array<bool, kHeatMenuButtons> kHeatMenuFeatureBuilt{
-    true,   // (Esc) Tancar
-    true,   // (L)listar voltes: the lap listing window
-    true,   // (I)mprimir: printing
-    true,   // (C)orregir: the corrections window
-    true,   // (A)nul·lar
-    true,   // (,) Comes: the corrections window
+    true,  // (Esc) Tancar
+    true,  // (L)listar voltes: the lap listing window
+    true,  // (I)mprimir: printing
+    true,  // (C)orregir: the corrections window
+    true,  // (A)nul·lar
+    true,  // (,) Comes: the corrections window
 };
 
 struct HeatMenuButton {

@@ -1,6 +1,5 @@
 #include "heat/programme.h"
 
-#include "heat/lap_registration.h"
 #include "core/file_error.h"
 #include "core/file_io.h"
 #include "core/lap_log.h"
@@ -10,6 +9,7 @@
 #include "core/race_store.h"
 #include "core/settings_files.h"
 #include "core/startup.h"
+#include "heat/lap_registration.h"
 #include "localisation/language_tables.h"
 #include "organisation/entrants.h"
 #include "standings/voltaavolta.h"

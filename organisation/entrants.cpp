@@ -314,9 +314,9 @@ bool Inscrits::Sortir_Click(int index) {
 
     auto tellNotWritten = [&](const WriteResult& written) {
         if (written) return false;
-        prompter_.inform(raceFileMessage(language, RaceFileText::FileNotWritten,
-                                         FileWriteText(language, written.error())),
-                         errorTitle, MessageIcon::Critical);
+        prompter_.inform(
+            raceFileMessage(language, RaceFileText::FileNotWritten, FileWriteText(language, written.error())),
+            errorTitle, MessageIcon::Critical);
         return true;
     };
     if (tellNotWritten(writeParticipantList(*file, list))) return false;

@@ -275,7 +275,8 @@ std::string deleteSeriesFiles(const fs::path& raceFolder, int modality, int seri
     }
     if (counts[modality - 1] > 0) --counts[modality - 1];
     if (const WriteResult written = writeSeriesCounts(raceFolder / kRaceHeaderFileName, counts); !written)
-        return raceFileMessage(language, RaceFileText::FileNotWritten, FileWriteText(language, written.error()));
+        return raceFileMessage(language, RaceFileText::FileNotWritten,
+                               FileWriteText(language, written.error()));
     return {};
 }
 
@@ -440,9 +441,11 @@ bool GestorProves::ModificarDades(const std::string& name, const std::string& da
         inform(raceFileMessage(language, RaceFileText::NotWritableRaceData));
         return false;
     }
-    if (const WriteResult written = writeRaceNameAndDate(selectedRaceFolder() / kRaceHeaderFileName, name, date);
+    if (const WriteResult written =
+            writeRaceNameAndDate(selectedRaceFolder() / kRaceHeaderFileName, name, date);
         !written) {
-        inform(raceFileMessage(language, RaceFileText::FileNotWritten, FileWriteText(language, written.error())));
+        inform(raceFileMessage(language, RaceFileText::FileNotWritten,
+                               FileWriteText(language, written.error())));
         return false;
     }
     LlProves[raceSelected] = name;

@@ -112,7 +112,14 @@ public:
 
     // The Sortir(index) buttons. Archive and Restore are also the modes the
     // export window opens in (ModeCorregir).
-    enum Button : int { kClose = 0, kDeleteRace = 2, kChangeData = 3, kDeleteSeries = 4, kArchive = 5, kRestore = 7 };
+    enum ManagerButton : int {
+        kClose = 0,
+        kDeleteRace = 2,
+        kChangeData = 3,
+        kDeleteSeries = 4,
+        kArchive = 5,
+        kRestore = 7
+    };
     // Deleting goes through EliminarProva and EliminarSerie, changing the data
     // through OpenNovaProva, archive and restore through OpenArchive. Returns
     // true when the window closes.

@@ -90,8 +90,9 @@ void GestorProvesView::build() {
     top->addLayout(grid);
 
     auto* buttons = new QHBoxLayout;
-    using B = GestorProves::Button;
-    for (int index : {B::kDeleteRace, B::kChangeData, B::kDeleteSeries, B::kArchive, B::kRestore, B::kClose}) {
+    using B = GestorProves::ManagerButton;
+    for (int index :
+         {B::kDeleteRace, B::kChangeData, B::kDeleteSeries, B::kArchive, B::kRestore, B::kClose}) {
         buttons_[index] = addSortirButton(this, buttons, index, [this](int i) { Sortir_Click(i); });
     }
     buttons_[B::kClose]->setShortcut(Qt::Key_Escape);
@@ -131,7 +132,7 @@ void GestorProvesView::render() {
     fill(files_, form_.Fitxers, -1);
     heats_->setText(QString::fromStdString(form_.completedHeats));
     seriesCount_->setText(QString::fromStdString(form_.seriesCount));
-    using B = GestorProves::Button;
+    using B = GestorProves::ManagerButton;
     for (int index : {B::kDeleteRace, B::kChangeData, B::kArchive})
         buttons_[index]->setEnabled(form_.raceButtonsEnabled);
     buttons_[B::kDeleteSeries]->setEnabled(form_.seriesButtonEnabled);

@@ -252,13 +252,13 @@ bool Corregir::CorregirClass() {
         return false;
     }
     if (const WriteResult written = writeFileAtomic(file, series.data); !written) {
-        warn(
-            "No s'ha pogut gravar l'arxiu " + shown + " (" + WriteReasonText(0, written.error().error) +
-                "): la correcció no s'ha desat i l'arxiu queda com estava. Comproveu que el disc no estigui "
-                "ple ni protegit i torneu a gravar.",
-            "No se ha podido grabar el archivo " + shown + " (" + WriteReasonText(1, written.error().error) +
-                "): la corrección no se ha guardado y el archivo queda como estaba. Compruebe que el disco no "
-                "esté lleno ni protegido y vuelva a grabar.");
+        warn("No s'ha pogut gravar l'arxiu " + shown + " (" + WriteReasonText(0, written.error().error) +
+                 "): la correcció no s'ha desat i l'arxiu queda com estava. Comproveu que el disc no estigui "
+                 "ple ni protegit i torneu a gravar.",
+             "No se ha podido grabar el archivo " + shown + " (" + WriteReasonText(1, written.error().error) +
+                 "): la corrección no se ha guardado y el archivo queda como estaba. Compruebe que el disco "
+                 "no "
+                 "esté lleno ni protegido y vuelva a grabar.");
         return false;
     }
     liveStore_.CarregarClass();

@@ -5,15 +5,15 @@
 #include <filesystem>
 #include <fstream>
 
-#include "heat/lap_registration.h"
 #include "core/lap_log.h"
 #include "core/prompter.h"
 #include "core/race_state.h"
 #include "core/race_store.h"
+#include "core/settable_clock.h"
 #include "core/settings_files.h"
 #include "core/startup.h"
+#include "heat/lap_registration.h"
 #include "standings/voltaavolta.h"
-#include "core/settable_clock.h"
 #include "temp_folder.h"
 
 namespace sc {
@@ -44,12 +44,12 @@ protected:
         state.AppFolder = state.WorkingFolder = app;
         state.CurrentRace = 1;
         TrackConfig eight = defaultTrackConfig(8);
-        saveTrackConfig(defaultTrackConfig(4), app / kTrackFileName);
-        saveTrackConfig(eight, race / kTrackFileName);
+        ASSERT_TRUE(saveTrackConfig(defaultTrackConfig(4), app / kTrackFileName));
+        ASSERT_TRUE(saveTrackConfig(eight, race / kTrackFileName));
         ParticipantList list;
         for (int i = 1; i <= 24; ++i) list.names.push_back("P" + std::to_string(i));
         for (const char* base : {"LLR001", "OFC001", "SPP001", "CRS001", "CRS002", "CRS003"})
-            writeParticipantList(race / (std::string(base) + ".PAR"), list);
+            ASSERT_TRUE(writeParticipantList(race / (std::string(base) + ".PAR"), list));
     }
 
     void distribution(const std::string& text) { std::ofstream(app / "DISTRIBUCIONS08.TXT") << text; }

@@ -35,7 +35,7 @@ struct Folder {
         track.LaneCount = 8;
         track.LaneChange = laneChangeRow({1, 2, 3, 4, 5, 6, 7, 8});
         resizeTrackWorkingArrays(track);
-        saveTrackConfig(track, temp.path() / kTrackFileName);
+        if (!saveTrackConfig(track, temp.path() / kTrackFileName)) qFatal("test data not written");
     }
     std::filesystem::path race(int n) const { return temp.path() / raceFolderName(n); }
     test::TempFolder temp;
@@ -118,7 +118,7 @@ private slots:
         std::filesystem::copy_file(f.temp.path() / kTrackFileName, f.race(1) / kTrackFileName);
         std::vector<std::string> entrants;
         for (int i = 1; i <= 12; ++i) entrants.push_back("Entrant" + std::to_string(i));
-        writeParticipantList(f.race(1) / kEntrantsFileName, {0, entrants});
+        QVERIFY(writeParticipantList(f.race(1) / kEntrantsFileName, {0, entrants}));
         f.state.CurrentRace = 1;
         f.state.CurrentModality = 4;
         f.state.CurrentSeries = 1;

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/race_state.h"
 #include "heat/heat_clock.h"
 #include "heat/lap_counter_dispatch.h"
-#include "core/race_state.h"
 #include "standings/voltaavolta.h"
 #include "tools/driver/command_table.h"
 #include "tools/driver/heat_driver.h"

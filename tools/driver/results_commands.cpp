@@ -141,7 +141,8 @@ void penalties(Session& session, const ScriptLine& line) {
         form.Anotar();
     }
     if (const WriteResult written = form.Gravar(); !written)
-        session.out() << "problem: " << FileWriteText(session.state().Settings.Language, written.error()) << '\n';
+        session.out() << "problem: " << FileWriteText(session.state().Settings.Language, written.error())
+                      << '\n';
     printAll(session.out(), form.Quadre);
 }
 
