@@ -16,17 +16,12 @@
 #include "config_windows/qt_prompter.h"
 #include "config_windows/track_config_window.h"
 #include "core/race_store.h"
+#include "window_child.h"
 
 using namespace sc;
 
 namespace {
-
-template <typename T>
-T* child(QWidget& window, const char* name) {
-    T* found = window.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-}
+using sc::test::child;
 
 void type(QLineEdit* edit, const QString& text) {
     edit->setFocus();
@@ -96,24 +91,17 @@ private slots:
         QCOMPARE(test::integerAt(data, 6), int16_t{7});
     }
 
-    void programSettings_ShiftAfterOpeningDoesNothing() {
-        test::ProgramFolder folder;
-        RaceState state = folder.state();
-        QueuedPrompter prompter;
-        ConfiguracioPrgView view(state, prompter);
-        waitForFirstPaint(view, view.form().Opening);
-        QTest::keyPress(&view, Qt::Key_Shift);
-        QVERIFY(!child<QGroupBox>(view, "DemanarComes")->isVisible());
-        QVERIFY(!child<QGroupBox>(view, "AutoScroll")->isEnabled());
-    }
-
-    // The settings behind Shift are also one visible click away, in both windows, and back.
+    // After the first paint Shift does nothing; the settings behind it are one
+    // visible click away, in both windows, and back.
     void moreOptions_RevealsWhatShiftRevealsAfterOpening() {
         test::ProgramFolder folder;
         RaceState state = folder.state();
         QueuedPrompter prompter;
         ConfiguracioPrgView settings(state, prompter);
         waitForFirstPaint(settings, settings.form().Opening);
+        QTest::keyPress(&settings, Qt::Key_Shift);
+        QVERIFY(!child<QGroupBox>(settings, "DemanarComes")->isVisible());
+        QVERIFY(!child<QGroupBox>(settings, "AutoScroll")->isEnabled());
         auto* more = child<QPushButton>(settings, "MesOpcions");
         QCOMPARE(more->text(), QString::fromUtf8("Més opcions"));
         QVERIFY(!more->isChecked());
@@ -128,6 +116,7 @@ private slots:
         ConfiguracioPistaView track(state, prompter);
         waitForFirstPaint(track, track.form().Opening);
         auto* trackMore = child<QPushButton>(track, "MesOpcions");
+        QTest::keyPress(&track, Qt::Key_Shift);
         QVERIFY(!child<QComboBox>(track, "Split")->isVisible());
         QTest::mouseClick(trackMore, Qt::LeftButton);
         QVERIFY(child<QComboBox>(track, "Split")->isVisible());
@@ -189,11 +178,6 @@ private slots:
         QTest::keyPress(&view, Qt::Key_Shift);
         QVERIFY(child<QComboBox>(view, "Split")->isVisible());
         QVERIFY(child<QGroupBox>(view, "RecuadreParcials")->isVisible());
-
-        ConfiguracioPistaView later(state, prompter);
-        waitForFirstPaint(later, later.form().Opening);
-        QTest::keyPress(&later, Qt::Key_Shift);
-        QVERIFY(!child<QComboBox>(later, "Split")->isVisible());
     }
 
     void trackConfig_TypedLaneCountRebuildsTheRowAndSaves() {
