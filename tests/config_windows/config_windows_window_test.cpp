@@ -53,10 +53,8 @@ private slots:
         auto* language = child<QComboBox>(view, "LlIdioma");
         language->setCurrentIndex(1);
         emit language->activated(1);
+        // Which texts change is tested in localisation/; here, that the choice relabels at once.
         QCOMPARE(child<QLabel>(view, "Text(1)")->text(), QStringLiteral("Cuentavueltas:"));
-        QCOMPARE(child<QGroupBox>(view, "RecuadreColors")->title(), QStringLiteral("Colores"));
-        QCOMPARE(child<QComboBox>(view, "ValorColor(4)")->itemText(14), QStringLiteral("Amarillo"));
-        QCOMPARE(language->itemText(1), QStringLiteral("Español"));
         QCOMPARE(view.windowTitle(), QStringLiteral("Configuración del programa"));
         QCOMPARE(state.Settings.Language, int16_t{1});
 

@@ -81,15 +81,7 @@ TEST(Grid, OutOfRangeCellsReadEmptyAndWritesAreDropped) {
     EXPECT_EQ(g.TextMatrix(0, 0), "y");
 }
 
-TEST(Grid, CellsReadBackAsNumbersWithEitherSeparator) {
-    Grid g = Table({{"12,5", " ", "", "+99.9s", "-1v"}});
-    EXPECT_DOUBLE_EQ(g.Number(1, 0), 12.5);
-    EXPECT_EQ(g.Number(1, 1), 0);
-    EXPECT_EQ(g.Number(1, 2), 0);
-    EXPECT_DOUBLE_EQ(g.Number(1, 3), 99.9);
-    EXPECT_EQ(g.Number(1, 4), -1);
-}
-
+// Cells read as numbers through ReadNumber (number_format_test); caching below.
 TEST(Grid, NumericSortOrdersRowsByTheColumnRangeLeftToRightStably) {
     struct Case {
         std::vector<std::vector<std::string>> rows;
