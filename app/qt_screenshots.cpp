@@ -18,9 +18,9 @@
 #include "core/settings_files.h"
 #include "core/startup.h"
 #include "organisation/race_manager_window.h"
-#include "standings/voltaavolta_window.h"
 #include "output/print_jobs.h"
 #include "output/qt_report_printer.h"
+#include "standings/voltaavolta_window.h"
 
 namespace sc {
 namespace fs = std::filesystem;
@@ -90,7 +90,7 @@ int saveLiveWindows(RaceState& state, PortadaView& main, DemoClock& clock, int m
         written += WriteReportPdf(
             HeatClassificationJob(state, SelectedRaceHeading(main.portada()), heat.engine().InfoClass).report,
             report);
-    heat.key(kEscapeKey);
+    heat.menu(0);  // "(Esc) Tancar": the key would ask first, a heat being stored
     return written;
 }
 
@@ -137,9 +137,10 @@ int writeScreenshots(const fs::path& outputFolder, std::string& problem) {
             main.heatMode().setClock(clock);
             written += saveLiveWindows(state, main, clock, 2, "ofc", suffix, outputFolder);
             // The heat classification as printed: a PDF that scripts/screenshots turns into a PNG.
-            const fs::path report = size.width() == 1920 ? outputFolder / ("informe_classificacio_" +
-                                                                           std::string(kLanguageSuffix[language]) + ".pdf")
-                                                         : fs::path();
+            const fs::path report = size.width() == 1920
+                                        ? outputFolder / ("informe_classificacio_" +
+                                                          std::string(kLanguageSuffix[language]) + ".pdf")
+                                        : fs::path();
             written += saveLiveWindows(state, main, clock, 4, "crs", suffix, outputFolder, report);
 
             // The race's own track, with heats run: the lock warning above the lanes.

@@ -5,15 +5,15 @@
 #include <filesystem>
 #include <fstream>
 
-#include "heat/lap_registration.h"
 #include "core/lap_log.h"
 #include "core/prompter.h"
 #include "core/race_state.h"
 #include "core/race_store.h"
+#include "core/settable_clock.h"
 #include "core/settings_files.h"
 #include "core/startup.h"
+#include "heat/lap_registration.h"
 #include "standings/voltaavolta.h"
-#include "core/settable_clock.h"
 #include "temp_folder.h"
 
 namespace sc {
@@ -146,6 +146,7 @@ TEST_F(ProgrammeTest, Close_ReturnsToSelectionModeAndDropsTheLapLog) {
     programme.Clock()->HeatKeys(kEscapeKey);  // a heat runs: no close
     EXPECT_TRUE(programme.ui.heatMode);
     programme.Clock()->HeatKeys('s');
+    prompter.answers.push_back(Button::Yes);  // a heat is stored: Esc asks first
     programme.Clock()->HeatKeys(kEscapeKey);
     EXPECT_FALSE(programme.ui.heatMode);
     EXPECT_FALSE(fs::exists(race / kLapLogName));

@@ -236,7 +236,9 @@ private slots:
         QVERIFY2(names.contains("Anna") && names.contains("Carla"), qPrintable(names));
         QTest::keyClick(window, Qt::Key_S);
         QCOMPARE(state.HeatRunning, int16_t(0));
+        prompter.answers.push_back(Button::Yes);  // the heat is stored: Esc asks first
         QTest::keyClick(view.heatMode().classificationWindow(), Qt::Key_Escape);
+        QCOMPARE(prompter.shown.back().defaultButton, Button::No);
         QVERIFY(!view.heatMode().programme().ui.heatMode);
         QVERIFY(!view.heatMode().classificationWindow());
         QApplication::processEvents();
