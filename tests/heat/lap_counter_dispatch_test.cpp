@@ -27,7 +27,7 @@ TEST_F(LapCounterDispatchTest, Detection_CountsOnlyWhileAHeatRunsWithTheDeviceTi
     EXPECT_EQ(view.Lane(1).list.TextMatrix(0, 0), "2");
 }
 
-TEST_F(LapCounterDispatchTest, StartHeat_UsesTheActionClockAndNeverRestartsARunningHeat) {
+TEST_F(LapCounterDispatchTest, StartAndEndHeat_TheActionClockAndNoRestartOfARunningHeat) {
     clock.t = 500;
     apply(StartHeat{100});
     EXPECT_NE(state.HeatRunning, 0);
@@ -35,6 +35,8 @@ TEST_F(LapCounterDispatchTest, StartHeat_UsesTheActionClockAndNeverRestartsARunn
     EXPECT_EQ(state.CurrentHeat, 1);
     apply(StartHeat{200});
     EXPECT_DOUBLE_EQ(state.HeatStartTime, 100);
+    apply(EndHeat{});
+    EXPECT_EQ(state.HeatRunning, 0);
 }
 
 TEST_F(LapCounterDispatchTest, PauseAndResume_MoveTheHeatStartByThePauseAtTheActionClocks) {
@@ -74,12 +76,6 @@ TEST_F(LapCounterDispatchTest, KeepAlive_DeadlinePassedWhileBytesArriveEndsTheHe
     ASSERT_EQ(records.size(), 3u);  // header, the first pass, the end
     EXPECT_EQ(records[2].lane, 0);
     EXPECT_FLOAT_EQ(records[2].passTime, 0.5f);
-}
-
-TEST_F(LapCounterDispatchTest, EndHeat_EndsTheRunningHeat) {
-    apply(StartHeat{100});
-    apply(EndHeat{});
-    EXPECT_EQ(state.HeatRunning, 0);
 }
 
 TEST_F(LapCounterDispatchTest, PanelColour_StartLightsColourThePanelAndHideTheMenu) {

@@ -205,13 +205,11 @@ TEST_F(StoreFixture, RowAndRecord_RoundTripEveryField) {
     EXPECT_EQ(g.TextMatrix(1, kName), "Bernat");
     store->RegistreDesDeFila(1);
     EXPECT_EQ(store->Registre, rec);
-}
 
-TEST_F(StoreFixture, RaceRowWithoutLaps_KeysByParticipantNumber) {
-    HeatRecord rec{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    store->Registre = rec;
+    state.CurrentModality = static_cast<int16_t>(Modality::Race);  // a race row without laps
+    store->Registre = HeatRecord{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     store->FilaDesDeRegistre(1);
-    EXPECT_EQ(engine->InfoClass.TextMatrix(1, kSeriesKey), "-2");
+    EXPECT_EQ(engine->InfoClass.TextMatrix(1, kSeriesKey), "-2");  // keyed by participant number
     EXPECT_EQ(engine->InfoClass.TextMatrix(1, kFastest), " ");
     store->RegistreDesDeFila(1);
     EXPECT_EQ(store->Registre.passTime, 0.0f);
