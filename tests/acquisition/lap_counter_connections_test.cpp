@@ -115,13 +115,17 @@ TEST_F(LapCounterConnectionsTest, SettingsTextFollowsTheModel) {
     EXPECT_EQ(connections.connection(1).model, LapCounterModel::DS003);
 }
 
-TEST_F(LapCounterConnectionsTest, Reopening_ClosesAndReopensTheSamePortObjects) {
+TEST_F(LapCounterConnectionsTest, ReopeningReusesThePortObjectsAndClosingClearsTheFlags) {
     connections.OpenLapCounterPorts();
     connections.OpenLapCounterPorts();
     EXPECT_EQ(created, 2);
     EXPECT_EQ(scripted(1).closes, 1);
     EXPECT_TRUE(scripted(1).isOpen());
     EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1, -1}));
+    connections.CloseLapCounterPorts();
+    EXPECT_FALSE(scripted(1).isOpen());
+    EXPECT_FALSE(scripted(2).isOpen());
+    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, 0, 0}));
 }
 
 TEST_F(LapCounterConnectionsTest, FailingPort_ShowsRetryCancelAndRetrySucceeds) {
@@ -190,14 +194,6 @@ TEST_F(LapCounterConnectionsTest, ConnectionCountBeyondTheArraysIsBounded) {
     connections.OpenLapCounterPorts();
     EXPECT_EQ(created, LapCounterConnections::kMaxConnections);
     EXPECT_EQ(openFlags().size(), 5u);
-}
-
-TEST_F(LapCounterConnectionsTest, Closing_ClosesEveryPortAndClearsTheFlags) {
-    connections.OpenLapCounterPorts();
-    connections.CloseLapCounterPorts();
-    EXPECT_FALSE(scripted(1).isOpen());
-    EXPECT_FALSE(scripted(2).isOpen());
-    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, 0, 0}));
 }
 
 // ---- Receiving ----

@@ -418,9 +418,9 @@ TEST_F(HeatClockTest, HeatSetUp_PlacesTheHeatByTheRule) {
     EXPECT_EQ(view.Lane(1).driver, "C");
     EXPECT_TRUE(view.TakesPart(1));
     EXPECT_DOUBLE_EQ(state.Track.CarriedTime[2], 0);
-}
 
-TEST_F(HeatClockTest, HeatSetUp_TrainingOpensEveryLane) {
+    heat.HeatKeys('s');
+    state.CurrentModality = 0;  // plain training: heat 1 on every lane
     state.CurrentHeat = 7;
     heat.HeatKeys('s');
     EXPECT_EQ(state.CurrentHeat, 1);
