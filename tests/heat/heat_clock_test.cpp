@@ -352,7 +352,6 @@ TEST_F(HeatClockTest, EndHeat_ButtonsWithoutAFeatureStayDisabled) {
     panel.featureBuilt[1] = panel.featureBuilt[2] = false;  // a build without listing and printing
     state.CurrentModality = 4;
     state.Track.ComaDivisions = 100;
-    panel.featureBuilt[1] = panel.featureBuilt[2] = false;  // listing and printing not there
     heat.HeatKeys('s');
     heat.HeatKeys('s');
     for (int i : {0, 3, 4, 5}) EXPECT_TRUE(panel.Menu[i].enabled) << "button " << i;
