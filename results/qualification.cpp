@@ -64,7 +64,8 @@ std::vector<RankedParticipant> RankedParticipants(const Resultats& results) {
     for (int row : results.VisibleRows()) {
         const int series = static_cast<int>(g.Number(row, rc::Series));
         const int number = static_cast<int>(g.Number(row, rc::Number));
-        if (seen.emplace(series, number).second) ranked.push_back({series, number, g.TextMatrix(row, rc::Name)});
+        if (seen.emplace(series, number).second)
+            ranked.push_back({series, number, g.TextMatrix(row, rc::Name)});
     }
     return ranked;
 }
@@ -91,7 +92,8 @@ bool RaceSeriesWriter::Add(const std::vector<std::string>& names) {
     return saved;
 }
 
-QualificationStage AutoInscritsClass(const QualificationPlan& plan, Resultats& results, RaceSeriesWriter& out) {
+QualificationStage AutoInscritsClass(const QualificationPlan& plan, Resultats& results,
+                                     RaceSeriesWriter& out) {
     const auto ranked = RankedParticipants(results);
     Names names;
     for (int p : FirstSeriesWalk(static_cast<int>(ranked.size()), plan.repechages))
@@ -99,7 +101,8 @@ QualificationStage AutoInscritsClass(const QualificationPlan& plan, Resultats& r
     return out.Add(names) ? QualificationStage::FirstSeries : QualificationStage::None;
 }
 
-QualificationStage AutoInscritsRepes(const QualificationPlan& plan, Resultats& results, RaceSeriesWriter& out) {
+QualificationStage AutoInscritsRepes(const QualificationPlan& plan, Resultats& results,
+                                     RaceSeriesWriter& out) {
     const int repechages = plan.repechages;
     if (repechages < 1) return QualificationStage::None;
     results.SeriesChosen(kFirstSeries);
@@ -112,7 +115,8 @@ QualificationStage AutoInscritsRepes(const QualificationPlan& plan, Resultats& r
     return AddColumns(out, columns) ? QualificationStage::Repechages : QualificationStage::None;
 }
 
-QualificationStage AutoInscritsSemis(const QualificationPlan& plan, Resultats& results, RaceSeriesWriter& out) {
+QualificationStage AutoInscritsSemis(const QualificationPlan& plan, Resultats& results,
+                                     RaceSeriesWriter& out) {
     const int places = std::max(2 * plan.laneCount, plan.directPlaces);
     const int direct = places - plan.repechages;
     Names taken;
@@ -135,7 +139,8 @@ QualificationStage AutoInscritsSemis(const QualificationPlan& plan, Resultats& r
     return AddColumns(out, semis) ? QualificationStage::SemiFinals : QualificationStage::None;
 }
 
-QualificationStage AutoInscritsFinal(const QualificationPlan& plan, Resultats& results, RaceSeriesWriter& out) {
+QualificationStage AutoInscritsFinal(const QualificationPlan& plan, Resultats& results,
+                                     RaceSeriesWriter& out) {
     results.SeriesChosen(kAllSeries);
     // Half the lanes each: with an odd count the quota 3.5 lets one semi-final give a fourth.
     double quota[2] = {plan.laneCount / 2.0, plan.laneCount / 2.0};

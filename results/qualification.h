@@ -61,9 +61,13 @@ struct QualificationPlan {
 // The builders. `results` is the results table of the source (official
 // practice for the first series, else the race) and is refiltered by series
 // as each stage needs. They return the stage built, None when a save failed.
-QualificationStage AutoInscritsClass(const QualificationPlan& plan, Resultats& results, RaceSeriesWriter& out);
-QualificationStage AutoInscritsRepes(const QualificationPlan& plan, Resultats& results, RaceSeriesWriter& out);
-QualificationStage AutoInscritsSemis(const QualificationPlan& plan, Resultats& results, RaceSeriesWriter& out);
-QualificationStage AutoInscritsFinal(const QualificationPlan& plan, Resultats& results, RaceSeriesWriter& out);
+QualificationStage AutoInscritsClass(const QualificationPlan& plan, Resultats& results,
+                                     RaceSeriesWriter& out);
+QualificationStage AutoInscritsRepes(const QualificationPlan& plan, Resultats& results,
+                                     RaceSeriesWriter& out);
+QualificationStage AutoInscritsSemis(const QualificationPlan& plan, Resultats& results,
+                                     RaceSeriesWriter& out);
+QualificationStage AutoInscritsFinal(const QualificationPlan& plan, Resultats& results,
+                                     RaceSeriesWriter& out);
 
 }  // namespace sc

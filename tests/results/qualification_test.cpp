@@ -149,9 +149,9 @@ TEST_F(QualificationTest, EightLanesTwentyFourParticipantsThroughAllFourStages) 
     officialPractice(r);
 
     expectStage(build(), QualificationStage::FirstSeries, 1);
-    EXPECT_EQ(participants(1), (Names{"R23", "R21", "R19", "R17", "R15", "R13", "R11", "R09",
-                                      "R07", "R05", "R03", "R01", "R02", "R04", "R06", "R08",
-                                      "R10", "R12", "R14", "R16", "R18", "R20", "R22", "R24"}));
+    EXPECT_EQ(participants(1),
+              (Names{"R23", "R21", "R19", "R17", "R15", "R13", "R11", "R09", "R07", "R05", "R03", "R01",
+                     "R02", "R04", "R06", "R08", "R10", "R12", "R14", "R16", "R18", "R20", "R22", "R24"}));
     EXPECT_EQ(readParticipantList(seriesFile(1)).heats, 0);
 
     raceResults(1, Names(r.rbegin(), r.rend()));  // the race turns the practice upside down
@@ -186,8 +186,8 @@ TEST_F(QualificationTest, EightLanesTwentyFourParticipantsThroughAllFourStages) 
 TEST_F(QualificationTest, OneRepechageTakesEveryNonQualifiedInOrder) {
     setLanes(4, "12,7");  // R = 1
     listed(1);
-    test::writeNames(seriesFile(1), 0, {"R03", "R12", "R01", "R07", "R09", "R02", "R11", "R05", "R04", "R10",
-                                        "R08", "R06"});
+    test::writeNames(seriesFile(1), 0,
+                     {"R03", "R12", "R01", "R07", "R09", "R02", "R11", "R05", "R04", "R10", "R08", "R06"});
     raceResults(1, places(12));
     expectStage(build(false), QualificationStage::Repechages, 2);
     EXPECT_EQ(participants(2), (Names{"R08", "R09", "R10", "R11", "R12"}));

@@ -38,8 +38,10 @@ TEST(QualificationRun, AddSeriesFourBuildsTheFirstRaceSeriesAndOpensIt) {
                                       "close\nanswer yes\nadd-series 4\nparticipants-show 4 2\nstate\n");
     EXPECT_NE(out.find("Cursa. Vols crear la sèrie n. 1?"), std::string::npos) << out;
     EXPECT_NE(out.find("No hi ha repesques programades."), std::string::npos) << "programme opened: " << out;
-    EXPECT_NE(out.find(R"({"participants":{"file":"CRS001.PAR","names":["R08","R07","R05","R03","R01","R02","R04","R06"]}})"),
-              std::string::npos)
+    EXPECT_NE(
+        out.find(
+            R"({"participants":{"file":"CRS001.PAR","names":["R08","R07","R05","R03","R01","R02","R04","R06"]}})"),
+        std::string::npos)
         << out;
     EXPECT_NE(out.find(R"("CurrentModality":4,"CurrentSeries":1,)"), std::string::npos) << out;
     // Race series 1 has no results yet: one empty series, no programme.

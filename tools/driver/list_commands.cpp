@@ -89,7 +89,8 @@ void participantsShow(Session& session, const ScriptLine& line) {
     requireRace(session);
     const RaceState& state = session.state();
     const int m = wholeNumberArgument(line.args[0], "modality M", 1, kSeriesLists);
-    if (state.SeriesCount[m] < 1) throw ScriptError("modality " + line.args[0] + " of the race has no series");
+    if (state.SeriesCount[m] < 1)
+        throw ScriptError("modality " + line.args[0] + " of the race has no series");
     const int k = wholeNumberArgument(line.args[1], "series K", 1, state.SeriesCount[m]);
     const std::string name = seriesBaseName(m, k) + ".PAR";
     const fs::path file = state.AppFolder / raceFolderName(state.CurrentRace) / name;
