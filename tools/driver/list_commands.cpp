@@ -1,4 +1,5 @@
-// roster, entrants, participants: the participant window filled and saved.
+// roster, entrants, participants: the participant window filled and saved;
+// participants-show: a series' list as its file stands.
 #include <nlohmann/json.hpp>
 
 #include "app/portada_commands.h"
