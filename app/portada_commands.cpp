@@ -36,6 +36,7 @@ void MnuNou_Click(Portada& portada, RaceState& state, Prompter& prompter, int m,
         newSeriesQuestion(state, m, n), "", {Button::Yes, Button::No}, Button::No, MessageIcon::Question};
     if (prompter.ask(question) != Button::Yes) return;
 
+    const int listed = list.count();
     const bool built = m == kRaceModality && autoBuild && autoBuild(portada, state, prompter);
     if (!built) list.items.push_back(std::to_string(n));
 
@@ -45,7 +46,7 @@ void MnuNou_Click(Portada& portada, RaceState& state, Prompter& prompter, int m,
     if (const WriteResult written = writeSeriesCounts(header, headCounts(state)); !written) {
         // The list shows what the race header holds, never a series it lacks.
         state.SeriesCount[m] = before;
-        if (!built) list.items.pop_back();
+        list.items.resize(listed);  // built series too
         const int language = state.Settings.Language;
         prompter.inform(
             raceFileMessage(language, RaceFileText::FileNotWritten, FileWriteText(language, written.error())),

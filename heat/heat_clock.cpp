@@ -228,7 +228,10 @@ void HeatClock::EndHeat() {
     state_.HeatRunning = 0;
     showHeatEnded();
     closeLapLog();
-    if (competitive(state_.CurrentModality)) hooks_.GuardarManiga();
+    if (competitive(state_.CurrentModality)) {
+        hooks_.GuardarManiga();
+        heatStored_ = true;
+    }
     panel_.Hora.clear();
     std::error_code ec;
     std::filesystem::remove(state_.inAppFolder(kRecoveryFileName), ec);
@@ -321,7 +324,21 @@ void HeatClock::HeatKeys(int key) {
         return;
     }
     const int button = panel_.MenuForKey(key);
+    if (button == 0 && !closeByKeyWanted(key, shift)) return;
     if (button >= 0) Menu_Click(button, shift);
+}
+
+// Esc also leaves dialogs and the correction entry: typed once too often in the
+// main window it would leave the heats, so with a stored heat on screen it asks.
+// The button itself, and Shift+Esc, close at once.
+bool HeatClock::closeByKeyWanted(int key, bool shift) {
+    if (key != kEscapeKey || shift || !heatStored_) return true;
+    const MessageBox box{heatNotice(state_.Settings.Language, HeatNotice::CloseAsked),
+                         "",
+                         {Button::Yes, Button::No},
+                         Button::No,
+                         MessageIcon::Question};
+    return prompter_.ask(box) == Button::Yes;
 }
 
 bool HeatClock::lapCorrectionKey(int key) {

@@ -18,18 +18,14 @@
 #include "core/record_file.h"
 #include "results/results_series_files.h"
 #include "temp_folder.h"
+#include "window_child.h"
 
 using namespace sc;
 namespace fs = std::filesystem;
 
 namespace {
 
-template <typename T>
-T* child(QWidget& window, const QString& name) {
-    T* found = window.findChild<T*>(name);
-    if (found == nullptr) qFatal("no control %s", qPrintable(name));
-    return found;
-}
+using test::child;
 
 struct RaceFolder {
     RaceFolder() {
@@ -99,9 +95,13 @@ private slots:
 
     void penalties_SavesTheBoxesOfTheChosenParticipant() {
         RaceFolder f;
-        Penalitzacions form(f.temp.path() / "CRS001.PEN", {"Anna", "Biel"});
+        Penalitzacions form(f.temp.path() / "CRS001.PEN", {"Anna", "Biel Fontanals i Casademunt"});
         PenalitzacionsView view(f.state, f.prompter, form, " - Prova");
         QCOMPARE(child<QLabel>(view, "Text(2)")->text(), QStringLiteral("Voltes de penalització:"));
+        view.show();
+        auto* quadre = child<QTableView>(view, "Quadre");
+        QVERIFY(quadre->columnWidth(0) >
+                quadre->fontMetrics().horizontalAdvance("Biel Fontanals i Casademunt"));
         child<QComboBox>(view, "Participant")->setCurrentIndex(1);
         auto* valor = child<QLineEdit>(view, "Valor");
         QTest::keyClicks(valor, "0,5");
