@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "heat/lap_counter_dispatch.h"
 #include "acquisition/qt_serial_port.h"
 #include "app/lap_listing_window.h"
 #include "app/main_window.h"
@@ -20,6 +19,7 @@
 #include "app/portada_host.h"
 #include "app/second_screen.h"
 #include "config_windows/qt_config_widgets.h"
+#include "heat/lap_counter_dispatch.h"
 #include "localisation/language_tables.h"
 #include "output/qt_report_printer.h"
 #include "results/corregir_window.h"
@@ -29,8 +29,6 @@
 namespace sc {
 
 namespace {
-
-constexpr int kModalities = 5;
 
 void setBackColour(QWidget* w, int code) {
     const QColor colour = paletteQColor(code);
@@ -78,7 +76,8 @@ HeatModeView::HeatModeView(RaceState& state, Prompter& prompter, PortadaView& wi
       store_(state, engine_, prompter),
       plug_(state, engine_, store_),
       connections_(state, prompter, clockRef_, [&state] { return makeQtSerialPort(state.AppFolder); }),
-      programme_(state, clockRef_, prompter, *host_, plug_, plug_) {
+      programme_(state, clockRef_, prompter, *host_, plug_, plug_),
+      widgets_(findWidgets(window)) {
     classification_.ShareInfosToggle(&window.portada().ClassificationToggle);
     printer_ = std::make_unique<QtReportPrinter>(state, prompter, &window);
     plug_.SetPrinting(printer_.get(), &window.portada());
@@ -122,22 +121,52 @@ void HeatModeView::hearLapCounters() {
 
 HeatModeView::~HeatModeView() = default;
 
+VoltaaVoltaView* HeatModeView::liveWindow() const { return live_.data(); }
+ClassificacioView* HeatModeView::classificationWindow() const { return classView_.data(); }
+
+HeatModeView::Widgets HeatModeView::findWidgets(const QWidget& window) {
+    Widgets w;
+    w.panel = window.findChild<QFrame*>("FonsDeMenu");
+    w.hora = window.findChild<QLabel*>("Hora");
+    w.textHora = window.findChild<QLabel*>("TextHora");
+    w.textPausa = window.findChild<QLabel*>("TextPausa");
+    w.mesMenys = window.findChild<QLabel*>("MesMenys");
+    for (int i = 0; i < kHeatMenuButtons; ++i)
+        w.menu[i] = window.findChild<QPushButton*>(QStringLiteral("Menu(%1)").arg(i));
+    w.errors = window.findChild<QComboBox*>("Errors");
+    w.selection = window.findChild<QWidget*>("Seleccio");
+    w.manual = window.findChild<QMenu*>("MnuManual");
+    w.arxiu = window.findChild<QMenu*>("MnuArxiu");
+    w.programes = window.findChild<QMenu*>("MnuProgrames");
+    w.dades = window.findChild<QMenu*>("MnuDades");
+    w.resultats = window.findChild<QMenu*>("MnuResultats");
+    w.finestres = window.findChild<QMenu*>("MnuFinestres");
+    w.ajuda = window.findChild<QMenu*>("MnuAjuda");
+    w.quit = window.findChild<QAction*>("BotoSortir");
+    w.fullScreen = window.findChild<QAction*>("MnuPantallaCompleta");
+    for (int m = 0; m < kModalities; ++m) {
+        w.modalityEntry[m] = window.findChild<QAction*>(QStringLiteral("MnuPrg(%1)").arg(m));
+        w.modalityButton[m] = window.findChild<QPushButton*>(QStringLiteral("BotoPrg(%1)").arg(m));
+    }
+    return w;
+}
+
 void HeatModeView::connectWidgets() {
     for (int m = 0; m < kModalities; ++m) {
-        if (auto* entry = window_.findChild<QAction*>(QStringLiteral("MnuPrg(%1)").arg(m)))
+        if (QAction* entry = widgets_.modalityEntry[m])
             connect(entry, &QAction::triggered, this, [this, m] { open(m); });
-        if (auto* button = window_.findChild<QPushButton*>(QStringLiteral("BotoPrg(%1)").arg(m)))
+        if (QPushButton* button = widgets_.modalityButton[m])
             connect(button, &QPushButton::clicked, this, [this, m] { open(m); });
     }
     for (int i = 0; i < kHeatMenuButtons; ++i)
-        if (auto* button = window_.findChild<QPushButton*>(QStringLiteral("Menu(%1)").arg(i)))
+        if (QPushButton* button = widgets_.menu[i])
             connect(button, &QPushButton::clicked, this, [this, i] { menu(i); });
     fillManualMenu(0);
 }
 
 // Reproduir and one entry per lane of the track open now, with its key.
 void HeatModeView::fillManualMenu(int laneCount) {
-    auto* menu = window_.findChild<QMenu*>("MnuManual");
+    QMenu* menu = widgets_.manual;
     if (!menu) return;
     menu->clear();
     for (const ManualEntry& e : ManualEntries(state_.Settings.Language, laneCount)) {
@@ -259,10 +288,12 @@ bool HeatModeView::openMirror(const std::string& window) {
     QScreen* other = screens.front() != window_.screen() ? screens.front() : screens[1];
     auto keys = [this](int code) { key(code); };
     if (window == "Classificacio" && classView_) {
-        mirror_ = mirrorClass_ = new ClassificacioView(state_, classification_, engine_, keys);
+        mirrorClass_ = new ClassificacioView(state_, classification_, engine_, keys);
+        mirror_ = mirrorClass_.data();
         mirror_->setWindowTitle(classView_->windowTitle());
     } else if (window == "VoltaaVolta" && live_) {
-        mirror_ = mirrorLive_ = new VoltaaVoltaView(*programme_.View(), keys);
+        mirrorLive_ = new VoltaaVoltaView(*programme_.View(), keys);
+        mirror_ = mirrorLive_.data();
         mirror_->setWindowTitle(liveSub_->windowTitle());
     } else {
         return false;
@@ -313,44 +344,43 @@ void HeatModeView::sync() {
     showPanel();
     showMenus();
     // The selection lists take no input while heats run: the live windows get the room.
-    if (auto* selection = window_.findChild<QWidget*>("Seleccio")) selection->setVisible(!heatMode);
+    if (widgets_.selection) widgets_.selection->setVisible(!heatMode);
     window_.setWindowTitle(QString::fromStdString(programme_.ui.title));
     if (!heatMode) window_.showState();
 }
 
 void HeatModeView::showPanel() {
     const HeatPanel& p = programme_.ui.panel;
-    auto* frame = window_.findChild<QFrame*>("FonsDeMenu");
-    if (!frame) return;
-    frame->setVisible(p.visible && programme_.ui.heatMode);
-    setBackColour(frame, p.backColour);
-    auto label = [this](const char* name) { return window_.findChild<QLabel*>(name); };
-    if (QLabel* hora = label("Hora")) {
+    const Widgets& w = widgets_;
+    if (!w.panel) return;
+    w.panel->setVisible(p.visible && programme_.ui.heatMode);
+    setBackColour(w.panel, p.backColour);
+    if (QLabel* hora = w.hora) {
         if (hora->text() != QString::fromStdString(p.Hora)) hora->setText(QString::fromStdString(p.Hora));
         hora->setVisible(p.horaVisible);
         setBackColour(hora, p.horaBackColour);
     }
-    if (QLabel* text = label("TextHora")) {
+    if (QLabel* text = w.textHora) {
         text->setVisible(p.textHoraVisible);
         setBackColour(text, p.textHoraBackColour);
     }
-    if (QLabel* pausa = label("TextPausa")) {
+    if (QLabel* pausa = w.textPausa) {
         pausa->setVisible(p.textPausaVisible);
         setBackColour(pausa, p.textPausaBackColour);
     }
-    if (QLabel* entry = label("MesMenys")) {
+    if (QLabel* entry = w.mesMenys) {
         entry->setText(QString::fromStdString(p.MesMenys));
         entry->setVisible(p.mesMenysVisible);
     }
     for (int i = 0; i < kHeatMenuButtons; ++i) {
-        auto* button = window_.findChild<QPushButton*>(QStringLiteral("Menu(%1)").arg(i));
+        QPushButton* button = w.menu[i];
         if (!button) continue;
         if (!p.Menu[i].caption.empty()) button->setText(QString::fromStdString(p.Menu[i].caption));
         button->setVisible(p.Menu[i].visible);
         button->setEnabled(p.Menu[i].enabled);
         button->setFocusPolicy(Qt::NoFocus);  // keys go to the heat keys
     }
-    if (auto* errors = window_.findChild<QComboBox*>("Errors")) {
+    if (QComboBox* errors = w.errors) {
         const RejectedDetections& list = programme_.ui.errors;
         if (errors->count() != static_cast<int>(list.Items().size())) {
             errors->clear();
@@ -363,23 +393,22 @@ void HeatModeView::showPanel() {
 
 void HeatModeView::showMenus() {
     const ProgrammeState& ui = programme_.ui;
-    auto enableMenu = [this](const char* name, bool on) {
-        if (auto* m = window_.findChild<QMenu*>(name)) m->menuAction()->setEnabled(on);
+    const Widgets& w = widgets_;
+    const std::pair<QMenu*, bool> menus[] = {
+        {w.arxiu, ui.MnuArxiu},         {w.programes, ui.MnuProgrames},
+        {w.dades, ui.MnuDades},         {w.resultats, ui.MnuResultats},
+        {w.finestres, ui.MnuFinestres}, {w.ajuda, ui.panel.informationMenuEnabled || !ui.heatMode},
     };
-    enableMenu("MnuArxiu", ui.MnuArxiu);
-    enableMenu("MnuProgrames", ui.MnuProgrames);
-    enableMenu("MnuDades", ui.MnuDades);
-    enableMenu("MnuResultats", ui.MnuResultats);
-    enableMenu("MnuFinestres", ui.MnuFinestres);
-    enableMenu("MnuAjuda", ui.panel.informationMenuEnabled || !ui.heatMode);
-    if (auto* manualMenu = window_.findChild<QMenu*>("MnuManual"))
-        for (QAction* entry : manualMenu->actions()) entry->setEnabled(ui.heatMode);
-    if (auto* selection = window_.findChild<QWidget*>("Seleccio")) selection->setEnabled(!ui.heatMode);
+    for (const auto& [menu, on] : menus)
+        if (menu) menu->menuAction()->setEnabled(on);
+    if (w.manual)
+        for (QAction* entry : w.manual->actions()) entry->setEnabled(ui.heatMode);
+    if (w.selection) w.selection->setEnabled(!ui.heatMode);
     // Quitting would lose the running heat; the menu's Sortir is greyed with Arxiu.
-    if (auto* quit = window_.findChild<QAction*>("BotoSortir")) quit->setEnabled(state_.HeatRunning == 0);
+    if (w.quit) w.quit->setEnabled(state_.HeatRunning == 0);
     // With one screen a live window stays a child window: the entry is off.
-    if (auto* fullScreen = window_.findChild<QAction*>("MnuPantallaCompleta"))
-        fullScreen->setEnabled(canUseSecondScreen(static_cast<int>(QGuiApplication::screens().size())));
+    if (w.fullScreen)
+        w.fullScreen->setEnabled(canUseSecondScreen(static_cast<int>(QGuiApplication::screens().size())));
     updateSelectionStates();
 }
 
@@ -388,10 +417,8 @@ void HeatModeView::updateSelectionStates() {
     for (int m = 0; m < kModalities; ++m) {
         const bool can =
             idle && (m == 0 || (window_.portada().modalityEnabled[m] && host_->SelectedSeries(m) >= 0));
-        if (auto* entry = window_.findChild<QAction*>(QStringLiteral("MnuPrg(%1)").arg(m)))
-            entry->setEnabled(can);
-        if (auto* button = window_.findChild<QPushButton*>(QStringLiteral("BotoPrg(%1)").arg(m)))
-            button->setEnabled(can);
+        if (QAction* entry = widgets_.modalityEntry[m]) entry->setEnabled(can);
+        if (QPushButton* button = widgets_.modalityButton[m]) button->setEnabled(can);
     }
 }
 

@@ -8,6 +8,8 @@
 // counters are heard on their serial ports while it is open.
 
 #include <QObject>
+#include <QPointer>
+#include <array>
 #include <memory>
 #include <string>
 
@@ -19,7 +21,13 @@
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
 
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
 class QMdiSubWindow;
+class QMenu;
+class QPushButton;
 class QTimer;
 
 namespace sc {
@@ -51,13 +59,13 @@ public:
     void sync();
     // F11: the active live window full screen on the drivers' screen, or back.
     void toggleFullScreen();
-    QWidget* secondScreenWindow() const { return mirror_; }
+    QWidget* secondScreenWindow() const { return mirror_.data(); }
     // Selection mode: which modality entries can open a programme.
     void updateSelectionStates();
 
     Programme& programme() { return programme_; }
-    VoltaaVoltaView* liveWindow() const { return live_; }
-    ClassificacioView* classificationWindow() const { return classView_; }
+    VoltaaVoltaView* liveWindow() const;
+    ClassificacioView* classificationWindow() const;
     Classificacio& classification() { return classification_; }
     const StandingsEngine& engine() const { return engine_; }
     QTimer* timer() const { return timer_; }
@@ -65,6 +73,31 @@ public:
 
 private:
     class Host;
+    static constexpr int kModalities = 5;
+    // The main window's widgets this mode drives, found once by name: the
+    // window builds them before this view and they live as long as it.
+    struct Widgets {
+        QFrame* panel = nullptr;  // FonsDeMenu
+        QLabel* hora = nullptr;
+        QLabel* textHora = nullptr;
+        QLabel* textPausa = nullptr;
+        QLabel* mesMenys = nullptr;
+        std::array<QPushButton*, kHeatMenuButtons> menu{};
+        QComboBox* errors = nullptr;
+        QWidget* selection = nullptr;
+        QMenu* manual = nullptr;
+        QMenu* arxiu = nullptr;
+        QMenu* programes = nullptr;
+        QMenu* dades = nullptr;
+        QMenu* resultats = nullptr;
+        QMenu* finestres = nullptr;
+        QMenu* ajuda = nullptr;
+        QAction* quit = nullptr;
+        QAction* fullScreen = nullptr;
+        std::array<QAction*, kModalities> modalityEntry{};
+        std::array<QPushButton*, kModalities> modalityButton{};
+    };
+    static Widgets findWidgets(const QWidget& window);
     void connectWidgets();
     void showPanel();
     void showMenus();
@@ -98,16 +131,18 @@ private:
     } clockRef_{clock_};
     LapCounterConnections connections_;
     Programme programme_;
+    Widgets widgets_;
     QTimer* timer_ = nullptr;
-    QMdiSubWindow* liveSub_ = nullptr;
-    VoltaaVoltaView* live_ = nullptr;
-    QMdiSubWindow* classSub_ = nullptr;
-    ClassificacioView* classView_ = nullptr;
+    // The live windows may be closed (and deleted) by the person: guarded.
+    QPointer<QMdiSubWindow> liveSub_;
+    QPointer<VoltaaVoltaView> live_;
+    QPointer<QMdiSubWindow> classSub_;
+    QPointer<ClassificacioView> classView_;
     bool shiftClick_ = false;
     // A copy of a live window, full screen on the second screen.
-    QWidget* mirror_ = nullptr;
-    ClassificacioView* mirrorClass_ = nullptr;
-    VoltaaVoltaView* mirrorLive_ = nullptr;
+    QPointer<QWidget> mirror_;
+    QPointer<ClassificacioView> mirrorClass_;
+    QPointer<VoltaaVoltaView> mirrorLive_;
 };
 
 }  // namespace sc

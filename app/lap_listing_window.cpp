@@ -11,6 +11,7 @@
 
 #include "app/qt_grid_view.h"
 #include "config_windows/qt_config_widgets.h"
+#include "core/file_fault_text.h"
 
 namespace sc {
 
@@ -116,9 +117,9 @@ bool LlistarVoltesView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void LlistarVoltesView::exportText() {
-    if (!listing_->Exportar())
-        prompter_.inform(std::string(kLapExportFileName) + ": " + state_.Msg[0][3], "Error",
-                         MessageIcon::Exclamation);
+    if (const WriteResult written = listing_->Exportar(); !written)
+        prompter_.inform(state_.Msg[0][3] + "\n" + FileWriteText(state_.Settings.Language, written.error()),
+                         "Error", MessageIcon::Exclamation);
     render();
 }
 

@@ -11,6 +11,7 @@
 
 #include "app/qt_grid_view.h"
 #include "config_windows/qt_config_widgets.h"
+#include "core/file_fault_text.h"
 
 namespace sc {
 
@@ -93,8 +94,9 @@ void PenalitzacionsView::Sortir_Click(int index) {
         reject();
         return;
     }
-    if (!form_.Gravar())
-        prompter_.inform(state_.Msg[7][11] + "\n" + form_.problem, "Error", MessageIcon::Exclamation);
+    if (const WriteResult written = form_.Gravar(); !written)
+        prompter_.inform(state_.Msg[7][11] + "\n" + FileWriteText(state_.Settings.Language, written.error()),
+                         "Error", MessageIcon::Exclamation);
     showBoxes();
     model_->sync();
 }

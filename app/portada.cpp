@@ -193,7 +193,7 @@ bool Portada::writeSelections() const {
     for (int m = 1; m <= kSeriesLists; ++m)
         lines.push_back(valueText(static_cast<long>(LlSeries[m].selected)));
     lines.push_back(valueText(static_cast<long>(ClassificationToggle)));
-    return writeValueLines(state_.inAppFolder(kSelectionsFileName), lines);
+    return static_cast<bool>(writeValueLines(state_.inAppFolder(kSelectionsFileName), lines));
 }
 
 std::string Portada::versionText() {

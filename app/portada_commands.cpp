@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/file_fault_text.h"
 #include "core/number_format.h"
 #include "core/race_store.h"
 #include "localisation/language_tables.h"
@@ -42,13 +43,14 @@ void MnuNou_Click(Portada& portada, RaceState& state, Prompter& prompter, int m,
     const int16_t before = state.SeriesCount[m];
     state.SeriesCount[m] = static_cast<int16_t>(list.count());
     const fs::path header = state.AppFolder / raceFolderName(state.CurrentRace) / kRaceHeaderFileName;
-    if (!writeSeriesCounts(header, headCounts(state))) {
+    if (const WriteResult written = writeSeriesCounts(header, headCounts(state)); !written) {
         // The list shows what the race header holds, never a series it lacks.
         state.SeriesCount[m] = before;
         list.items.resize(listed);  // built series too
-        prompter.inform(raceFileMessage(state.Settings.Language, RaceFileText::FileNotWritten,
-                                        raceFolderName(state.CurrentRace) + "\\" + kRaceHeaderFileName),
-                        msgText(state, kPortada, 0, 3), MessageIcon::Critical);
+        const int language = state.Settings.Language;
+        prompter.inform(
+            raceFileMessage(language, RaceFileText::FileNotWritten, FileWriteText(language, written.error())),
+            msgText(state, kPortada, 0, 3), MessageIcon::Critical);
         return;
     }
     if (state.SeriesCount[m] == 1) portada.SerieActiva(m, true);

@@ -20,7 +20,7 @@ bool writeSecondScreenChoice(const std::filesystem::path& appFolder, const std::
         std::filesystem::remove(appFolder / kSecondScreenFileName, ec);
         return !ec;
     }
-    return writeValueLines(appFolder / kSecondScreenFileName, {window});
+    return static_cast<bool>(writeValueLines(appFolder / kSecondScreenFileName, {window}));
 }
 
 bool canUseSecondScreen(int screens) { return screens >= 2; }

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <fstream>
+#include <stdexcept>
 
 #include "../tests/temp_folder.h"
 #include "core/race_store.h"
@@ -16,8 +17,9 @@ namespace fs = std::filesystem;
 struct BigRace {
     BigRace() {
         fs::create_directories(race);
-        sc::writeRaceHeader(race / sc::kRaceHeaderFileName,
-                            sc::RaceHeader{{0, 10, 10, 20}, "Resistència", "06-12-2026"});
+        if (!sc::writeRaceHeader(race / sc::kRaceHeaderFileName,
+                                 sc::RaceHeader{{0, 10, 10, 20}, "Resistència", "06-12-2026"}))
+            throw std::runtime_error("race header not written");
         const std::string block(1250 * 1000, 'v');
         for (int series = 1; series <= 40; ++series)
             std::ofstream(race / (sc::seriesBaseName(4, series) + ".VAV"), std::ios::binary) << block;

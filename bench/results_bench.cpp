@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <random>
+#include <stdexcept>
 #include <string>
 
 #include "core/byte_io.h"
@@ -25,7 +26,8 @@ struct GeneratedRace {
         fs::create_directories(folder);
         sc::ParticipantList list{kHeats, {}};
         for (int p = 1; p <= kParticipants; ++p) list.names.push_back("Pilot " + std::to_string(p));
-        sc::writeParticipantList(folder / "CRS001.PAR", list);
+        if (!sc::writeParticipantList(folder / "CRS001.PAR", list))
+            throw std::runtime_error("CRS001.PAR not written");
         std::mt19937 random(7);
         sc::Bytes data;
         auto append = [&data](const sc::Bytes& record) {
@@ -49,7 +51,8 @@ struct GeneratedRace {
                 append(sc::encodeHeatRecord(r));
             }
         }
-        sc::writeFileAtomic(folder / "CRS001.DAD", data);
+        if (!sc::writeFileAtomic(folder / "CRS001.DAD", data))
+            throw std::runtime_error("CRS001.DAD not written");
         state.SeriesCount = {0, 0, 0, 0, 1};
         state.Msg[0][0] = "v";
         state.Msg[0][1] = "s";

@@ -5,6 +5,7 @@
 #include "config_windows/config_texts.h"
 #include "config_windows/field_number.h"
 #include "core/byte_io.h"
+#include "core/file_fault_text.h"
 #include "core/number_format.h"
 #include "core/settings_files.h"
 #include "localisation/apply_language.h"
@@ -116,14 +117,15 @@ void ConfiguracioPrg::Sortir_Click(int index) {
 void ConfiguracioPrg::Gravar_Click() {
     const ProgramSettings settings = settingsFromWindow();
     const auto file = state_.inAppFolder(kSettingsFileName);
-    if (!saveProgramSettings(settings, file)) {
+    if (const WriteResult written = saveProgramSettings(settings, file); !written) {
         // The window stays open: the user can retry or leave without saving.
         const int language = state_.Settings.Language;
-        prompter_.ask({configText(language, ConfigText::SaveFailed) + file.filename().string(),
-                       configText(language, ConfigText::ErrorTitle),
-                       {Button::Ok},
-                       Button::Ok,
-                       MessageIcon::Critical});
+        prompter_.ask(
+            {configText(language, ConfigText::SaveFailed) + FileWriteText(language, written.error()),
+             configText(language, ConfigText::ErrorTitle),
+             {Button::Ok},
+             Button::Ok,
+             MessageIcon::Critical});
         return;
     }
     state_.Settings = settings;

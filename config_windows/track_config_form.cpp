@@ -7,6 +7,7 @@
 #include "config_windows/config_texts.h"
 #include "config_windows/field_number.h"
 #include "core/byte_io.h"
+#include "core/file_fault_text.h"
 #include "core/file_io.h"
 #include "core/number_format.h"
 #include "core/race_store.h"
@@ -444,12 +445,13 @@ void ConfiguracioPista::Gravar_Click() {
     setComaFormat(t);
 
     const fs::path file = state_.inWorkingFolder(kTrackFileName);
-    if (!saveTrackConfig(t, file)) {
-        prompter_.ask({configText(language(), ConfigText::SaveFailed) + file.filename().string(),
-                       configText(language(), ConfigText::ErrorTitle),
-                       {Button::Ok},
-                       Button::Ok,
-                       MessageIcon::Critical});
+    if (const WriteResult written = saveTrackConfig(t, file); !written) {
+        prompter_.ask(
+            {configText(language(), ConfigText::SaveFailed) + FileWriteText(language(), written.error()),
+             configText(language(), ConfigText::ErrorTitle),
+             {Button::Ok},
+             Button::Ok,
+             MessageIcon::Critical});
         return;
     }
     t.SectorCount = kDefaultSectorCount;  // the file keeps the count as entered; every load works with 3

@@ -1,5 +1,7 @@
 #include "core/file_fault_text.h"
 
+#include <cerrno>
+
 namespace sc {
 
 namespace {
@@ -26,6 +28,24 @@ constexpr FaultText kFaults[] = {
      "está dañado: tiene más nombres de los que puede tener una lista"},
 };
 
+struct ReasonText {
+    int error;
+    const char* catalan;
+    const char* spanish;
+};
+
+// std::strerror speaks English: the reasons a director meets, in words.
+constexpr ReasonText kReasons[] = {
+    {kTextNotWritable, "hi ha un text amb caràcters que l'arxiu no admet",
+     "hay un texto con caracteres que el archivo no admite"},
+    {ENOSPC, "el disc és ple", "el disco está lleno"},
+    {EACCES, "no hi ha permís per escriure-hi", "no hay permiso para escribir en él"},
+    {EPERM, "no hi ha permís per escriure-hi", "no hay permiso para escribir en él"},
+    {EROFS, "el disc només es pot llegir", "el disco es de solo lectura"},
+    {ENOENT, "l'arxiu o la carpeta no existeix", "el archivo o la carpeta no existe"},
+    {EIO, "el disc ha fallat en escriure", "el disco ha fallado al escribir"},
+};
+
 bool inRaceFolder(const std::filesystem::path& file) {
     return file.parent_path().filename().string().rfind("PROVA", 0) == 0;
 }
@@ -35,6 +55,17 @@ bool inRaceFolder(const std::filesystem::path& file) {
 std::string ShownFileName(const std::filesystem::path& file) {
     const std::string name = file.filename().string();
     return inRaceFolder(file) ? file.parent_path().filename().string() + "\\" + name : name;
+}
+
+std::string WriteReasonText(int language, int error) {
+    const bool spanish = language == 1;
+    for (const ReasonText& r : kReasons)
+        if (r.error == error) return spanish ? r.spanish : r.catalan;
+    return "error del sistema " + std::to_string(error);  // the same words in both
+}
+
+std::string FileWriteText(int language, const WriteError& e) {
+    return ShownFileName(e.file) + ": " + WriteReasonText(language, e.error);
 }
 
 std::string FileFaultText(int language, const FileError& e) {

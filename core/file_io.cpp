@@ -1,12 +1,12 @@
 #include "core/file_io.h"
 
-#include "core/platform.h"
-
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
+
+#include "core/platform.h"
 
 namespace sc {
 namespace fs = std::filesystem;
@@ -29,34 +29,48 @@ Bytes readFileOrThrow(const fs::path& file) {
 
 bool syncFolderOf(const fs::path& file) { return platform::syncFolder(file.parent_path()); }
 
-bool writeFileAtomic(const fs::path& file, const Bytes& data) {
+WriteResult writeFileAtomic(const fs::path& file, const Bytes& data) {
     fs::path tmp = file;
     tmp += ".~tmp";
     int fd = platform::openFile(tmp, platform::OpenMode::WriteTruncate);
-    if (fd < 0) return false;
-    bool ok = platform::writeAll(fd, data.data(), data.size()) && platform::syncFile(fd);
-    ok = platform::closeFile(fd) && ok;
+    if (fd < 0) return WriteResult::failed(file, errno);
+    int error = 0;
+    // errno of the first call that fails, before a later call overwrites it.
+    auto step = [&error](bool ok) {
+        if (!ok && error == 0) error = errno ? errno : EIO;
+        return ok;
+    };
+    step(platform::writeAll(fd, data.data(), data.size()) && platform::syncFile(fd));
+    step(platform::closeFile(fd));
     // The new file and its name are on the disk before the rename, the rename
     // after it: a power cut leaves the old file or the new one, whole.
-    ok = ok && syncFolderOf(tmp);
+    if (error == 0) step(syncFolderOf(tmp));
     std::error_code ec;
-    if (ok) fs::rename(tmp, file, ec);
-    if (!ok || ec || !syncFolderOf(file)) {
-        fs::remove(tmp, ec);
-        return false;
+    if (error == 0) {
+        fs::rename(tmp, file, ec);
+        if (ec) error = ec.value();
     }
-    return true;
+    if (error == 0) step(syncFolderOf(file));
+    if (error != 0) {
+        fs::remove(tmp, ec);
+        return WriteResult::failed(file, error);
+    }
+    return {};
 }
 
-bool writeFileAtomic(const fs::path& file, const std::string& text) {
+WriteResult writeFileAtomic(const fs::path& file, const std::string& text) {
     return writeFileAtomic(file, Bytes(text.begin(), text.end()));
 }
 
-bool writeInPlace(const fs::path& file, std::size_t offset, const Bytes& data) {
+WriteResult writeInPlace(const fs::path& file, std::size_t offset, const Bytes& data) {
     int fd = platform::openFile(file, platform::OpenMode::Write);
-    if (fd < 0) return false;
-    bool ok = platform::seekTo(fd, offset) && platform::writeAll(fd, data.data(), data.size());
-    return platform::closeFile(fd) && ok;
+    if (fd < 0) return WriteResult::failed(file, errno);
+    int error = 0;
+    if (!(platform::seekTo(fd, offset) && platform::writeAll(fd, data.data(), data.size())))
+        error = errno ? errno : EIO;
+    if (!platform::closeFile(fd) && error == 0) error = errno ? errno : EIO;
+    if (error != 0) return WriteResult::failed(file, error);
+    return {};
 }
 
 bool fileExists(const fs::path& file) {

@@ -1,6 +1,7 @@
 #include "core/lap_log.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <system_error>
 
 #include "core/file_io.h"
@@ -189,9 +190,9 @@ std::size_t SeriesCopyStart(const std::vector<LapRecord>& lapFile, int16_t curre
     return 1;
 }
 
-bool CopyLapLogToSeries(const fs::path& log, const fs::path& vav, int16_t currentHeat) {
+WriteResult CopyLapLogToSeries(const fs::path& log, const fs::path& vav, int16_t currentHeat) {
     auto logBytes = readFileBytes(log);
-    if (!logBytes) return false;
+    if (!logBytes) return WriteResult::failed(vav, ENOENT);
     logBytes->resize(logBytes->size() - logBytes->size() % kLapRecordSize);
     Bytes series = readFileBytes(vav).value_or(Bytes{});
     series.resize(series.size() - series.size() % kLapRecordSize);

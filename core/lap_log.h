@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/lap_record.h"
+#include "core/write_result.h"
 
 namespace sc {
 
@@ -82,8 +83,8 @@ LapLogContents ReadLapLog(const std::filesystem::path& file);
 std::size_t SeriesCopyStart(const std::vector<LapRecord>& lapFile, int16_t currentHeat);
 // Copies the whole log into the series lap file `vav` from SeriesCopyStart on;
 // whatever followed is dropped. Saved whole, so a crash never leaves half a file.
-[[nodiscard]] bool CopyLapLogToSeries(const std::filesystem::path& log, const std::filesystem::path& vav,
-                                      int16_t currentHeat);
+WriteResult CopyLapLogToSeries(const std::filesystem::path& log, const std::filesystem::path& vav,
+                               int16_t currentHeat);
 
 // Seconds difference of two clock readings, 86400 added when it comes out negative.
 double WrapDay(double seconds);

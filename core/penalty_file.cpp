@@ -36,8 +36,8 @@ Bytes penaltyBytes(const std::vector<PenaltyEntry>& entries) {
     return out.bytes();
 }
 
-bool writePenalties(const fs::path& file, const std::vector<PenaltyEntry>& entries) {
-    return writeFileAtomic(file, penaltyBytes(entries));
+WriteResult writePenalties(const fs::path& file, const std::vector<PenaltyEntry>& entries) {
+    return writeBuiltFile(file, [&] { return penaltyBytes(entries); });
 }
 
 }  // namespace sc

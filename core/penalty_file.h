@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/byte_io.h"
+#include "core/write_result.h"
 
 namespace sc {
 
@@ -28,7 +29,8 @@ std::vector<PenaltyEntry> readPenalties(const std::filesystem::path& file);
 // Throws std::invalid_argument when a reason cannot be written in Windows-1252
 // or is too long for a counted text.
 Bytes penaltyBytes(const std::vector<PenaltyEntry>& entries);
-// Whole-file save through a temporary file; false when it cannot be written.
-bool writePenalties(const std::filesystem::path& file, const std::vector<PenaltyEntry>& entries);
+// Whole-file save through a temporary file; the reason when it cannot be
+// written (kTextNotWritable for a reason penaltyBytes refuses).
+WriteResult writePenalties(const std::filesystem::path& file, const std::vector<PenaltyEntry>& entries);
 
 }  // namespace sc

@@ -1,11 +1,14 @@
 #include "core/race_store.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <stdexcept>
 #include <system_error>
 
 #include "core/file_fault_text.h"
 #include "core/file_io.h"
+#include "core/record_fields.h"
 
 namespace sc {
 namespace fs = std::filesystem;
@@ -78,14 +81,12 @@ std::string seriesBaseName(int modality, int series) {
 
 std::vector<CatalogueEntry> readCatalogueBytes(const Bytes& data, const fs::path& file) {
     ByteReader in(data, file);
-    std::vector<CatalogueEntry> races;
-    while (!in.atEnd()) {
+    return readUntilEnd<CatalogueEntry>(in, [](ByteReader& r) {
         CatalogueEntry entry;
-        entry.name = in.counted();
-        entry.date = in.counted();
-        races.push_back(std::move(entry));
-    }
-    return races;
+        entry.name = r.counted();
+        entry.date = r.counted();
+        return entry;
+    });
 }
 
 std::vector<CatalogueEntry> readCatalogue(const fs::path& file) {
@@ -101,8 +102,8 @@ Bytes catalogueBytes(const std::vector<CatalogueEntry>& races) {
     return std::move(out.bytes());
 }
 
-bool writeCatalogue(const fs::path& file, const std::vector<CatalogueEntry>& races) {
-    return writeFileAtomic(file, catalogueBytes(races));
+WriteResult writeCatalogue(const fs::path& file, const std::vector<CatalogueEntry>& races) {
+    return writeBuiltFile(file, [&] { return catalogueBytes(races); });
 }
 
 std::vector<CatalogueEntry> rebuildRaceCatalogue(const fs::path& appFolder, StoreReport* report) {
@@ -175,20 +176,25 @@ Bytes raceHeaderBytes(const RaceHeader& header) {
     return std::move(out.bytes());
 }
 
-bool writeRaceHeader(const fs::path& file, const RaceHeader& header) {
-    return writeFileAtomic(file, raceHeaderBytes(header));
+WriteResult writeRaceHeader(const fs::path& file, const RaceHeader& header) {
+    return writeBuiltFile(file, [&] { return raceHeaderBytes(header); });
 }
 
-bool writeSeriesCounts(const fs::path& file, const std::array<int16_t, 4>& counts) {
-    if (!fileExists(file)) return false;
+WriteResult writeSeriesCounts(const fs::path& file, const std::array<int16_t, 4>& counts) {
+    if (!fileExists(file)) return WriteResult::failed(file, ENOENT);
     ByteWriter out;
     for (int16_t count : counts) out.integer(count);
     return writeInPlace(file, 0, out.bytes());
 }
 
-bool writeRaceNameAndDate(const fs::path& file, const std::string& name, const std::string& date) {
-    const Bytes texts = nameAndDateBytes(name, date);
-    if (!fileExists(file)) return false;
+WriteResult writeRaceNameAndDate(const fs::path& file, const std::string& name, const std::string& date) {
+    Bytes texts;
+    try {
+        texts = nameAndDateBytes(name, date);
+    } catch (const std::invalid_argument&) {
+        return WriteResult::failed(file, kTextNotWritable);
+    }
+    if (!fileExists(file)) return WriteResult::failed(file, ENOENT);
     return writeInPlace(file, kRaceNameAt, texts);
 }
 
@@ -198,11 +204,12 @@ ParticipantList readParticipantListBytes(const Bytes& data, const fs::path& file
     ByteReader in(data, file);
     ParticipantList list;
     list.heats = in.integer();
-    while (!in.atEnd()) {
-        if (list.names.size() == kMaxParticipantEntries)
-            in.fail("more entries than a list can hold", FileFault::TooManyEntries);
-        list.names.push_back(in.counted());
-    }
+    std::size_t read = 0;
+    list.names = readUntilEnd<std::string>(in, [&read](ByteReader& r) {
+        if (read++ == kMaxParticipantEntries)
+            r.fail("more entries than a list can hold", FileFault::TooManyEntries);
+        return r.counted();
+    });
     return list;
 }
 
@@ -217,11 +224,11 @@ Bytes participantListBytes(const ParticipantList& list) {
     return std::move(out.bytes());
 }
 
-bool writeParticipantList(const fs::path& file, const ParticipantList& list) {
-    return writeFileAtomic(file, participantListBytes(list));
+WriteResult writeParticipantList(const fs::path& file, const ParticipantList& list) {
+    return writeBuiltFile(file, [&] { return participantListBytes(list); });
 }
 
-bool writeHeatCounter(const fs::path& file, int16_t heats) {
+WriteResult writeHeatCounter(const fs::path& file, int16_t heats) {
     ByteWriter out;
     out.integer(heats);
     return writeInPlace(file, 0, out.bytes());

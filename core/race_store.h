@@ -2,10 +2,10 @@
 // The race catalogue PROVES.LLS, race folders PROVAnnn, the race header
 // PROVA.DAD and the participant lists (*.PAR).
 //
-// Texts are UTF-8 in memory and Windows-1252 on disk. Every function that
-// writes a text throws std::invalid_argument, before touching the file, when a
-// text has no Windows-1252 form (the caller tells the user; the name is never
-// altered). The bool results only say whether the file could be written.
+// Texts are UTF-8 in memory and Windows-1252 on disk. The byte builders throw
+// std::invalid_argument when a text has no Windows-1252 form; the writers turn
+// that into a WriteResult (kTextNotWritable) before touching the file, so the
+// caller tells the user and the name is never altered.
 // Readers throw FileError (file, offset) for a damaged file.
 
 #include <array>
@@ -16,6 +16,7 @@
 
 #include "core/byte_io.h"
 #include "core/race_state.h"
+#include "core/write_result.h"
 
 namespace sc {
 
@@ -51,7 +52,7 @@ std::vector<CatalogueEntry> readCatalogue(const std::filesystem::path& file);
 std::vector<CatalogueEntry> readCatalogueBytes(const Bytes& data,
                                                const std::filesystem::path& file = kCatalogueFileName);
 Bytes catalogueBytes(const std::vector<CatalogueEntry>& races);
-bool writeCatalogue(const std::filesystem::path& file, const std::vector<CatalogueEntry>& races);
+WriteResult writeCatalogue(const std::filesystem::path& file, const std::vector<CatalogueEntry>& races);
 
 // Walks PROVA001, PROVA002, ... up to the first gap; writes PROVES.LLS, or
 // removes it when no race folder exists. Returns the races found. A folder
@@ -77,14 +78,14 @@ RaceHeader readRaceHeader(const std::filesystem::path& file, StoreReport* report
 RaceHeader readRaceHeaderBytes(const Bytes& data, StoreReport* report = nullptr,
                                const std::filesystem::path& file = kRaceHeaderFileName);
 Bytes raceHeaderBytes(const RaceHeader& header);
-bool writeRaceHeader(const std::filesystem::path& file, const RaceHeader& header);
-// Rewrites the four counts at the head, leaving the rest untouched; false
+WriteResult writeRaceHeader(const std::filesystem::path& file, const RaceHeader& header);
+// Rewrites the four counts at the head, leaving the rest untouched; ENOENT
 // when the file does not exist.
-bool writeSeriesCounts(const std::filesystem::path& file, const std::array<int16_t, 4>& counts);
+WriteResult writeSeriesCounts(const std::filesystem::path& file, const std::array<int16_t, 4>& counts);
 // Rewrites the two counted texts from offset 19 on (bytes beyond stay, never
-// read); false when the file does not exist.
-bool writeRaceNameAndDate(const std::filesystem::path& file, const std::string& name,
-                          const std::string& date);
+// read); ENOENT when the file does not exist.
+WriteResult writeRaceNameAndDate(const std::filesystem::path& file, const std::string& name,
+                                 const std::string& date);
 
 struct ParticipantList {
     int16_t heats = 0;               // heat counter
@@ -99,10 +100,10 @@ ParticipantList readParticipantList(const std::filesystem::path& file);
 ParticipantList readParticipantListBytes(const Bytes& data,
                                          const std::filesystem::path& file = kEntrantsFileName);
 Bytes participantListBytes(const ParticipantList& list);
-bool writeParticipantList(const std::filesystem::path& file, const ParticipantList& list);
+WriteResult writeParticipantList(const std::filesystem::path& file, const ParticipantList& list);
 // Rewrites the heat counter alone, in place (a missing file is created
 // holding only the counter, which is an empty list).
-[[nodiscard]] bool writeHeatCounter(const std::filesystem::path& file, int16_t heats);
+WriteResult writeHeatCounter(const std::filesystem::path& file, int16_t heats);
 
 // The participant file of `series` of CurrentModality in the working folder:
 // PROVA.PAR for modality 0, e.g. CRS001.PAR for 4; none for other values.

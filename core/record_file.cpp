@@ -1,5 +1,6 @@
 #include "core/record_file.h"
 
+#include <cerrno>
 #include <fstream>
 #include <string>
 
@@ -26,8 +27,8 @@ std::optional<Bytes> RecordFile::read(std::size_t record) const {
     return data;
 }
 
-bool RecordFile::write(std::size_t record, const Bytes& data) const {
-    if (record == 0 || data.size() != size_) return false;
+WriteResult RecordFile::write(std::size_t record, const Bytes& data) const {
+    if (record == 0 || data.size() != size_) return WriteResult::failed(file_, EINVAL);
     return writeInPlace(file_, (record - 1) * size_, data);
 }
 
@@ -60,7 +61,7 @@ std::optional<HeatRecord> readHeatRecord(const fs::path& file, std::size_t recor
     return readTyped<HeatRecord>(file, kHeatRecordSize, record, decodeHeatRecord);
 }
 
-bool writeHeatRecord(const fs::path& file, std::size_t record, const HeatRecord& value) {
+WriteResult writeHeatRecord(const fs::path& file, std::size_t record, const HeatRecord& value) {
     return RecordFile(file, kHeatRecordSize).write(record, encodeHeatRecord(value));
 }
 
@@ -68,7 +69,7 @@ std::optional<LapRecord> readLapRecord(const fs::path& file, std::size_t record)
     return readTyped<LapRecord>(file, kLapRecordSize, record, decodeLapRecord);
 }
 
-bool writeLapRecord(const fs::path& file, std::size_t record, const LapRecord& value) {
+WriteResult writeLapRecord(const fs::path& file, std::size_t record, const LapRecord& value) {
     return RecordFile(file, kLapRecordSize).write(record, encodeLapRecord(value));
 }
 

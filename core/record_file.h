@@ -10,6 +10,7 @@
 #include "core/byte_io.h"
 #include "core/heat_record.h"
 #include "core/lap_record.h"
+#include "core/write_result.h"
 
 namespace sc {
 
@@ -26,8 +27,8 @@ public:
     std::optional<Bytes> read(std::size_t record) const;
     // Writes record r in place; the file is created or grows (zero-filled) when r
     // lies past its end; every other byte stays untouched. False when `data` is not
-    // one record or the file cannot be written.
-    [[nodiscard]] bool write(std::size_t record, const Bytes& data) const;
+    // one record (EINVAL) or the file cannot be written.
+    WriteResult write(std::size_t record, const Bytes& data) const;
     // Every whole record in order; empty when the file is missing.
     std::vector<Bytes> readAll() const;
 
@@ -37,11 +38,9 @@ private:
 };
 
 std::optional<HeatRecord> readHeatRecord(const std::filesystem::path& file, std::size_t record);
-[[nodiscard]] bool writeHeatRecord(const std::filesystem::path& file, std::size_t record,
-                                   const HeatRecord& value);
+WriteResult writeHeatRecord(const std::filesystem::path& file, std::size_t record, const HeatRecord& value);
 std::optional<LapRecord> readLapRecord(const std::filesystem::path& file, std::size_t record);
-[[nodiscard]] bool writeLapRecord(const std::filesystem::path& file, std::size_t record,
-                                  const LapRecord& value);
+WriteResult writeLapRecord(const std::filesystem::path& file, std::size_t record, const LapRecord& value);
 // Every whole lap record of the file (a lap log being written may end inside one).
 std::vector<LapRecord> readLapRecords(const std::filesystem::path& file);
 

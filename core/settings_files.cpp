@@ -1,6 +1,7 @@
 #include "core/settings_files.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -378,25 +379,18 @@ Bytes trackConfigBytes(const TrackConfig& track) {
     return std::move(out.bytes());
 }
 
-bool saveProgramSettings(const ProgramSettings& settings, const fs::path& file) {
-    try {
-        return writeFileAtomic(file, programSettingsBytes(settings));
-    } catch (const std::invalid_argument&) {
-        return false;
-    }
+WriteResult saveProgramSettings(const ProgramSettings& settings, const fs::path& file) {
+    return writeBuiltFile(file, [&] { return programSettingsBytes(settings); });
 }
 
-bool saveTrackConfig(const TrackConfig& track, const fs::path& file) {
-    try {
-        return writeFileAtomic(file, trackConfigBytes(track));
-    } catch (const std::invalid_argument&) {
-        return false;
-    }
+WriteResult saveTrackConfig(const TrackConfig& track, const fs::path& file) {
+    return writeBuiltFile(file, [&] { return trackConfigBytes(track); });
 }
 
-bool copyTrackConfigIntoRace(const fs::path& appFolder, const fs::path& raceFolder) {
+WriteResult copyTrackConfigIntoRace(const fs::path& appFolder, const fs::path& raceFolder) {
     const auto data = readFileBytes(appFolder / kTrackFileName);
-    return data && writeFileAtomic(raceFolder / kTrackFileName, *data);
+    if (!data) return WriteResult::failed(raceFolder / kTrackFileName, ENOENT);
+    return writeFileAtomic(raceFolder / kTrackFileName, *data);
 }
 
 }  // namespace sc

@@ -9,6 +9,7 @@
 
 #include "core/byte_io.h"
 #include "core/race_state.h"
+#include "core/write_result.h"
 
 namespace sc {
 
@@ -52,10 +53,10 @@ TrackConfig loadTrackConfigBytes(const Bytes& data, LoadReport* report = nullptr
 Bytes programSettingsBytes(const ProgramSettings& settings);
 Bytes trackConfigBytes(const TrackConfig& track);
 
-// Save through a temporary file and a rename; false when the file cannot be
-// written or the values do not fit the layout (see above).
-bool saveProgramSettings(const ProgramSettings& settings, const std::filesystem::path& file);
-bool saveTrackConfig(const TrackConfig& track, const std::filesystem::path& file);
+// Save through a temporary file and a rename; the reason when the file cannot
+// be written, kTextNotWritable when the values do not fit the layout (see above).
+WriteResult saveProgramSettings(const ProgramSettings& settings, const std::filesystem::path& file);
+WriteResult saveTrackConfig(const TrackConfig& track, const std::filesystem::path& file);
 
 // Re-creates the per-connection and per-lane working arrays after the
 // connection count, lane count or lane-change row changed (LaneChange[0] = max).
@@ -74,7 +75,8 @@ void LoadProgramSettings(RaceState& state, LoadReport* report = nullptr);
 void LoadTrackConfig(RaceState& state, LoadReport* report = nullptr);
 
 // Copies the program folder's PISTA.CFG byte for byte into a new race folder.
-bool copyTrackConfigIntoRace(const std::filesystem::path& appFolder, const std::filesystem::path& raceFolder);
+WriteResult copyTrackConfigIntoRace(const std::filesystem::path& appFolder,
+                                    const std::filesystem::path& raceFolder);
 
 // The minor version stored in SettingsVersion when the byte is 0.
 inline constexpr uint8_t kProgramMinorVersion = SC_VERSION_MINOR;

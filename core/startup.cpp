@@ -38,49 +38,29 @@ namespace {
 
 enum class FileCheck { Good, Clamped, Damaged };
 
-// Loads the program settings into the state; tells the user what was wrong.
-FileCheck loadSettingsReporting(RaceState& state, Prompter& prompter) {
+// Loads a configuration file of the program folder into `loaded` (left as it
+// was when the file is damaged) and tells the user what was wrong.
+template <typename Config, typename Load>
+FileCheck loadReporting(RaceState& state, Prompter& prompter, const char* fileName, Load load,
+                        Config& loaded) {
     LoadReport report;
     try {
-        state.Settings = loadProgramSettings(state.inAppFolder(kSettingsFileName), &report);
+        loaded = load(state.inAppFolder(fileName), &report);
     } catch (const FileError& e) {
         prompter.inform(damagedFileMessage(state.Settings.Language, e), "Error", MessageIcon::Critical);
         return FileCheck::Damaged;
     }
     if (report.clamped.empty()) return FileCheck::Good;
-    prompter.inform(clampedValuesMessage(state.Settings.Language, kSettingsFileName, report.clamped), "Error",
+    prompter.inform(clampedValuesMessage(state.Settings.Language, fileName, report.clamped), "Error",
                     MessageIcon::Exclamation);
     return FileCheck::Clamped;
 }
 
-// The program-wide track file is not loaded at start; it is only checked so
-// that a damaged one is mended before any race copies it.
-FileCheck checkTrackReporting(RaceState& state, Prompter& prompter, TrackConfig& loaded) {
-    LoadReport report;
+// True when `load` reads its file without a FileError.
+template <typename Load>
+bool loadsCleanly(Load load) {
     try {
-        loaded = loadTrackConfig(state.inAppFolder(kTrackFileName), &report);
-    } catch (const FileError& e) {
-        prompter.inform(damagedFileMessage(state.Settings.Language, e), "Error", MessageIcon::Critical);
-        return FileCheck::Damaged;
-    }
-    if (report.clamped.empty()) return FileCheck::Good;
-    prompter.inform(clampedValuesMessage(state.Settings.Language, kTrackFileName, report.clamped), "Error",
-                    MessageIcon::Exclamation);
-    return FileCheck::Clamped;
-}
-
-bool settingsFileLoads(RaceState& state) {
-    try {
-        state.Settings = loadProgramSettings(state.inAppFolder(kSettingsFileName));
-        return true;
-    } catch (const FileError&) {
-        return false;
-    }
-}
-
-bool trackFileLoads(const RaceState& state) {
-    try {
-        loadTrackConfig(state.inAppFolder(kTrackFileName));
+        load();
         return true;
     } catch (const FileError&) {
         return false;
@@ -92,7 +72,8 @@ bool trackFileLoads(const RaceState& state) {
 bool ensureProgramSettings(RaceState& state, StartupHost& host) {
     const fs::path file = state.inAppFolder(kSettingsFileName);
     if (fileExists(file)) {
-        const FileCheck check = loadSettingsReporting(state, host.prompter());
+        const FileCheck check =
+            loadReporting(state, host.prompter(), kSettingsFileName, loadProgramSettings, state.Settings);
         if (check == FileCheck::Good) return true;
         if (check == FileCheck::Damaged) state.Settings = defaultProgramSettings();
     } else {
@@ -101,7 +82,7 @@ bool ensureProgramSettings(RaceState& state, StartupHost& host) {
     host.showProgramSettingsWindow();
     if (!fileExists(file)) return false;
     const ProgramSettings shown = state.Settings;
-    if (settingsFileLoads(state)) return true;
+    if (loadsCleanly([&] { state.Settings = loadProgramSettings(file); })) return true;
     state.Settings = shown;
     return false;
 }
@@ -110,14 +91,16 @@ bool ensureTrackConfig(RaceState& state, StartupHost& host) {
     const fs::path file = state.inAppFolder(kTrackFileName);
     if (fileExists(file)) {
         TrackConfig loaded;
-        const FileCheck check = checkTrackReporting(state, host.prompter(), loaded);
+        // Only checked, not loaded: a damaged one is mended before any race copies it.
+        const FileCheck check =
+            loadReporting(state, host.prompter(), kTrackFileName, loadTrackConfig, loaded);
         if (check == FileCheck::Good) return true;
         state.Track = check == FileCheck::Clamped ? loaded : defaultTrackConfig(state.MaxLanes);
     } else {
         state.Track = defaultTrackConfig(state.MaxLanes);
     }
     host.showTrackConfigWindow();
-    return fileExists(file) && trackFileLoads(state);
+    return fileExists(file) && loadsCleanly([&] { loadTrackConfig(file); });
 }
 
 bool takeGeneralConnections(RaceState& state) {
@@ -126,11 +109,7 @@ bool takeGeneralConnections(RaceState& state) {
 
 bool takeConnections(RaceState& state, const std::filesystem::path& trackFile) {
     TrackConfig general;
-    try {
-        general = loadTrackConfig(trackFile);
-    } catch (const FileError&) {
-        return false;
-    }
+    if (!loadsCleanly([&] { general = loadTrackConfig(trackFile); })) return false;
     TrackConfig& track = state.Track;
     track.ConnectionCount = general.ConnectionCount;
     track.ConnectionPort = general.ConnectionPort;

@@ -1,7 +1,7 @@
 #include "core/value_file.h"
 
-
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -74,22 +74,25 @@ double lineValue(const std::string& line) {
     return sign * value;
 }
 
-bool writeValueLines(const fs::path& file, const std::vector<std::string>& lines) {
+WriteResult writeValueLines(const fs::path& file, const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& line : lines) text += line + kLineEnd;
     return writeFileAtomic(file, text);
 }
 
-bool appendValueLine(const fs::path& file, const std::string& line) {
+WriteResult appendValueLine(const fs::path& file, const std::string& line) {
     const bool created = !fileExists(file);
     const int fd = platform::openFile(file, platform::OpenMode::Append);
-    if (fd < 0) return false;
+    if (fd < 0) return WriteResult::failed(file, errno);
     const std::string text = line + kLineEnd;
-    bool ok =
-        platform::writeAll(fd, reinterpret_cast<const uint8_t*>(text.data()), text.size()) &&
-        platform::syncData(fd);
-    ok = platform::closeFile(fd) && ok;
-    return ok && (!created || syncFolderOf(file));
+    int error = 0;
+    if (!(platform::writeAll(fd, reinterpret_cast<const uint8_t*>(text.data()), text.size()) &&
+          platform::syncData(fd)))
+        error = errno ? errno : EIO;
+    if (!platform::closeFile(fd) && error == 0) error = errno ? errno : EIO;
+    if (error == 0 && created && !syncFolderOf(file)) error = errno ? errno : EIO;
+    if (error != 0) return WriteResult::failed(file, error);
+    return {};
 }
 
 }  // namespace sc

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/write_result.h"
+
 namespace sc {
 
 // " 5", "-1", " 40123.25": the text a value is written as (no line end).
@@ -32,8 +34,8 @@ std::vector<std::string> splitValueLines(std::string_view text);
 double lineValue(const std::string& line);
 
 // Whole-file write (temporary file + rename) of the given value texts.
-[[nodiscard]] bool writeValueLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
+WriteResult writeValueLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
 // Appends one line (the file is created when missing), synced to the disk.
-[[nodiscard]] bool appendValueLine(const std::filesystem::path& file, const std::string& line);
+WriteResult appendValueLine(const std::filesystem::path& file, const std::string& line);
 
 }  // namespace sc

@@ -35,7 +35,6 @@ constexpr int16_t kSuperPole = static_cast<int16_t>(Modality::SuperPole);
 constexpr int16_t kRace = static_cast<int16_t>(Modality::Race);
 constexpr int16_t kTrue = -1;
 constexpr int kManualLanes = 16;
-constexpr int kComasButton = 5;
 
 std::string inLanguage(const RaceState& state, std::string catalan, std::string spanish) {
     return state.Settings.Language == 1 ? std::move(spanish) : std::move(catalan);
@@ -254,8 +253,8 @@ void HeatClock::showHeatEnded() {
     panel_.textPausaVisible = false;
     panel_.ShowMenu(true);
     const bool numbered = competitive(state_.CurrentModality);
-    for (int i = 0; i < kHeatMenuButtons; ++i) panel_.EnableMenu(i, i <= 1 || numbered);
-    panel_.EnableMenu(kComasButton, state_.CurrentModality == kRace && state_.Track.ComaDivisions != 0);
+    for (int i = 0; i < kHeatMenuButtons; ++i) panel_.EnableMenu(i, i <= kMenuLapListing || numbered);
+    panel_.EnableMenu(kMenuComas, state_.CurrentModality == kRace && state_.Track.ComaDivisions != 0);
     clearLapCorrection();
 }
 
@@ -379,23 +378,23 @@ void HeatClock::Menu_Click(int index, bool shift) {
     if (state_.HeatRunning != 0 || index < 0 || index >= kHeatMenuButtons || !panel_.Menu[index].enabled)
         return;
     switch (index) {
-        case 0:
+        case kMenuClose:
             if (onClose) onClose(shift);
             break;
-        case 1:
+        case kMenuLapListing:
             hooks_.LlistarVoltes();
             reloadParticipants();
             break;
-        case 2:
+        case kMenuPrint:
             hooks_.Imprimir(shift);
             break;
-        case 3:
+        case kMenuCorrect:
             hooks_.OpenCorregir();
             break;
-        case 4:
+        case kMenuCancelHeat:
             hooks_.AnullarManiga();
             break;
-        case kComasButton:
+        case kMenuComas:
             state_.ModeCorregir = static_cast<int16_t>(-state_.Track.LaneCount);
             hooks_.OpenCorregir();
             state_.ModeCorregir = 0;

@@ -9,7 +9,16 @@
 
 namespace sc {
 
-inline constexpr int kHeatMenuButtons = 6;
+// The heat-menu buttons Menu(0..5).
+enum HeatMenu : int {
+    kMenuClose = 0,       // (Esc) Tancar
+    kMenuLapListing = 1,  // (L)listar voltes
+    kMenuPrint = 2,       // (I)mprimir
+    kMenuCorrect = 3,     // (C)orregir
+    kMenuCancelHeat = 4,  // (A)nul·lar
+    kMenuComas = 5,       // (,) Comes
+};
+inline constexpr int kHeatMenuButtons = kMenuComas + 1;
 inline constexpr int kEscapeKey = 27;
 inline constexpr int kEnterKey = 13;
 inline constexpr int kPauseColour = 12;  // light red
@@ -18,12 +27,12 @@ inline constexpr int kPauseColour = 12;  // light red
 // disabled whatever the heat asks; the change that brings the feature flips
 // its entry here.
 inline constexpr std::array<bool, kHeatMenuButtons> kHeatMenuFeatureBuilt{
-    true,   // (Esc) Tancar
-    true,   // (L)listar voltes: the lap listing window
-    true,   // (I)mprimir: printing
-    true,   // (C)orregir: the corrections window
-    true,   // (A)nul·lar
-    true,   // (,) Comes: the corrections window
+    true,  // (Esc) Tancar
+    true,  // (L)listar voltes: the lap listing window
+    true,  // (I)mprimir: printing
+    true,  // (C)orregir: the corrections window
+    true,  // (A)nul·lar
+    true,  // (,) Comes: the corrections window
 };
 
 struct HeatMenuButton {

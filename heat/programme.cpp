@@ -1,6 +1,5 @@
 #include "heat/programme.h"
 
-#include "heat/lap_registration.h"
 #include "core/file_error.h"
 #include "core/file_io.h"
 #include "core/lap_log.h"
@@ -10,6 +9,7 @@
 #include "core/race_store.h"
 #include "core/settings_files.h"
 #include "core/startup.h"
+#include "heat/lap_registration.h"
 #include "localisation/language_tables.h"
 #include "organisation/entrants.h"
 #include "standings/voltaavolta.h"
@@ -75,7 +75,7 @@ bool Programme::MnuPrg_Click(int index) {
         return false;
     }
     ui.panel.SetCaptions(state_.Settings.Language);
-    for (int i = 0; i < kHeatMenuButtons; ++i) ui.panel.EnableMenu(i, i == 0);
+    for (int i = 0; i < kHeatMenuButtons; ++i) ui.panel.EnableMenu(i, i == kMenuClose);
     extendTitle(index);
 
     live_ = std::make_unique<Live>(state_, ui, clock_, prompter_, hooks_, sink_);

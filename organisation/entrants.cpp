@@ -250,17 +250,18 @@ namespace {
 // Replaces a series file through its working copy (TMP.DAD, TMP.PEN): the old
 // file is renamed to the copy, the new content written, the copy deleted. The
 // old file comes back when the new one cannot be written.
-bool replaceThroughCopy(const fs::path& file, const fs::path& copy, const Bytes& content) {
+WriteResult replaceThroughCopy(const fs::path& file, const fs::path& copy, const Bytes& content) {
     std::error_code ec;
     fs::remove(copy, ec);
     fs::rename(file, copy, ec);
-    if (ec) return false;
-    if (!writeFileAtomic(file, content)) {
+    if (ec) return WriteResult::failed(file, ec.value());
+    WriteResult written = writeFileAtomic(file, content);
+    if (!written) {
         fs::rename(copy, file, ec);
-        return false;
+        return written;
     }
     fs::remove(copy, ec);
-    return true;
+    return {};
 }
 
 }  // namespace
@@ -311,21 +312,20 @@ bool Inscrits::Sortir_Click(int index) {
         }
     }
 
-    if (!writeParticipantList(*file, list)) {
-        prompter_.inform(raceFileMessage(language, RaceFileText::FileNotWritten, file->filename().string()),
-                         errorTitle, MessageIcon::Critical);
-        return false;
-    }
+    auto tellNotWritten = [&](const WriteResult& written) {
+        if (written) return false;
+        prompter_.inform(
+            raceFileMessage(language, RaceFileText::FileNotWritten, FileWriteText(language, written.error())),
+            errorTitle, MessageIcon::Critical);
+        return true;
+    };
+    if (tellNotWritten(writeParticipantList(*file, list))) return false;
     if (modality_ == 0 && totalLength == 0) {
         std::error_code ec;
         fs::remove(*file, ec);
     }
-    if (heatFile && !replaceThroughCopy(dad, state_.WorkingFolder / "TMP.DAD", *heatFile))
-        prompter_.inform(raceFileMessage(language, RaceFileText::FileNotWritten, dad.filename().string()),
-                         errorTitle, MessageIcon::Critical);
-    if (penaltyFile && !replaceThroughCopy(pen, state_.WorkingFolder / "TMP.PEN", *penaltyFile))
-        prompter_.inform(raceFileMessage(language, RaceFileText::FileNotWritten, pen.filename().string()),
-                         errorTitle, MessageIcon::Critical);
+    if (heatFile) tellNotWritten(replaceThroughCopy(dad, state_.WorkingFolder / "TMP.DAD", *heatFile));
+    if (penaltyFile) tellNotWritten(replaceThroughCopy(pen, state_.WorkingFolder / "TMP.PEN", *penaltyFile));
     loadedCount_ = slotCount();
     return true;
 }

@@ -160,7 +160,7 @@ namespace {
 
 // The catalogue with the new race last: appended when the file agrees with
 // the folders, else rebuilt from them.
-bool addToCatalogue(const fs::path& appFolder, int number, const CatalogueEntry& race) {
+WriteResult addToCatalogue(const fs::path& appFolder, int number, const CatalogueEntry& race) {
     const fs::path file = appFolder / kCatalogueFileName;
     std::vector<CatalogueEntry> races;
     try {
@@ -172,8 +172,10 @@ bool addToCatalogue(const fs::path& appFolder, int number, const CatalogueEntry&
         races.push_back(race);
         return writeCatalogue(file, races);
     }
-    rebuildRaceCatalogue(appFolder);
-    return fileExists(file);
+    races = rebuildRaceCatalogue(appFolder);
+    // The rebuild tells no reason: a second try does.
+    if (fileExists(file)) return {};
+    return writeCatalogue(file, races);
 }
 
 }  // namespace
@@ -196,8 +198,11 @@ std::string createRaceOnDisk(RaceState& state, int raceNumber, const std::string
         fs::remove_all(folder, ignored);
         return raceFileMessage(language, text, detail);
     };
-    if (!copyTrackConfigIntoRace(state.AppFolder, folder))
-        return fail(RaceFileText::FileNotWritten, base + "\\" + kTrackFileName);
+    auto failWrite = [&](const WriteResult& written) {
+        return fail(RaceFileText::FileNotWritten, FileWriteText(language, written.error()));
+    };
+    if (const WriteResult copied = copyTrackConfigIntoRace(state.AppFolder, folder); !copied)
+        return failWrite(copied);
     try {
         WorkingFolderGuard inRace(state, folder);
         LoadTrackConfig(state);
@@ -210,15 +215,10 @@ std::string createRaceOnDisk(RaceState& state, int raceNumber, const std::string
     header.SeriesCount.fill(start);
     header.name = name;
     header.date = date;
-    bool written = false;
-    try {
-        written = writeRaceHeader(folder / kRaceHeaderFileName, header);
-    } catch (const std::invalid_argument&) {
-        written = false;
-    }
-    if (!written) return fail(RaceFileText::FileNotWritten, base + "\\" + kRaceHeaderFileName);
-    if (!addToCatalogue(state.AppFolder, raceNumber, {name, date})) {
-        std::string problem = fail(RaceFileText::FileNotWritten, kCatalogueFileName);
+    if (const WriteResult written = writeRaceHeader(folder / kRaceHeaderFileName, header); !written)
+        return failWrite(written);
+    if (const WriteResult listed = addToCatalogue(state.AppFolder, raceNumber, {name, date}); !listed) {
+        std::string problem = failWrite(listed);
         rebuildRaceCatalogue(state.AppFolder);
         return problem;
     }
@@ -274,8 +274,9 @@ std::string deleteSeriesFiles(const fs::path& raceFolder, int modality, int seri
         }
     }
     if (counts[modality - 1] > 0) --counts[modality - 1];
-    if (!writeSeriesCounts(raceFolder / kRaceHeaderFileName, counts))
-        return raceFileMessage(language, RaceFileText::FileNotWritten, kRaceHeaderFileName);
+    if (const WriteResult written = writeSeriesCounts(raceFolder / kRaceHeaderFileName, counts); !written)
+        return raceFileMessage(language, RaceFileText::FileNotWritten,
+                               FileWriteText(language, written.error()));
     return {};
 }
 
@@ -440,15 +441,11 @@ bool GestorProves::ModificarDades(const std::string& name, const std::string& da
         inform(raceFileMessage(language, RaceFileText::NotWritableRaceData));
         return false;
     }
-    bool written = false;
-    try {
-        written = writeRaceNameAndDate(selectedRaceFolder() / kRaceHeaderFileName, name, date);
-    } catch (const std::invalid_argument&) {
-        written = false;
-    }
-    if (!written) {
+    if (const WriteResult written =
+            writeRaceNameAndDate(selectedRaceFolder() / kRaceHeaderFileName, name, date);
+        !written) {
         inform(raceFileMessage(language, RaceFileText::FileNotWritten,
-                               raceFolderName(raceSelected + 1) + "\\" + kRaceHeaderFileName));
+                               FileWriteText(language, written.error())));
         return false;
     }
     LlProves[raceSelected] = name;
@@ -459,10 +456,10 @@ bool GestorProves::ModificarDades(const std::string& name, const std::string& da
 
 bool GestorProves::Sortir_Click(int index) {
     switch (index) {
-        case 2:
+        case kDeleteRace:
             EliminarProva();
             return false;
-        case 3: {
+        case kChangeData: {
             if (!OpenNovaProva) return false;
             auto data = selectedRaceData();
             if (!data) return false;
@@ -472,16 +469,16 @@ bool GestorProves::Sortir_Click(int index) {
             if (changed) ModificarDades(changed->name, changed->date);
             return false;
         }
-        case 4:
+        case kDeleteSeries:
             EliminarSerie();
             return false;
-        case 5:
-        case 7: {
-            if (!OpenArchive || (index == 5 && raceSelected < 0)) return false;
+        case kArchive:
+        case kRestore: {
+            if (!OpenArchive || (index == kArchive && raceSelected < 0)) return false;
             state_.ModeCorregir = static_cast<int16_t>(index);
             const bool added = OpenArchive(index);
             state_.ModeCorregir = 0;
-            if (index == 7 && added) CarregarFitxers();
+            if (index == kRestore && added) CarregarFitxers();
             return false;
         }
         default:

@@ -110,9 +110,19 @@ public:
     // Buttons enabled by what is selected.
     void ActivarBotons();
 
-    // Sortir(index): 0 closes; 2 deletes the race; 3 changes its data through
-    // OpenNovaProva; 4 deletes the series; 5 and 7 archive and restore through
-    // OpenArchive. Returns true when the window closes.
+    // The Sortir(index) buttons. Archive and Restore are also the modes the
+    // export window opens in (ModeCorregir).
+    enum ManagerButton : int {
+        kClose = 0,
+        kDeleteRace = 2,
+        kChangeData = 3,
+        kDeleteSeries = 4,
+        kArchive = 5,
+        kRestore = 7
+    };
+    // Deleting goes through EliminarProva and EliminarSerie, changing the data
+    // through OpenNovaProva, archive and restore through OpenArchive. Returns
+    // true when the window closes.
     bool Sortir_Click(int index);
     void EliminarProva();
     void EliminarSerie();

@@ -90,10 +90,12 @@ void GestorProvesView::build() {
     top->addLayout(grid);
 
     auto* buttons = new QHBoxLayout;
-    for (int index : {2, 3, 4, 5, 7, 0}) {
+    using B = GestorProves::ManagerButton;
+    for (int index :
+         {B::kDeleteRace, B::kChangeData, B::kDeleteSeries, B::kArchive, B::kRestore, B::kClose}) {
         buttons_[index] = addSortirButton(this, buttons, index, [this](int i) { Sortir_Click(i); });
     }
-    buttons_[0]->setShortcut(Qt::Key_Escape);
+    buttons_[B::kClose]->setShortcut(Qt::Key_Escape);
     top->addLayout(buttons);
 
     connect(races_, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -130,10 +132,12 @@ void GestorProvesView::render() {
     fill(files_, form_.Fitxers, -1);
     heats_->setText(QString::fromStdString(form_.completedHeats));
     seriesCount_->setText(QString::fromStdString(form_.seriesCount));
-    for (int index : {2, 3, 5}) buttons_[index]->setEnabled(form_.raceButtonsEnabled);
-    buttons_[4]->setEnabled(form_.seriesButtonEnabled);
-    buttons_[7]->setEnabled(static_cast<bool>(form_.OpenArchive));
-    buttons_[5]->setEnabled(form_.raceButtonsEnabled && static_cast<bool>(form_.OpenArchive));
+    using B = GestorProves::ManagerButton;
+    for (int index : {B::kDeleteRace, B::kChangeData, B::kArchive})
+        buttons_[index]->setEnabled(form_.raceButtonsEnabled);
+    buttons_[B::kDeleteSeries]->setEnabled(form_.seriesButtonEnabled);
+    buttons_[B::kRestore]->setEnabled(static_cast<bool>(form_.OpenArchive));
+    buttons_[B::kArchive]->setEnabled(form_.raceButtonsEnabled && static_cast<bool>(form_.OpenArchive));
     rendering_ = false;
 }
 

@@ -251,14 +251,14 @@ bool Corregir::CorregirClass() {
                  ": no se ha corregido nada.");
         return false;
     }
-    if (!writeFileAtomic(file, series.data)) {
-        warn(
-            "No s'ha pogut gravar l'arxiu " + shown +
-                ": la correcció no s'ha desat i l'arxiu queda com estava. Comproveu que el disc no estigui "
-                "ple ni protegit i torneu a gravar.",
-            "No se ha podido grabar el archivo " + shown +
-                ": la corrección no se ha guardado y el archivo queda como estaba. Compruebe que el disco no "
-                "esté lleno ni protegido y vuelva a grabar.");
+    if (const WriteResult written = writeFileAtomic(file, series.data); !written) {
+        warn("No s'ha pogut gravar l'arxiu " + shown + " (" + WriteReasonText(0, written.error().error) +
+                 "): la correcció no s'ha desat i l'arxiu queda com estava. Comproveu que el disc no estigui "
+                 "ple ni protegit i torneu a gravar.",
+             "No se ha podido grabar el archivo " + shown + " (" + WriteReasonText(1, written.error().error) +
+                 "): la corrección no se ha guardado y el archivo queda como estaba. Compruebe que el disco "
+                 "no "
+                 "esté lleno ni protegido y vuelva a grabar.");
         return false;
     }
     liveStore_.CarregarClass();

@@ -202,7 +202,7 @@ void LlistarVoltes::ParticipantChosen(int position) {
     Filtrar();
 }
 
-bool LlistarVoltes::Exportar() {
+WriteResult LlistarVoltes::Exportar() {
     const int shown = Manigues.selected;
     std::string text;
     for (int h = 0; h < Manigues.count(); ++h) {

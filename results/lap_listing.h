@@ -9,6 +9,7 @@
 #include "core/grid.h"
 #include "core/lap_record.h"
 #include "core/race_state.h"
+#include "core/write_result.h"
 #include "results/filter_list.h"
 #include "results/series_folder.h"
 
@@ -69,7 +70,7 @@ public:
     // VLTAVLT.TXT next to the lap file: for every heat, every row with a
     // participant: name;lane;heat;lap;lap time;pass time;time into the heat,
     // CR LF after each. False when it cannot be written.
-    bool Exportar();
+    WriteResult Exportar();
     std::filesystem::path File() const;
 
 private:

@@ -77,7 +77,7 @@ void Penalitzacions::Anotar() {
     Quadre.SetTextMatrix(selected + 1, Reason, trimmed(Concepte));
 }
 
-bool Penalitzacions::Gravar() {
+WriteResult Penalitzacions::Gravar() {
     Anotar();
     std::vector<PenaltyEntry> entries;
     for (int i = 1; i < Quadre.Rows(); ++i) {
@@ -87,13 +87,7 @@ bool Penalitzacions::Gravar() {
             entries.push_back(
                 {static_cast<int16_t>(i), static_cast<float>(value), trimmed(Quadre.TextMatrix(i, Reason))});
     }
-    try {
-        if (writePenalties(file_, entries)) return true;
-        problem = file_.filename().string();
-    } catch (const std::invalid_argument& e) {
-        problem = e.what();
-    }
-    return false;
+    return writePenalties(file_, entries);
 }
 
 Penalitzacions RacePenalties(const RaceState& state, int series) {

@@ -8,6 +8,7 @@
 
 #include "core/grid.h"
 #include "core/race_state.h"
+#include "core/write_result.h"
 
 namespace sc {
 
@@ -39,7 +40,7 @@ public:
     // Anotar, then the file rewritten: one record per row whose value is above
     // 0, in slot order; an empty file when none. False (nothing changed on
     // disk) when it cannot be written or a reason has no Windows-1252 form.
-    bool Gravar();
+    WriteResult Gravar();
 
 private:
     std::filesystem::path file_;

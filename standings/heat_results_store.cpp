@@ -205,19 +205,25 @@ std::size_t HeatBlockStart(const std::vector<HeatRecord>& records, int16_t heat)
 bool HeatResultsStore::GuardarManiga() {
     const int16_t h = state_.CurrentHeat;
     if (h < 1) return false;
-    bool ok = writeHeatCounter(SeriesFile(".PAR"), h);
-    ok = CopyLapLogToSeries(state_.inWorkingFolder(kLapLogName), SeriesFile(".VAV"), h) && ok;
+    // Every part is tried; the first failure names its file and reason.
+    WriteResult result = writeHeatCounter(SeriesFile(".PAR"), h);
+    auto keepFirstFailure = [&result](WriteResult next) {
+        if (result) result = std::move(next);
+    };
+    keepFirstFailure(CopyLapLogToSeries(state_.inWorkingFolder(kLapLogName), SeriesFile(".VAV"), h));
     if (heatFileUnreadable(h)) {  // the laps are kept; the heat file is left as it is
         warn(fileProblemText(state_.Settings.Language, FileProblemText::HeatNotStored,
                              {SeriesFile(".DAD").filename().string(), std::to_string(h),
                               SeriesFile(".VAV").filename().string()}));
         return false;
     }
-    ok = writeHeatBlock(h) && ok;
-    if (!ok)
-        warn(state_.Settings.Language == 1 ? "No se ha podido guardar la manga en los ficheros de la serie."
-                                           : "No s'ha pogut desar la màniga als fitxers de la sèrie.");
-    return ok;
+    keepFirstFailure(writeHeatBlock(h));
+    if (result) return true;
+    const int language = state_.Settings.Language;
+    const std::string why = FileWriteText(language, result.error());
+    warn(language == 1 ? "No se ha podido guardar la manga en los ficheros de la serie (" + why + ")."
+                       : "No s'ha pogut desar la màniga als fitxers de la sèrie (" + why + ").");
+    return false;
 }
 
 // A heat file holding earlier heats that does not read cleanly is never
@@ -237,7 +243,7 @@ bool HeatResultsStore::heatFileUnreadable(int16_t heat) const {
 
 // Keeps the blocks of the earlier heats byte for byte and puts the block of
 // heat h after them; whatever followed (a cancelled heat) goes.
-bool HeatResultsStore::writeHeatBlock(int16_t heat) {
+WriteResult HeatResultsStore::writeHeatBlock(int16_t heat) {
     const auto file = SeriesFile(".DAD");
     Bytes data;
     if (heat > 1) {

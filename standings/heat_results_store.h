@@ -9,6 +9,7 @@
 
 #include "core/heat_record.h"
 #include "core/race_state.h"
+#include "core/write_result.h"
 
 namespace sc {
 
@@ -37,7 +38,7 @@ private:
     void buildUnrunTable();
     bool loadHeatBlock();
     bool heatFileUnreadable(int16_t heat) const;
-    bool writeHeatBlock(int16_t heat);
+    WriteResult writeHeatBlock(int16_t heat);
     void warn(const std::string& text);
 
     RaceState& state_;

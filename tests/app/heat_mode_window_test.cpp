@@ -33,7 +33,7 @@ class HeatModeWindowTest : public QObject {
             state.AppFolder = state.WorkingFolder = folder.path();
             TrackConfig track = defaultTrackConfig(lanes);
             track.MinLapTime = 3;
-            saveTrackConfig(track, folder.path() / kTrackFileName);
+            if (!saveTrackConfig(track, folder.path() / kTrackFileName)) qFatal("test data not written");
             view.heatMode().setClock(clock);
             view.load();
             state.RecoveryPending = 0;  // start-up settles it before any heat

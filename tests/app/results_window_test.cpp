@@ -120,7 +120,7 @@ private slots:
                                      {1, 1, 6, 5, 0, 2, 0, 0},
                                      {2, 2, 7, 99.9999f, 0, 1, 0, 0},
                                      {0, 0, 36010, 10, 0, 4, 0, 0}};
-        for (std::size_t i = 0; i < std::size(records); ++i) writeLapRecord(vav, i + 1, records[i]);
+        for (std::size_t i = 0; i < std::size(records); ++i) QVERIFY(writeLapRecord(vav, i + 1, records[i]));
         LlistarVoltesView view(f.state, f.prompter, f.source(), 1, 1);
         QCOMPARE(child<QLabel>(view, "Contador(0)")->text(), QStringLiteral("Lectures: 3"));
         QCOMPARE(child<QLabel>(view, "Contador(3)")->text(), QStringLiteral("Inici de la màniga: 10:00:00"));

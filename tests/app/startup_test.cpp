@@ -20,12 +20,13 @@ public:
     void showProgramSettingsWindow() override {
         calls.push_back("settings");
         settingsSeen = state_.Settings;
-        if (saveSettings) saveProgramSettings(state_.Settings, state_.inAppFolder(kSettingsFileName));
+        if (saveSettings)
+            ASSERT_TRUE(saveProgramSettings(state_.Settings, state_.inAppFolder(kSettingsFileName)));
     }
     void showTrackConfigWindow() override {
         calls.push_back("track");
         trackSeen = state_.Track;
-        if (saveTrack) saveTrackConfig(state_.Track, state_.inAppFolder(kTrackFileName));
+        if (saveTrack) ASSERT_TRUE(saveTrackConfig(state_.Track, state_.inAppFolder(kTrackFileName)));
     }
     void showMainWindow() override {
         calls.push_back("main");

@@ -170,7 +170,7 @@ TEST_F(ProgramSettingsForm, Accept_ThatCannotWriteKeepsTheWindowOpenAndTheState)
     EXPECT_FALSE(window.Closed);
     EXPECT_EQ(state.Settings.LapCounterModel, 1);
     ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, "No s'ha pogut gravar VIROLA.CFG");
+    EXPECT_EQ(prompter.shown[0].text, "No s'ha pogut gravar VIROLA.CFG: l'arxiu o la carpeta no existeix");
 }
 
 TEST_F(ProgramSettingsForm, ClicksOutsideTheListsAreIgnored) {

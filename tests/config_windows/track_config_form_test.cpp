@@ -311,7 +311,8 @@ TEST_F(TrackConfigForm, Save_ThatCannotWriteKeepsTheWindowOpen) {
     window.Gravar_Click();
     EXPECT_FALSE(window.Closed);
     ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, "No s'ha pogut gravar PISTA.CFG");
+    EXPECT_EQ(prompter.shown[0].text,
+              "No s'ha pogut gravar PROVA009\\PISTA.CFG: l'arxiu o la carpeta no existeix");
 }
 
 // A race folder whose series lists carry the given heat counters.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
 
 #include "core/byte_io.h"
@@ -49,6 +50,23 @@ TEST(FileFaultText, EachFaultNamesTheFileAndTheByte_InCatalanAndSpanish) {
 
     const FileError missing = errorOf([] { readFileOrThrow("/nowhere/PROVES.LLS"); });
     EXPECT_EQ(FileFaultText(1, missing), "El archivo PROVES.LLS no existe o no se ha podido leer.");
+}
+
+// A failed write names the file and the system's reason in the person's
+// language; a reason without words keeps its number.
+TEST(FileWriteText, TheSystemsReasonInCatalanAndSpanish) {
+    const WriteResult missing = writeFileAtomic("/nowhere/PROVA004/PROVA.DAD", Bytes{1});
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(FileWriteText(0, missing.error()), "PROVA004\\PROVA.DAD: l'arxiu o la carpeta no existeix");
+    const WriteResult inPlace = writeInPlace("/nowhere/CRS001.PAR", 0, Bytes{1});
+    ASSERT_FALSE(inPlace);
+    EXPECT_EQ(inPlace.error().error, ENOENT);
+    EXPECT_EQ(FileWriteText(1, {"VIROLA.CFG", ENOSPC}), "VIROLA.CFG: el disco está lleno");
+    EXPECT_EQ(WriteReasonText(0, EROFS), "el disc només es pot llegir");
+    EXPECT_EQ(WriteReasonText(1, EPERM), "no hay permiso para escribir en él");
+    EXPECT_EQ(WriteReasonText(0, EIO), "el disc ha fallat en escriure");
+    EXPECT_EQ(WriteReasonText(1, kTextNotWritable), "hay un texto con caracteres que el archivo no admite");
+    EXPECT_EQ(WriteReasonText(1, 9999), "error del sistema 9999");
 }
 
 }  // namespace

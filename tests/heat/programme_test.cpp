@@ -44,12 +44,12 @@ protected:
         state.AppFolder = state.WorkingFolder = app;
         state.CurrentRace = 1;
         TrackConfig eight = defaultTrackConfig(8);
-        saveTrackConfig(defaultTrackConfig(4), app / kTrackFileName);
-        saveTrackConfig(eight, race / kTrackFileName);
+        EXPECT_TRUE(saveTrackConfig(defaultTrackConfig(4), app / kTrackFileName));
+        EXPECT_TRUE(saveTrackConfig(eight, race / kTrackFileName));
         ParticipantList list;
         for (int i = 1; i <= 24; ++i) list.names.push_back("P" + std::to_string(i));
         for (const char* base : {"LLR001", "OFC001", "SPP001", "CRS001", "CRS002", "CRS003"})
-            writeParticipantList(race / (std::string(base) + ".PAR"), list);
+            EXPECT_TRUE(writeParticipantList(race / (std::string(base) + ".PAR"), list));
     }
 
     void distribution(const std::string& text) { std::ofstream(app / "DISTRIBUCIONS08.TXT") << text; }

@@ -154,7 +154,7 @@ protected:
 };
 
 TEST_F(EntrantsTest, Load_CountLimitsAfterFourHeatsWithEightLanes) {
-    writeParticipantList(raceFolder() / "CRS001.PAR", {4, names(12)});
+    ASSERT_TRUE(writeParticipantList(raceFolder() / "CRS001.PAR", {4, names(12)}));
     open(4);
     EXPECT_EQ(window.Text2, "11 - 99");
     EXPECT_TRUE(window.NPilotsEnabled);
@@ -171,7 +171,7 @@ TEST_F(EntrantsTest, Load_CountLimitsAfterFourHeatsWithEightLanes) {
 }
 
 TEST_F(EntrantsTest, Load_ShortListFreezesTheCount) {
-    writeParticipantList(raceFolder() / "CRS001.PAR", {4, names(9)});
+    ASSERT_TRUE(writeParticipantList(raceFolder() / "CRS001.PAR", {4, names(9)}));
     open(4);
     EXPECT_FALSE(window.NPilotsEnabled);
     EXPECT_FALSE(window.Text1Enabled);
@@ -202,8 +202,8 @@ TEST_F(EntrantsTest, Slots_PaddedToTheLanesShowOrderAndStartLane) {
 }
 
 TEST_F(EntrantsTest, PickList_ShiftDoubleClickPutsTheRaceNumberAndWraps) {
-    writeParticipantList(raceFolder() / kEntrantsFileName, {0, names(12, "Entrant")});
-    writeParticipantList(app() / kEntrantsFileName, {0, names(3, "Roster")});
+    ASSERT_TRUE(writeParticipantList(raceFolder() / kEntrantsFileName, {0, names(12, "Entrant")}));
+    ASSERT_TRUE(writeParticipantList(app() / kEntrantsFileName, {0, names(3, "Roster")}));
     open(4);
     EXPECT_TRUE(window.pickListFromEntrants);
     EXPECT_EQ(window.LlistaInscrits.TextMatrix(0, 0), "Dorsal");
@@ -225,7 +225,7 @@ TEST_F(EntrantsTest, PickList_ShiftDoubleClickPutsTheRaceNumberAndWraps) {
 }
 
 TEST_F(EntrantsTest, PickList_RosterWhenTheRaceHasNoEntrantsAndShiftIgnoredForEntrants) {
-    writeParticipantList(app() / kEntrantsFileName, {0, {"Zoe", "anna", "Biel"}});
+    ASSERT_TRUE(writeParticipantList(app() / kEntrantsFileName, {0, {"Zoe", "anna", "Biel"}}));
     open(0);
     EXPECT_FALSE(window.pickListFromEntrants);
     EXPECT_EQ(window.LlistaInscrits.TextMatrix(0, 0), "N.");
@@ -247,7 +247,7 @@ TEST_F(EntrantsTest, PickList_MissingSourceLeavesOnlyTheHeadings) {
 }
 
 TEST_F(EntrantsTest, Reordenar_UsesTheGivenRandomSource) {
-    writeParticipantList(raceFolder() / "OFC001.PAR", {0, names(8)});
+    ASSERT_TRUE(writeParticipantList(raceFolder() / "OFC001.PAR", {0, names(8)}));
     open(2);
     window.Reordenar([] { return 0.0; });  // every slot swapped with slot 1
     EXPECT_EQ(window.NomPista[1], "Pilot8");
@@ -256,7 +256,7 @@ TEST_F(EntrantsTest, Reordenar_UsesTheGivenRandomSource) {
 
 TEST_F(EntrantsTest, Save_ParticipantFileBytesAfterThreeHeats) {
     setLanes(2);
-    writeParticipantList(raceFolder() / kEntrantsFileName, {3, {"Ana", "Jo"}});
+    ASSERT_TRUE(writeParticipantList(raceFolder() / kEntrantsFileName, {3, {"Ana", "Jo"}}));
     open(0);
     window.NomPista[1] = " Ana ";
     ASSERT_TRUE(window.Sortir_Click(1));
@@ -267,7 +267,7 @@ TEST_F(EntrantsTest, Save_ParticipantFileBytesAfterThreeHeats) {
 }
 
 TEST_F(EntrantsTest, Save_AllEmptyEntrantsListDeletesTheFile) {
-    writeParticipantList(raceFolder() / kEntrantsFileName, {0, names(8)});
+    ASSERT_TRUE(writeParticipantList(raceFolder() / kEntrantsFileName, {0, names(8)}));
     open(0);
     for (auto& name : window.NomPista) name = "  ";
     ASSERT_TRUE(window.Sortir_Click(1));
@@ -275,7 +275,7 @@ TEST_F(EntrantsTest, Save_AllEmptyEntrantsListDeletesTheFile) {
 }
 
 TEST_F(EntrantsTest, Save_NameNotWritableInWindows1252IsRefused) {
-    writeParticipantList(raceFolder() / "CRS001.PAR", {0, names(8)});
+    ASSERT_TRUE(writeParticipantList(raceFolder() / "CRS001.PAR", {0, names(8)}));
     const std::string before = readText(raceFolder() / "CRS001.PAR");
     open(4);
     window.NomPista[2] = "\xE5\x90\x8D";
@@ -296,7 +296,7 @@ protected:
     void SetUp() override {
         EntrantsTest::SetUp();
         setLanes(2);
-        writeParticipantList(raceFolder() / "CRS001.PAR", {2, names(4)});
+        ASSERT_TRUE(writeParticipantList(raceFolder() / "CRS001.PAR", {2, names(4)}));
         heats = heatFile({{HeatRecord::header(1, 100.f, 4), {row(3, 7), row(4, 6), row(1, 5), row(2, 4)}},
                           {HeatRecord::header(2, 200.f, 4), {row(4, 9), row(3, 8), row(2, 7), row(1, 2)}}});
         ASSERT_TRUE(writeFileAtomic(raceFolder() / "CRS001.DAD", heats));

@@ -273,7 +273,7 @@ TEST_F(SeriesDeletionTest, EliminarSerie_NeverOverwritesAFileAndStopsAtTheFirstF
 
 TEST_F(RaceManagerTest, GestorProves_ShowsSeriesCompletedHeatsAndSortedFiles) {
     addRace("A", {1, 3, 0, 0});
-    writeParticipantList(race(1) / "OFC002.PAR", {5, {"x", "y"}});
+    ASSERT_TRUE(writeParticipantList(race(1) / "OFC002.PAR", {5, {"x", "y"}}));
     writeText(race(1) / "OFC002.DAD", "");
     GestorProves manager(state, prompter);
     manager.Load();
@@ -351,7 +351,7 @@ TEST_F(RaceManagerTest, AcceptNewRace_AddsTheRaceToTheListsAndSelectsIt) {
 TEST_F(RaceManagerTest, AfterRaceManager_RebuildsTheCatalogueFromTheFolders) {
     addRace("A");
     addRace("B");
-    writeCatalogue(app() / kCatalogueFileName, {{"stale", ""}});
+    ASSERT_TRUE(writeCatalogue(app() / kCatalogueFileName, {{"stale", ""}}));
     Portada portada(state, prompter);
     afterRaceManager(portada, state);
     EXPECT_EQ(portada.LlProves.items, (std::vector<std::string>{"A", "B"}));

@@ -26,7 +26,8 @@ struct Folder {
     Folder() {
         state.AppFolder = temp.path();
         state.WorkingFolder = temp.path();
-        saveTrackConfig(defaultTrackConfig(8), temp.path() / kTrackFileName);
+        if (!saveTrackConfig(defaultTrackConfig(8), temp.path() / kTrackFileName))
+            qFatal("test data not written");
     }
     std::filesystem::path race(int n) const { return temp.path() / raceFolderName(n); }
     test::TempFolder temp;
@@ -109,7 +110,7 @@ private slots:
         std::filesystem::copy_file(f.temp.path() / kTrackFileName, f.race(1) / kTrackFileName);
         std::vector<std::string> entrants;
         for (int i = 1; i <= 12; ++i) entrants.push_back("Entrant" + std::to_string(i));
-        writeParticipantList(f.race(1) / kEntrantsFileName, {0, entrants});
+        QVERIFY(writeParticipantList(f.race(1) / kEntrantsFileName, {0, entrants}));
         f.state.CurrentRace = 1;
         f.state.CurrentModality = 4;
         f.state.CurrentSeries = 1;

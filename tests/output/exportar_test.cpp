@@ -18,8 +18,8 @@ TEST(ExportarTest, RaceManagerArchivesAndListsTheRestoredRace) {
     state.AppFolder = app.path();
     QueuedPrompter prompter;
     fs::create_directory(app.path() / "PROVA001");
-    writeRaceHeader(app.path() / "PROVA001" / kRaceHeaderFileName,
-                    RaceHeader{{0, 0, 0, 1}, "Copa", "06-12-2026"});
+    ASSERT_TRUE(writeRaceHeader(app.path() / "PROVA001" / kRaceHeaderFileName,
+                                RaceHeader{{0, 0, 0, 1}, "Copa", "06-12-2026"}));
     rebuildRaceCatalogue(app.path());
 
     GestorProves manager(state, prompter);

@@ -26,7 +26,8 @@ struct Folder {
     Folder() {
         state.AppFolder = temp.path();
         fs::create_directory(race());
-        writeRaceHeader(race() / kRaceHeaderFileName, RaceHeader{{0, 1, 1, 1}, "Copa", "06-12-2026"});
+        if (!writeRaceHeader(race() / kRaceHeaderFileName, RaceHeader{{0, 1, 1, 1}, "Copa", "06-12-2026"}))
+            qFatal("test data not written");
         std::ofstream(race() / "CRS001.VAV", std::ios::binary) << std::string(3 << 20, 'v');
         std::ofstream(temp.path() / "notes.txt") << "notes";
     }

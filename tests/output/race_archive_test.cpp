@@ -53,7 +53,7 @@ protected:
     fs::path makeRace(int number, const std::string& name, const std::string& date) {
         const fs::path folder = app / raceFolderName(number);
         fs::create_directory(folder);
-        writeRaceHeader(folder / kRaceHeaderFileName, RaceHeader{{0, 1, 0, 2}, name, date});
+        EXPECT_TRUE(writeRaceHeader(folder / kRaceHeaderFileName, RaceHeader{{0, 1, 0, 2}, name, date}));
         rebuildRaceCatalogue(app);
         return folder;
     }

@@ -209,8 +209,8 @@ TEST_F(CorregirTest, Proposal_FromTheLapFileAndTheLiveKeysInTheHeatsOwnBase) {
 // of the range, gives a line for every lane; the window keeps the heat it shows.
 TEST_F(CorregirTest, Export_AppendsALinePerLaneAndLeavesTheWindowAsItWas) {
     writeLapFile();
-    writeRaceHeader(state.WorkingFolder / kRaceHeaderFileName,
-                    RaceHeader{{0, 0, 0, 1}, "Copa Nadal", "06-12-2026"});
+    ASSERT_TRUE(writeRaceHeader(state.WorkingFolder / kRaceHeaderFileName,
+                                RaceHeader{{0, 0, 0, 1}, "Copa Nadal", "06-12-2026"}));
     Corregir form = open(-2);
     form.rows[1].VR = "40";
     ASSERT_TRUE(form.ExportarComes());

@@ -48,7 +48,7 @@ struct Race {
                 test::HandRecord{}.i16(0, p).f32(2, 5).f32(20, 5).i16(18, p).f32(6, 36000.0f + p).bytes;
             file.insert(file.end(), rec.begin(), rec.end());
         }
-        writeFileAtomic(state.WorkingFolder / "CRS001.DAD", file);
+        if (!writeFileAtomic(state.WorkingFolder / "CRS001.DAD", file)) qFatal("test data not written");
     }
     test::TempFolder temp;
     RaceState state;

@@ -32,7 +32,7 @@ protected:
         test::writeNames(folder.path() / "CRS001.PAR", 2, {"Anna", "Biel"});
         const auto records = twoHeats();
         for (std::size_t i = 0; i < records.size(); ++i)
-            writeLapRecord(folder.path() / "CRS001.VAV", i + 1, records[i]);
+            ASSERT_TRUE(writeLapRecord(folder.path() / "CRS001.VAV", i + 1, records[i]));
     }
     SeriesFolder source() const {
         TrackConfig track;

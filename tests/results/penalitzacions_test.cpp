@@ -60,7 +60,7 @@ TEST_F(PenaltiesTest, CommaValueIsFractionalAndShownWithAPoint) {
 }
 
 TEST_F(PenaltiesTest, DamagedFileOrUnwritableReasonIsReportedAndNothingIsLost) {
-    writeFileAtomic(file(), Bytes{1, 0, 0, 0});
+    ASSERT_TRUE(writeFileAtomic(file(), Bytes{1, 0, 0, 0}));
     Penalitzacions damaged = window();
     EXPECT_FALSE(damaged.Load());
     EXPECT_NE(damaged.problem.find("CRS001.PEN"), std::string::npos);

@@ -1,6 +1,7 @@
 #pragma once
 // Series files built by hand for the results and listing tests.
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -31,18 +32,24 @@ struct HeatBlockSpec {
     std::vector<HeatRecord> rows;
 };
 
+// Shared by GoogleTest and QtTest files: data that could not be written stops
+// the test with an exception, which both report as a failure.
+inline void written(const WriteResult& result) {
+    if (!result) throw std::runtime_error("test data not written: " + result.error().file.string());
+}
+
 // Writes base.DAD block by block, header then rows.
 inline void writeHeatFile(const std::filesystem::path& file, const std::vector<HeatBlockSpec>& blocks) {
     std::size_t record = 1;
     for (const auto& b : blocks) {
-        writeHeatRecord(file, record++,
-                        HeatRecord::header(b.heat, b.start, static_cast<int16_t>(b.rows.size())));
-        for (const auto& r : b.rows) writeHeatRecord(file, record++, r);
+        written(writeHeatRecord(file, record++,
+                                HeatRecord::header(b.heat, b.start, static_cast<int16_t>(b.rows.size()))));
+        for (const auto& r : b.rows) written(writeHeatRecord(file, record++, r));
     }
 }
 
 inline void writeNames(const std::filesystem::path& file, int16_t heats, std::vector<std::string> names) {
-    writeParticipantList(file, ParticipantList{heats, std::move(names)});
+    written(writeParticipantList(file, ParticipantList{heats, std::move(names)}));
 }
 
 }  // namespace sc::test

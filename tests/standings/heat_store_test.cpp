@@ -49,7 +49,7 @@ struct StoreFixture : ::testing::Test {
         state.Msg[0][6] = "Anul·lar mànigues";
         state.ParticipantCount = 2;
         state.Participants = {"", "Anna", "Bernat"};
-        writeParticipantList(folder / "CRS001.PAR", {0, {"Anna", "Bernat"}});
+        ASSERT_TRUE(writeParticipantList(folder / "CRS001.PAR", {0, {"Anna", "Bernat"}}));
         engine = std::make_unique<StandingsEngine>(state);
         store = std::make_unique<HeatResultsStore>(state, *engine, prompter);
         store->CarregarClass();
@@ -217,7 +217,7 @@ TEST_F(StoreFixture, RowAndRecord_RoundTripEveryField) {
 
 void writeSeries(const fs::path& folder, int series, int16_t heats, const std::vector<Bytes>& records) {
     const std::string base = "CRS" + FormatNumber(series, "000");
-    writeParticipantList(folder / (base + ".PAR"), {heats, {"Anna", "Bernat"}});
+    ASSERT_TRUE(writeParticipantList(folder / (base + ".PAR"), {heats, {"Anna", "Bernat"}}));
     Bytes data;
     for (const Bytes& r : records) data.insert(data.end(), r.begin(), r.end());
     ASSERT_TRUE(writeFileAtomic(folder / (base + ".DAD"), data));
@@ -279,7 +279,7 @@ TEST_F(StoreFixture, StandingsThatCannotBeShown_AreReportedInTheCurrentLanguage)
     store->CarregarClass();
     Bytes damaged = whole;
     damaged.resize(damaged.size() - 7);  // 143 bytes: two whole records and a partial one
-    writeFileAtomic(folder / "CRS001.DAD", damaged);
+    ASSERT_TRUE(writeFileAtomic(folder / "CRS001.DAD", damaged));
     state.Settings.Language = 1;
     store->CarregarClass();
     ASSERT_EQ(prompter.shown.size(), 2u);

@@ -25,7 +25,8 @@ TEST(ArchiveToolTest, ArchiveThenRestoreOnAnotherProgramFolder) {
     const fs::path from = root.path() / "from", to = root.path() / "to";
     fs::create_directories(from / "PROVA001");
     fs::create_directories(to);
-    writeRaceHeader(from / "PROVA001" / kRaceHeaderFileName, RaceHeader{{0, 0, 0, 1}, "Copa", "06-12-2026"});
+    ASSERT_TRUE(writeRaceHeader(from / "PROVA001" / kRaceHeaderFileName,
+                                RaceHeader{{0, 0, 0, 1}, "Copa", "06-12-2026"}));
     std::ofstream(from / "PROVA001" / "CRS001.DAD", std::ios::binary) << std::string(5000, 'r');
     const std::string archive = (root.path() / "copa.prb").string();
 

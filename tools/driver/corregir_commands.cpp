@@ -142,7 +142,7 @@ void correct(Session& session, const ScriptLine& line) {
     action.heat = wholeNumberArgument(line.args[1], "correct HEAT", 1, 32767);
     action.values.assign(line.args.begin() + 2, line.args.end());
     heat.corregirAnswers.push_front(std::move(action));
-    heat.programme.Clock()->Menu_Click(3);
+    heat.programme.Clock()->Menu_Click(kMenuCorrect);
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/race_state.h"
 #include "heat/heat_clock.h"
 #include "heat/lap_counter_dispatch.h"
-#include "core/race_state.h"
 #include "standings/voltaavolta.h"
 #include "tools/driver/command_table.h"
 #include "tools/driver/heat_driver.h"
@@ -113,7 +113,7 @@ void close(Session& session, const ScriptLine& line) {
     requireArgs(line, 0, "close");
     HeatClock& clock = heatClock(session);
     if (session.state().HeatRunning != 0) throw ScriptError("a heat is running (end it with 'key S')");
-    clock.Menu_Click(0, takeShift(session));
+    clock.Menu_Click(kMenuClose, takeShift(session));
     HeatDriver& heat = session.heat();
     if (heat.programme.ui.heatMode) heat.engine.SetLapView(heat.programme.View());  // Shift: the next series
 }

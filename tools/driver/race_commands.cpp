@@ -52,7 +52,7 @@ void inRaceManager(Session& session, const std::function<void(GestorProves&)>& a
     GestorProves manager(state, session.boxes());
     manager.Load();
     act(manager);
-    manager.Sortir_Click(0);
+    manager.Sortir_Click(GestorProves::kClose);
     afterRaceManager(portada, state);
 }
 
@@ -77,7 +77,7 @@ void raceData(Session& session, const ScriptLine& line) {
             if (!window.accepted) return std::nullopt;
             return CatalogueEntry{window.acceptedName, window.acceptedDate};
         };
-        manager.Sortir_Click(3);
+        manager.Sortir_Click(GestorProves::kChangeData);
     });
 }
 
@@ -85,7 +85,7 @@ void deleteRace(Session& session, const ScriptLine& line) {
     requireArgs(line, 1, "delete-race N");
     inRaceManager(session, [&](GestorProves& manager) {
         selectManagedRace(manager, line.args[0]);
-        manager.Sortir_Click(2);
+        manager.Sortir_Click(GestorProves::kDeleteRace);
     });
 }
 
@@ -103,7 +103,7 @@ void deleteSeries(Session& session, const ScriptLine& line) {
         const int k =
             wholeNumberArgument(line.args[1], "series K", 1, static_cast<int>(manager.LlSeries.size()));
         manager.LlSeries_Click(k - 1);
-        manager.Sortir_Click(4);
+        manager.Sortir_Click(GestorProves::kDeleteSeries);
     });
 }
 

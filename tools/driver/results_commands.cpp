@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "core/file_error.h"
+#include "core/file_fault_text.h"
 #include "core/file_io.h"
 #include "core/race_store.h"
 #include "localisation/language_tables.h"
@@ -139,7 +140,9 @@ void penalties(Session& session, const ScriptLine& line) {
         form.Concepte = entry.substr(second + 1);
         form.Anotar();
     }
-    if (!form.Gravar()) session.out() << "problem: " << form.problem << '\n';
+    if (const WriteResult written = form.Gravar(); !written)
+        session.out() << "problem: " << FileWriteText(session.state().Settings.Language, written.error())
+                      << '\n';
     printAll(session.out(), form.Quadre);
 }
 
@@ -208,7 +211,8 @@ void listing(Session& session, const ScriptLine& line) {
 void listingExport(Session& session, const ScriptLine& line) {
     KeyValues values;
     LlistarVoltes table = openListing(session, line, "listing-export SERIES HEAT [modality=M]", values);
-    if (!table.Exportar()) throw ScriptError("VLTAVLT.TXT could not be written");
+    if (const WriteResult written = table.Exportar(); !written)
+        throw ScriptError(FileWriteText(0, written.error()));
     const Bytes bytes = readFileOrThrow(table.File().parent_path() / kLapExportFileName);
     session.out() << std::string(bytes.begin(), bytes.end());
 }
