@@ -141,18 +141,20 @@ void ExportarView::Sortir_Click(int index) {
         return;
     }
     form_.NomArxiu = name_->text().toStdString();
+    form_.QuaSep = separate_->isChecked();
     const bool go = form_.accept();
     setTextIfChanged(name_, form_.NomArxiu);
     if (!go) return;
     running_ = true;
     cancelled_ = false;
-    for (QWidget* w : std::initializer_list<QWidget*>{ok_, close_, tree_, files_, name_})
+    for (QWidget* w : std::initializer_list<QWidget*>{ok_, close_, tree_, files_, name_, separate_})
         w->setEnabled(false);
     cancel_->setVisible(true);
     const ArchiveOutcome outcome = form_.run([this](const ArchiveProgress& p) { return showProgress(p); });
     running_ = false;
     cancel_->setVisible(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{ok_, close_, tree_, files_, name_}) w->setEnabled(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{ok_, close_, tree_, files_, name_, separate_})
+        w->setEnabled(true);
     if (outcome.ok()) {
         accept();
         return;

@@ -167,7 +167,7 @@ private slots:
         QVERIFY(view.findChild<QLabel*>("Benvinguda")->isVisibleTo(&view));
         QVERIFY(view.findChild<QLabel*>("Benvinguda")->text().contains(QString::fromUtf8("Nova prova")));
         QVERIFY(!view.findChild<QComboBox*>("LlSeries(4)")->isEnabled());
-        for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)"})
+        for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)", "MnuExportar"})
             QVERIFY2(!view.findChild<QAction*>(name)->isEnabled(), name);
     }
 
@@ -197,7 +197,7 @@ private slots:
         QVERIFY(std::filesystem::is_directory(folder.path() / "PROVA001"));
         QVERIFY(view.findChild<QAction*>("MnuIns(0)")->isEnabled());
         QVERIFY(view.findChild<QAction*>("MnuNou(4)")->isEnabled());
-        for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)"})
+        for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)", "MnuExportar"})
             QVERIFY2(view.findChild<QAction*>(name)->isEnabled(), name);
         for (const char* name : {"BotoCls(4)", "BotoPen(4)"})
             QVERIFY2(view.findChild<QPushButton*>(name)->isEnabled(), name);
@@ -212,6 +212,18 @@ private slots:
         });
         view.findChild<QAction*>("MnuPen(4)")->trigger();
         QVERIFY2(title.contains("Copa de Tardor") && title.endsWith(" 1)"), qPrintable(title));
+
+        // "Exportar a TXT...": the export window in text mode writes the race's results.
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->objectName(), QString("Exportar"));
+            dialog->findChild<QLineEdit*>("NomArxiu")->setText("copa");
+            dialog->findChild<QAbstractButton*>("Sortir(1)")->click();
+        });
+        view.findChild<QAction*>("MnuExportar")->trigger();
+        QVERIFY(std::filesystem::exists(folder.path() / "copa.txt"));
+        QCOMPARE(state.ModeCorregir, int16_t(0));
     }
 };
 
