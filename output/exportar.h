@@ -53,7 +53,7 @@ public:
     std::filesystem::path folder;
     std::vector<std::string> Fitxers;
     std::string NomArxiu;
-    bool QuaSep = false;  // text export: laps and fastest laps in separate quadrants
+    bool QuaSep = false;     // text export: laps and fastest laps in separate quadrants
     bool raceAdded = false;  // restore done: the race manager reloads its lists
 
 private:

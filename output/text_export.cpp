@@ -4,13 +4,10 @@
 #include <optional>
 #include <vector>
 
-#include "core/cp1252.h"
-#include "core/file_error.h"
-#include "core/file_io.h"
 #include "core/number_format.h"
-#include "core/race_store.h"
 #include "localisation/language_tables.h"
 #include "organisation/race_manager.h"
+#include "output/race_results_state.h"
 #include "output/report_heading.h"
 #include "results/results_laps.h"
 #include "results/results_table.h"
@@ -60,7 +57,7 @@ public:
 private:
     std::string msg(int item) const { return msgText(state_, "Exportar", 9, item); }
     void show() const {
-        if (listener_ && !listener_(labels_)) throw ExportStopped{msg(kCancelled)};
+        if (listener_ && !listener_(labels_)) throw RaceResultsStop{msg(kCancelled)};
     }
     void text(const std::string& line) { out_ += line + kEol; }
     void cells(const std::vector<std::string>& cells) {
@@ -72,7 +69,8 @@ private:
     const std::string& cell(int row, int col) const { return grid().TextMatrix(row, col); }
     const std::string& header(int col) const { return grid().TextMatrix(0, col); }
     Person person(int row) const {
-        return {static_cast<int>(grid().Number(row, rc::Series)), static_cast<int>(grid().Number(row, rc::Number))};
+        return {static_cast<int>(grid().Number(row, rc::Series)),
+                static_cast<int>(grid().Number(row, rc::Number))};
     }
     int count(const FilterList& list) const { return list.count() - 1; }
     bool manyPasses() const { return count(results_->Passada) > 1; }
@@ -86,7 +84,8 @@ private:
             results_->LlistaVoltes.SetFormatString(*format);
         results_->Load(0);
         // A series file that cannot be read would leave rows out: nothing is written.
-        if (!results_->problems.empty()) throw ExportStopped{FileProblemsMessage(state_, results_->problems)};
+        if (!results_->problems.empty())
+            throw RaceResultsStop{FileProblemsMessage(state_, results_->problems)};
         caption_ = ModalityCaption(language, m);
         text(caption_);
         text(std::string(100, '-'));
@@ -260,9 +259,9 @@ private:
     // One participant's quadrant: laps and best lap per lane, total and fastest lap.
     struct QuadrantLine {
         std::string name;
-        std::map<int, double> laps;           // by lane position in the lane filter
-        std::map<int, int> bestRow;           // the row of the best lap on the lane
-        int totalRow = 0, fastestRow = 0;     // the first row under "Total voltes"; the fastest lap's row
+        std::map<int, double> laps;        // by lane position in the lane filter
+        std::map<int, int> bestRow;        // the row of the best lap on the lane
+        int totalRow = 0, fastestRow = 0;  // the first row under "Total voltes"; the fastest lap's row
     };
 
     // QuaUnic, or Qua with the QuaSep box: participants in the order of the
@@ -280,9 +279,11 @@ private:
             const int lane = lanes.find(cell(row, rc::Lane));
             line.laps[lane] += grid().Number(row, rc::HeatLaps);
             auto best = line.bestRow.find(lane);
-            if (best == line.bestRow.end() || grid().Number(row, rc::HeatFastest) < grid().Number(best->second, rc::HeatFastest))
+            if (best == line.bestRow.end() ||
+                grid().Number(row, rc::HeatFastest) < grid().Number(best->second, rc::HeatFastest))
                 line.bestRow[lane] = row;
-            if (grid().Number(row, rc::Fastest) < grid().Number(line.fastestRow, rc::Fastest)) line.fastestRow = row;
+            if (grid().Number(row, rc::Fastest) < grid().Number(line.fastestRow, rc::Fastest))
+                line.fastestRow = row;
         }
         text(msg(kQuadrants));
         text("");
@@ -328,30 +329,18 @@ private:
 
 }  // namespace
 
-std::string TextExportContent(const RaceState& state, bool separateQuadrants, const ArchiveListener& listener) {
-    const fs::path folder = state.AppFolder / raceFolderName(state.CurrentRace);
+std::string TextExportContent(const RaceState& state, bool separateQuadrants,
+                              const ArchiveListener& listener) {
     RaceHeader header;
-    try {
-        header = readRaceHeader(folder / kRaceHeaderFileName);
-    } catch (const FileError& e) {
-        throw ExportStopped{raceFileMessage(state.Settings.Language, RaceFileText::DamagedFile, e.describe())};
-    }
-    // The race's own series counts and the texts the results need, whoever called.
-    RaceState local = state;
-    for (int m = 1; m <= 4; ++m) local.SeriesCount[m] = header.SeriesCount[m - 1];
-    for (int item : {0, 1})
-        if (local.Msg[0][item].empty())
-            local.Msg[0][item] = tableMessage(state.Settings.Language, "Portada", 0, item).value_or("");
+    const RaceState local = RaceResultsState(state, header);
     return TextExport(local, separateQuadrants, listener).run(header);
 }
 
 ArchiveOutcome ExportarProva(const RaceState& state, const fs::path& file, bool separateQuadrants,
                              const ArchiveListener& listener) {
     try {
-        const auto raw = utf8ToCp1252(TextExportContent(state, separateQuadrants, listener));
-        if (!raw || !writeFileAtomic(file, *raw))
-            return {raceFileMessage(state.Settings.Language, RaceFileText::FileNotWritten, file.filename().string())};
-    } catch (const ExportStopped& stop) {
+        WriteWindowsText(state, file, TextExportContent(state, separateQuadrants, listener));
+    } catch (const RaceResultsStop& stop) {
         return {stop.message};
     }
     return {};

@@ -11,6 +11,7 @@
 
 #include "core/race_state.h"
 #include "output/race_archive.h"
+#include "output/race_results_state.h"
 
 namespace sc {
 
@@ -18,16 +19,12 @@ inline constexpr int kTextExportSteps = 18;  // six sections of three modalities
 
 // The export of race state.CurrentRace of state.AppFolder as text (UTF-8,
 // CR LF line ends); the progress goes to `listener` (Percent "step/18").
-// `separateQuadrants` is the QuaSep box. Throws ExportStopped.
+// `separateQuadrants` is the QuaSep box. Throws RaceResultsStop.
 std::string TextExportContent(const RaceState& state, bool separateQuadrants,
                               const ArchiveListener& listener = {});
 
-struct ExportStopped {
-    std::string message;  // for the user, current language
-};
-
 // Writes TextExportContent to `file` in Windows-1252.
-ArchiveOutcome ExportarProva(const RaceState& state, const std::filesystem::path& file, bool separateQuadrants,
-                             const ArchiveListener& listener = {});
+ArchiveOutcome ExportarProva(const RaceState& state, const std::filesystem::path& file,
+                             bool separateQuadrants, const ArchiveListener& listener = {});
 
 }  // namespace sc

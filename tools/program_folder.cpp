@@ -34,7 +34,8 @@ int raceArgument(const fs::path& appFolder, const std::string& raceText) {
     if (ec != std::errc() || end != last || race < 1 || race > 999)
         throw ToolError("RACE must be a race number, not '" + raceText + "'");
     const fs::path folder = appFolder / raceFolderName(race);
-    if (!folderExists(folder)) throw ToolError("no race " + std::to_string(race) + " (" + folder.string() + ")");
+    if (!folderExists(folder))
+        throw ToolError("no race " + std::to_string(race) + " (" + folder.string() + ")");
     return race;
 }
 

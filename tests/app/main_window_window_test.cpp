@@ -224,6 +224,16 @@ private slots:
         view.findChild<QAction*>("MnuExportar")->trigger();
         QVERIFY(std::filesystem::exists(folder.path() / "copa.txt"));
         QCOMPARE(state.ModeCorregir, int16_t(0));
+
+        // Command1 writes the outside display's files into the race folder.
+        auto* display = view.findChild<QPushButton*>("Command1");
+        QCOMPARE(display->text(), QString("Exportar 001"));
+        QVERIFY(display->isEnabled());
+        display->click();
+        QCOMPARE(prompter.shown.back().text,
+                 std::string("ENTRENAMENTS.TXT, REPESQUES.TXT i CURSA.TXT escrits a PROVA001."));
+        for (const char* file : {"ENTRENAMENTS.TXT", "REPESQUES.TXT", "CURSA.TXT"})
+            QVERIFY2(std::filesystem::exists(folder.path() / "PROVA001" / file), file);
     }
 };
 

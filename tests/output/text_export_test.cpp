@@ -26,19 +26,20 @@ protected:
         fs::create_directory(race());
         header(0);
         test::writeNames(race() / "CRS001.PAR", 2, {"Anna", "Biel"});
-        test::writeHeatFile(race() / "CRS001.DAD",
-                            {{1,
-                              36000,
-                              {resultRecord(1, 10, 36050, 5.1f, 1, 10, 5.1f),
-                               resultRecord(2, 9, 36055, 5.0f, 2, 9, 5.0f)}},
-                             {2,
-                              36200,
-                              {resultRecord(1, 21, 36250, 5.0f, 2, 11, 5.0f),
-                               resultRecord(2, 20, 36252, 4.9f, 1, 11, 4.9f)}}});
+        test::writeHeatFile(
+            race() / "CRS001.DAD",
+            {{1,
+              36000,
+              {resultRecord(1, 10, 36050, 5.1f, 1, 10, 5.1f), resultRecord(2, 9, 36055, 5.0f, 2, 9, 5.0f)}},
+             {2,
+              36200,
+              {resultRecord(1, 21, 36250, 5.0f, 2, 11, 5.0f),
+               resultRecord(2, 20, 36252, 4.9f, 1, 11, 4.9f)}}});
     }
     fs::path race() const { return app.path() / raceFolderName(1); }
     void header(int16_t officialSeries) {
-        writeRaceHeader(race() / kRaceHeaderFileName, RaceHeader{{0, officialSeries, 0, 1}, "Copa", "06-12-2026"});
+        writeRaceHeader(race() / kRaceHeaderFileName,
+                        RaceHeader{{0, officialSeries, 0, 1}, "Copa", "06-12-2026"});
     }
 
     test::TempFolder app;
@@ -59,44 +60,48 @@ const std::string kRaceBlock =
     lines({"QUADRANTS DE VOLTES I VOLTES RÀPIDES", "", "\tParticipant\tPst. 1\tPst. 2",
            "\tAnna\t10 / 5.1000\t11 / 5.0000\t21\t5.0000", "\tBiel\t11 / 4.9000\t9 / 5.0000\t20\t4.9000", "",
            // MngAMng(1, 7) and MngAMng(2, 9)
-           "CLASSIFICACIÓ COMPLETADA LA MÀNIGA 1 ", "", "\t1.-\tAnna\t(Pst.1)\t10\t\t", "\t2.-\tBiel\t(Pst.2)\t9\t-1v\t",
-           "", "CLASSIFICACIÓ COMPLETADA LA MÀNIGA 2 ", "", "\t1.-\tAnna\t(Pst.2)\t21\t\t",
-           "\t2.-\tBiel\t(Pst.1)\t20\t-1v\t", "", "QUADRE DE POSICIONS PER VOLTES DESPRÉS DE CADA MÀNIGA", "",
-           "\tParticipant\t 1 \t 2 ", "\tAnna\t1.-\t1.-", "\tBiel\t2.-\t2.-", "",
-           "CLASSIFICACIÓ COMPLETADA LA MÀNIGA 1 ", "", "\t1.-\tBiel\t(Pst.2)\t5.0000\t\t",
-           "\t2.-\tAnna\t(Pst.1)\t5.1000\t+0.1000\t", "", "CLASSIFICACIÓ COMPLETADA LA MÀNIGA 2 ", "",
-           "\t1.-\tBiel\t(Pst.1)\t4.9000\t\t", "\t2.-\tAnna\t(Pst.2)\t5.0000\t+0.1000\t", "",
-           "QUADRE DE VOLTA RÀPIDA DESPRÉS DE CADA MÀNIGA", "", "\tParticipant\t 1 \t 2 ", "\tAnna\t2.-\t2.-",
-           "\tBiel\t1.-\t1.-", "",
+           "CLASSIFICACIÓ COMPLETADA LA MÀNIGA 1 ", "", "\t1.-\tAnna\t(Pst.1)\t10\t\t",
+           "\t2.-\tBiel\t(Pst.2)\t9\t-1v\t", "", "CLASSIFICACIÓ COMPLETADA LA MÀNIGA 2 ", "",
+           "\t1.-\tAnna\t(Pst.2)\t21\t\t", "\t2.-\tBiel\t(Pst.1)\t20\t-1v\t", "",
+           "QUADRE DE POSICIONS PER VOLTES DESPRÉS DE CADA MÀNIGA", "", "\tParticipant\t 1 \t 2 ",
+           "\tAnna\t1.-\t1.-", "\tBiel\t2.-\t2.-", "", "CLASSIFICACIÓ COMPLETADA LA MÀNIGA 1 ", "",
+           "\t1.-\tBiel\t(Pst.2)\t5.0000\t\t", "\t2.-\tAnna\t(Pst.1)\t5.1000\t+0.1000\t", "",
+           "CLASSIFICACIÓ COMPLETADA LA MÀNIGA 2 ", "", "\t1.-\tBiel\t(Pst.1)\t4.9000\t\t",
+           "\t2.-\tAnna\t(Pst.2)\t5.0000\t+0.1000\t", "", "QUADRE DE VOLTA RÀPIDA DESPRÉS DE CADA MÀNIGA", "",
+           "\tParticipant\t 1 \t 2 ", "\tAnna\t2.-\t2.-", "\tBiel\t1.-\t1.-", "",
            // Pst(3, 11) and Pst(4, 13): one pass, so no pass part; a tie at +0.0000
-           "CLASSIFICACIÓ DE LA PISTA  1 ", "", "\t1.-\tBiel\t(Mng.2)\t11\t\t", "\t2.-\tAnna\t(Mng.1)\t10\t-1v\t", "",
-           "CLASSIFICACIÓ DE LA PISTA  2 ", "", "\t1.-\tAnna\t(Mng.2)\t11\t\t", "\t2.-\tBiel\t(Mng.1)\t9\t-2v\t", "",
-           "QUADRE DE POSICIONS PER PISTES", "", "\tParticipant\t 1 \t 2 ", "\tAnna\t2.-\t1.-", "\tBiel\t1.-\t2.-", "",
-           "CLASSIFICACIÓ DE LA PISTA  1 ", "", "\t1.-\tBiel\t(Mng.2)\t4.9000\t\t",
+           "CLASSIFICACIÓ DE LA PISTA  1 ", "", "\t1.-\tBiel\t(Mng.2)\t11\t\t",
+           "\t2.-\tAnna\t(Mng.1)\t10\t-1v\t", "", "CLASSIFICACIÓ DE LA PISTA  2 ", "",
+           "\t1.-\tAnna\t(Mng.2)\t11\t\t", "\t2.-\tBiel\t(Mng.1)\t9\t-2v\t", "",
+           "QUADRE DE POSICIONS PER PISTES", "", "\tParticipant\t 1 \t 2 ", "\tAnna\t2.-\t1.-",
+           "\tBiel\t1.-\t2.-", "", "CLASSIFICACIÓ DE LA PISTA  1 ", "", "\t1.-\tBiel\t(Mng.2)\t4.9000\t\t",
            "\t2.-\tAnna\t(Mng.1)\t5.1000\t+0.2000\t", "", "CLASSIFICACIÓ DE LA PISTA  2 ", "",
            "\t1.-\tBiel\t(Mng.1)\t5.0000\t\t", "\t1.-\tAnna\t(Mng.2)\t5.0000\t+0.0000\t", "",
-           "QUADRE DE POSICIONS PER PISTES", "", "\tParticipant\t 1 \t 2 ", "\tAnna\t2.-\t1.-", "\tBiel\t1.-\t1.-", "",
+           "QUADRE DE POSICIONS PER PISTES", "", "\tParticipant\t 1 \t 2 ", "\tAnna\t2.-\t1.-",
+           "\tBiel\t1.-\t1.-", "",
            // Mng(3, 11) and Mng(4, 13)
-           "CLASSIFICACIÓ DE LA MÀNIGA 1 ", "", "\t1.-\tAnna\t(Pst.1)\t10\t\t", "\t2.-\tBiel\t(Pst.2)\t9\t-1v\t", "",
-           "CLASSIFICACIÓ DE LA MÀNIGA 2 ", "", "\t1.-\tAnna\t(Pst.2)\t11\t\t", "\t2.-\tBiel\t(Pst.1)\t11\t+2.0s\t", "",
-           "QUADRE DE POSICIONS PER MÀNIGUES", "", "\tParticipant\t 1 \t 2 ", "\tAnna\t1.-\t1.-", "\tBiel\t2.-\t2.-", "",
-           "CLASSIFICACIÓ DE LA MÀNIGA 1 ", "", "\t1.-\tBiel\t(Pst.2)\t5.0000\t\t",
+           "CLASSIFICACIÓ DE LA MÀNIGA 1 ", "", "\t1.-\tAnna\t(Pst.1)\t10\t\t",
+           "\t2.-\tBiel\t(Pst.2)\t9\t-1v\t", "", "CLASSIFICACIÓ DE LA MÀNIGA 2 ", "",
+           "\t1.-\tAnna\t(Pst.2)\t11\t\t", "\t2.-\tBiel\t(Pst.1)\t11\t+2.0s\t", "",
+           "QUADRE DE POSICIONS PER MÀNIGUES", "", "\tParticipant\t 1 \t 2 ", "\tAnna\t1.-\t1.-",
+           "\tBiel\t2.-\t2.-", "", "CLASSIFICACIÓ DE LA MÀNIGA 1 ", "", "\t1.-\tBiel\t(Pst.2)\t5.0000\t\t",
            "\t2.-\tAnna\t(Pst.1)\t5.1000\t+0.1000\t", "", "CLASSIFICACIÓ DE LA MÀNIGA 2 ", "",
            "\t1.-\tBiel\t(Pst.1)\t4.9000\t\t", "\t2.-\tAnna\t(Pst.2)\t5.0000\t+0.1000\t", "",
-           "QUADRE DE POSICIONS PER MÀNIGUES", "", "\tParticipant\t 1 \t 2 ", "\tAnna\t2.-\t2.-", "\tBiel\t1.-\t1.-", "",
+           "QUADRE DE POSICIONS PER MÀNIGUES", "", "\tParticipant\t 1 \t 2 ", "\tAnna\t2.-\t2.-",
+           "\tBiel\t1.-\t1.-", "",
            // Eqp(3, 11) and Eqp(4, 13)
-           "CLASSIFICACIÓ DEL PARTICIPANT Anna", "", "\t1.-\tPst.2\t(Mng.2)\t11\t\t", "\t2.-\tPst.1\t(Mng.1)\t10\t-1v\t",
-           "", "CLASSIFICACIÓ DEL PARTICIPANT Biel", "", "\t1.-\tPst.1\t(Mng.2)\t11\t\t",
-           "\t2.-\tPst.2\t(Mng.1)\t9\t-2v\t", "", "CLASSIFICACIÓ DEL PARTICIPANT Anna", "",
-           "\t1.-\tPst.2\t(Mng.2)\t5.0000\t\t", "\t2.-\tPst.1\t(Mng.1)\t5.1000\t+0.1000\t", "",
-           "CLASSIFICACIÓ DEL PARTICIPANT Biel", "", "\t1.-\tPst.1\t(Mng.2)\t4.9000\t\t",
-           "\t2.-\tPst.2\t(Mng.1)\t5.0000\t+0.1000\t", "",
+           "CLASSIFICACIÓ DEL PARTICIPANT Anna", "", "\t1.-\tPst.2\t(Mng.2)\t11\t\t",
+           "\t2.-\tPst.1\t(Mng.1)\t10\t-1v\t", "", "CLASSIFICACIÓ DEL PARTICIPANT Biel", "",
+           "\t1.-\tPst.1\t(Mng.2)\t11\t\t", "\t2.-\tPst.2\t(Mng.1)\t9\t-2v\t", "",
+           "CLASSIFICACIÓ DEL PARTICIPANT Anna", "", "\t1.-\tPst.2\t(Mng.2)\t5.0000\t\t",
+           "\t2.-\tPst.1\t(Mng.1)\t5.1000\t+0.1000\t", "", "CLASSIFICACIÓ DEL PARTICIPANT Biel", "",
+           "\t1.-\tPst.1\t(Mng.2)\t4.9000\t\t", "\t2.-\tPst.2\t(Mng.1)\t5.0000\t+0.1000\t", "",
            // Ttl(3, 11) and Ttl(4, 13): no gaps, no pass
            "CLASSIFICACIÓ DE TOTES LES MÀNIGUES", "", "\t1.-\tAnna\t(Pst.2)\t(Mng.2)\t11",
-           "\t2.-\tBiel\t(Pst.1)\t(Mng.2)\t11", "\t3.-\tAnna\t(Pst.1)\t(Mng.1)\t10", "\t4.-\tBiel\t(Pst.2)\t(Mng.1)\t9",
-           "", "CLASSIFICACIÓ DE TOTES LES MÀNIGUES", "", "\t1.-\tBiel\t(Pst.1)\t(Mng.2)\t4.9000",
-           "\t2.-\tBiel\t(Pst.2)\t(Mng.1)\t5.0000", "\t2.-\tAnna\t(Pst.2)\t(Mng.2)\t5.0000",
-           "\t4.-\tAnna\t(Pst.1)\t(Mng.1)\t5.1000", ""});
+           "\t2.-\tBiel\t(Pst.1)\t(Mng.2)\t11", "\t3.-\tAnna\t(Pst.1)\t(Mng.1)\t10",
+           "\t4.-\tBiel\t(Pst.2)\t(Mng.1)\t9", "", "CLASSIFICACIÓ DE TOTES LES MÀNIGUES", "",
+           "\t1.-\tBiel\t(Pst.1)\t(Mng.2)\t4.9000", "\t2.-\tBiel\t(Pst.2)\t(Mng.1)\t5.0000",
+           "\t2.-\tAnna\t(Pst.2)\t(Mng.2)\t5.0000", "\t4.-\tAnna\t(Pst.1)\t(Mng.1)\t5.1000", ""});
 
 TEST_F(TextExportTest, SeriesOnlyInTheRacePrintsOneBlockByHand) {
     std::vector<std::string> steps;
@@ -113,15 +118,16 @@ TEST_F(TextExportTest, SeriesOnlyInTheRacePrintsOneBlockByHand) {
 
 TEST_F(TextExportTest, AModalityWithoutHeatsPrintsItsCaptionAndDashesOnly) {
     header(1);  // official practice has a series, but no heat file
-    EXPECT_EQ(TextExportContent(state, false), "Entrenaments oficials\r\n" + kDashes + "\r\n\r\n" + kRaceBlock);
+    EXPECT_EQ(TextExportContent(state, false),
+              "Entrenaments oficials\r\n" + kDashes + "\r\n\r\n" + kRaceBlock);
 }
 
 TEST_F(TextExportTest, SeparateQuadrantsPrintLapsThenFastestLapsUnderOneHeader) {
     const std::string text = TextExportContent(state, true);
-    const std::string quadrants =
-        lines({"QUADRANTS DE VOLTES I VOLTES RÀPIDES", "", "\tParticipant\tPst. 1\tPst. 2", "\tAnna\t10\t11\t21",
-               "\tBiel\t11\t9\t20", "", "\tParticipant\tPst. 1\tPst. 2", "\tAnna\t5.1000\t5.0000\t5.0000",
-               "\tBiel\t4.9000\t5.0000\t4.9000", "", "CLASSIFICACIÓ COMPLETADA LA MÀNIGA 1 "});
+    const std::string quadrants = lines(
+        {"QUADRANTS DE VOLTES I VOLTES RÀPIDES", "", "\tParticipant\tPst. 1\tPst. 2", "\tAnna\t10\t11\t21",
+         "\tBiel\t11\t9\t20", "", "\tParticipant\tPst. 1\tPst. 2", "\tAnna\t5.1000\t5.0000\t5.0000",
+         "\tBiel\t4.9000\t5.0000\t4.9000", "", "CLASSIFICACIÓ COMPLETADA LA MÀNIGA 1 "});
     const std::string start = "Cursa\r\n" + kDashes + "\r\n\r\n" + quadrants;
     EXPECT_EQ(text.substr(0, start.size()), start);
 }
@@ -136,7 +142,8 @@ TEST_F(TextExportTest, FileIsWindows1252WithCrLfAndACancelLeavesNoFile) {
 
     std::ofstream(file) << "old";
     int calls = 0;
-    const ArchiveOutcome stopped = ExportarProva(state, file, false, [&](const ArchiveProgress&) { return ++calls < 5; });
+    const ArchiveOutcome stopped =
+        ExportarProva(state, file, false, [&](const ArchiveProgress&) { return ++calls < 5; });
     EXPECT_EQ(stopped.message, "Cancel·lat: no s'ha deixat cap arxiu a mitges.");
     std::ifstream old(file);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "old");
