@@ -1,5 +1,6 @@
 #include "output/text_export.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
@@ -65,7 +66,7 @@ private:
         out_ += kEol;
     }
 
-    const Grid& grid() const { return results_->LlistaVoltes; }
+    const Grid& grid() const { return shown_->LlistaVoltes; }
     const std::string& cell(int row, int col) const { return grid().TextMatrix(row, col); }
     const std::string& header(int col) const { return grid().TextMatrix(0, col); }
     Person person(int row) const {
@@ -129,16 +130,24 @@ private:
             list->selected = 0;
         r.criterion = criterion;
         r.Filtrar();
+        shown_ = &r;
     }
-    void filterOn(FilterList& list, int position) {
-        list.selected = position;
-        results_->Filtrar();
+    // The part of the ranked table whose column `col` reads `value`, filtered
+    // by `choose`: the rows and positions the whole table shows under that
+    // filter, ranked over a hundred rows rather than ten thousand.
+    Resultats& filtered(std::map<long, Resultats>& parts, double value,
+                        const std::function<void(Resultats&)>& choose) {
+        Resultats& part = parts.at(static_cast<long>(value));
+        choose(part);
+        part.Filtrar();
+        shown_ = &part;
         show();
+        return part;
     }
 
     // The visible rows with a key value, one line each.
     void classification(ListKind kind, int key) {
-        for (int row : results_->VisibleRows()) {
+        for (int row : shown_->VisibleRows()) {
             if (cell(row, key).empty()) continue;
             const std::string lane = header(rc::Lane) + cell(row, rc::Lane);
             const std::string pass = manyPasses() ? " " + header(rc::Pass) + cell(row, rc::Pass) : "";
@@ -180,7 +189,7 @@ private:
     }
     void note(PositionTable& table, int key) const {
         const int column = static_cast<int>(table.columns.size()) - 1;
-        for (int row : results_->VisibleRows())
+        for (int row : shown_->VisibleRows())
             if (!cell(row, key).empty()) table.noted[person(row)][column] = cell(row, rc::Position);
     }
     // Lines by series, then participant number.
@@ -204,14 +213,35 @@ private:
         text("");
     }
 
+    // The ranked table cut by the values of column `col`, each part keeping the
+    // table's order, filters and criterion.
+    std::map<long, Resultats> partsBy(int col) const {
+        const Resultats& whole = *results_;
+        std::map<long, std::vector<int>> rows;
+        for (int row = 1; row < whole.LlistaVoltes.Rows(); ++row)
+            rows[static_cast<long>(whole.LlistaVoltes.Number(row, col))].push_back(row);
+        Resultats empty = whole;
+        empty.LlistaVoltes.SetRows(1);
+        std::map<long, Resultats> parts;
+        for (const auto& [value, list] : rows) {
+            Resultats& part = parts.try_emplace(value, empty).first->second;
+            part.LlistaVoltes.SetRows(1 + static_cast<int>(list.size()));
+            for (int i = 0; i < static_cast<int>(list.size()); ++i)
+                for (int c = 0; c < rc::Count; ++c)
+                    part.LlistaVoltes.SetTextMatrix(i + 1, c, whole.LlistaVoltes.TextMatrix(list[i], c));
+        }
+        return parts;
+    }
+
     // MngAMng and Mng: one classification per heat, then the table by heat.
     void byHeat(Criterion criterion, int key, int title, int tableTitle) {
         start(criterion);
-        FilterList& heats = results_->Manigues;
+        const FilterList& heats = results_->Manigues;
         PositionTable table = positionTable();
+        auto parts = partsBy(rc::Heat);
         for (int k = 1; k <= count(heats); ++k) {
-            filterOn(heats, k);
             const double heat = ReadNumber(heats.items[k]);
+            filtered(parts, heat, [k](Resultats& part) { part.Manigues.selected = k; });
             block(msg(title) + printed(heat), ListKind::ByHeat, key);
             table.columns.push_back(printed(heat));
             note(table, key);
@@ -222,14 +252,18 @@ private:
     // Pst: one classification per pass and lane; a table column each.
     void byLane(Criterion criterion, int key) {
         start(criterion);
-        Resultats& r = *results_;
+        const Resultats& r = *results_;
         PositionTable table = positionTable();
+        auto parts = partsBy(rc::Lane);
         const int passes = count(r.Passada);
         for (int p = passes > 0 ? 1 : 0; p <= passes; ++p) {
-            r.Passada.selected = p;
-            const std::string pass = manyPasses() ? " " + header(rc::Pass) + printed(r.Passada.value()) : "";
+            const std::string pass =
+                manyPasses() ? " " + header(rc::Pass) + printed(ReadNumber(r.Passada.items[p])) : "";
             for (int k = 1; k <= count(r.Pista); ++k) {
-                filterOn(r.Pista, k);
+                filtered(parts, ReadNumber(r.Pista.items[k]), [p, k](Resultats& part) {
+                    part.Passada.selected = p;
+                    part.Pista.selected = k;
+                });
                 const std::string lane = printed(ReadNumber(r.Pista.items[k]));
                 block(msg(kLane) + " " + lane + pass, ListKind::ByLane, key);
                 table.columns.push_back(lane + pass);
@@ -242,10 +276,13 @@ private:
     // Eqp: one classification per participant, no table.
     void byParticipant(Criterion criterion, int key) {
         start(criterion);
-        Resultats& r = *results_;
+        const Resultats& r = *results_;
+        auto parts = partsBy(rc::Number);
         for (int k = 1; k <= count(r.Participant); ++k) {
-            r.ParticipantChosen(k);
-            show();
+            filtered(parts, ReadNumber(r.EqDorsal.items[k]), [k](Resultats& part) {
+                part.Participant.selected = k;
+                part.EqDorsal.selected = k;
+            });
             block(msg(kParticipant) + " " + r.Participant.items[k], ListKind::ByParticipant, key);
         }
     }
@@ -322,6 +359,7 @@ private:
     const ArchiveListener& listener_;
     ArchiveProgress labels_;
     std::optional<Resultats> results_;
+    const Resultats* shown_ = nullptr;  // the table or part being printed
     TrackConfig track_;
     std::string caption_;
     std::string out_;

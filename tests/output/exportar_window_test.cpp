@@ -125,7 +125,7 @@ private slots:
         f.state.ModeCorregir = kModeTextExport;
         f.state.CurrentRace = 1;
         ExportarView view(f.state, f.prompter, {});
-        QCOMPARE(view.windowTitle(), QStringLiteral("Exportar a TX"));
+        QCOMPARE(view.windowTitle(), QStringLiteral("Exportar a TXT"));
         auto* separate = child<QCheckBox>(view, "QuaSep");
         QVERIFY(separate->isVisibleTo(&view));
         QCOMPARE(child<QListWidget>(view, "Fitxers")->item(0)->text(), QStringLiteral("notes.txt"));
