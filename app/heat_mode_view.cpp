@@ -22,6 +22,7 @@
 #include "config_windows/qt_config_widgets.h"
 #include "localisation/language_tables.h"
 #include "output/qt_report_printer.h"
+#include "results/corregir_window.h"
 #include "standings/classificacio_window.h"
 #include "standings/voltaavolta_window.h"
 
@@ -91,6 +92,10 @@ HeatModeView::HeatModeView(RaceState& state, Prompter& prompter, PortadaView& wi
         LlistarVoltesView listing(state_, prompter, ProgrammeSeriesFolder(state_), state_.CurrentSeries,
                                   state_.CurrentHeat, &window_);
         listing.exec();
+    };
+    plug_.ShowCorregir = [this, &prompter] {
+        ExecCorregirWindow(state_, engine_, store_, prompter, &window_);
+        sync();
     };
 }
 

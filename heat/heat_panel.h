@@ -21,9 +21,9 @@ inline constexpr std::array<bool, kHeatMenuButtons> kHeatMenuFeatureBuilt{
     true,   // (Esc) Tancar
     true,   // (L)listar voltes: the lap listing window
     true,   // (I)mprimir: printing
-    false,  // (C)orregir: the corrections window
+    true,   // (C)orregir: the corrections window
     true,   // (A)nul·lar
-    false,  // (,) Comes: the corrections window
+    true,   // (,) Comes: the corrections window
 };
 
 struct HeatMenuButton {

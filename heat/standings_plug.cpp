@@ -83,4 +83,9 @@ void StandingsPlug::SuperPoleTick(double elapsed) {
 }
 void StandingsPlug::AnullarManiga() { store_.AnullarManiga(); }
 
+void StandingsPlug::OpenCorregir() {
+    if (state_.ModeCorregir < 0 && state_.Track.ComaDivisions == 0) return;
+    if (ShowCorregir) ShowCorregir();
+}
+
 }  // namespace sc

@@ -4,6 +4,8 @@
 // The hooks this does not serve (listing, printing, scrolling, the window's
 // clock) are left to a subclass that owns those windows; a subclass that
 // overrides SuperPoleTick calls this one first.
+#include <functional>
+
 #include "heat/heat_clock.h"
 #include "heat/lap_registration.h"
 #include "standings/superpole_table.h"
@@ -32,10 +34,16 @@ public:
     void NovaManiga() override;
     void GuardarManiga() override;
     void AnullarManiga() override;
+    // Shows the corrections window through ShowCorregir; the comas of a track
+    // that defines none are not asked (the (,) Comes button is off there too).
+    void OpenCorregir() override;
     bool CorrectLaps(int participantNumber, int delta) override;
     void SuperPoleTick(double elapsed) override;
 
     SuperPoleTable& SuperPole() { return superPole_; }
+
+    // Opens the corrections window modally (the program's dialog, the driver's answers).
+    std::function<void()> ShowCorregir;
 
 private:
     bool superPole() const;

@@ -13,25 +13,10 @@
 
 #include "acquisition/lap_counter_simulator.h"
 #include "decoder_test_helpers.h"
+#include "tools/tool_run.h"
 
 namespace sc {
 namespace {
-
-struct PipeCloser {
-    void operator()(FILE* f) const { pclose(f); }
-};
-using Pipe = std::unique_ptr<FILE, PipeCloser>;
-
-Pipe runTool(const std::string& arguments) {
-    return Pipe(popen((std::string(SC_TOOL) + " simulate " + arguments + " 2>&1").c_str(), "r"));
-}
-
-std::string readAll(FILE* f) {
-    std::string text;
-    char chunk[4096];
-    while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, f)) text.append(chunk, n);
-    return text;
-}
 
 Bytes concatenated(const SimulatorPlay& play) {
     Bytes all;
@@ -53,11 +38,11 @@ SimulatorOptions ds030Options() {
 }
 
 TEST(SimulateTool, HexLinesAreTheSimulatorsMessages) {
-    const Pipe tool = runTool(
-        "--model ds030 --first-lane 2 --lanes 3 --lap 1.5 --jitter 0.3 --seconds 12 "
+    const test::ToolRun tool = test::runTool(
+        "simulate --model ds030 --first-lane 2 --lanes 3 --lap 1.5 --jitter 0.3 --seconds 12 "
         "--seed 99 --pause 4:2 --stdout-hex");
-    ASSERT_TRUE(tool);
-    std::istringstream lines(readAll(tool.get()));
+    ASSERT_EQ(tool.status, 0) << tool.out;
+    std::istringstream lines(tool.out);
     const SimulatorPlay play = playLapCounter(ds030Options());
     std::string line;
     std::size_t count = 0;
@@ -79,11 +64,9 @@ TEST(SimulateTool, HexLinesAreTheSimulatorsMessages) {
 TEST(SimulateTool, BadOptionsGiveOneLineAndStatusOne) {
     for (const char* arguments : {"--model DS400 --stdout-hex", "--model 2",
                                   "--model 2 --stdout-hex --lanes 9", "--model 2 --stdout-hex --pause 5"}) {
-        FILE* tool = popen((std::string(SC_TOOL) + " simulate " + arguments + " 2>&1").c_str(), "r");
-        ASSERT_TRUE(tool);
-        const std::string text = readAll(tool);
-        const int status = pclose(tool);
-        EXPECT_EQ(WEXITSTATUS(status), 1) << arguments;
+        const test::ToolRun tool = test::runTool(std::string("simulate ") + arguments);
+        const std::string& text = tool.out;
+        EXPECT_EQ(tool.status, 1) << arguments;
         EXPECT_EQ(text.rfind("slotcursa-tool: ", 0), 0u) << text;
         EXPECT_EQ(text.find('\n'), text.size() - 1) << text;
     }
@@ -107,8 +90,13 @@ Bytes readUntilClosed(const std::string& path) {
 }
 
 TEST(SimulateTool, PlaysItsStreamOnAPseudoTerminal) {
-    const Pipe tool =
-        runTool("--model DS300 --lanes 2 --lap 0.6 --jitter 0.1 --seconds 1.5 --seed 3 --hold 0.5 --pty");
+    const std::unique_ptr<FILE, int (*)(FILE*)> tool(
+        popen(
+            (std::string(SC_TOOL) + " simulate --model DS300 --lanes 2 --lap 0.6 --jitter 0.1 --seconds 1.5 "
+                                    "--seed 3 --hold 0.5 --pty 2>&1")
+                .c_str(),
+            "r"),
+        pclose);
     ASSERT_TRUE(tool);
     char line[256] = {};
     ASSERT_TRUE(std::fgets(line, sizeof line, tool.get()));

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "app/window_scale.h"
 #include "app_test_helpers.h"
@@ -18,35 +19,30 @@ WritableTest only(std::vector<fs::path> writable) {
     };
 }
 
-TEST(ProgramFolder, ExecutableFolderWhenWritable) {
-    auto choice = chooseProgramFolder(std::nullopt, "/opt/sc", "/home/u/.local/share/sc", only({"/opt/sc"}));
-    EXPECT_TRUE(choice.ok());
-    EXPECT_EQ(choice.folder, "/opt/sc");
-}
-
-TEST(ProgramFolder, DataFolderWhenExecutableFolderReadOnly) {
-    auto choice = chooseProgramFolder(std::nullopt, "/usr/bin", "/home/u/.local/share/sc",
-                                      only({"/home/u/.local/share/sc"}));
-    EXPECT_EQ(choice.folder, "/home/u/.local/share/sc");
-}
-
-TEST(ProgramFolder, RequestedFolderWinsEvenOverWritableExecutableFolder) {
-    auto choice = chooseProgramFolder(fs::path("/races"), "/opt/sc", "/data", only({"/opt/sc", "/races"}));
-    EXPECT_EQ(choice.folder, "/races");
-}
-
-TEST(ProgramFolder, RequestedFolderNotWritable_ProblemNotFallback) {
-    auto choice = chooseProgramFolder(fs::path("/races"), "/opt/sc", "/data", only({"/opt/sc"}));
-    EXPECT_FALSE(choice.ok());
-    EXPECT_TRUE(choice.folder.empty());
-    EXPECT_NE(choice.problem.find("/races"), std::string::npos);
-}
-
-TEST(ProgramFolder, NothingWritable_ProblemNamesDataFolder) {
-    auto choice = chooseProgramFolder(std::nullopt, "/usr/bin", "/data", only({}));
-    EXPECT_FALSE(choice.ok());
-    EXPECT_NE(choice.problem.find("/data"), std::string::npos);
-    EXPECT_NE(choice.problem.find("No se puede escribir"), std::string::npos);
+TEST(ProgramFolder, RequestedThenExecutableThenDataFolderAndNeverAFallbackFromARequest) {
+    struct Case {
+        std::optional<fs::path> requested;
+        fs::path executable;
+        std::vector<fs::path> writable;
+        fs::path chosen;
+        std::string problemNames;  // "" when a folder is chosen
+    };
+    const Case cases[] = {
+        {std::nullopt, "/opt/sc", {"/opt/sc"}, "/opt/sc", ""},
+        {std::nullopt, "/usr/bin", {"/data"}, "/data", ""},
+        {fs::path("/races"), "/opt/sc", {"/opt/sc", "/races"}, "/races", ""},
+        {fs::path("/races"), "/opt/sc", {"/opt/sc"}, "", "/races"},
+        {std::nullopt, "/usr/bin", {}, "", "/data"},
+    };
+    for (const Case& c : cases) {
+        const auto choice = chooseProgramFolder(c.requested, c.executable, "/data", only(c.writable));
+        EXPECT_EQ(choice.folder, c.chosen) << c.executable;
+        EXPECT_EQ(choice.ok(), c.problemNames.empty());
+        if (!c.problemNames.empty()) EXPECT_NE(choice.problem.find(c.problemNames), std::string::npos);
+    }
+    EXPECT_NE(
+        chooseProgramFolder(std::nullopt, "/usr/bin", "/data", only({})).problem.find("No se puede escribir"),
+        std::string::npos);
 }
 
 TEST(ProgramFolder, WritableFolderIsCreatedAndLeftClean) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sstream>
 
 #include "app_test_helpers.h"
 #include "core/settings_files.h"
@@ -52,18 +53,99 @@ private:
     RaceState& state_;
 };
 
+// What start-up finds in the program folder, what the windows it opens do,
+// and the windows it opens in order; it runs on when the ports open.
+struct StartupCase {
+    const char* what;
+    const char* settings;  // "": missing, "ok", "es" (Spanish), "bad"
+    const char* track;     // "": missing, "ok" (eight lanes), "bad"
+    const char* saving;    // the windows that save their file
+    const char* left;      // what the last run left: "recovery" (KEL4.TMP), "autorun", "crash"
+    const char* calls;
+    const char* told;  // words of the one message shown; "": no message
+};
+
+bool has(const char* words, const std::string& word) {
+    return (" " + std::string(words) + " ").find(" " + word + " ") != std::string::npos;
+}
+
+const StartupCase kStartups[] = {
+    {"first start", "", "", "settings track", "", "settings track main ports", ""},
+    {"settings not saved", "", "", "track", "", "settings", ""},
+    {"track not saved", "", "", "settings", "", "settings track", ""},
+    {"both files", "es", "ok", "", "", "main ports", ""},
+    {"damaged settings", "bad", "ok", "settings", "", "settings main ports", "VIROLA.CFG malmès"},
+    {"damaged settings not mended", "bad", "", "", "", "settings", "VIROLA.CFG malmès"},
+    {"damaged track, Spanish", "es", "bad", "track", "", "track main ports", "PISTA.CFG dañado"},
+    {"damaged track not mended", "ok", "bad", "", "", "track", "PISTA.CFG"},
+    {"orderly exit, stray KEL4.TMP", "ok", "ok", "", "recovery", "main ports", ""},
+    {"crash during a heat", "ok", "ok", "", "recovery crash", "main recovery ports", ""},
+    {"crash outside a heat", "ok", "ok", "", "crash", "main ports", ""},
+    {"autorun", "ok", "ok", "", "autorun", "main training ports", ""},
+    {"recovery before autorun", "ok", "ok", "", "recovery autorun crash", "main recovery ports", ""},
+};
+
+TEST(Startup, OpensTheWindowsTheFolderCallsFor) {
+    for (const StartupCase& c : kStartups) {
+        SCOPED_TRACE(c.what);
+        test::TempFolder folder;
+        const fs::path app = folder.path();
+        RaceState state;
+        prepareRaceState(state, app, 1600, 1200);
+        FakeHost host{state};
+        const std::string settings = c.settings, track = c.track;
+        ProgramSettings stored = defaultProgramSettings();
+        stored.Language = settings == "es" ? 1 : 0;
+        if (settings == "bad") writeText(app / kSettingsFileName, "xy");
+        if (settings == "ok" || settings == "es")
+            ASSERT_TRUE(saveProgramSettings(stored, app / kSettingsFileName));
+        if (track == "bad") writeText(app / kTrackFileName, "z");
+        if (track == "ok") ASSERT_TRUE(saveTrackConfig(defaultTrackConfig(8), app / kTrackFileName));
+        if (has(c.left, "recovery")) writeText(app / kRecoveryFileName, " 1\r\n 4\r\n 1\r\n 2\r\n");
+        if (has(c.left, "autorun")) writeText(app / kAutorunFileName, "");
+        if (has(c.left, "crash")) host.mainLoad = [&state] { state.RecoveryPending = -1; };
+        host.saveSettings = has(c.saving, "settings");
+        host.saveTrack = has(c.saving, "track");
+
+        const bool started = runStartup(state, host);
+        std::string calls;
+        for (const std::string& call : host.calls) calls += (calls.empty() ? "" : " ") + call;
+        EXPECT_EQ(calls, c.calls);
+        EXPECT_EQ(started, has(c.calls, "ports"));
+        if (*c.told == 0) {
+            EXPECT_TRUE(host.prompts.shown.empty());
+        } else {
+            ASSERT_EQ(host.prompts.shown.size(), 1u);
+            std::istringstream words(c.told);
+            for (std::string word; words >> word;)
+                EXPECT_NE(host.prompts.shown[0].text.find(word), std::string::npos) << word;
+        }
+        // A window opened on a missing or damaged file shows the first-start values.
+        if (has(c.calls, "settings")) {
+            EXPECT_EQ(host.settingsSeen.Language, 0);
+            EXPECT_EQ(host.settingsSeen.LapCounterModel, 1);
+            EXPECT_EQ(host.settingsSeen.Colours, (std::vector<int16_t>{0, 12, 10, 15, 14, 11}));
+        }
+        if (has(c.calls, "track")) {
+            EXPECT_EQ(host.trackSeen.LaneCount, 64);
+            EXPECT_EQ(host.trackSeen.ConnectionPort, (std::vector<int16_t>{0, 1, 2}));
+            EXPECT_EQ(host.trackSeen.ConnectionFirstLane[2], 9);
+        }
+        if (!started) continue;
+        if (settings == "es") EXPECT_EQ(state.Settings.Language, 1);
+        if (track == "ok") EXPECT_EQ(state.Track.LaneCount, TrackConfig{}.LaneCount);  // the race loads it
+        EXPECT_EQ(state.SeriesCount[0], 1);
+        EXPECT_EQ(state.RecoveryPending, 0);
+    }
+}
+
 class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override { prepareRaceState(state, folder.path(), 1600, 1200); }
     fs::path file(const char* name) const { return folder.path() / name; }
-    void bothFilesSaved() {
-        ASSERT_TRUE(saveProgramSettings(defaultProgramSettings(), file(kSettingsFileName)));
-        ASSERT_TRUE(saveTrackConfig(defaultTrackConfig(), file(kTrackFileName)));
-    }
 
     test::TempFolder folder;
     RaceState state;
-    FakeHost host{state};
 };
 
 TEST_F(StartupTest, PrepareRaceState_ScalesFromAnEightHundredBySixHundredDesign) {
@@ -73,131 +155,6 @@ TEST_F(StartupTest, PrepareRaceState_ScalesFromAnEightHundredBySixHundredDesign)
     EXPECT_DOUBLE_EQ(state.ScaleY, 2.0);
     EXPECT_EQ(state.SeriesCount, (std::vector<int16_t>{0, 0, 0, 0, 0}));
     EXPECT_EQ(state.MaxLanes, 64);
-}
-
-TEST_F(StartupTest, FirstStart_SettingsWindowThenTrackWindowWithSixtyFourLanesThenMain) {
-    EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"settings", "track", "main", "ports"}));
-    EXPECT_EQ(host.settingsSeen.Language, 0);
-    EXPECT_EQ(host.settingsSeen.LapCounterModel, 1);
-    EXPECT_EQ(host.settingsSeen.ColourCount, 5);
-    EXPECT_EQ(host.settingsSeen.Colours, (std::vector<int16_t>{0, 12, 10, 15, 14, 11}));
-    EXPECT_EQ(host.trackSeen.LaneCount, 64);
-    EXPECT_EQ(host.trackSeen.ConnectionCount, 2);
-    EXPECT_EQ(host.trackSeen.ConnectionPort[1], 1);
-    EXPECT_EQ(host.trackSeen.ConnectionPort[2], 2);
-    EXPECT_EQ(host.trackSeen.ConnectionFirstLane[2], 9);
-    EXPECT_EQ(state.SeriesCount[0], 1);
-    EXPECT_TRUE(host.prompts.shown.empty());
-}
-
-TEST_F(StartupTest, SettingsWindowClosedWithoutSaving_EndsWithoutMessage) {
-    host.saveSettings = false;
-    EXPECT_FALSE(runStartup(state, host));
-    EXPECT_EQ(host.calls, std::vector<std::string>{"settings"});
-    EXPECT_TRUE(host.prompts.shown.empty());
-}
-
-TEST_F(StartupTest, TrackWindowClosedWithoutSaving_Ends) {
-    host.saveTrack = false;
-    EXPECT_FALSE(runStartup(state, host));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"settings", "track"}));
-}
-
-TEST_F(StartupTest, BothFilesPresent_OnlyMainWindowAndTrackNotLoaded) {
-    TrackConfig eight = defaultTrackConfig();
-    eight.LaneCount = 8;
-    ASSERT_TRUE(saveProgramSettings(defaultProgramSettings(), file(kSettingsFileName)));
-    ASSERT_TRUE(saveTrackConfig(eight, file(kTrackFileName)));
-    EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"main", "ports"}));
-    EXPECT_EQ(state.Track.LaneCount, TrackConfig{}.LaneCount);
-}
-
-TEST_F(StartupTest, SettingsLoadedFromFile) {
-    ProgramSettings spanish = defaultProgramSettings();
-    spanish.Language = 1;
-    ASSERT_TRUE(saveProgramSettings(spanish, file(kSettingsFileName)));
-    ASSERT_TRUE(saveTrackConfig(defaultTrackConfig(), file(kTrackFileName)));
-    EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(state.Settings.Language, 1);
-}
-
-TEST_F(StartupTest, DamagedSettings_ReportedThenWindowOffered) {
-    writeText(file(kSettingsFileName), "xy");
-    ASSERT_TRUE(saveTrackConfig(defaultTrackConfig(), file(kTrackFileName)));
-    EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"settings", "main", "ports"}));
-    ASSERT_EQ(host.prompts.shown.size(), 1u);
-    EXPECT_NE(host.prompts.shown[0].text.find("VIROLA.CFG"), std::string::npos);
-    EXPECT_NE(host.prompts.shown[0].text.find("malmès"), std::string::npos);
-    EXPECT_EQ(host.settingsSeen.LapCounterModel, 1);  // defaults, not garbage
-}
-
-TEST_F(StartupTest, DamagedSettingsNotMended_Ends) {
-    writeText(file(kSettingsFileName), "xy");
-    host.saveSettings = false;
-    EXPECT_FALSE(runStartup(state, host));
-    EXPECT_EQ(host.calls, std::vector<std::string>{"settings"});
-}
-
-TEST_F(StartupTest, DamagedTrack_ReportedInCurrentLanguageThenWindowWithDefaults) {
-    ProgramSettings spanish = defaultProgramSettings();
-    spanish.Language = 1;
-    ASSERT_TRUE(saveProgramSettings(spanish, file(kSettingsFileName)));
-    writeText(file(kTrackFileName), "z");
-    EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"track", "main", "ports"}));
-    ASSERT_EQ(host.prompts.shown.size(), 1u);
-    EXPECT_NE(host.prompts.shown[0].text.find("PISTA.CFG"), std::string::npos);
-    EXPECT_NE(host.prompts.shown[0].text.find("dañado"), std::string::npos);
-    EXPECT_EQ(host.trackSeen.LaneCount, 64);
-}
-
-TEST_F(StartupTest, DamagedTrackNotMended_Ends) {
-    ASSERT_TRUE(saveProgramSettings(defaultProgramSettings(), file(kSettingsFileName)));
-    writeText(file(kTrackFileName), "z");
-    host.saveTrack = false;
-    EXPECT_FALSE(runStartup(state, host));
-}
-
-TEST_F(StartupTest, OrderlyExit_NoRecoveryEvenWithStrayRecoveryFile) {
-    bothFilesSaved();
-    writeText(file(kRecoveryFileName), " 1\r\n 4\r\n 1\r\n 2\r\n");
-    EXPECT_TRUE(runStartup(state, host));  // the main window found KEL4.INI: nothing pending
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"main", "ports"}));
-}
-
-TEST_F(StartupTest, CrashDuringHeat_RecoveryDialogueThenPortsWithNothingPending) {
-    bothFilesSaved();
-    writeText(file(kRecoveryFileName), " 1\r\n 4\r\n 1\r\n 2\r\n");
-    host.mainLoad = [this] { state.RecoveryPending = -1; };
-    EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"main", "recovery", "ports"}));
-}
-
-TEST_F(StartupTest, CrashOutsideHeat_NoQuestionAndPendingCleared) {
-    bothFilesSaved();
-    host.mainLoad = [this] { state.RecoveryPending = -1; };
-    EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"main", "ports"}));  // opened, not skipped as pending
-    EXPECT_EQ(state.RecoveryPending, 0);
-}
-
-TEST_F(StartupTest, AutorunWithoutRecovery_StartsPlainTraining) {
-    bothFilesSaved();
-    writeText(file(kAutorunFileName), "");
-    EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"main", "training", "ports"}));
-}
-
-TEST_F(StartupTest, RecoveryTakesPrecedenceOverAutorun) {
-    bothFilesSaved();
-    writeText(file(kAutorunFileName), "");
-    writeText(file(kRecoveryFileName), " 1\r\n");
-    host.mainLoad = [this] { state.RecoveryPending = -1; };
-    EXPECT_TRUE(runStartup(state, host));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"main", "recovery", "ports"}));
 }
 
 TEST_F(StartupTest, GeneralConnections_TakenWithoutLoadingTheRestOfTheTrack) {

@@ -21,10 +21,7 @@ public:
         s.WorkingFolder = path();
         s.Settings = defaultProgramSettings();
         s.Settings.SettingsVersion = 7;
-        s.Track = defaultTrackConfig(s.MaxLanes);
-        s.Track.LaneCount = lanes;
-        s.Track.LaneChange.clear();
-        resizeTrackWorkingArrays(s.Track);
+        s.Track = defaultTrackConfig(lanes);
         return s;
     }
 };

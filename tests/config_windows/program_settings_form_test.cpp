@@ -82,8 +82,11 @@ TEST_F(ProgramSettingsForm, Shift_EnablesTheFramesOnlyWhileOpening) {
     EXPECT_FALSE(later.FramesEnabled);
 }
 
-TEST_F(ProgramSettingsForm, LanguagePreview_RelabelsAndIsUndoneWhenLeaving) {
+TEST_F(ProgramSettingsForm, LeavingWithoutAccept_UndoesTheLanguagePreviewAndKeepsTheOtherSettings) {
     open();
+    window.Hardware_Click(4);
+    window.ValorColor_Click(1, 0);
+    window.OpcioComes_Click(1);
     window.LlIdioma_Click(1);
     EXPECT_EQ(state.Settings.Language, 1);
     EXPECT_EQ(window.LlIdioma.items, (std::vector<std::string>{"Catalán", "Español"}));
@@ -94,6 +97,9 @@ TEST_F(ProgramSettingsForm, LanguagePreview_RelabelsAndIsUndoneWhenLeaving) {
     window.Form_Unload();
     EXPECT_TRUE(window.Closed);
     EXPECT_EQ(state.Settings.Language, 0);
+    EXPECT_EQ(state.Settings.LapCounterModel, 1);
+    EXPECT_EQ(state.Settings.Colours[1], 12);
+    EXPECT_EQ(state.Settings.AskComas, 0);
     EXPECT_FALSE(std::filesystem::exists(savedFile()));
 }
 
@@ -154,18 +160,6 @@ TEST_F(ProgramSettingsForm, Accept_EveryHeatAndNoScroll) {
     const Bytes data = fileBytes(savedFile());
     EXPECT_EQ(integerAt(data, 4), -1);
     EXPECT_EQ(integerAt(data, 6), 0);
-}
-
-TEST_F(ProgramSettingsForm, OtherSettingsWaitForAccept) {
-    open();
-    window.Hardware_Click(4);
-    window.ValorColor_Click(1, 0);
-    window.OpcioComes_Click(1);
-    window.Sortir_Click(0);
-    window.Form_Unload();
-    EXPECT_EQ(state.Settings.LapCounterModel, 1);
-    EXPECT_EQ(state.Settings.Colours[1], 12);
-    EXPECT_EQ(state.Settings.AskComas, 0);
 }
 
 TEST_F(ProgramSettingsForm, Accept_ThatCannotWriteKeepsTheWindowOpenAndTheState) {

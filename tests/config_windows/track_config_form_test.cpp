@@ -32,15 +32,52 @@ protected:
     std::filesystem::path savedFile() const { return folder.path() / kTrackFileName; }
 };
 
-TEST_F(TrackConfigForm, LaneCount_ClampsToOneAndMaxLanes) {
+// A typed value and what its field shows after the field's rule, in typing order.
+struct Typed {
+    void (ConfiguracioPista::*change)(const std::string&);
+    TextBox ConfiguracioPista::*field;
+    const char* typed;
+    const char* shown;
+};
+
+TEST_F(TrackConfigForm, TypedValues_AreClampedToTheirRanges) {
+    using W = ConfiguracioPista;
+    const Typed cases[] = {
+        {&W::CfgNPistes_Change, &W::CfgNPistes, "70", "64"},
+        {&W::CfgNPistes_Change, &W::CfgNPistes, "0", "1"},
+        {&W::CfgNPistes_Change, &W::CfgNPistes, "4", "4"},
+        {&W::CfgMinim_Change, &W::CfgMinim, "2,345", "2.35"},
+        {&W::CfgMinim_Change, &W::CfgMinim, "-3", "00.00"},
+        {&W::CfgMinim_Change, &W::CfgMinim, "120", "99.99"},
+        {&W::CfgParcial_Change, &W::CfgParcial, "12345", "9999"},
+        {&W::CfgParcial_Change, &W::CfgParcial, "25.9", "25"},
+        {&W::CfgQuants_Change, &W::CfgQuants, "1", "2"},
+        {&W::CfgQuants_Change, &W::CfgQuants, "500", "100"},
+        {&W::CfgCada_Change, &W::CfgCada, "0", "1"},
+        {&W::CfgCada_Change, &W::CfgCada, "1000", "999"},
+        {&W::CfgPstPar_Change, &W::CfgPstPar, "9", "4"},
+        {&W::CfgPstVel_Change, &W::CfgPstVel, "0", "1"},
+        {&W::CfgDstVel_Change, &W::CfgDstVel, "0", "40"},
+        {&W::CfgDstVel_Change, &W::CfgDstVel, "0.5", "40"},  // under 1 cm would divide by zero
+        {&W::CfgDstVel_Change, &W::CfgDstVel, "-55", "55"},
+    };
     open();
-    window.CfgNPistes_Change("70");
-    EXPECT_EQ(window.CfgNPistes.text, "64");
-    EXPECT_EQ(state.Track.LaneCount, 64);
-    EXPECT_EQ(window.laneCount(), 64);
+    for (const Typed& c : cases) {
+        (window.*c.change)(c.typed);
+        EXPECT_EQ((window.*c.field).text, c.shown) << c.typed;
+    }
+    // The state follows the shown values.
+    EXPECT_EQ(state.Track.LaneCount, 4);
+    EXPECT_FLOAT_EQ(state.Track.MinLapTime, 99.99f);
+    EXPECT_EQ(state.Track.PartialCount, 100);
+    EXPECT_EQ(state.Track.PartialStep, 999);
+}
+
+TEST_F(TrackConfigForm, LaneCount_MovesTheSectorAndTrapLanesIntoRange) {
+    open();
     window.CfgNPistes_Change("0");
-    EXPECT_EQ(window.CfgNPistes.text, "1");
     EXPECT_EQ(state.Track.LaneCount, 1);
+    EXPECT_EQ(window.laneCount(), 1);
     EXPECT_EQ(window.CfgPstVel.text, "1");
     EXPECT_EQ(window.CfgPstPar.text, "0");
 }
@@ -49,19 +86,14 @@ TEST_F(TrackConfigForm, LaneCount_ChangeRecreatesTheRowNumberedByLane) {
     state.Track.LaneChange = {0, 2, 1, 4, 3};
     open();
     EXPECT_EQ(laneRow(window), (std::vector<std::string>{"2", "1", "4", "3"}));  // opening keeps the values
+    window.CfgNPistes_Change("4");
+    EXPECT_EQ(laneRow(window), (std::vector<std::string>{"2", "1", "4", "3"}));  // so does the same count
     window.CfgNPistes_Change("6");
     EXPECT_EQ(laneRow(window), (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
     EXPECT_EQ(state.Track.LaneChange[0], 6);
     EXPECT_EQ(state.Track.LaneParticipant.size(), 7u);
     EXPECT_EQ(window.CfgPstVel.text, "6");
     EXPECT_EQ(window.CfgPstPar.text, "5");
-}
-
-TEST_F(TrackConfigForm, LaneCount_UnchangedKeepsTheRow) {
-    state.Track.LaneChange = {0, 2, 1, 4, 3};
-    open();
-    window.CfgNPistes_Change("4");
-    EXPECT_EQ(laneRow(window), (std::vector<std::string>{"2", "1", "4", "3"}));
 }
 
 TEST_F(TrackConfigForm, LaneChange_TypingAValueHeldElsewhereSwaps) {
@@ -79,35 +111,6 @@ TEST_F(TrackConfigForm, LaneChange_OutOfRangeIsClampedBeforeTheSwap) {
     EXPECT_EQ(laneRow(window), (std::vector<std::string>{"2", "1", "3", "64"}));
     EXPECT_EQ(state.Track.LaneChange[0], 64);
     EXPECT_EQ(state.Track.LaneParticipant.size(), 65u);
-}
-
-TEST_F(TrackConfigForm, MinLapTime_ClampsAndShowsTwoDecimals) {
-    open();
-    window.CfgMinim_Change("2,345");
-    EXPECT_EQ(window.CfgMinim.text, "2.35");
-    EXPECT_FLOAT_EQ(state.Track.MinLapTime, 2.35f);
-    window.CfgMinim_Change("-3");
-    EXPECT_EQ(window.CfgMinim.text, "00.00");
-    EXPECT_FLOAT_EQ(state.Track.MinLapTime, 0.0f);
-    window.CfgMinim_Change("120");
-    EXPECT_EQ(window.CfgMinim.text, "99.99");
-    EXPECT_FLOAT_EQ(state.Track.MinLapTime, 99.99f);
-}
-
-TEST_F(TrackConfigForm, ComaFields_ClampToTheirRanges) {
-    open();
-    window.CfgParcial_Change("12345");
-    EXPECT_EQ(window.CfgParcial.text, "9999");
-    window.CfgParcial_Change("25.9");
-    EXPECT_EQ(window.CfgParcial.text, "25");
-    window.CfgQuants_Change("1");
-    EXPECT_EQ(window.CfgQuants.text, "2");
-    window.CfgQuants_Change("500");
-    EXPECT_EQ(state.Track.PartialCount, 100);
-    window.CfgCada_Change("0");
-    EXPECT_EQ(window.CfgCada.text, "1");
-    window.CfgCada_Change("1000");
-    EXPECT_EQ(state.Track.PartialStep, 999);
 }
 
 TEST_F(TrackConfigForm, ComaOption_EnablesItsFieldsAndShowsUsableValues) {
@@ -174,18 +177,8 @@ TEST_F(TrackConfigForm, FirstLanes_KeepIncreasing) {
     EXPECT_EQ(window.PrimeraPista[3].text, "22");
 }
 
-TEST_F(TrackConfigForm, SectorFields_FollowTheirRules) {
+TEST_F(TrackConfigForm, SectorOption_EnablesItsFields) {
     open();
-    window.CfgPstPar_Change("9");
-    EXPECT_EQ(window.CfgPstPar.text, "4");
-    window.CfgPstVel_Change("0");
-    EXPECT_EQ(window.CfgPstVel.text, "1");
-    window.CfgDstVel_Change("0");
-    EXPECT_EQ(window.CfgDstVel.text, "40");
-    window.CfgDstVel_Change("0.5");  // a distance under 1 cm would divide by zero
-    EXPECT_EQ(window.CfgDstVel.text, "40");
-    window.CfgDstVel_Change("-55");
-    EXPECT_EQ(window.CfgDstVel.text, "55");
     EXPECT_FALSE(window.CfgPstPar.enabled);
     window.Split_Click(1);
     EXPECT_TRUE(window.CfgPstPar.enabled);
@@ -205,24 +198,14 @@ TEST_F(TrackConfigForm, Shift_RevealsTheSectorControlsOnlyWhileOpening) {
     EXPECT_FALSE(later.Split.visible);
 }
 
+// What the search finds and says is tested with the ports it probes (acquisition/).
 TEST_F(TrackConfigForm, PortSearch_DisabledWithoutAProbe) {
     open();
     EXPECT_FALSE(window.TestComEnabled);
     window.TestCom_Click();
     EXPECT_TRUE(prompter.shown.empty());
-}
-
-TEST_F(TrackConfigForm, PortSearch_ListsThePortsThatOpen) {
-    open();
-    window.setPortProbe([](int port) { return port == 1 || port == 3; });
-    EXPECT_TRUE(window.TestComEnabled);
-    window.TestCom_Click();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, "Ports trobats:  COM1, COM3");
-    EXPECT_EQ(prompter.shown[0].title, "Buscar ports COM");
     window.setPortProbe([](int) { return false; });
-    window.TestCom_Click();
-    EXPECT_EQ(prompter.shown[1].text, "No s'ha trobat cap port COM.");
+    EXPECT_TRUE(window.TestComEnabled);
 }
 
 TEST_F(TrackConfigForm, Save_ByPartialsConfirmsTheLargestPartial) {
@@ -369,18 +352,16 @@ TEST_F(RaceCopy, HeatsRunLockTheLanesUntilTheWarningIsClicked) {
     EXPECT_FALSE(window.CfgNPistes.enabled);
 }
 
-TEST_F(RaceCopy, OfficialPracticeHeatsLockToo) {
+TEST_F(RaceCopy, OfficialPracticeHeatsLockToo_NoHeatsRunLeavesEverythingFree) {
     series("OFC001", 1);
     open();
     EXPECT_TRUE(window.MarcAvis);
-}
-
-TEST_F(RaceCopy, NoHeatsRunLeavesEverythingFree) {
-    series("CRS001", 0);
-    open();
-    EXPECT_FALSE(window.MarcAvis);
-    EXPECT_TRUE(window.CfgNPistes.enabled);
-    EXPECT_TRUE(window.CfgCanvi[1].enabled);
+    series("OFC001", 0);
+    ConfiguracioPista free(state, prompter);
+    free.Form_Load();
+    EXPECT_FALSE(free.MarcAvis);
+    EXPECT_TRUE(free.CfgNPistes.enabled);
+    EXPECT_TRUE(free.CfgCanvi[1].enabled);
 }
 
 TEST_F(RaceCopy, SavesIntoTheRaceFolderAndReturnsToTheProgramFolder) {

@@ -1,7 +1,9 @@
+#include "core/byte_io.h"
+
 #include <gtest/gtest.h>
 
-#include "core/byte_io.h"
 #include "core/cp1252.h"
+#include "failure_offset.h"
 
 namespace sc {
 namespace {
@@ -30,12 +32,7 @@ TEST(ByteIo, CountedTextRunningPastTheEndFailsWithItsOffset) {
     Bytes data{0, 0, 50, 0, 'a', 'b'};
     ByteReader r(data, "PROVA.DAD");
     r.seek(2);
-    try {
-        r.countedRaw();
-        FAIL();
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.offset(), 2u);
-    }
+    EXPECT_EQ(test::failureOffset([&] { r.countedRaw(); }), 2u);
 }
 
 TEST(ByteIo, NegativeLengthAndTruncatedIntegerFail) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "failure_offset.h"
+
 namespace sc {
 namespace {
 
@@ -75,12 +77,7 @@ TEST(HeatRecord, HeaderCarriesHeatNumberStartTimeAndCountAndZerosElsewhere) {
 TEST(HeatRecord, DecodeOfAShortRecordFailsAtTheEnd) {
     Bytes shortRecord(49, 0);
     ByteReader in(shortRecord, "CRS001.DAD");
-    try {
-        decodeHeatRecord(in);
-        FAIL();
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.offset(), 46u);
-    }
+    EXPECT_EQ(test::failureOffset([&] { decodeHeatRecord(in); }), 46u);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace sc {
 namespace {
@@ -27,25 +28,16 @@ std::string Gap(const std::string& refLaps, const std::string& laps, const std::
     return GapText(refLaps, laps, refKey, key, track, "v", "s");
 }
 
-TEST(ParseNumber, CommaBecomesPointInTheCallersText) {
-    std::string text = "12,5";
-    EXPECT_DOUBLE_EQ(ParseNumber(text), 12.5);
-    EXPECT_EQ(text, "12.5");
-
-    std::string twoCommas = "1,2,3";
-    EXPECT_DOUBLE_EQ(ParseNumber(twoCommas), 1.2);
-    EXPECT_EQ(twoCommas, "1.2,3");  // only the first comma changes
-}
-
-TEST(ParseNumber, TextWithoutNumberGivesZero) {
-    std::string empty;
-    EXPECT_EQ(ParseNumber(empty), 0);
-    std::string blank = " ";
-    EXPECT_EQ(ParseNumber(blank), 0);
-    std::string word = "Voltes";
-    EXPECT_EQ(ParseNumber(word), 0);
-    std::string leadingBlank = " 12.5";
-    EXPECT_DOUBLE_EQ(ParseNumber(leadingBlank), 12.5);
+TEST(ParseNumber, FirstCommaBecomesAPointInTheCallersText) {
+    const std::tuple<const char*, double, const char*> cases[] = {
+        {"12,5", 12.5, "12.5"}, {"1,2,3", 1.2, "1.2,3"}, {"", 0, ""},
+        {" ", 0, " "},          {"Voltes", 0, "Voltes"}, {" 12.5", 12.5, " 12.5"},
+    };
+    for (auto [typed, value, after] : cases) {
+        std::string text = typed;
+        EXPECT_DOUBLE_EQ(ParseNumber(text), value) << typed;
+        EXPECT_EQ(text, after);
+    }
 }
 
 TEST(IsWholeLaps, RewritesTheTextInComaFormat) {
@@ -62,22 +54,24 @@ TEST(IsWholeLaps, RewritesTheTextInComaFormat) {
     EXPECT_EQ(noComas, "13");
 }
 
-TEST(FormatLaps, WholeLapsWithoutComasAndComasWithAllDigits) {
-    EXPECT_EQ(Laps("12", false, kHundred), "12");
-    EXPECT_EQ(Laps("12.05", false, kHundred), "12.050");
-    EXPECT_EQ(Laps("12,05", false, kHundred), "12.050");
-    EXPECT_EQ(Laps("-1.25", false, kHundred), "-1.250");
-    EXPECT_EQ(Laps("12.0004", false, kHundred), "12");  // a coma below one division is none
-    EXPECT_EQ(Laps("3.5", false, TrackWithComas(10, "00")), "3.50");
-    EXPECT_EQ(Laps("12.7", false, kNoComas), "13");
-}
-
-TEST(FormatLaps, ZeroIsEmptyUnlessAskedFor) {
-    EXPECT_EQ(Laps("0", false, kHundred), "");
-    EXPECT_EQ(Laps("0", true, kHundred), "0");
-    EXPECT_EQ(Laps("", false, kHundred), "");
-    EXPECT_EQ(Laps("0.0004", false, kHundred), "");
-    EXPECT_EQ(Laps("0", true, kNoComas), "0");
+TEST(FormatLaps, WholeLapsWithoutComasComasWithAllDigitsAndZeroEmptyUnlessAskedFor) {
+    const TrackConfig kTen = TrackWithComas(10, "00");
+    const std::tuple<const char*, bool, const TrackConfig&, const char*> cases[] = {
+        {"12", false, kHundred, "12"},
+        {"12.05", false, kHundred, "12.050"},
+        {"12,05", false, kHundred, "12.050"},
+        {"-1.25", false, kHundred, "-1.250"},
+        {"12.0004", false, kHundred, "12"},  // a coma below one division is none
+        {"3.5", false, kTen, "3.50"},
+        {"12.7", false, kNoComas, "13"},
+        {"0", false, kHundred, ""},
+        {"0", true, kHundred, "0"},
+        {"", false, kHundred, ""},
+        {"0.0004", false, kHundred, ""},
+        {"0", true, kNoComas, "0"},
+    };
+    for (const auto& [text, showZero, track, shown] : cases)
+        EXPECT_EQ(Laps(text, showZero, track), shown) << text << " " << showZero;
 }
 
 TEST(FormatLaps, LeavesTheCallersTextInComaFormat) {
@@ -86,35 +80,30 @@ TEST(FormatLaps, LeavesTheCallersTextInComaFormat) {
     EXPECT_EQ(text, "12.050");
 }
 
-TEST(GapText, LapsBehindReadAsMinusLapsWithSuffix) {
-    EXPECT_EQ(Gap("10", "9", "-100", "-90"), "-1v");
-    EXPECT_EQ(Gap("12", "10", "-100", "-90"), "-2v");
-    EXPECT_EQ(Gap("10.5", "9.25", "-100", "-90"), "-1.250v");
-    EXPECT_EQ(Gap("10", "9", "-100", "-90", kNoComas), "-1v");
-    EXPECT_EQ(Gap("10.000", "9.750", "0", "0"), "-0.250v");
-}
-
-TEST(GapText, RowAheadOfItsReferenceReadsPlusLaps) { EXPECT_EQ(Gap("9", "10", "0", "0"), "+1v"); }
-
-TEST(GapText, EqualLapsGiveSecondsAfterTheReference) {
+TEST(GapText, LapsBehindOrAheadAsLapsEqualLapsAsSecondsCappedAtNinetyNinePointNine) {
     // Keys are minus the time of day of the last passing.
-    EXPECT_EQ(Gap("10", "10", "-100.0", "-103.4"), "+3.4s");
-    EXPECT_EQ(Gap("10", "10", "-100.0", "-100.05"), "+0.1s");
-    EXPECT_EQ(Gap("10", "10", "-100.0", "-100.0"), "+0.0s");
-    EXPECT_EQ(Gap("10", "10", "-100,0", "-103,4"), "+3.4s");
-    EXPECT_EQ(Gap("10", "10", "-103.4", "-100.0"), "-3.4s");
-}
-
-TEST(GapText, TimeGapIsCappedAtNinetyNinePointNine) {
-    EXPECT_EQ(Gap("10", "10", "-100.0", "-220.0"), "+99.9s");
-    EXPECT_EQ(Gap("10", "10", "-100.0", "-199.9"), "+99.9s");
-    EXPECT_EQ(Gap("10", "10", "0", "-99.96"), "+99.9s");
-    EXPECT_EQ(Gap("10", "10", "0", "-99.94"), "+99.9s");
-}
-
-TEST(GapText, DifferentTextsForTheSameLapsFallToTheTimeGap) {
-    EXPECT_EQ(Gap("12", "12.000", "-100", "-101"), "+1.0s");
-    EXPECT_EQ(Gap(" 12", "12", "-100", "-101"), "+1.0s");
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
+        {"10", "9", "-100", "-90", "-1v"},
+        {"12", "10", "-100", "-90", "-2v"},
+        {"10.5", "9.25", "-100", "-90", "-1.250v"},
+        {"10.000", "9.750", "0", "0", "-0.250v"},
+        {"9", "10", "0", "0", "+1v"},
+        {"10", "10", "-100.0", "-103.4", "+3.4s"},
+        {"10", "10", "-100.0", "-100.05", "+0.1s"},
+        {"10", "10", "-100.0", "-100.0", "+0.0s"},
+        {"10", "10", "-100,0", "-103,4", "+3.4s"},
+        {"10", "10", "-103.4", "-100.0", "-3.4s"},
+        {"10", "10", "-100.0", "-220.0", "+99.9s"},
+        {"10", "10", "-100.0", "-199.9", "+99.9s"},
+        {"10", "10", "0", "-99.96", "+99.9s"},
+        {"10", "10", "0", "-99.94", "+99.9s"},
+        {"12", "12.000", "-100", "-101", "+1.0s"},  // other texts for the same laps
+        {" 12", "12", "-100", "-101", "+1.0s"},
+    };
+    for (auto [refLaps, laps, refKey, key, gap] : cases)
+        EXPECT_EQ(Gap(refLaps, laps, refKey, key), gap)
+            << refLaps << " " << laps << " " << refKey << " " << key;
+    EXPECT_EQ(Gap("10", "9", "-100", "-90", kNoComas), "-1v");
 }
 
 TEST(GapText, StateOverloadUsesTheLanguageSuffixes) {
@@ -127,13 +116,12 @@ TEST(GapText, StateOverloadUsesTheLanguageSuffixes) {
 }
 
 TEST(WithTrailingSlash, AppendsABackslashOnlyWhenMissing) {
+    EXPECT_EQ(WithTrailingSlash(""), "");  // never the root
     EXPECT_EQ(WithTrailingSlash("C:\\Curses"), "C:\\Curses\\");
     EXPECT_EQ(WithTrailingSlash("C:\\Curses\\"), "C:\\Curses\\");
     EXPECT_EQ(WithTrailingSlash("/home/club/"), "/home/club/");
     EXPECT_EQ(WithTrailingSlash("PROVA001"), "PROVA001\\");
 }
-
-TEST(WithTrailingSlash, EmptyPathNeverBecomesTheRoot) { EXPECT_EQ(WithTrailingSlash(""), ""); }
 
 TEST(TrimLast3, DropsThreeCharactersAndNeverFails) {
     EXPECT_EQ(TrimLast3("CRS001.PAR"), "CRS001.");

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/file_io.h"
+#include "failure_offset.h"
 #include "temp_folder.h"
 
 namespace sc {
@@ -28,12 +29,7 @@ TEST(PenaltyFile, ReadsAndWritesTheLayoutByteForByte) {
 }
 
 void expectDamageAt(const Bytes& data, std::size_t offset) {
-    try {
-        decodePenalties(data, "CRS001.PEN");
-        ADD_FAILURE() << "no error";
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.offset(), offset) << e.describe();
-    }
+    EXPECT_EQ(test::failureOffset([&] { decodePenalties(data, "CRS001.PEN"); }), offset);
 }
 
 TEST(PenaltyFile, DamagedFilesFailWithTheOffset) {

@@ -2,9 +2,10 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "core/file_io.h"
+#include "failure_offset.h"
+#include "temp_folder.h"
 
 namespace sc {
 namespace {
@@ -13,20 +14,8 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::SizeIs;
 
-// A fresh program folder per test, removed afterwards.
 class RaceStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        app_ = fs::temp_directory_path() / ("sc_store_" + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(app_);
-        fs::create_directories(app_);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(app_, ec);
-    }
-
     // PROVA.DAD laid out by hand: four counts, 11 zero bytes, name, date.
     static Bytes headerFile(const std::string& rawName, const std::string& rawDate,
                             std::array<int16_t, 4> counts = {1, 2, 0, 3}) {
@@ -45,7 +34,8 @@ protected:
     }
     fs::path catalogue() const { return app_ / kCatalogueFileName; }
 
-    fs::path app_;
+    test::TempFolder temp_;
+    const fs::path& app_ = temp_.path();
 };
 
 Bytes participantFileBytes(int16_t heats, std::initializer_list<std::string> rawNames) {
@@ -90,12 +80,7 @@ TEST_F(RaceStoreTest, Catalogue_NameWithoutDateOrBadLengthIsDamaged) {
     ByteWriter w;
     w.countedRaw("Prova");
     const std::size_t dateAt = w.bytes().size();
-    EXPECT_THROW(readCatalogueBytes(w.bytes()), FileError);
-    try {
-        readCatalogueBytes(w.bytes());
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.offset(), dateAt);
-    }
+    EXPECT_EQ(test::failureOffset([&] { readCatalogueBytes(w.bytes()); }), dateAt);
     EXPECT_THROW(readCatalogueBytes(Bytes{0xFF, 0xFF}), FileError);       // length -1
     EXPECT_THROW(readCatalogueBytes(Bytes{0x30, 0x75, 'a'}), FileError);  // length 30000
     EXPECT_THROW(readCatalogueBytes(Bytes{1}), FileError);                // half a length

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/file_io.h"
+#include "failure_offset.h"
 #include "temp_folder.h"
 
 namespace sc {
@@ -90,13 +91,7 @@ TEST_F(RecordFileTest, TypedRecordsRoundTripThroughTheFile) {
 }
 
 TEST(DecodeLapRecords, LengthNotAMultipleOf24FailsAtThePartialRecord) {
-    Bytes data(24 * 3 + 7, 0);
-    try {
-        decodeLapRecords(data, "CRS001.VAV");
-        FAIL();
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.offset(), 72u);
-    }
+    EXPECT_EQ(test::failureOffset([] { decodeLapRecords(Bytes(24 * 3 + 7, 0), "CRS001.VAV"); }), 72u);
     EXPECT_EQ(decodeLapRecords(Bytes(48, 0), "CRS001.VAV").size(), 2u);
     EXPECT_TRUE(decodeLapRecords(Bytes{}, "CRS001.VAV").empty());
 }
@@ -122,12 +117,7 @@ TEST(WalkHeatBlocks, EmptyFileAndEmptyHeatsAreValid) {
 }
 
 void expectWalkFailsAt(const Bytes& data, std::size_t offset) {
-    try {
-        walkHeatBlocks(data, "CRS001.DAD");
-        ADD_FAILURE() << "no error";
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.offset(), offset) << e.describe();
-    }
+    EXPECT_EQ(test::failureOffset([&] { walkHeatBlocks(data, "CRS001.DAD"); }), offset);
 }
 
 TEST(WalkHeatBlocks, DamagedFilesFailWithTheOffset) {
@@ -149,12 +139,7 @@ TEST(WalkHeatBlocks, LargestCountOnAShortFileStopsAtOnce) {
 }
 
 TEST_F(RecordFileTest, ReadHeatBlocksOfAMissingFileFailsAtOffsetZero) {
-    try {
-        readHeatBlocks(file("CRS009.DAD"));
-        FAIL();
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.offset(), 0u);
-    }
+    EXPECT_EQ(test::failureOffset([&] { readHeatBlocks(file("CRS009.DAD")); }), 0u);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/file_io.h"
+#include "failure_offset.h"
 #include "temp_folder.h"
 
 namespace sc {
@@ -249,13 +250,8 @@ TEST_F(SettingsFilesTest, LoadTrackConfig_SectorFieldsCutShortLoadWithoutSectors
 }
 
 TEST_F(SettingsFilesTest, LoadTrackConfig_TruncatedFileFailsAtTheMissingField) {
-    auto offsetOf = [](const Bytes& data) -> std::size_t {
-        try {
-            loadTrackConfigBytes(data);
-        } catch (const FileError& e) {
-            return e.offset();
-        }
-        return 0xFFFF;
+    auto offsetOf = [](const Bytes& data) {
+        return test::failureOffset([&] { loadTrackConfigBytes(data); });
     };
     EXPECT_EQ(offsetOf({}), 0u);
     Bytes head = eightLanes().bytes();
@@ -476,12 +472,7 @@ TEST_F(SettingsFilesTest, LoadProgramSettings_ColourCountIsBoundByTheFileAndTheF
 TEST_F(SettingsFilesTest, LoadProgramSettings_FileShorterThanItsFixedFieldsFails) {
     Bytes file = settingsFile(0, 1, {}).bytes();
     file.resize(20);
-    try {
-        loadProgramSettingsBytes(file);
-        FAIL();
-    } catch (const FileError& e) {
-        EXPECT_EQ(e.offset(), 19u);
-    }
+    EXPECT_EQ(test::failureOffset([&] { loadProgramSettingsBytes(file); }), 19u);
     EXPECT_THROW(loadProgramSettings(folder_ / kSettingsFileName), FileError);  // missing
 }
 

@@ -23,6 +23,7 @@
 #include "standings/heat_time.h"
 #include "standings/standings_engine.h"
 #include "heat/standings_plug.h"
+#include "results/corregir.h"
 #include "standings/voltaavolta.h"
 #include "tests/temp_folder.h"
 
@@ -106,6 +107,41 @@ protected:
     HeatClock heat{state, panel, errors, view, log, registration, clock, prompter, plug};
     HeatTargets targets{state, panel, errors, heat, registration};
 };
+
+// ---- comas at the end of a race heat ----
+
+TEST_F(HeatToStoreTest, Race_ComasAskedAtTheHeatEndOnlyOnATrackWithComas) {
+    state.Settings.AskComas = -1;
+    std::vector<int> modes;
+    plug.ShowCorregir = [&] {  // the window: a coma of 50 for the first lane of the order
+        modes.push_back(state.ModeCorregir);
+        Corregir form(state, engine, store, prompter);
+        form.Form_Load();
+        form.rows.at(0).VR = "50";
+        form.Sortir_Click(1);
+    };
+    open(Modality::Race, {"Anna", "Bernat"});
+    key('s', 36000);
+    pass(2, 0, 36001);
+    pass(2, 5.0f, 36006);
+    key('s', 36010);
+    EXPECT_TRUE(modes.empty());  // this track has no comas to enter
+    state.Track.ComaDivisions = 90;
+    state.Track.ComaZeros = "00";
+    state.Track.ComaFormat = "0.00";
+    key('s', 36100);  // heat 2: Anna on lane 1
+    pass(1, 0, 36101);
+    pass(1, 5.0f, 36106);
+    key('s', 36110);
+    EXPECT_EQ(modes, std::vector<int>{-2});
+    EXPECT_EQ(state.ModeCorregir, 0);
+    const auto rows = storedHeat(2);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].participant, 1);
+    EXPECT_EQ(rows[0].heatLaps, 2.5f);
+    EXPECT_EQ(rows[0].totalLaps, 4.5f);
+    EXPECT_EQ(cell(1, kLaps), "4.50");  // the live classification follows
+}
 
 // ---- DS003: the device counts the heat and sends its summary at the end ----
 

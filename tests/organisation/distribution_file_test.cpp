@@ -1,11 +1,11 @@
 #include "organisation/distribution_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
+
+#include "temp_folder.h"
 
 namespace sc {
 namespace {
@@ -18,19 +18,12 @@ constexpr int kRace = 4;
 
 class ProgramFolder : public ::testing::Test {
 protected:
-    void SetUp() override {
-        static std::atomic<int> counter{0};
-        folder_ = fs::temp_directory_path() /
-                  ("sc_distribution_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     void write(const std::string& name, const std::string& bytes) {
         std::ofstream(folder_ / name, std::ios::binary) << bytes;
     }
 
-    fs::path folder_;
+    test::TempFolder temp_;
+    const fs::path& folder_ = temp_.path();
 };
 
 DistributionLookup lookup(const std::string& text, int fieldSize) {

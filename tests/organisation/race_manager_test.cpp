@@ -22,11 +22,7 @@ protected:
     void SetUp() override {
         state.AppFolder = folder.path();
         state.WorkingFolder = folder.path();
-        TrackConfig track = defaultTrackConfig();
-        track.LaneCount = 8;
-        track.LaneChange = laneChangeRow({1, 2, 3, 4, 5, 6, 7, 8});
-        resizeTrackWorkingArrays(track);
-        ASSERT_TRUE(saveTrackConfig(track, app() / kTrackFileName));
+        ASSERT_TRUE(saveTrackConfig(defaultTrackConfig(8), app() / kTrackFileName));
     }
 
     const fs::path& app() const { return folder.path(); }
@@ -72,23 +68,21 @@ TEST_F(RaceManagerTest, NovaProva_ThirdRaceCopiesTrackConfigAndStartsWithZeroSer
     EXPECT_EQ(window.createdRace, 3);
 }
 
-TEST_F(RaceManagerTest, NovaProva_WithoutDistributionFileEveryModalityStartsWithOneSeries) {
-    NovaProva window(state, prompter);
-    window.TextProva = "Cursa";
-    window.TextData = "06-12-2026";
-    ASSERT_TRUE(window.Sortir_Click(1));
+TEST_F(RaceManagerTest, NovaProva_WithoutDistributionFileOrWithABadOneEveryModalityStartsWithOneSeries) {
+    NovaProva first(state, prompter);
+    first.TextProva = "Cursa";
+    ASSERT_TRUE(first.Sortir_Click(1));
     EXPECT_EQ(header(1).SeriesCount, (std::array<int16_t, 4>{1, 1, 1, 1}));
     EXPECT_EQ(std::vector<int16_t>(state.SeriesCount.begin() + 1, state.SeriesCount.end()),
               (std::vector<int16_t>{1, 1, 1, 1}));
-}
 
-TEST_F(RaceManagerTest, NovaProva_MalformedDistributionFileIsNamedAndGivesOneSeries) {
     writeText(app() / "DISTRIBUCIONS08.TXT", "24,12\r\n\r\n30;15\r\n");
+    prompter.shown.clear();
     NovaProva window(state, prompter);
     window.TextProva = "Cursa";
-    window.TextData = "06-12-2026";
+    window.RaceCount = 1;
     ASSERT_TRUE(window.Sortir_Click(1));
-    EXPECT_EQ(header(1).SeriesCount, (std::array<int16_t, 4>{1, 1, 1, 1}));
+    EXPECT_EQ(header(2).SeriesCount, (std::array<int16_t, 4>{1, 1, 1, 1}));
     ASSERT_EQ(prompter.shown.size(), 2u);  // the confirmation, then the file's line
     EXPECT_NE(
         prompter.shown[1].text.find("DISTRIBUCIONS08.TXT t\xC3\xA9 un error a la l\xC3\xADnia 3 (\"30;15\")"),

@@ -15,27 +15,18 @@
 #include "organisation/heat_programme.h"
 #include "organisation/race_data_window.h"
 #include "organisation/race_manager_window.h"
+#include "window_child.h"
 
 using namespace sc;
 
 namespace {
-
-template <typename T>
-T* child(QWidget& window, const QString& name) {
-    T* found = window.findChild<T*>(name);
-    if (found == nullptr) qFatal("no control %s", qPrintable(name));
-    return found;
-}
+using sc::test::child;
 
 struct Folder {
     Folder() {
         state.AppFolder = temp.path();
         state.WorkingFolder = temp.path();
-        TrackConfig track = defaultTrackConfig();
-        track.LaneCount = 8;
-        track.LaneChange = laneChangeRow({1, 2, 3, 4, 5, 6, 7, 8});
-        resizeTrackWorkingArrays(track);
-        saveTrackConfig(track, temp.path() / kTrackFileName);
+        saveTrackConfig(defaultTrackConfig(8), temp.path() / kTrackFileName);
     }
     std::filesystem::path race(int n) const { return temp.path() / raceFolderName(n); }
     test::TempFolder temp;

@@ -16,7 +16,7 @@
 #include "output/print_jobs.h"
 #include "output/qt_report_printer.h"
 #include "results/results_series_files.h"
-#include "results/results_window.h"
+#include "app/results_window.h"
 #include "standings/classification_columns.h"
 #include "temp_folder.h"
 

@@ -150,6 +150,15 @@ TEST_F(TextExportTest, FileIsWindows1252WithCrLfAndACancelLeavesNoFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(app.path()), fs::directory_iterator()), 2);
 }
 
+TEST_F(TextExportTest, SpanishTitlesAndHeaders) {
+    state.Settings.Language = 1;
+    const std::string text = TextExportContent(state, false);
+    EXPECT_EQ(text.substr(0, 7), "Carrera");
+    EXPECT_NE(text.find("TABLAS DE VUELTAS Y VUELTAS RÁPIDAS\r\n\r\n\tParticipante\tPst. 1\tPst. 2\r\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("CLASIFICACIÓN DE LA PISTA  1 \r\n"), std::string::npos);
+}
+
 TEST_F(TextExportTest, ADamagedSeriesFileStopsTheExport) {
     fs::resize_file(race() / "CRS001.DAD", 60);
     const ArchiveOutcome outcome = ExportarProva(state, app.path() / "copa.txt", false);

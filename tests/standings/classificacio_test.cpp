@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <random>
 
 #include "core/grid.h"
 #include "standings/classification_columns.h"
 #include "standings/standings_engine.h"
+#include "temp_folder.h"
 
 namespace sc {
 namespace {
@@ -105,6 +105,8 @@ TEST_F(ClassificacioFixture, DataClick_OutsideTheRaceLeavesTheFastestLapShown) {
 TEST_F(ClassificacioFixture, HeaderClick_OpensResultsOnlyBetweenHeatsOfCompetitiveModalities) {
     using A = Classificacio::ClickAction;
     open(Modality::Race, 3);
+    for (auto [row, col] : {std::pair{-1, 3}, {4, 3}, {1, 19}})  // outside the table
+        EXPECT_EQ(window->InfoClass_Click(row, col), A::None) << row << "," << col;
     state.HeatRunning = -1;
     EXPECT_EQ(window->InfoClass_Click(0, 4), A::None);
     EXPECT_EQ(window->InfoClass_Click(2, 0), A::None);
@@ -116,15 +118,6 @@ TEST_F(ClassificacioFixture, HeaderClick_OpensResultsOnlyBetweenHeatsOfCompetiti
     open(Modality::FreePractice, 3);
     EXPECT_EQ(window->InfoClass_Click(0, 0), A::None);
     EXPECT_EQ(window->InfoClass_Click(1, 2), A::None);
-    EXPECT_TRUE(window->LastLapShown());
-}
-
-TEST_F(ClassificacioFixture, Click_OutsideTheTableDoesNothing) {
-    open(Modality::Race, 2);
-    using A = Classificacio::ClickAction;
-    EXPECT_EQ(window->InfoClass_Click(-1, 3), A::None);
-    EXPECT_EQ(window->InfoClass_Click(3, 3), A::None);
-    EXPECT_EQ(window->InfoClass_Click(1, 19), A::None);
     EXPECT_TRUE(window->LastLapShown());
 }
 
@@ -214,36 +207,24 @@ TEST_F(ClassificacioFixture, SuperPoleTick_ShowsTheRunningLapOnceTheCarIsTimed) 
     EXPECT_EQ(window->EnPista(), "");
 }
 
-TEST_F(ClassificacioFixture, Title_NamesTheModalityInTheLanguage) {
+TEST_F(ClassificacioFixture, TitleAndClock_NameTheModalityInTheLanguageAndCopyTheHeatClock) {
     open(Modality::Race, 2);
     EXPECT_EQ(window->Title(), "Classificació Cursa");
     open(Modality::OfficialPractice, 2, 1);
     EXPECT_EQ(window->Title(), "Clasificación Entrenamientos oficiales");
-}
-
-TEST_F(ClassificacioFixture, ClockCopiesTheHeatClock) {
-    open(Modality::OfficialPractice, 2);
-    window->ShowClock("0:01:05");
+    window->ShowClock("0:01:05");  // the heat clock, copied
     EXPECT_EQ(window->Rellotge(), "0:01:05");
 }
 
-struct PictureFolder {
-    fs::path path = fs::temp_directory_path() / ("sc-infograf-" + std::to_string(std::random_device{}()));
-    PictureFolder() { fs::create_directories(path); }
-    ~PictureFolder() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-};
-
 TEST(InfografPicture, FoundIgnoringCaseAndOnlyWhenItIsAFile) {
-    PictureFolder app;
-    EXPECT_FALSE(InfografPicture(app.path));
-    fs::create_directories(app.path / "Infograf" / "0000.gif");  // a folder, not a picture
-    EXPECT_FALSE(InfografPicture(app.path));
-    fs::remove(app.path / "Infograf" / "0000.gif");
-    std::ofstream(app.path / "Infograf" / "0000.gif") << "GIF89a";
-    const auto found = InfografPicture(app.path);
+    test::TempFolder temp;
+    const fs::path& app = temp.path();
+    EXPECT_FALSE(InfografPicture(app));
+    fs::create_directories(app / "Infograf" / "0000.gif");  // a folder, not a picture
+    EXPECT_FALSE(InfografPicture(app));
+    fs::remove(app / "Infograf" / "0000.gif");
+    std::ofstream(app / "Infograf" / "0000.gif") << "GIF89a";
+    const auto found = InfografPicture(app);
     ASSERT_TRUE(found);
     EXPECT_EQ(found->filename(), "0000.gif");
 }

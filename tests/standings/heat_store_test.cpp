@@ -9,6 +9,7 @@
 #include "core/prompter.h"
 #include "core/race_store.h"
 #include "core/record_file.h"
+#include "hand_heat_record.h"
 #include "standings/classification_columns.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
@@ -19,25 +20,8 @@ namespace {
 using namespace cls;
 namespace fs = std::filesystem;
 
-// One heat record laid out by hand, field by field at its offsets.
-struct HandRecord {
-    Bytes bytes = Bytes(kHeatRecordSize, 0);
-    HandRecord& i16(std::size_t at, int16_t v) {
-        bytes[at] = static_cast<uint8_t>(v & 0xFF);
-        bytes[at + 1] = static_cast<uint8_t>((v >> 8) & 0xFF);
-        return *this;
-    }
-    HandRecord& f32(std::size_t at, float v) {
-        uint32_t u;
-        std::memcpy(&u, &v, 4);
-        for (int k = 0; k < 4; ++k) bytes[at + k] = static_cast<uint8_t>(u >> (8 * k));
-        return *this;
-    }
-};
-
-Bytes handHeader(int16_t heat, float start, int16_t count) {
-    return HandRecord{}.i16(0, 0).f32(6, start).i16(18, heat).i16(24, count).bytes;
-}
+using test::handHeader;
+using test::HandRecord;
 
 struct StoreFixture : ::testing::Test {
     fs::path folder;

@@ -4,17 +4,18 @@
 
 #include <filesystem>
 
-#include "heat/heat_clock.h"
-#include "heat/lap_registration.h"
-#include "heat/rejected_detections.h"
 #include "core/lap_log.h"
 #include "core/prompter.h"
 #include "core/race_state.h"
+#include "heat/heat_clock.h"
+#include "heat/lap_registration.h"
+#include "heat/rejected_detections.h"
+#include "heat/standings_plug.h"
 #include "standings/classification_columns.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
-#include "heat/standings_plug.h"
 #include "standings/voltaavolta.h"
+#include "tests/standings/standings_test_state.h"
 #include "tests/temp_folder.h"
 
 namespace sc {
@@ -29,24 +30,15 @@ constexpr double kStart = 1000;
 // A SuperPole series of two cars on four lanes: lane 3 is the sector
 // detector, lane 4 the speed trap (40 cm), registration wired to the plug.
 RaceState superPoleState(const fs::path& folder) {
-    RaceState s;
+    RaceState s = test::standingsState(Modality::SuperPole, 2);
     s.AppFolder = s.WorkingFolder = folder;
-    s.CurrentModality = static_cast<int16_t>(Modality::SuperPole);
-    s.Track.LaneCount = 4;
-    s.Track.LaneChange = {4, 1, 2, 3, 4};
-    s.Track.LaneParticipant.assign(5, 0);
-    s.Track.LastPassTime.assign(5, 0);
-    s.Track.LaneSpare.assign(5, 0);
-    s.Track.CarriedTime.assign(5, 0);
+    s.Participants = {"", "Anna", "Biel"};
+    s.CurrentHeat = s.HeatRunning = 0;  // each test starts its heat
     s.Track.MinLapTime = 3.0f;
     s.Track.SplitEnabled = -1;
     s.Track.SectorLane = kSector;
     s.Track.SpeedTrapLane = kTrap;
     s.Track.SpeedTrapDistance = 40;
-    s.ParticipantCount = 2;
-    s.Participants = {"", "Anna", "Biel"};
-    s.CurrentSeries = 1;
-    s.Msg[5][0] = "E";
     return s;
 }
 
@@ -69,9 +61,7 @@ protected:
         }
         startHeat();
     }
-    ~SuperPoleTest() override {
-        log.Discard();
-    }
+    ~SuperPoleTest() override { log.Discard(); }
     void startHeat() {
         ++state.CurrentHeat;
         state.HeatRunning = -1;
@@ -139,6 +129,7 @@ TEST_F(SuperPoleTest, Crossing_LabelsTheLapOpensTheNextAndResetsTheSensors) {
 TEST_F(SuperPoleTest, Sectors_TimedFromTheLineAndRecordedWithColumnAndTime) {
     pass(kLine, 10.0);
     pass(kSector, 12.0);
+    EXPECT_EQ(colour(2, kSector1), 15);  // no reference yet: bright white
     pass(kSector, 14.5);
     pass(kSector, 15.0);  // both sectors of the lap already shown
     EXPECT_EQ(lap(2, kSector1), "2.00");
@@ -226,12 +217,6 @@ TEST_F(SuperPoleTest, RankingColour_FirstReferenceEqualledOrBeatenColoursTheCell
     registration.RegisterDetection(kTrap, device, kStart + 13.0);
     EXPECT_EQ(lap(engine.LlistaTR.Rows() - 1, kSpeed), "18.00");
     EXPECT_EQ(colour(engine.LlistaTR.Rows() - 1, kSpeed), 11);
-}
-
-TEST_F(SuperPoleTest, RankingColour_NoReferenceYetIsBrightWhite) {
-    pass(kLine, 10.0);
-    pass(kSector, 12.0);
-    EXPECT_EQ(colour(2, kSector1), 15);
 }
 
 TEST_F(SuperPoleTest, Tick_ShowsTheRunningLapOnlyOnceALapIsUnderWay) {

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <fstream>
 
 #include "core/file_io.h"
 #include "core/race_store.h"
 #include "temp_folder.h"
+#include "tool_run.h"
 
 namespace sc {
 namespace {
@@ -17,16 +16,8 @@ std::string slurp(const fs::path& file) {
     return data ? std::string(data->begin(), data->end()) : "";
 }
 
-struct ToolRun {
-    int status = -1;
-    std::string out, err;
-};
-
-ToolRun tool(const fs::path& scratch, const std::string& args) {
-    const std::string command = std::string("'") + SC_TOOL + "' " + args + " >'" +
-                                (scratch / "out").string() + "' 2>'" + (scratch / "err").string() + "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(scratch / "out"), slurp(scratch / "err")};
+test::ToolRun tool(const fs::path& scratch, const std::string& args) {
+    return test::runTool(args, scratch / "err");
 }
 
 TEST(ArchiveToolTest, ArchiveThenRestoreOnAnotherProgramFolder) {
@@ -38,17 +29,17 @@ TEST(ArchiveToolTest, ArchiveThenRestoreOnAnotherProgramFolder) {
     std::ofstream(from / "PROVA001" / "CRS001.DAD", std::ios::binary) << std::string(5000, 'r');
     const std::string archive = (root.path() / "copa.prb").string();
 
-    ToolRun packed = tool(root.path(), "archive '" + from.string() + "' 1 '" + archive + "'");
+    test::ToolRun packed = tool(root.path(), "archive '" + from.string() + "' 1 '" + archive + "'");
     ASSERT_EQ(packed.status, 0) << packed.err;
     EXPECT_EQ(packed.err, "");  // no progress when stderr is no terminal
-    ToolRun unpacked = tool(root.path(), "restore '" + archive + "' '" + to.string() + "'");
+    test::ToolRun unpacked = tool(root.path(), "restore '" + archive + "' '" + to.string() + "'");
     ASSERT_EQ(unpacked.status, 0) << unpacked.err;
     EXPECT_EQ(unpacked.out, "restored as race 1 (PROVA001)\n");
     EXPECT_EQ(slurp(to / "PROVA001" / "CRS001.DAD"), std::string(5000, 'r'));
     EXPECT_EQ(readCatalogue(to / kCatalogueFileName), (std::vector<CatalogueEntry>{{"Copa", "06-12-2026"}}));
 
     std::ofstream(archive, std::ios::binary) << "not an archive";
-    ToolRun refused = tool(root.path(), "restore '" + archive + "' '" + to.string() + "'");
+    test::ToolRun refused = tool(root.path(), "restore '" + archive + "' '" + to.string() + "'");
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err, "slotcursa-tool: El format de l'arxiu no és correcte\n");
     EXPECT_FALSE(fs::exists(to / "PROVA002"));

@@ -27,6 +27,7 @@ const CommandTable& driverCommands() {
         addStandingsCommands(t);
         addResultsCommands(t);
         addPrintCommands(t);
+        addCorregirCommands(t);
         return t;
     }();
     return table;

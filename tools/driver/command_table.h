@@ -43,6 +43,7 @@ void addHeatCommands(
 void addStandingsCommands(CommandTable& table);  // classification, vr, superpole
 void addResultsCommands(CommandTable& table);    // results, penalties, penalties-show, listing, listing-export
 void addPrintCommands(CommandTable& table);      // print
+void addCorregirCommands(CommandTable& table);   // comas, pick, correct
 
 // Every command of the driver.
 const CommandTable& driverCommands();

@@ -21,14 +21,6 @@ namespace sc::driver {
 
 // ---- the driver's heat-running mode
 
-void DriverHooks::OpenCorregir() {
-    nlohmann::ordered_json line;
-    line["corregir"]["ModeCorregir"] = state_.ModeCorregir;
-    line["corregir"]["comas"] = state_.ModeCorregir < 0 ? -state_.ModeCorregir : 0;
-    line["corregir"]["heat"] = state_.CurrentHeat;
-    out_ << jsonText(line) << '\n';
-}
-
 void DriverHooks::LlistarVoltes() {
     sc::LlistarVoltes listing(state_, ProgrammeSeriesFolder(state_));
     listing.Load(state_.CurrentSeries, state_.CurrentHeat);
@@ -53,6 +45,7 @@ HeatDriver::HeatDriver(RaceState& state, Portada& window, const PcClock& clock, 
       host(window, engine, store, connections),
       programme(state, clock, prompter, host, hooks, hooks) {
     connections.setReceiveHooks(LapCounterReceiveHooks(state, programme));
+    hooks.ShowCorregir = [this, &state, &prompter, &out] { AnswerCorregir(*this, state, prompter, out); };
 }
 
 namespace {

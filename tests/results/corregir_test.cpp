@@ -1,0 +1,276 @@
+#include "results/corregir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "core/file_io.h"
+#include "core/prompter.h"
+#include "core/race_store.h"
+#include "core/record_file.h"
+#include "hand_heat_record.h"
+#include "standings/classification_columns.h"
+#include "standings/heat_results_store.h"
+#include "standings/standings_engine.h"
+#include "temp_folder.h"
+
+namespace sc {
+namespace {
+
+using test::handHeader;
+using test::HandRecord;
+
+struct Fields {
+    int16_t participant;
+    float total, pass, fastest;
+    int16_t fastestLane, position, lane;
+    float heatLaps;
+    float last, best, key0, key1, key2;
+};
+
+// A race participant record at the offsets of the heat file layout.
+Bytes hand(const Fields& f) {
+    return HandRecord{}
+        .i16(0, f.participant)
+        .f32(2, f.total)
+        .f32(6, f.pass)
+        .f32(10, f.fastest)
+        .i16(14, f.fastestLane)
+        .i16(16, f.position)
+        .i16(18, f.lane)
+        .f32(20, f.heatLaps)
+        .f32(26, f.last)
+        .f32(30, f.best)
+        .f32(34, f.key0)
+        .f32(38, f.key1)
+        .f32(42, f.key2)
+        .bytes;
+}
+
+Bytes joined(const std::vector<Bytes>& records) {
+    Bytes out;
+    for (const Bytes& r : records) out.insert(out.end(), r.begin(), r.end());
+    return out;
+}
+
+// Three race heats of Anna (1) and Biel (2) on two lanes, lane-change order 2, 1.
+const Bytes kHeat1 =
+    joined({handHeader(1, 36000, 2), hand({1, 10, 36100, 5.1f, 2, 1, 1, 10, 6, 5.5f, 1, -9, 50}),
+            hand({2, 9, 36098, 6, 2, 2, 2, 9, 6.5f, 6, 2, -8, 48})});
+const Bytes kHeat2Header = handHeader(2, 36200, 2);
+const Bytes kHeat3Header = handHeader(3, 36400, 2);
+const Bytes kStored = joined({kHeat1, kHeat2Header,  //
+                              hand({2, 19, 36290, 5.75f, 1, 1, 1, 10, 6, 5.75f, 1, -9, 55}),
+                              hand({1, 19, 36300, 5.1f, 2, 2, 2, 9, 6, 5.25f, 2, -8, 52}), kHeat3Header,
+                              hand({2, 29, 36495, 5.75f, 1, -1, 2, 10, 6, 5.8f, 1, -9, 54}),
+                              hand({1, 29, 36500, 5.1f, 2, 2, 1, 10, 6, 5.6f, 2, -9, 56})});
+
+struct CorregirTest : ::testing::Test {
+    test::TempFolder folder;
+    RaceState state;
+    QueuedPrompter prompter;
+    std::unique_ptr<StandingsEngine> live;
+    std::unique_ptr<HeatResultsStore> store;
+
+    void SetUp() override {
+        state.AppFolder = folder.path();
+        state.WorkingFolder = folder.path() / "PROVA001";
+        std::filesystem::create_directories(state.WorkingFolder);
+        state.CurrentModality = static_cast<int16_t>(Modality::Race);
+        state.CurrentSeries = 1;
+        state.SeriesCount = {0, 0, 0, 0, 1};
+        state.CurrentBase = "CRS001";
+        state.CurrentHeat = 3;
+        state.ParticipantCount = 2;
+        state.Participants = {"", "Anna", "Biel"};
+        state.Msg[0][0] = "v";
+        state.Msg[0][1] = "s";
+        TrackConfig& t = state.Track;
+        t.LaneCount = 2;
+        t.LaneChange = {2, 2, 1};
+        t.ComaDivisions = 90;
+        t.PartialCount = 10;
+        t.PartialStep = 10;
+        t.ComaZeros = "00";
+        t.ComaFormat = "0.00";
+        t.MinLapTime = 1;
+        ASSERT_TRUE(writeFileAtomic(dad(), kStored));
+        live = std::make_unique<StandingsEngine>(state);
+        store = std::make_unique<HeatResultsStore>(state, *live, prompter);
+    }
+    std::filesystem::path dad() const { return state.WorkingFolder / "CRS001.DAD"; }
+    Bytes stored() const { return readFileBytes(dad()).value_or(Bytes{}); }
+    Corregir open(int16_t mode) {
+        state.ModeCorregir = mode;
+        Corregir form(state, *live, *store, prompter);
+        form.Form_Load();
+        return form;
+    }
+    // Each heat: header, one pass on lane 1 at 3 s, its closing record (heat 3 lasted 60 s).
+    void writeLapFile() {
+        std::vector<LapRecord> laps;
+        for (int16_t h = 1; h <= 3; ++h) {
+            laps.push_back({0, 0, 36000.0f + 200 * (h - 1), static_cast<float>(h), 0, 2, 0, 0});
+            laps.push_back({1, 1, 3, 99.9999f, 0, 1, 0, 0});
+            laps.push_back({0, 0, 0, h == 3 ? 60.0f : 50.0f, 0, 2, 0, 0});
+        }
+        for (std::size_t r = 0; r < laps.size(); ++r)
+            ASSERT_TRUE(writeLapRecord(state.WorkingFolder / "CRS001.VAV", r + 1, laps[r]));
+    }
+    void writePixelTable(const std::string& lines) {
+        std::filesystem::create_directories(folder.path() / "INFOGRAF");
+        std::ofstream(folder.path() / "INFOGRAF" / "pxcm.txt") << lines;
+    }
+};
+
+TEST_F(CorregirTest, Load_RowsInLaneChangeOrderWithTheSelectedHeat) {
+    Corregir form = open(0);
+    ASSERT_EQ(form.SelManiga, (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(form.SelectedHeat(), 3);
+    ASSERT_EQ(form.rows.size(), 2u);
+    EXPECT_EQ(form.rows[0].lane, 2);
+    EXPECT_EQ(form.rows[0].EQ, "Biel");
+    EXPECT_EQ(form.rows[0].NV, "10");
+    EXPECT_EQ(form.rows[0].VR, "5.8000");
+    form.SelManiga_Click(1);
+    EXPECT_EQ(form.rows[0].EQ, "Anna");
+    EXPECT_EQ(form.rows[1].VR, "5.7500");
+    Corregir comas = open(-1);  // one coma: the last position of the order only
+    EXPECT_FALSE(comas.rows[0].enabled);
+    EXPECT_TRUE(comas.rows[1].enabled);
+    EXPECT_EQ(comas.rows[1].VR, "");
+    EXPECT_EQ(comas.focusRow, 1);
+}
+
+// A coma of 35 in heat 2 adds 0.35 lap to Anna's heat and to her totals of
+// heats 2 and 3, where she now leads; heat 1 and the headers stay byte for byte.
+TEST_F(CorregirTest, Comas_CarriedThroughTheSeriesAsTheHandBuiltFile) {
+    Corregir form = open(-2);
+    form.SelManiga_Click(1);
+    form.rows[0].VR = "35";
+    form.VR_LostFocus(0);
+    EXPECT_EQ(form.rows[0].VR, "35");
+    form.Sortir_Click(1);
+    EXPECT_TRUE(form.saved);
+    EXPECT_TRUE(form.closed);
+    const Bytes expected = joined({kHeat1, kHeat2Header,  //
+                                   hand({1, 19.35f, 36300, 5.1f, 2, 2, 2, 9.35f, 6, 5.25f, 2, -8.35f, 0}),
+                                   hand({2, 19, 36290, 5.75f, 1, 1, 1, 10, 6, 5.75f, 1, -9, 0}), kHeat3Header,
+                                   hand({1, 29.35f, 36500, 5.1f, 2, 2, 1, 10, 6, 5.6f, 2, -9, 0}),
+                                   hand({2, 29, 36495, 5.75f, 1, -1, 2, 10, 6, 5.8f, 1, -9, 0})});
+    EXPECT_EQ(stored(), expected);
+    // The live classification shows the standings of the current heat again.
+    EXPECT_EQ(live->InfoClass.TextMatrix(1, cls::kName), "Anna");
+    EXPECT_EQ(live->InfoClass.TextMatrix(1, cls::kLaps), "29.35");
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(CorregirTest, Correction_FasterBestLapIsTheFastestLapFromThatHeatOn) {
+    Corregir form = open(0);
+    form.SelManiga_Click(1);  // heat 2: Biel on lane 1, Anna on lane 2
+    form.rows[1].VR = "0,5";  // below the minimum lap time: no best lap
+    form.VR_LostFocus(1);
+    EXPECT_EQ(form.rows[1].VR, "0.0000");
+    form.rows[1].VR = "5";
+    form.VR_LostFocus(1);
+    form.Sortir_Click(1);
+    ASSERT_TRUE(form.saved);
+    const auto blocks = readHeatBlocks(dad());
+    ASSERT_EQ(blocks.size(), 3u);
+    for (int h : {1, 2}) {
+        const auto& rows = blocks[static_cast<std::size_t>(h)].rows;
+        const HeatRecord& biel = rows[0].participant == 2 ? rows[0] : rows[1];
+        const HeatRecord& anna = rows[0].participant == 1 ? rows[0] : rows[1];
+        EXPECT_EQ(biel.fastestLap, 5.0f) << "heat " << h + 1;
+        EXPECT_EQ(biel.fastestLane, 1) << "heat " << h + 1;    // his lane in heat 2
+        EXPECT_EQ(anna.fastestLap, 5.1f) << "heat " << h + 1;  // heat 1's stored fastest lap stands
+        EXPECT_EQ(anna.fastestLane, 2) << "heat " << h + 1;
+    }
+    EXPECT_EQ(blocks[1].rows[0].bestLap + blocks[1].rows[1].bestLap, 5.0f + 5.25f);
+}
+
+TEST_F(CorregirTest, Picking_ExactPixelsDoubleClickOnTheLastLaneSaves) {
+    writePixelTable("100,50,35\n120,50,45\n");
+    Corregir form = open(-2);
+    ASSERT_EQ(form.focusRow, 0);
+    form.GraficComes_Click(101, 50);  // one pixel off: nothing
+    EXPECT_EQ(form.rows[0].VR, "");
+    form.GraficComes_Click(100, 50);
+    EXPECT_EQ(form.rows[0].VR, "35");
+    form.GraficComes_DblClick(120, 50);
+    EXPECT_EQ(form.rows[0].VR, "45");
+    EXPECT_EQ(form.focusRow, 1);
+    EXPECT_FALSE(form.closed);
+    form.GraficComes_DblClick(99, 50);  // nothing picked: nothing moves
+    EXPECT_EQ(form.focusRow, 1);
+    form.GraficComes_DblClick(100, 50);  // the last lane: saved and closed
+    EXPECT_TRUE(form.closed);
+    EXPECT_TRUE(form.saved);
+    const auto heat3 = readHeatBlocks(dad())[2].rows;
+    const HeatRecord& anna = heat3[0].participant == 1 ? heat3[0] : heat3[1];
+    EXPECT_EQ(anna.heatLaps, 10.35f);  // Anna ran lane 1 in heat 3
+}
+
+TEST_F(CorregirTest, Proposal_FromTheLapFileAndTheLiveKeysInTheHeatsOwnBase) {
+    // Heat 3 lasted 60 s; Anna (lane 1) last passed 57.85 s in, laps of 5 s, 9 laps done.
+    writeLapFile();
+    Grid& g = live->InfoClass;
+    g.SetTextMatrix(1, cls::kLane, "1");
+    g.SetTextMatrix(1, cls::kSeriesKey, "-36457.85");
+    g.SetTextMatrix(1, cls::kHeatBest, "5.0000");
+    g.SetTextMatrix(1, cls::kHeatKey1, "-9");
+    g.SetTextMatrix(1, cls::kHeatKey2, "45");
+    g.SetTextMatrix(2, cls::kLane, "2");  // Biel: no completed lap, no proposal
+    g.SetTextMatrix(2, cls::kSeriesKey, "-36410");
+    Corregir form = open(-2);
+    EXPECT_EQ(form.rows[1].VR, "50");  // 2.65 s of a 5 s lap: five marks
+    EXPECT_EQ(form.rows[0].VR, "");
+    state.Settings.LapCounterModel = 0;  // a DS003 gives no passing times: nothing proposed
+    EXPECT_EQ(open(-2).rows[1].VR, "");
+}
+
+// Heats from the lane count (2) to the participant count (2): heat 2, the last
+// of the range, gives a line for every lane; the window keeps the heat it shows.
+TEST_F(CorregirTest, Export_AppendsALinePerLaneAndLeavesTheWindowAsItWas) {
+    writeLapFile();
+    writeRaceHeader(state.WorkingFolder / kRaceHeaderFileName,
+                    RaceHeader{{0, 0, 0, 1}, "Copa Nadal", "06-12-2026"});
+    Corregir form = open(-2);
+    form.rows[1].VR = "40";
+    ASSERT_TRUE(form.ExportarComes());
+    ASSERT_TRUE(form.ExportarComes());
+    std::ifstream in(folder.path() / "Export_Comes.txt", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text.substr(0, text.find("\r\n")),
+              "Copa ; 2 ; 2 ; Anna ;  ; 9 ; 50.000 ; 0 ; 0.000 ; 0.0000 ; 0.0000 ; 10 ; 10");
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);  // two lanes, twice
+    EXPECT_EQ(form.SelectedHeat(), 3);
+    EXPECT_EQ(form.rows[1].VR, "40");
+}
+
+TEST_F(CorregirTest, DamagedOrUnwritableFileIsToldAndLeftAsItWas) {
+    const Bytes cut(kStored.begin(), kStored.end() - 10);
+    ASSERT_TRUE(writeFileAtomic(dad(), cut));
+    Corregir form = open(0);
+    EXPECT_EQ(prompter.shown.size(), 1u);  // told once, every row closed
+    EXPECT_FALSE(form.rows[0].enabled);
+    form.Sortir_Click(1);
+    EXPECT_FALSE(form.closed);
+    EXPECT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(stored(), cut);
+
+    // A save that cannot be written (its working copy is blocked) is told and changes nothing.
+    ASSERT_TRUE(writeFileAtomic(dad(), kStored));
+    std::filesystem::create_directories(state.WorkingFolder / "CRS001.DAD.~tmp" / "blocked");
+    Corregir comas = open(-2);
+    comas.rows[0].VR = "35";
+    comas.Sortir_Click(1);
+    EXPECT_FALSE(comas.closed);
+    EXPECT_EQ(prompter.shown.size(), 3u);
+    EXPECT_EQ(stored(), kStored);
+}
+
+}  // namespace
+}  // namespace sc

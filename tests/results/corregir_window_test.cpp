@@ -1,0 +1,101 @@
+// The corrections window on screen: its caption and value header by mode,
+// Enter moving down the boxes, the coma padded on leaving its box, and a
+// double click on the track picture's last lane saving and closing.
+#include "results/corregir_window.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QtTest>
+#include <fstream>
+
+#include "core/file_io.h"
+#include "core/prompter.h"
+#include "core/record_file.h"
+#include "hand_heat_record.h"
+#include "standings/heat_results_store.h"
+#include "standings/standings_engine.h"
+#include "temp_folder.h"
+
+using namespace sc;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Race {
+    Race() {
+        state.AppFolder = temp.path();
+        state.WorkingFolder = temp.path() / "PROVA001";
+        fs::create_directories(state.WorkingFolder);
+        fs::create_directories(temp.path() / "Infograf");
+        QImage picture(200, 100, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        picture.save(QString::fromStdString((temp.path() / "Infograf" / "Comes.jpg").string()));
+        std::ofstream(temp.path() / "Infograf" / "PxCm.txt") << "100,50,35\n";
+        state.CurrentModality = static_cast<int16_t>(Modality::Race);
+        state.CurrentBase = "CRS001";
+        state.CurrentSeries = 1;
+        state.CurrentHeat = 1;
+        state.ParticipantCount = 2;
+        state.Participants = {"", "Anna", "Biel"};
+        state.Track.LaneCount = 2;
+        state.Track.LaneChange = {2, 1, 2};
+        state.Track.ComaDivisions = 90;
+        state.Track.ComaZeros = "00";
+        state.Track.ComaFormat = "0.00";
+        Bytes file = test::handHeader(1, 36000, 2);
+        for (int16_t p : {1, 2}) {
+            const Bytes rec =
+                test::HandRecord{}.i16(0, p).f32(2, 5).f32(20, 5).i16(18, p).f32(6, 36000.0f + p).bytes;
+            file.insert(file.end(), rec.begin(), rec.end());
+        }
+        writeFileAtomic(state.WorkingFolder / "CRS001.DAD", file);
+    }
+    test::TempFolder temp;
+    RaceState state;
+    QueuedPrompter prompter;
+    StandingsEngine engine{state};
+    HeatResultsStore store{state, engine, prompter};
+};
+
+}  // namespace
+
+class CorregirWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void captionsByMode() {
+        Race r;
+        r.state.ModeCorregir = 0;
+        CorregirView corrections(r.state, r.engine, r.store, r.prompter);
+        QCOMPARE(corrections.windowTitle(), QStringLiteral("Corregir dades"));
+        QCOMPARE(corrections.findChild<QLabel*>("Text(4)")->text(), QStringLiteral("V.Ràpida"));
+        QCOMPARE(corrections.valueBox(0)->text(), QStringLiteral("0.0000"));
+        r.state.ModeCorregir = -2;
+        CorregirView comas(r.state, r.engine, r.store, r.prompter);
+        QCOMPARE(comas.windowTitle(), QStringLiteral("Entrar comes"));
+        QCOMPARE(comas.findChild<QLabel*>("Text(4)")->text(), QStringLiteral("Coma"));
+        QVERIFY(!comas.picture()->pixmap().isNull());
+    }
+
+    void enterMovesOnAndTheLastDoubleClickSaves() {
+        Race r;
+        r.state.ModeCorregir = -2;
+        CorregirView view(r.state, r.engine, r.store, r.prompter);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        view.lapsBox(0)->setFocus();
+        QTest::keyClick(view.lapsBox(0), Qt::Key_Return);
+        QVERIFY(view.valueBox(0)->hasFocus());
+        QTest::keyClicks(view.valueBox(0), "7");
+        QTest::keyClick(view.valueBox(0), Qt::Key_Return);
+        QCOMPARE(view.valueBox(0)->text(), QStringLiteral("07"));
+        QVERIFY(view.lapsBox(1)->hasFocus());
+        QTest::mouseDClick(view.picture(), Qt::LeftButton, {}, QPoint(100, 50));
+        QCOMPARE(view.result(), int(QDialog::Accepted));
+        const auto heat = readHeatBlocks(r.state.WorkingFolder / "CRS001.DAD")[0].rows;
+        QCOMPARE(heat[0].heatLaps + heat[1].heatLaps, 5.07f + 5.35f);
+    }
+};
+
+QTEST_MAIN(CorregirWindowTest)
+#include "corregir_window_test.moc"
