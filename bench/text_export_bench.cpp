@@ -33,8 +33,19 @@ struct GeneratedRace {
     sc::RaceState state;
 };
 
+const GeneratedRace& race() {
+    static const GeneratedRace generated;
+    return generated;
+}
+
+// The text alone, without turning it into Windows-1252 and writing it.
+void BuildText(benchmark::State& bench) {
+    for (auto _ : bench) benchmark::DoNotOptimize(sc::TextExportContent(race().state, false));
+}
+BENCHMARK(BuildText)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+
 void ExportFullRace(benchmark::State& bench) {
-    static const GeneratedRace race;
+    const GeneratedRace& race = ::race();
     const bool separate = bench.range(0) != 0;
     for (auto _ : bench) {
         const sc::ArchiveOutcome outcome = sc::ExportarProva(race.state, race.app / "copa.txt", separate);

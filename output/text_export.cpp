@@ -60,9 +60,15 @@ private:
     void show() const {
         if (listener_ && !listener_(labels_)) throw RaceResultsStop{msg(kCancelled)};
     }
-    void text(const std::string& line) { out_ += line + kEol; }
+    void text(const std::string& line) {
+        out_ += line;
+        out_ += kEol;
+    }
     void cells(const std::vector<std::string>& cells) {
-        for (const auto& c : cells) out_ += "\t" + c;
+        for (const auto& c : cells) {
+            out_ += '\t';
+            out_ += c;
+        }
         out_ += kEol;
     }
 
@@ -84,6 +90,8 @@ private:
         if (auto format = tableText(language, "Resultats", "LlistaVoltes", -1, TextKind::GridFormat))
             results_->LlistaVoltes.SetFormatString(*format);
         results_->Load(0);
+        empty_.emplace(*results_);
+        empty_->LlistaVoltes.SetRows(1);
         // A series file that cannot be read would leave rows out: nothing is written.
         if (!results_->problems.empty())
             throw RaceResultsStop{FileProblemsMessage(state_, results_->problems)};
@@ -220,11 +228,10 @@ private:
         std::map<long, std::vector<int>> rows;
         for (int row = 1; row < whole.LlistaVoltes.Rows(); ++row)
             rows[static_cast<long>(whole.LlistaVoltes.Number(row, col))].push_back(row);
-        Resultats empty = whole;
-        empty.LlistaVoltes.SetRows(1);
         std::map<long, Resultats> parts;
         for (const auto& [value, list] : rows) {
-            Resultats& part = parts.try_emplace(value, empty).first->second;
+            Resultats& part = parts.try_emplace(value, *empty_).first->second;
+            part.criterion = whole.criterion;
             part.LlistaVoltes.SetRows(1 + static_cast<int>(list.size()));
             for (int i = 0; i < static_cast<int>(list.size()); ++i)
                 for (int c = 0; c < rc::Count; ++c)
@@ -359,6 +366,7 @@ private:
     const ArchiveListener& listener_;
     ArchiveProgress labels_;
     std::optional<Resultats> results_;
+    std::optional<Resultats> empty_;    // the loaded table without its rows: what parts start from
     const Resultats* shown_ = nullptr;  // the table or part being printed
     TrackConfig track_;
     std::string caption_;
