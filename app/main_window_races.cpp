@@ -7,6 +7,7 @@
 #include "app/heat_mode_view.h"
 #include "app/main_window.h"
 #include "app/portada_commands.h"
+#include "app/race_series_command.h"
 #include "organisation/entrants_window.h"
 #include "organisation/race_data_window.h"
 #include "organisation/race_manager_window.h"
@@ -14,6 +15,8 @@
 
 namespace sc {
 namespace {
+
+constexpr int kRaceModality = 4;
 
 QString indexedName(const char* name, int index) {
     return index < 0 ? QString(name) : QStringLiteral("%1(%2)").arg(name).arg(index);
@@ -34,7 +37,13 @@ void PortadaView::wireRaceCommands() {
     for (int m = 1; m <= 4; ++m) on(indexedName("BotoIns", m), [this, m] { openEntrants(m); });
     for (int m = 1; m <= 4; ++m) {
         auto addSeries = [this, m] {
-            MnuNou_Click(portada_, state_, prompter_, m);
+            if (m == kRaceModality)
+                MnuNouCursa_Click(portada_, state_, prompter_, [this] {
+                    showState();
+                    heatMode_->open(kRaceModality);
+                });
+            else
+                MnuNou_Click(portada_, state_, prompter_, m);
             showState();
         };
         on(indexedName("MnuNou", m), addSeries);

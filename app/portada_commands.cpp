@@ -35,6 +35,7 @@ void MnuNou_Click(Portada& portada, RaceState& state, Prompter& prompter, int m,
         newSeriesQuestion(state, m, n), "", {Button::Yes, Button::No}, Button::No, MessageIcon::Question};
     if (prompter.ask(question) != Button::Yes) return;
 
+    const int listed = list.count();
     const bool built = m == kRaceModality && autoBuild && autoBuild(portada, state, prompter);
     if (!built) list.items.push_back(std::to_string(n));
 
@@ -44,7 +45,7 @@ void MnuNou_Click(Portada& portada, RaceState& state, Prompter& prompter, int m,
     if (!writeSeriesCounts(header, headCounts(state))) {
         // The list shows what the race header holds, never a series it lacks.
         state.SeriesCount[m] = before;
-        if (!built) list.items.pop_back();
+        list.items.resize(listed);  // built series too
         prompter.inform(raceFileMessage(state.Settings.Language, RaceFileText::FileNotWritten,
                                         raceFolderName(state.CurrentRace) + "\\" + kRaceHeaderFileName),
                         msgText(state, kPortada, 0, 3), MessageIcon::Critical);

@@ -60,6 +60,11 @@ constexpr ProblemEntry kTexts[] = {
      "de distribucions.",
      "No se ha podido leer el archivo %1: no se informa de ninguna repesca. Compruebe que sea un archivo "
      "de texto de distribuciones."},
+    {FileProblemText::QualificationNotBuilt,
+     "No s'han creat les sèries de la cursa: aquests arxius de la prova no s'han pogut llegir i la "
+     "classificació sortiria incompleta. Recupereu-los d'una còpia de la prova i torneu a crear la sèrie.%1",
+     "No se han creado las series de la carrera: estos archivos de la prueba no se han podido leer y la "
+     "clasificación saldría incompleta. Recupérelos de una copia de la prueba y vuelva a crear la serie.%1"},
 };
 
 }  // namespace

@@ -16,6 +16,7 @@ enum class FileProblemText {
     HeatNotStored,           // %1 heat file, %2 heat number, %3 lap file
     DistributionBadLine,     // %1 file, %2 line number, %3 the line's field
     DistributionUnreadable,  // %1 file
+    QualificationNotBuilt,   // %1 the unreadable files, one line each
 };
 
 // The text in `language` with %1, %2, ... replaced by `args`.

@@ -3,6 +3,8 @@
 // so the tests check the file layout without the program's own encoder.
 #include <cstdint>
 #include <cstring>
+#include <iterator>
+#include <vector>
 
 #include "core/byte_io.h"
 #include "core/heat_record.h"
@@ -26,6 +28,23 @@ struct HandRecord {
 
 inline Bytes handHeader(int16_t heat, float start, int16_t count) {
     return HandRecord{}.i16(0, 0).f32(6, start).i16(18, heat).i16(24, count).bytes;
+}
+
+// A participant record from its fields in file order: participant, total laps,
+// pass time, fastest lap, its lane, position, lane, heat laps, places gained,
+// last lap, best lap and the three keys. The five int16 fields sit at 0, 14,
+// 16, 18 and 24, singles elsewhere; fields left out stay zero.
+inline Bytes handRow(const std::vector<float>& fields) {
+    static constexpr std::size_t kAt[] = {0, 2, 6, 10, 14, 16, 18, 20, 24, 26, 30, 34, 38, 42};
+    HandRecord r;
+    for (std::size_t i = 0; i < fields.size() && i < std::size(kAt); ++i) {
+        const std::size_t at = kAt[i];
+        if (at == 0 || (at >= 14 && at <= 18) || at == 24)
+            r.i16(at, static_cast<int16_t>(fields[i]));
+        else
+            r.f32(at, fields[i]);
+    }
+    return r.bytes;
 }
 
 }  // namespace sc::test

@@ -11,9 +11,9 @@
 #include "config_windows/track_config_form.h"
 #include "core/prompter.h"
 #include "core/race_state.h"
+#include "core/settable_clock.h"
 #include "decoder_test_helpers.h"
 #include "localisation/apply_language.h"
-#include "core/settable_clock.h"
 
 namespace sc {
 namespace {
@@ -88,7 +88,7 @@ protected:
 
 // ---- Opening ----
 
-TEST_F(LapCounterConnectionsTest, TwoConnections_EachServesUpToTheNextFirstLane) {
+TEST_F(LapCounterConnectionsTest, EachConnectionServesUpToTheNextFirstLaneOrTheLargest) {
     connections.OpenLapCounterPorts();
     EXPECT_EQ(lastLanes(), (std::vector<int16_t>{0, 4, 8}));
     EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1, -1}));
@@ -99,37 +99,33 @@ TEST_F(LapCounterConnectionsTest, TwoConnections_EachServesUpToTheNextFirstLane)
     EXPECT_EQ(connections.connection(2).lastLane, 8);
     EXPECT_EQ(connections.connection(1).lastLane, 4);
     EXPECT_TRUE(prompter.shown.empty());
-}
 
-TEST_F(LapCounterConnectionsTest, OneConnection_ServesUpToTheLargestLane) {
-    setConnections({3}, 6);
+    setConnections({3}, 6);  // one connection: up to the largest lane
     connections.OpenLapCounterPorts();
     EXPECT_EQ(lastLanes(), (std::vector<int16_t>{0, 6}));
     EXPECT_EQ(connections.connection(1).firstLane, 3);
     EXPECT_EQ(connections.connection(1).lastLane, 6);
 }
 
+// The model's settings (tabled in lap_counter_fields_test) reach the port.
 TEST_F(LapCounterConnectionsTest, SettingsTextFollowsTheModel) {
-    const std::pair<LapCounterModel, const char*> expected[] = {
-        {LapCounterModel::DS003, "1200,n,8,1"},  {LapCounterModel::DS030, "4800,n,8,1"},
-        {LapCounterModel::DS300, "56000,n,8,1"}, {LapCounterModel::DS300DS4port, "56000,n,8,1"},
-        {LapCounterModel::DS200, "4800,n,8,1"},
-    };
-    for (const auto& [model, settings] : expected) {
-        state.Settings.LapCounterModel = static_cast<int16_t>(model);
-        connections.OpenLapCounterPorts();
-        EXPECT_EQ(scripted(1).openSettings, settings);
-        EXPECT_EQ(connections.connection(1).model, model);
-    }
+    state.Settings.LapCounterModel = static_cast<int16_t>(LapCounterModel::DS003);
+    connections.OpenLapCounterPorts();
+    EXPECT_EQ(scripted(1).openSettings, "1200,n,8,1");
+    EXPECT_EQ(connections.connection(1).model, LapCounterModel::DS003);
 }
 
-TEST_F(LapCounterConnectionsTest, Reopening_ClosesAndReopensTheSamePortObjects) {
+TEST_F(LapCounterConnectionsTest, ReopeningReusesThePortObjectsAndClosingClearsTheFlags) {
     connections.OpenLapCounterPorts();
     connections.OpenLapCounterPorts();
     EXPECT_EQ(created, 2);
     EXPECT_EQ(scripted(1).closes, 1);
     EXPECT_TRUE(scripted(1).isOpen());
     EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1, -1}));
+    connections.CloseLapCounterPorts();
+    EXPECT_FALSE(scripted(1).isOpen());
+    EXPECT_FALSE(scripted(2).isOpen());
+    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, 0, 0}));
 }
 
 TEST_F(LapCounterConnectionsTest, FailingPort_ShowsRetryCancelAndRetrySucceeds) {
@@ -198,14 +194,6 @@ TEST_F(LapCounterConnectionsTest, ConnectionCountBeyondTheArraysIsBounded) {
     connections.OpenLapCounterPorts();
     EXPECT_EQ(created, LapCounterConnections::kMaxConnections);
     EXPECT_EQ(openFlags().size(), 5u);
-}
-
-TEST_F(LapCounterConnectionsTest, Closing_ClosesEveryPortAndClearsTheFlags) {
-    connections.OpenLapCounterPorts();
-    connections.CloseLapCounterPorts();
-    EXPECT_FALSE(scripted(1).isOpen());
-    EXPECT_FALSE(scripted(2).isOpen());
-    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, 0, 0}));
 }
 
 // ---- Receiving ----
@@ -375,34 +363,25 @@ TEST(PortSearch, ProbeLeavesAnOpenPortAlone) {
     EXPECT_EQ(port.openPort, 1);
 }
 
-TEST(PortSearch, TrackWindowListsComOneAndThree) {
-    test::ProgramFolder folder;
-    RaceState state = folder.state(4);
-    QueuedPrompter prompter;
-    ConfiguracioPista window(state, prompter);
-    window.Form_Load();
-    window.Form_Paint();
-    MachinePorts port({1, 3});
-    window.setPortProbe([&port](int n) { return probePort(port, n); });
-    window.TestCom_Click();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, "Ports trobats:  COM1, COM3");
-    EXPECT_EQ(prompter.shown[0].title, "Buscar ports COM");
-    EXPECT_EQ(port.tried, (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_FALSE(port.isOpen());
-}
-
-TEST(PortSearch, TrackWindowWithNoPortSaysSo) {
-    test::ProgramFolder folder;
-    RaceState state = folder.state(4);
-    QueuedPrompter prompter;
-    ConfiguracioPista window(state, prompter);
-    window.Form_Load();
-    MachinePorts port({});
-    window.setPortProbe([&port](int n) { return probePort(port, n); });
-    window.TestCom_Click();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, "No s'ha trobat cap port COM.");
+TEST(PortSearch, TrackWindowListsThePortsFoundOrSaysThereAreNone) {
+    const std::pair<std::set<int>, const char*> cases[] = {{{1, 3}, "Ports trobats:  COM1, COM3"},
+                                                           {{}, "No s'ha trobat cap port COM."}};
+    for (const auto& [present, text] : cases) {
+        test::ProgramFolder folder;
+        RaceState state = folder.state(4);
+        QueuedPrompter prompter;
+        ConfiguracioPista window(state, prompter);
+        window.Form_Load();
+        window.Form_Paint();
+        MachinePorts port(present);
+        window.setPortProbe([&port](int n) { return probePort(port, n); });
+        window.TestCom_Click();
+        ASSERT_EQ(prompter.shown.size(), 1u);
+        EXPECT_EQ(prompter.shown[0].text, text);
+        EXPECT_EQ(prompter.shown[0].title, "Buscar ports COM");
+        EXPECT_EQ(port.tried, (std::vector<int>{1, 2, 3, 4}));
+        EXPECT_FALSE(port.isOpen());
+    }
 }
 
 }  // namespace

@@ -18,18 +18,14 @@
 #include "core/record_file.h"
 #include "results/results_series_files.h"
 #include "temp_folder.h"
+#include "window_child.h"
 
 using namespace sc;
 namespace fs = std::filesystem;
 
 namespace {
 
-template <typename T>
-T* child(QWidget& window, const QString& name) {
-    T* found = window.findChild<T*>(name);
-    if (found == nullptr) qFatal("no control %s", qPrintable(name));
-    return found;
-}
+using test::child;
 
 struct RaceFolder {
     RaceFolder() {

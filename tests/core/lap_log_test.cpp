@@ -16,14 +16,9 @@ namespace fs = std::filesystem;
 class LapLogTest : public ::testing::Test {
 protected:
     static LapRecord pass(int16_t lane, int16_t number, float at, float lap) {
-        LapRecord r;
-        r.lane = lane;
-        r.participant = lane;
-        r.number = number;
-        r.passTime = at;
-        r.lapTime = lap;
-        return r;
+        return {lane, lane, at, lap, 0, number};
     }
+    static LapRecord header() { return LapRecord{0, 0, 1000, 1, 0, 0, 0, 0}; }
     // A closed heat log as the heat leaves it: header, laps, end.
     std::vector<LapRecord> closedHeat(int16_t heat, int laps) {
         LapLog log(folder);
@@ -72,19 +67,15 @@ TEST_F(LapLogTest, CreateReplacesTheOldLog) {
     EXPECT_EQ(readLapRecords(log.file()).size(), 1u);
 }
 
-TEST_F(LapLogTest, EveryAppendIsInTheFileBeforeItReturns) {
+TEST_F(LapLogTest, EveryAppendIsInTheFileBeforeItReturnsAndNoneWithoutAnOpenLog) {
     LapLog log(folder);
+    EXPECT_FALSE(log.Append(pass(1, 1, 1, 1)));
+    EXPECT_FALSE(log.Close(MakeEndRecord(10, 0)));
     ASSERT_TRUE(log.Create(10, 1));
     ASSERT_TRUE(log.Append(pass(2, 1, 4.5f, 99.9999f)));
     const auto seen = readLapRecords(log.file());  // another reader, log still open
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[1], pass(2, 1, 4.5f, 99.9999f));
-}
-
-TEST_F(LapLogTest, AppendWithoutOpenLogFails) {
-    LapLog log(folder);
-    EXPECT_FALSE(log.Append(pass(1, 1, 1, 1)));
-    EXPECT_FALSE(log.Close(MakeEndRecord(10, 0)));
 }
 
 TEST_F(LapLogTest, PauseRecordSitsBetweenPassesWithLaneMinusOne) {
@@ -118,8 +109,8 @@ TEST_F(LapLogTest, TimesAcrossMidnightWrap) {
 }
 
 TEST_F(LapLogTest, ReplayRebuildsFromHeaderAndThreeLapsAndKeepsTheLogOpen) {
-    const std::vector<LapRecord> heat = {LapRecord{0, 0, 1000, 1, 0, 0, 0, 0}, pass(1, 1, 5, 99.9999f),
-                                         pass(1, 2, 10, 5), pass(1, 3, 15, 5)};
+    const std::vector<LapRecord> heat = {header(), pass(1, 1, 5, 99.9999f), pass(1, 2, 10, 5),
+                                         pass(1, 3, 15, 5)};
     writeRecords(folder / "VLTAVLT.TMP", heat);
     LapLog log(folder);
     std::vector<LapRecord> applied;
@@ -137,8 +128,8 @@ TEST_F(LapLogTest, ReplayRebuildsFromHeaderAndThreeLapsAndKeepsTheLogOpen) {
 }
 
 TEST_F(LapLogTest, ReplayHandsOnlyLanesWithinTheLimit) {
-    writeRecords(folder / "VLTAVLT.TMP", {LapRecord{0, 0, 1000, 1, 0, 0, 0, 0}, pass(9, 1, 1, 99.9999f),
-                                          MakePauseRecord(50, 10, 40, 1), pass(8, 1, 2, 99.9999f)});
+    writeRecords(folder / "VLTAVLT.TMP", {header(), pass(9, 1, 1, 99.9999f), MakePauseRecord(50, 10, 40, 1),
+                                          pass(8, 1, 2, 99.9999f)});
     LapLog log(folder);
     std::vector<int> lanes;
     log.Replay(8, [&](const LapRecord& r) { lanes.push_back(r.lane); });
@@ -147,7 +138,7 @@ TEST_F(LapLogTest, ReplayHandsOnlyLanesWithinTheLimit) {
 }
 
 TEST_F(LapLogTest, ReplayOfTruncatedLogStopsAtItsLastWholeRecord) {
-    writeRecords(folder / "VLTAVLT.TMP", {LapRecord{0, 0, 1000, 1, 0, 0, 0, 0}, pass(1, 1, 5, 99.9999f)}, 10);
+    writeRecords(folder / "VLTAVLT.TMP", {header(), pass(1, 1, 5, 99.9999f)}, 10);
     LapLog log(folder);
     int applied = 0;
     const ReplayResult result = log.Replay(8, [&](const LapRecord&) { ++applied; });
@@ -169,30 +160,21 @@ TEST_F(LapLogTest, ReplayOfMissingOrEmptyLogGivesAnEmptyOpenLog) {
     EXPECT_TRUE(fs::exists(log.file()));
 }
 
-TEST_F(LapLogTest, StaleBackupOfAnEarlierReplayIsDeleted) {
-    const std::vector<LapRecord> heat = {LapRecord{0, 0, 1000, 1, 0, 0, 0, 0}, pass(1, 1, 5, 99.9999f),
-                                         pass(1, 2, 10, 5)};
-    writeRecords(folder / "VLTAVLT.TMP", heat);
-    writeRecords(folder / "VLTAVLT.BAK", {pass(3, 1, 1, 1)});
-    LapLog log(folder);
-    const ReplayResult result = log.Replay(8, {});
-    EXPECT_TRUE(result.ok);
-    EXPECT_FALSE(result.restoredBackup);
-    EXPECT_EQ(readLapRecords(log.file()), heat);
-    EXPECT_FALSE(fs::exists(log.backupFile()));
-}
-
-TEST_F(LapLogTest, BackupOfAReplayInterruptedMidCopyIsTheLogReplayed) {
-    const std::vector<LapRecord> heat = {LapRecord{0, 0, 1000, 1, 0, 0, 0, 0}, pass(1, 1, 5, 99.9999f),
-                                         pass(1, 2, 10, 5)};
-    writeRecords(folder / "VLTAVLT.BAK", heat);
-    writeRecords(folder / "VLTAVLT.TMP", {heat[0]});  // the copy got one record far
-    LapLog log(folder);
-    const ReplayResult result = log.Replay(8, {});
-    EXPECT_TRUE(result.restoredBackup);
-    EXPECT_EQ(result.records, 3u);
-    EXPECT_EQ(readLapRecords(log.file()), heat);
-    EXPECT_FALSE(fs::exists(log.backupFile()));
+// A backup beside a whole log is stale and goes; one beside a log whose copy
+// stopped part-way is the log replayed.
+TEST_F(LapLogTest, BackupOfAnEarlierReplayIsDeletedOrRestored) {
+    const std::vector<LapRecord> heat = {header(), pass(1, 1, 5, 99.9999f), pass(1, 2, 10, 5)};
+    for (const bool interrupted : {false, true}) {
+        writeRecords(folder / "VLTAVLT.TMP", interrupted ? std::vector<LapRecord>{heat[0]} : heat);
+        writeRecords(folder / "VLTAVLT.BAK", interrupted ? heat : std::vector<LapRecord>{pass(3, 1, 1, 1)});
+        LapLog log(folder);
+        const ReplayResult result = log.Replay(8, {});
+        EXPECT_TRUE(result.ok);
+        EXPECT_EQ(result.restoredBackup, interrupted);
+        EXPECT_EQ(result.records, 3u);
+        EXPECT_EQ(readLapRecords(log.file()), heat);
+        EXPECT_FALSE(fs::exists(log.backupFile()));
+    }
 }
 
 TEST_F(LapLogTest, ReadLapLogReportsAPartialTail) {

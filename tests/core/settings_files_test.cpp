@@ -110,26 +110,34 @@ TEST_F(SettingsFilesTest, LoadTrackConfig_SectorsAndPartialsRoundTripByteExact) 
     EXPECT_EQ(trackConfigBytes(t), file);
 }
 
-TEST_F(SettingsFilesTest, LoadTrackConfig_FileOf300BytesGivesDefaultSectors) {
-    ByteWriter w = eightLanes();
-    padTo(w, 300);
-    w.bytes()[299] = 0xFF;  // half of a -1: the file is not longer than 300 bytes
-    TrackConfig t = loadTrackConfigBytes(w.bytes());
-    EXPECT_EQ(t.SplitEnabled, 0);
-    EXPECT_EQ(t.SectorCount, 3);
-    EXPECT_EQ(t.SectorLane, 7);
-    EXPECT_EQ(t.SpeedTrapLane, 8);
-    EXPECT_EQ(t.SpeedTrapDistance, 40);
-}
-
-TEST_F(SettingsFilesTest, LoadTrackConfig_StoredSectorCountIsAlwaysReplacedByThree) {
-    ByteWriter w = eightLanes();
-    put(w, 299, {-1, 5, 2, 3, 50});
-    TrackConfig t = loadTrackConfigBytes(w.bytes());
-    EXPECT_EQ(t.SectorCount, 3);
-    EXPECT_EQ(t.SectorLane, 2);
-    EXPECT_EQ(t.SpeedTrapLane, 3);
-    EXPECT_EQ(t.SpeedTrapDistance, 50);
+// What the sector fields at 299 give: a file of 300 bytes (half of a -1) has
+// none; a stored sector count is always replaced by three; fields cut short
+// load without sectors and say so.
+TEST_F(SettingsFilesTest, LoadTrackConfig_SectorFieldsAsStoredOrDefault) {
+    struct Case {
+        std::vector<int16_t> at299;
+        int16_t split, lane, trap, distance;
+        std::size_t clamped;
+    };
+    const Case cases[] = {
+        {{}, 0, 7, 8, 40, 0}, {{-1, 5, 2, 3, 50}, -1, 2, 3, 50, 0}, {{-1, 3, 2}, 0, 7, 8, 40, 1}};
+    for (const Case& c : cases) {
+        ByteWriter w = eightLanes();
+        if (c.at299.empty()) {
+            padTo(w, 300);
+            w.bytes()[299] = 0xFF;
+        }
+        for (std::size_t i = 0; i < c.at299.size(); ++i) put(w, 299 + 2 * i, {c.at299[i]});
+        LoadReport report;
+        const TrackConfig t = loadTrackConfigBytes(w.bytes(), &report);
+        SCOPED_TRACE(c.at299.size());
+        EXPECT_EQ(t.SplitEnabled, c.split);
+        EXPECT_EQ(t.SectorCount, 3);
+        EXPECT_EQ(t.SectorLane, c.lane);
+        EXPECT_EQ(t.SpeedTrapLane, c.trap);
+        EXPECT_EQ(t.SpeedTrapDistance, c.distance);
+        EXPECT_EQ(report.clamped.size(), c.clamped);
+    }
 }
 
 TEST_F(SettingsFilesTest, LoadTrackConfig_PartialsNeedComaDivisionsAndTheWholeFields) {
@@ -239,16 +247,6 @@ TEST_F(SettingsFilesTest, LoadTrackConfig_ValuesOutsideTheWindowsRangesAreClampe
     EXPECT_THAT(report.clamped, ElementsAre("MinLapTime 250 -> 99.99"));
 }
 
-TEST_F(SettingsFilesTest, LoadTrackConfig_SectorFieldsCutShortLoadWithoutSectors) {
-    ByteWriter w = eightLanes();
-    put(w, 299, {-1, 3, 2});
-    LoadReport report;
-    TrackConfig t = loadTrackConfigBytes(w.bytes(), &report);
-    EXPECT_EQ(t.SplitEnabled, 0);
-    EXPECT_EQ(t.SectorLane, 7);
-    EXPECT_EQ(report.clamped.size(), 1u);
-}
-
 TEST_F(SettingsFilesTest, LoadTrackConfig_TruncatedFileFailsAtTheMissingField) {
     auto offsetOf = [](const Bytes& data) {
         return test::failureOffset([&] { loadTrackConfigBytes(data); });
@@ -351,31 +349,26 @@ TEST_F(SettingsFilesTest, ResizeTrackWorkingArrays_NumbersNewLanesAndRecomputesT
 
 // ---- the race-state loads ----
 
-TEST_F(SettingsFilesTest, LoadTrackConfig_ReadsTheWorkingFolderCopy) {
+// The race's copy first; without it the program folder's, then the defaults, each said.
+TEST_F(SettingsFilesTest, LoadTrackConfig_ReadsTheRaceCopyOrFallsBackAndSaysSo) {
     RaceState state;
-    state.AppFolder = folder_;
-    fs::create_directories(folder_ / "PROVA001");
+    state.AppFolder = state.WorkingFolder = folder_;
+    const fs::path race = folder_ / "PROVA001";
+    fs::create_directories(race);
     ASSERT_TRUE(writeFileAtomic(folder_ / kTrackFileName, eightLanes().bytes()));
-    ASSERT_TRUE(
-        writeFileAtomic(folder_ / "PROVA001" / kTrackFileName, trackFile(0, {{3, 1}}, {2, 1}).bytes()));
-    {
-        WorkingFolderGuard inRace(state, folder_ / "PROVA001");
-        LoadTrackConfig(state);
-        EXPECT_EQ(state.Track.LaneCount, 2);
-        EXPECT_EQ(state.Track.ConnectionPort[1], 3);
-    }
-    state.WorkingFolder = folder_;
-    LoadTrackConfig(state);
-    EXPECT_EQ(state.Track.LaneCount, 8);
-}
-
-TEST_F(SettingsFilesTest, LoadTrackConfig_MissingRaceCopyFallsBackAndSaysSo) {
-    RaceState state;
-    state.AppFolder = folder_;
-    state.WorkingFolder = folder_ / "PROVA001";
-    fs::create_directories(state.WorkingFolder);
-    ASSERT_TRUE(writeFileAtomic(folder_ / kTrackFileName, eightLanes().bytes()));
+    ASSERT_TRUE(writeFileAtomic(race / kTrackFileName, trackFile(0, {{3, 1}}, {2, 1}).bytes()));
     LoadReport report;
+    {
+        WorkingFolderGuard inRace(state, race);
+        LoadTrackConfig(state, &report);
+    }
+    EXPECT_EQ(state.Track.LaneCount, 2);
+    EXPECT_EQ(state.Track.ConnectionPort[1], 3);
+    EXPECT_TRUE(report.clamped.empty());
+    EXPECT_EQ(state.WorkingFolder, folder_);  // the guard gives the folder back
+
+    state.WorkingFolder = race;
+    fs::remove(race / kTrackFileName);
     LoadTrackConfig(state, &report);
     EXPECT_EQ(state.Track.LaneCount, 8);
     EXPECT_EQ(report.clamped, std::vector<std::string>{

@@ -2,20 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
-#include "heat/lap_registration.h"
-#include "heat/rejected_detections.h"
-#include "core/lap_log.h"
-#include "core/prompter.h"
-#include "core/race_state.h"
-#include "core/settings_files.h"
 #include "core/startup.h"
 #include "core/value_file.h"
-#include "standings/voltaavolta.h"
-#include "tests/temp_folder.h"
-#include "core/settable_clock.h"
+#include "heat/heat_rig.h"
 
 namespace sc {
 namespace {
@@ -38,69 +29,23 @@ struct RecordingHooks : StandingsHooks {
     std::vector<std::pair<int, int>> corrections;
 };
 
-// One heat-running set-up on four lanes in a fresh folder.
-class HeatClockTest : public ::testing::Test {
+// Four lanes, race 1 series 1, four participants.
+class HeatClockTest : public ::testing::Test, public test::HeatRig<RecordingHooks> {
 protected:
-    HeatClockTest()
-        : folder(temp.path()),
-          state(makeState(folder)),
-          view(4, state.Settings),
-          log(folder),
-          registration(state, log, view, errors, sink),
-          heat(state, panel, errors, view, log, registration, clock, prompter, hooks) {
+    HeatClockTest() : HeatRig(4) {
+        state.CurrentRace = state.CurrentSeries = 1;
+        state.ParticipantCount = 4;
+        state.Participants = {"", "Anna", "Biel", "Carla", "Dani"};
         hooks.mode = &state.ModeCorregir;
-        panel.visible = true;
-        panel.SetCaptions(0);
         heat.onClose = [this](bool shift) { closes.push_back(shift); };
     }
-    ~HeatClockTest() override {
-        log.Discard();
-    }
-
-    static RaceState makeState(const fs::path& dir) {
-        RaceState s;
-        s.AppFolder = s.WorkingFolder = dir;
-        s.Track = defaultTrackConfig(4);
-        s.Track.MinLapTime = 1.0f;
-        s.CurrentRace = 1;
-        s.CurrentSeries = 1;
-        s.ParticipantCount = 4;
-        s.Participants = {"", "Anna", "Biel", "Carla", "Dani"};
-        return s;
-    }
-    void at(double t) { clock.t = t; }
-    std::vector<LapRecord> logRecords() const { return ReadLapLog(log.file()).records; }
     std::vector<std::string> recoveryLines() const {
         return readValueLines(state.inAppFolder(kRecoveryFileName)).value_or(std::vector<std::string>{});
     }
-
-    test::TempFolder temp;
-    fs::path folder;
-    RaceState state;
-    SettableClock clock;
-    QueuedPrompter prompter;
-    RecordingHooks hooks;
-    StandingsSink sink;
-    HeatPanel panel;
-    RejectedDetections errors;
-    VoltaaVolta view;
-    LapLog log;
-    LapRegistration registration;
-    HeatClock heat;
     std::vector<bool> closes;
 };
 
-TEST_F(HeatClockTest, Tick_ClockShowsElapsedTimeAcrossMidnight) {
-    at(86390);
-    heat.HeatKeys('s');
-    EXPECT_EQ(panel.Hora, "0:00:00");
-    at(10);
-    heat.Tick();
-    EXPECT_EQ(panel.Hora, "0:00:20");
-    EXPECT_TRUE(panel.horaVisible);
-    EXPECT_TRUE(panel.textHoraVisible);
-    EXPECT_FALSE(panel.informationMenuEnabled);
-}
+// The clock across midnight: tests/scripts/heat_midnight.
 
 TEST_F(HeatClockTest, Pause_MovesHeatStartAndIsLoggedWhenItEnds) {
     state.CurrentModality = 1;
@@ -133,6 +78,8 @@ TEST_F(HeatClockTest, Pause_MovesHeatStartAndIsLoggedWhenItEnds) {
 TEST_F(HeatClockTest, Pause_ClockBlinksWhileNoKeepAlivesArrive) {
     at(100);
     heat.HeatKeys('s');
+    EXPECT_TRUE(panel.textHoraVisible);
+    EXPECT_FALSE(panel.informationMenuEnabled);
     at(101);
     heat.PauseHeat();
     heat.Tick();
@@ -267,7 +214,7 @@ TEST_F(HeatClockTest, AskComas_EveryHeatOrNever) {
     EXPECT_EQ(hooks.setUps, 2);
 }
 
-TEST_F(HeatClockTest, RecoveryFile_WrittenAtStartExtendedAtResumeGoneAtEnd) {
+TEST_F(HeatClockTest, RecoveryFile_WrittenAtStartExtendedAtResumeGoneAtEndNoneInPlainTraining) {
     state.CurrentModality = 2;
     state.CurrentRace = 3;
     state.CurrentSeries = 2;
@@ -284,6 +231,12 @@ TEST_F(HeatClockTest, RecoveryFile_WrittenAtStartExtendedAtResumeGoneAtEnd) {
     EXPECT_EQ(lines[5], "P 40130");  // the pause start, so a kill during the pause finds it
     EXPECT_DOUBLE_EQ(lineValue(lines[6]), 40133.75);
     heat.HeatKeys('s');
+    EXPECT_FALSE(fs::exists(state.inAppFolder(kRecoveryFileName)));
+
+    state.CurrentModality = 0;  // plain training leaves none, even after a pause
+    heat.HeatKeys('s');
+    heat.PauseHeat();
+    heat.ResumeHeat();
     EXPECT_FALSE(fs::exists(state.inAppFolder(kRecoveryFileName)));
 }
 
@@ -354,15 +307,7 @@ TEST_F(HeatClockTest, SafetyFailures_ToldAtOnceWhileLapsCount) {
               std::string::npos);
 }
 
-TEST_F(HeatClockTest, RecoveryFile_PlainTrainingLeavesNoneEvenAfterAPause) {
-    heat.HeatKeys('s');
-    heat.PauseHeat();
-    heat.ResumeHeat();
-    EXPECT_FALSE(fs::exists(state.inAppFolder(kRecoveryFileName)));
-}
-
 TEST_F(HeatClockTest, EndHeat_EnablesButtonsByModality) {
-    panel.featureBuilt.fill(true);  // the rule as it stands once every button has its feature
     state.CurrentModality = 1;
     heat.HeatKeys('s');
     EXPECT_FALSE(panel.Menu[0].visible);
@@ -404,6 +349,7 @@ TEST_F(HeatClockTest, HeatKeys_InTheWrongStateDoNothing) {
 }
 
 TEST_F(HeatClockTest, EndHeat_ButtonsWithoutAFeatureStayDisabled) {
+    panel.featureBuilt[1] = panel.featureBuilt[2] = false;  // a build without listing and printing
     state.CurrentModality = 4;
     state.Track.ComaDivisions = 100;
     heat.HeatKeys('s');
@@ -419,7 +365,6 @@ TEST_F(HeatClockTest, EndHeat_ButtonsWithoutAFeatureStayDisabled) {
 }
 
 TEST_F(HeatClockTest, HeatKeys_ButtonKeysAndShiftClose) {
-    panel.featureBuilt.fill(true);
     state.CurrentModality = 4;
     state.Track.ComaDivisions = 10;
     heat.HeatKeys('s');
@@ -435,7 +380,6 @@ TEST_F(HeatClockTest, HeatKeys_ButtonKeysAndShiftClose) {
 }
 
 TEST_F(HeatClockTest, LapListing_DamagedListNeverRewindsTheHeatCounter) {
-    panel.featureBuilt.fill(true);  // the listing's reload, as it will run once the window exists
     state.CurrentModality = 4;
     heat.HeatKeys('s');
     heat.HeatKeys('s');
@@ -474,9 +418,9 @@ TEST_F(HeatClockTest, HeatSetUp_PlacesTheHeatByTheRule) {
     EXPECT_EQ(view.Lane(1).driver, "C");
     EXPECT_TRUE(view.TakesPart(1));
     EXPECT_DOUBLE_EQ(state.Track.CarriedTime[2], 0);
-}
 
-TEST_F(HeatClockTest, HeatSetUp_TrainingOpensEveryLane) {
+    heat.HeatKeys('s');
+    state.CurrentModality = 0;  // plain training: heat 1 on every lane
     state.CurrentHeat = 7;
     heat.HeatKeys('s');
     EXPECT_EQ(state.CurrentHeat, 1);

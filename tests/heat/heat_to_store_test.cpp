@@ -6,11 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "heat/heat_clock.h"
 #include "acquisition/lap_counter_decoder.h"
-#include "heat/lap_counter_dispatch.h"
-#include "heat/lap_registration.h"
-#include "heat/rejected_detections.h"
 #include "core/lap_log.h"
 #include "core/prompter.h"
 #include "core/race_state.h"
@@ -18,12 +14,16 @@
 #include "core/record_file.h"
 #include "core/settable_clock.h"
 #include "core/settings_files.h"
+#include "heat/heat_clock.h"
+#include "heat/lap_counter_dispatch.h"
+#include "heat/lap_registration.h"
+#include "heat/rejected_detections.h"
+#include "heat/standings_plug.h"
+#include "results/corregir.h"
 #include "standings/classification_columns.h"
 #include "standings/heat_results_store.h"
 #include "standings/heat_time.h"
 #include "standings/standings_engine.h"
-#include "heat/standings_plug.h"
-#include "results/corregir.h"
 #include "standings/voltaavolta.h"
 #include "tests/temp_folder.h"
 
@@ -145,26 +145,15 @@ TEST_F(HeatToStoreTest, Race_ComasAskedAtTheHeatEndOnlyOnATrackWithComas) {
 
 // ---- DS003: the device counts the heat and sends its summary at the end ----
 
-TEST_F(HeatToStoreTest, DeviceSummary_PlainTrainingShowsEachLanesLapsAndBest) {
-    state.Settings.LapCounterModel = 0;
-    state.CurrentModality = 0;
-    summary({{12, 12345}, {11, 13000}}, 500);
-    EXPECT_EQ(state.HeatRunning, 0);  // the summary is the whole heat
-    EXPECT_EQ(view.PassCount(1), 12);
-    EXPECT_EQ(view.Lane(1).list.TextMatrix(1, 0), "1.2345");
-    EXPECT_EQ(view.Lane(1).list.Rows(), 2);  // in the first row, not below an empty one
-    EXPECT_EQ(view.Lane(1).fastestLap, "1.2345");
-    EXPECT_EQ(view.Lane(2).fastestLap, "1.3000");
-    EXPECT_EQ(view.PassCount(2), 11);
-    EXPECT_EQ(ReadLapLog(log.file()).records.size(), 2u);  // header and end: no pass of its own
-}
-
+// Plain training from a DS003 summary: tests/scripts/heat_ds003_summary.
 TEST_F(HeatToStoreTest, DeviceSummary_RaceHeatIsRankedAndStoredWithTheDevicesCounts) {
     state.Settings.LapCounterModel = 0;
     open(Modality::Race, {"Anna", "Bernat"});
     summary({{12, 12345}, {11, 13000}}, 500);
-    ASSERT_EQ(state.HeatRunning, 0);
+    ASSERT_EQ(state.HeatRunning, 0);  // the summary is the whole heat
     EXPECT_EQ(engine.TaulaVR.TextMatrix(1, kVrName), "Bernat");
+    EXPECT_EQ(view.Lane(1).list.Rows(), 2);  // the laps in the first row, not below an empty one
+    EXPECT_EQ(readLapRecords(temp.path() / "CRS001.VAV").size(), 2u);  // header and end: no pass of its own
 
     const auto rows = storedHeat(1);
     ASSERT_EQ(rows.size(), 2u);

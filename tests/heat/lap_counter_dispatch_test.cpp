@@ -2,66 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <optional>
 
-#include "heat/heat_clock.h"
-#include "heat/lap_registration.h"
-#include "heat/rejected_detections.h"
-#include "core/lap_log.h"
-#include "core/prompter.h"
-#include "core/race_state.h"
-#include "core/settings_files.h"
-#include "standings/voltaavolta.h"
-#include "tests/temp_folder.h"
-#include "core/settable_clock.h"
+#include "heat/heat_rig.h"
 
 namespace sc {
 namespace {
 
-namespace fs = std::filesystem;
-
 // Plain training on two lanes, the heat panel showing.
-class LapCounterDispatchTest : public ::testing::Test {
+class LapCounterDispatchTest : public ::testing::Test, public test::HeatRig<> {
 protected:
-    LapCounterDispatchTest()
-        : folder(temp.path()),
-          state(makeState(folder)),
-          view(2, state.Settings),
-          log(folder),
-          registration(state, log, view, errors, sink),
-          heat(state, panel, errors, view, log, registration, clock, prompter, hooks),
-          targets{state, panel, errors, heat, registration} {
-        panel.visible = true;
-        panel.SetCaptions(0);
-        panel.Menu[0].backColour = 3;
-    }
-    ~LapCounterDispatchTest() override {
-        log.Discard();
-    }
-    static RaceState makeState(const fs::path& dir) {
-        RaceState s;
-        s.AppFolder = s.WorkingFolder = dir;
-        s.Track = defaultTrackConfig(2);
-        s.Track.MinLapTime = 1.0f;
-        return s;
-    }
-    void apply(const LapCounterAction& action) { ApplyLapCounterAction(targets, action); }
-
-    test::TempFolder temp;
-    fs::path folder;
-    RaceState state;
-    SettableClock clock;
-    QueuedPrompter prompter;
-    StandingsHooks hooks;
-    StandingsSink sink;
-    HeatPanel panel;
-    RejectedDetections errors;
-    VoltaaVolta view;
-    LapLog log;
-    LapRegistration registration;
-    HeatClock heat;
-    HeatTargets targets;
+    LapCounterDispatchTest() : HeatRig(2) { panel.Menu[0].backColour = 3; }
 };
 
 TEST_F(LapCounterDispatchTest, Detection_CountsOnlyWhileAHeatRunsWithTheDeviceTime) {
@@ -76,7 +27,7 @@ TEST_F(LapCounterDispatchTest, Detection_CountsOnlyWhileAHeatRunsWithTheDeviceTi
     EXPECT_EQ(view.Lane(1).list.TextMatrix(0, 0), "2");
 }
 
-TEST_F(LapCounterDispatchTest, StartHeat_UsesTheActionClockAndNeverRestartsARunningHeat) {
+TEST_F(LapCounterDispatchTest, StartAndEndHeat_TheActionClockAndNoRestartOfARunningHeat) {
     clock.t = 500;
     apply(StartHeat{100});
     EXPECT_NE(state.HeatRunning, 0);
@@ -84,6 +35,8 @@ TEST_F(LapCounterDispatchTest, StartHeat_UsesTheActionClockAndNeverRestartsARunn
     EXPECT_EQ(state.CurrentHeat, 1);
     apply(StartHeat{200});
     EXPECT_DOUBLE_EQ(state.HeatStartTime, 100);
+    apply(EndHeat{});
+    EXPECT_EQ(state.HeatRunning, 0);
 }
 
 TEST_F(LapCounterDispatchTest, PauseAndResume_MoveTheHeatStartByThePauseAtTheActionClocks) {
@@ -119,16 +72,10 @@ TEST_F(LapCounterDispatchTest, KeepAlive_DeadlinePassedWhileBytesArriveEndsTheHe
     apply(Detection{1, 2.1f, 8.0});
     EXPECT_EQ(state.HeatRunning, 0);
     EXPECT_EQ(view.Lane(1).list.TextMatrix(0, 0), "1");
-    const auto records = ReadLapLog(log.file()).records;
+    const auto records = logRecords();
     ASSERT_EQ(records.size(), 3u);  // header, the first pass, the end
     EXPECT_EQ(records[2].lane, 0);
     EXPECT_FLOAT_EQ(records[2].passTime, 0.5f);
-}
-
-TEST_F(LapCounterDispatchTest, EndHeat_EndsTheRunningHeat) {
-    apply(StartHeat{100});
-    apply(EndHeat{});
-    EXPECT_EQ(state.HeatRunning, 0);
 }
 
 TEST_F(LapCounterDispatchTest, PanelColour_StartLightsColourThePanelAndHideTheMenu) {

@@ -9,6 +9,7 @@
 #include "app/demo_race.h"
 #include "app/heat_mode_view.h"
 #include "app/main_window.h"
+#include "app/results_window.h"
 #include "core/settable_clock.h"
 #include "core/settings_files.h"
 #include "core/startup.h"
@@ -16,7 +17,6 @@
 #include "output/print_jobs.h"
 #include "output/qt_report_printer.h"
 #include "results/results_series_files.h"
-#include "app/results_window.h"
 #include "standings/classification_columns.h"
 #include "temp_folder.h"
 

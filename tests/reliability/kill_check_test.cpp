@@ -7,21 +7,11 @@ namespace sc::reliability {
 namespace {
 
 LapRecord header(int heat, float start, int16_t count = 0) {
-    LapRecord r;
-    r.passTime = start;
-    r.lapTime = static_cast<float>(heat);
-    r.number = count;
-    return r;
+    return {0, 0, start, static_cast<float>(heat), 0, count};
 }
 
 LapRecord pass(int16_t lane, int16_t participant, int16_t number, float at, float lap) {
-    LapRecord r;
-    r.lane = lane;
-    r.participant = participant;
-    r.number = number;
-    r.passTime = at;
-    r.lapTime = lap;
-    return r;
+    return {lane, participant, at, lap, 0, number};
 }
 
 HeatRecord row(int16_t participant, float laps, float best) {

@@ -20,34 +20,7 @@ namespace sc {
 namespace {
 
 using test::handHeader;
-using test::HandRecord;
-
-struct Fields {
-    int16_t participant;
-    float total, pass, fastest;
-    int16_t fastestLane, position, lane;
-    float heatLaps;
-    float last, best, key0, key1, key2;
-};
-
-// A race participant record at the offsets of the heat file layout.
-Bytes hand(const Fields& f) {
-    return HandRecord{}
-        .i16(0, f.participant)
-        .f32(2, f.total)
-        .f32(6, f.pass)
-        .f32(10, f.fastest)
-        .i16(14, f.fastestLane)
-        .i16(16, f.position)
-        .i16(18, f.lane)
-        .f32(20, f.heatLaps)
-        .f32(26, f.last)
-        .f32(30, f.best)
-        .f32(34, f.key0)
-        .f32(38, f.key1)
-        .f32(42, f.key2)
-        .bytes;
-}
+using test::handRow;
 
 Bytes joined(const std::vector<Bytes>& records) {
     Bytes out;
@@ -57,15 +30,15 @@ Bytes joined(const std::vector<Bytes>& records) {
 
 // Three race heats of Anna (1) and Biel (2) on two lanes, lane-change order 2, 1.
 const Bytes kHeat1 =
-    joined({handHeader(1, 36000, 2), hand({1, 10, 36100, 5.1f, 2, 1, 1, 10, 6, 5.5f, 1, -9, 50}),
-            hand({2, 9, 36098, 6, 2, 2, 2, 9, 6.5f, 6, 2, -8, 48})});
+    joined({handHeader(1, 36000, 2), handRow({1, 10, 36100, 5.1f, 2, 1, 1, 10, 0, 6, 5.5f, 1, -9, 50}),
+            handRow({2, 9, 36098, 6, 2, 2, 2, 9, 0, 6.5f, 6, 2, -8, 48})});
 const Bytes kHeat2Header = handHeader(2, 36200, 2);
 const Bytes kHeat3Header = handHeader(3, 36400, 2);
 const Bytes kStored = joined({kHeat1, kHeat2Header,  //
-                              hand({2, 19, 36290, 5.75f, 1, 1, 1, 10, 6, 5.75f, 1, -9, 55}),
-                              hand({1, 19, 36300, 5.1f, 2, 2, 2, 9, 6, 5.25f, 2, -8, 52}), kHeat3Header,
-                              hand({2, 29, 36495, 5.75f, 1, -1, 2, 10, 6, 5.8f, 1, -9, 54}),
-                              hand({1, 29, 36500, 5.1f, 2, 2, 1, 10, 6, 5.6f, 2, -9, 56})});
+                              handRow({2, 19, 36290, 5.75f, 1, 1, 1, 10, 0, 6, 5.75f, 1, -9, 55}),
+                              handRow({1, 19, 36300, 5.1f, 2, 2, 2, 9, 0, 6, 5.25f, 2, -8, 52}), kHeat3Header,
+                              handRow({2, 29, 36495, 5.75f, 1, -1, 2, 10, 0, 6, 5.8f, 1, -9, 54}),
+                              handRow({1, 29, 36500, 5.1f, 2, 2, 1, 10, 0, 6, 5.6f, 2, -9, 56})});
 
 struct CorregirTest : ::testing::Test {
     test::TempFolder folder;
@@ -155,11 +128,12 @@ TEST_F(CorregirTest, Comas_CarriedThroughTheSeriesAsTheHandBuiltFile) {
     form.Sortir_Click(1);
     EXPECT_TRUE(form.saved);
     EXPECT_TRUE(form.closed);
-    const Bytes expected = joined({kHeat1, kHeat2Header,  //
-                                   hand({1, 19.35f, 36300, 5.1f, 2, 2, 2, 9.35f, 6, 5.25f, 2, -8.35f, 0}),
-                                   hand({2, 19, 36290, 5.75f, 1, 1, 1, 10, 6, 5.75f, 1, -9, 0}), kHeat3Header,
-                                   hand({1, 29.35f, 36500, 5.1f, 2, 2, 1, 10, 6, 5.6f, 2, -9, 0}),
-                                   hand({2, 29, 36495, 5.75f, 1, -1, 2, 10, 6, 5.8f, 1, -9, 0})});
+    const Bytes expected =
+        joined({kHeat1, kHeat2Header,  //
+                handRow({1, 19.35f, 36300, 5.1f, 2, 2, 2, 9.35f, 0, 6, 5.25f, 2, -8.35f, 0}),
+                handRow({2, 19, 36290, 5.75f, 1, 1, 1, 10, 0, 6, 5.75f, 1, -9, 0}), kHeat3Header,
+                handRow({1, 29.35f, 36500, 5.1f, 2, 2, 1, 10, 0, 6, 5.6f, 2, -9, 0}),
+                handRow({2, 29, 36495, 5.75f, 1, -1, 2, 10, 0, 6, 5.8f, 1, -9, 0})});
     EXPECT_EQ(stored(), expected);
     // The live classification shows the standings of the current heat again.
     EXPECT_EQ(live->InfoClass.TextMatrix(1, cls::kName), "Anna");

@@ -81,7 +81,7 @@ TEST_F(ClassificacioFixture, Legend_ThreeFastestLapColoursInTheLanguage_SuperPol
     EXPECT_EQ(window->Legend()[5].text, "km/h");
 }
 
-TEST_F(ClassificacioFixture, DataClick_InTheRaceSwapsLastLapAndFastestLapBackAndForth) {
+TEST_F(ClassificacioFixture, DataClick_InTheRaceSwapsLastLapAndFastestLapElsewhereKeepsTheFastest) {
     open(Modality::Race, 3);
     using A = Classificacio::ClickAction;
     EXPECT_EQ(window->InfoClass_Click(2, 3), A::ToggledLastLap);
@@ -90,10 +90,8 @@ TEST_F(ClassificacioFixture, DataClick_InTheRaceSwapsLastLapAndFastestLapBackAnd
     EXPECT_EQ(window->InfoClass_Click(1, 5), A::ToggledLastLap);
     EXPECT_EQ(width(kLastLap), 1075);
     EXPECT_EQ(width(kFastest), 0);
-}
 
-TEST_F(ClassificacioFixture, DataClick_OutsideTheRaceLeavesTheFastestLapShown) {
-    open(Modality::OfficialPractice, 3);
+    open(Modality::OfficialPractice, 3);  // outside the race the fastest lap stays shown
     window->InfoClass_Click(1, 2);
     EXPECT_FALSE(window->LastLapShown());
     EXPECT_EQ(width(kFastest), 1400);
@@ -121,20 +119,12 @@ TEST_F(ClassificacioFixture, HeaderClick_OpensResultsOnlyBetweenHeatsOfCompetiti
     EXPECT_TRUE(window->LastLapShown());
 }
 
-TEST_F(ClassificacioFixture, Space_TogglesTheInformationPanel_OtherKeysDoNot) {
+TEST_F(ClassificacioFixture, InformationPanel_SpaceAloneTogglesItAndTheSavedToggleOpensIt) {
     open(Modality::Race, 2);
     EXPECT_TRUE(window->InfosVisible());
     window->KeyPress('S');
     window->KeyPress(-1);
     EXPECT_TRUE(window->InfosVisible());
-    window->KeyPress(Classificacio::kSpaceKey);
-    EXPECT_FALSE(window->InfosVisible());
-    window->KeyPress(Classificacio::kSpaceKey);
-    EXPECT_TRUE(window->InfosVisible());
-}
-
-TEST_F(ClassificacioFixture, InformationPanel_OpensAsTheSavedToggleSaysAndSpaceUpdatesIt) {
-    open(Modality::Race, 2);
     int16_t toggle = -1;  // hidden with Space before the last exit
     window->ShareInfosToggle(&toggle);
     window->Load();

@@ -9,10 +9,10 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTableWidget>
-#include <QScrollBar>
 #include <QtTest>
 #include <memory>
 
@@ -41,11 +41,7 @@ class ClassificacioWindowTest : public QObject {
             state.HeatRunning = 0;
             state.Msg[0][0] = state.Msg[0][1] = state.Msg[5][0] = "";
             engine = std::make_unique<StandingsEngine>(state);
-            for (int i = 1; i <= participants; ++i) {
-                engine->InfoClass.SetTextMatrix(i, kNumber, std::to_string(i));
-                engine->InfoClass.SetTextMatrix(i, kName, state.Participants[i]);
-                engine->InfoClass.SetTextMatrix(i, kSeriesKey, std::to_string(i));
-            }
+            test::nameRows(engine->InfoClass, state, 1);
             engine->NovaManiga();
             model = std::make_unique<Classificacio>(state, *engine);
             model->Load();

@@ -13,6 +13,7 @@
 #include "standings/classification_columns.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
+#include "temp_folder.h"
 
 namespace sc {
 namespace {
@@ -24,18 +25,14 @@ using test::handHeader;
 using test::HandRecord;
 
 struct StoreFixture : ::testing::Test {
-    fs::path folder;
+    test::TempFolder temp;
+    fs::path folder = temp.path();
     RaceState state;
     QueuedPrompter prompter;
     std::unique_ptr<StandingsEngine> engine;
     std::unique_ptr<HeatResultsStore> store;
 
     void SetUp() override {
-        folder =
-            fs::temp_directory_path() /
-            ("sc_heat_store_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
         state.WorkingFolder = folder;
         state.CurrentModality = static_cast<int16_t>(Modality::Race);
         state.CurrentSeries = 1;
@@ -57,7 +54,6 @@ struct StoreFixture : ::testing::Test {
         store = std::make_unique<HeatResultsStore>(state, *engine, prompter);
         store->CarregarClass();
     }
-    void TearDown() override { fs::remove_all(folder); }
 
     // Runs heat CurrentHeat + 1: participant 1 passes `laps1` times, 2 `laps2`
     // times, laps of 10 s, and the heat is stored.
@@ -101,40 +97,9 @@ TEST_F(StoreFixture, StoringHeatOne_MatchesTheLayoutByteForByte) {
     Bytes expected = handHeader(1, 3600.0f, 2);
     // Participant 1 on lane 2 (heat 1 puts slot 1 on the last position), 3 laps,
     // last passing 31 s after the start at 3600 s of the day, passed last (flag:
-    // negated position).
-    const Bytes first = HandRecord{}
-                            .i16(0, 1)
-                            .f32(2, 3)
-                            .f32(6, 3631)
-                            .f32(10, 10)
-                            .i16(14, 2)
-                            .i16(16, -1)
-                            .i16(18, 2)
-                            .f32(20, 3)
-                            .i16(24, 0)
-                            .f32(26, 10)
-                            .f32(30, 10)
-                            .f32(34, 1)
-                            .f32(38, -2)
-                            .f32(42, 20)
-                            .bytes;
-    // Participant 2 on lane 1, 2 laps, last passing 22 s after the start.
-    const Bytes second = HandRecord{}
-                             .i16(0, 2)
-                             .f32(2, 2)
-                             .f32(6, 3622)
-                             .f32(10, 10)
-                             .i16(14, 1)
-                             .i16(16, 2)
-                             .i16(18, 1)
-                             .f32(20, 2)
-                             .i16(24, 0)
-                             .f32(26, 10)
-                             .f32(30, 10)
-                             .f32(34, 2)
-                             .f32(38, -1)
-                             .f32(42, 10)
-                             .bytes;
+    // negated position); participant 2 on lane 1, 2 laps, last passing 22 s after.
+    const Bytes first = test::handRow({1, 3, 3631, 10, 2, -1, 2, 3, 0, 10, 10, 1, -2, 20});
+    const Bytes second = test::handRow({2, 2, 3622, 10, 1, 2, 1, 2, 0, 10, 10, 2, -1, 10});
     expected.insert(expected.end(), first.begin(), first.end());
     expected.insert(expected.end(), second.begin(), second.end());
     EXPECT_EQ(dad(), expected);
@@ -240,13 +205,11 @@ TEST_F(StoreFixture, RowAndRecord_RoundTripEveryField) {
     EXPECT_EQ(g.TextMatrix(1, kName), "Bernat");
     store->RegistreDesDeFila(1);
     EXPECT_EQ(store->Registre, rec);
-}
 
-TEST_F(StoreFixture, RaceRowWithoutLaps_KeysByParticipantNumber) {
-    HeatRecord rec{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    store->Registre = rec;
+    state.CurrentModality = static_cast<int16_t>(Modality::Race);  // a race row without laps
+    store->Registre = HeatRecord{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     store->FilaDesDeRegistre(1);
-    EXPECT_EQ(engine->InfoClass.TextMatrix(1, kSeriesKey), "-2");
+    EXPECT_EQ(engine->InfoClass.TextMatrix(1, kSeriesKey), "-2");  // keyed by participant number
     EXPECT_EQ(engine->InfoClass.TextMatrix(1, kFastest), " ");
     store->RegistreDesDeFila(1);
     EXPECT_EQ(store->Registre.passTime, 0.0f);
@@ -283,17 +246,6 @@ TEST_F(StoreFixture, AbsoluteFastestLap_EqualTimesAcrossSeriesKeepTheEarlier) {
     EXPECT_EQ(vr.TextMatrix(1, kVrSeries), "1");
 }
 
-TEST_F(StoreFixture, DamagedHeatFile_IsReportedAndKept) {
-    runHeat(1, 1, 100.0f);
-    Bytes data = dad();
-    data.resize(data.size() - 7);
-    ASSERT_TRUE(writeFileAtomic(folder / "CRS001.DAD", data));
-    store->CarregarClass();
-    EXPECT_FALSE(prompter.shown.empty());
-    EXPECT_EQ(dad(), data);
-    EXPECT_EQ(engine->InfoClass.Number(2, kNumber), 2);
-}
-
 TEST_F(StoreFixture, DamagedHeatFile_IsNeverWrittenAgainAndTheLapsAreKept) {
     runHeat(2, 1, 100.0f);
     Bytes data = dad();
@@ -303,6 +255,8 @@ TEST_F(StoreFixture, DamagedHeatFile_IsNeverWrittenAgainAndTheLapsAreKept) {
     store->CarregarClass();
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_NE(prompter.shown[0].text.find("El archivo CRS001.DAD de las mangas"), std::string::npos);
+    EXPECT_EQ(dad(), data);
+    EXPECT_EQ(engine->InfoClass.Number(2, kNumber), 2);
 
     runHeat(3, 3, 500.0f, false);
     EXPECT_EQ(dad(), data);  // untouched: heat 2 is not written into the broken block

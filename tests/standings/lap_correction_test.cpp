@@ -1,15 +1,15 @@
 // The +/- lap correction typed during a running race heat.
-#include "tests/standings/standings_test_state.h"
 #include <gtest/gtest.h>
 
 #include "core/number_format.h"
 #include "core/prompter.h"
 #include "core/race_state.h"
+#include "heat/standings_plug.h"
 #include "standings/classification_columns.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
-#include "heat/standings_plug.h"
 #include "standings/voltaavolta.h"
+#include "tests/standings/standings_test_state.h"
 
 namespace sc {
 namespace {
@@ -24,11 +24,7 @@ protected:
     LapCorrectionTest() : state(raceState()), view(4, state.Settings), engine(state) {
         view.SetUpAllLanes();
         engine.SetLapView(&view);
-        for (int p = 1; p <= 4; ++p) {
-            engine.InfoClass.SetTextMatrix(p, kNumber, std::to_string(p));
-            engine.InfoClass.SetTextMatrix(p, kName, state.Participants[p]);
-            engine.InfoClass.SetTextMatrix(p, kSeriesKey, std::to_string(-p));
-        }
+        test::nameRows(engine.InfoClass, state, -1);
         engine.NovaManiga();
     }
     void pass(int p, double time, const std::string& lap = "+1") {

@@ -24,12 +24,7 @@ struct EngineFixture : ::testing::Test {
         state = test::standingsState(modality, participants);
         delete engine;
         engine = new StandingsEngine(state);
-        Grid& g = engine->InfoClass;
-        for (int i = 1; i <= participants; ++i) {
-            g.SetTextMatrix(i, kNumber, std::to_string(i));
-            g.SetTextMatrix(i, kName, state.Participants[i]);
-            g.SetTextMatrix(i, kSeriesKey, std::to_string(modality == Modality::Race ? -i : i));
-        }
+        test::nameRows(engine->InfoClass, state, modality == Modality::Race ? -1 : 1);
         engine->NovaManiga();
     }
 

@@ -1,6 +1,5 @@
 // The re-rank at every passing: gaps that stay right while they are reused
 // between passings, and changes reported only for the rows that changed.
-#include "tests/standings/standings_test_state.h"
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -11,6 +10,7 @@
 #include "core/race_state.h"
 #include "standings/classification_columns.h"
 #include "standings/standings_engine.h"
+#include "tests/standings/standings_test_state.h"
 
 namespace sc {
 namespace {
@@ -26,10 +26,7 @@ struct RerankFixture : ::testing::Test {
     void SetUp() override {
         state = test::standingsState(Modality::Race, 4);
         engine = std::make_unique<StandingsEngine>(state);
-        for (int i = 1; i <= 4; ++i) {
-            engine->InfoClass.SetTextMatrix(i, kNumber, std::to_string(i));
-            engine->InfoClass.SetTextMatrix(i, kName, state.Participants[i]);
-        }
+        test::nameRows(engine->InfoClass, state);
         engine->NovaManiga();
     }
 

@@ -4,7 +4,9 @@
 // prefix1, prefix2, ...
 #include <string>
 
+#include "core/grid.h"
 #include "core/race_state.h"
+#include "standings/classification_columns.h"
 
 namespace sc::test {
 
@@ -27,6 +29,16 @@ inline RaceState standingsState(Modality modality, int participants, const std::
     s.CurrentHeat = 1;
     s.HeatRunning = -1;
     return s;
+}
+
+// Rows 1.. of `table` for the state's participants: number, name and a series
+// key of +number (keySign 1), -number (-1) or none (0).
+inline void nameRows(Grid& table, const RaceState& s, int keySign = 0) {
+    for (int p = 1; p < static_cast<int>(s.Participants.size()); ++p) {
+        table.SetTextMatrix(p, cls::kNumber, std::to_string(p));
+        table.SetTextMatrix(p, cls::kName, s.Participants[p]);
+        if (keySign != 0) table.SetTextMatrix(p, cls::kSeriesKey, std::to_string(keySign * p));
+    }
 }
 
 }  // namespace sc::test

@@ -54,11 +54,7 @@ protected:
           log(folder),
           registration(state, log, view, errors, plug) {
         engine.SetLapView(&view);
-        for (int p = 1; p <= 2; ++p) {
-            engine.InfoClass.SetTextMatrix(p, cls::kNumber, std::to_string(p));
-            engine.InfoClass.SetTextMatrix(p, cls::kName, state.Participants[p]);
-            engine.InfoClass.SetTextMatrix(p, cls::kSeriesKey, std::to_string(p));
-        }
+        test::nameRows(engine.InfoClass, state, 1);
         startHeat();
     }
     ~SuperPoleTest() override { log.Discard(); }

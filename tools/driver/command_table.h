@@ -36,7 +36,7 @@ void addProgramCommands(CommandTable& table);    // start, quit, crash, answer, 
 void addConfigCommands(CommandTable& table);     // settings, track
 void addSelectionCommands(CommandTable& table);  // race, series
 void addRaceCommands(CommandTable& table);  // new-race, race-data, add-series, delete-race, delete-series
-void addListCommands(CommandTable& table);  // roster, entrants, participants
+void addListCommands(CommandTable& table);  // roster, entrants, participants, participants-show
 void addHeatCommands(
     CommandTable& table);  // open, close, menu, clock, key, manual, tick, bytes, lanes, errors, panel
 

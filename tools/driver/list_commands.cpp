@@ -1,13 +1,18 @@
-// roster, entrants, participants: the participant window filled and saved.
+// roster, entrants, participants: the participant window filled and saved;
+// participants-show: a series' list as its file stands.
 #include <nlohmann/json.hpp>
 
 #include "app/portada_commands.h"
+#include "core/file_error.h"
+#include "core/file_io.h"
+#include "core/race_store.h"
 #include "organisation/entrants.h"
 #include "tools/driver/command_table.h"
 #include "tools/driver/session.h"
 #include "tools/json_text.h"
 
 namespace sc::driver {
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -78,12 +83,39 @@ void participants(Session& session, const ScriptLine& line) {
     MnuIns_Click(session.mainWindow(), session.state(), session.boxes(), m, fillAndSave(session, names));
 }
 
+// The names of a series' participant file in slot order, read as the file
+// stands (any mode; no file: no names).
+void participantsShow(Session& session, const ScriptLine& line) {
+    requireArgs(line, 2, "participants-show M K");
+    requireRace(session);
+    const RaceState& state = session.state();
+    const int m = wholeNumberArgument(line.args[0], "modality M", 1, kSeriesLists);
+    if (state.SeriesCount[m] < 1)
+        throw ScriptError("modality " + line.args[0] + " of the race has no series");
+    const int k = wholeNumberArgument(line.args[1], "series K", 1, state.SeriesCount[m]);
+    const std::string name = seriesBaseName(m, k) + ".PAR";
+    const fs::path file = state.AppFolder / raceFolderName(state.CurrentRace) / name;
+    ParticipantList list;
+    try {
+        if (fileExists(file)) list = readParticipantList(file);
+    } catch (const FileError& e) {
+        throw ScriptError(e.describe());
+    }
+    nlohmann::ordered_json shown;
+    shown["file"] = name;
+    shown["names"] = list.names;
+    nlohmann::ordered_json out;
+    out["participants"] = std::move(shown);
+    session.out() << jsonText(out) << "\n";
+}
+
 }  // namespace
 
 void addListCommands(CommandTable& table) {
     table.add("roster", "roster NAME;NAME;...", roster);
     table.add("entrants", "entrants NAME;NAME;...", entrants);
     table.add("participants", "participants M NAME;NAME;...", participants);
+    table.add("participants-show", "participants-show M K", participantsShow);
 }
 
 }  // namespace sc::driver

@@ -3,13 +3,17 @@
 #include <optional>
 
 #include "app/portada_commands.h"
+#include "app/race_series_command.h"
 #include "organisation/race_manager.h"
 #include "tools/driver/command_table.h"
+#include "tools/driver/heat_driver.h"
 #include "tools/driver/session.h"
 
 namespace sc::driver {
 
 namespace {
+
+constexpr int kRaceModality = 4;
 
 struct RaceData {
     std::string name;
@@ -103,12 +107,19 @@ void deleteSeries(Session& session, const ScriptLine& line) {
     });
 }
 
+// The race modality's command builds the race series and opens the programme
+// of the first one built, as `open 4` does.
 void addSeries(Session& session, const ScriptLine& line) {
     requireArgs(line, 1, "add-series M");
     const int m = wholeNumberArgument(line.args[0], "modality M", 1, kSeriesLists);
     Portada& portada = session.mainWindow();
     if (session.state().CurrentRace < 1) throw ScriptError("no race is selected");
-    MnuNou_Click(portada, session.state(), session.boxes(), m);
+    HeatDriver& heat = session.heat();
+    if (heat.programme.ui.heatMode) throw ScriptError("a programme is open (use 'close')");
+    if (m != kRaceModality) return MnuNou_Click(portada, session.state(), session.boxes(), m);
+    MnuNouCursa_Click(portada, session.state(), session.boxes(), [&heat] {
+        if (heat.programme.MnuPrg_Click(kRaceModality)) heat.engine.SetLapView(heat.programme.View());
+    });
 }
 
 }  // namespace

@@ -1,0 +1,57 @@
+#pragma once
+// One heat-running set-up in a fresh folder: the panel showing, the lap log,
+// registration and heat clock wired as the program wires them.
+#include <filesystem>
+
+#include "core/lap_log.h"
+#include "core/prompter.h"
+#include "core/race_state.h"
+#include "core/settable_clock.h"
+#include "core/settings_files.h"
+#include "heat/heat_clock.h"
+#include "heat/lap_counter_dispatch.h"
+#include "heat/lap_registration.h"
+#include "heat/rejected_detections.h"
+#include "standings/voltaavolta.h"
+#include "temp_folder.h"
+
+namespace sc::test {
+
+template <typename Hooks = StandingsHooks>
+struct HeatRig {
+    explicit HeatRig(int lanes) : state(stateIn(folder, lanes)), view(lanes, state.Settings) {
+        panel.visible = true;
+        panel.SetCaptions(0);
+    }
+    ~HeatRig() { log.Discard(); }
+    HeatRig(const HeatRig&) = delete;
+    HeatRig& operator=(const HeatRig&) = delete;
+
+    static RaceState stateIn(const std::filesystem::path& folder, int lanes) {
+        RaceState s;
+        s.AppFolder = s.WorkingFolder = folder;
+        s.Track = defaultTrackConfig(lanes);
+        s.Track.MinLapTime = 1.0f;
+        return s;
+    }
+    void at(double t) { clock.t = t; }
+    void apply(const LapCounterAction& action) { ApplyLapCounterAction(targets, action); }
+    std::vector<LapRecord> logRecords() const { return ReadLapLog(log.file()).records; }
+
+    TempFolder temp;
+    std::filesystem::path folder = temp.path();
+    RaceState state;
+    SettableClock clock;
+    QueuedPrompter prompter;
+    Hooks hooks;
+    StandingsSink sink;
+    HeatPanel panel;
+    RejectedDetections errors;
+    VoltaaVolta view;
+    LapLog log{folder};
+    LapRegistration registration{state, log, view, errors, sink};
+    HeatClock heat{state, panel, errors, view, log, registration, clock, prompter, hooks};
+    HeatTargets targets{state, panel, errors, heat, registration};
+};
+
+}  // namespace sc::test
