@@ -53,8 +53,7 @@ void addExportCommands(CLI::App& app, int& status) {
         status = 1;
         runExportText(text->get_option("APPFOLDER")->as<std::string>(),
                       text->get_option("RACE")->as<std::string>(),
-                      text->get_option("FILE")->as<std::string>(),
-                      *separate);
+                      text->get_option("FILE")->as<std::string>(), *separate);
         status = 0;
     });
     auto* display = app.add_subcommand(
