@@ -70,6 +70,9 @@ void PenalitzacionsView::build() {
     form_.Quadre.SetRows(static_cast<int>(form_.Participant.size()) + 1);
     model_ = new GridTableModel(form_.Quadre, this);
     quadre_ = makeGridView(this, "Quadre", model_);
+    // Whole names and headings in both languages; the reasons take the rest.
+    quadre_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    quadre_->horizontalHeader()->setStretchLastSection(true);
     connect(quadre_, &QTableView::clicked, this,
             [this](const QModelIndex& index) { participant_->setCurrentIndex(index.row()); });
     column->addWidget(quadre_, 1);

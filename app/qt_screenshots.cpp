@@ -1,26 +1,32 @@
 #include "app/qt_screenshots.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "app/about_window.h"
 #include "app/demo_race.h"
 #include "app/heat_mode_view.h"
 #include "app/main_window.h"
 #include "app/qt_config_dialogs.h"
+#include "app/recovery_dialogue.h"
+#include "config_windows/qt_prompter.h"
 #include "config_windows/track_config_window.h"
 #include "core/race_store.h"
 #include "core/settings_files.h"
 #include "core/startup.h"
 #include "organisation/race_manager_window.h"
-#include "standings/voltaavolta_window.h"
+#include "output/exportar_window.h"
 #include "output/print_jobs.h"
 #include "output/qt_report_printer.h"
+#include "standings/voltaavolta_window.h"
 
 namespace sc {
 namespace fs = std::filesystem;
@@ -37,6 +43,35 @@ bool save(QWidget& window, const fs::path& file) {
     const bool ok = window.grab().save(QString::fromStdString(file.string()), "PNG");
     window.hide();
     return ok;
+}
+
+// Menu entries opening a modal window, and the picture's name.
+constexpr std::pair<const char*, const char*> kModalWindows[] = {
+    {"MnuNovaProva", "nova_prova"},      {"MnuIns100", "llista_participants"},
+    {"MnuIns(4)", "participants_cursa"}, {"MnuPen(4)", "penalitzacions"},
+    {"MnuAltresRtats", "resultats"},     {"MnuVltaaVlta", "llistar_voltes"},
+};
+
+// A modal window opened by `open`: saved as soon as it shows, then closed.
+int saveModal(const std::function<void()>& open, const fs::path& file) {
+    bool ok = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        poll.stop();
+        ok = modal->grab().save(QString::fromStdString(file.string()), "PNG");
+        modal->close();
+    });
+    poll.start(10);
+    open();
+    return ok ? 1 : 0;
+}
+
+int saveAction(QWidget& main, const char* action, const fs::path& file) {
+    auto* entry = main.findChild<QAction*>(action);
+    if (!entry || !entry->isEnabled()) return 0;
+    return saveModal([entry] { entry->trigger(); }, file);
 }
 
 class DemoClock : public PcClock {
@@ -86,11 +121,12 @@ int saveLiveWindows(RaceState& state, PortadaView& main, DemoClock& clock, int m
         written += save(main, folder / ("mosaic_" + name + suffix));
     }
     heat.key('S');
+    if (modality == 4) written += saveModal([&heat] { heat.menu(3); }, folder / ("corregir" + suffix));
     if (!report.empty())
         written += WriteReportPdf(
             HeatClassificationJob(state, SelectedRaceHeading(main.portada()), heat.engine().InfoClass).report,
             report);
-    heat.key(kEscapeKey);
+    heat.menu(0);  // "(Esc) Tancar": the key would ask first, a heat being stored
     return written;
 }
 
@@ -126,8 +162,14 @@ int writeScreenshots(const fs::path& outputFolder, std::string& problem) {
             main.resize(size);
             written += save(main, outputFolder / ("portada" + suffix));
 
-            for (auto& [name, window] : configWindowsForScreenshots(state, prompter, &main))
+            for (auto& [name, window] : configWindowsForScreenshots(state, prompter, &main)) {
                 written += save(*window, outputFolder / (name + suffix));
+                // And with the settings behind "Més opcions" shown.
+                if (auto* more = window->findChild<QAbstractButton*>("MesOpcions")) {
+                    more->click();
+                    written += save(*window, outputFolder / (name + "_mes" + suffix));
+                }
+            }
 
             InformacioView about(state, &main);
             written += save(about, outputFolder / ("informacio" + suffix));
@@ -137,10 +179,28 @@ int writeScreenshots(const fs::path& outputFolder, std::string& problem) {
             main.heatMode().setClock(clock);
             written += saveLiveWindows(state, main, clock, 2, "ofc", suffix, outputFolder);
             // The heat classification as printed: a PDF that scripts/screenshots turns into a PNG.
-            const fs::path report = size.width() == 1920 ? outputFolder / ("informe_classificacio_" +
-                                                                           std::string(kLanguageSuffix[language]) + ".pdf")
-                                                         : fs::path();
+            const fs::path report = size.width() == 1920
+                                        ? outputFolder / ("informe_classificacio_" +
+                                                          std::string(kLanguageSuffix[language]) + ".pdf")
+                                        : fs::path();
             written += saveLiveWindows(state, main, clock, 4, "crs", suffix, outputFolder, report);
+
+            // The windows of a race with a heat run, and the recovery question (its title).
+            for (const auto& [action, name] : kModalWindows)
+                written += saveAction(main, action, outputFolder / (std::string(name) + suffix));
+            ExportarView archive(state, prompter, {folder / raceFolderName(1), {}}, &main);
+            written += save(archive, outputFolder / ("exportar" + suffix));
+            QtPrompter boxes(&main, &state.Settings.Language);
+            written += saveModal(
+                [&] {
+                    boxes.ask(
+                        {recoveryQuestion(state.Settings.Language, "Campionat Social 8 pistes", 4, 1, 2),
+                         recoveryTitle(state.Settings.Language),
+                         {Button::Yes, Button::No},
+                         Button::No,
+                         MessageIcon::Question});
+                },
+                outputFolder / ("recuperacio" + suffix));
 
             // The race's own track, with heats run: the lock warning above the lanes.
             WorkingFolderGuard inRace(state, folder / raceFolderName(1));

@@ -12,7 +12,19 @@
 namespace sc {
 namespace {
 
-constexpr int kTitleBarButtons = 140;  // icon, minimise and close beside the title
+constexpr int kTitleBarButtons = 140;     // icon, minimise and close beside the title
+constexpr double kTitleFontScale = 1.25;  // window managers draw titles larger than the dialog's text
+
+// The title's width as a window manager draws it: bold and larger than the dialog's font.
+int titleWidth(const QWidget& dialog) {
+    QFont font = dialog.font();
+    font.setBold(true);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * kTitleFontScale);
+    else
+        font.setPixelSize(static_cast<int>(font.pixelSize() * kTitleFontScale));
+    return QFontMetrics(font).horizontalAdvance(dialog.windowTitle()) + kTitleBarButtons;
+}
 
 constexpr std::array<std::pair<Button, QMessageBox::StandardButton>, 5> kButtons{{
     {Button::Ok, QMessageBox::Ok},
@@ -68,9 +80,8 @@ Button QtPrompter::ask(const MessageBox& box) {
     dialog.setDefaultButton(standardButton(box.defaultButton));
     // A message box is only as wide as its text; the title bar would cut a longer title.
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
-        const int title = dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + kTitleBarButtons;
-        grid->addItem(new QSpacerItem(title, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
-                      0, 1, grid->columnCount());
+        grid->addItem(new QSpacerItem(titleWidth(dialog), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     }
     dialog.exec();
     QAbstractButton* clicked = dialog.clickedButton();

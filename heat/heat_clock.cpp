@@ -7,8 +7,6 @@
 #include <limits>
 #include <utility>
 
-#include "heat/lap_registration.h"
-#include "heat/rejected_detections.h"
 #include "core/file_error.h"
 #include "core/file_fault_text.h"
 #include "core/file_io.h"
@@ -19,6 +17,8 @@
 #include "core/race_store.h"
 #include "core/startup.h"
 #include "core/value_file.h"
+#include "heat/lap_registration.h"
+#include "heat/rejected_detections.h"
 #include "localisation/heat_notices.h"
 #include "organisation/entrants.h"
 #include "organisation/heat_programme.h"
@@ -229,7 +229,10 @@ void HeatClock::EndHeat() {
     state_.HeatRunning = 0;
     showHeatEnded();
     closeLapLog();
-    if (competitive(state_.CurrentModality)) hooks_.GuardarManiga();
+    if (competitive(state_.CurrentModality)) {
+        hooks_.GuardarManiga();
+        heatStored_ = true;
+    }
     panel_.Hora.clear();
     std::error_code ec;
     std::filesystem::remove(state_.inAppFolder(kRecoveryFileName), ec);
@@ -322,7 +325,21 @@ void HeatClock::HeatKeys(int key) {
         return;
     }
     const int button = panel_.MenuForKey(key);
+    if (button == 0 && !closeByKeyWanted(key, shift)) return;
     if (button >= 0) Menu_Click(button, shift);
+}
+
+// Esc also leaves dialogs and the correction entry: typed once too often in the
+// main window it would leave the heats, so with a stored heat on screen it asks.
+// The button itself, and Shift+Esc, close at once.
+bool HeatClock::closeByKeyWanted(int key, bool shift) {
+    if (key != kEscapeKey || shift || !heatStored_) return true;
+    const MessageBox box{heatNotice(state_.Settings.Language, HeatNotice::CloseAsked),
+                         "",
+                         {Button::Yes, Button::No},
+                         Button::No,
+                         MessageIcon::Question};
+    return prompter_.ask(box) == Button::Yes;
 }
 
 bool HeatClock::lapCorrectionKey(int key) {

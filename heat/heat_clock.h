@@ -114,6 +114,7 @@ private:
     void closeLapLog();
     void writeRecoveryFile();
     void tell(HeatNotice notice);
+    bool closeByKeyWanted(int key, bool shift);
     void autoScroll(double elapsed);
     bool lapCorrectionKey(int key);
     void applyLapCorrection();
@@ -133,6 +134,7 @@ private:
     Prompter& prompter_;
     StandingsHooks& hooks_;
     bool shiftHeld_ = false;
+    bool heatStored_ = false;  // a stored heat on screen: a stray Esc asks before closing
     long scrollStep_ = 0;
     int lastComas_ = 0;
 };

@@ -15,6 +15,7 @@ constexpr CaptionEntry kViews[] = {
     title(CO, "Entrar comes", "Entrar comas", TextMode::EnteringComas),
     caption(CO, "Text", 4, "V.Ràpida", "V.Rápida", TextMode::CorrectingData),
     caption(CO, "Text", 4, "Coma", "Coma", TextMode::EnteringComas),
+    caption(CO, "Text", 0, "Màniga Nº", "Manga Nº"),
     caption(CO, "Text", 1, "Pista", "Pista"),
     caption(CO, "Text", 2, "Participant", "Participante"),
     caption(CO, "Text", 3, "Voltes", "Vueltas"),

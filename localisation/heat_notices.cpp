@@ -14,7 +14,7 @@ struct NoticeText {
     std::string_view spanish;
 };
 
-constexpr std::array<NoticeText, 7> kNotices{{
+constexpr std::array<NoticeText, 8> kNotices{{
     {HeatNotice::StillTimed,
      "La màniga es continua cronometrant: les voltes d'ara s'hi afegiran si la recuperes.",
      "La manga se sigue cronometrando: las vueltas de ahora se añadirán si la recuperas."},
@@ -58,6 +58,8 @@ constexpr std::array<NoticeText, 7> kNotices{{
      "No se ha podido guardar el número de mangas en el fichero de la serie (.PAR): la manga no se ha "
      "anulado. Libera espacio en el disco o comprueba los permisos de la carpeta de la prueba y vuelve a "
      "intentarlo."},
+    {HeatNotice::CloseAsked, "Vols tancar les mànigues d'aquesta sèrie i tornar a la pantalla principal?",
+     "¿Quieres cerrar las mangas de esta serie y volver a la pantalla principal?"},
 }};
 
 }  // namespace

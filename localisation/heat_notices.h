@@ -1,7 +1,8 @@
 #pragma once
 // What the director is told when the heat's safety net fails (the lap log, the
-// recovery file, a crash replay, a cancelled heat's counter) or while the
-// recovery question waits: each in Catalan and Spanish, saying what to do.
+// recovery file, a crash replay, a cancelled heat's counter), while the
+// recovery question waits, or before Esc leaves the heats: each in Catalan and
+// Spanish, saying what to do.
 
 #include <cstdint>
 #include <string>
@@ -16,6 +17,7 @@ enum class HeatNotice {
     RecoveryFileWrite,  // KEL4.TMP could not be written or extended
     ReplayFailed,       // the crash replay could not rebuild the log
     HeatCountWrite,     // cancelling a heat could not write the series' heat count
+    CloseAsked,         // Esc typed between stored heats: leave heat-running mode?
 };
 
 std::string heatNotice(int16_t language, HeatNotice notice);

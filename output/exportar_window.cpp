@@ -70,6 +70,11 @@ void ExportarView::build() {
     infoTreball_ = named(new QLabel(this), "InfoTreball");
     bar_ = named(new QProgressBar(this), "Progres");
     bar_->setTextVisible(false);
+    // An empty bar looks like a box to type in: it shows while a job runs, its room kept.
+    QSizePolicy keepRoom = bar_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    bar_->setSizePolicy(keepRoom);
+    bar_->setVisible(false);
     top->addWidget(infoArxiu_);
     auto* progressRow = new QHBoxLayout;
     progressRow->addWidget(bar_, 1);
@@ -150,9 +155,11 @@ void ExportarView::Sortir_Click(int index) {
     for (QWidget* w : std::initializer_list<QWidget*>{ok_, close_, tree_, files_, name_, separate_})
         w->setEnabled(false);
     cancel_->setVisible(true);
+    bar_->setVisible(true);
     const ArchiveOutcome outcome = form_.run([this](const ArchiveProgress& p) { return showProgress(p); });
     running_ = false;
     cancel_->setVisible(false);
+    bar_->setVisible(false);
     for (QWidget* w : std::initializer_list<QWidget*>{ok_, close_, tree_, files_, name_, separate_})
         w->setEnabled(true);
     if (outcome.ok()) {

@@ -95,9 +95,13 @@ private slots:
 
     void penalties_SavesTheBoxesOfTheChosenParticipant() {
         RaceFolder f;
-        Penalitzacions form(f.temp.path() / "CRS001.PEN", {"Anna", "Biel"});
+        Penalitzacions form(f.temp.path() / "CRS001.PEN", {"Anna", "Biel Fontanals i Casademunt"});
         PenalitzacionsView view(f.state, f.prompter, form, " - Prova");
         QCOMPARE(child<QLabel>(view, "Text(2)")->text(), QStringLiteral("Voltes de penalització:"));
+        view.show();
+        auto* quadre = child<QTableView>(view, "Quadre");
+        QVERIFY(quadre->columnWidth(0) >
+                quadre->fontMetrics().horizontalAdvance("Biel Fontanals i Casademunt"));
         child<QComboBox>(view, "Participant")->setCurrentIndex(1);
         auto* valor = child<QLineEdit>(view, "Valor");
         QTest::keyClicks(valor, "0,5");

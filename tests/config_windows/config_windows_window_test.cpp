@@ -217,6 +217,25 @@ private slots:
         QCOMPARE(answer, Button::No);
     }
 
+    // A box is as wide as its text: a longer title, drawn bold and larger by the window
+    // manager beside its icon and buttons (about 140 px), widens it.
+    void qtPrompter_BoxWideEnoughForItsTitle() {
+        const QString title = QString::fromUtf8("El programa s'ha tancat involuntàriament");
+        int width = 0, boldTitle = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            QFont bold = box->font();
+            bold.setBold(true);
+            boldTitle = QFontMetrics(bold).horizontalAdvance(title);
+            width = box->width();
+            box->button(QMessageBox::No)->click();
+        });
+        QtPrompter().ask({"Vols recuperar?", title.toStdString(), {Button::Yes, Button::No}, Button::No});
+        QVERIFY2(width >= boldTitle * 6 / 5 + 140,
+                 qPrintable(QStringLiteral("%1 %2").arg(width).arg(boldTitle)));
+    }
+
     // Qt's own English texts never reach the screen, in either language.
     void qtPrompter_ButtonsInTheProgramsLanguage() {
         const struct {

@@ -364,19 +364,32 @@ TEST_F(HeatClockTest, EndHeat_ButtonsWithoutAFeatureStayDisabled) {
     EXPECT_EQ(hooks.corregirModes, (std::vector<int>{-4, 0}));
 }
 
-TEST_F(HeatClockTest, HeatKeys_ButtonKeysAndShiftClose) {
+// Esc closes at once until a heat is stored; then a stray Esc asks, No by default.
+TEST_F(HeatClockTest, HeatKeys_ButtonKeysAndAnEscAskedOnceAHeatIsStored) {
     state.CurrentModality = 4;
     state.Track.ComaDivisions = 10;
+    heat.HeatKeys(kEscapeKey);
+    EXPECT_EQ(closes, (std::vector<bool>{false}));
     heat.HeatKeys('s');
     heat.HeatKeys('s');
     heat.HeatKeys('l');
     EXPECT_EQ(hooks.listings, 1);
     heat.HeatKeys(',');
     EXPECT_EQ(hooks.corregirModes.back(), -4);
+    const std::size_t before = prompter.shown.size();
+    heat.HeatKeys(kEscapeKey);
+    EXPECT_EQ(closes.size(), 1u);
+    ASSERT_EQ(prompter.shown.size(), before + 1);
+    EXPECT_EQ(prompter.shown.back().text,
+              "Vols tancar les mànigues d'aquesta sèrie i tornar a la pantalla principal?");
+    EXPECT_EQ(prompter.shown.back().defaultButton, Button::No);
+    prompter.answers.push_back(Button::Yes);
     heat.HeatKeys(kEscapeKey);
     heat.HeatKeys(-1);
-    heat.HeatKeys(kEscapeKey);
-    EXPECT_EQ(closes, (std::vector<bool>{false, true}));
+    heat.HeatKeys(kEscapeKey);  // Shift+Esc and the button are never a stray key
+    heat.Menu_Click(0);
+    EXPECT_EQ(closes, (std::vector<bool>{false, false, true, false}));
+    EXPECT_EQ(prompter.shown.size(), before + 2);
 }
 
 TEST_F(HeatClockTest, LapListing_DamagedListNeverRewindsTheHeatCounter) {

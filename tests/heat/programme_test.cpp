@@ -128,6 +128,7 @@ TEST_F(ProgrammeTest, Close_ReturnsToSelectionModeAndDropsTheLapLog) {
     programme.Clock()->HeatKeys(kEscapeKey);  // a heat runs: no close
     EXPECT_TRUE(programme.ui.heatMode);
     programme.Clock()->HeatKeys('s');
+    prompter.answers.push_back(Button::Yes);  // a heat is stored: Esc asks first
     programme.Clock()->HeatKeys(kEscapeKey);
     EXPECT_FALSE(programme.ui.heatMode);
     EXPECT_FALSE(fs::exists(race / kLapLogName));
