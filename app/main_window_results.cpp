@@ -12,6 +12,8 @@
 #include "app/penalitzacions_window.h"
 #include "app/results_window.h"
 #include "core/file_error.h"
+#include "output/display_files.h"
+#include "output/exportar_window.h"
 #include "output/print_jobs.h"
 #include "output/qt_report_printer.h"
 
@@ -47,6 +49,23 @@ void PortadaView::wireResultsCommands() {
                     return;
                 }
         });
+    // "Exportar a TXT...": the export window in text mode on the selected race.
+    if (auto* entry = findChild<QAction*>("MnuExportar"))
+        connect(entry, &QAction::triggered, this, [this] {
+            state_.ModeCorregir = kModeTextExport;
+            ExportarView window(state_, prompter_, {}, this);
+            window.exec();
+            state_.ModeCorregir = 0;
+        });
+    // Command1: the outside display's files; CURSA.TXT shows the selected race series.
+    connect(export_, &QPushButton::clicked, this, [this] {
+        const ArchiveOutcome outcome = WriteDisplayFiles(state_, portada_.LlSeries[kRace].selected + 1);
+        if (outcome.ok())
+            prompter_.inform(DisplayFilesWrittenText(state_.Settings.Language, state_.CurrentRace),
+                             "SlotCursa", MessageIcon::Information);
+        else
+            prompter_.inform(outcome.message, "Error", MessageIcon::Exclamation);
+    });
     for (const QString& name : {indexedName("MnuPen", kRace), indexedName("BotoPen", kRace)}) {
         if (auto* entry = findChild<QAction*>(name))
             connect(entry, &QAction::triggered, this, [this] { openPenalties(); });
@@ -63,7 +82,8 @@ void PortadaView::updateResultsCommandStates() {
         any = any || on;
         if (auto* button = findChild<QPushButton*>(indexedName("BotoCls", m))) button->setEnabled(on);
     }
-    for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta"})
+    export_->setEnabled(idle && portada_.raceControlsEnabled);
+    for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta", "MnuExportar"})
         if (auto* entry = findChild<QAction*>(name)) entry->setEnabled(any);
     const bool race = idle && portada_.raceControlsEnabled && portada_.modalityEnabled[kRace];
     if (auto* entry = findChild<QAction*>(indexedName("MnuPen", kRace))) entry->setEnabled(race);

@@ -6,6 +6,7 @@
 
 #include "core/file_io.h"
 #include "organisation/race_manager.h"
+#include "output/text_export.h"
 
 namespace sc {
 namespace fs = std::filesystem;
@@ -67,7 +68,7 @@ bool Exportar::accept() {
         prompter_.inform(s, error, MessageIcon::Exclamation);
         return false;
     }
-    if (mode_ == kModeArchive && exists) {
+    if (mode_ != kModeRestore && exists) {
         const MessageBox box{NomArxiu + "\n" + text(kOverwrite),
                              text(kExists),
                              {Button::Yes, Button::No},
@@ -80,7 +81,9 @@ bool Exportar::accept() {
 
 ArchiveOutcome Exportar::run(const ArchiveListener& listener) {
     ArchiveOutcome outcome;
-    if (mode_ == kModeArchive)
+    if (mode_ == kModeTextExport)
+        outcome = ExportarProva(state_, path(), QuaSep, listener);
+    else if (mode_ == kModeArchive)
         outcome = ArxivarProva(state_, source_.raceFolder, source_.files, path(), listener);
     else if (mode_ == kModeRestore)
         outcome = DesarxivarProva(state_, path(), state_.AppFolder, listener);

@@ -1,7 +1,7 @@
 #pragma once
 // The export window `Exportar` without its widgets: the folder and file
 // choice, the name field and the checks of its OK button, then the job of its
-// mode (5 archive, 7 restore; 0 text export has no job yet, so it never runs).
+// mode (0 text export of the current race, 5 archive, 7 restore).
 
 #include <filesystem>
 #include <string>
@@ -32,7 +32,7 @@ public:
     // ".txt" for text export, ".prb" for the archive modes; the file list shows *extension.
     std::string extension() const;
     // Whether this mode has a job: the OK button is enabled only then.
-    bool canRun() const { return mode_ == kModeArchive || mode_ == kModeRestore; }
+    bool canRun() const { return mode_ == kModeTextExport || mode_ == kModeArchive || mode_ == kModeRestore; }
 
     // A folder chosen: the file list shows its files with the mode's extension, sorted.
     void Carpetes_Change(const std::filesystem::path& folder);
@@ -42,7 +42,7 @@ public:
     void NomArxiu_LostFocus();
 
     // OK (Sortir(1)): checks the name ("Falta el nom de l'arxiu"), asks before
-    // overwriting in archive mode, wants an existing archive in restore mode.
+    // overwriting when writing, wants an existing archive in restore mode.
     // True when the job may run on path().
     bool accept();
     // Runs the mode's job; the message of a failure has been shown already.
@@ -53,6 +53,7 @@ public:
     std::filesystem::path folder;
     std::vector<std::string> Fitxers;
     std::string NomArxiu;
+    bool QuaSep = false;     // text export: laps and fastest laps in separate quadrants
     bool raceAdded = false;  // restore done: the race manager reloads its lists
 
 private:

@@ -146,12 +146,13 @@ void ExportarView::Sortir_Click(int index) {
         return;
     }
     form_.NomArxiu = name_->text().toStdString();
+    form_.QuaSep = separate_->isChecked();
     const bool go = form_.accept();
     setTextIfChanged(name_, form_.NomArxiu);
     if (!go) return;
     running_ = true;
     cancelled_ = false;
-    for (QWidget* w : std::initializer_list<QWidget*>{ok_, close_, tree_, files_, name_})
+    for (QWidget* w : std::initializer_list<QWidget*>{ok_, close_, tree_, files_, name_, separate_})
         w->setEnabled(false);
     cancel_->setVisible(true);
     bar_->setVisible(true);
@@ -159,7 +160,8 @@ void ExportarView::Sortir_Click(int index) {
     running_ = false;
     cancel_->setVisible(false);
     bar_->setVisible(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{ok_, close_, tree_, files_, name_}) w->setEnabled(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{ok_, close_, tree_, files_, name_, separate_})
+        w->setEnabled(true);
     if (outcome.ok()) {
         accept();
         return;

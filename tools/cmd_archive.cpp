@@ -1,61 +1,22 @@
 // slotcursa-tool archive APPFOLDER RACE FILE.prb and restore FILE.prb APPFOLDER:
 // the race manager's archive and restore without the window.
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
-#include <charconv>
 #include <iostream>
 
-#include "core/file_error.h"
-#include "core/file_io.h"
 #include "core/race_store.h"
-#include "core/settings_files.h"
 #include "organisation/race_manager.h"
 #include "output/race_archive.h"
 #include "tools/commands.h"
+#include "tools/program_folder.h"
 
 namespace sc::tool {
 namespace {
 namespace fs = std::filesystem;
 
-// The program folder's language, so messages read as the program shows them.
-RaceState stateFor(const fs::path& appFolder) {
-    if (!folderExists(appFolder)) throw ToolError("no program folder " + appFolder.string());
-    RaceState state;
-    state.AppFolder = appFolder;
-    if (fileExists(appFolder / kSettingsFileName)) {
-        try {
-            state.Settings = loadProgramSettings(appFolder / kSettingsFileName);
-        } catch (const FileError&) {
-            // A damaged settings file only costs the language.
-        }
-    }
-    return state;
-}
-
-// One rewritten line on a terminal; nothing when stderr is a file or a pipe.
-ArchiveListener terminalProgress() {
-    if (::isatty(STDERR_FILENO) == 0) return {};
-    return [](const ArchiveProgress& p) {
-        std::cerr << "\r\033[K" << p.InfoArxiu << "  " << p.percent() << "  " << p.InfoTreball << std::flush;
-        return true;
-    };
-}
-
-void endProgress() {
-    if (::isatty(STDERR_FILENO) != 0) std::cerr << "\r\033[K" << std::flush;
-}
-
 void runArchive(const fs::path& appFolder, const std::string& raceText, const fs::path& archive) {
     const RaceState state = stateFor(appFolder);
-    int race = 0;
-    const char* last = raceText.data() + raceText.size();
-    auto [end, ec] = std::from_chars(raceText.data(), last, race);
-    if (ec != std::errc() || end != last || race < 1)
-        throw ToolError("RACE must be a race number, not '" + raceText + "'");
+    const int race = raceArgument(appFolder, raceText);
     const fs::path folder = appFolder / raceFolderName(race);
-    if (!folderExists(folder))
-        throw ToolError("no race " + std::to_string(race) + " (" + folder.string() + ")");
     const auto files = raceFolderFiles(folder);
     const ArchiveOutcome outcome = ArxivarProva(state, folder, files, archive, terminalProgress());
     endProgress();

@@ -20,5 +20,6 @@ void addSimulateCommand(CLI::App& app, int& status);
 void addRunCommand(CLI::App& app, int& status);
 void addArchiveCommands(CLI::App& app, int& status);
 void addPrintCommand(CLI::App& app, int& status);
+void addExportCommands(CLI::App& app, int& status);
 
 }  // namespace sc::tool

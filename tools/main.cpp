@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     sc::tool::addRunCommand(app, status);
     sc::tool::addArchiveCommands(app, status);
     sc::tool::addPrintCommand(app, status);
+    sc::tool::addExportCommands(app, status);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

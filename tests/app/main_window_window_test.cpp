@@ -163,7 +163,7 @@ private slots:
         QVERIFY(view.findChild<QLabel*>("Benvinguda")->isVisibleTo(&view));
         QVERIFY(view.findChild<QLabel*>("Benvinguda")->text().contains(QString::fromUtf8("Nova prova")));
         QVERIFY(!view.findChild<QComboBox*>("LlSeries(4)")->isEnabled());
-        for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)"})
+        for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)", "MnuExportar"})
             QVERIFY2(!view.findChild<QAction*>(name)->isEnabled(), name);
     }
 
@@ -193,7 +193,7 @@ private slots:
         QVERIFY(std::filesystem::is_directory(folder.path() / "PROVA001"));
         QVERIFY(view.findChild<QAction*>("MnuIns(0)")->isEnabled());
         QVERIFY(view.findChild<QAction*>("MnuNou(4)")->isEnabled());
-        for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)"})
+        for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)", "MnuExportar"})
             QVERIFY2(view.findChild<QAction*>(name)->isEnabled(), name);
         for (const char* name : {"BotoCls(4)", "BotoPen(4)"})
             QVERIFY2(view.findChild<QPushButton*>(name)->isEnabled(), name);
@@ -208,6 +208,28 @@ private slots:
         });
         view.findChild<QAction*>("MnuPen(4)")->trigger();
         QVERIFY2(title.contains("Copa de Tardor") && title.endsWith(" 1)"), qPrintable(title));
+
+        // "Exportar a TXT...": the export window in text mode writes the race's results.
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->objectName(), QString("Exportar"));
+            dialog->findChild<QLineEdit*>("NomArxiu")->setText("copa");
+            dialog->findChild<QAbstractButton*>("Sortir(1)")->click();
+        });
+        view.findChild<QAction*>("MnuExportar")->trigger();
+        QVERIFY(std::filesystem::exists(folder.path() / "copa.txt"));
+        QCOMPARE(state.ModeCorregir, int16_t(0));
+
+        // Command1 writes the outside display's files into the race folder.
+        auto* display = view.findChild<QPushButton*>("Command1");
+        QCOMPARE(display->text(), QString("Exportar 001"));
+        QVERIFY(display->isEnabled());
+        display->click();
+        QCOMPARE(prompter.shown.back().text,
+                 std::string("ENTRENAMENTS.TXT, REPESQUES.TXT i CURSA.TXT escrits a PROVA001."));
+        for (const char* file : {"ENTRENAMENTS.TXT", "REPESQUES.TXT", "CURSA.TXT"})
+            QVERIFY2(std::filesystem::exists(folder.path() / "PROVA001" / file), file);
     }
 };
 

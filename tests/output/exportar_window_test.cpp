@@ -1,6 +1,6 @@
 // The export window on screen in its archive and restore modes: the file list
 // of *.prb, the name field, the overwrite question, the progress labels, a
-// cancelled job leaving no file, and text export's mode not runnable yet.
+// cancelled job leaving no file; and text export of the selected race.
 #include "output/exportar_window.h"
 
 #include <QCheckBox>
@@ -116,13 +116,29 @@ private slots:
         QCOMPARE(readCatalogue(f.temp.path() / kCatalogueFileName).size(), std::size_t(2));
     }
 
-    void textExport_ShowsTextFilesButCannotRunYet() {
+    void textExport_WritesTheSelectedRacesResults() {
         Folder f;
         f.state.ModeCorregir = kModeTextExport;
+        f.state.CurrentRace = 1;
         ExportarView view(f.state, f.prompter, {});
-        QVERIFY(child<QCheckBox>(view, "QuaSep")->isVisibleTo(&view));
+        QCOMPARE(view.windowTitle(), QStringLiteral("Exportar a TXT"));
+        auto* separate = child<QCheckBox>(view, "QuaSep");
+        QVERIFY(separate->isVisibleTo(&view));
         QCOMPARE(child<QListWidget>(view, "Fitxers")->item(0)->text(), QStringLiteral("notes.txt"));
-        QVERIFY(!child<QPushButton>(view, "Sortir(1)")->isEnabled());
+        child<QListWidget>(view, "Fitxers")->setCurrentRow(0);
+        separate->setChecked(true);
+        f.prompter.answers = {Button::Yes};  // overwrite notes.txt
+        child<QPushButton>(view, "Sortir(1)")->click();
+        QCOMPARE(f.prompter.shown.back().title, std::string("L'arxiu ja existeix"));
+        QCOMPARE(view.result(), int(QDialog::Accepted));
+        QVERIFY(view.form().QuaSep);
+        QCOMPARE(text(view, "InfoArxiu"), QStringLiteral("Exportant a TXT Copa (06-12-2026)"));
+        // Every modality has a series and none a heat: captions and dashes only.
+        std::ifstream in(f.temp.path() / "notes.txt", std::ios::binary);
+        const std::string written(std::istreambuf_iterator<char>(in), {});
+        const std::string dashes(100, '-');
+        QCOMPARE(written, "Entrenaments oficials\r\n" + dashes + "\r\n\r\nSuperPole\r\n" + dashes +
+                              "\r\n\r\nCursa\r\n" + dashes + "\r\n\r\n");
     }
 };
 
