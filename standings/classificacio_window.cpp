@@ -39,15 +39,16 @@ constexpr int kLegendPoints = 11;
 constexpr int kPanelTwips = 3000;
 constexpr double kMeasurePixels = 100;  // texts are measured at this size and scaled
 // Tight columns: at 1920 pixels the figures must reach 40 px with the panel shown.
-constexpr double kColumnPaddingEms = 0.2;
+constexpr double kColumnPaddingEms = 0.05;
 constexpr int kCellMarginPixels = 8;  // the style's text margins, so nothing elides
 constexpr double kMinColumnEms = 1.2;
 constexpr double kNameEms = 9;  // about 16 letters of a name
 constexpr double kMinNameEms = 4;
 constexpr int kPageRows = 24;
 constexpr double kFastestLineRatio = 0.6;
-constexpr int kPanelShare = 6;        // of the window's width
-constexpr int kMinPanelPixels = 210;  // the legend's longest line, in Spanish
+constexpr int kPanelShare = 8;  // of the window's width
+constexpr int kMinPanelPixels = 210;
+constexpr int kLegendMarginPixels = 20;  // the cell's margins, the frame and the panel's left margin
 constexpr int kMaxPanelPixels = 400;
 constexpr double kClockEms = 4.4;  // "0:00:00" across the panel
 constexpr const char* kFlag = "\u2691";
@@ -97,37 +98,39 @@ int ClassificacioView::pixels(int twips) const {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel * columnScale_));
 }
 
-// The widest text of each shown column, in ems of the cells' font.
-std::vector<double> ClassificacioView::columnEms(double headerRatio) const {
+QFont ClassificacioView::cellFont(double pixels) const {
+    QFont f = font();
+    f.setPixelSize(static_cast<int>(pixels));
+    f.setBold(true);
+    f.setStretch(QFont::Condensed);  // the same digits in less width
+    return f;
+}
+
+void ClassificacioView::measureColumns(LiveTableRoom& room) const {
     const Grid& g = infoModel_->grid();
-    QFont cells = font();
-    cells.setPixelSize(kMeasurePixels);
-    cells.setBold(true);
-    QFont header = cells;
-    header.setPixelSize(static_cast<int>(kMeasurePixels * headerRatio));
-    const QFontMetricsF cellMetrics(cells);
-    const QFontMetricsF headerMetrics(header);
-    std::vector<double> ems(static_cast<std::size_t>(g.Cols()), 0.0);
+    const QFontMetricsF metrics(cellFont(kMeasurePixels));
+    room.columnEms.assign(static_cast<std::size_t>(g.Cols()), 0.0);
+    room.headerEms.assign(static_cast<std::size_t>(g.Cols()), 0.0);
+    auto ems = [&metrics](const QString& text) { return metrics.horizontalAdvance(text) / kMeasurePixels; };
     for (int c = 0; c < g.Cols(); ++c) {
         if (g.ColWidth(c) == 0) continue;
-        double widest = headerMetrics.horizontalAdvance(infoModel_->headerData(c, Qt::Horizontal).toString());
+        const auto i = static_cast<std::size_t>(c);
+        room.headerEms[i] = ems(infoModel_->headerData(c, Qt::Horizontal).toString());
+        double widest = 0;
         for (int r = g.FixedRows(); r < g.Rows(); ++r)
-            widest =
-                std::max(widest, cellMetrics.horizontalAdvance(QString::fromStdString(g.TextMatrix(r, c))));
-        const double em = widest / kMeasurePixels + kColumnPaddingEms;
+            widest = std::max(widest, ems(QString::fromStdString(g.TextMatrix(r, c))));
         // Long names give way to the figures; the cell elides them.
-        ems[static_cast<std::size_t>(c)] =
-            c == cls::kName ? std::clamp(em, kMinNameEms, kNameEms) : std::max(em, kMinColumnEms);
+        room.columnEms[i] = c == cls::kName ? std::clamp(widest + kColumnPaddingEms, kMinNameEms, kNameEms)
+                                            : std::max(widest + kColumnPaddingEms, kMinColumnEms);
     }
-    // Neighbours designed alike (the two gaps, the last and best laps) stay alike;
-    // the gaps need not be as wide as the lap times.
+    // Neighbours designed alike (the two gaps, the last and best laps) stay alike.
     for (int c = 0; c + 1 < g.Cols(); ++c)
-        if (g.ColWidth(c) > 0 && g.ColWidth(c) == g.ColWidth(c + 1)) {
-            auto& left = ems[static_cast<std::size_t>(c)];
-            auto& right = ems[static_cast<std::size_t>(c + 1)];
-            left = right = std::max(left, right);
-        }
-    return ems;
+        if (g.ColWidth(c) > 0 && g.ColWidth(c) == g.ColWidth(c + 1))
+            for (auto* v : {&room.columnEms, &room.headerEms}) {
+                auto& left = (*v)[static_cast<std::size_t>(c)];
+                auto& right = (*v)[static_cast<std::size_t>(c + 1)];
+                left = right = std::max(left, right);
+            }
 }
 
 // Font, rows and columns grow with the window and shrink with the rows to show.
@@ -139,27 +142,20 @@ void ClassificacioView::fitTable() {
     room.height = infoClass_->height() - frame;
     for (int r = g.FixedRows(); r < g.Rows(); ++r) room.rows += g.RowHidden(r) ? 0 : 1;
     room.rows = std::min(room.rows, kPageRows);  // auto-scroll pages by 24 rows
-    room.columnEms = columnEms(kHeaderPerFont);
+    measureColumns(room);
     // Each shown column has the cell's own margins besides its text.
     int shown = 0;
     for (double em : room.columnEms) shown += em > 0 ? 1 : 0;
     room.width -= shown * kCellMarginPixels;
     if (room.width <= 0 || room.height <= 0) return;
     LiveTableFit fit = fitLiveTable(room);
-    // A small font keeps a readable header, relatively larger: measure again with it.
-    if (fit.headerFontPixels > fit.fontPixels * kHeaderPerFont + 1) {
-        room.columnEms = columnEms(fit.headerFontPixels / fit.fontPixels);
-        fit = fitLiveTable(room);
-    }
     for (std::size_t c = 0; c < fit.columnWidths.size(); ++c)
         if (room.columnEms[c] > 0) fit.columnWidths[c] += kCellMarginPixels;
     if (fit.fontPixels == fit_.fontPixels && fit.columnWidths == fit_.columnWidths &&
         fit.rowHeight == fit_.rowHeight)
         return;
     fit_ = fit;
-    QFont cells = font();
-    cells.setPixelSize(static_cast<int>(fit.fontPixels));
-    cells.setBold(true);
+    QFont cells = cellFont(fit.fontPixels);
     infoClass_->setFont(cells);
     QFont header = cells;
     header.setPixelSize(static_cast<int>(fit.headerFontPixels));
@@ -181,8 +177,9 @@ void ClassificacioView::fitTable() {
 
 void ClassificacioView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    // The panel and its clock take a sixth of the window: the clock reads from the track too.
-    const int panel = std::clamp(width() / kPanelShare, kMinPanelPixels, kMaxPanelPixels);
+    // The panel and its clock take an eighth of the window: the clock reads from the track too.
+    const int panel =
+        std::clamp(width() / kPanelShare, std::max(kMinPanelPixels, legendWidth()), kMaxPanelPixels);
     if (infos_->width() != panel) {
         infos_->setFixedWidth(panel);
         QFont clock = rellotge_->font();
@@ -341,6 +338,15 @@ void ClassificacioView::fillLegend() {
         legend_->setRowHeight(r, rowHeight);
     }
     legend_->setFixedHeight(rowHeight * static_cast<int>(rows.size()) + 4);
+}
+
+// The legend's longest line whole, with the cell's margins and the panel's.
+int ClassificacioView::legendWidth() const {
+    const QFontMetrics metrics(legend_->font());
+    int widest = 0;
+    for (const auto& row : model_.Legend())
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(row.text)));
+    return widest + kLegendMarginPixels;
 }
 
 void ClassificacioView::showPicture() {

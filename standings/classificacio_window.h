@@ -54,12 +54,15 @@ private:
     QWidget* buildInfos();
     void fillLegend();
     void showPicture();
+    int legendWidth() const;
     void click(int gridRow, int gridCol);
     void applyLayout(QTableView* view, const GridTableModel& model);
     void syncTable(QTableView* view, GridTableModel* model);
     int pixels(int twips) const;
-    // The widest text of each shown column in ems, the header measured at `headerRatio` of the cells.
-    std::vector<double> columnEms(double headerRatio) const;
+    // The cells' font at `pixels`: bold, narrow where the system has a condensed face.
+    QFont cellFont(double pixels) const;
+    // The widest cell text and the heading of each shown column, in ems of their own fonts.
+    void measureColumns(LiveTableRoom& room) const;
     // The table fills its room: font, rows and columns as large as every row and column allow.
     void fitTable();
 

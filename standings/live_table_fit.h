@@ -23,10 +23,14 @@ struct LiveTableRoom {
     std::vector<double> columnEms;
     double minFontPixels = 12;
     double maxFontPixels = 160;
+    // Width of each column's heading, in ems of its own font: headings shrink to
+    // their column rather than widen it.
+    std::vector<double> headerEms;
 };
 
-inline constexpr double kRowPerFont = 1.25;     // a row's height against its font
-inline constexpr double kHeaderPerFont = 0.55;  // the header's font against the cells'
+inline constexpr double kRowPerFont = 1.25;       // a row's height against its font
+inline constexpr double kHeaderPerFont = 0.55;    // the header's font against the cells', at most
+inline constexpr double kMinHeaderPerFont = 0.3;  // and at least, unless the minimum font is larger
 
 LiveTableFit fitLiveTable(const LiveTableRoom& room);
 

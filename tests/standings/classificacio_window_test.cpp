@@ -50,6 +50,26 @@ class ClassificacioWindowTest : public QObject {
             view->resize(1200, 700);
             view->show();
         }
+        // A race under way as the demo race shows it: two-word names, lap times, gaps.
+        void raceUnderWay() {
+            static const char* const names[] = {"Francesc Mas", "Bernat Soler", "Irene Casals",
+                                                "David Ferrer", "Gemma Pujol",  "Carla Vidal",
+                                                "Elena Roca",   "Marc Riera"};
+            Grid& g = engine->InfoClass;
+            for (int r = 1; r < g.Rows(); ++r) {
+                const std::string n = std::to_string(r);
+                g.SetTextMatrix(r, kName, names[(r - 1) % 8]);
+                for (int col : {kPosition, kHeatPosition}) g.SetTextMatrix(r, col, n);
+                g.SetTextMatrix(r, kLaps, "128");
+                g.SetTextMatrix(r, kHeatLaps, "42");
+                g.SetTextMatrix(r, kHeats, "3");
+                g.SetTextMatrix(r, kLane, std::to_string((r - 1) % 8 + 1));
+                g.SetTextMatrix(r, kGained, "+2");
+                for (int col : {kGapLeader, kGapAhead}) g.SetTextMatrix(r, col, r == 1 ? "" : "+10.8s");
+                for (int col : {kLastLap, kHeatBest}) g.SetTextMatrix(r, col, "6.0100");
+            }
+            view->refresh();
+        }
         QTableView* table() const { return view->table(); }
         QString shown(int gridRow, int col) const {
             return table()->model()->index(gridRow - 1, col).data().toString();
@@ -61,6 +81,19 @@ class ClassificacioWindowTest : public QObject {
         std::unique_ptr<ClassificacioView> view;
         std::vector<int> keys;
     };
+
+    // Every shown cell's text and heading fits its column with the style's margins.
+    static void wholeCells(const QTableView& t) {
+        const QFontMetrics cells(t.font()), heads(t.horizontalHeader()->font());
+        for (int c = 0; c < t.model()->columnCount(); ++c) {
+            if (t.isColumnHidden(c)) continue;
+            int widest = heads.horizontalAdvance(t.model()->headerData(c, Qt::Horizontal).toString());
+            for (int r = 0; r < t.model()->rowCount(); ++r)
+                widest = std::max(widest, cells.horizontalAdvance(t.model()->index(r, c).data().toString()));
+            QVERIFY2(widest + 6 <= t.columnWidth(c),
+                     qPrintable(QString("column %1: %2 in %3").arg(c).arg(widest).arg(t.columnWidth(c))));
+        }
+    }
 
 private slots:
     void widths_FollowTheModality() {
@@ -88,6 +121,7 @@ private slots:
     // Drivers read the table from the track: it fills a 24-inch screen and shows every row.
     void table_GrowsWithTheWindowAndShowsEveryRow() {
         Live eight(Modality::Race, 8);
+        eight.raceUnderWay();
         eight.view->resize(1920, 1000);
         QApplication::processEvents();
         QTableView* t = eight.table();
@@ -97,9 +131,11 @@ private slots:
         const int digits = QFontMetrics(t->font()).tightBoundingRect("0123456789").height();
         QVERIFY2(digits >= 40, qPrintable(QString::number(digits)));
         QVERIFY(t->horizontalHeader()->length() <= t->viewport()->width());  // nothing cut at the side
+        wholeCells(*t);
         eight.view->resize(1024, 600);
         QApplication::processEvents();
         QVERIFY(t->font().pixelSize() < bigFont);
+        wholeCells(*t);
 
         Live crowd(Modality::Race, 24);
         crowd.view->resize(1920, 1000);

@@ -32,6 +32,23 @@ TEST(LiveTableFit, ColumnsFillTheWidthInProportion) {
     EXPECT_EQ(fit.columnWidths[2] / fit.columnWidths[0], 7);  // 14 ems against 2
 }
 
+TEST(LiveTableFit, HeadingsShrinkToTheirColumnsUnlessTooSmall) {
+    // A 1-em column headed by a 4-em word: 100 ems over 2000 px give a 20 px font; the
+    // heading takes 0.3 of it at least (1.2 ems), so the column is 1.2 of 100.2 ems.
+    LiveTableRoom room{2000, 2000, 1, {1, 99}, 4, 160, {4, 0}};
+    LiveTableFit fit = fitLiveTable(room);
+    EXPECT_EQ(fit.fontPixels, 19);       // 2000 / 100.2 = 19.96
+    EXPECT_EQ(fit.columnWidths[0], 23);  // 1.2 * 19 * 2000 / (100.2 * 19) = 23.95
+    EXPECT_EQ(fit.headerFontPixels, 5);  // 23 / 4 = 5.75, below 0.55 * 19 = 10.45
+    // A larger minimum font keeps the heading readable: the column widens to it.
+    room.minFontPixels = 8;
+    fit = fitLiveTable(room);
+    EXPECT_EQ(fit.headerFontPixels, 8);
+    EXPECT_GE(fit.columnWidths[0], 4 * 8);
+    // Without headings the heading font is 0.55 of the cells'.
+    EXPECT_EQ(fitLiveTable({2000, 2000, 1, {1, 99}, 4, 160}).headerFontPixels, 11);  // 0.55 * 20
+}
+
 TEST(LiveTableFit, FontStaysWithinItsBounds) {
     EXPECT_EQ(fitLiveTable(raceTable(100, 50, 24)).fontPixels, 12);      // never unreadably small
     EXPECT_EQ(fitLiveTable(raceTable(20000, 9000, 1)).fontPixels, 160);  // nor absurdly large
