@@ -37,19 +37,10 @@ LlistarVoltesView::~LlistarVoltesView() = default;
 void LlistarVoltesView::build() {
     auto* column = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    auto* order = new QGroupBox(this);
-    order->setObjectName("Ordre");
-    auto* orderRow = new QHBoxLayout(order);
-    for (int k = 1; k <= 3; ++k) {
-        orders_[k] = new QRadioButton(order);
-        orders_[k]->setObjectName(arrayObjectName("CriteriOrdre", k));
-        orderRow->addWidget(orders_[k]);
-        connect(orders_[k], &QRadioButton::clicked, this, [this, k] {
-            listing_->CriteriOrdre_Click(static_cast<LlistarVoltes::Order>(k));
-            render();
-        });
-    }
-    top->addWidget(order);
+    addOrderButtons(this, top, 3, orders_.data(), [this](int k) {
+        listing_->CriteriOrdre_Click(static_cast<LlistarVoltes::Order>(k));
+        render();
+    });
     for (int i : {0, 3}) {
         counters_[i] = new QLabel(this);
         counters_[i]->setObjectName(arrayObjectName("Contador", i));

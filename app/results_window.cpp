@@ -42,19 +42,10 @@ QComboBox* ResultatsView::addFilter(const char* name, int index) {
 void ResultatsView::build() {
     auto* column = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    auto* order = new QGroupBox(this);
-    order->setObjectName("Ordre");
-    auto* orderRow = new QHBoxLayout(order);
-    for (int k = 1; k <= 4; ++k) {
-        criteria_[k] = new QRadioButton(order);
-        criteria_[k]->setObjectName(arrayObjectName("CriteriOrdre", k));
-        orderRow->addWidget(criteria_[k]);
-        connect(criteria_[k], &QRadioButton::clicked, this, [this, k] {
-            results_->CriteriOrdre_Click(static_cast<Criterion>(k));
-            render();
-        });
-    }
-    top->addWidget(order);
+    addOrderButtons(this, top, 4, criteria_.data(), [this](int k) {
+        results_->CriteriOrdre_Click(static_cast<Criterion>(k));
+        render();
+    });
     top->addStretch();
     column->addLayout(top);
 

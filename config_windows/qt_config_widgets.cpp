@@ -2,8 +2,10 @@
 
 #include <QBoxLayout>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpressionValidator>
 
 #include "config_windows/palette16.h"
@@ -38,6 +40,21 @@ QPushButton* addSortirButton(QWidget* window, QBoxLayout* row, int index, std::f
     QObject::connect(button, &QPushButton::clicked, window, [click = std::move(click), index] { click(index); });
     row->addWidget(button);
     return button;
+}
+
+QGroupBox* addOrderButtons(QWidget* window, QBoxLayout* row, int count, QRadioButton** buttons,
+                           std::function<void(int)> click) {
+    auto* order = new QGroupBox(window);
+    order->setObjectName("Ordre");
+    auto* orderRow = new QHBoxLayout(order);
+    for (int k = 1; k <= count; ++k) {
+        buttons[k] = new QRadioButton(order);
+        buttons[k]->setObjectName(arrayObjectName("CriteriOrdre", k));
+        orderRow->addWidget(buttons[k]);
+        QObject::connect(buttons[k], &QRadioButton::clicked, window, [click, k] { click(k); });
+    }
+    row->addWidget(order);
+    return order;
 }
 
 QPushButton* addMoreOptionsToggle(QWidget* window, QBoxLayout* row, std::function<void()> click) {

@@ -12,6 +12,8 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 class QDialog;
+class QGroupBox;
+class QRadioButton;
 
 namespace sc {
 
@@ -27,6 +29,11 @@ QString arrayObjectName(const char* name, int index);
 
 // Button `Sortir`(index) of `window`, added to `row`; a click calls `click`(index).
 QPushButton* addSortirButton(QWidget* window, QBoxLayout* row, int index, std::function<void(int)> click);
+
+// The group box "Ordre" with option buttons `CriteriOrdre`(1..count), added to
+// `row`; the buttons go into buttons[1..count] and a click calls `click`(k).
+QGroupBox* addOrderButtons(QWidget* window, QBoxLayout* row, int count, QRadioButton** buttons,
+                           std::function<void(int)> click);
 
 // The checkable "Més opcions" button of a configuration window, added to `row`: the
 // settings otherwise reached by holding Shift while the window opens.
