@@ -50,24 +50,18 @@ TEST_F(ProgramFolder, NewRaceStartsWithNoSeriesOnlyWhenTheFileForItsLaneCountExi
     EXPECT_EQ(check.file, "Distribucions08.txt");
 }
 
-TEST_F(ProgramFolder, ReadsTheRecordFromTheFileOfTheLaneCount) {
-    write("DISTRIBUCIONS08.TXT", "16,8\r\n24,12\r\n");
-    write("DISTRIBUCIONS04.TXT", "24,2\r\n");
-    auto found = readDistributionRecord(folder_, 8, 24);
-    ASSERT_TRUE(found.record);
-    EXPECT_EQ(found.record->directPlaces, 12);
-    EXPECT_EQ(readDistributionRecord(folder_, 4, 24).record->directPlaces, 2);
-}
-
-TEST_F(ProgramFolder, MissingFileIsNotAProblem) {
+TEST_F(ProgramFolder, ReadsTheFileOfTheLaneCountAMissingOneIsNoProblemAnOversizedOneIsRefused) {
     auto missing = readDistributionRecord(folder_, 8, 24);
     EXPECT_FALSE(missing.record);
     EXPECT_EQ(missing.problem, DistributionProblem::None);
     EXPECT_EQ(distributionProblemMessage(0, missing), "");
     EXPECT_FALSE(repechageReport(kOfficialPractice, 1, 8, missing));
-}
 
-TEST_F(ProgramFolder, OversizedFileIsRefusedWithItsName) {
+    write("DISTRIBUCIONS08.TXT", "16,8\r\n24,12\r\n");
+    write("DISTRIBUCIONS04.TXT", "24,2\r\n");
+    EXPECT_EQ(readDistributionRecord(folder_, 8, 24).record->directPlaces, 12);
+    EXPECT_EQ(readDistributionRecord(folder_, 4, 24).record->directPlaces, 2);
+
     write("DISTRIBUCIONS08.TXT", std::string((1 << 20) + 1, '1'));
     auto big = readDistributionRecord(folder_, 8, 24);
     EXPECT_FALSE(big.record);
@@ -76,48 +70,35 @@ TEST_F(ProgramFolder, OversizedFileIsRefusedWithItsName) {
               std::string::npos);
 }
 
-TEST(DistributionRecord, FirstMatchingRecordWinsAndTheLastOneCounts) {
-    EXPECT_EQ(lookup("24,12\n24,10\n", 24).record->directPlaces, 12);
-    EXPECT_EQ(lookup("16,8\n20,10\n24,12", 24).record->directPlaces, 12);  // last, no line end
-    EXPECT_FALSE(lookup("16,8\n20,10\n", 24).record);
-    EXPECT_EQ(lookup("", 24).problem, DistributionProblem::None);
-}
-
-TEST(DistributionRecord, FreeFormCommasAndLineEndsAreTheSame) {
-    for (const std::string text :
-         {"16,8,24,12", "16\n8\n24\n12\n", "16 , 8\r\n\r\n24,\t12 \r\n", "16,8,\n24,12,\n"}) {
-        auto found = lookup(text, 24);
+// Free-form commas and line ends, a last record without a line end, a skipped
+// record's note, Ctrl-Z and what follows the match: 24,12 is found in each.
+TEST(DistributionRecord, FirstMatchingRecordWinsInAnyLayout) {
+    for (const std::string text : {"24,12\n24,10\n", "16,8\n20,10\n24,12", "16,8,24,12", "16\n8\n24\n12\n",
+                                   "16 , 8\r\n\r\n24,\t12 \r\n", "16,8,\n24,12,\n",
+                                   "20,-8,\"nota, amb coma\"\n24,12\n", "24,12\r\n\x1A", "24,12\ngarbage"}) {
+        const auto found = lookup(text, 24);
         ASSERT_TRUE(found.record) << text;
         EXPECT_EQ(found.record->fieldSize, 24);
         EXPECT_EQ(found.record->directPlaces, 12) << text;
         EXPECT_FALSE(found.record->note);
+        EXPECT_EQ(found.problem, DistributionProblem::None);
     }
+    EXPECT_FALSE(lookup("16,8\n20,10\n", 24).record);
+    EXPECT_EQ(lookup("", 24).problem, DistributionProblem::None);
 }
 
-TEST(DistributionRecord, NegativeDirectPlacesCarryANote) {
-    auto quoted = lookup("24,-16,\"Semifinals directes, sense repesques\"\n", 24);
-    ASSERT_TRUE(quoted.record);
-    EXPECT_EQ(quoted.record->directPlaces, 16);
-    EXPECT_EQ(quoted.record->note, "Semifinals directes, sense repesques");
-
-    EXPECT_EQ(lookup("24,-16,Nota simple\n", 24).record->note, "Nota simple");
-    EXPECT_EQ(lookup("24,-16,\"\"\n", 24).record->note, "");
-    // A note cut off by the end of the file: the record stands without one.
-    auto cut = lookup("24,-16", 24);
-    ASSERT_TRUE(cut.record);
-    EXPECT_FALSE(cut.record->note);
-}
-
-TEST(DistributionRecord, NoteOfASkippedRecordIsNotReadAsANumber) {
-    auto found = lookup("20,-8,\"nota, amb coma\"\n24,12\n", 24);
-    ASSERT_TRUE(found.record);
-    EXPECT_EQ(found.record->directPlaces, 12);
-    EXPECT_EQ(found.problem, DistributionProblem::None);
-}
-
-TEST(DistributionRecord, NoteIsConvertedFromWindows1252) {
-    auto found = lookup("24,-16,\"Reorganitzaci\xF3 a l'\xE0rea\"\n", 24);
-    EXPECT_EQ(found.record->note, "Reorganitzaci\xC3\xB3 a l'\xC3\xA0rea");
+TEST(DistributionRecord, NegativeDirectPlacesCarryANoteConvertedFromWindows1252) {
+    using Case = std::pair<std::string, std::optional<std::string>>;
+    for (const auto& [text, note] :
+         {Case{"24,-16,\"Semifinals directes, sense repesques\"\n", "Semifinals directes, sense repesques"},
+          Case{"24,-16,Nota simple\n", "Nota simple"}, Case{"24,-16,\"\"\n", ""},
+          Case{"24,-16", std::nullopt},  // cut off by the end: no note
+          Case{"24,-16,\"Reorganitzaci\xF3 a l'\xE0rea\"\n", "Reorganitzaci\xC3\xB3 a l'\xC3\xA0rea"}}) {
+        const auto found = lookup(text, 24);
+        ASSERT_TRUE(found.record) << text;
+        EXPECT_EQ(found.record->directPlaces, 16);
+        EXPECT_EQ(found.record->note, note) << text;
+    }
 }
 
 TEST(DistributionRecord, MalformedRecordBeforeTheMatchStopsTheReadingWithItsLine) {
@@ -136,17 +117,13 @@ TEST(DistributionRecord, MalformedRecordBeforeTheMatchStopsTheReadingWithItsLine
     EXPECT_FALSE(lookup("24", 24).record);
     EXPECT_EQ(lookup("1,2\n\n24", 24).line, 3);  // a field size alone at the end
     EXPECT_EQ(lookup("\"unclosed\n", 24).problem, DistributionProblem::BadLine);
-    // What follows the matching record is never read.
-    EXPECT_TRUE(lookup("24,12\ngarbage", 24).record);
 }
-
-TEST(DistributionRecord, CtrlZEndsTheFile) { EXPECT_TRUE(lookup("24,12\r\n\x1A", 24).record); }
 
 DistributionLookup record(int fieldSize, int direct, std::optional<std::string> note = std::nullopt) {
     return {DistributionRecord{fieldSize, direct, std::move(note)}};
 }
 
-TEST(RepechageReport, EightLanesAndTwelveDirectPlacesGiveFourRepechages) {
+TEST(RepechageReport, EightLanesAndTwelveDirectPlacesGiveFourRepechagesTheRaceMarksTheCut) {
     auto report = repechageReport(kOfficialPractice, 1, 8, record(24, 12));
     ASSERT_TRUE(report);
     EXPECT_EQ(report->box.text, "Hi ha 4 repesques programades.");
@@ -154,6 +131,11 @@ TEST(RepechageReport, EightLanesAndTwelveDirectPlacesGiveFourRepechages) {
     EXPECT_EQ(report->box.icon, MessageIcon::Information);
     EXPECT_EQ(report->box.buttons, std::vector<Button>{Button::Ok});
     EXPECT_FALSE(report->cutRow);  // official practice marks no cut
+
+    auto race = repechageReport(kRace, 1, 8, record(24, 12));
+    ASSERT_TRUE(race);
+    EXPECT_EQ(race->box.text, "Hi ha 4 repesques programades.");
+    EXPECT_EQ(race->cutRow, 12);
 }
 
 TEST(RepechageReport, NoteGivesAWarningWithTheNoteOnItsOwnLine) {
@@ -164,31 +146,15 @@ TEST(RepechageReport, NoteGivesAWarningWithTheNoteOnItsOwnLine) {
     EXPECT_EQ(report->box.icon, MessageIcon::Exclamation);
 }
 
-TEST(RepechageReport, FirstRaceSeriesAlsoMarksTheCut) {
-    auto report = repechageReport(kRace, 1, 8, record(24, 12));
-    ASSERT_TRUE(report);
-    EXPECT_EQ(report->box.text, "Hi ha 4 repesques programades.");
-    EXPECT_EQ(report->cutRow, 12);
-}
-
 TEST(RepechageReport, OnlyOfficialPracticeAndTheFirstRaceSeriesReport) {
-    const auto found = record(24, 12);
-    EXPECT_FALSE(repechageReport(kRace, 2, 8, found));
-    EXPECT_FALSE(repechageReport(kSuperPole, 1, 8, found));
-    EXPECT_FALSE(repechageReport(1, 1, 8, found));
-    EXPECT_FALSE(repechageReport(0, 1, 8, found));
+    for (auto [modality, series] : {std::pair{kRace, 2}, {kSuperPole, 1}, {1, 1}, {0, 1}})
+        EXPECT_FALSE(repechageReport(modality, series, 8, record(24, 12))) << modality << "/" << series;
 }
 
 TEST(RepechageReport, MoreDirectPlacesThanSemiFinalSeatsGivesNoReport) {
     EXPECT_EQ(repechageCount(8, 20), -4);
     EXPECT_FALSE(repechageReport(kOfficialPractice, 1, 8, record(24, 20)));
     EXPECT_TRUE(repechageReport(kOfficialPractice, 1, 8, record(24, 16)));  // exactly full: 0
-}
-
-TEST(RepechageReport, FromTheFileText) {
-    auto report = repechageReport(kOfficialPractice, 1, 8, lookup("24,-16,\"Nota\"", 24));
-    ASSERT_TRUE(report);
-    EXPECT_EQ(report->box.text, "No hi ha repesques programades.\rNota");
 }
 
 }  // namespace

@@ -49,9 +49,7 @@ TEST(HeatRule, TenParticipantsOverFourLanesRotateThroughTheLanes) {
 TEST(HeatRule, HeatsRunAfterHeatNineOfTenOverFour) {
     auto heat9 = programmeHeat(input(4, 10, identityRow(4), 9));
     ASSERT_TRUE(heat9.heatsRun);
-    ASSERT_EQ(heat9.heatsRun->size(), 10u);
-    EXPECT_EQ((*heat9.heatsRun)[0], 3);  // heats 1, 8 and 9
-    EXPECT_EQ((*heat9.heatsRun)[6], 4);  // heats 4 to 7
+    // Participant 1 ran heats 1, 8 and 9; participant 7 heats 4 to 7.
     EXPECT_EQ(*heat9.heatsRun, (std::vector<int>{3, 3, 3, 4, 4, 4, 4, 4, 4, 3}));
 }
 
@@ -98,9 +96,6 @@ TEST(HeatRule, LaneChangeOrderThatIsNotTheIdentityPlacesByPosition) {
         EXPECT_EQ(pos.lane, row[pos.position - 1]);
         EXPECT_EQ(pos.participant, 8 - pos.position + 1);
     }
-    // Start position 1 is at the last position, start position 8 enters at the first.
-    EXPECT_EQ(participantByLane(heat1)[8], 1);
-    EXPECT_EQ(participantByLane(heat1)[1], 8);
 
     auto heat2 = programmeHeat(input(8, 12, row, 2));
     EXPECT_EQ(participantByLane(heat2)[1], 9);  // the next one enters at position 1
@@ -142,10 +137,7 @@ TEST(HeatRule, SuperPolePutsOneParticipantOnEveryLaneShownAsLaneZero) {
     EXPECT_EQ(heat.pass, 1);
     EXPECT_EQ(heat.heatInPass, 3);
     ASSERT_EQ(heat.positions.size(), 4u);
-    for (const auto& pos : heat.positions) {
-        EXPECT_EQ(pos.participant, 3);
-        EXPECT_EQ(shownLane(heat, pos), 0);
-    }
+    for (const auto& pos : heat.positions) EXPECT_EQ(shownLane(heat, pos), 0);
     EXPECT_EQ(participantByLane(heat), (std::map<int, int>{{1, 3}, {2, 3}, {3, 3}, {4, 3}}));
 }
 
@@ -179,7 +171,7 @@ TEST(HeatRule, LargestInputsStayInRange) {
     for (int count : *heat.heatsRun) EXPECT_GT(count, 0);
 }
 
-TEST(StartLane, SlotShowsItsHeatOneLaneAndLaterSlotsTheEntryLane) {
+TEST(StartLane, SlotShowsItsHeatOneLaneLaterSlotsTheEntryLaneAndAnEmptyRowNone) {
     const auto row = laneChangeRow({3, 1, 4, 2});
     EXPECT_EQ(row[0], 4);
     EXPECT_EQ(startLaneOfSlot(1, row, false), 2);  // LaneChange(4)
@@ -192,9 +184,6 @@ TEST(StartLane, SlotShowsItsHeatOneLaneAndLaterSlotsTheEntryLane) {
     // The column agrees with where heat 1 places each slot.
     auto heat1 = programmeHeat({4, 9, row, 1, false});
     for (const auto& pos : heat1.positions) EXPECT_EQ(startLaneOfSlot(pos.participant, row, false), pos.lane);
-}
-
-TEST(StartLane, EmptyRowGivesNoLane) {
     EXPECT_EQ(startLaneOfSlot(1, {}, false), 0);
     EXPECT_EQ(startLaneOfSlot(0, laneChangeRow({1, 2}), false), 0);
 }
