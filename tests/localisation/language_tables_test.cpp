@@ -32,6 +32,12 @@ std::set<std::pair<int, int>> filledMessages(const RaceState& state) {
     return filled;
 }
 
+std::set<std::pair<int, int>> inSection(int section, std::initializer_list<int> items) {
+    std::set<std::pair<int, int>> entries;
+    for (int item : items) entries.insert({section, item});
+    return entries;
+}
+
 void markMessagesUnset(RaceState& state) {
     for (auto& section : state.Msg)
         for (auto& entry : section) entry = "<unset>";
@@ -49,6 +55,7 @@ TEST(LanguageTables, ExactTextsInBothLanguages) {
               ">V.R. parc.|HdP|>Dif. Prm.|>Dif. Ant.|>Pen.");
     EXPECT_EQ(tableText(kSpanish, "Classificacio", "TaulaVR", -1, TextKind::GridFormat),
               "^VR|^Participante|nº|^Pst.|^Ser.");
+    EXPECT_EQ(tableMessage(kSpanish, "Portada", 0, 5), "¿Seguro que quieres anular la manga nº");
     EXPECT_EQ(tableMessage(kCatalan, "Corregir", 7, 4), " com a volta ràpida de ");
     EXPECT_EQ(tableMessage(kSpanish, "Corregir", 7, 5), " por la pista ");
     EXPECT_EQ(tableMessage(kSpanish, "Exportar", 9, 11), "¿Sobreescribirlo?");
@@ -100,6 +107,8 @@ TEST(Messages, EachWindowWritesOnlyItsOwnEntries) {
         std::set<std::pair<int, int>> entries;
     };
     const std::vector<Case> cases = {
+        // Section 0 but not entry 7.
+        {"Portada", inSection(0, {0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13})},
         {"NovaProva", {{2, 0}, {2, 1}, {2, 2}}},
         {"GestorProves", {{3, 0}, {3, 1}, {3, 2}, {3, 3}}},
         // 7,10 and 7,11: the unreadable-file and failed-write messages.
@@ -114,18 +123,6 @@ TEST(Messages, EachWindowWritesOnlyItsOwnEntries) {
         AplicarIdioma(state, window);
         EXPECT_EQ(filledMessages(state), c.entries) << c.window;
     }
-}
-
-TEST(Messages, MainWindowWritesSectionZeroButNotEntrySeven) {
-    RaceState state = stateIn(kSpanish);
-    markMessagesUnset(state);
-    WindowTexts window{.name = "Portada"};
-    AplicarIdioma(state, window);
-    auto filled = filledMessages(state);
-    EXPECT_EQ(filled.size(), 13u);
-    EXPECT_FALSE(filled.contains({0, 7}));
-    EXPECT_EQ(state.Msg[0][5], "¿Seguro que quieres anular la manga nº");
-    EXPECT_EQ(state.Msg[0][9], "&Grabar");
 }
 
 TEST(Messages, SharedSectionHoldsTheTextsOfTheWindowLoadedLast) {

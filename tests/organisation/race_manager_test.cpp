@@ -55,13 +55,9 @@ TEST_F(RaceManagerTest, NovaProva_ThirdRaceCopiesTrackConfigAndStartsWithZeroSer
 
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "  Gran Premi\r06-12-2026");
-    EXPECT_EQ(prompter.shown[0].title, "Nova prova");
-    EXPECT_EQ(prompter.shown[0].buttons, (std::vector<Button>{Button::Ok, Button::Cancel}));
     EXPECT_EQ(readText(race(3) / kTrackFileName), readText(app() / kTrackFileName));
     EXPECT_EQ(header(3), (RaceHeader{{0, 0, 0, 0}, "Gran Premi", "06-12-2026 "}));
-    const auto races = readCatalogue(app() / kCatalogueFileName);
-    ASSERT_EQ(races.size(), 3u);
-    EXPECT_EQ(races[2], (CatalogueEntry{"Gran Premi", "06-12-2026 "}));
+    EXPECT_EQ(readCatalogue(app() / kCatalogueFileName).at(2), (CatalogueEntry{"Gran Premi", "06-12-2026 "}));
     EXPECT_EQ(state.CurrentRace, 3);
     EXPECT_EQ(state.CurrentBase, "PROVA003");
     EXPECT_EQ(state.Track.LaneCount, 8);
@@ -132,43 +128,29 @@ TEST_F(RaceManagerTest, NovaProva_ExistingFolderIsNeverOverwritten) {
     EXPECT_FALSE(fs::exists(race(2) / kRaceHeaderFileName));
 }
 
-TEST_F(RaceManagerTest, NovaProva_ChangeModeOnlyChecksAndTheManagerRewritesTheHeader) {
+TEST_F(RaceManagerTest, GestorProves_ChangeButtonOpensTheRaceDataInChangeModeAndRewritesTheHeader) {
     addRace("Primera", {2, 3, 0, 5});
     addRace("Segona");
-    state.ModeCorregir = 3;
-    NovaProva window(state, prompter);
-    window.TextProva = " Nou nom ";
-    window.TextData = "07-12-2026";
-    EXPECT_EQ(window.title(), "Modificar dades de la prova");
-    ASSERT_TRUE(window.Sortir_Click(1));
-    EXPECT_TRUE(prompter.shown.empty()) << "no confirmation in change mode";
-    EXPECT_EQ(window.acceptedName, "Nou nom");
-    EXPECT_FALSE(fs::exists(race(3)));
-
     GestorProves manager(state, prompter);
     manager.Load();
     manager.LlProves_Click(0);
-    ASSERT_TRUE(manager.ModificarDades(window.acceptedName, window.acceptedDate));
-    EXPECT_EQ(header(1), (RaceHeader{{2, 3, 0, 5}, "Nou nom", "07-12-2026"}));
-    EXPECT_EQ(manager.LlProves, (std::vector<std::string>{"Nou nom", "Segona"}));
-}
-
-TEST_F(RaceManagerTest, GestorProves_ChangeButtonOpensTheWindowWithTheRaceDataInChangeMode) {
-    addRace("Primera");
-    GestorProves manager(state, prompter);
-    manager.Load();
     std::optional<CatalogueEntry> seen;
-    int16_t mode = 0;
     manager.OpenNovaProva = [&](const CatalogueEntry& data) -> std::optional<CatalogueEntry> {
         seen = data;
-        mode = state.ModeCorregir;
-        return CatalogueEntry{"Canviada", "02-02-2026"};
+        NovaProva window(state, prompter);
+        EXPECT_EQ(window.title(), "Modificar dades de la prova");
+        window.TextProva = " Nou nom ";
+        window.TextData = "07-12-2026";
+        EXPECT_TRUE(window.Sortir_Click(1));
+        return CatalogueEntry{window.acceptedName, window.acceptedDate};
     };
     EXPECT_FALSE(manager.Sortir_Click(3));
     EXPECT_EQ(seen, (CatalogueEntry{"Primera", "01-01-2026"}));
-    EXPECT_NE(mode, 0);
+    EXPECT_TRUE(prompter.shown.empty()) << "no confirmation in change mode";
     EXPECT_EQ(state.ModeCorregir, 0);
-    EXPECT_EQ(header(1).name, "Canviada");
+    EXPECT_FALSE(fs::exists(race(3)));
+    EXPECT_EQ(header(1), (RaceHeader{{2, 3, 0, 5}, "Nou nom", "07-12-2026"}));
+    EXPECT_EQ(manager.LlProves, (std::vector<std::string>{"Nou nom", "Segona"}));
 }
 
 // ---------------------------------------------------------------- deleting races and series
@@ -290,21 +272,6 @@ TEST_F(RaceManagerTest, MnuNou_RaceModalityLetsTheAutomaticBuildRunFirst) {
     });
     EXPECT_EQ(portada.LlSeries[4].items.size(), 3u);
     EXPECT_EQ(header(1).SeriesCount[3], 3);
-}
-
-TEST_F(RaceManagerTest, AcceptNewRace_AddsTheRaceToTheListsAndSelectsIt) {
-    addRace("A");
-    Portada portada(state, prompter);
-    portada.CarregarLlistats();
-    NovaProva window(state, prompter);
-    window.TextProva = "B";
-    window.TextData = "03-03-2026";
-    ASSERT_TRUE(acceptNewRace(portada, window));
-    EXPECT_EQ(portada.LlProves.items, (std::vector<std::string>{"A", "B"}));
-    EXPECT_EQ(portada.Data.items[1], "03-03-2026");
-    EXPECT_EQ(portada.LlProves.selected, 1);
-    EXPECT_EQ(state.CurrentRace, 2);
-    EXPECT_TRUE(portada.raceControlsEnabled);
 }
 
 TEST_F(RaceManagerTest, AfterRaceManager_RebuildsTheCatalogueFromTheFolders) {
