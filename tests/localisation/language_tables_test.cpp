@@ -61,7 +61,7 @@ TEST(LanguageTables, ExactTextsInBothLanguages) {
     EXPECT_EQ(tableMessage(kSpanish, "Exportar", 9, 11), "¿Sobreescribirlo?");
 }
 
-TEST(LanguageTables, EveryEntryHasBothLanguagesAndFitsTheMessageTable) {
+TEST(LanguageTables, EveryEntryHasBothLanguagesFitsTheMessageTableAndKeepsItsBlanks) {
     for (const CaptionEntry& e : captionTable()) {
         SCOPED_TRACE(std::string(e.window) + "." + std::string(e.control) + "(" + std::to_string(e.index) +
                      ")");
@@ -78,12 +78,8 @@ TEST(LanguageTables, EveryEntryHasBothLanguagesAndFitsTheMessageTable) {
             << "duplicate " << e.section << "," << e.item;
         // Only the lap listing blanks its entries.
         if (e.window != "LlistarVoltes") EXPECT_FALSE(e.catalan.empty() || e.spanish.empty());
-    }
-}
-
-TEST(LanguageTables, BlanksAroundConcatenatedTextsMatchInBothLanguages) {
-    for (const MessageEntry& e : messageTable()) {
         if (e.catalan.empty()) continue;
+        // Blanks around concatenated texts match in both languages.
         SCOPED_TRACE(std::to_string(e.section) + "," + std::to_string(e.item));
         EXPECT_EQ(e.catalan.front() == ' ', e.spanish.front() == ' ');
         EXPECT_EQ(e.catalan.back() == ' ', e.spanish.back() == ' ');

@@ -30,12 +30,9 @@ DistributionLookup lookup(const std::string& text, int fieldSize) {
     return findDistributionRecord(text, fieldSize);
 }
 
-TEST(DistributionFileName, TwoDigitLaneCount) {
+TEST_F(ProgramFolder, NewRaceStartsWithNoSeriesOnlyWhenTheFileForItsLaneCountExists) {
     EXPECT_EQ(distributionFileName(8), "DISTRIBUCIONS08.TXT");
     EXPECT_EQ(distributionFileName(12), "DISTRIBUCIONS12.TXT");
-}
-
-TEST_F(ProgramFolder, NewRaceStartsWithNoSeriesOnlyWhenTheFileForItsLaneCountExists) {
     EXPECT_FALSE(distributionFileExists(folder_, 8));
     EXPECT_EQ(initialSeriesCount(folder_, 8), 1);
     write("Distribucions08.txt", "24,12\r\n");  // users name files as they like

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include "app/app_test_helpers.h"
@@ -13,7 +12,6 @@
 #include "core/heat_record.h"
 #include "core/penalty_file.h"
 #include "core/settings_files.h"
-#include "organisation/heat_programme.h"
 
 namespace sc {
 namespace {

@@ -8,7 +8,6 @@
 #include "core/file_io.h"
 #include "core/settings_files.h"
 #include "localisation/language_tables.h"
-#include "organisation/heat_programme.h"
 
 namespace sc {
 namespace {

@@ -5,14 +5,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QtTest>
 
 #include "app/app_test_helpers.h"
 #include "core/race_store.h"
 #include "core/settings_files.h"
 #include "organisation/entrants_window.h"
-#include "organisation/heat_programme.h"
 #include "organisation/race_data_window.h"
 #include "organisation/race_manager_window.h"
 #include "window_child.h"
@@ -41,19 +39,7 @@ class RaceWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void novaProva_CreatesTheRaceFromTheTypedName() {
-        Folder f;
-        NovaProvaView view(f.state, f.prompter);
-        QCOMPARE(view.windowTitle(), QStringLiteral("Nova prova"));
-        QCOMPARE(child<QPushButton>(view, "Sortir(1)")->text(), QStringLiteral("&Gravar"));
-        child<QLineEdit>(view, "TextProva")->setText(QStringLiteral("Gran Premi"));
-        child<QLineEdit>(view, "TextData")->setText(QStringLiteral("06-12-2026"));
-        f.prompter.answers = {Button::Ok};
-        child<QPushButton>(view, "Sortir(1)")->click();
-        QCOMPARE(view.result(), int(QDialog::Accepted));
-        QCOMPARE(readRaceHeader(f.race(1) / kRaceHeaderFileName).name, std::string("Gran Premi"));
-    }
-
+    // Typing a new race and accepting it: the main window's test.
     void novaProva_ChangeModeShowsTheRaceData() {
         Folder f;
         f.state.ModeCorregir = 3;
