@@ -142,6 +142,11 @@ protected:
         window.Load();
     }
 
+    void typeCount(const std::string& count) {
+        window.NPilots = count;
+        window.NPilots_Lostfocus();
+    }
+
     test::TempFolder folder;
     RaceState state;
     QueuedPrompter prompter;
@@ -154,12 +159,10 @@ TEST_F(EntrantsTest, Load_CountLimitsAfterFourHeatsWithEightLanes) {
     EXPECT_EQ(window.Text2, "11 - 99");
     EXPECT_TRUE(window.NPilotsEnabled);
     EXPECT_EQ(window.NPilots, "12");
-    window.NPilots = "3";
-    window.NPilots_Lostfocus();
+    typeCount("3");
     EXPECT_EQ(window.NPilots, "11");
     EXPECT_EQ(window.slotCount(), 11);
-    window.NPilots = "150";
-    window.NPilots_Lostfocus();
+    typeCount("150");
     EXPECT_EQ(window.slotCount(), 99);
     EXPECT_EQ(window.NomPista[11], "Pilot11") << "names of the remaining slots are kept";
     EXPECT_EQ(window.NomPista[12], "");
@@ -171,8 +174,7 @@ TEST_F(EntrantsTest, Load_ShortListFreezesTheCount) {
     EXPECT_FALSE(window.NPilotsEnabled);
     EXPECT_FALSE(window.Text1Enabled);
     EXPECT_EQ(window.Text2, "9");
-    window.NPilots = "8";
-    window.NPilots_Lostfocus();
+    typeCount("8");
     EXPECT_EQ(window.slotCount(), 9);
 }
 
@@ -183,8 +185,7 @@ TEST_F(EntrantsTest, Slots_PaddedToTheLanesShowOrderAndStartLane) {
     EXPECT_EQ(window.NOrdre(12), "12");
     EXPECT_EQ(window.TextPista(1), "8");
     EXPECT_EQ(window.TextPista(8), "1");
-    window.NPilots = "10";
-    window.NPilots_Lostfocus();
+    typeCount("10");
     EXPECT_EQ(window.TextPista(10), "1");
     Inscrits superPole(state, prompter);
     state.CurrentModality = 3;
@@ -292,8 +293,7 @@ protected:
 TEST_F(RenumberingTest, Save_FewerSlotsRenumberHeatAndPenaltyFiles) {
     open(4);
     EXPECT_EQ(window.Text2, "3 - 99");
-    window.NPilots = "3";
-    window.NPilots_Lostfocus();
+    typeCount("3");
     ASSERT_TRUE(window.Sortir_Click(1));
 
     EXPECT_EQ(readFileBytes(raceFolder() / "CRS001.DAD"),
@@ -318,8 +318,7 @@ TEST_F(RenumberingTest, Save_DamagedHeatFileIsReportedAndNothingWritten) {
     ASSERT_TRUE(writeFileAtomic(raceFolder() / "CRS001.DAD", damaged));
     const std::string before = readText(raceFolder() / "CRS001.PAR");
     open(4);
-    window.NPilots = "3";
-    window.NPilots_Lostfocus();
+    typeCount("3");
     EXPECT_FALSE(window.Sortir_Click(1));
     EXPECT_EQ(readText(raceFolder() / "CRS001.PAR"), before);
     EXPECT_EQ(readFileBytes(raceFolder() / "CRS001.DAD"), damaged);

@@ -36,6 +36,8 @@ protected:
     test::TempFolder folder;
     RaceState state;
     QueuedPrompter prompter;
+    GestorProves manager{state, prompter};
+    Portada portada{state, prompter};
 };
 
 // ---------------------------------------------------------------- creating races
@@ -130,7 +132,6 @@ TEST_F(RaceManagerTest, NovaProva_ExistingFolderIsNeverOverwritten) {
 TEST_F(RaceManagerTest, GestorProves_ChangeButtonOpensTheRaceDataInChangeModeAndRewritesTheHeader) {
     addRace("Primera", {2, 3, 0, 5});
     addRace("Segona");
-    GestorProves manager(state, prompter);
     manager.Load();
     manager.LlProves_Click(0);
     std::optional<CatalogueEntry> seen;
@@ -157,7 +158,6 @@ TEST_F(RaceManagerTest, GestorProves_ChangeButtonOpensTheRaceDataInChangeModeAnd
 TEST_F(RaceManagerTest, EliminarProva_DeletingRaceTwoOfFourRenumbersTheLaterFolders) {
     for (const char* name : {"A", "B", "C", "D"}) addRace(name);
     prompter.answers = {Button::Yes};
-    GestorProves manager(state, prompter);
     manager.Load();
     manager.LlProves_Click(1);
     manager.EliminarProva();
@@ -172,7 +172,6 @@ TEST_F(RaceManagerTest, EliminarProva_DeletingRaceTwoOfFourRenumbersTheLaterFold
 TEST_F(RaceManagerTest, EliminarProva_LastRaceLeavesNoCatalogue) {
     addRace("A");
     prompter.answers = {Button::Yes};
-    GestorProves manager(state, prompter);
     manager.Load();
     manager.EliminarProva();
     EXPECT_FALSE(fs::exists(race(1)));
@@ -195,7 +194,6 @@ protected:
 
 TEST_F(SeriesDeletionTest, EliminarSerie_DeletingRaceSeriesTwoOfFourRenamesTheLaterOnesDown) {
     prompter.answers = {Button::Yes};
-    GestorProves manager(state, prompter);
     manager.Load();
     ASSERT_EQ(manager.LlSeries.size(), 4u);
     manager.LlSeries_Click(1);
@@ -228,7 +226,6 @@ TEST_F(RaceManagerTest, GestorProves_ShowsSeriesCompletedHeatsAndSortedFiles) {
     addRace("A", {1, 3, 0, 0});
     ASSERT_TRUE(writeParticipantList(race(1) / "OFC002.PAR", {5, {"x", "y"}}));
     writeText(race(1) / "OFC002.DAD", "");
-    GestorProves manager(state, prompter);
     manager.Load();
     EXPECT_TRUE(manager.LlSeries.empty()) << "race modality has no series";
     EXPECT_FALSE(manager.seriesButtonEnabled);
@@ -246,7 +243,6 @@ TEST_F(RaceManagerTest, GestorProves_ShowsSeriesCompletedHeatsAndSortedFiles) {
 // Question texts, No by default and the written counts: script add_official_series_3.
 TEST_F(RaceManagerTest, MnuNou_FirstSeriesEnablesTheModalityAndEachNewSeriesIsSelected) {
     addRace("A", {0, 0, 0, 0});
-    Portada portada(state, prompter);
     portada.CarregarLlistats();
     ASSERT_FALSE(portada.modalityEnabled[3]);
     prompter.answers = {Button::Yes, Button::Yes};
@@ -262,7 +258,6 @@ TEST_F(RaceManagerTest, MnuNou_FirstSeriesEnablesTheModalityAndEachNewSeriesIsSe
 
 TEST_F(RaceManagerTest, MnuNou_RaceModalityLetsTheAutomaticBuildRunFirst) {
     addRace("A", {0, 0, 0, 1});
-    Portada portada(state, prompter);
     portada.CarregarLlistats();
     prompter.answers = {Button::Yes};
     MnuNou_Click(portada, state, prompter, 4, [](Portada& p, RaceState&, Prompter&) {
@@ -277,7 +272,6 @@ TEST_F(RaceManagerTest, AfterRaceManager_RebuildsTheCatalogueFromTheFolders) {
     addRace("A");
     addRace("B");
     ASSERT_TRUE(writeCatalogue(app() / kCatalogueFileName, {{"stale", ""}}));
-    Portada portada(state, prompter);
     afterRaceManager(portada, state);
     EXPECT_EQ(portada.LlProves.items, (std::vector<std::string>{"A", "B"}));
 }
