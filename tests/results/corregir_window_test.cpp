@@ -8,10 +8,8 @@
 #include <QtTest>
 #include <fstream>
 
-#include "core/file_io.h"
 #include "core/prompter.h"
-#include "core/record_file.h"
-#include "hand_heat_record.h"
+#include "results_series_files.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
 #include "temp_folder.h"
@@ -42,13 +40,11 @@ struct Race {
         state.Track.ComaDivisions = 90;
         state.Track.ComaZeros = "00";
         state.Track.ComaFormat = "0.00";
-        Bytes file = test::handHeader(1, 36000, 2);
-        for (int16_t p : {1, 2}) {
-            const Bytes rec =
-                test::HandRecord{}.i16(0, p).f32(2, 5).f32(20, 5).i16(18, p).f32(6, 36000.0f + p).bytes;
-            file.insert(file.end(), rec.begin(), rec.end());
-        }
-        if (!writeFileAtomic(state.WorkingFolder / "CRS001.DAD", file)) qFatal("test data not written");
+        test::writeHeatFile(
+            state.WorkingFolder / "CRS001.DAD",
+            {{1,
+              36000,
+              {test::resultRecord(1, 5, 36001, 0, 1, 5, 0), test::resultRecord(2, 5, 36002, 0, 2, 5, 0)}}});
     }
     test::TempFolder temp;
     RaceState state;

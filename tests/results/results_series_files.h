@@ -15,15 +15,13 @@ namespace sc::test {
 // lap, lane, heat laps, best lap in the heat.
 inline HeatRecord resultRecord(int16_t participant, float total, float passTime, float fastest, int16_t lane,
                                float heatLaps, float best) {
-    HeatRecord r;
-    r.participant = participant;
-    r.totalLaps = total;
-    r.passTime = passTime;
-    r.fastestLap = fastest;
-    r.lane = lane;
-    r.heatLaps = heatLaps;
-    r.bestLap = best;
-    return r;
+    return {.participant = participant,
+            .totalLaps = total,
+            .passTime = passTime,
+            .fastestLap = fastest,
+            .lane = lane,
+            .heatLaps = heatLaps,
+            .bestLap = best};
 }
 
 struct HeatBlockSpec {
