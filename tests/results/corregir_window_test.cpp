@@ -21,25 +21,13 @@ namespace {
 
 struct Race {
     Race() {
-        state.AppFolder = temp.path();
-        state.WorkingFolder = temp.path() / "PROVA001";
-        fs::create_directories(state.WorkingFolder);
         fs::create_directories(temp.path() / "Infograf");
         QImage picture(200, 100, QImage::Format_RGB32);
         picture.fill(Qt::darkGreen);
         picture.save(QString::fromStdString((temp.path() / "Infograf" / "Comes.jpg").string()));
         std::ofstream(temp.path() / "Infograf" / "PxCm.txt") << "100,50,35\n";
-        state.CurrentModality = static_cast<int16_t>(Modality::Race);
-        state.CurrentBase = "CRS001";
-        state.CurrentSeries = 1;
         state.CurrentHeat = 1;
-        state.ParticipantCount = 2;
-        state.Participants = {"", "Anna", "Biel"};
-        state.Track.LaneCount = 2;
         state.Track.LaneChange = {2, 1, 2};
-        state.Track.ComaDivisions = 90;
-        state.Track.ComaZeros = "00";
-        state.Track.ComaFormat = "0.00";
         test::writeHeatFile(
             state.WorkingFolder / "CRS001.DAD",
             {{1,
@@ -47,7 +35,7 @@ struct Race {
               {test::resultRecord(1, 5, 36001, 0, 1, 5, 0), test::resultRecord(2, 5, 36002, 0, 2, 5, 0)}}});
     }
     test::TempFolder temp;
-    RaceState state;
+    RaceState state = test::comaRace(temp.path());
     QueuedPrompter prompter;
     StandingsEngine engine{state};
     HeatResultsStore store{state, engine, prompter};

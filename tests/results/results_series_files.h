@@ -46,6 +46,25 @@ inline void writeHeatFile(const std::filesystem::path& file, const std::vector<H
     }
 }
 
+// Race series 1 of race 1 (CRS001 in PROVA001): Anna and Biel on two lanes,
+// comas of 90 shown as hundredths.
+inline RaceState comaRace(const std::filesystem::path& app) {
+    RaceState s;
+    s.AppFolder = app;
+    s.WorkingFolder = app / "PROVA001";
+    std::filesystem::create_directories(s.WorkingFolder);
+    s.CurrentModality = static_cast<int16_t>(Modality::Race);
+    s.CurrentSeries = 1;
+    s.CurrentBase = "CRS001";
+    s.ParticipantCount = 2;
+    s.Participants = {"", "Anna", "Biel"};
+    s.Track.LaneCount = 2;
+    s.Track.ComaDivisions = 90;
+    s.Track.ComaZeros = "00";
+    s.Track.ComaFormat = "0.00";
+    return s;
+}
+
 inline void writeNames(const std::filesystem::path& file, int16_t heats, std::vector<std::string> names) {
     written(writeParticipantList(file, ParticipantList{heats, std::move(names)}));
 }

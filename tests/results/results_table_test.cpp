@@ -71,9 +71,6 @@ TEST_F(ResultsTest, RaceOpensByTotalLapsWithTiesGapsAndPasses) {
                      rc::GapPrevious}),
               (V{"1.-|1|2|3|2|20||", "1.-|2|2|2|2|20|+0.0s|", "3.-|3|2|1|2|17|-3v|-3v",
                  "4.-|1|1|4|1|10|-10v|-7v", "5.-|2|1|3|1|10|-10v|+0.3s", "6.-|3|1|2|1|8|-12v|-2v"}));
-    EXPECT_EQ(results.LlistaVoltes.ColWidth(rc::TotalLaps), Resultats::kValueWidth);
-    EXPECT_EQ(results.LlistaVoltes.ColWidth(rc::Fastest), 0);
-    EXPECT_EQ(results.LlistaVoltes.ColWidth(rc::Penalty), 0);
     EXPECT_EQ(results.Passada.items, (V{"Totes", "1", "2"}));
     EXPECT_EQ(results.Participant.items, (V{"Tots", "Anna", "Biel", "Carla", "Dani"}));
 }
