@@ -27,31 +27,31 @@ Report placed(const std::function<void(ReportLayout&)>& lay) {
 }
 
 TEST(ReportLayout, PlacementRoutines_TrimAndPlaceOnTheTenPointGrid) {
-    const Report r = placed([](ReportLayout& l) {
-        l.Decimal(40, "12.3456");
-        l.NewLine();
-        l.Decimal(40, "1,5");
-        l.NewLine();
-        l.Decimal(40, "15");  // no separator: as if it stood after the text
-        l.NewLine();
-        l.Centre(45, "[3]");
-        l.NewLine();
-        l.Left(10, "  Anna  ");
-        l.Right(40, " 12 ");
-        l.NewLine();
-        l.SetFontSize(8);
-        l.Right(55, "+1.0s");
-        l.Centre(60, "[3]");
-    });
-    EXPECT_EQ(columnOf(r, 0, "12.3456"), 38);
-    EXPECT_EQ(columnOf(r, 1, "1,5"), 39);
-    EXPECT_EQ(columnOf(r, 2, "15"), 38);
-    EXPECT_EQ(columnOf(r, 3, "[3]"), 43.5);
-    EXPECT_EQ(columnOf(r, 4, "Anna"), 10);
-    EXPECT_EQ(columnOf(r, 4, "12"), 38);
-    EXPECT_DOUBLE_EQ(columnOf(r, 5, "+1.0s"), 51);  // 55 - 5 x 0.8
-    EXPECT_DOUBLE_EQ(columnOf(r, 5, "[3]"), 58.8);  // 60 - 1.5 x 0.8
-    EXPECT_EQ(r.texts.back().size, 8);
+    using Place = void (ReportLayout::*)(double, std::string_view);
+    const struct {
+        Place place;
+        double x;
+        std::string text, kept;
+        int size;
+        double column;
+    } cases[] = {
+        {&ReportLayout::Decimal, 40, "12.3456", "12.3456", 10, 38},
+        {&ReportLayout::Decimal, 40, "1,5", "1,5", 10, 39},
+        {&ReportLayout::Decimal, 40, "15", "15", 10, 38},  // no separator: as if it stood after the text
+        {&ReportLayout::Centre, 45, "[3]", "[3]", 10, 43.5},
+        {&ReportLayout::Left, 10, "  Anna  ", "Anna", 10, 10},
+        {&ReportLayout::Right, 40, " 12 ", "12", 10, 38},
+        {&ReportLayout::Right, 55, "+1.0s", "+1.0s", 8, 51},  // 55 - 5 x 0.8
+        {&ReportLayout::Centre, 60, "[3]", "[3]", 8, 58.8},   // 60 - 1.5 x 0.8
+    };
+    for (const auto& c : cases) {
+        const Report r = placed([&](ReportLayout& l) {
+            l.SetFontSize(c.size);
+            (l.*c.place)(c.x, c.text);
+        });
+        EXPECT_DOUBLE_EQ(columnOf(r, 0, c.kept), c.column) << c.text;
+        EXPECT_EQ(r.texts.back().size, c.size) << c.text;
+    }
 }
 
 TEST(ReportLayout, LongNameIsNotCutAndPushesTheNextFieldPastIt) {
