@@ -13,15 +13,13 @@ namespace sc {
 namespace {
 namespace fs = std::filesystem;
 
-std::string bytesText(const Bytes& b) { return std::string(b.begin(), b.end()); }
-
 void writeText(const fs::path& file, const std::string& text) {
     std::ofstream(file, std::ios::binary) << text;
 }
 
 std::string readText(const fs::path& file) {
-    auto bytes = readFileBytes(file);
-    return bytes ? bytesText(*bytes) : std::string("<missing>");
+    const auto bytes = readFileBytes(file);
+    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string("<missing>");
 }
 
 // Every path below `root`, so a test can see that nothing else appeared.
@@ -72,21 +70,22 @@ protected:
         return paths;
     }
     std::string formatMessage() const { return "El format de l'arxiu no és correcte"; }
+    // The archive's head: magic, race name and date; the file count follows.
+    const std::string head = std::string("KEL_ARX_PRB_V42") + counted("Copa") + counted("01-02-2026");
 
     test::TempFolder root;
     fs::path app = root.path() / "app";
+    fs::path archive = root.path() / "copa.prb";
     RaceState state;
 };
 
 TEST_F(RaceArchiveTest, ArchiveHoldsTheLayoutByteForByteInListOrder) {
     writeText(race() / "Z.DAD", "xyz");
     writeText(race() / "EMPTY.PEN", "");
-    const fs::path archive = root.path() / "copa.prb";
     ASSERT_TRUE(ArxivarProva(state, race(), {" Z.DAD ", "EMPTY.PEN", "PROVA.DAD"}, archive).ok());
 
-    const std::string expected = std::string("KEL_ARX_PRB_V42") + counted("Copa") + counted("01-02-2026") +
-                                 std::string("\x03\x00", 2) + entry("Z.DAD", "xyz") + entry("EMPTY.PEN", "") +
-                                 entry("PROVA.DAD", header());
+    const std::string expected = head + std::string("\x03\x00", 2) + entry("Z.DAD", "xyz") +
+                                 entry("EMPTY.PEN", "") + entry("PROVA.DAD", header());
     EXPECT_EQ(readText(archive), expected);
     EXPECT_FALSE(fs::exists(root.path() / "copa.prb.~part"));
 }
@@ -100,7 +99,6 @@ TEST_F(RaceArchiveTest, TwelveFilesRestoreTwiceAsConsecutiveRaces) {
         files.push_back(name);
     }
     writeText(race() / "CRS111.VAV", "");  // an empty file among them
-    const fs::path archive = root.path() / "copa.prb";
     ASSERT_TRUE(ArxivarProva(state, race(), files, archive).ok());
     EXPECT_EQ(readText(archive).substr(15 + 6 + 12, 2), std::string("\x0C\x00", 2));
 
@@ -117,8 +115,6 @@ TEST_F(RaceArchiveTest, TwelveFilesRestoreTwiceAsConsecutiveRaces) {
     EXPECT_EQ(restored, (std::vector<int>{2, 3}));
     for (const std::string& name : files)
         EXPECT_EQ(readText(app / "PROVA003" / name), readText(race() / name)) << name;
-    EXPECT_EQ(readText(app / "PROVA003" / "CRS111.VAV"), "");
-    EXPECT_EQ(fs::file_size(app / "PROVA003" / "CRS111.VAV"), 0u);
     const auto catalogue = readCatalogue(app / kCatalogueFileName);
     ASSERT_EQ(catalogue.size(), 3u);
     EXPECT_EQ(catalogue[2], (CatalogueEntry{"Copa", "01-02-2026"}));
@@ -130,7 +126,6 @@ TEST_F(RaceArchiveTest, TwelveFilesRestoreTwiceAsConsecutiveRaces) {
 }
 
 TEST_F(RaceArchiveTest, ExistingArchiveIsReplacedOnlyWhenTheNewOneIsWhole) {
-    const fs::path archive = root.path() / "copa.prb";
     writeText(archive, "old");
     writeText(race() / "BIG.VAV", std::string(3 << 20, 'b'));
     int calls = 0;
@@ -145,7 +140,6 @@ TEST_F(RaceArchiveTest, ExistingArchiveIsReplacedOnlyWhenTheNewOneIsWhole) {
 }
 
 TEST_F(RaceArchiveTest, ArchivingAMissingFileOrADamagedHeaderLeavesNoArchive) {
-    const fs::path archive = root.path() / "copa.prb";
     auto missing = ArxivarProva(state, race(), {"PROVA.DAD", "GONE.DAD"}, archive);
     EXPECT_NE(missing.message.find("GONE.DAD"), std::string::npos) << missing.message;
     writeText(race() / kRaceHeaderFileName, std::string(20, '\0'));
@@ -166,7 +160,6 @@ TEST_F(RaceArchiveTest, TextFileOrWrongMagicCreatesNoFolder) {
 }
 
 TEST_F(RaceArchiveTest, HostileArchivesAreRefusedWithNothingWritten) {
-    const std::string head = std::string("KEL_ARX_PRB_V42") + counted("Copa") + counted("01-02-2026");
     const std::string dad = entry("PROVA.DAD", header());
     auto two = [&](const std::string& second) { return head + std::string("\x02\x00", 2) + dad + second; };
     const std::vector<std::pair<std::string, std::string>> cases = {
@@ -198,7 +191,6 @@ TEST_F(RaceArchiveTest, HostileArchivesAreRefusedWithNothingWritten) {
 }
 
 TEST_F(RaceArchiveTest, HalfRestoredRaceIsRemoved) {
-    const std::string head = std::string("KEL_ARX_PRB_V42") + counted("Copa") + counted("01-02-2026");
     const auto before = disk();
     // Every name is sound but the race header is missing: the folder made for it goes again.
     auto outcome = restoreBytes(head + std::string("\x01\x00", 2) + entry("CRS001.DAD", "data"));

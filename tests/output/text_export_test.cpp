@@ -103,7 +103,7 @@ const std::string kRaceBlock =
            "\t1.-\tBiel\t(Pst.1)\t(Mng.2)\t4.9000", "\t2.-\tBiel\t(Pst.2)\t(Mng.1)\t5.0000",
            "\t2.-\tAnna\t(Pst.2)\t(Mng.2)\t5.0000", "\t4.-\tAnna\t(Pst.1)\t(Mng.1)\t5.1000", ""});
 
-TEST_F(TextExportTest, SeriesOnlyInTheRacePrintsOneBlockByHand) {
+TEST_F(TextExportTest, SeriesOnlyInTheRacePrintsOneBlockByHandAnEmptyModalityItsCaption) {
     std::vector<std::string> steps;
     const auto listener = [&](const ArchiveProgress& p) {
         EXPECT_EQ(p.InfoArxiu, "Exportant a TXT Copa (06-12-2026)");
@@ -114,10 +114,8 @@ TEST_F(TextExportTest, SeriesOnlyInTheRacePrintsOneBlockByHand) {
     ASSERT_FALSE(steps.empty());
     EXPECT_EQ(steps.front(), "13/18 Cursa - QUADRANTS DE VOLTES I VOLTES RÀPIDES");
     EXPECT_EQ(steps.back(), "18/18 Cursa - CLASSIFICACIÓ DE TOTES LES MÀNIGUES");
-}
 
-TEST_F(TextExportTest, AModalityWithoutHeatsPrintsItsCaptionAndDashesOnly) {
-    header(1);  // official practice has a series, but no heat file
+    header(1);  // official practice has a series, but no heat file: caption and dashes only
     EXPECT_EQ(TextExportContent(state, false),
               "Entrenaments oficials\r\n" + kDashes + "\r\n\r\n" + kRaceBlock);
 }

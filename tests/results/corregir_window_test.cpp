@@ -8,10 +8,8 @@
 #include <QtTest>
 #include <fstream>
 
-#include "core/file_io.h"
 #include "core/prompter.h"
-#include "core/record_file.h"
-#include "hand_heat_record.h"
+#include "results_series_files.h"
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
 #include "temp_folder.h"
@@ -23,35 +21,21 @@ namespace {
 
 struct Race {
     Race() {
-        state.AppFolder = temp.path();
-        state.WorkingFolder = temp.path() / "PROVA001";
-        fs::create_directories(state.WorkingFolder);
         fs::create_directories(temp.path() / "Infograf");
         QImage picture(200, 100, QImage::Format_RGB32);
         picture.fill(Qt::darkGreen);
         picture.save(QString::fromStdString((temp.path() / "Infograf" / "Comes.jpg").string()));
         std::ofstream(temp.path() / "Infograf" / "PxCm.txt") << "100,50,35\n";
-        state.CurrentModality = static_cast<int16_t>(Modality::Race);
-        state.CurrentBase = "CRS001";
-        state.CurrentSeries = 1;
         state.CurrentHeat = 1;
-        state.ParticipantCount = 2;
-        state.Participants = {"", "Anna", "Biel"};
-        state.Track.LaneCount = 2;
         state.Track.LaneChange = {2, 1, 2};
-        state.Track.ComaDivisions = 90;
-        state.Track.ComaZeros = "00";
-        state.Track.ComaFormat = "0.00";
-        Bytes file = test::handHeader(1, 36000, 2);
-        for (int16_t p : {1, 2}) {
-            const Bytes rec =
-                test::HandRecord{}.i16(0, p).f32(2, 5).f32(20, 5).i16(18, p).f32(6, 36000.0f + p).bytes;
-            file.insert(file.end(), rec.begin(), rec.end());
-        }
-        if (!writeFileAtomic(state.WorkingFolder / "CRS001.DAD", file)) qFatal("test data not written");
+        test::writeHeatFile(
+            state.WorkingFolder / "CRS001.DAD",
+            {{1,
+              36000,
+              {test::resultRecord(1, 5, 36001, 0, 1, 5, 0), test::resultRecord(2, 5, 36002, 0, 2, 5, 0)}}});
     }
     test::TempFolder temp;
-    RaceState state;
+    RaceState state = test::comaRace(temp.path());
     QueuedPrompter prompter;
     StandingsEngine engine{state};
     HeatResultsStore store{state, engine, prompter};

@@ -48,17 +48,6 @@ TEST_F(PenaltiesTest, ZeroOrNoNumberRemovesTheRecordAndLeavesAnEmptyFile) {
     EXPECT_EQ(fs::file_size(file()), 0u);
 }
 
-TEST_F(PenaltiesTest, CommaValueIsFractionalAndShownWithAPoint) {
-    Penalitzacions w = window();
-    w.Load();
-    w.Participant_Click(0);
-    w.Valor = "0,5";
-    w.Valor_LostFocus();
-    EXPECT_EQ(w.Valor, "0.5");
-    ASSERT_TRUE(w.Gravar());
-    EXPECT_EQ(readPenalties(file()), (std::vector<PenaltyEntry>{{1, 0.5f, ""}}));
-}
-
 TEST_F(PenaltiesTest, DamagedFileOrUnwritableReasonIsReportedAndNothingIsLost) {
     ASSERT_TRUE(writeFileAtomic(file(), Bytes{1, 0, 0, 0}));
     Penalitzacions damaged = window();

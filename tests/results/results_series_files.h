@@ -15,15 +15,13 @@ namespace sc::test {
 // lap, lane, heat laps, best lap in the heat.
 inline HeatRecord resultRecord(int16_t participant, float total, float passTime, float fastest, int16_t lane,
                                float heatLaps, float best) {
-    HeatRecord r;
-    r.participant = participant;
-    r.totalLaps = total;
-    r.passTime = passTime;
-    r.fastestLap = fastest;
-    r.lane = lane;
-    r.heatLaps = heatLaps;
-    r.bestLap = best;
-    return r;
+    return {.participant = participant,
+            .totalLaps = total,
+            .passTime = passTime,
+            .fastestLap = fastest,
+            .lane = lane,
+            .heatLaps = heatLaps,
+            .bestLap = best};
 }
 
 struct HeatBlockSpec {
@@ -46,6 +44,25 @@ inline void writeHeatFile(const std::filesystem::path& file, const std::vector<H
                                 HeatRecord::header(b.heat, b.start, static_cast<int16_t>(b.rows.size()))));
         for (const auto& r : b.rows) written(writeHeatRecord(file, record++, r));
     }
+}
+
+// Race series 1 of race 1 (CRS001 in PROVA001): Anna and Biel on two lanes,
+// comas of 90 shown as hundredths.
+inline RaceState comaRace(const std::filesystem::path& app) {
+    RaceState s;
+    s.AppFolder = app;
+    s.WorkingFolder = app / "PROVA001";
+    std::filesystem::create_directories(s.WorkingFolder);
+    s.CurrentModality = static_cast<int16_t>(Modality::Race);
+    s.CurrentSeries = 1;
+    s.CurrentBase = "CRS001";
+    s.ParticipantCount = 2;
+    s.Participants = {"", "Anna", "Biel"};
+    s.Track.LaneCount = 2;
+    s.Track.ComaDivisions = 90;
+    s.Track.ComaZeros = "00";
+    s.Track.ComaFormat = "0.00";
+    return s;
 }
 
 inline void writeNames(const std::filesystem::path& file, int16_t heats, std::vector<std::string> names) {

@@ -71,25 +71,18 @@ TEST_F(ResultsTest, RaceOpensByTotalLapsWithTiesGapsAndPasses) {
                      rc::GapPrevious}),
               (V{"1.-|1|2|3|2|20||", "1.-|2|2|2|2|20|+0.0s|", "3.-|3|2|1|2|17|-3v|-3v",
                  "4.-|1|1|4|1|10|-10v|-7v", "5.-|2|1|3|1|10|-10v|+0.3s", "6.-|3|1|2|1|8|-12v|-2v"}));
-    EXPECT_EQ(results.LlistaVoltes.ColWidth(rc::TotalLaps), Resultats::kValueWidth);
-    EXPECT_EQ(results.LlistaVoltes.ColWidth(rc::Fastest), 0);
-    EXPECT_EQ(results.LlistaVoltes.ColWidth(rc::Penalty), 0);
     EXPECT_EQ(results.Passada.items, (V{"Totes", "1", "2"}));
     EXPECT_EQ(results.Participant.items, (V{"Tots", "Anna", "Biel", "Carla", "Dani"}));
 }
 
-TEST_F(ResultsTest, FastestLapPutsNoLapLastAndTiesOnEqualTimes) {
+TEST_F(ResultsTest, FastestLapAndHeatLapsCriteriaRankTies) {
     results.Load(0);
-    results.CriteriOrdre_Click(Criterion::FastestLap);
+    results.CriteriOrdre_Click(Criterion::FastestLap);  // no lap last, ties on equal times
     EXPECT_EQ(shown({rc::Position, rc::Number, rc::Heat, rc::Fastest, rc::GapFirst, rc::GapPrevious}),
               (V{"1.-|2|2|4.9000||", "2.-|2|1|5.0000|+0.1000|", "2.-|1|2|5.0000|+0.1000|+0.0000",
                  "4.-|1|1|5.1000|+0.2000|+0.1000", "5.-|3|2|5.2000|+0.3000|+0.1000",
                  "6.-|3|1|99.9999|+95.0999|+94.7999"}));
-}
-
-TEST_F(ResultsTest, HeatLapsRankEqualLapsByTheEarlierTimeOfDay) {
-    results.Load(0);
-    results.CriteriOrdre_Click(Criterion::HeatLaps);
+    results.CriteriOrdre_Click(Criterion::HeatLaps);  // equal laps by the earlier time of day
     EXPECT_EQ(shown({rc::Position, rc::Number, rc::Heat, rc::HeatLaps, rc::GapFirst, rc::GapPrevious}),
               (V{"1.-|1|1|10||", "2.-|2|1|10|+0.3s|", "3.-|1|2|10|+99.9s|+99.9s", "3.-|2|2|10|+99.9s|+0.0s",
                  "5.-|3|2|9|-1v|-1v", "6.-|3|1|8|-2v|-1v"}));
@@ -140,12 +133,8 @@ TEST_F(ResultsTest, SeriesChoiceLoadsOneSeriesAndDamagedFilesAreReported) {
     EXPECT_EQ(results.problems.size(), 1u);
 }
 
-TEST(ResultsComas, ALargerComaRanksAheadOnTheSameWholeLaps) {
-    test::TempFolder folder;
-    RaceState state;
-    state.SeriesCount = {0, 0, 1, 0, 0};
-    state.Msg[0][0] = "v";
-    state.Msg[0][1] = "s";
+TEST_F(ResultsTest, ALargerComaRanksAheadOnTheSameWholeLaps) {
+    state.SeriesCount[2] = 1;
     test::writeNames(folder.path() / "OFC001.PAR", 1, {"Anna", "Biel"});
     // Comas of two heats added up by the live table: 12.25 and 12.5 laps.
     test::writeHeatFile(
@@ -156,12 +145,12 @@ TEST(ResultsComas, ALargerComaRanksAheadOnTheSameWholeLaps) {
     TrackConfig track;
     track.LaneCount = 2;
     track.ComaFormat = "0.00";
-    Resultats results(state,
-                      SeriesFolder{folder.path(), static_cast<int>(Modality::OfficialPractice), track, {}});
-    results.Load(1);
-    EXPECT_EQ(results.criterion, Criterion::FastestLap);  // practice opens by fastest lap
-    results.CriteriOrdre_Click(Criterion::TotalLaps);
-    const Grid& g = results.LlistaVoltes;
+    Resultats practice(state,
+                       SeriesFolder{folder.path(), static_cast<int>(Modality::OfficialPractice), track, {}});
+    practice.Load(1);
+    EXPECT_EQ(practice.criterion, Criterion::FastestLap);  // practice opens by fastest lap
+    practice.CriteriOrdre_Click(Criterion::TotalLaps);
+    const Grid& g = practice.LlistaVoltes;
     EXPECT_EQ(g.TextMatrix(1, rc::Name), "Biel");
     EXPECT_EQ(g.TextMatrix(1, rc::TotalLaps), "12.50");
     EXPECT_EQ(g.TextMatrix(2, rc::TotalLaps), "12.25");
