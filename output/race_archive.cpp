@@ -1,5 +1,6 @@
 #include "output/race_archive.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <limits>
 #include <memory>
@@ -7,6 +8,7 @@
 
 #include "core/byte_io.h"
 #include "core/cp1252.h"
+#include "core/file_fault_text.h"
 #include "core/file_io.h"
 #include "core/race_store.h"
 #include "organisation/race_manager.h"
@@ -40,6 +42,11 @@ public:
     std::string fileText(RaceFileText id, const std::string& detail) const {
         return raceFileMessage(state_.Settings.Language, id, detail);
     }
+    // "No s'ha pogut gravar FILE: REASON", with the errno of the call that failed.
+    [[noreturn]] void notWritten(const fs::path& file, int error) const {
+        throw Stop{fileText(RaceFileText::FileNotWritten,
+                            FileWriteText(state_.Settings.Language, WriteError{file, error}))};
+    }
     [[noreturn]] void notRead(const fs::path& file) const {
         std::string s = text(kNotRead);
         if (auto at = s.find("%s"); at != std::string::npos) s.replace(at, 2, file.filename().string());
@@ -58,8 +65,7 @@ public:
         while (n > 0) {
             const std::size_t chunk = n < kBlockBytes ? static_cast<std::size_t>(n) : kBlockBytes;
             if (std::fread(block.get(), 1, chunk, in) != chunk) notRead(from);
-            if (std::fwrite(block.get(), 1, chunk, out) != chunk)
-                throw Stop{fileText(RaceFileText::FileNotWritten, to.filename().string())};
+            if (std::fwrite(block.get(), 1, chunk, out) != chunk) notWritten(to, errno);
             n -= chunk;
             show();
         }
@@ -73,9 +79,11 @@ private:
 };
 
 void closeWritten(File& out, const fs::path& file, const Run& run) {
-    const bool ok = std::fflush(out.get()) == 0 && std::ferror(out.get()) == 0;
-    if (std::fclose(out.release()) != 0 || !ok)
-        throw Stop{run.fileText(RaceFileText::FileNotWritten, file.filename().string())};
+    errno = 0;
+    int error = 0;
+    if (std::fflush(out.get()) != 0 || std::ferror(out.get()) != 0) error = errno != 0 ? errno : EIO;
+    if (std::fclose(out.release()) != 0 && error == 0) error = errno != 0 ? errno : EIO;
+    if (error != 0) run.notWritten(file, error);
 }
 
 // Name and date as PROVA.DAD holds them (raw Windows-1252), from offset 19.
@@ -128,7 +136,7 @@ void restoreFiles(Run& run, const ArchiveIndex& index, std::FILE* in, const fs::
         const fs::path file = folder / name;
         // "x": never open a file that is already there.
         File out(std::fopen(file.c_str(), "wbx"));
-        if (!out) throw Stop{run.fileText(RaceFileText::FileNotWritten, name)};
+        if (!out) run.notWritten(file, errno);
         run.copy(in, archive, out.get(), file, static_cast<uint64_t>(entry.length));
         closeWritten(out, file, run);
     }
@@ -155,7 +163,7 @@ ArchiveOutcome ArxivarProva(const RaceState& state, const fs::path& raceFolder,
         if (files.size() > 32767)
             throw Stop{run.fileText(RaceFileText::FileNotWritten, archive.filename().string())};
         File out(std::fopen(part.c_str(), "wb"));
-        if (!out) throw Stop{run.fileText(RaceFileText::FileNotWritten, archive.filename().string())};
+        if (!out) run.notWritten(archive, errno);
         std::fwrite(kArchiveMagic.data(), 1, kArchiveMagic.size(), out.get());
         writeCounted(out.get(), name);
         writeCounted(out.get(), date);
@@ -165,7 +173,7 @@ ArchiveOutcome ArxivarProva(const RaceState& state, const fs::path& raceFolder,
         for (const std::string& listed : files) archiveFile(run, raceFolder, listed, out.get(), archive);
         closeWritten(out, archive, run);
         fs::rename(part, archive, ec);
-        if (ec) throw Stop{run.fileText(RaceFileText::FileNotWritten, archive.filename().string())};
+        if (ec) run.notWritten(archive, ec.value());
     } catch (const Stop& stop) {
         fs::remove(part, ec);
         return {stop.message};

@@ -142,6 +142,9 @@ TEST_F(RaceArchiveTest, ExistingArchiveIsReplacedOnlyWhenTheNewOneIsWhole) {
 TEST_F(RaceArchiveTest, ArchivingAMissingFileOrADamagedHeaderLeavesNoArchive) {
     auto missing = ArxivarProva(state, race(), {"PROVA.DAD", "GONE.DAD"}, archive);
     EXPECT_NE(missing.message.find("GONE.DAD"), std::string::npos) << missing.message;
+    // A write that cannot happen says why, in the director's words.
+    EXPECT_EQ(ArxivarProva(state, race(), {}, root.path() / "no" / "copa.prb").message,
+              "No s'ha pogut gravar copa.prb: l'arxiu o la carpeta no existeix.");
     writeText(race() / kRaceHeaderFileName, std::string(20, '\0'));
     EXPECT_FALSE(ArxivarProva(state, race(), {"PROVA.DAD"}, archive).ok());
     EXPECT_FALSE(fs::exists(archive));
