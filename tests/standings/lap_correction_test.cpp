@@ -41,20 +41,6 @@ protected:
     StandingsEngine engine;
 };
 
-TEST_F(LapCorrectionTest, Plus_AddsALapEverywhereAndKeepsTheFlag) {
-    pass(2, 10.0);
-    pass(2, 20.0, "10.0000");
-    pass(1, 21.0);
-    ASSERT_EQ(view.FlagLane(), 4);
-    EXPECT_TRUE(engine.CorrectLaps(2, +1));
-    EXPECT_EQ(cell(2, kLaps), "3");
-    EXPECT_EQ(cell(2, kHeatLaps), "3");
-    EXPECT_EQ(cell(2, kGained), "+1");
-    EXPECT_EQ(view.PassCount(3), 3);
-    EXPECT_EQ(view.FlagLane(), 4);
-    EXPECT_EQ(engine.InfoClass.Number(rowOf(2), kHeatKey1), -2);  // 1 - heat laps: the heat key follows
-}
-
 TEST_F(LapCorrectionTest, CorrectionColumnShowsTheRunningSumBlankAtZero) {
     pass(1, 10.0);
     engine.CorrectLaps(1, +1);
@@ -67,18 +53,6 @@ TEST_F(LapCorrectionTest, CorrectionColumnShowsTheRunningSumBlankAtZero) {
     EXPECT_EQ(cell(1, kGained), "-1");
     EXPECT_TRUE(blank(cell(1, kHeatLaps)));  // no laps shows as no laps
     EXPECT_EQ(view.PassCount(4), 0);
-}
-
-TEST_F(LapCorrectionTest, TheTableIsReRankedAfterACorrection) {
-    pass(1, 10.0);
-    pass(2, 11.0);
-    pass(1, 20.0, "10.0000");
-    ASSERT_EQ(engine.InfoClass.Number(1, kNumber), 1);
-    engine.CorrectLaps(2, +1);
-    engine.CorrectLaps(2, +1);
-    EXPECT_EQ(engine.InfoClass.Number(1, kNumber), 2);
-    EXPECT_EQ(engine.InfoClass.TextMatrix(1, kPosition), "1");
-    EXPECT_EQ(engine.InfoClass.TextMatrix(2, kGapLeader), "-1v");
 }
 
 TEST_F(LapCorrectionTest, NothingChangesWithoutAMatchOutsideARunningRaceOrBelowZero) {

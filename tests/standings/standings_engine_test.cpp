@@ -39,13 +39,26 @@ struct EngineFixture : ::testing::Test {
     int numberAt(int row) const { return static_cast<int>(engine->InfoClass.Number(row, kNumber)); }
 };
 
-TEST_F(EngineFixture, NovaManiga_PlacesHeatOneByTheHeatRule) {
+TEST_F(EngineFixture, NovaManiga_ShowsTheHeatRulesLanesHeatsRunAndSuperPoleTurn) {
     // Heat 1: start positions 1..4 on positions 4..1, lanes 4..1.
     EXPECT_EQ(cell(1, kLane), "4");
     EXPECT_EQ(cell(4, kLane), "1");
     EXPECT_EQ(state.Track.LaneParticipant[4], 1);
     EXPECT_EQ(state.Track.LaneParticipant[1], 4);
     EXPECT_EQ(cell(1, kHeats), "");  // N <= L: heats run are not shown
+
+    setUpState(Modality::Race, 10);
+    state.CurrentHeat = 9;
+    engine->NovaManiga();
+    EXPECT_EQ(cell(engine->FindRow(1), kHeats), "3");
+    EXPECT_EQ(cell(engine->FindRow(7), kHeats), "4");
+
+    setUpState(Modality::SuperPole, 4);  // the turn's participant is labelled
+    EXPECT_EQ(cell(1, kLane), "E");
+    state.CurrentHeat = 6;  // heat 2 of the second pass
+    engine->NovaManiga();
+    EXPECT_EQ(cell(engine->FindRow(2), kLane), "E");
+    EXPECT_EQ(cell(engine->FindRow(1), kLane), "");
 }
 
 TEST_F(EngineFixture, Race_SameLapCountEarlierPassLeadsAndGapInSeconds) {
@@ -61,18 +74,6 @@ TEST_F(EngineFixture, Race_SameLapCountEarlierPassLeadsAndGapInSeconds) {
     EXPECT_EQ(cell(2, kGapLeader), "+3.4s");
     EXPECT_EQ(cell(2, kGapAhead), "");  // the second row shows only its gap to the leader
     EXPECT_EQ(cell(3, kPosition), "");  // no laps: no position
-}
-
-TEST_F(EngineFixture, Race_OneLapBehindReadsMinusOneLap) {
-    pass(1, 4, 10.0);
-    pass(2, 3, 11.0);
-    pass(3, 2, 12.0);
-    pass(1, 4, 20.0, "10.0000", "10.0000");
-    pass(2, 3, 22.0, "11.0000", "11.0000");
-    EXPECT_EQ(numberAt(3), 3);
-    EXPECT_EQ(cell(3, kGapLeader), "-1v");
-    EXPECT_EQ(cell(3, kGapAhead), "-1v");
-    EXPECT_EQ(cell(2, kGapLeader), "+2.0s");
 }
 
 TEST_F(EngineFixture, Race_HeatKeyOnlyFromTheSecondPassing) {
@@ -112,35 +113,6 @@ TEST_F(EngineFixture, UnknownParticipantChangesNothing) {
         for (int c = 0; c < before.Cols(); ++c) EXPECT_EQ(cell(r, c), before.TextMatrix(r, c));
 }
 
-TEST_F(EngineFixture, OfficialPractice_PassedOnceSortsAboveTimedParticipants) {
-    setUpState(Modality::OfficialPractice, 5);
-    state.Track.LaneChange = {4, 1, 2, 3, 4};
-    pass(1, 4, 10.0);
-    pass(2, 3, 10.0);
-    pass(3, 2, 10.0);
-    pass(1, 4, 15.2, "5.2000", "5.2000");
-    pass(2, 3, 15.1, "5.1000", "5.1000");
-    // Participant 3 has passed once, 4 and 5 not at all.
-    ASSERT_EQ(numberAt(1), 3);
-    EXPECT_EQ(cell(1, kPosition), "");
-    EXPECT_EQ(cell(1, kGapLeader), "");
-    EXPECT_EQ(numberAt(2), 2);
-    EXPECT_EQ(cell(2, kPosition), "2");
-    EXPECT_EQ(cell(2, kGapLeader), "");  // the fastest shows no gap to itself
-    EXPECT_EQ(cell(2, kGapAhead), "");
-    EXPECT_EQ(numberAt(3), 1);
-    EXPECT_EQ(cell(3, kPosition), "3");
-    EXPECT_EQ(cell(3, kGapLeader), "+0.1000");  // to the fastest, not to the untimed row
-    EXPECT_EQ(cell(3, kGapAhead), "");
-    EXPECT_EQ(numberAt(4), 4);
-    EXPECT_EQ(numberAt(5), 5);
-    // Heat positions skip the rows without a key.
-    EXPECT_EQ(engine->InfoClass.Number(2, kHeatPosition), 1);
-    EXPECT_EQ(engine->InfoClass.Number(3, kHeatPosition), 2);
-    EXPECT_EQ(cell(1, kFastestLane), "");
-    EXPECT_EQ(cell(2, kFastestLane), "3");
-}
-
 TEST_F(EngineFixture, FreePractice_SortedWithoutPositionsOrGaps) {
     setUpState(Modality::FreePractice, 4);
     pass(1, 4, 10.0);
@@ -153,18 +125,6 @@ TEST_F(EngineFixture, FreePractice_SortedWithoutPositionsOrGaps) {
         EXPECT_EQ(cell(r, kGapLeader), "");
         EXPECT_EQ(cell(r, kGapAhead), "");
     }
-}
-
-TEST_F(EngineFixture, AbsoluteFastestLapFollowsTheBestHeatLap) {
-    pass(1, 4, 10.0);
-    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrTime), "");  // a first pass has no time
-    pass(1, 4, 15.5, "5.5000", "5.5000");
-    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrTime), "5.5000");
-    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrName), "P1");
-    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrLane), "4");
-    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrSeries), "1");
-    pass(1, 4, 21.5, "6.0000", "5.5000");
-    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrTime), "5.5000");
 }
 
 TEST_F(EngineFixture, FastestLapColoursPreferTheAbsoluteOne) {
@@ -183,23 +143,6 @@ TEST_F(EngineFixture, FastestLapColoursPreferTheAbsoluteOne) {
     // Ranked rows take the parity colours.
     EXPECT_EQ(engine->InfoClass.Cell(1, kName).backColour, paletteOf(s, Paint::OddRow));
     EXPECT_EQ(engine->InfoClass.Cell(2, kName).backColour, paletteOf(s, Paint::EvenRow));
-}
-
-TEST_F(EngineFixture, SuperPoleLabelsTheParticipantWhoseTurnItIs) {
-    setUpState(Modality::SuperPole, 4);
-    EXPECT_EQ(cell(1, kLane), "E");
-    state.CurrentHeat = 6;  // heat 2 of the second pass
-    engine->NovaManiga();
-    EXPECT_EQ(cell(engine->FindRow(2), kLane), "E");
-    EXPECT_EQ(cell(engine->FindRow(1), kLane), "");
-}
-
-TEST_F(EngineFixture, HeatsRunShownWhenMoreParticipantsThanLanes) {
-    setUpState(Modality::Race, 10);
-    state.CurrentHeat = 9;
-    engine->NovaManiga();
-    EXPECT_EQ(cell(engine->FindRow(1), kHeats), "3");
-    EXPECT_EQ(cell(engine->FindRow(7), kHeats), "4");
 }
 
 }  // namespace
