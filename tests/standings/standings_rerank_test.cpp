@@ -81,7 +81,7 @@ TEST_F(RerankFixture, GapsTakeANewSuffixAtOnce) {
     EXPECT_EQ(cell(4, kGapLeader).back(), 'l');
 }
 
-TEST_F(RerankFixture, APassingThatKeepsTheOrderReportsOnlyItsOwnRow) {
+TEST_F(RerankFixture, APassingReportsOnlyItsOwnRowUnlessItOvertakesThenEveryRowThatMovedWithItsColour) {
     // Lane 4 runs P1, two laps down, then one lap down and last.
     for (int lane : {1, 2, 3, 4, 1, 2, 3, 1, 2, 3, 4}) pass(lane, 6.0);
     ASSERT_EQ(cell(4, kName), "P1");
@@ -92,17 +92,11 @@ TEST_F(RerankFixture, APassingThatKeepsTheOrderReportsOnlyItsOwnRow) {
     const auto changes = engine->InfoClass.TakeChanges();
     EXPECT_FALSE(changes.layout);
     EXPECT_EQ(changes.rows, (std::vector<int>{4}));
-}
-
-TEST_F(RerankFixture, AnOvertakeReportsEveryRowThatMovedWithItsColour) {
-    for (int lane : {1, 2, 3, 4, 1, 2, 3, 4}) pass(lane, 6.0);
-    ASSERT_EQ(cell(4, kName), "P1");
-    engine->InfoClass.TakeChanges();
 
     pass(4, 6.0);  // P1 leads on laps
-    const auto changes = engine->InfoClass.TakeChanges();
-    EXPECT_TRUE(changes.layout);
-    EXPECT_EQ(changes.rows, (std::vector<int>{1, 2, 3, 4}));
+    const auto overtake = engine->InfoClass.TakeChanges();
+    EXPECT_TRUE(overtake.layout);
+    EXPECT_EQ(overtake.rows, (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(cell(1, kName), "P1");
     EXPECT_EQ(engine->InfoClass.Cell(1, kPosition).backColour, kLightGreen);
     for (int r = 2; r <= 4; ++r) EXPECT_EQ(engine->InfoClass.Cell(r, kPosition).backColour, kLightRed) << r;
