@@ -94,38 +94,7 @@ TEST_F(StoreFixture, StoringHeatOne_MatchesTheLayoutByteForByte) {
     EXPECT_EQ(ReadLapLog(folder / "CRS001.VAV").records.size(), 7u);  // header, 5 passes, end
 }
 
-TEST_F(StoreFixture, CancellingAHeat_AsksKeepsItWhenTheCountCannotBeWrittenAndLoadsThePreviousStandings) {
-    runHeat(2, 1, 100.0f);
-    runHeat(3, 1, 200.0f);
-    prompter.answers = {Button::No};
-    store->AnullarManiga();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    const MessageBox& box = prompter.shown[0];
-    EXPECT_EQ(box.text, "Segur que vols anul·lar la màniga n. 2?");
-    EXPECT_EQ(box.title, "Anul·lar mànigues");
-    EXPECT_EQ(box.buttons, (std::vector<Button>{Button::Yes, Button::No}));
-    EXPECT_EQ(box.defaultButton, Button::No);
-    EXPECT_EQ(state.CurrentHeat, 2);
-
-    fs::remove(folder / "CRS001.PAR");
-    fs::create_directory(folder / "CRS001.PAR");  // the heat count cannot be written there
-    prompter.answers = {Button::Yes};
-    store->AnullarManiga();
-    EXPECT_EQ(state.CurrentHeat, 2);
-    ASSERT_EQ(prompter.shown.size(), 3u);
-    EXPECT_NE(prompter.shown[2].text.find("la màniga no s'ha anul·lat"), std::string::npos);
-
-    fs::remove(folder / "CRS001.PAR");
-    ASSERT_TRUE(writeParticipantList(folder / "CRS001.PAR", {2, {"Anna", "Bernat"}}));
-    prompter.answers = {Button::Yes};
-    store->AnullarManiga();
-    EXPECT_EQ(state.CurrentHeat, 1);
-    EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 1);
-    EXPECT_EQ(engine->InfoClass.TextMatrix(1, kLaps), "2");  // heat 1's standings
-    EXPECT_EQ(blocks().size(), 2u);                          // the cancelled block stays until overwritten
-}
-
-TEST_F(StoreFixture, StoringHeatsInTurn_PutsEachBlockAfterThePreviousAndAgainOverwritesWhatFollowed) {
+TEST_F(StoreFixture, StoringCancellingAndStoringAgain_BlocksFollowInTurnAndAStoredAgainHeatOverwrites) {
     runHeat(2, 1, 100.0f);
     runHeat(3, 1, 200.0f);
     runHeat(1, 1, 300.0f);
@@ -139,11 +108,37 @@ TEST_F(StoreFixture, StoringHeatsInTurn_PutsEachBlockAfterThePreviousAndAgainOve
     EXPECT_EQ(b[2].rows[0].totalLaps, 6.0f);  // totals run on from heat to heat
     EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 3);
 
-    // Heat 2 stored again after cancelling 3 and 2.
+    // Cancelling asks first; No keeps the heat.
+    prompter.answers = {Button::No};
+    store->AnullarManiga();
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    const MessageBox& box = prompter.shown[0];
+    EXPECT_EQ(box.text, "Segur que vols anul·lar la màniga n. 3?");
+    EXPECT_EQ(box.title, "Anul·lar mànigues");
+    EXPECT_EQ(box.buttons, (std::vector<Button>{Button::Yes, Button::No}));
+    EXPECT_EQ(box.defaultButton, Button::No);
+    EXPECT_EQ(state.CurrentHeat, 3);
+
+    fs::remove(folder / "CRS001.PAR");
+    fs::create_directory(folder / "CRS001.PAR");  // the heat count cannot be written there
+    prompter.answers = {Button::Yes};
+    store->AnullarManiga();
+    EXPECT_EQ(state.CurrentHeat, 3);
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_NE(prompter.shown[2].text.find("la màniga no s'ha anul·lat"), std::string::npos);
+
+    fs::remove(folder / "CRS001.PAR");
+    ASSERT_TRUE(writeParticipantList(folder / "CRS001.PAR", {3, {"Anna", "Bernat"}}));
     prompter.answers = {Button::Yes, Button::Yes};
     store->AnullarManiga();
+    EXPECT_EQ(state.CurrentHeat, 2);
+    EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 2);
+    EXPECT_EQ(engine->InfoClass.TextMatrix(1, kLaps), "5");  // heat 2's standings: 2 + 3 laps
+    EXPECT_EQ(blocks().size(), 3u);                          // the cancelled block stays until overwritten
     store->AnullarManiga();
     ASSERT_EQ(state.CurrentHeat, 1);
+
+    // Heat 2 stored again overwrites its block and what followed.
     const Bytes before = dad();
     runHeat(1, 4, 250.0f);
     const Bytes after = dad();
@@ -152,8 +147,8 @@ TEST_F(StoreFixture, StoringHeatsInTurn_PutsEachBlockAfterThePreviousAndAgainOve
     b = blocks();
     ASSERT_EQ(b.size(), 2u);
     EXPECT_EQ(b[1].header.startTime(), 250.0f);
-    EXPECT_EQ(readLapRecords(folder / "CRS001.VAV").size(),
-              5u + 7u);  // heat 1 (2+1 passes) then heat 2 (1+4)
+    // Heat 1 (2+1 passes) then heat 2 (1+4), each between a header and an end record.
+    EXPECT_EQ(readLapRecords(folder / "CRS001.VAV").size(), 5u + 7u);
 }
 
 TEST_F(StoreFixture, TableBeforeAnyHeat_DeletesTheHeatFileAndListsByNumber) {
