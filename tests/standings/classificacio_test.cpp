@@ -138,18 +138,15 @@ TEST_F(ClassificacioFixture, InformationPanel_SpaceAloneTogglesItAndTheSavedTogg
 }
 
 TEST_F(ClassificacioFixture, PageClassification_Pages24RowsAndWrapsPastTheLastRow) {
-    open(Modality::Race, 50);
-    EXPECT_LE(grid().TopRow(), 1);
-    window->PageClassification();
-    EXPECT_EQ(grid().TopRow(), 25);
-    window->PageClassification();
-    EXPECT_EQ(grid().TopRow(), 49);  // row 49 is still a row of the table
-    window->PageClassification();
-    EXPECT_EQ(grid().TopRow(), 1);
-
-    open(Modality::Race, 24);  // 1 + 24 passes the last row: stays on top
-    window->PageClassification();
-    EXPECT_EQ(grid().TopRow(), 1);
+    // Of 50 rows, row 49 is still a row of the table; of 24, 1 + 24 passes the last row.
+    const std::pair<int, std::vector<int>> cases[] = {{50, {25, 49, 1}}, {24, {1}}};
+    for (const auto& [rows, tops] : cases) {
+        open(Modality::Race, rows);
+        for (int top : tops) {
+            window->PageClassification();
+            EXPECT_EQ(grid().TopRow(), top) << rows;
+        }
+    }
     open(Modality::Race, 0);  // no data rows: nothing to page through
     window->PageClassification();
     EXPECT_LE(grid().TopRow(), 1);

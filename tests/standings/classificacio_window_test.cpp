@@ -164,19 +164,6 @@ private slots:
         QVERIFY(!t->isColumnHidden(kLastLap));  // never a toggle
     }
 
-    void space_TogglesInfosAndEveryKeyGoesOn() {
-        Live race(Modality::Race, 4);
-        auto* infos = race.view->findChild<QFrame*>("Infos");
-        QVERIFY(infos && infos->isVisibleTo(race.view.get()));
-        QTest::keyClick(race.view.get(), Qt::Key_Space);
-        QVERIFY(!infos->isVisibleTo(race.view.get()));
-        QTest::keyClick(race.view.get(), Qt::Key_S);
-        QVERIFY(!infos->isVisibleTo(race.view.get()));
-        QTest::keyClick(race.view.get(), Qt::Key_Space);
-        QVERIFY(infos->isVisibleTo(race.view.get()));
-        QCOMPARE(race.keys, (std::vector<int>{' ', 's', ' '}));
-    }
-
     void pass_RepaintsOnlyTheRowsThatChanged() {
         Live race(Modality::Race, 6);
         race.state.HeatRunning = -1;
@@ -199,8 +186,18 @@ private slots:
         QCOMPARE(race.shown(1, kHeatLaps), QString("2"));
     }
 
-    void clockAndCut_Shown() {
+    void infos_SpaceTogglesThemEveryKeyGoesOnClockAndCutShown() {
         Live race(Modality::Race, 4);
+        auto* infos = race.view->findChild<QFrame*>("Infos");
+        QVERIFY(infos && infos->isVisibleTo(race.view.get()));
+        QTest::keyClick(race.view.get(), Qt::Key_Space);
+        QVERIFY(!infos->isVisibleTo(race.view.get()));
+        QTest::keyClick(race.view.get(), Qt::Key_S);
+        QVERIFY(!infos->isVisibleTo(race.view.get()));
+        QTest::keyClick(race.view.get(), Qt::Key_Space);
+        QVERIFY(infos->isVisibleTo(race.view.get()));
+        QCOMPARE(race.keys, (std::vector<int>{' ', 's', ' '}));
+
         race.model->ShowClock("0:02:10");
         for (int r = 1; r <= 4; ++r) race.engine->InfoClass.SetTextMatrix(r, kPosition, std::to_string(r));
         race.model->MarkClassificationCut(2);
@@ -209,7 +206,6 @@ private slots:
         // The cut is kept in the corner, never shown there.
         QCOMPARE(race.table()->model()->headerData(kPosition, Qt::Horizontal).toString(), QString());
         QCOMPARE(race.ink(2, kName), paletteQColor(kLightRed));
-        QCOMPARE(race.ink(2, kPosition), paletteQColor(kLightRed));
         QVERIFY(race.ink(1, kName) != paletteQColor(kLightRed));
     }
 
@@ -245,7 +241,6 @@ private slots:
         // Anna on lane 4 has passed: a row with no lap time yet, ranked first.
         QCOMPARE(window->table()->model()->index(0, kName).data().toString(), QString("Anna"));
         QCOMPARE(window->table()->model()->index(0, kHeatLaps).data().toString(), QString("1"));
-        QCOMPARE(window->table()->model()->index(1, kHeatLaps).data().toString(), QString(""));
         QTest::keyClick(window, Qt::Key_S);
         QCOMPARE(state.HeatRunning, int16_t(0));
         prompter.answers.push_back(Button::Yes);  // the heat is stored: Esc asks first

@@ -61,10 +61,13 @@ TEST_F(EngineFixture, NovaManiga_ShowsTheHeatRulesLanesHeatsRunAndSuperPoleTurn)
     EXPECT_EQ(cell(engine->FindRow(1), kLane), "");
 }
 
-TEST_F(EngineFixture, Race_SameLapCountEarlierPassLeadsAndGapInSeconds) {
+TEST_F(EngineFixture, Race_SameLapCountEarlierPassLeadsGapInSecondsAndPositionColoursWhileAHeatRuns) {
     pass(1, 4, 10.0);
     pass(2, 3, 10.5);
-    pass(2, 3, 20.0, "9.5000", "9.5000");
+    pass(2, 3, 20.0, "9.5000", "9.5000");  // participant 2 moves up
+    ASSERT_EQ(numberAt(1), 2);
+    EXPECT_EQ(engine->InfoClass.Cell(1, kPosition).backColour, kLightGreen);
+    EXPECT_EQ(engine->InfoClass.Cell(2, kPosition).backColour, kLightRed);
     pass(1, 4, 23.4, "13.4000", "13.4000");
     ASSERT_EQ(numberAt(1), 2);
     ASSERT_EQ(numberAt(2), 1);
@@ -74,6 +77,10 @@ TEST_F(EngineFixture, Race_SameLapCountEarlierPassLeadsAndGapInSeconds) {
     EXPECT_EQ(cell(2, kGapLeader), "+3.4s");
     EXPECT_EQ(cell(2, kGapAhead), "");  // the second row shows only its gap to the leader
     EXPECT_EQ(cell(3, kPosition), "");  // no laps: no position
+    state.HeatRunning = 0;
+    engine->OrdenarClass();
+    EXPECT_EQ(engine->InfoClass.Cell(1, kPosition).backColour, kButtonFace);
+    EXPECT_EQ(engine->InfoClass.Cell(2, kPosition).backColour, kButtonFace);
 }
 
 TEST_F(EngineFixture, Race_HeatKeyOnlyFromTheSecondPassingAndAcrossMidnightAddsADay) {
@@ -89,19 +96,6 @@ TEST_F(EngineFixture, Race_HeatKeyOnlyFromTheSecondPassingAndAcrossMidnightAddsA
     pass(2, 3, 86399.0);
     pass(2, 3, 1.5, "2.5000", "2.5000");  // after midnight
     EXPECT_EQ(engine->InfoClass.Number(engine->FindRow(2), kHeatKey2), 2.5);
-}
-
-TEST_F(EngineFixture, Race_PositionColoursOnlyWhileAHeatRuns) {
-    pass(1, 4, 10.0);
-    pass(2, 3, 11.0);
-    pass(2, 3, 20.0, "9.0000", "9.0000");  // participant 2 moves up
-    EXPECT_EQ(numberAt(1), 2);
-    EXPECT_EQ(engine->InfoClass.Cell(1, kPosition).backColour, kLightGreen);
-    EXPECT_EQ(engine->InfoClass.Cell(2, kPosition).backColour, kLightRed);
-    state.HeatRunning = 0;
-    engine->OrdenarClass();
-    EXPECT_EQ(engine->InfoClass.Cell(1, kPosition).backColour, kButtonFace);
-    EXPECT_EQ(engine->InfoClass.Cell(2, kPosition).backColour, kButtonFace);
 }
 
 TEST_F(EngineFixture, UnknownParticipantChangesNothing) {
