@@ -1,10 +1,20 @@
+// The standings engine: the heat's table, the re-rank at every passing (gaps
+// that stay right while they are reused, changes reported only for the rows
+// that changed) and the +/- lap correction typed during a running race heat.
 #include "standings/standings_engine.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "core/laps_format.h"
 #include "core/number_format.h"
+#include "core/prompter.h"
 #include "core/race_state.h"
+#include "heat/standings_plug.h"
 #include "standings/classification_columns.h"
+#include "standings/heat_results_store.h"
+#include "standings/voltaavolta.h"
 #include "tests/standings/standings_test_state.h"
 
 namespace sc {
@@ -12,18 +22,21 @@ namespace {
 
 using namespace cls;
 
-// Four lanes, lane-change row 1..4, four participants.
+// Four lanes, lane-change row 1..4, four participants, the lap view attached:
+// heat 1 puts participant p on lane 5 - p.
 struct EngineFixture : ::testing::Test {
     RaceState state;
-    StandingsEngine* engine = nullptr;
+    VoltaaVolta view{4, state.Settings};
+    std::unique_ptr<StandingsEngine> engine;
+    double clock = 0;
 
     void SetUp() override { setUpState(Modality::Race, 4); }
-    void TearDown() override { delete engine; }
 
     void setUpState(Modality modality, int participants) {
         state = test::standingsState(modality, participants);
-        delete engine;
-        engine = new StandingsEngine(state);
+        engine = std::make_unique<StandingsEngine>(state);
+        view.SetUpAllLanes();
+        engine->SetLapView(&view);
         test::nameRows(engine->InfoClass, state, modality == Modality::Race ? -1 : 1);
         engine->NovaManiga();
     }
@@ -34,9 +47,33 @@ struct EngineFixture : ::testing::Test {
         state.Track.LastPassTime[lane] = time;
         engine->AnotarVolta(Passing{lane, p, time, ReadNumber(lap), 1, lap, best});
     }
+    // A pass on `lane` `seconds` after the previous passing of the heat.
+    void passAfter(int lane, double seconds) {
+        clock += seconds;
+        const std::string lap = FormatNumber(seconds, "0.0000");
+        pass(state.Track.LaneParticipant[lane], lane, clock, lap, lap);
+    }
+    // A pass participant p's lane counts, as a correction sees it.
+    void counted(int p, double time, const std::string& lap = "+1") {
+        view.CountPass(5 - p);
+        pass(p, 5 - p, time, lap);
+    }
 
     const std::string& cell(int row, int col) const { return engine->InfoClass.TextMatrix(row, col); }
+    const std::string& of(int p, int col) const { return cell(engine->FindRow(p), col); }
     int numberAt(int row) const { return static_cast<int>(engine->InfoClass.Number(row, kNumber)); }
+    // The gaps every ranked row shows, worked out afresh from the table.
+    void expectFreshGaps() const {
+        for (int r = 2; r <= 4 && !cell(r, kPosition).empty(); ++r) {
+            EXPECT_EQ(cell(r, kGapLeader), GapText(cell(1, kLaps), cell(r, kLaps), cell(1, kSeriesKey),
+                                                   cell(r, kSeriesKey), state))
+                << "row " << r;
+            const std::string ahead = r == 2 ? ""
+                                             : GapText(cell(r - 1, kLaps), cell(r, kLaps),
+                                                       cell(r - 1, kSeriesKey), cell(r, kSeriesKey), state);
+            EXPECT_EQ(cell(r, kGapAhead), ahead) << "row " << r;
+        }
+    }
 };
 
 TEST_F(EngineFixture, NovaManiga_ShowsTheHeatRulesLanesHeatsRunAndSuperPoleTurn) {
@@ -135,6 +172,106 @@ TEST_F(EngineFixture, FastestLapColoursPreferTheAbsoluteOne) {
     // Ranked rows take the parity colours.
     EXPECT_EQ(engine->InfoClass.Cell(1, kName).backColour, paletteOf(s, Paint::OddRow));
     EXPECT_EQ(engine->InfoClass.Cell(2, kName).backColour, paletteOf(s, Paint::EvenRow));
+}
+
+TEST_F(EngineFixture, Rerank_GapsFollowEveryPassingOfTheRowsTheyAreTakenToAndTakeANewSuffixAtOnce) {
+    // Lanes in an order that makes the leader and the row above change while
+    // the rows measured to them do not.
+    const int lanes[] = {1, 2, 3, 4, 2, 1, 1, 4, 3, 2, 2, 2, 4, 4, 4, 3, 1, 1};
+    double seconds = 5.1;
+    for (int lane : lanes) {
+        passAfter(lane, seconds);
+        seconds += 0.37;
+        expectFreshGaps();
+    }
+    // A row whose own laps and key stay the same still shows the new gap when
+    // the leader passes again.
+    const std::string before = cell(4, kGapLeader);
+    passAfter(
+        state.Track.LaneParticipant[1] == static_cast<int>(engine->InfoClass.Number(1, kNumber)) ? 1 : 2,
+        0.5);
+    expectFreshGaps();
+    EXPECT_FALSE(before.empty());
+
+    ASSERT_EQ(cell(4, kGapLeader).back(), 'v');  // laps behind
+    state.Msg[0][0] = "l";
+    state.Msg[0][1] = "sec";
+    passAfter(2, 6.0);
+    expectFreshGaps();
+    EXPECT_EQ(cell(4, kGapLeader).back(), 'l');
+}
+
+TEST_F(EngineFixture,
+       Rerank_APassingReportsOnlyItsOwnRowUnlessItOvertakesThenEveryRowThatMovedWithItsColour) {
+    // Lane 4 runs P1, two laps down, then one lap down and last.
+    for (int lane : {1, 2, 3, 4, 1, 2, 3, 1, 2, 3, 4}) passAfter(lane, 6.0);
+    ASSERT_EQ(cell(4, kName), "P1");
+    engine->InfoClass.TakeChanges();
+
+    passAfter(4, 6.0);  // level on laps, still last: nobody's gap is taken to it
+    ASSERT_EQ(cell(4, kName), "P1");
+    const auto changes = engine->InfoClass.TakeChanges();
+    EXPECT_FALSE(changes.layout);
+    EXPECT_EQ(changes.rows, (std::vector<int>{4}));
+
+    passAfter(4, 6.0);  // P1 leads on laps
+    const auto overtake = engine->InfoClass.TakeChanges();
+    EXPECT_TRUE(overtake.layout);
+    EXPECT_EQ(overtake.rows, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(cell(1, kName), "P1");
+    EXPECT_EQ(engine->InfoClass.Cell(1, kPosition).backColour, kLightGreen);
+    for (int r = 2; r <= 4; ++r) EXPECT_EQ(engine->InfoClass.Cell(r, kPosition).backColour, kLightRed) << r;
+    expectFreshGaps();
+}
+
+TEST_F(EngineFixture, Correction_CorrectionColumnShowsTheRunningSumBlankAtZero) {
+    counted(1, 10.0);
+    engine->CorrectLaps(1, +1);
+    engine->CorrectLaps(1, +1);
+    EXPECT_EQ(of(1, kGained), "+2");
+    engine->CorrectLaps(1, -1);
+    engine->CorrectLaps(1, -1);
+    EXPECT_TRUE(blank(of(1, kGained)));
+    engine->CorrectLaps(1, -1);
+    EXPECT_EQ(of(1, kGained), "-1");
+    EXPECT_TRUE(blank(of(1, kHeatLaps)));  // no laps shows as no laps
+    EXPECT_EQ(view.PassCount(4), 0);
+}
+
+TEST_F(EngineFixture, Correction_NothingChangesWithoutAMatchOutsideARunningRaceOrBelowZero) {
+    counted(3, 10.0);
+    const auto before = engine->InfoClass.Revision();
+    EXPECT_FALSE(engine->CorrectLaps(9, +1));  // no such participant
+    EXPECT_FALSE(engine->CorrectLaps(4, -1));  // no lap of this heat to take away
+    EXPECT_FALSE(engine->CorrectLaps(3, 2));   // one lap at a time
+    state.HeatRunning = 0;
+    EXPECT_FALSE(engine->CorrectLaps(3, +1));
+    state.HeatRunning = -1;
+    state.CurrentModality = static_cast<int16_t>(Modality::OfficialPractice);
+    EXPECT_FALSE(engine->CorrectLaps(3, +1));
+    EXPECT_EQ(engine->InfoClass.Revision(), before);
+    EXPECT_EQ(view.PassCount(2), 1);
+}
+
+TEST_F(EngineFixture, Correction_TheStoredHeatCarriesTheCorrectedLapsAndTheirSum) {
+    QueuedPrompter prompter;
+    HeatResultsStore store(state, *engine, prompter);
+    StandingsPlug plug(state, *engine, store);
+    counted(4, 10.0);
+    plug.CorrectLaps(4, +1);  // the heat keys reach the engine through the plug
+    store.RegistreDesDeFila(static_cast<int16_t>(engine->FindRow(4)));
+    EXPECT_EQ(store.Registre.participant, 4);
+    EXPECT_FLOAT_EQ(store.Registre.totalLaps, 2);
+    EXPECT_FLOAT_EQ(store.Registre.heatLaps, 2);
+    EXPECT_EQ(store.Registre.placesGained, 1);
+}
+
+// The number a correction names is on screen beside each lane's driver.
+TEST_F(EngineFixture, Correction_EachLaneShowsItsDriversNumber) {
+    for (int p = 1; p <= 4; ++p) {
+        EXPECT_EQ(view.Lane(5 - p).number, std::to_string(p));
+        EXPECT_EQ(view.Lane(5 - p).driver, of(p, kName));
+    }
 }
 
 }  // namespace
