@@ -79,15 +79,26 @@ TEST_F(ClassificacioFixture, Legend_ThreeFastestLapColoursInTheLanguage_SuperPol
     EXPECT_EQ(window->Legend()[5].text, "km/h");
 }
 
-TEST_F(ClassificacioFixture, DataClick_InTheRaceSwapsLastLapAndFastestLapElsewhereKeepsTheFastest) {
-    open(Modality::Race, 3);
+// A data click swaps the last and fastest lap in the race and keeps the fastest
+// elsewhere; a header click opens the results only between heats of competitive modalities.
+TEST_F(ClassificacioFixture, Clicks_DataSwapsLastAndFastestLapHeaderOpensResultsBetweenHeats) {
     using A = Classificacio::ClickAction;
+    open(Modality::Race, 3);
+    for (auto [row, col] : {std::pair{-1, 3}, {4, 3}, {1, 19}})  // outside the table
+        EXPECT_EQ(window->InfoClass_Click(row, col), A::None) << row << "," << col;
     EXPECT_EQ(window->InfoClass_Click(2, 3), A::ToggledLastLap);
     EXPECT_EQ(width(kLastLap), 0);
     EXPECT_EQ(width(kFastest), 1075);  // the width of "Millor"
     EXPECT_EQ(window->InfoClass_Click(1, 5), A::ToggledLastLap);
     EXPECT_EQ(width(kLastLap), 1075);
     EXPECT_EQ(width(kFastest), 0);
+    state.HeatRunning = -1;
+    EXPECT_EQ(window->InfoClass_Click(0, 4), A::None);
+    EXPECT_EQ(window->InfoClass_Click(2, 0), A::None);
+    EXPECT_TRUE(window->LastLapShown());  // a header click never toggles
+    state.HeatRunning = 0;
+    EXPECT_EQ(window->InfoClass_Click(0, 4), A::OpenResults);
+    EXPECT_EQ(window->InfoClass_Click(3, 0), A::OpenResults);
 
     open(Modality::OfficialPractice, 3);  // outside the race the fastest lap stays shown
     window->InfoClass_Click(1, 2);
@@ -96,20 +107,6 @@ TEST_F(ClassificacioFixture, DataClick_InTheRaceSwapsLastLapAndFastestLapElsewhe
     window->InfoClass_Click(1, 2);
     EXPECT_TRUE(window->LastLapShown());
     EXPECT_EQ(width(kFastest), 1400);
-}
-
-TEST_F(ClassificacioFixture, HeaderClick_OpensResultsOnlyBetweenHeatsOfCompetitiveModalities) {
-    using A = Classificacio::ClickAction;
-    open(Modality::Race, 3);
-    for (auto [row, col] : {std::pair{-1, 3}, {4, 3}, {1, 19}})  // outside the table
-        EXPECT_EQ(window->InfoClass_Click(row, col), A::None) << row << "," << col;
-    state.HeatRunning = -1;
-    EXPECT_EQ(window->InfoClass_Click(0, 4), A::None);
-    EXPECT_EQ(window->InfoClass_Click(2, 0), A::None);
-    EXPECT_TRUE(window->LastLapShown());  // a header click never toggles
-    state.HeatRunning = 0;
-    EXPECT_EQ(window->InfoClass_Click(0, 4), A::OpenResults);
-    EXPECT_EQ(window->InfoClass_Click(3, 0), A::OpenResults);
 
     open(Modality::FreePractice, 3);
     EXPECT_EQ(window->InfoClass_Click(0, 0), A::None);

@@ -34,11 +34,7 @@ TEST(VoltaaVolta, TitlesCarryTheLaneNumberAndShowOnlyLanesThatTakePart) {
     view.SetUpAllLanes();
     for (int lane = 1; lane <= 4; ++lane) EXPECT_TRUE(view.TakesPart(lane));
     view.SetUpLanes({0, 5, 0, 2});  // lane 4 beyond the array: no participant
-    EXPECT_TRUE(view.TakesPart(1));
-    EXPECT_FALSE(view.TakesPart(2));
-    EXPECT_TRUE(view.TakesPart(3));
-    EXPECT_FALSE(view.TakesPart(4));
-    EXPECT_FALSE(view.TakesPart(5));
+    for (int lane = 1; lane <= 5; ++lane) EXPECT_EQ(view.TakesPart(lane), lane == 1 || lane == 3) << lane;
 }
 
 TEST(VoltaaVolta, SlowerLapKeepsTheFastestLapsShowFourDecimalsAndResetLeavesAnEmptyBlock) {
