@@ -85,10 +85,9 @@ TEST_F(StoreFixture, StoringHeatOne_MatchesTheLayoutByteForByte) {
     // Participant 1 on lane 2 (heat 1 puts slot 1 on the last position), 3 laps,
     // last passing 31 s after the start at 3600 s of the day, passed last (flag:
     // negated position); participant 2 on lane 1, 2 laps, last passing 22 s after.
-    const Bytes first = test::handRow({1, 3, 3631, 10, 2, -1, 2, 3, 0, 10, 10, 1, -2, 20});
-    const Bytes second = test::handRow({2, 2, 3622, 10, 1, 2, 1, 2, 0, 10, 10, 2, -1, 10});
-    expected.insert(expected.end(), first.begin(), first.end());
-    expected.insert(expected.end(), second.begin(), second.end());
+    for (const Bytes& row : {test::handRow({1, 3, 3631, 10, 2, -1, 2, 3, 0, 10, 10, 1, -2, 20}),
+                             test::handRow({2, 2, 3622, 10, 1, 2, 1, 2, 0, 10, 10, 2, -1, 10})})
+        expected.insert(expected.end(), row.begin(), row.end());
     EXPECT_EQ(dad(), expected);
     EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 1);
     EXPECT_EQ(ReadLapLog(folder / "CRS001.VAV").records.size(), 7u);  // header, 5 passes, end
