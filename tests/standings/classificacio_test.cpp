@@ -36,42 +36,40 @@ struct ClassificacioFixture : ::testing::Test {
 };
 
 TEST_F(ClassificacioFixture, Load_WidthsFollowTheModality) {
-    open(Modality::OfficialPractice, 3);
-    EXPECT_EQ(width(kPosition), 450);
-    EXPECT_EQ(width(kName), 2300);
-    EXPECT_EQ(width(kFastest), 1400);
-    EXPECT_EQ(width(kFastestLane), 600);
-    EXPECT_EQ(width(kLaps), 0);
-    EXPECT_EQ(width(kGained), 0);
-    EXPECT_EQ(width(kHeatLaps), 1000);
-    EXPECT_GT(width(kNumber), 0);  // the number typed in a lap correction is on screen
-    for (int col : {kSeriesKey, kFastestTime, kHeatKey1, kHeatKey2}) EXPECT_EQ(width(col), 0) << col;
-
-    open(Modality::Race, 3);
-    EXPECT_EQ(width(kLaps), 1500);
-    EXPECT_EQ(width(kFastest), 0);
-    EXPECT_EQ(width(kFastestLane), 0);
-    EXPECT_EQ(width(kGained), 500);
-    EXPECT_EQ(width(kLastLap), 1075);
-
-    open(Modality::SuperPole, 3);
-    EXPECT_EQ(width(kFastest), 1400);
-    EXPECT_EQ(width(kHeatLaps), 0);
-    EXPECT_EQ(width(kGained), 0);
-    EXPECT_EQ(width(kLane), 600);  // the turn marker "E" stays visible
+    const std::pair<Modality, std::vector<std::pair<int, int>>> cases[] = {
+        {Modality::OfficialPractice,
+         {{kPosition, 450},
+          {kName, 2300},
+          {kFastest, 1400},
+          {kFastestLane, 600},
+          {kLaps, 0},
+          {kGained, 0},
+          {kHeatLaps, 1000},
+          {kSeriesKey, 0},
+          {kFastestTime, 0},
+          {kHeatKey1, 0},
+          {kHeatKey2, 0}}},
+        {Modality::Race, {{kLaps, 1500}, {kFastest, 0}, {kFastestLane, 0}, {kGained, 500}, {kLastLap, 1075}}},
+        // The SuperPole turn marker "E" stays visible in the lane column.
+        {Modality::SuperPole, {{kFastest, 1400}, {kHeatLaps, 0}, {kGained, 0}, {kLane, 600}}}};
+    for (const auto& [modality, widths] : cases) {
+        open(modality, 3);
+        for (auto [col, expected] : widths)
+            EXPECT_EQ(width(col), expected) << static_cast<int>(modality) << " col " << col;
+        EXPECT_GT(width(kNumber), 0);  // the number typed in a lap correction is on screen
+    }
 }
 
 TEST_F(ClassificacioFixture, Legend_ThreeFastestLapColoursInTheLanguage_SuperPoleAddsItsLabels) {
     state.Settings.Colours = {0, 12, 10, 15, 14, 11};
     open(Modality::Race, 2, 1);
-    const auto& legend = window->Legend();
-    ASSERT_EQ(legend.size(), 3u);
-    EXPECT_EQ(legend[0].text, "VR absoluta");
-    EXPECT_EQ(legend[0].backColour, 12);
-    EXPECT_EQ(legend[1].text, "VR participante");
-    EXPECT_EQ(legend[1].backColour, 11);
-    EXPECT_EQ(legend[2].text, "VR partic./manga");
-    EXPECT_EQ(legend[2].backColour, 10);
+    const std::pair<std::string, int> spanish[] = {
+        {"VR absoluta", 12}, {"VR participante", 11}, {"VR partic./manga", 10}};
+    ASSERT_EQ(window->Legend().size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(window->Legend()[i].text, spanish[i].first);
+        EXPECT_EQ(window->Legend()[i].backColour, spanish[i].second);
+    }
 
     open(Modality::SuperPole, 2, 0);
     ASSERT_EQ(window->Legend().size(), 6u);
@@ -81,15 +79,26 @@ TEST_F(ClassificacioFixture, Legend_ThreeFastestLapColoursInTheLanguage_SuperPol
     EXPECT_EQ(window->Legend()[5].text, "km/h");
 }
 
-TEST_F(ClassificacioFixture, DataClick_InTheRaceSwapsLastLapAndFastestLapElsewhereKeepsTheFastest) {
-    open(Modality::Race, 3);
+// A data click swaps the last and fastest lap in the race and keeps the fastest
+// elsewhere; a header click opens the results only between heats of competitive modalities.
+TEST_F(ClassificacioFixture, Clicks_DataSwapsLastAndFastestLapHeaderOpensResultsBetweenHeats) {
     using A = Classificacio::ClickAction;
+    open(Modality::Race, 3);
+    for (auto [row, col] : {std::pair{-1, 3}, {4, 3}, {1, 19}})  // outside the table
+        EXPECT_EQ(window->InfoClass_Click(row, col), A::None) << row << "," << col;
     EXPECT_EQ(window->InfoClass_Click(2, 3), A::ToggledLastLap);
     EXPECT_EQ(width(kLastLap), 0);
     EXPECT_EQ(width(kFastest), 1075);  // the width of "Millor"
     EXPECT_EQ(window->InfoClass_Click(1, 5), A::ToggledLastLap);
     EXPECT_EQ(width(kLastLap), 1075);
     EXPECT_EQ(width(kFastest), 0);
+    state.HeatRunning = -1;
+    EXPECT_EQ(window->InfoClass_Click(0, 4), A::None);
+    EXPECT_EQ(window->InfoClass_Click(2, 0), A::None);
+    EXPECT_TRUE(window->LastLapShown());  // a header click never toggles
+    state.HeatRunning = 0;
+    EXPECT_EQ(window->InfoClass_Click(0, 4), A::OpenResults);
+    EXPECT_EQ(window->InfoClass_Click(3, 0), A::OpenResults);
 
     open(Modality::OfficialPractice, 3);  // outside the race the fastest lap stays shown
     window->InfoClass_Click(1, 2);
@@ -98,20 +107,6 @@ TEST_F(ClassificacioFixture, DataClick_InTheRaceSwapsLastLapAndFastestLapElsewhe
     window->InfoClass_Click(1, 2);
     EXPECT_TRUE(window->LastLapShown());
     EXPECT_EQ(width(kFastest), 1400);
-}
-
-TEST_F(ClassificacioFixture, HeaderClick_OpensResultsOnlyBetweenHeatsOfCompetitiveModalities) {
-    using A = Classificacio::ClickAction;
-    open(Modality::Race, 3);
-    for (auto [row, col] : {std::pair{-1, 3}, {4, 3}, {1, 19}})  // outside the table
-        EXPECT_EQ(window->InfoClass_Click(row, col), A::None) << row << "," << col;
-    state.HeatRunning = -1;
-    EXPECT_EQ(window->InfoClass_Click(0, 4), A::None);
-    EXPECT_EQ(window->InfoClass_Click(2, 0), A::None);
-    EXPECT_TRUE(window->LastLapShown());  // a header click never toggles
-    state.HeatRunning = 0;
-    EXPECT_EQ(window->InfoClass_Click(0, 4), A::OpenResults);
-    EXPECT_EQ(window->InfoClass_Click(3, 0), A::OpenResults);
 
     open(Modality::FreePractice, 3);
     EXPECT_EQ(window->InfoClass_Click(0, 0), A::None);
@@ -140,18 +135,15 @@ TEST_F(ClassificacioFixture, InformationPanel_SpaceAloneTogglesItAndTheSavedTogg
 }
 
 TEST_F(ClassificacioFixture, PageClassification_Pages24RowsAndWrapsPastTheLastRow) {
-    open(Modality::Race, 50);
-    EXPECT_LE(grid().TopRow(), 1);
-    window->PageClassification();
-    EXPECT_EQ(grid().TopRow(), 25);
-    window->PageClassification();
-    EXPECT_EQ(grid().TopRow(), 49);  // row 49 is still a row of the table
-    window->PageClassification();
-    EXPECT_EQ(grid().TopRow(), 1);
-
-    open(Modality::Race, 24);  // 1 + 24 passes the last row: stays on top
-    window->PageClassification();
-    EXPECT_EQ(grid().TopRow(), 1);
+    // Of 50 rows, row 49 is still a row of the table; of 24, 1 + 24 passes the last row.
+    const std::pair<int, std::vector<int>> cases[] = {{50, {25, 49, 1}}, {24, {1}}};
+    for (const auto& [rows, tops] : cases) {
+        open(Modality::Race, rows);
+        for (int top : tops) {
+            window->PageClassification();
+            EXPECT_EQ(grid().TopRow(), top) << rows;
+        }
+    }
     open(Modality::Race, 0);  // no data rows: nothing to page through
     window->PageClassification();
     EXPECT_LE(grid().TopRow(), 1);
@@ -167,21 +159,19 @@ TEST_F(ClassificacioFixture, Cut_KeptInTheHeaderCellAndDrawnOnlyOnTheRowAtTheCut
     EXPECT_NE(grid().Cell(3, kHeats).foreColour, kLightRed);
     EXPECT_NE(grid().Cell(2, kPosition).foreColour, kLightRed);
 
+    window->MarkClassificationCut(0);  // no direct places: nothing stored
+    EXPECT_EQ(window->CutPlaces(), 3);
+
     // A re-rank moves the coloured row away: the position cell follows the cut.
     grid().SortCustom([](int a, int b) { return a > b ? -1 : (a < b ? 1 : 0); });
     for (int r = 1; r <= 4; ++r) grid().SetTextMatrix(r, kPosition, std::to_string(r));
     window->ApplyCut();
     EXPECT_EQ(grid().Cell(3, kPosition).foreColour, kLightRed);
     EXPECT_EQ(grid().Cell(2, kPosition).foreColour, kDefaultColour);
-}
 
-TEST_F(ClassificacioFixture, Cut_RowWithoutThatPositionIsNotDrawn) {
-    open(Modality::Race, 4);
-    grid().SetTextMatrix(1, kPosition, "1");  // only the leader is ranked
-    window->MarkClassificationCut(3);
+    grid().SetTextMatrix(3, kPosition, "");  // no row at the cut's position: nothing drawn
+    window->ApplyCut();
     EXPECT_EQ(grid().Cell(3, kPosition).foreColour, kDefaultColour);
-    window->MarkClassificationCut(0);  // no direct places: nothing stored
-    EXPECT_EQ(window->CutPlaces(), 3);
 }
 
 TEST_F(ClassificacioFixture, SuperPoleTick_ShowsTheRunningLapOnceTheCarIsTimed) {
@@ -197,13 +187,11 @@ TEST_F(ClassificacioFixture, SuperPoleTick_ShowsTheRunningLapOnceTheCarIsTimed) 
     EXPECT_EQ(window->EnPista(), "");
 }
 
-TEST_F(ClassificacioFixture, TitleAndClock_NameTheModalityInTheLanguageAndCopyTheHeatClock) {
+TEST_F(ClassificacioFixture, Title_NamesTheModalityInTheLanguage) {
     open(Modality::Race, 2);
     EXPECT_EQ(window->Title(), "Classificació Cursa");
     open(Modality::OfficialPractice, 2, 1);
     EXPECT_EQ(window->Title(), "Clasificación Entrenamientos oficiales");
-    window->ShowClock("0:01:05");  // the heat clock, copied
-    EXPECT_EQ(window->Rellotge(), "0:01:05");
 }
 
 TEST(InfografPicture, FoundIgnoringCaseAndOnlyWhenItIsAFile) {

@@ -14,6 +14,7 @@
 #include "standings/heat_results_store.h"
 #include "standings/standings_engine.h"
 #include "temp_folder.h"
+#include "tests/standings/standings_test_state.h"
 
 namespace sc {
 namespace {
@@ -33,22 +34,16 @@ struct StoreFixture : ::testing::Test {
     std::unique_ptr<HeatResultsStore> store;
 
     void SetUp() override {
+        state = test::standingsState(Modality::Race, 2);
+        state.Participants = {"", "Anna", "Bernat"};
         state.WorkingFolder = folder;
-        state.CurrentModality = static_cast<int16_t>(Modality::Race);
-        state.CurrentSeries = 1;
+        state.CurrentHeat = state.HeatRunning = 0;
         state.SeriesCount = {0, 0, 0, 0, 1};
         state.CurrentBase = "CRS001";
         state.Track.LaneCount = 2;
         state.Track.LaneChange = {2, 1, 2};
-        state.Track.LaneParticipant.assign(3, 0);
-        state.Track.LastPassTime.assign(3, 0.0);
-        state.Track.LaneSpare.assign(3, 0.0);
-        state.Msg[0][0] = "v";
-        state.Msg[0][1] = "s";
         state.Msg[0][5] = "Segur que vols anul·lar la màniga n.";
         state.Msg[0][6] = "Anul·lar mànigues";
-        state.ParticipantCount = 2;
-        state.Participants = {"", "Anna", "Bernat"};
         ASSERT_TRUE(writeParticipantList(folder / "CRS001.PAR", {0, {"Anna", "Bernat"}}));
         engine = std::make_unique<StandingsEngine>(state);
         store = std::make_unique<HeatResultsStore>(state, *engine, prompter);
@@ -64,21 +59,13 @@ struct StoreFixture : ::testing::Test {
         engine->NovaManiga();
         LapLog log(folder);
         ASSERT_TRUE(log.Create(start, state.CurrentHeat));
-        for (int k = 1; k <= std::max(laps1, laps2); ++k)
-            for (int p = 1; p <= 2; ++p) {
+        for (int16_t k = 1; k <= std::max(laps1, laps2); ++k)
+            for (int16_t p = 1; p <= 2; ++p) {
                 if (k > (p == 1 ? laps1 : laps2)) continue;
-                const int lane = state.Track.LaneParticipant[1] == p ? 1 : 2;
-                const double t = 10.0 * k + p;
+                const int16_t lane = state.Track.LaneParticipant[1] == p ? 1 : 2;
+                const float t = 10.0f * k + p;
                 state.Track.LastPassTime[lane] = t;
-                LapRecord rec{static_cast<int16_t>(lane),
-                              static_cast<int16_t>(p),
-                              static_cast<float>(t),
-                              k == 1 ? 99.9999f : 10.0f,
-                              0,
-                              static_cast<int16_t>(k),
-                              0,
-                              0};
-                EXPECT_TRUE(log.Append(rec));
+                EXPECT_TRUE(log.Append({lane, p, t, k == 1 ? 99.9999f : 10.0f, 0, k}));
                 engine->AnotarVolta(
                     Passing{lane, p, t, 10.0, 1, k == 1 ? "+1" : "10.0000", k == 1 ? "" : "10.0000"});
             }
@@ -98,82 +85,69 @@ TEST_F(StoreFixture, StoringHeatOne_MatchesTheLayoutByteForByte) {
     // Participant 1 on lane 2 (heat 1 puts slot 1 on the last position), 3 laps,
     // last passing 31 s after the start at 3600 s of the day, passed last (flag:
     // negated position); participant 2 on lane 1, 2 laps, last passing 22 s after.
-    const Bytes first = test::handRow({1, 3, 3631, 10, 2, -1, 2, 3, 0, 10, 10, 1, -2, 20});
-    const Bytes second = test::handRow({2, 2, 3622, 10, 1, 2, 1, 2, 0, 10, 10, 2, -1, 10});
-    expected.insert(expected.end(), first.begin(), first.end());
-    expected.insert(expected.end(), second.begin(), second.end());
+    for (const Bytes& row : {test::handRow({1, 3, 3631, 10, 2, -1, 2, 3, 0, 10, 10, 1, -2, 20}),
+                             test::handRow({2, 2, 3622, 10, 1, 2, 1, 2, 0, 10, 10, 2, -1, 10})})
+        expected.insert(expected.end(), row.begin(), row.end());
     EXPECT_EQ(dad(), expected);
     EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 1);
     EXPECT_EQ(ReadLapLog(folder / "CRS001.VAV").records.size(), 7u);  // header, 5 passes, end
 }
 
-TEST_F(StoreFixture, StoringHeatsOneTwoThree_PutsEachBlockAfterThePrevious) {
-    runHeat(2, 2, 100.0f);
-    runHeat(2, 3, 200.0f);
+TEST_F(StoreFixture, StoringCancellingAndStoringAgain_BlocksFollowInTurnAndAStoredAgainHeatOverwrites) {
+    runHeat(2, 1, 100.0f);
+    runHeat(3, 1, 200.0f);
     runHeat(1, 1, 300.0f);
-    const auto b = blocks();
+    auto b = blocks();
     ASSERT_EQ(b.size(), 3u);
     EXPECT_EQ(b[1].record, 4u);
     EXPECT_EQ(b[2].record, 7u);
     EXPECT_EQ(b[2].header.heatNumber(), 3);
     EXPECT_EQ(b[2].header.startTime(), 300.0f);
     EXPECT_EQ(dad().size(), 9 * kHeatRecordSize);
-    // Totals run on from heat to heat.
-    EXPECT_EQ(b[2].rows[0].totalLaps, 6.0f);
+    EXPECT_EQ(b[2].rows[0].totalLaps, 6.0f);  // totals run on from heat to heat
     EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 3);
-}
 
-TEST_F(StoreFixture, CancellingAHeat_AsksAndLoadsThePreviousStandings) {
-    runHeat(2, 1, 100.0f);
-    runHeat(3, 1, 200.0f);
+    // Cancelling asks first; No keeps the heat.
     prompter.answers = {Button::No};
     store->AnullarManiga();
     ASSERT_EQ(prompter.shown.size(), 1u);
     const MessageBox& box = prompter.shown[0];
-    EXPECT_EQ(box.text, "Segur que vols anul·lar la màniga n. 2?");
+    EXPECT_EQ(box.text, "Segur que vols anul·lar la màniga n. 3?");
     EXPECT_EQ(box.title, "Anul·lar mànigues");
     EXPECT_EQ(box.buttons, (std::vector<Button>{Button::Yes, Button::No}));
     EXPECT_EQ(box.defaultButton, Button::No);
-    EXPECT_EQ(state.CurrentHeat, 2);
+    EXPECT_EQ(state.CurrentHeat, 3);
 
-    prompter.answers = {Button::Yes};
-    store->AnullarManiga();
-    EXPECT_EQ(state.CurrentHeat, 1);
-    EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 1);
-    EXPECT_EQ(engine->InfoClass.TextMatrix(1, kLaps), "2");  // heat 1's standings
-    EXPECT_EQ(blocks().size(), 2u);                          // the cancelled block stays until overwritten
-}
-
-TEST_F(StoreFixture, CancellingWhenTheHeatCountCannotBeWritten_KeepsTheHeatAndSaysSo) {
-    runHeat(2, 1, 100.0f);
-    runHeat(3, 1, 200.0f);
     fs::remove(folder / "CRS001.PAR");
-    fs::create_directory(folder / "CRS001.PAR");  // no file can be written there
+    fs::create_directory(folder / "CRS001.PAR");  // the heat count cannot be written there
     prompter.answers = {Button::Yes};
     store->AnullarManiga();
-    EXPECT_EQ(state.CurrentHeat, 2);
-    ASSERT_EQ(prompter.shown.size(), 2u);
-    EXPECT_NE(prompter.shown[1].text.find("la màniga no s'ha anul·lat"), std::string::npos);
-}
+    EXPECT_EQ(state.CurrentHeat, 3);
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_NE(prompter.shown[2].text.find("la màniga no s'ha anul·lat"), std::string::npos);
 
-TEST_F(StoreFixture, StoringHeatTwoAgainAfterCancelling_OverwritesItsBlockAndWhatFollowed) {
-    runHeat(2, 1, 100.0f);
-    runHeat(3, 1, 200.0f);
-    runHeat(1, 1, 300.0f);
+    fs::remove(folder / "CRS001.PAR");
+    ASSERT_TRUE(writeParticipantList(folder / "CRS001.PAR", {3, {"Anna", "Bernat"}}));
     prompter.answers = {Button::Yes, Button::Yes};
     store->AnullarManiga();
+    EXPECT_EQ(state.CurrentHeat, 2);
+    EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 2);
+    EXPECT_EQ(engine->InfoClass.TextMatrix(1, kLaps), "5");  // heat 2's standings: 2 + 3 laps
+    EXPECT_EQ(blocks().size(), 3u);                          // the cancelled block stays until overwritten
     store->AnullarManiga();
     ASSERT_EQ(state.CurrentHeat, 1);
+
+    // Heat 2 stored again overwrites its block and what followed.
     const Bytes before = dad();
     runHeat(1, 4, 250.0f);
     const Bytes after = dad();
     ASSERT_EQ(after.size(), 6 * kHeatRecordSize);
     EXPECT_TRUE(std::equal(before.begin(), before.begin() + 3 * kHeatRecordSize, after.begin()));
-    const auto b = blocks();
+    b = blocks();
     ASSERT_EQ(b.size(), 2u);
     EXPECT_EQ(b[1].header.startTime(), 250.0f);
-    EXPECT_EQ(readLapRecords(folder / "CRS001.VAV").size(),
-              5u + 7u);  // heat 1 (2+1 passes) then heat 2 (1+4)
+    // Heat 1 (2+1 passes) then heat 2 (1+4), each between a header and an end record.
+    EXPECT_EQ(readLapRecords(folder / "CRS001.VAV").size(), 5u + 7u);
 }
 
 TEST_F(StoreFixture, TableBeforeAnyHeat_DeletesTheHeatFileAndListsByNumber) {
@@ -246,50 +220,43 @@ TEST_F(StoreFixture, AbsoluteFastestLap_EqualTimesAcrossSeriesKeepTheEarlier) {
     EXPECT_EQ(vr.TextMatrix(1, kVrSeries), "1");
 }
 
-TEST_F(StoreFixture, DamagedHeatFile_IsNeverWrittenAgainAndTheLapsAreKept) {
+TEST_F(StoreFixture, ShortOrDamagedHeatFile_IsReportedNeverWrittenAgainAndTheLapsAreKept) {
     runHeat(2, 1, 100.0f);
+    state.CurrentHeat = 2;  // the file holds heat 1 only
+    store->CarregarClass();
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(
+        prompter.shown[0].text,
+        "L'arxiu CRS001.DAD no té la classificació de la màniga 2.\nLa classificació es mostra sense les "
+        "mànigues guardades: recupereu l'arxiu d'una còpia de la prova.");
+
+    state.CurrentHeat = 1;
     Bytes data = dad();
-    data.resize(data.size() - 7);  // heat 1's block cut inside its last record
+    data.resize(data.size() - 7);  // 143 bytes: two whole records and a partial one
     ASSERT_TRUE(writeFileAtomic(folder / "CRS001.DAD", data));
     state.Settings.Language = 1;
     store->CarregarClass();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_NE(prompter.shown[0].text.find("El archivo CRS001.DAD de las mangas"), std::string::npos);
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_NE(
+        prompter.shown[1].text.find("El archivo CRS001.DAD de las mangas de la serie está dañado y no se "
+                                    "ha podido leer.\nEl archivo CRS001.DAD está dañado: termina con un "
+                                    "registro incompleto (byte 100)."),
+        std::string::npos);
     EXPECT_EQ(dad(), data);
     EXPECT_EQ(engine->InfoClass.Number(2, kNumber), 2);
 
     runHeat(3, 3, 500.0f, false);
     EXPECT_EQ(dad(), data);  // untouched: heat 2 is not written into the broken block
-    ASSERT_EQ(prompter.shown.size(), 2u);
-    EXPECT_NE(prompter.shown[1].text.find("La clasificación de la manga 2 no se ha grabado"),
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_NE(prompter.shown[2].text.find("La clasificación de la manga 2 no se ha grabado"),
               std::string::npos);
-    EXPECT_NE(prompter.shown[1].text.find("CRS001.VAV"), std::string::npos);
+    EXPECT_NE(prompter.shown[2].text.find("CRS001.VAV"), std::string::npos);
     // Heat 2's laps: its block of the lap file follows heat 1's (header, 4 passes, end record).
     const auto laps = readLapRecords(folder / "CRS001.VAV");
     ASSERT_EQ(laps.size(), 5u + 8u);
     EXPECT_EQ(laps[5].lane, 0);
     EXPECT_EQ(laps[5].lapTime, 2.0f);
     EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 2);
-}
-
-TEST_F(StoreFixture, StandingsThatCannotBeShown_AreReportedInTheCurrentLanguage) {
-    runHeat(1, 1, 100.0f);
-    const Bytes whole = dad();
-    state.CurrentHeat = 2;  // the file holds heat 1 only
-    store->CarregarClass();
-    Bytes damaged = whole;
-    damaged.resize(damaged.size() - 7);  // 143 bytes: two whole records and a partial one
-    ASSERT_TRUE(writeFileAtomic(folder / "CRS001.DAD", damaged));
-    state.Settings.Language = 1;
-    store->CarregarClass();
-    ASSERT_EQ(prompter.shown.size(), 2u);
-    EXPECT_EQ(
-        prompter.shown[0].text,
-        "L'arxiu CRS001.DAD no té la classificació de la màniga 2.\nLa classificació es mostra sense les "
-        "mànigues guardades: recupereu l'arxiu d'una còpia de la prova.");
-    EXPECT_NE(prompter.shown[1].text.find(
-                  "El archivo CRS001.DAD está dañado: termina con un registro incompleto (byte 100)."),
-              std::string::npos);
 }
 
 TEST(HeatBlockStart, MissingPreviousHeaderGoesAfterTheLastEarlierBlock) {

@@ -1,10 +1,20 @@
+// The standings engine: the heat's table, the re-rank at every passing (gaps
+// that stay right while they are reused, changes reported only for the rows
+// that changed) and the +/- lap correction typed during a running race heat.
 #include "standings/standings_engine.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "core/laps_format.h"
 #include "core/number_format.h"
+#include "core/prompter.h"
 #include "core/race_state.h"
+#include "heat/standings_plug.h"
 #include "standings/classification_columns.h"
+#include "standings/heat_results_store.h"
+#include "standings/voltaavolta.h"
 #include "tests/standings/standings_test_state.h"
 
 namespace sc {
@@ -12,18 +22,21 @@ namespace {
 
 using namespace cls;
 
-// Four lanes, lane-change row 1..4, four participants.
+// Four lanes, lane-change row 1..4, four participants, the lap view attached:
+// heat 1 puts participant p on lane 5 - p.
 struct EngineFixture : ::testing::Test {
     RaceState state;
-    StandingsEngine* engine = nullptr;
+    VoltaaVolta view{4, state.Settings};
+    std::unique_ptr<StandingsEngine> engine;
+    double clock = 0;
 
     void SetUp() override { setUpState(Modality::Race, 4); }
-    void TearDown() override { delete engine; }
 
     void setUpState(Modality modality, int participants) {
         state = test::standingsState(modality, participants);
-        delete engine;
-        engine = new StandingsEngine(state);
+        engine = std::make_unique<StandingsEngine>(state);
+        view.SetUpAllLanes();
+        engine->SetLapView(&view);
         test::nameRows(engine->InfoClass, state, modality == Modality::Race ? -1 : 1);
         engine->NovaManiga();
     }
@@ -34,24 +47,64 @@ struct EngineFixture : ::testing::Test {
         state.Track.LastPassTime[lane] = time;
         engine->AnotarVolta(Passing{lane, p, time, ReadNumber(lap), 1, lap, best});
     }
+    // A pass on `lane` `seconds` after the previous passing of the heat.
+    void passAfter(int lane, double seconds) {
+        clock += seconds;
+        const std::string lap = FormatNumber(seconds, "0.0000");
+        pass(state.Track.LaneParticipant[lane], lane, clock, lap, lap);
+    }
+    // A pass participant p's lane counts, as a correction sees it.
+    void counted(int p, double time, const std::string& lap = "+1") {
+        view.CountPass(5 - p);
+        pass(p, 5 - p, time, lap);
+    }
 
     const std::string& cell(int row, int col) const { return engine->InfoClass.TextMatrix(row, col); }
+    const std::string& of(int p, int col) const { return cell(engine->FindRow(p), col); }
     int numberAt(int row) const { return static_cast<int>(engine->InfoClass.Number(row, kNumber)); }
+    // The gaps every ranked row shows, worked out afresh from the table.
+    void expectFreshGaps() const {
+        for (int r = 2; r <= 4 && !cell(r, kPosition).empty(); ++r) {
+            EXPECT_EQ(cell(r, kGapLeader), GapText(cell(1, kLaps), cell(r, kLaps), cell(1, kSeriesKey),
+                                                   cell(r, kSeriesKey), state))
+                << "row " << r;
+            const std::string ahead = r == 2 ? ""
+                                             : GapText(cell(r - 1, kLaps), cell(r, kLaps),
+                                                       cell(r - 1, kSeriesKey), cell(r, kSeriesKey), state);
+            EXPECT_EQ(cell(r, kGapAhead), ahead) << "row " << r;
+        }
+    }
 };
 
-TEST_F(EngineFixture, NovaManiga_PlacesHeatOneByTheHeatRule) {
+TEST_F(EngineFixture, NovaManiga_ShowsTheHeatRulesLanesHeatsRunAndSuperPoleTurn) {
     // Heat 1: start positions 1..4 on positions 4..1, lanes 4..1.
     EXPECT_EQ(cell(1, kLane), "4");
     EXPECT_EQ(cell(4, kLane), "1");
     EXPECT_EQ(state.Track.LaneParticipant[4], 1);
     EXPECT_EQ(state.Track.LaneParticipant[1], 4);
     EXPECT_EQ(cell(1, kHeats), "");  // N <= L: heats run are not shown
+
+    setUpState(Modality::Race, 10);
+    state.CurrentHeat = 9;
+    engine->NovaManiga();
+    EXPECT_EQ(cell(engine->FindRow(1), kHeats), "3");
+    EXPECT_EQ(cell(engine->FindRow(7), kHeats), "4");
+
+    setUpState(Modality::SuperPole, 4);  // the turn's participant is labelled
+    EXPECT_EQ(cell(1, kLane), "E");
+    state.CurrentHeat = 6;  // heat 2 of the second pass
+    engine->NovaManiga();
+    EXPECT_EQ(cell(engine->FindRow(2), kLane), "E");
+    EXPECT_EQ(cell(engine->FindRow(1), kLane), "");
 }
 
-TEST_F(EngineFixture, Race_SameLapCountEarlierPassLeadsAndGapInSeconds) {
+TEST_F(EngineFixture, Race_SameLapCountEarlierPassLeadsGapInSecondsAndPositionColoursWhileAHeatRuns) {
     pass(1, 4, 10.0);
     pass(2, 3, 10.5);
-    pass(2, 3, 20.0, "9.5000", "9.5000");
+    pass(2, 3, 20.0, "9.5000", "9.5000");  // participant 2 moves up
+    ASSERT_EQ(numberAt(1), 2);
+    EXPECT_EQ(engine->InfoClass.Cell(1, kPosition).backColour, kLightGreen);
+    EXPECT_EQ(engine->InfoClass.Cell(2, kPosition).backColour, kLightRed);
     pass(1, 4, 23.4, "13.4000", "13.4000");
     ASSERT_EQ(numberAt(1), 2);
     ASSERT_EQ(numberAt(2), 1);
@@ -61,21 +114,13 @@ TEST_F(EngineFixture, Race_SameLapCountEarlierPassLeadsAndGapInSeconds) {
     EXPECT_EQ(cell(2, kGapLeader), "+3.4s");
     EXPECT_EQ(cell(2, kGapAhead), "");  // the second row shows only its gap to the leader
     EXPECT_EQ(cell(3, kPosition), "");  // no laps: no position
+    state.HeatRunning = 0;
+    engine->OrdenarClass();
+    EXPECT_EQ(engine->InfoClass.Cell(1, kPosition).backColour, kButtonFace);
+    EXPECT_EQ(engine->InfoClass.Cell(2, kPosition).backColour, kButtonFace);
 }
 
-TEST_F(EngineFixture, Race_OneLapBehindReadsMinusOneLap) {
-    pass(1, 4, 10.0);
-    pass(2, 3, 11.0);
-    pass(3, 2, 12.0);
-    pass(1, 4, 20.0, "10.0000", "10.0000");
-    pass(2, 3, 22.0, "11.0000", "11.0000");
-    EXPECT_EQ(numberAt(3), 3);
-    EXPECT_EQ(cell(3, kGapLeader), "-1v");
-    EXPECT_EQ(cell(3, kGapAhead), "-1v");
-    EXPECT_EQ(cell(2, kGapLeader), "+2.0s");
-}
-
-TEST_F(EngineFixture, Race_HeatKeyOnlyFromTheSecondPassing) {
+TEST_F(EngineFixture, Race_HeatKeyOnlyFromTheSecondPassingAndAcrossMidnightAddsADay) {
     pass(1, 4, 10.0);
     EXPECT_EQ(cell(1, kHeatKey1), "");
     EXPECT_EQ(cell(1, kHeatPosition), "");
@@ -84,25 +129,10 @@ TEST_F(EngineFixture, Race_HeatKeyOnlyFromTheSecondPassing) {
     EXPECT_EQ(engine->InfoClass.Number(1, kHeatKey1), -1);
     EXPECT_EQ(engine->InfoClass.Number(1, kHeatKey2), 11.25);
     EXPECT_EQ(cell(1, kHeatPosition), "1");
-}
 
-TEST_F(EngineFixture, Race_HeatKeyAcrossMidnightAddsADay) {
-    pass(1, 4, 86399.0);
-    pass(1, 4, 1.5, "2.5000", "2.5000");
-    EXPECT_EQ(engine->InfoClass.Number(1, kHeatKey2), 2.5);
-}
-
-TEST_F(EngineFixture, Race_PositionColoursOnlyWhileAHeatRuns) {
-    pass(1, 4, 10.0);
-    pass(2, 3, 11.0);
-    pass(2, 3, 20.0, "9.0000", "9.0000");  // participant 2 moves up
-    EXPECT_EQ(numberAt(1), 2);
-    EXPECT_EQ(engine->InfoClass.Cell(1, kPosition).backColour, kLightGreen);
-    EXPECT_EQ(engine->InfoClass.Cell(2, kPosition).backColour, kLightRed);
-    state.HeatRunning = 0;
-    engine->OrdenarClass();
-    EXPECT_EQ(engine->InfoClass.Cell(1, kPosition).backColour, kButtonFace);
-    EXPECT_EQ(engine->InfoClass.Cell(2, kPosition).backColour, kButtonFace);
+    pass(2, 3, 86399.0);
+    pass(2, 3, 1.5, "2.5000", "2.5000");  // after midnight
+    EXPECT_EQ(engine->InfoClass.Number(engine->FindRow(2), kHeatKey2), 2.5);
 }
 
 TEST_F(EngineFixture, UnknownParticipantChangesNothing) {
@@ -110,35 +140,6 @@ TEST_F(EngineFixture, UnknownParticipantChangesNothing) {
     pass(77, 1, 5.0);
     for (int r = 0; r < before.Rows(); ++r)
         for (int c = 0; c < before.Cols(); ++c) EXPECT_EQ(cell(r, c), before.TextMatrix(r, c));
-}
-
-TEST_F(EngineFixture, OfficialPractice_PassedOnceSortsAboveTimedParticipants) {
-    setUpState(Modality::OfficialPractice, 5);
-    state.Track.LaneChange = {4, 1, 2, 3, 4};
-    pass(1, 4, 10.0);
-    pass(2, 3, 10.0);
-    pass(3, 2, 10.0);
-    pass(1, 4, 15.2, "5.2000", "5.2000");
-    pass(2, 3, 15.1, "5.1000", "5.1000");
-    // Participant 3 has passed once, 4 and 5 not at all.
-    ASSERT_EQ(numberAt(1), 3);
-    EXPECT_EQ(cell(1, kPosition), "");
-    EXPECT_EQ(cell(1, kGapLeader), "");
-    EXPECT_EQ(numberAt(2), 2);
-    EXPECT_EQ(cell(2, kPosition), "2");
-    EXPECT_EQ(cell(2, kGapLeader), "");  // the fastest shows no gap to itself
-    EXPECT_EQ(cell(2, kGapAhead), "");
-    EXPECT_EQ(numberAt(3), 1);
-    EXPECT_EQ(cell(3, kPosition), "3");
-    EXPECT_EQ(cell(3, kGapLeader), "+0.1000");  // to the fastest, not to the untimed row
-    EXPECT_EQ(cell(3, kGapAhead), "");
-    EXPECT_EQ(numberAt(4), 4);
-    EXPECT_EQ(numberAt(5), 5);
-    // Heat positions skip the rows without a key.
-    EXPECT_EQ(engine->InfoClass.Number(2, kHeatPosition), 1);
-    EXPECT_EQ(engine->InfoClass.Number(3, kHeatPosition), 2);
-    EXPECT_EQ(cell(1, kFastestLane), "");
-    EXPECT_EQ(cell(2, kFastestLane), "3");
 }
 
 TEST_F(EngineFixture, FreePractice_SortedWithoutPositionsOrGaps) {
@@ -153,18 +154,6 @@ TEST_F(EngineFixture, FreePractice_SortedWithoutPositionsOrGaps) {
         EXPECT_EQ(cell(r, kGapLeader), "");
         EXPECT_EQ(cell(r, kGapAhead), "");
     }
-}
-
-TEST_F(EngineFixture, AbsoluteFastestLapFollowsTheBestHeatLap) {
-    pass(1, 4, 10.0);
-    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrTime), "");  // a first pass has no time
-    pass(1, 4, 15.5, "5.5000", "5.5000");
-    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrTime), "5.5000");
-    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrName), "P1");
-    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrLane), "4");
-    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrSeries), "1");
-    pass(1, 4, 21.5, "6.0000", "5.5000");
-    EXPECT_EQ(engine->TaulaVR.TextMatrix(1, kVrTime), "5.5000");
 }
 
 TEST_F(EngineFixture, FastestLapColoursPreferTheAbsoluteOne) {
@@ -185,21 +174,104 @@ TEST_F(EngineFixture, FastestLapColoursPreferTheAbsoluteOne) {
     EXPECT_EQ(engine->InfoClass.Cell(2, kName).backColour, paletteOf(s, Paint::EvenRow));
 }
 
-TEST_F(EngineFixture, SuperPoleLabelsTheParticipantWhoseTurnItIs) {
-    setUpState(Modality::SuperPole, 4);
-    EXPECT_EQ(cell(1, kLane), "E");
-    state.CurrentHeat = 6;  // heat 2 of the second pass
-    engine->NovaManiga();
-    EXPECT_EQ(cell(engine->FindRow(2), kLane), "E");
-    EXPECT_EQ(cell(engine->FindRow(1), kLane), "");
+TEST_F(EngineFixture, Rerank_GapsFollowEveryPassingOfTheRowsTheyAreTakenToAndTakeANewSuffixAtOnce) {
+    // Lanes in an order that makes the leader and the row above change while
+    // the rows measured to them do not.
+    const int lanes[] = {1, 2, 3, 4, 2, 1, 1, 4, 3, 2, 2, 2, 4, 4, 4, 3, 1, 1};
+    double seconds = 5.1;
+    for (int lane : lanes) {
+        passAfter(lane, seconds);
+        seconds += 0.37;
+        expectFreshGaps();
+    }
+    // A row whose own laps and key stay the same still shows the new gap when
+    // the leader passes again.
+    const std::string before = cell(4, kGapLeader);
+    passAfter(
+        state.Track.LaneParticipant[1] == static_cast<int>(engine->InfoClass.Number(1, kNumber)) ? 1 : 2,
+        0.5);
+    expectFreshGaps();
+    EXPECT_FALSE(before.empty());
+
+    ASSERT_EQ(cell(4, kGapLeader).back(), 'v');  // laps behind
+    state.Msg[0][0] = "l";
+    state.Msg[0][1] = "sec";
+    passAfter(2, 6.0);
+    expectFreshGaps();
+    EXPECT_EQ(cell(4, kGapLeader).back(), 'l');
 }
 
-TEST_F(EngineFixture, HeatsRunShownWhenMoreParticipantsThanLanes) {
-    setUpState(Modality::Race, 10);
-    state.CurrentHeat = 9;
-    engine->NovaManiga();
-    EXPECT_EQ(cell(engine->FindRow(1), kHeats), "3");
-    EXPECT_EQ(cell(engine->FindRow(7), kHeats), "4");
+TEST_F(EngineFixture,
+       Rerank_APassingReportsOnlyItsOwnRowUnlessItOvertakesThenEveryRowThatMovedWithItsColour) {
+    // Lane 4 runs P1, two laps down, then one lap down and last.
+    for (int lane : {1, 2, 3, 4, 1, 2, 3, 1, 2, 3, 4}) passAfter(lane, 6.0);
+    ASSERT_EQ(cell(4, kName), "P1");
+    engine->InfoClass.TakeChanges();
+
+    passAfter(4, 6.0);  // level on laps, still last: nobody's gap is taken to it
+    ASSERT_EQ(cell(4, kName), "P1");
+    const auto changes = engine->InfoClass.TakeChanges();
+    EXPECT_FALSE(changes.layout);
+    EXPECT_EQ(changes.rows, (std::vector<int>{4}));
+
+    passAfter(4, 6.0);  // P1 leads on laps
+    const auto overtake = engine->InfoClass.TakeChanges();
+    EXPECT_TRUE(overtake.layout);
+    EXPECT_EQ(overtake.rows, (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(cell(1, kName), "P1");
+    EXPECT_EQ(engine->InfoClass.Cell(1, kPosition).backColour, kLightGreen);
+    for (int r = 2; r <= 4; ++r) EXPECT_EQ(engine->InfoClass.Cell(r, kPosition).backColour, kLightRed) << r;
+    expectFreshGaps();
+}
+
+TEST_F(EngineFixture, Correction_CorrectionColumnShowsTheRunningSumBlankAtZero) {
+    counted(1, 10.0);
+    engine->CorrectLaps(1, +1);
+    engine->CorrectLaps(1, +1);
+    EXPECT_EQ(of(1, kGained), "+2");
+    engine->CorrectLaps(1, -1);
+    engine->CorrectLaps(1, -1);
+    EXPECT_TRUE(blank(of(1, kGained)));
+    engine->CorrectLaps(1, -1);
+    EXPECT_EQ(of(1, kGained), "-1");
+    EXPECT_TRUE(blank(of(1, kHeatLaps)));  // no laps shows as no laps
+    EXPECT_EQ(view.PassCount(4), 0);
+}
+
+TEST_F(EngineFixture, Correction_NothingChangesWithoutAMatchOutsideARunningRaceOrBelowZero) {
+    counted(3, 10.0);
+    const auto before = engine->InfoClass.Revision();
+    EXPECT_FALSE(engine->CorrectLaps(9, +1));  // no such participant
+    EXPECT_FALSE(engine->CorrectLaps(4, -1));  // no lap of this heat to take away
+    EXPECT_FALSE(engine->CorrectLaps(3, 2));   // one lap at a time
+    state.HeatRunning = 0;
+    EXPECT_FALSE(engine->CorrectLaps(3, +1));
+    state.HeatRunning = -1;
+    state.CurrentModality = static_cast<int16_t>(Modality::OfficialPractice);
+    EXPECT_FALSE(engine->CorrectLaps(3, +1));
+    EXPECT_EQ(engine->InfoClass.Revision(), before);
+    EXPECT_EQ(view.PassCount(2), 1);
+}
+
+TEST_F(EngineFixture, Correction_TheStoredHeatCarriesTheCorrectedLapsAndTheirSum) {
+    QueuedPrompter prompter;
+    HeatResultsStore store(state, *engine, prompter);
+    StandingsPlug plug(state, *engine, store);
+    counted(4, 10.0);
+    plug.CorrectLaps(4, +1);  // the heat keys reach the engine through the plug
+    store.RegistreDesDeFila(static_cast<int16_t>(engine->FindRow(4)));
+    EXPECT_EQ(store.Registre.participant, 4);
+    EXPECT_FLOAT_EQ(store.Registre.totalLaps, 2);
+    EXPECT_FLOAT_EQ(store.Registre.heatLaps, 2);
+    EXPECT_EQ(store.Registre.placesGained, 1);
+}
+
+// The number a correction names is on screen beside each lane's driver.
+TEST_F(EngineFixture, Correction_EachLaneShowsItsDriversNumber) {
+    for (int p = 1; p <= 4; ++p) {
+        EXPECT_EQ(view.Lane(5 - p).number, std::to_string(p));
+        EXPECT_EQ(view.Lane(5 - p).driver, of(p, kName));
+    }
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "core/lap_log.h"
 #include "core/prompter.h"
 #include "core/race_state.h"
@@ -21,7 +19,6 @@
 namespace sc {
 namespace {
 
-namespace fs = std::filesystem;
 using namespace sp;
 
 constexpr int kLine = 1, kSector = 3, kTrap = 4;
@@ -29,30 +26,16 @@ constexpr double kStart = 1000;
 
 // A SuperPole series of two cars on four lanes: lane 3 is the sector
 // detector, lane 4 the speed trap (40 cm), registration wired to the plug.
-RaceState superPoleState(const fs::path& folder) {
-    RaceState s = test::standingsState(Modality::SuperPole, 2);
-    s.AppFolder = s.WorkingFolder = folder;
-    s.Participants = {"", "Anna", "Biel"};
-    s.CurrentHeat = s.HeatRunning = 0;  // each test starts its heat
-    s.Track.MinLapTime = 3.0f;
-    s.Track.SplitEnabled = -1;
-    s.Track.SectorLane = kSector;
-    s.Track.SpeedTrapLane = kTrap;
-    s.Track.SpeedTrapDistance = 40;
-    return s;
-}
-
 class SuperPoleTest : public ::testing::Test {
 protected:
-    SuperPoleTest()
-        : folder(temp.path()),
-          state(superPoleState(folder)),
-          engine(state),
-          store(state, engine, prompter),
-          plug(state, engine, store),
-          view(4, state.Settings),
-          log(folder),
-          registration(state, log, view, errors, plug) {
+    SuperPoleTest() {
+        state.AppFolder = state.WorkingFolder = temp.path();
+        state.CurrentHeat = state.HeatRunning = 0;  // each test starts its heat
+        state.Track.MinLapTime = 3.0f;
+        state.Track.SplitEnabled = -1;
+        state.Track.SectorLane = kSector;
+        state.Track.SpeedTrapLane = kTrap;
+        state.Track.SpeedTrapDistance = 40;
         engine.SetLapView(&view);
         test::nameRows(engine.InfoClass, state, 1);
         startHeat();
@@ -72,6 +55,7 @@ protected:
     }
     const std::string& lap(int row, int col) const { return engine.LlistaTR.TextMatrix(row, col); }
     int colour(int row, int col) const { return engine.LlistaTR.Cell(row, col).backColour; }
+    int lastRow() const { return engine.LlistaTR.Rows() - 1; }
     const std::string& ref(int row, int col) const { return engine.Ref.TextMatrix(row, col); }
     std::vector<LapRecord> records() const { return ReadLapLog(log.file()).records; }
     // One whole lap after the first crossing: two sectors, the trap armed
@@ -85,41 +69,43 @@ protected:
     }
 
     test::TempFolder temp;
-    fs::path folder;
-    RaceState state;
+    RaceState state = test::standingsState(Modality::SuperPole, 2);
     QueuedPrompter prompter;
-    StandingsEngine engine;
-    HeatResultsStore store;
-    StandingsPlug plug;
-    VoltaaVolta view;
-    LapLog log;
+    StandingsEngine engine{state};
+    HeatResultsStore store{state, engine, prompter};
+    StandingsPlug plug{state, engine, store};
+    VoltaaVolta view{4, state.Settings};
+    LapLog log{temp.path()};
     RejectedDetections errors;
-    LapRegistration registration;
+    LapRegistration registration{state, log, view, errors, plug};
 };
 
-TEST_F(SuperPoleTest, SensorPassBeforeTheFirstCrossingIsNotRecorded) {
-    pass(kSector, 1.0);
+TEST_F(SuperPoleTest, Crossing_LabelsTheLapOpensTheNextResetsTheSensorsAndTheTickShowsOnlyALapUnderWay) {
+    pass(kSector, 1.0);  // sensors before the first crossing are not recorded
     pass(kTrap, 1.5);
     EXPECT_EQ(records().size(), 1u);          // the heat header only
     EXPECT_EQ(plug.SuperPoleTableRows(), 2);  // header and the approach to the line
-}
-
-TEST_F(SuperPoleTest, Crossing_LabelsTheLapOpensTheNextAndResetsTheSensors) {
+    plug.SuperPoleTick(3.0);
+    EXPECT_EQ(lap(1, kLapTime), "");
     pass(kLine, 10.0);
     ASSERT_EQ(engine.LlistaTR.Rows(), 3);
-    EXPECT_EQ(lap(1, kLapTime), "+1");
-    EXPECT_EQ(lap(1, kLapNumber), "1");
     EXPECT_DOUBLE_EQ(state.Track.LastPassTime[0], 10.0);
+    plug.SuperPoleTick(13.25);
+    EXPECT_EQ(lap(2, kLapTime), "3.3");
     state.Track.CarriedTime[kSector] = 2.5;
     state.Track.CarriedTime[kTrap] = 7;
     pass(kLine, 20.25);
     ASSERT_EQ(engine.LlistaTR.Rows(), 4);
     EXPECT_EQ(lap(2, kLapTime), "10.2500");
-    EXPECT_EQ(lap(2, kLapNumber), "2");
     EXPECT_EQ(lap(3, kLapTime), "");
     EXPECT_DOUBLE_EQ(state.Track.LastPassTime[0], 20.25);
     EXPECT_EQ(state.Track.CarriedTime[kSector], 0);
     EXPECT_EQ(state.Track.CarriedTime[kTrap], 0);
+    plug.SuperPoleTick(23.5);
+    EXPECT_EQ(lap(3, kLapTime), "3.3");
+    plug.SuperPole().HeatEnded();  // an unfinished lap shows no time once the heat is over
+    EXPECT_EQ(lap(3, kLapTime), "");
+    EXPECT_EQ(lap(2, kLapTime), "10.2500");
 }
 
 TEST_F(SuperPoleTest, Sectors_TimedFromTheLineAndRecordedWithColumnAndTime) {
@@ -127,14 +113,10 @@ TEST_F(SuperPoleTest, Sectors_TimedFromTheLineAndRecordedWithColumnAndTime) {
     pass(kSector, 12.0);
     EXPECT_EQ(colour(2, kSector1), 15);  // no reference yet: bright white
     pass(kSector, 14.5);
-    pass(kSector, 15.0);  // both sectors of the lap already shown
-    EXPECT_EQ(lap(2, kSector1), "2.00");
-    EXPECT_EQ(lap(2, kSector2), "4.50");
+    pass(kSector, 15.0);                                      // both sectors of the lap already shown
     EXPECT_DOUBLE_EQ(state.Track.CarriedTime[kSector], 2.5);  // the sector lane's own time after col 2
     const auto recs = records();
     ASSERT_EQ(recs.size(), 5u);
-    EXPECT_EQ(recs[2].lane, kSector);
-    EXPECT_EQ(recs[2].number, 2);  // rows of the table minus 1
     EXPECT_FLOAT_EQ(recs[2].extra1, 1);
     EXPECT_FLOAT_EQ(recs[2].extra2, 2.0f);
     EXPECT_FLOAT_EQ(recs[3].extra1, 2);
@@ -143,14 +125,13 @@ TEST_F(SuperPoleTest, Sectors_TimedFromTheLineAndRecordedWithColumnAndTime) {
     EXPECT_FLOAT_EQ(recs[4].extra2, 0);
 }
 
-TEST_F(SuperPoleTest, SpeedTrap_ArmsThenMeasuresOncePerLap) {
+TEST_F(SuperPoleTest, SpeedTrap_ArmsThenMeasuresOncePerLapAndEqualTimesGiveNoSpeed) {
     pass(kLine, 10.0);
     pass(kSector, 12.0);
     pass(kSector, 14.5);  // sector lane carries 2.5 (since its pass at 12.0)
     pass(kTrap, 15.0);    // armed
     pass(kTrap, 17.6);    // 2.6 since the trap's last pass: |0.4 m / 0.1 s * 3.6|
     pass(kTrap, 18.0);    // the sector's time was used up: armed again
-    EXPECT_EQ(lap(2, kSpeed), "14.40");
     const auto recs = records();
     ASSERT_EQ(recs.size(), 7u);
     EXPECT_FLOAT_EQ(recs[4].extra1, 10);
@@ -159,25 +140,18 @@ TEST_F(SuperPoleTest, SpeedTrap_ArmsThenMeasuresOncePerLap) {
     EXPECT_NEAR(recs[5].extra2, 14.4f, 1e-3);
     EXPECT_FLOAT_EQ(recs[6].extra1, 10);
     EXPECT_EQ(state.Track.CarriedTime[kSector], 0);
-}
 
-TEST_F(SuperPoleTest, SpeedTrap_EqualTimesGiveNoSpeedInsteadOfDividingByZero) {
-    pass(kLine, 10.0);
+    pass(kLine, 20.0);  // equal times on the next lap: no speed instead of dividing by zero
     state.Track.CarriedTime[kSector] = 2.5;
     state.Track.CarriedTime[kTrap] = 1;
-    double device = 2.5;
-    registration.RegisterDetection(kTrap, device, kStart + 12.5);
-    EXPECT_EQ(lap(2, kSpeed), "");
+    pass(kTrap, 22.5, 2.5);
+    EXPECT_EQ(lap(3, kSpeed), "");
     EXPECT_FLOAT_EQ(records().back().extra1, 100);
 }
 
 TEST_F(SuperPoleTest, References_FastestLapRowsAreCopiedAndTiesKeepTheEarlier) {
     pass(kLine, 10.0);
     timedLap(10.0, 2.0, 4.5, 10.0);  // lap 2: 10.0
-    EXPECT_EQ(ref(kRefHeat, kLapTime), "10.0000");
-    EXPECT_EQ(ref(kRefHeat, kSector1), "2.00");
-    EXPECT_EQ(ref(kRefParticipant, kSector2), "4.50");
-    EXPECT_EQ(ref(kRefAbsolute, kLapTime), "10.0000");
     timedLap(20.0, 1.9, 4.6, 10.0);  // lap 3: the same time
     EXPECT_EQ(ref(kRefHeat, kSector1), "2.00");
     timedLap(30.0, 2.1, 4.4, 11.0);  // lap 4: slower
@@ -202,33 +176,38 @@ TEST_F(SuperPoleTest, RankingColour_FirstReferenceEqualledOrBeatenColoursTheCell
     for (const Case& k : {Case{1.80, 4.21, 12, 10}, Case{1.95, 4.40, 11, 10}, Case{2.21, 3.99, 15, 12}}) {
         pass(kSector, 10.0 + k.s1);
         pass(kSector, 10.0 + k.s2);
-        EXPECT_EQ(colour(engine.LlistaTR.Rows() - 1, kSector1), k.c1) << k.s1;
-        EXPECT_EQ(colour(engine.LlistaTR.Rows() - 1, kSector2), k.c2) << k.s2;
+        EXPECT_EQ(colour(lastRow(), kSector1), k.c1) << k.s1;
+        EXPECT_EQ(colour(lastRow(), kSector2), k.c2) << k.s2;
         engine.LlistaTR.AddItem("");  // a fresh lap row for the next case
     }
     // Speed: larger is better. The trap is armed and the sector carries 2.5.
     state.Track.CarriedTime[kSector] = 2.5;
     state.Track.CarriedTime[kTrap] = 1;
-    double device = 2.58;  // 0.4 m / 0.08 s * 3.6 = 18.00 km/h: equals reference 2
-    registration.RegisterDetection(kTrap, device, kStart + 13.0);
-    EXPECT_EQ(lap(engine.LlistaTR.Rows() - 1, kSpeed), "18.00");
-    EXPECT_EQ(colour(engine.LlistaTR.Rows() - 1, kSpeed), 11);
+    pass(kTrap, 13.0, 2.58);  // 0.4 m / 0.08 s * 3.6 = 18.00 km/h: equals reference 2
+    EXPECT_EQ(lap(lastRow(), kSpeed), "18.00");
+    EXPECT_EQ(colour(lastRow(), kSpeed), 11);
 }
 
-TEST_F(SuperPoleTest, Tick_ShowsTheRunningLapOnlyOnceALapIsUnderWay) {
-    plug.SuperPoleTick(3.0);
-    EXPECT_EQ(lap(1, kLapTime), "");
-    pass(kLine, 10.0);
-    plug.SuperPoleTick(13.25);
-    EXPECT_EQ(lap(2, kLapTime), "3.3");
-    plug.SuperPole().HeatEnded();  // an unfinished lap shows no time once the heat is over
-    EXPECT_EQ(lap(2, kLapTime), "");
-    EXPECT_EQ(lap(1, kLapTime), "+1");
-}
-
-TEST_F(SuperPoleTest, NextHeat_ClearsLapsKeepsAbsoluteAndEachCarItsOwnReference) {
+TEST_F(SuperPoleTest, RecomputeAndNextHeat_RebuildFromTheLapLogThenClearLapsKeepAbsoluteAndEachCarsOwn) {
     pass(kLine, 10.0);
     timedLap(10.0, 2.0, 4.5, 10.0);
+    timedLap(20.0, 1.9, 4.6, 10.5);
+    pass(kSector, 32.0);
+    pass(kSector, 34.0);
+    auto table = [this] {
+        std::vector<std::string> cells;
+        for (int r = 0; r <= lastRow(); ++r)
+            for (int c = 0; c < kColumns; ++c) cells.push_back(lap(r, c));
+        return cells;
+    };
+    const auto shown = table();
+    ASSERT_NEAR(state.Track.CarriedTime[kSector], 2.0, 1e-9);
+
+    plug.NovaManiga();
+    plug.RecomputeStandings();
+    EXPECT_EQ(table(), shown);
+    EXPECT_NEAR(state.Track.CarriedTime[kSector], 2.0, 1e-9);
+
     state.HeatRunning = 0;
     startHeat();  // heat 2: Biel
     EXPECT_EQ(engine.LlistaTR.Rows(), 2);
@@ -240,27 +219,6 @@ TEST_F(SuperPoleTest, NextHeat_ClearsLapsKeepsAbsoluteAndEachCarItsOwnReference)
     startHeat();            // heat 5: Anna again
     EXPECT_EQ(ref(kRefParticipant, kLapTime), "10.0000");
     EXPECT_EQ(ref(kRefParticipant, kSector2), "4.50");
-}
-
-TEST_F(SuperPoleTest, Recompute_RebuildsLapsSectorsAndSpeedFromTheLapLog) {
-    pass(kLine, 10.0);
-    timedLap(10.0, 2.0, 4.5, 10.0);
-    timedLap(20.0, 1.9, 4.6, 10.5);
-    pass(kSector, 32.0);
-    pass(kSector, 34.0);
-    std::vector<std::string> shown;
-    for (int r = 0; r < engine.LlistaTR.Rows(); ++r)
-        for (int c = 0; c < kColumns; ++c) shown.push_back(lap(r, c));
-    const double sectorCarried = state.Track.CarriedTime[kSector];
-    ASSERT_NEAR(sectorCarried, 2.0, 1e-9);
-
-    plug.NovaManiga();
-    plug.RecomputeStandings();
-    std::vector<std::string> rebuilt;
-    for (int r = 0; r < engine.LlistaTR.Rows(); ++r)
-        for (int c = 0; c < kColumns; ++c) rebuilt.push_back(lap(r, c));
-    EXPECT_EQ(rebuilt, shown);
-    EXPECT_DOUBLE_EQ(state.Track.CarriedTime[kSector], sectorCarried);
 }
 
 }  // namespace
