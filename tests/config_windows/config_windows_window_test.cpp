@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
+#include <optional>
 
 #include "config_test_helpers.h"
 #include "config_windows/program_settings_window.h"
@@ -36,16 +38,30 @@ void waitForFirstPaint(QWidget& window, const bool& opening) {
     QTRY_VERIFY(!opening);
 }
 
+// Runs `answer` on the next message box once its event loop is running.
+void onNextBox(std::function<void(QMessageBox&)> answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box != nullptr) answer(*box);
+    });
+}
+
 }  // namespace
 
 class ConfigWindowsTest : public QObject {
     Q_OBJECT
 
+    std::optional<test::ProgramFolder> folder;
+    RaceState state;
+    QueuedPrompter prompter;
+
 private slots:
+    void init() {
+        folder.emplace();
+        state = folder->state();
+    }
+
     void programSettings_LanguagePreviewRelabelsAndEscUndoesIt() {
-        test::ProgramFolder folder;
-        RaceState state = folder.state();
-        QueuedPrompter prompter;
         ConfiguracioPrgView view(state, prompter);
         QCOMPARE(child<QLabel>(view, "Text(1)")->text(), QStringLiteral("Comptavoltes:"));
         QCOMPARE(view.windowTitle(), QStringLiteral("Configuració del programa"));
@@ -62,13 +78,10 @@ private slots:
         QTest::keyClick(&view, Qt::Key_Escape);
         QCOMPARE(view.result(), int(QDialog::Rejected));
         QCOMPARE(state.Settings.Language, int16_t{0});
-        QVERIFY(!std::filesystem::exists(folder.path() / kSettingsFileName));
+        QVERIFY(!std::filesystem::exists(folder->path() / kSettingsFileName));
     }
 
     void programSettings_ShiftWhileOpeningRevealsTheFrames() {
-        test::ProgramFolder folder;
-        RaceState state = folder.state();
-        QueuedPrompter prompter;
         ConfiguracioPrgView view(state, prompter);
         view.show();
         QTest::keyPress(&view, Qt::Key_Shift);  // before the first paint
@@ -85,16 +98,13 @@ private slots:
 
         QTest::mouseClick(child<QPushButton>(view, "Sortir(1)"), Qt::LeftButton);
         QCOMPARE(view.result(), int(QDialog::Accepted));
-        const Bytes data = test::fileBytes(folder.path() / kSettingsFileName);
+        const Bytes data = test::fileBytes(folder->path() / kSettingsFileName);
         QCOMPARE(test::integerAt(data, 6), int16_t{7});
     }
 
     // After the first paint Shift does nothing; the settings behind it are one
     // visible click away, in both windows, and back.
     void moreOptions_RevealsWhatShiftRevealsAfterOpening() {
-        test::ProgramFolder folder;
-        RaceState state = folder.state();
-        QueuedPrompter prompter;
         ConfiguracioPrgView settings(state, prompter);
         waitForFirstPaint(settings, settings.form().Opening);
         QTest::keyPress(&settings, Qt::Key_Shift);
@@ -122,9 +132,6 @@ private slots:
     }
 
     void programSettings_SwatchFollowsTheChosenColour() {
-        test::ProgramFolder folder;
-        RaceState state = folder.state();
-        QueuedPrompter prompter;
         ConfiguracioPrgView view(state, prompter);
         QLabel* swatch = child<QLabel>(view, "Mostra(2)");
         QCOMPARE(swatch->palette().color(QPalette::Window), QColor(0, 255, 0));  // light green
@@ -135,19 +142,8 @@ private slots:
     }
 
     void trackConfig_RaceWithHeatsRunLocksTheLanesUntilTheWarningIsClicked() {
-        test::ProgramFolder folder;
-        RaceState state = folder.state();
-        const auto race = folder.path() / "PROVA001";
-        std::filesystem::create_directories(race);
-        RaceHeader header;
-        header.SeriesCount = {0, 0, 0, 1};
-        header.name = "Copa";
-        QVERIFY(writeRaceHeader(race / kRaceHeaderFileName, header));
+        const auto race = folder->race(state, {0, 0, 0, 1}, "Copa");
         QVERIFY(writeParticipantList(race / "CRS001.PAR", ParticipantList{2, {"Anna"}}));
-        state.SeriesCount = {1, 0, 0, 0, 1};
-        state.WorkingFolder = race;
-
-        QueuedPrompter prompter;
         ConfiguracioPistaView view(state, prompter);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -167,9 +163,6 @@ private slots:
     }
 
     void trackConfig_ShiftWhileOpeningRevealsTheSectorControls() {
-        test::ProgramFolder folder;
-        RaceState state = folder.state();
-        QueuedPrompter prompter;
         ConfiguracioPistaView view(state, prompter);
         view.show();
         QVERIFY(!child<QComboBox>(view, "Split")->isVisible());
@@ -179,9 +172,6 @@ private slots:
     }
 
     void trackConfig_TypedLaneCountRebuildsTheRowAndSaves() {
-        test::ProgramFolder folder;
-        RaceState state = folder.state();
-        QueuedPrompter prompter;
         ConfiguracioPistaView view(state, prompter);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -197,24 +187,10 @@ private slots:
 
         QTest::mouseClick(child<QPushButton>(view, "Sortir(1)"), Qt::LeftButton);
         QCOMPARE(view.result(), int(QDialog::Accepted));
-        const Bytes data = test::fileBytes(folder.path() / kTrackFileName);
+        const Bytes data = test::fileBytes(folder->path() / kTrackFileName);
         QCOMPARE(test::integerAt(data, 29), int16_t{64});
         QCOMPARE(test::integerAt(data, 31), int16_t{3});
         QCOMPARE(test::integerAt(data, 35), int16_t{1});
-    }
-
-    void qtPrompter_ReturnsTheButtonClicked() {
-        QtPrompter prompter;
-        QTimer::singleShot(0, [] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box != nullptr) box->button(QMessageBox::No)->click();
-        });
-        const Button answer = prompter.ask({"El parcial més gran és: 100",
-                                            "Configuració",
-                                            {Button::Yes, Button::No},
-                                            Button::Yes,
-                                            MessageIcon::Question});
-        QCOMPARE(answer, Button::No);
     }
 
     // A box is as wide as its text: a longer title, drawn bold and larger by the window
@@ -222,14 +198,12 @@ private slots:
     void qtPrompter_BoxWideEnoughForItsTitle() {
         const QString title = QString::fromUtf8("El programa s'ha tancat involuntàriament");
         int width = 0, boldTitle = 0;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) return;
-            QFont bold = box->font();
+        onNextBox([&](QMessageBox& box) {
+            QFont bold = box.font();
             bold.setBold(true);
             boldTitle = QFontMetrics(bold).horizontalAdvance(title);
-            width = box->width();
-            box->button(QMessageBox::No)->click();
+            width = box.width();
+            box.button(QMessageBox::No)->click();
         });
         QtPrompter().ask({"Vols recuperar?", title.toStdString(), {Button::Yes, Button::No}, Button::No});
         QVERIFY2(width >= boldTitle * 6 / 5 + 140,
@@ -248,18 +222,16 @@ private slots:
             {1, {"Aceptar", "Cancelar", QString::fromUtf8("Sí"), "No", "Reintentar"}},
         };
         for (const auto& c : cases) {
-            QtPrompter prompter(nullptr, &c.language);
             QStringList shown;
-            QTimer::singleShot(0, [&shown] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (box == nullptr) return;
+            onNextBox([&shown](QMessageBox& box) {
                 for (auto b : {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No,
                                QMessageBox::Retry})
-                    shown << box->button(b)->text();
-                box->button(QMessageBox::Cancel)->click();
+                    shown << box.button(b)->text();
+                box.button(QMessageBox::Cancel)->click();
             });
             const Button answer =
-                prompter.ask({"?", "", {Button::Ok, Button::Cancel, Button::Yes, Button::No, Button::Retry}});
+                QtPrompter(nullptr, &c.language)
+                    .ask({"?", "", {Button::Ok, Button::Cancel, Button::Yes, Button::No, Button::Retry}});
             QCOMPARE(answer, Button::Cancel);
             QCOMPARE(shown, c.texts);
         }

@@ -42,7 +42,7 @@ TEST_F(ProgramSettingsForm, FirstStart_ShowsCatalanDs030AndTheDefaultColours) {
     EXPECT_EQ(window.Caption, "Configuració del programa");
 }
 
-TEST_F(ProgramSettingsForm, Opening_ShowsTheComaAndScrollOptions) {
+TEST_F(ProgramSettingsForm, ComaAndScrollOptions_ShownAtOpeningAndEnableTheirFields) {
     state.Settings.AskComas = -1;
     state.Settings.AutoScrollSeconds = 12;
     open();
@@ -50,6 +50,10 @@ TEST_F(ProgramSettingsForm, Opening_ShowsTheComaAndScrollOptions) {
     EXPECT_EQ(window.OpcioAutoScroll.value, 1);
     EXPECT_EQ(window.TempsScroll.text, "12");
     EXPECT_TRUE(window.TempsScroll.enabled);
+    window.OpcioComes_Click(2);
+    EXPECT_TRUE(window.MngComes.enabled);
+    window.OpcioComes_Click(1);
+    EXPECT_FALSE(window.MngComes.enabled);
 
     state.Settings.AskComas = 3;
     ConfiguracioPrg atPass(state, prompter);
@@ -57,29 +61,6 @@ TEST_F(ProgramSettingsForm, Opening_ShowsTheComaAndScrollOptions) {
     EXPECT_EQ(atPass.OpcioComes.value, 2);
     EXPECT_EQ(atPass.MngComes.text, "3");
     EXPECT_TRUE(atPass.MngComes.enabled);
-}
-
-TEST_F(ProgramSettingsForm, Options_EnableTheirFields) {
-    open();
-    window.OpcioComes_Click(2);
-    EXPECT_TRUE(window.MngComes.enabled);
-    window.OpcioComes_Click(1);
-    EXPECT_FALSE(window.MngComes.enabled);
-    window.OpcioAutoScroll_Click(1);
-    EXPECT_TRUE(window.TempsScroll.enabled);
-}
-
-TEST_F(ProgramSettingsForm, Shift_EnablesTheFramesOnlyWhileOpening) {
-    window.Form_Load();
-    window.Shift_KeyDown();
-    EXPECT_TRUE(window.FramesEnabled);
-    EXPECT_TRUE(window.Enlarged);
-
-    ConfiguracioPrg later(state, prompter);
-    later.Form_Load();
-    later.Form_Paint();
-    later.Shift_KeyDown();
-    EXPECT_FALSE(later.FramesEnabled);
 }
 
 TEST_F(ProgramSettingsForm, LeavingWithoutAccept_UndoesTheLanguagePreviewAndKeepsTheOtherSettings) {
@@ -145,8 +126,7 @@ TEST_F(ProgramSettingsForm, Accept_WritesEveryFieldAtItsOffset) {
     EXPECT_EQ(data[8], 7);  // SettingsVersion kept
     EXPECT_EQ(integerAt(data, 9), 3);
     EXPECT_EQ(integerAt(data, 19), 5);
-    const int16_t colours[] = {12, 4, 15, 14, 11};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(integerAt(data, 21 + 2 * static_cast<std::size_t>(i)), colours[i]);
+    EXPECT_EQ(test::integersAt(data, 21, 5), (std::vector<int16_t>{12, 4, 15, 14, 11}));
     EXPECT_EQ(state.Settings.AutoScrollSeconds, 7);
     EXPECT_EQ(state.Settings.LapCounterModel, 3);
 }
