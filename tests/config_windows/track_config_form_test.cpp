@@ -15,11 +15,15 @@ using test::singleAt;
 using Integers = std::vector<int16_t>;
 using Row = std::vector<std::string>;
 
-Row laneRow(const ConfiguracioPista& w) {
+// The texts of boxes 1..count of a control array.
+template <typename Boxes>
+Row texts(const Boxes& boxes, int count) {
     Row row;
-    for (int i = 1; i <= w.laneCount(); ++i) row.push_back(w.CfgCanvi[i].text);
+    for (int i = 1; i <= count; ++i) row.push_back(boxes[i].text);
     return row;
 }
+
+Row laneRow(const ConfiguracioPista& w) { return texts(w.CfgCanvi, w.laneCount()); }
 
 class TrackConfigForm : public ::testing::Test {
 protected:
@@ -140,12 +144,9 @@ TEST_F(TrackConfigForm, ComaAndSectorOptions_EnableTheirFieldsWithUsableValues) 
 TEST_F(TrackConfigForm, Connections_SplitTheLanesEvenly) {
     openSixteenLanes();
     window.CfgNCircuits_Click(1);
-    EXPECT_EQ(window.PrimeraPista[1].text, "1");
-    EXPECT_EQ(window.PrimeraPista[2].text, "9");
+    EXPECT_EQ(texts(window.PrimeraPista, 2), (Row{"1", "9"}));
     window.CfgNCircuits_Click(2);
-    EXPECT_EQ(window.PrimeraPista[1].text, "1");
-    EXPECT_EQ(window.PrimeraPista[2].text, "6");
-    EXPECT_EQ(window.PrimeraPista[3].text, "12");
+    EXPECT_EQ(texts(window.PrimeraPista, 3), (Row{"1", "6", "12"}));
     EXPECT_TRUE(window.Circuit[3]);
     EXPECT_FALSE(window.Circuit[4]);
     EXPECT_EQ(window.PortNum[3].index, 2);
@@ -158,29 +159,25 @@ TEST_F(TrackConfigForm, Connections_SplitTheLanesEvenly) {
 
 TEST_F(TrackConfigForm, PortChoice_SwapsWithTheConnectionThatHadThePort) {
     open();
-    ASSERT_EQ(window.PortNum[1].index, 0);
-    ASSERT_EQ(window.PortNum[2].index, 1);
+    const auto ports = [&] { return std::pair(window.PortNum[1].index, window.PortNum[2].index); };
+    ASSERT_EQ(ports(), std::pair(0, 1));
     window.PortNum_Click(1, 1);  // COM2 for connection 1
-    EXPECT_EQ(window.PortNum[1].index, 1);
-    EXPECT_EQ(window.PortNum[2].index, 0);
+    EXPECT_EQ(ports(), std::pair(1, 0));
     window.PortNum_Click(2, 3);  // COM4, free
-    EXPECT_EQ(window.PortNum[2].index, 3);
-    EXPECT_EQ(window.PortNum[1].index, 1);
+    EXPECT_EQ(ports(), std::pair(1, 3));
 }
 
 TEST_F(TrackConfigForm, FirstLanes_KeepIncreasing) {
     openSixteenLanes();
     window.CfgNCircuits_Click(2);  // 1, 6, 12
     window.PrimeraPista_Change(3, "6");
-    EXPECT_EQ(window.PrimeraPista[3].text, "7");
+    EXPECT_EQ(texts(window.PrimeraPista, 3), (Row{"1", "6", "7"}));
     window.PrimeraPista_Change(2, "12");
-    EXPECT_EQ(window.PrimeraPista[2].text, "12");
-    EXPECT_EQ(window.PrimeraPista[3].text, "13");
+    EXPECT_EQ(texts(window.PrimeraPista, 3), (Row{"1", "12", "13"}));
     window.PrimeraPista_Change(1, "-4.7");
-    EXPECT_EQ(window.PrimeraPista[1].text, "4");
+    EXPECT_EQ(texts(window.PrimeraPista, 3), (Row{"4", "12", "13"}));
     window.PrimeraPista_Change(1, "20");
-    EXPECT_EQ(window.PrimeraPista[2].text, "21");
-    EXPECT_EQ(window.PrimeraPista[3].text, "22");
+    EXPECT_EQ(texts(window.PrimeraPista, 3), (Row{"20", "21", "22"}));
 }
 
 // What the search finds and says is tested with the ports it probes (acquisition/).
@@ -298,37 +295,29 @@ protected:
     }
 };
 
-TEST_F(RaceCopy, HeatsRunLockTheLanesUntilTheWarningIsClicked) {
-    series("OFC001", 0);
-    series("CRS001", 0);
-    series("CRS002", 3);
+// What clicking the warning unlocks is tested on screen (config_windows_window_test).
+TEST_F(RaceCopy, HeatsRunInAnySeriesLockTheLanes) {
+    const struct {
+        int16_t officialPractice, race1, race2;
+        bool locked;
+    } cases[] = {{0, 0, 3, true}, {1, 0, 0, true}, {0, 0, 0, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.officialPractice << " " << c.race1 << " " << c.race2);
+        series("OFC001", c.officialPractice);
+        series("CRS001", c.race1);
+        series("CRS002", c.race2);
+        ConfiguracioPista opened(state, prompter);
+        opened.Form_Load();
+        EXPECT_EQ(opened.MarcAvis, c.locked);
+        EXPECT_EQ(opened.CfgNPistes.enabled, !c.locked);
+        EXPECT_EQ(opened.CfgCanvi[1].enabled, !c.locked);
+    }
+}
+
+TEST_F(RaceCopy, NamedInTheCaptionSavedIntoTheRaceFolderThenBackToTheProgramFolder) {
     open();
     EXPECT_EQ(window.Caption, "Configuració circuit/prova: Copa d'estiu");
-    EXPECT_TRUE(window.MarcAvis);
-    EXPECT_FALSE(window.CfgNPistes.enabled);
-    EXPECT_FALSE(window.CfgCanvi[1].enabled);
     EXPECT_EQ(state.CurrentModality, 0);
-
-    window.Avis_Click();
-    EXPECT_FALSE(window.MarcAvis);
-    EXPECT_TRUE(window.CfgCanvi[4].enabled);
-    EXPECT_FALSE(window.CfgNPistes.enabled);
-}
-
-TEST_F(RaceCopy, OfficialPracticeHeatsLockToo_NoHeatsRunLeavesEverythingFree) {
-    series("OFC001", 1);
-    open();
-    EXPECT_TRUE(window.MarcAvis);
-    series("OFC001", 0);
-    ConfiguracioPista free(state, prompter);
-    free.Form_Load();
-    EXPECT_FALSE(free.MarcAvis);
-    EXPECT_TRUE(free.CfgNPistes.enabled);
-    EXPECT_TRUE(free.CfgCanvi[1].enabled);
-}
-
-TEST_F(RaceCopy, SavesIntoTheRaceFolderAndReturnsToTheProgramFolder) {
-    open();
     window.Gravar_Click();
     EXPECT_TRUE(std::filesystem::exists(race / kTrackFileName));
     EXPECT_FALSE(std::filesystem::exists(savedFile()));
@@ -336,13 +325,11 @@ TEST_F(RaceCopy, SavesIntoTheRaceFolderAndReturnsToTheProgramFolder) {
     EXPECT_EQ(state.WorkingFolder, state.AppFolder);
 }
 
-TEST_F(TrackConfigForm, SpanishListsAndMessages) {
+// The Spanish confirmation of the largest partial is in tests/scripts/first_start.
+TEST_F(TrackConfigForm, SpanishLists) {
     state.Settings.Language = 1;
-    openByPartials("11", "10");
+    open();
     EXPECT_EQ(window.OpComes.items, (Row{"Mayor", "Por parciales"}));
-    prompter.answers = {Button::No};
-    window.Gravar_Click();
-    EXPECT_EQ(prompter.shown[0].text, "El parcial mayor es: 100");
 }
 
 }  // namespace

@@ -71,20 +71,16 @@ TEST_F(RunScript, Crash_EndsAtOnceWithoutWritingTheSelections) {
     EXPECT_FALSE(fs::exists(race(1)));
 }
 
-TEST_F(RunScript, StandardInput_IsReadForADash) {
+// The script comes through standard input for a dash.
+TEST_F(RunScript, FirstStart_AcceptsBothWindowsWithTheirDefaults) {
     const ToolRun r = run("start\nstate\n", true);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find(R"("races":[])"), std::string::npos) << r.out;
-}
-
-TEST_F(RunScript, FirstStart_AcceptsBothWindowsWithTheirDefaults) {
-    const ToolRun r = run("start\n");
-    ASSERT_EQ(r.status, 0) << r.err;
     const Bytes settings = bytesOf(folder() / "VIROLA.CFG");
     ASSERT_FALSE(settings.empty());
     EXPECT_FALSE(bytesOf(folder() / "PISTA.CFG").empty());
-    const ToolRun dump = run("track\n");  // the general track window opened again and accepted unchanged
-    ASSERT_EQ(dump.status, 0) << dump.err;
+    // The general track window opened again and accepted unchanged.
+    ASSERT_EQ(run("track\n").status, 0);
     EXPECT_EQ(bytesOf(folder() / "VIROLA.CFG"), settings);
 }
 
