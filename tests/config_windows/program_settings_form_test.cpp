@@ -10,6 +10,8 @@ namespace {
 
 using test::fileBytes;
 using test::integerAt;
+using test::integersAt;
+using Integers = std::vector<int16_t>;
 
 class ProgramSettingsForm : public ::testing::Test {
 protected:
@@ -84,17 +86,6 @@ TEST_F(ProgramSettingsForm, LeavingWithoutAccept_UndoesTheLanguagePreviewAndKeep
     EXPECT_FALSE(std::filesystem::exists(savedFile()));
 }
 
-TEST_F(ProgramSettingsForm, Accept_KeepsThePreviewedLanguage) {
-    open();
-    window.LlIdioma_Click(1);
-    window.Sortir_Click(ConfiguracioPrg::kAcceptButton);
-    window.Form_Unload();
-    EXPECT_TRUE(window.Saved);
-    EXPECT_EQ(state.Settings.Language, 1);
-    EXPECT_EQ(window.languageInForce(), 1);
-    EXPECT_EQ(integerAt(fileBytes(savedFile()), 0), 1);
-}
-
 TEST_F(ProgramSettingsForm, TypedNumbers_BecomeWholeAbsoluteValues) {
     open();
     window.TempsScroll_Change("-7.8");
@@ -107,8 +98,9 @@ TEST_F(ProgramSettingsForm, TypedNumbers_BecomeWholeAbsoluteValues) {
     EXPECT_EQ(window.MngComes.text, "0");
 }
 
-TEST_F(ProgramSettingsForm, Accept_WritesEveryFieldAtItsOffset) {
+TEST_F(ProgramSettingsForm, Accept_KeepsThePreviewedLanguageAndWritesEveryFieldAtItsOffset) {
     open();
+    window.LlIdioma_Click(1);
     window.Hardware_Click(3);
     window.ValorColor_Click(2, 4);
     window.OpcioComes_Click(2);
@@ -116,17 +108,20 @@ TEST_F(ProgramSettingsForm, Accept_WritesEveryFieldAtItsOffset) {
     window.OpcioAutoScroll_Click(1);
     window.TempsScroll_Change("-7.8");
     window.Sortir_Click(ConfiguracioPrg::kAcceptButton);
+    window.Form_Unload();
     ASSERT_TRUE(window.Closed);
+    EXPECT_TRUE(window.Saved);
+    EXPECT_EQ(state.Settings.Language, 1);
+    EXPECT_EQ(window.languageInForce(), 1);
 
     const Bytes data = fileBytes(savedFile());
     ASSERT_EQ(data.size(), 31u);  // 21 + 5 colours
-    EXPECT_EQ(integerAt(data, 0), 0);
-    EXPECT_EQ(integerAt(data, 4), 3);
-    EXPECT_EQ(integerAt(data, 6), 7);
-    EXPECT_EQ(data[8], 7);  // SettingsVersion kept
+    EXPECT_EQ(integerAt(data, 0), 1);
+    EXPECT_EQ(integersAt(data, 4, 2), (Integers{3, 7}));  // passes, scroll seconds
+    EXPECT_EQ(data[8], 7);                                // SettingsVersion kept
     EXPECT_EQ(integerAt(data, 9), 3);
     EXPECT_EQ(integerAt(data, 19), 5);
-    EXPECT_EQ(test::integersAt(data, 21, 5), (std::vector<int16_t>{12, 4, 15, 14, 11}));
+    EXPECT_EQ(integersAt(data, 21, 5), (Integers{12, 4, 15, 14, 11}));
     EXPECT_EQ(state.Settings.AutoScrollSeconds, 7);
     EXPECT_EQ(state.Settings.LapCounterModel, 3);
 }
@@ -137,9 +132,7 @@ TEST_F(ProgramSettingsForm, Accept_EveryHeatAndNoScroll) {
     window.OpcioComes_Click(1);
     window.OpcioAutoScroll_Click(0);
     window.Gravar_Click();
-    const Bytes data = fileBytes(savedFile());
-    EXPECT_EQ(integerAt(data, 4), -1);
-    EXPECT_EQ(integerAt(data, 6), 0);
+    EXPECT_EQ(integersAt(fileBytes(savedFile()), 4, 2), (Integers{-1, 0}));
 }
 
 TEST_F(ProgramSettingsForm, Accept_ThatCannotWriteKeepsTheWindowOpenAndTheState) {
