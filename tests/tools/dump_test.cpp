@@ -54,13 +54,12 @@ Bytes concat(std::initializer_list<Bytes> parts) {
 }
 
 TEST_F(DumpTest, HeatFileShowsEveryBlockWithShortSingles) {
-    HeatRecord row;
-    row.participant = 2;
-    row.totalLaps = 41.25f;
-    row.fastestLap = 5.1234f;
-    row.position = -1;
-    row.lane = 3;
-    row.placesGained = 1;
+    const HeatRecord row{.participant = 2,
+                         .totalLaps = 41.25f,
+                         .fastestLap = 5.1234f,
+                         .position = -1,
+                         .lane = 3,
+                         .placesGained = 1};
     auto file =
         put("CRS001.DAD", concat({encodeHeatRecord(HeatRecord::header(1, 40123.2578125f, 1)),
                                   encodeHeatRecord(row), encodeHeatRecord(HeatRecord::header(2, 0, 0))}));
@@ -122,15 +121,11 @@ TEST_F(DumpTest, ParticipantsRaceAndCatalogue) {
 }
 
 TEST_F(DumpTest, TrackAndSettingsShowLoadedValues) {
+    // Coma divisions 100; one connection, on port 3 from lane 1; three lanes changed 3, 1, 2.
     Bytes track(300, 0);
-    track[4] = 100;  // ComaDivisions
-    track[9] = 1;    // one connection
-    track[11] = 3;   // port 3
-    track[13] = 1;   // first lane 1
-    track[29] = 3;   // three lanes
-    track[31] = 3;
-    track[33] = 1;
-    track[35] = 2;
+    for (auto [offset, value] :
+         {std::pair{4, 100}, {9, 1}, {11, 3}, {13, 1}, {29, 3}, {31, 3}, {33, 1}, {35, 2}})
+        track[offset] = value;
     // No sector switch: the sector and trap fields and the partials take their defaults.
     EXPECT_EQ(dump(put("PISTA.CFG", track)),
               Json::parse(R"({"kind":"track","MinLapTime":0,"ComaDivisions":100,"ConnectionCount":1,
@@ -138,12 +133,10 @@ TEST_F(DumpTest, TrackAndSettingsShowLoadedValues) {
         "SectorCount":3,"SectorLane":2,"SpeedTrapLane":3,"SpeedTrapDistance":40,
         "PartialCount":0,"PartialStep":0,"ComaZeros":"000","ComaFormat":"0.000"})"));
 
+    // AskComas -2 loads as 0; model 2; five colours, the first 12.
     Bytes settings(21 + 10, 0);
-    settings[4] = 0xFE;  // AskComas -2 loads as 0
-    settings[5] = 0xFF;
-    settings[9] = 2;
-    settings[19] = 5;
-    settings[21] = 12;
+    for (auto [offset, value] : {std::pair{4, 0xFE}, {5, 0xFF}, {9, 2}, {19, 5}, {21, 12}})
+        settings[offset] = value;
     EXPECT_EQ(dump(put("virola.cfg", settings)), Json::parse(R"({"kind":"settings","Language":0,"AskComas":0,
         "AutoScrollSeconds":0,"SettingsVersion":0,"LapCounterModel":2,"ColourCount":5,
         "Colours":[12,0,0,0,0]})"));
