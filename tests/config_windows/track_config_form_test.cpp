@@ -42,12 +42,6 @@ protected:
         resizeTrackWorkingArrays(state.Track);
         open();
     }
-    void openByPartials(const char* count, const char* step) {
-        open();
-        window.OpComes_Click(1);
-        window.CfgQuants_Change(count);
-        window.CfgCada_Change(step);
-    }
     std::filesystem::path savedFile() const { return folder.path() / kTrackFileName; }
 };
 
@@ -190,12 +184,22 @@ TEST_F(TrackConfigForm, PortSearch_DisabledWithoutAProbe) {
     EXPECT_TRUE(window.TestComEnabled);
 }
 
-TEST_F(TrackConfigForm, Save_ByPartialsConfirmsTheLargestPartial) {
-    openByPartials("11", "10");
+// Neither the refusal nor a "No" closes the window or writes the file.
+TEST_F(TrackConfigForm, Save_ByPartialsRefusesBeyondSixteenBitsAndConfirmsTheLargestPartial) {
+    open();
+    window.OpComes_Click(1);
+    window.CfgQuants_Change("100");
+    window.CfgCada_Change("999");
+    window.Gravar_Click();
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].buttons, std::vector<Button>{Button::Ok});
+
+    window.CfgQuants_Change("11");
+    window.CfgCada_Change("10");
     prompter.answers = {Button::No};
     window.Sortir_Click(ConfiguracioPista::kAcceptButton);
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, "El parcial més gran és: 100");
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.shown[1].text, "El parcial més gran és: 100");
     EXPECT_FALSE(window.Closed);
     EXPECT_FALSE(std::filesystem::exists(savedFile()));
 
@@ -209,15 +213,6 @@ TEST_F(TrackConfigForm, Save_ByPartialsConfirmsTheLargestPartial) {
     EXPECT_EQ(integersAt(data, 309, 2), (Integers{11, 10}));
     EXPECT_EQ(state.Track.ComaDivisions, 100);
     EXPECT_EQ(state.Track.ComaFormat, "0.000");
-}
-
-TEST_F(TrackConfigForm, Save_RefusesALargestPartialBeyondSixteenBits) {
-    openByPartials("100", "999");
-    window.Gravar_Click();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].buttons, std::vector<Button>{Button::Ok});
-    EXPECT_FALSE(window.Closed);
-    EXPECT_FALSE(std::filesystem::exists(savedFile()));
 }
 
 TEST_F(TrackConfigForm, Save_WritesEveryFieldAtItsOffset) {
@@ -248,10 +243,6 @@ TEST_F(TrackConfigForm, Save_WritesEveryFieldAtItsOffset) {
     EXPECT_EQ(state.Track.SectorCount, 3);  // as every load gives it
     EXPECT_EQ(state.Track.ConnectionPort[2], 4);
     EXPECT_EQ(state.Track.PartialCount, 0);
-
-    const TrackConfig reloaded = loadTrackConfig(savedFile());
-    EXPECT_EQ(reloaded.LaneChange, state.Track.LaneChange);
-    EXPECT_EQ(reloaded.SpeedTrapDistance, 52);
 }
 
 TEST_F(TrackConfigForm, GeneralConfiguration_NoRaceNameNoLockAndAFileEndingAtTheLaneRow) {
