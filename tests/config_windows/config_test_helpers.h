@@ -52,10 +52,4 @@ inline std::vector<int16_t> integersAt(const Bytes& data, std::size_t offset, st
 
 inline int16_t integerAt(const Bytes& data, std::size_t offset) { return integersAt(data, offset)[0]; }
 
-inline float singleAt(const Bytes& data, std::size_t offset) {
-    ByteReader r(data, "test");
-    r.seek(offset);
-    return r.single();
-}
-
 }  // namespace sc::test

@@ -9,7 +9,6 @@ namespace sc {
 namespace {
 
 using test::fileBytes;
-using test::integerAt;
 using test::integersAt;
 using Integers = std::vector<int16_t>;
 
@@ -44,7 +43,7 @@ TEST_F(ProgramSettingsForm, FirstStart_ShowsCatalanDs030AndTheDefaultColours) {
     EXPECT_EQ(window.Caption, "Configuració del programa");
 }
 
-TEST_F(ProgramSettingsForm, ComaAndScrollOptions_ShownAtOpeningAndEnableTheirFields) {
+TEST_F(ProgramSettingsForm, ComaAndScrollOptions_ShownAtOpeningEnableTheirFieldsAndAreSaved) {
     state.Settings.AskComas = -1;
     state.Settings.AutoScrollSeconds = 12;
     open();
@@ -56,6 +55,9 @@ TEST_F(ProgramSettingsForm, ComaAndScrollOptions_ShownAtOpeningAndEnableTheirFie
     EXPECT_TRUE(window.MngComes.enabled);
     window.OpcioComes_Click(1);
     EXPECT_FALSE(window.MngComes.enabled);
+    window.OpcioAutoScroll_Click(0);
+    window.Gravar_Click();
+    EXPECT_EQ(integersAt(fileBytes(savedFile()), 4, 2), (Integers{-1, 0}));  // every heat, no scroll
 
     state.Settings.AskComas = 3;
     ConfiguracioPrg atPass(state, prompter);
@@ -87,9 +89,7 @@ TEST_F(ProgramSettingsForm, LeavingWithoutAccept_UndoesTheLanguagePreviewAndKeep
 }
 
 TEST_F(ProgramSettingsForm, TypedNumbers_BecomeWholeAbsoluteValues) {
-    open();
-    window.TempsScroll_Change("-7.8");
-    EXPECT_EQ(window.TempsScroll.text, "7");
+    open();  // the scroll seconds are typed in the accept test below
     window.MngComes_Change("2,9");
     EXPECT_EQ(window.MngComes.text, "2");
     window.MngComes_Change("99999");
@@ -116,23 +116,13 @@ TEST_F(ProgramSettingsForm, Accept_KeepsThePreviewedLanguageAndWritesEveryFieldA
 
     const Bytes data = fileBytes(savedFile());
     ASSERT_EQ(data.size(), 31u);  // 21 + 5 colours
-    EXPECT_EQ(integerAt(data, 0), 1);
-    EXPECT_EQ(integersAt(data, 4, 2), (Integers{3, 7}));  // passes, scroll seconds
-    EXPECT_EQ(data[8], 7);                                // SettingsVersion kept
-    EXPECT_EQ(integerAt(data, 9), 3);
-    EXPECT_EQ(integerAt(data, 19), 5);
+    // Language, a gap, passes, scroll seconds; the version byte kept; model, a gap, colour count.
+    EXPECT_EQ(integersAt(data, 0, 4), (Integers{1, 0, 3, 7}));
+    EXPECT_EQ(data[8], 7);
+    EXPECT_EQ(integersAt(data, 9, 6), (Integers{3, 0, 0, 0, 0, 5}));
     EXPECT_EQ(integersAt(data, 21, 5), (Integers{12, 4, 15, 14, 11}));
     EXPECT_EQ(state.Settings.AutoScrollSeconds, 7);
     EXPECT_EQ(state.Settings.LapCounterModel, 3);
-}
-
-TEST_F(ProgramSettingsForm, Accept_EveryHeatAndNoScroll) {
-    state.Settings.AutoScrollSeconds = 10;
-    open();
-    window.OpcioComes_Click(1);
-    window.OpcioAutoScroll_Click(0);
-    window.Gravar_Click();
-    EXPECT_EQ(integersAt(fileBytes(savedFile()), 4, 2), (Integers{-1, 0}));
 }
 
 TEST_F(ProgramSettingsForm, Accept_ThatCannotWriteKeepsTheWindowOpenAndTheState) {

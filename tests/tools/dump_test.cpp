@@ -72,9 +72,8 @@ TEST_F(DumpTest, HeatFileShowsEveryBlockWithShortSingles) {
 }
 
 TEST_F(DumpTest, LapFilesAreRecognisedWhateverTheCase) {
-    LapRecord header{0, 0, 40123.5f, 3, 0, 0, 0, 0};
-    LapRecord first{2, 7, 5.5f, 99.9999f, -1, 1, 0, 0};
-    const Bytes data = concat({encodeLapRecord(header), encodeLapRecord(first)});
+    const Bytes data = concat({encodeLapRecord(LapRecord{0, 0, 40123.5f, 3, 0, 0, 0, 0}),
+                               encodeLapRecord(LapRecord{2, 7, 5.5f, 99.9999f, -1, 1, 0, 0})});
     const Json expected = Json::parse(R"({"kind":"laps","records":[
         {"lane":0,"participant":0,"passTime":40123.5,"lapTime":3,"best":0,"number":0,"extra1":0,"extra2":0},
         {"lane":2,"participant":7,"passTime":5.5,"lapTime":99.9999,"best":-1,"number":1,
@@ -109,10 +108,9 @@ TEST_F(DumpTest, ParticipantsRaceAndCatalogue) {
     EXPECT_EQ(dump(put("CRS001.PAR", Bytes{2, 0, 3, 0, 'A', 'n', 'a', 0, 0})),
               Json::parse(R"({"kind":"participants","heats":2,"names":["Ana", ""]})"));
 
-    Bytes header(19, 0);
-    header[0] = 1;
-    header[6] = 2;
-    header = concat({header, Bytes{3, 0, 'G', 'P', '1', 4, 0, '1', '/', '5', '/'}});
+    // Series counts 1, 0, 0, 2 padded to 19 bytes, then the name and the date.
+    const Bytes header = concat(
+        {Bytes{1, 0, 0, 0, 0, 0, 2}, Bytes(12, 0), Bytes{3, 0, 'G', 'P', '1', 4, 0, '1', '/', '5', '/'}});
     EXPECT_EQ(dump(put("PROVA.DAD", header)),
               Json::parse(R"({"kind":"race","SeriesCount":[1, 0, 0, 2],"name":"GP1","date":"1/5/"})"));
     EXPECT_EQ(

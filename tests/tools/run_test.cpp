@@ -76,8 +76,7 @@ TEST_F(RunScript, Replay_HdwCopiedFromALapLogRebuildsTheHeat) {
     ASSERT_EQ(recorded.status, 0) << recorded.err;
     const Bytes log = bytesOf(race(1) / "VLTAVLT.TMP");
     ASSERT_EQ(log.size(), 6u * 24);  // header, four passes, end
-    std::ofstream(race(1) / "LLR001.HDW", std::ios::binary)
-        .write(reinterpret_cast<const char*>(log.data()), static_cast<std::streamsize>(log.size()));
+    ASSERT_TRUE(writeFileAtomic(race(1) / "LLR001.HDW", log));
 
     const auto replayed = run("start\nclock 11:00:00\nopen 1\nmanual 0\nlanes\n");
     ASSERT_EQ(replayed.status, 0) << replayed.err;
