@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
+#include <optional>
 
 #include "config_test_helpers.h"
 #include "config_windows/program_settings_window.h"
@@ -36,19 +38,32 @@ void waitForFirstPaint(QWidget& window, const bool& opening) {
     QTRY_VERIFY(!opening);
 }
 
+// Runs `answer` on the next message box once its event loop is running.
+void onNextBox(std::function<void(QMessageBox&)> answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box != nullptr) answer(*box);
+    });
+}
+
 }  // namespace
 
 class ConfigWindowsTest : public QObject {
     Q_OBJECT
 
+    std::optional<test::ProgramFolder> folder;
+    RaceState state;
+    QueuedPrompter prompter;
+
 private slots:
+    void init() {
+        folder.emplace();
+        state = folder->state();
+    }
+
     void programSettings_LanguagePreviewRelabelsAndEscUndoesIt() {
-        test::ProgramFolder folder;
-        RaceState state = folder.state();
-        QueuedPrompter prompter;
         ConfiguracioPrgView view(state, prompter);
         QCOMPARE(child<QLabel>(view, "Text(1)")->text(), QStringLiteral("Comptavoltes:"));
-        QCOMPARE(view.windowTitle(), QStringLiteral("Configuració del programa"));
 
         auto* language = child<QComboBox>(view, "LlIdioma");
         language->setCurrentIndex(1);
@@ -56,26 +71,21 @@ private slots:
         // Which texts change is tested in localisation/; here, that the choice relabels at once.
         QCOMPARE(child<QLabel>(view, "Text(1)")->text(), QStringLiteral("Cuentavueltas:"));
         QCOMPARE(view.windowTitle(), QStringLiteral("Configuración del programa"));
-        QCOMPARE(state.Settings.Language, int16_t{1});
 
         view.show();
         QTest::keyClick(&view, Qt::Key_Escape);
         QCOMPARE(view.result(), int(QDialog::Rejected));
         QCOMPARE(state.Settings.Language, int16_t{0});
-        QVERIFY(!std::filesystem::exists(folder.path() / kSettingsFileName));
+        QVERIFY(!std::filesystem::exists(folder->path() / kSettingsFileName));
     }
 
     void programSettings_ShiftWhileOpeningRevealsTheFrames() {
-        test::ProgramFolder folder;
-        RaceState state = folder.state();
-        QueuedPrompter prompter;
         ConfiguracioPrgView view(state, prompter);
         view.show();
         QTest::keyPress(&view, Qt::Key_Shift);  // before the first paint
         QVERIFY(child<QGroupBox>(view, "DemanarComes")->isVisible());
         QVERIFY(child<QGroupBox>(view, "AutoScroll")->isEnabled());
 
-        type(child<QLineEdit>(view, "TempsScroll"), QStringLiteral("-7.8"));
         QVERIFY(!child<QLineEdit>(view, "TempsScroll")->isEnabled());  // option "No" still on
         QTest::mouseClick(child<QRadioButton>(view, "OpcioAutoScroll(1)"), Qt::LeftButton);
         auto* seconds = child<QLineEdit>(view, "TempsScroll");
@@ -85,16 +95,13 @@ private slots:
 
         QTest::mouseClick(child<QPushButton>(view, "Sortir(1)"), Qt::LeftButton);
         QCOMPARE(view.result(), int(QDialog::Accepted));
-        const Bytes data = test::fileBytes(folder.path() / kSettingsFileName);
+        const Bytes data = test::fileBytes(folder->path() / kSettingsFileName);
         QCOMPARE(test::integerAt(data, 6), int16_t{7});
     }
 
     // After the first paint Shift does nothing; the settings behind it are one
     // visible click away, in both windows, and back.
     void moreOptions_RevealsWhatShiftRevealsAfterOpening() {
-        test::ProgramFolder folder;
-        RaceState state = folder.state();
-        QueuedPrompter prompter;
         ConfiguracioPrgView settings(state, prompter);
         waitForFirstPaint(settings, settings.form().Opening);
         QTest::keyPress(&settings, Qt::Key_Shift);
@@ -113,18 +120,14 @@ private slots:
 
         ConfiguracioPistaView track(state, prompter);
         waitForFirstPaint(track, track.form().Opening);
-        auto* trackMore = child<QPushButton>(track, "MesOpcions");
         QTest::keyPress(&track, Qt::Key_Shift);
         QVERIFY(!child<QComboBox>(track, "Split")->isVisible());
-        QTest::mouseClick(trackMore, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(track, "MesOpcions"), Qt::LeftButton);
         QVERIFY(child<QComboBox>(track, "Split")->isVisible());
-        QVERIFY(trackMore->isChecked());
+        QVERIFY(child<QPushButton>(track, "MesOpcions")->isChecked());
     }
 
     void programSettings_SwatchFollowsTheChosenColour() {
-        test::ProgramFolder folder;
-        RaceState state = folder.state();
-        QueuedPrompter prompter;
         ConfiguracioPrgView view(state, prompter);
         QLabel* swatch = child<QLabel>(view, "Mostra(2)");
         QCOMPARE(swatch->palette().color(QPalette::Window), QColor(0, 255, 0));  // light green
@@ -135,19 +138,8 @@ private slots:
     }
 
     void trackConfig_RaceWithHeatsRunLocksTheLanesUntilTheWarningIsClicked() {
-        test::ProgramFolder folder;
-        RaceState state = folder.state();
-        const auto race = folder.path() / "PROVA001";
-        std::filesystem::create_directories(race);
-        RaceHeader header;
-        header.SeriesCount = {0, 0, 0, 1};
-        header.name = "Copa";
-        QVERIFY(writeRaceHeader(race / kRaceHeaderFileName, header));
+        const auto race = folder->race(state, {0, 0, 0, 1}, "Copa");
         QVERIFY(writeParticipantList(race / "CRS001.PAR", ParticipantList{2, {"Anna"}}));
-        state.SeriesCount = {1, 0, 0, 0, 1};
-        state.WorkingFolder = race;
-
-        QueuedPrompter prompter;
         ConfiguracioPistaView view(state, prompter);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -166,24 +158,13 @@ private slots:
         QCOMPARE(state.WorkingFolder, state.AppFolder);
     }
 
-    void trackConfig_ShiftWhileOpeningRevealsTheSectorControls() {
-        test::ProgramFolder folder;
-        RaceState state = folder.state();
-        QueuedPrompter prompter;
+    void trackConfig_ShiftWhileOpeningRevealsSectors_TypedLaneCountRebuildsTheRowAndSaves() {
         ConfiguracioPistaView view(state, prompter);
         view.show();
         QVERIFY(!child<QComboBox>(view, "Split")->isVisible());
-        QTest::keyPress(&view, Qt::Key_Shift);
+        QTest::keyPress(&view, Qt::Key_Shift);  // before the first paint
         QVERIFY(child<QComboBox>(view, "Split")->isVisible());
         QVERIFY(child<QGroupBox>(view, "RecuadreParcials")->isVisible());
-    }
-
-    void trackConfig_TypedLaneCountRebuildsTheRowAndSaves() {
-        test::ProgramFolder folder;
-        RaceState state = folder.state();
-        QueuedPrompter prompter;
-        ConfiguracioPistaView view(state, prompter);
-        view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         QVERIFY(child<QPushButton>(view, "TestCom")->isEnabled());
         type(child<QLineEdit>(view, "CfgNPistes"), QStringLiteral("70"));
@@ -197,24 +178,8 @@ private slots:
 
         QTest::mouseClick(child<QPushButton>(view, "Sortir(1)"), Qt::LeftButton);
         QCOMPARE(view.result(), int(QDialog::Accepted));
-        const Bytes data = test::fileBytes(folder.path() / kTrackFileName);
-        QCOMPARE(test::integerAt(data, 29), int16_t{64});
-        QCOMPARE(test::integerAt(data, 31), int16_t{3});
-        QCOMPARE(test::integerAt(data, 35), int16_t{1});
-    }
-
-    void qtPrompter_ReturnsTheButtonClicked() {
-        QtPrompter prompter;
-        QTimer::singleShot(0, [] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box != nullptr) box->button(QMessageBox::No)->click();
-        });
-        const Button answer = prompter.ask({"El parcial més gran és: 100",
-                                            "Configuració",
-                                            {Button::Yes, Button::No},
-                                            Button::Yes,
-                                            MessageIcon::Question});
-        QCOMPARE(answer, Button::No);
+        const Bytes data = test::fileBytes(folder->path() / kTrackFileName);
+        QCOMPARE(test::integersAt(data, 29, 4), (std::vector<int16_t>{64, 3, 2, 1}));  // lanes, then the row
     }
 
     // A box is as wide as its text: a longer title, drawn bold and larger by the window
@@ -222,14 +187,12 @@ private slots:
     void qtPrompter_BoxWideEnoughForItsTitle() {
         const QString title = QString::fromUtf8("El programa s'ha tancat involuntàriament");
         int width = 0, boldTitle = 0;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) return;
-            QFont bold = box->font();
+        onNextBox([&](QMessageBox& box) {
+            QFont bold = box.font();
             bold.setBold(true);
             boldTitle = QFontMetrics(bold).horizontalAdvance(title);
-            width = box->width();
-            box->button(QMessageBox::No)->click();
+            width = box.width();
+            box.button(QMessageBox::No)->click();
         });
         QtPrompter().ask({"Vols recuperar?", title.toStdString(), {Button::Yes, Button::No}, Button::No});
         QVERIFY2(width >= boldTitle * 6 / 5 + 140,
@@ -248,18 +211,16 @@ private slots:
             {1, {"Aceptar", "Cancelar", QString::fromUtf8("Sí"), "No", "Reintentar"}},
         };
         for (const auto& c : cases) {
-            QtPrompter prompter(nullptr, &c.language);
             QStringList shown;
-            QTimer::singleShot(0, [&shown] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (box == nullptr) return;
+            onNextBox([&shown](QMessageBox& box) {
                 for (auto b : {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No,
                                QMessageBox::Retry})
-                    shown << box->button(b)->text();
-                box->button(QMessageBox::Cancel)->click();
+                    shown << box.button(b)->text();
+                box.button(QMessageBox::Cancel)->click();
             });
             const Button answer =
-                prompter.ask({"?", "", {Button::Ok, Button::Cancel, Button::Yes, Button::No, Button::Retry}});
+                QtPrompter(nullptr, &c.language)
+                    .ask({"?", "", {Button::Ok, Button::Cancel, Button::Yes, Button::No, Button::Retry}});
             QCOMPARE(answer, Button::Cancel);
             QCOMPARE(shown, c.texts);
         }

@@ -9,7 +9,8 @@ namespace sc {
 namespace {
 
 using test::fileBytes;
-using test::integerAt;
+using test::integersAt;
+using Integers = std::vector<int16_t>;
 
 class ProgramSettingsForm : public ::testing::Test {
 protected:
@@ -42,7 +43,7 @@ TEST_F(ProgramSettingsForm, FirstStart_ShowsCatalanDs030AndTheDefaultColours) {
     EXPECT_EQ(window.Caption, "Configuració del programa");
 }
 
-TEST_F(ProgramSettingsForm, Opening_ShowsTheComaAndScrollOptions) {
+TEST_F(ProgramSettingsForm, ComaAndScrollOptions_ShownAtOpeningEnableTheirFieldsAndAreSaved) {
     state.Settings.AskComas = -1;
     state.Settings.AutoScrollSeconds = 12;
     open();
@@ -50,6 +51,13 @@ TEST_F(ProgramSettingsForm, Opening_ShowsTheComaAndScrollOptions) {
     EXPECT_EQ(window.OpcioAutoScroll.value, 1);
     EXPECT_EQ(window.TempsScroll.text, "12");
     EXPECT_TRUE(window.TempsScroll.enabled);
+    window.OpcioComes_Click(2);
+    EXPECT_TRUE(window.MngComes.enabled);
+    window.OpcioComes_Click(1);
+    EXPECT_FALSE(window.MngComes.enabled);
+    window.OpcioAutoScroll_Click(0);
+    window.Gravar_Click();
+    EXPECT_EQ(integersAt(fileBytes(savedFile()), 4, 2), (Integers{-1, 0}));  // every heat, no scroll
 
     state.Settings.AskComas = 3;
     ConfiguracioPrg atPass(state, prompter);
@@ -57,29 +65,6 @@ TEST_F(ProgramSettingsForm, Opening_ShowsTheComaAndScrollOptions) {
     EXPECT_EQ(atPass.OpcioComes.value, 2);
     EXPECT_EQ(atPass.MngComes.text, "3");
     EXPECT_TRUE(atPass.MngComes.enabled);
-}
-
-TEST_F(ProgramSettingsForm, Options_EnableTheirFields) {
-    open();
-    window.OpcioComes_Click(2);
-    EXPECT_TRUE(window.MngComes.enabled);
-    window.OpcioComes_Click(1);
-    EXPECT_FALSE(window.MngComes.enabled);
-    window.OpcioAutoScroll_Click(1);
-    EXPECT_TRUE(window.TempsScroll.enabled);
-}
-
-TEST_F(ProgramSettingsForm, Shift_EnablesTheFramesOnlyWhileOpening) {
-    window.Form_Load();
-    window.Shift_KeyDown();
-    EXPECT_TRUE(window.FramesEnabled);
-    EXPECT_TRUE(window.Enlarged);
-
-    ConfiguracioPrg later(state, prompter);
-    later.Form_Load();
-    later.Form_Paint();
-    later.Shift_KeyDown();
-    EXPECT_FALSE(later.FramesEnabled);
 }
 
 TEST_F(ProgramSettingsForm, LeavingWithoutAccept_UndoesTheLanguagePreviewAndKeepsTheOtherSettings) {
@@ -103,21 +88,8 @@ TEST_F(ProgramSettingsForm, LeavingWithoutAccept_UndoesTheLanguagePreviewAndKeep
     EXPECT_FALSE(std::filesystem::exists(savedFile()));
 }
 
-TEST_F(ProgramSettingsForm, Accept_KeepsThePreviewedLanguage) {
-    open();
-    window.LlIdioma_Click(1);
-    window.Sortir_Click(ConfiguracioPrg::kAcceptButton);
-    window.Form_Unload();
-    EXPECT_TRUE(window.Saved);
-    EXPECT_EQ(state.Settings.Language, 1);
-    EXPECT_EQ(window.languageInForce(), 1);
-    EXPECT_EQ(integerAt(fileBytes(savedFile()), 0), 1);
-}
-
 TEST_F(ProgramSettingsForm, TypedNumbers_BecomeWholeAbsoluteValues) {
-    open();
-    window.TempsScroll_Change("-7.8");
-    EXPECT_EQ(window.TempsScroll.text, "7");
+    open();  // the scroll seconds are typed in the accept test below
     window.MngComes_Change("2,9");
     EXPECT_EQ(window.MngComes.text, "2");
     window.MngComes_Change("99999");
@@ -126,8 +98,9 @@ TEST_F(ProgramSettingsForm, TypedNumbers_BecomeWholeAbsoluteValues) {
     EXPECT_EQ(window.MngComes.text, "0");
 }
 
-TEST_F(ProgramSettingsForm, Accept_WritesEveryFieldAtItsOffset) {
+TEST_F(ProgramSettingsForm, Accept_KeepsThePreviewedLanguageAndWritesEveryFieldAtItsOffset) {
     open();
+    window.LlIdioma_Click(1);
     window.Hardware_Click(3);
     window.ValorColor_Click(2, 4);
     window.OpcioComes_Click(2);
@@ -135,31 +108,21 @@ TEST_F(ProgramSettingsForm, Accept_WritesEveryFieldAtItsOffset) {
     window.OpcioAutoScroll_Click(1);
     window.TempsScroll_Change("-7.8");
     window.Sortir_Click(ConfiguracioPrg::kAcceptButton);
+    window.Form_Unload();
     ASSERT_TRUE(window.Closed);
+    EXPECT_TRUE(window.Saved);
+    EXPECT_EQ(state.Settings.Language, 1);
+    EXPECT_EQ(window.languageInForce(), 1);
 
     const Bytes data = fileBytes(savedFile());
     ASSERT_EQ(data.size(), 31u);  // 21 + 5 colours
-    EXPECT_EQ(integerAt(data, 0), 0);
-    EXPECT_EQ(integerAt(data, 4), 3);
-    EXPECT_EQ(integerAt(data, 6), 7);
-    EXPECT_EQ(data[8], 7);  // SettingsVersion kept
-    EXPECT_EQ(integerAt(data, 9), 3);
-    EXPECT_EQ(integerAt(data, 19), 5);
-    const int16_t colours[] = {12, 4, 15, 14, 11};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(integerAt(data, 21 + 2 * static_cast<std::size_t>(i)), colours[i]);
+    // Language, a gap, passes, scroll seconds; the version byte kept; model, a gap, colour count.
+    EXPECT_EQ(integersAt(data, 0, 4), (Integers{1, 0, 3, 7}));
+    EXPECT_EQ(data[8], 7);
+    EXPECT_EQ(integersAt(data, 9, 6), (Integers{3, 0, 0, 0, 0, 5}));
+    EXPECT_EQ(integersAt(data, 21, 5), (Integers{12, 4, 15, 14, 11}));
     EXPECT_EQ(state.Settings.AutoScrollSeconds, 7);
     EXPECT_EQ(state.Settings.LapCounterModel, 3);
-}
-
-TEST_F(ProgramSettingsForm, Accept_EveryHeatAndNoScroll) {
-    state.Settings.AutoScrollSeconds = 10;
-    open();
-    window.OpcioComes_Click(1);
-    window.OpcioAutoScroll_Click(0);
-    window.Gravar_Click();
-    const Bytes data = fileBytes(savedFile());
-    EXPECT_EQ(integerAt(data, 4), -1);
-    EXPECT_EQ(integerAt(data, 6), 0);
 }
 
 TEST_F(ProgramSettingsForm, Accept_ThatCannotWriteKeepsTheWindowOpenAndTheState) {

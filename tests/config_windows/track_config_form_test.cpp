@@ -10,13 +10,19 @@ namespace {
 
 using test::fileBytes;
 using test::integerAt;
-using test::singleAt;
+using test::integersAt;
+using Integers = std::vector<int16_t>;
+using Row = std::vector<std::string>;
 
-std::vector<std::string> laneRow(const ConfiguracioPista& w) {
-    std::vector<std::string> row;
-    for (int i = 1; i <= w.laneCount(); ++i) row.push_back(w.CfgCanvi[i].text);
+// The texts of boxes 1..count of a control array.
+template <typename Boxes>
+Row texts(const Boxes& boxes, int count) {
+    Row row;
+    for (int i = 1; i <= count; ++i) row.push_back(boxes[i].text);
     return row;
 }
+
+Row laneRow(const ConfiguracioPista& w) { return texts(w.CfgCanvi, w.laneCount()); }
 
 class TrackConfigForm : public ::testing::Test {
 protected:
@@ -28,6 +34,12 @@ protected:
     void open() {
         window.Form_Load();
         window.Form_Paint();
+    }
+    void openSixteenLanes() {
+        state.Track.LaneCount = 16;
+        state.Track.LaneChange.clear();
+        resizeTrackWorkingArrays(state.Track);
+        open();
     }
     std::filesystem::path savedFile() const { return folder.path() / kTrackFileName; }
 };
@@ -66,54 +78,43 @@ TEST_F(TrackConfigForm, TypedValues_AreClampedToTheirRanges) {
         (window.*c.change)(c.typed);
         EXPECT_EQ((window.*c.field).text, c.shown) << c.typed;
     }
-    // The state follows the shown values.
-    EXPECT_EQ(state.Track.LaneCount, 4);
+    // The state follows the shown values (the lane count and partials: in the tests below).
     EXPECT_FLOAT_EQ(state.Track.MinLapTime, 99.99f);
-    EXPECT_EQ(state.Track.PartialCount, 100);
-    EXPECT_EQ(state.Track.PartialStep, 999);
 }
 
-TEST_F(TrackConfigForm, LaneCount_MovesTheSectorAndTrapLanesIntoRange) {
-    open();
-    window.CfgNPistes_Change("0");
-    EXPECT_EQ(state.Track.LaneCount, 1);
-    EXPECT_EQ(window.laneCount(), 1);
-    EXPECT_EQ(window.CfgPstVel.text, "1");
-    EXPECT_EQ(window.CfgPstPar.text, "0");
-}
-
-TEST_F(TrackConfigForm, LaneCount_ChangeRecreatesTheRowNumberedByLane) {
+TEST_F(TrackConfigForm, LaneCount_ChangeRecreatesTheRowAndMovesTheSectorAndTrapLanesIntoRange) {
     state.Track.LaneChange = {0, 2, 1, 4, 3};
     open();
-    EXPECT_EQ(laneRow(window), (std::vector<std::string>{"2", "1", "4", "3"}));  // opening keeps the values
+    EXPECT_EQ(laneRow(window), (Row{"2", "1", "4", "3"}));  // opening keeps the values
     window.CfgNPistes_Change("4");
-    EXPECT_EQ(laneRow(window), (std::vector<std::string>{"2", "1", "4", "3"}));  // so does the same count
+    EXPECT_EQ(laneRow(window), (Row{"2", "1", "4", "3"}));  // so does the same count
     window.CfgNPistes_Change("6");
-    EXPECT_EQ(laneRow(window), (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
+    EXPECT_EQ(laneRow(window), (Row{"1", "2", "3", "4", "5", "6"}));
     EXPECT_EQ(state.Track.LaneChange[0], 6);
     EXPECT_EQ(state.Track.LaneParticipant.size(), 7u);
     EXPECT_EQ(window.CfgPstVel.text, "6");
     EXPECT_EQ(window.CfgPstPar.text, "5");
+    window.CfgNPistes_Change("0");
+    EXPECT_EQ(state.Track.LaneCount, 1);
+    EXPECT_EQ(laneRow(window), Row{"1"});
+    EXPECT_EQ(window.CfgPstVel.text, "1");
+    EXPECT_EQ(window.CfgPstPar.text, "0");
 }
 
-TEST_F(TrackConfigForm, LaneChange_TypingAValueHeldElsewhereSwaps) {
+TEST_F(TrackConfigForm, LaneChange_ClampsThenSwapsWithTheBoxHoldingTheValue) {
     open();
     window.CfgCanvi_Change(3, "1");
-    EXPECT_EQ(laneRow(window), (std::vector<std::string>{"3", "2", "1", "4"}));
-    EXPECT_EQ(state.Track.LaneChange, (std::vector<int16_t>{4, 3, 2, 1, 4}));
-}
-
-TEST_F(TrackConfigForm, LaneChange_OutOfRangeIsClampedBeforeTheSwap) {
-    open();
-    window.CfgCanvi_Change(2, "0");  // becomes 1, held by box 1
-    EXPECT_EQ(laneRow(window), (std::vector<std::string>{"2", "1", "3", "4"}));
+    EXPECT_EQ(laneRow(window), (Row{"3", "2", "1", "4"}));
+    EXPECT_EQ(state.Track.LaneChange, (Integers{4, 3, 2, 1, 4}));
+    window.CfgCanvi_Change(2, "0");  // becomes 1, held by box 3
+    EXPECT_EQ(laneRow(window), (Row{"3", "1", "2", "4"}));
     window.CfgCanvi_Change(4, "99");  // becomes 64, held by no box
-    EXPECT_EQ(laneRow(window), (std::vector<std::string>{"2", "1", "3", "64"}));
+    EXPECT_EQ(laneRow(window), (Row{"3", "1", "2", "64"}));
     EXPECT_EQ(state.Track.LaneChange[0], 64);
     EXPECT_EQ(state.Track.LaneParticipant.size(), 65u);
 }
 
-TEST_F(TrackConfigForm, ComaOption_EnablesItsFieldsAndShowsUsableValues) {
+TEST_F(TrackConfigForm, ComaAndSectorOptions_EnableTheirFieldsWithUsableValues) {
     open();
     EXPECT_TRUE(window.CfgParcial.enabled);
     EXPECT_FALSE(window.CfgQuants.enabled);
@@ -123,20 +124,19 @@ TEST_F(TrackConfigForm, ComaOption_EnablesItsFieldsAndShowsUsableValues) {
     EXPECT_TRUE(window.CfgCada.enabled);
     EXPECT_EQ(window.CfgQuants.text, "2");  // the stored 0 is not a partial count
     EXPECT_EQ(window.CfgCada.text, "1");
+
+    EXPECT_FALSE(window.CfgPstPar.enabled);
+    window.Split_Click(1);
+    EXPECT_TRUE(window.CfgPstPar.enabled);
+    EXPECT_TRUE(window.CfgDstVel.enabled);
 }
 
 TEST_F(TrackConfigForm, Connections_SplitTheLanesEvenly) {
-    state.Track.LaneCount = 16;
-    state.Track.LaneChange.clear();
-    resizeTrackWorkingArrays(state.Track);
-    open();
+    openSixteenLanes();
     window.CfgNCircuits_Click(1);
-    EXPECT_EQ(window.PrimeraPista[1].text, "1");
-    EXPECT_EQ(window.PrimeraPista[2].text, "9");
+    EXPECT_EQ(texts(window.PrimeraPista, 2), (Row{"1", "9"}));
     window.CfgNCircuits_Click(2);
-    EXPECT_EQ(window.PrimeraPista[1].text, "1");
-    EXPECT_EQ(window.PrimeraPista[2].text, "6");
-    EXPECT_EQ(window.PrimeraPista[3].text, "12");
+    EXPECT_EQ(texts(window.PrimeraPista, 3), (Row{"1", "6", "12"}));
     EXPECT_TRUE(window.Circuit[3]);
     EXPECT_FALSE(window.Circuit[4]);
     EXPECT_EQ(window.PortNum[3].index, 2);
@@ -149,53 +149,25 @@ TEST_F(TrackConfigForm, Connections_SplitTheLanesEvenly) {
 
 TEST_F(TrackConfigForm, PortChoice_SwapsWithTheConnectionThatHadThePort) {
     open();
-    ASSERT_EQ(window.PortNum[1].index, 0);
-    ASSERT_EQ(window.PortNum[2].index, 1);
+    const auto ports = [&] { return std::pair(window.PortNum[1].index, window.PortNum[2].index); };
+    ASSERT_EQ(ports(), std::pair(0, 1));
     window.PortNum_Click(1, 1);  // COM2 for connection 1
-    EXPECT_EQ(window.PortNum[1].index, 1);
-    EXPECT_EQ(window.PortNum[2].index, 0);
+    EXPECT_EQ(ports(), std::pair(1, 0));
     window.PortNum_Click(2, 3);  // COM4, free
-    EXPECT_EQ(window.PortNum[2].index, 3);
-    EXPECT_EQ(window.PortNum[1].index, 1);
+    EXPECT_EQ(ports(), std::pair(1, 3));
 }
 
 TEST_F(TrackConfigForm, FirstLanes_KeepIncreasing) {
-    state.Track.LaneCount = 16;
-    state.Track.LaneChange.clear();
-    resizeTrackWorkingArrays(state.Track);
-    open();
+    openSixteenLanes();
     window.CfgNCircuits_Click(2);  // 1, 6, 12
     window.PrimeraPista_Change(3, "6");
-    EXPECT_EQ(window.PrimeraPista[3].text, "7");
+    EXPECT_EQ(texts(window.PrimeraPista, 3), (Row{"1", "6", "7"}));
     window.PrimeraPista_Change(2, "12");
-    EXPECT_EQ(window.PrimeraPista[2].text, "12");
-    EXPECT_EQ(window.PrimeraPista[3].text, "13");
+    EXPECT_EQ(texts(window.PrimeraPista, 3), (Row{"1", "12", "13"}));
     window.PrimeraPista_Change(1, "-4.7");
-    EXPECT_EQ(window.PrimeraPista[1].text, "4");
+    EXPECT_EQ(texts(window.PrimeraPista, 3), (Row{"4", "12", "13"}));
     window.PrimeraPista_Change(1, "20");
-    EXPECT_EQ(window.PrimeraPista[2].text, "21");
-    EXPECT_EQ(window.PrimeraPista[3].text, "22");
-}
-
-TEST_F(TrackConfigForm, SectorOption_EnablesItsFields) {
-    open();
-    EXPECT_FALSE(window.CfgPstPar.enabled);
-    window.Split_Click(1);
-    EXPECT_TRUE(window.CfgPstPar.enabled);
-    EXPECT_TRUE(window.CfgDstVel.enabled);
-}
-
-TEST_F(TrackConfigForm, Shift_RevealsTheSectorControlsOnlyWhileOpening) {
-    window.Form_Load();
-    EXPECT_FALSE(window.Split.visible);
-    window.Shift_KeyDown();
-    EXPECT_TRUE(window.Split.visible);
-
-    ConfiguracioPista later(state, prompter);
-    later.Form_Load();
-    later.Form_Paint();
-    later.Shift_KeyDown();
-    EXPECT_FALSE(later.Split.visible);
+    EXPECT_EQ(texts(window.PrimeraPista, 3), (Row{"20", "21", "22"}));
 }
 
 // What the search finds and says is tested with the ports it probes (acquisition/).
@@ -208,15 +180,22 @@ TEST_F(TrackConfigForm, PortSearch_DisabledWithoutAProbe) {
     EXPECT_TRUE(window.TestComEnabled);
 }
 
-TEST_F(TrackConfigForm, Save_ByPartialsConfirmsTheLargestPartial) {
+// Neither the refusal nor a "No" closes the window or writes the file.
+TEST_F(TrackConfigForm, Save_ByPartialsRefusesBeyondSixteenBitsAndConfirmsTheLargestPartial) {
     open();
     window.OpComes_Click(1);
+    window.CfgQuants_Change("100");
+    window.CfgCada_Change("999");
+    window.Gravar_Click();
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].buttons, std::vector<Button>{Button::Ok});
+
     window.CfgQuants_Change("11");
     window.CfgCada_Change("10");
     prompter.answers = {Button::No};
     window.Sortir_Click(ConfiguracioPista::kAcceptButton);
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, "El parcial més gran és: 100");
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.shown[1].text, "El parcial més gran és: 100");
     EXPECT_FALSE(window.Closed);
     EXPECT_FALSE(std::filesystem::exists(savedFile()));
 
@@ -227,22 +206,9 @@ TEST_F(TrackConfigForm, Save_ByPartialsConfirmsTheLargestPartial) {
     const Bytes data = fileBytes(savedFile());
     ASSERT_EQ(data.size(), 313u);
     EXPECT_EQ(integerAt(data, 4), 100);
-    EXPECT_EQ(integerAt(data, 309), 11);
-    EXPECT_EQ(integerAt(data, 311), 10);
+    EXPECT_EQ(integersAt(data, 309, 2), (Integers{11, 10}));
     EXPECT_EQ(state.Track.ComaDivisions, 100);
     EXPECT_EQ(state.Track.ComaFormat, "0.000");
-}
-
-TEST_F(TrackConfigForm, Save_RefusesALargestPartialBeyondSixteenBits) {
-    open();
-    window.OpComes_Click(1);
-    window.CfgQuants_Change("100");
-    window.CfgCada_Change("999");
-    window.Gravar_Click();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].buttons, std::vector<Button>{Button::Ok});
-    EXPECT_FALSE(window.Closed);
-    EXPECT_FALSE(std::filesystem::exists(savedFile()));
 }
 
 TEST_F(TrackConfigForm, Save_WritesEveryFieldAtItsOffset) {
@@ -263,35 +229,25 @@ TEST_F(TrackConfigForm, Save_WritesEveryFieldAtItsOffset) {
 
     const Bytes data = fileBytes(savedFile());
     ASSERT_EQ(data.size(), 309u);  // no partials
-    EXPECT_FLOAT_EQ(singleAt(data, 0), 3.5f);
+    EXPECT_FLOAT_EQ(ByteReader(data, "test").single(), 3.5f);
     EXPECT_EQ(integerAt(data, 4), 100);
-    EXPECT_EQ(integerAt(data, 9), 2);
-    EXPECT_EQ(integerAt(data, 11), 1);
-    EXPECT_EQ(integerAt(data, 13), 1);
-    EXPECT_EQ(integerAt(data, 15), 4);
-    EXPECT_EQ(integerAt(data, 17), 3);
-    EXPECT_EQ(integerAt(data, 29), 4);
-    EXPECT_EQ(integerAt(data, 31), 2);
-    EXPECT_EQ(integerAt(data, 33), 1);
-    EXPECT_EQ(integerAt(data, 299), -1);
-    EXPECT_EQ(integerAt(data, 301), 5);  // as entered
-    EXPECT_EQ(integerAt(data, 303), 3);
-    EXPECT_EQ(integerAt(data, 305), 4);
-    EXPECT_EQ(integerAt(data, 307), 52);
+    // Connections, their ports and first lanes; lanes and the change row; the sector
+    // switch, count as entered, sector lane, trap lane and its distance.
+    EXPECT_EQ(integersAt(data, 9, 5), (Integers{2, 1, 1, 4, 3}));
+    EXPECT_EQ(integersAt(data, 29, 3), (Integers{4, 2, 1}));
+    EXPECT_EQ(integersAt(data, 299, 5), (Integers{-1, 5, 3, 4, 52}));
     EXPECT_EQ(state.Track.SectorCount, 3);  // as every load gives it
     EXPECT_EQ(state.Track.ConnectionPort[2], 4);
     EXPECT_EQ(state.Track.PartialCount, 0);
-
-    const TrackConfig reloaded = loadTrackConfig(savedFile());
-    EXPECT_EQ(reloaded.LaneChange, state.Track.LaneChange);
-    EXPECT_EQ(reloaded.SpeedTrapDistance, 52);
 }
 
-TEST_F(TrackConfigForm, Save_WithoutSectorsStopsAtTheLaneRow) {
+TEST_F(TrackConfigForm, GeneralConfiguration_NoRaceNameNoLockAndAFileEndingAtTheLaneRow) {
     open();
+    EXPECT_EQ(window.Caption, "Configuració circuit/general");
+    EXPECT_FALSE(window.RaceCopy);
+    EXPECT_EQ(window.RangPistes, "1 - 64");
     window.Gravar_Click();
-    const Bytes data = fileBytes(savedFile());
-    EXPECT_EQ(data.size(), 39u);  // 31 + 4 lanes x 2
+    EXPECT_EQ(fileBytes(savedFile()).size(), 39u);  // 31 + 4 lanes x 2
     EXPECT_EQ(state.Track.SplitEnabled, 0);
     EXPECT_TRUE(prompter.shown.empty());  // no confirmation for "Més gran"
 }
@@ -318,55 +274,37 @@ TEST_F(TrackConfigForm, Save_ThatCannotWriteKeepsTheWindowOpen) {
 // A race folder whose series lists carry the given heat counters.
 class RaceCopy : public TrackConfigForm {
 protected:
-    std::filesystem::path race = folder.path() / "PROVA001";
+    std::filesystem::path race = folder.race(state, {0, 1, 0, 2}, "Copa d'estiu");
 
-    void SetUp() override {
-        std::filesystem::create_directories(race);
-        RaceHeader header;
-        header.SeriesCount = {0, 1, 0, 2};
-        header.name = "Copa d'estiu";
-        header.date = "01/07/2024";
-        ASSERT_TRUE(writeRaceHeader(race / kRaceHeaderFileName, header));
-        state.SeriesCount = {1, 0, 1, 0, 2};
-        state.CurrentModality = 4;
-        state.WorkingFolder = race;
-    }
+    void SetUp() override { state.CurrentModality = 4; }
     void series(const std::string& base, int16_t heats) {
         ASSERT_TRUE(writeParticipantList(race / (base + ".PAR"), ParticipantList{heats, {"Anna", "Pere"}}));
     }
 };
 
-TEST_F(RaceCopy, HeatsRunLockTheLanesUntilTheWarningIsClicked) {
-    series("OFC001", 0);
-    series("CRS001", 0);
-    series("CRS002", 3);
+// What clicking the warning unlocks is tested on screen (config_windows_window_test).
+TEST_F(RaceCopy, HeatsRunInAnySeriesLockTheLanes) {
+    const struct {
+        int16_t officialPractice, race1, race2;
+        bool locked;
+    } cases[] = {{0, 0, 3, true}, {1, 0, 0, true}, {0, 0, 0, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.officialPractice << " " << c.race1 << " " << c.race2);
+        series("OFC001", c.officialPractice);
+        series("CRS001", c.race1);
+        series("CRS002", c.race2);
+        ConfiguracioPista opened(state, prompter);
+        opened.Form_Load();
+        EXPECT_EQ(opened.MarcAvis, c.locked);
+        EXPECT_EQ(opened.CfgNPistes.enabled, !c.locked);
+        EXPECT_EQ(opened.CfgCanvi[1].enabled, !c.locked);
+    }
+}
+
+TEST_F(RaceCopy, NamedInTheCaptionSavedIntoTheRaceFolderThenBackToTheProgramFolder) {
     open();
     EXPECT_EQ(window.Caption, "Configuració circuit/prova: Copa d'estiu");
-    EXPECT_TRUE(window.MarcAvis);
-    EXPECT_FALSE(window.CfgNPistes.enabled);
-    EXPECT_FALSE(window.CfgCanvi[1].enabled);
     EXPECT_EQ(state.CurrentModality, 0);
-
-    window.Avis_Click();
-    EXPECT_FALSE(window.MarcAvis);
-    EXPECT_TRUE(window.CfgCanvi[4].enabled);
-    EXPECT_FALSE(window.CfgNPistes.enabled);
-}
-
-TEST_F(RaceCopy, OfficialPracticeHeatsLockToo_NoHeatsRunLeavesEverythingFree) {
-    series("OFC001", 1);
-    open();
-    EXPECT_TRUE(window.MarcAvis);
-    series("OFC001", 0);
-    ConfiguracioPista free(state, prompter);
-    free.Form_Load();
-    EXPECT_FALSE(free.MarcAvis);
-    EXPECT_TRUE(free.CfgNPistes.enabled);
-    EXPECT_TRUE(free.CfgCanvi[1].enabled);
-}
-
-TEST_F(RaceCopy, SavesIntoTheRaceFolderAndReturnsToTheProgramFolder) {
-    open();
     window.Gravar_Click();
     EXPECT_TRUE(std::filesystem::exists(race / kTrackFileName));
     EXPECT_FALSE(std::filesystem::exists(savedFile()));
@@ -374,23 +312,11 @@ TEST_F(RaceCopy, SavesIntoTheRaceFolderAndReturnsToTheProgramFolder) {
     EXPECT_EQ(state.WorkingFolder, state.AppFolder);
 }
 
-TEST_F(TrackConfigForm, GeneralConfigurationHasNoRaceNameAndNoLock) {
-    open();
-    EXPECT_EQ(window.Caption, "Configuració circuit/general");
-    EXPECT_FALSE(window.RaceCopy);
-    EXPECT_EQ(window.RangPistes, "1 - 64");
-}
-
-TEST_F(TrackConfigForm, SpanishListsAndMessages) {
+// The Spanish confirmation of the largest partial is in tests/scripts/first_start.
+TEST_F(TrackConfigForm, SpanishLists) {
     state.Settings.Language = 1;
     open();
-    EXPECT_EQ(window.OpComes.items, (std::vector<std::string>{"Mayor", "Por parciales"}));
-    window.OpComes_Click(1);
-    window.CfgQuants_Change("11");
-    window.CfgCada_Change("10");
-    prompter.answers = {Button::No};
-    window.Gravar_Click();
-    EXPECT_EQ(prompter.shown[0].text, "El parcial mayor es: 100");
+    EXPECT_EQ(window.OpComes.items, (Row{"Mayor", "Por parciales"}));
 }
 
 }  // namespace

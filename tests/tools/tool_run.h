@@ -28,10 +28,7 @@ inline ToolRun runTool(const std::string& arguments, const std::filesystem::path
     while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
     const int raw = ::pclose(pipe);
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    if (!errFile.empty()) {
-        std::ifstream in(errFile, std::ios::binary);
-        run.err.assign(std::istreambuf_iterator<char>(in), {});
-    }
+    if (!errFile.empty()) run.err.assign(std::istreambuf_iterator<char>(std::ifstream(errFile).rdbuf()), {});
     return run;
 }
 
