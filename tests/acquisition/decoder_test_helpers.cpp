@@ -19,14 +19,6 @@ Actions feedAll(ConnectionState& connection, const Bytes& bytes, double pcClock,
     return all;
 }
 
-std::vector<Detection> detectionsOf(const Actions& actions) {
-    std::vector<Detection> detections;
-    for (const auto& action : actions) {
-        if (const auto* d = std::get_if<Detection>(&action)) detections.push_back(*d);
-    }
-    return detections;
-}
-
 ConnectionState connection(LapCounterModel model, int16_t firstLane, int16_t lastLane) {
     ConnectionState state;
     state.model = model;

@@ -26,7 +26,16 @@ HeatView runningHeat(int16_t laneCount = 8);
 // Every byte at the same clock, one read each.
 Actions feedAll(ConnectionState& connection, const Bytes& bytes, double pcClock, HeatView& heat);
 
-std::vector<Detection> detectionsOf(const Actions& actions);
+// The actions of one kind, in order.
+template <typename T>
+std::vector<T> only(const Actions& actions) {
+    std::vector<T> found;
+    for (const auto& a : actions)
+        if (const auto* x = std::get_if<T>(&a)) found.push_back(*x);
+    return found;
+}
+
+inline std::vector<Detection> detectionsOf(const Actions& actions) { return only<Detection>(actions); }
 
 ConnectionState connection(LapCounterModel model, int16_t firstLane = 1, int16_t lastLane = 8);
 

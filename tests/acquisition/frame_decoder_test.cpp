@@ -46,13 +46,9 @@ protected:
     HeatView heat = test::runningHeat();
 };
 
-TEST_F(FrameDecoder, FrameInPiecesOfOneNineteenOneDecodesOnceAtTheLastPiece) {
-    const Bytes frame = passFrame(0x80);
-    EXPECT_TRUE(feed(Bytes(frame.begin(), frame.begin() + 1), 10.0).empty());
-    EXPECT_TRUE(feed(Bytes(frame.begin() + 1, frame.begin() + 20), 10.5).empty());
-    EXPECT_EQ(feed(Bytes(frame.begin() + 20, frame.end()), 11.0), (Actions{Detection{1, 4.5f, 11.0}}));
-
-    EXPECT_TRUE(feed(frame, 11.1).empty()) << "an exact repeat is ignored";
+TEST_F(FrameDecoder, AnExactRepeatIsIgnored) {
+    EXPECT_EQ(feed(passFrame(0x80), 11.0), (Actions{Detection{1, 4.5f, 11.0}}));
+    EXPECT_TRUE(feed(passFrame(0x80), 11.1).empty());
     EXPECT_EQ(passes(passFrame(0x80, 0x05), 12.0), (std::vector{Detection{1, 5.5f, 12.0}}));
 }
 
@@ -129,16 +125,6 @@ TEST_F(FrameDecoder, Ds4portBankByteAddsEightLanesPerBank) {
     // The plain DS300 ignores the bank byte.
     ds300.lastLane = 16;
     EXPECT_EQ(passes(passFrame(0x80, 0x04, 2), 1.0).at(0).lane, 1);
-}
-
-TEST_F(FrameDecoder, TwoConnectionsServeTheirOwnLanesOnly) {
-    auto first = connection(LapCounterModel::DS300, 1, 4);
-    auto second = connection(LapCounterModel::DS300, 5, 8);
-    EXPECT_EQ(detectionsOf(feedAll(first, passFrame(0x10), 1.0, heat)).at(0).lane, 4);
-    EXPECT_TRUE(feedAll(first, passFrame(0x08), 1.0, heat).empty()) << "sensor 5 of lanes 1..4";
-    EXPECT_EQ(detectionsOf(feedAll(second, passFrame(0x80), 1.0, heat)).at(0).lane, 5);
-    EXPECT_EQ(detectionsOf(feedAll(second, passFrame(0x10), 1.0, heat)).at(0).lane, 8);
-    EXPECT_TRUE(feedAll(second, passFrame(0x08), 1.0, heat).empty()) << "lane 9 is outside";
 }
 
 TEST_F(FrameDecoder, HiddenPanelDropsFramesButRemembersTheLastOne) {

@@ -98,7 +98,9 @@ protected:
 
 // ---- Opening ----
 
-TEST_F(LapCounterConnectionsTest, EachConnectionServesUpToTheNextFirstLaneOrTheLargest) {
+// Each connection serves up to the next first lane or the largest lane, with the model's
+// settings (tabled in lap_counter_fields_test).
+TEST_F(LapCounterConnectionsTest, OpeningDerivesLaneRangesAndTakesTheModelsSettings) {
     connections.OpenLapCounterPorts();
     EXPECT_EQ(lastLanes(), (std::vector<int16_t>{0, 4, 8}));
     EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1, -1}));
@@ -111,16 +113,11 @@ TEST_F(LapCounterConnectionsTest, EachConnectionServesUpToTheNextFirstLaneOrTheL
     EXPECT_TRUE(prompter.shown.empty());
 
     setConnections({3}, 6);  // one connection: up to the largest lane
+    state.Settings.LapCounterModel = static_cast<int16_t>(LapCounterModel::DS003);
     connections.OpenLapCounterPorts();
     EXPECT_EQ(lastLanes(), (std::vector<int16_t>{0, 6}));
     EXPECT_EQ(connections.connection(1).firstLane, 3);
     EXPECT_EQ(connections.connection(1).lastLane, 6);
-}
-
-// The model's settings (tabled in lap_counter_fields_test) reach the port.
-TEST_F(LapCounterConnectionsTest, SettingsTextFollowsTheModel) {
-    state.Settings.LapCounterModel = static_cast<int16_t>(LapCounterModel::DS003);
-    connections.OpenLapCounterPorts();
     EXPECT_EQ(scripted(1).openSettings, "1200,n,8,1");
     EXPECT_EQ(connections.connection(1).model, LapCounterModel::DS003);
 }
@@ -161,13 +158,6 @@ TEST_F(LapCounterConnectionsTest, FailingPort_CancelLeavesItClosedAndGoesOn) {
     EXPECT_EQ(lastLanes(), (std::vector<int16_t>{0, 4, 8, 12}));
     EXPECT_FALSE(scripted(2).isOpen());
     EXPECT_TRUE(scripted(3).isOpen());
-}
-
-TEST_F(LapCounterConnectionsTest, FailingPort_UnansweredBoxCancelsInsteadOfLooping) {
-    failOpensOfPort = {1000};
-    connections.OpenLapCounterPorts();
-    EXPECT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, 0, -1}));
 }
 
 TEST_F(LapCounterConnectionsTest, FailingPort_MessageInSpanishBeforeTheMainWindowLoads) {
@@ -305,8 +295,7 @@ TEST_F(LapCounterConnectionsTest, Tick_HandsOverALateDs030Pass) {
     state.Settings.LapCounterModel = static_cast<int16_t>(LapCounterModel::DS030);
     connections.OpenLapCounterPorts();
     heat = test::runningHeat(8);
-    const Bytes pass = encodePass(LapCounterModel::DS030, 2, 4'0000);
-    scripted(1).receive(Bytes{pass.front()});  // the code alone: its time bytes never come
+    scripted(1).receive({0x40});  // lane 2's code alone: its time bytes never come
     EXPECT_TRUE(applied.empty());
     clock.t += kTimeBytesWait + 0.5;
     EXPECT_EQ(connections.tickConnections(), (Actions{Detection{2, 0.0f, 36000}}));

@@ -65,10 +65,9 @@ TEST(SimulateTool, BadOptionsGiveOneLineAndStatusOne) {
     for (const char* arguments : {"--model DS400 --stdout-hex", "--model 2",
                                   "--model 2 --stdout-hex --lanes 9", "--model 2 --stdout-hex --pause 5"}) {
         const test::ToolRun tool = test::runTool(std::string("simulate ") + arguments);
-        const std::string& text = tool.out;
         EXPECT_EQ(tool.status, 1) << arguments;
-        EXPECT_EQ(text.rfind("slotcursa-tool: ", 0), 0u) << text;
-        EXPECT_EQ(text.find('\n'), text.size() - 1) << text;
+        EXPECT_EQ(tool.out.rfind("slotcursa-tool: ", 0), 0u) << tool.out;
+        EXPECT_EQ(tool.out.find('\n'), tool.out.size() - 1) << tool.out;
     }
 }
 
