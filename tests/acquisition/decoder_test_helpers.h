@@ -39,5 +39,20 @@ inline std::vector<Detection> detectionsOf(const Actions& actions) { return only
 
 ConnectionState connection(LapCounterModel model, int16_t firstLane = 1, int16_t lastLane = 8);
 
+// A device of one model on lanes 1..8 with a heat running, fed byte by byte.
+template <LapCounterModel kModel>
+class DecoderTest : public ::testing::Test {
+protected:
+    Actions feed(const Bytes& bytes, double pcClock = 1.0) { return feedAll(device, bytes, pcClock, heat); }
+    std::vector<Detection> passes(const Bytes& bytes, double pcClock) {
+        return detectionsOf(feed(bytes, pcClock));
+    }
+    Actions tickAt(double pcClock) { return tick(device, pcClock, heat); }
+    void restart() { device = connection(kModel); }
+
+    ConnectionState device = connection(kModel);
+    HeatView heat = runningHeat();
+};
+
 }  // namespace test
 }  // namespace sc

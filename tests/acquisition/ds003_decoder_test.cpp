@@ -18,14 +18,9 @@ Bytes block(const std::string& records) { return bytesOf("\x02" + records + "\x0
 const Bytes kFourLanes = block("0012012345,0011012345,0010012345,0009012345,");
 
 // A DS003 on lanes 1..8 with the panel open before the start.
-class Ds003Decoder : public ::testing::Test {
+class Ds003Decoder : public test::DecoderTest<LapCounterModel::DS003> {
 protected:
-    Actions feed(const Bytes& bytes, double pcClock = 1.0) {
-        return test::feedAll(ds003, bytes, pcClock, heat);
-    }
-
-    ConnectionState ds003 = test::connection(LapCounterModel::DS003);
-    HeatView heat = test::openPanel(4);
+    Ds003Decoder() { heat = test::openPanel(4); }
 };
 
 TEST_F(Ds003Decoder, SummaryOfFourLanesStartsReportsAndEndsTheHeat) {
@@ -33,7 +28,7 @@ TEST_F(Ds003Decoder, SummaryOfFourLanesStartsReportsAndEndsTheHeat) {
     EXPECT_EQ(feed(kFourLanes, 50.0), (Actions{StartHeat{50.0}, KeepAlive{50.0}, LaneSummary{1, 12, 1.2345f},
                                                LaneSummary{2, 11, 1.2345f}, LaneSummary{3, 10, 1.2345f},
                                                LaneSummary{4, 9, 1.2345f}, EndHeat{}}));
-    EXPECT_TRUE(ds003.receiveBuffer.empty());
+    EXPECT_TRUE(device.receiveBuffer.empty());
 }
 
 TEST_F(Ds003Decoder, BestBelowTheMinimumLapTimeShowsAsNoBest) {
@@ -80,9 +75,9 @@ TEST_F(Ds003Decoder, GarbledStreamsAreDroppedAndTheNextBlockDecodes) {
     };
     for (const auto& [what, bytes, bufferLeft] : garbled) {
         SCOPED_TRACE(what);
-        ds003 = test::connection(LapCounterModel::DS003);
+        restart();
         EXPECT_TRUE(feed(bytes).empty());
-        EXPECT_LE(ds003.receiveBuffer.size(), bufferLeft);
+        EXPECT_LE(device.receiveBuffer.size(), bufferLeft);
         EXPECT_EQ(feed(kFourLanes, 2.0).size(), 7u);
     }
 }
@@ -90,8 +85,8 @@ TEST_F(Ds003Decoder, GarbledStreamsAreDroppedAndTheNextBlockDecodes) {
 TEST_F(Ds003Decoder, HiddenPanelKeepsNothing) {
     HeatView hidden{false, false, false, 4, 0};
     EXPECT_TRUE(
-        test::feedAll(ds003, Bytes(kFourLanes.begin(), kFourLanes.begin() + 20), 1.0, hidden).empty());
-    EXPECT_TRUE(ds003.receiveBuffer.empty());
+        test::feedAll(device, Bytes(kFourLanes.begin(), kFourLanes.begin() + 20), 1.0, hidden).empty());
+    EXPECT_TRUE(device.receiveBuffer.empty());
     EXPECT_TRUE(feed(Bytes(kFourLanes.begin() + 20, kFourLanes.end()), 2.0).empty())
         << "the block lost its STX";
 }

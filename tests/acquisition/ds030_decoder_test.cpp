@@ -10,15 +10,7 @@ using test::Actions;
 using test::connection;
 using test::feedAll;
 
-// A DS030 on lanes 1..8 with a heat running.
-class Ds030Decoder : public ::testing::Test {
-protected:
-    Actions feed(const Bytes& bytes, double pcClock) { return feedAll(ds030, bytes, pcClock, heat); }
-    Actions tickAt(double pcClock) { return tick(ds030, pcClock, heat); }
-
-    ConnectionState ds030 = connection(LapCounterModel::DS030);
-    HeatView heat = test::runningHeat();
-};
+using Ds030Decoder = test::DecoderTest<LapCounterModel::DS030>;
 
 TEST_F(Ds030Decoder, PassTakesItsClockFromTheCodeByteAndItsTimeFromTheNextThree) {
     EXPECT_TRUE(feed({0x80}, 10.0).empty());
@@ -38,13 +30,13 @@ TEST_F(Ds030Decoder, TimeBytesAreReadWhateverTheyLookLike) {
         {{0x40, 0x07, 0xA4, 0x50, 0xA5, 0x00}, {KeepAlive{1.0}, KeepAlive{1.0}, Detection{2, 7.5f, 1.0}}},
     };
     for (const auto& [bytes, expected] : cases) {
-        ds030 = connection(LapCounterModel::DS030);
+        restart();
         EXPECT_EQ(feed(bytes, 1.0), expected);
     }
 }
 
 TEST_F(Ds030Decoder, PassOutsideTheConnectionStillConsumesItsTimeBytes) {
-    ds030.lastLane = 4;
+    device.lastLane = 4;
     // Sensor 6 is lane 6, outside 1..4; its time bytes 0x80 0x40 0x20 are masks of lanes 1..3.
     EXPECT_TRUE(feed({0x04, 0x80, 0x40, 0x20}, 1.0).empty());
     EXPECT_EQ(feed({0x40, 0x06, 0x00, 0x00}, 2.0), (Actions{Detection{2, 6.0f, 2.0}}));
@@ -55,7 +47,7 @@ TEST_F(Ds030Decoder, PassWhoseTimeBytesDoNotComeWithinTwoSecondsIsTimedByThePc) 
     EXPECT_TRUE(tickAt(11.5).empty());
     EXPECT_TRUE(tickAt(12.0).empty()) << "2 seconds exactly is still in time";
     EXPECT_EQ(tickAt(12.01), (Actions{Detection{3, 0.0f, 10.0}}));
-    EXPECT_FALSE(ds030.pendingPass);
+    EXPECT_FALSE(device.pendingPass);
     EXPECT_TRUE(tickAt(13.0).empty()) << "handed over once";
 }
 
@@ -94,14 +86,14 @@ TEST_F(Ds030Decoder, PendingPassIsDroppedWithTheHiddenPanelOrTheHeatsEnd) {
     feed({0x80, 0x04}, 1.0);
     HeatView hidden = heat;
     hidden.panelVisible = false;
-    EXPECT_TRUE(feedAll(ds030, {0x00, 0x00, 0x40, 0x04, 0x00, 0x00, 162}, 1.1, hidden).empty());
-    EXPECT_FALSE(ds030.pendingPass);
+    EXPECT_TRUE(feedAll(device, {0x00, 0x00, 0x40, 0x04, 0x00, 0x00, 162}, 1.1, hidden).empty());
+    EXPECT_FALSE(device.pendingPass);
     EXPECT_TRUE(tickAt(5.0).empty());
 
     feed({0x80}, 6.0);
     heat.heatRunning = false;
     EXPECT_TRUE(tickAt(9.0).empty());
-    EXPECT_FALSE(ds030.pendingPass);
+    EXPECT_FALSE(device.pendingPass);
 }
 
 }  // namespace

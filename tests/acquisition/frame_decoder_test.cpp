@@ -34,17 +34,7 @@ Bytes passFrame(uint8_t mask, uint8_t seconds = 0x04, uint8_t bank = 1) {
 
 Bytes statusFrame(uint8_t code, uint8_t mask = 0) { return rawFrame(code, mask, 1, {}); }
 
-// A DS300 on lanes 1..8 with a heat running.
-class FrameDecoder : public ::testing::Test {
-protected:
-    Actions feed(const Bytes& bytes, double pcClock) { return feedAll(ds300, bytes, pcClock, heat); }
-    std::vector<Detection> passes(const Bytes& bytes, double pcClock) {
-        return detectionsOf(feed(bytes, pcClock));
-    }
-
-    ConnectionState ds300 = connection(LapCounterModel::DS300);
-    HeatView heat = test::runningHeat();
-};
+using FrameDecoder = test::DecoderTest<LapCounterModel::DS300>;
 
 TEST_F(FrameDecoder, AnExactRepeatIsIgnored) {
     EXPECT_EQ(feed(passFrame(0x80), 11.0), (Actions{Detection{1, 4.5f, 11.0}}));
@@ -60,9 +50,9 @@ TEST_F(FrameDecoder, GarbledBytesAreDroppedAndTheNextFrameDecodes) {
     };
     for (const auto& [what, bytes] : garbled) {
         SCOPED_TRACE(what);
-        ds300 = connection(LapCounterModel::DS300);
+        restart();
         EXPECT_TRUE(feed(bytes, 1.0).empty());
-        EXPECT_TRUE(ds300.receiveBuffer.empty());
+        EXPECT_TRUE(device.receiveBuffer.empty());
         EXPECT_EQ(passes(passFrame(0x40), 2.0), (std::vector{Detection{2, 4.5f, 2.0}}));
     }
 }
@@ -76,7 +66,7 @@ TEST_F(FrameDecoder, ACutFrameIsLostWholeAndTheNextFrameDecodes) {
     const Bytes sent = passFrame(0x08, 0x12);
     for (std::size_t cut = 1; cut <= 20; ++cut) {
         SCOPED_TRACE(cut);
-        ds300 = connection(LapCounterModel::DS300);
+        restart();
         Bytes stream(sent.begin(), sent.begin() + static_cast<std::ptrdiff_t>(cut));
         stream.insert(stream.end(), sent.begin(), sent.end());
         const auto expected = cut == 20 ? std::vector{Detection{5, 12.5f, 1.0}} : std::vector<Detection>{};
@@ -123,7 +113,7 @@ TEST_F(FrameDecoder, Ds4portBankByteAddsEightLanesPerBank) {
     EXPECT_TRUE(passesOf(0x80, 0x06, 3).empty()) << "lane 17 is outside";
     EXPECT_TRUE(passesOf(0x80, 0x07, 0).empty()) << "bank 0 gives lane -7";
     // The plain DS300 ignores the bank byte.
-    ds300.lastLane = 16;
+    device.lastLane = 16;
     EXPECT_EQ(passes(passFrame(0x80, 0x04, 2), 1.0).at(0).lane, 1);
 }
 
