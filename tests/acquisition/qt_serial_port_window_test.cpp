@@ -35,14 +35,9 @@ public:
 
     bool ok() const { return fd_ >= 0 && !slave_.empty(); }
     const std::string& slave() const { return slave_; }
+    // The pieces written are small enough for the line's buffer to take whole.
     bool write(const Bytes& bytes) const {
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
-            if (n <= 0) return false;
-            done += static_cast<std::size_t>(n);
-        }
-        return true;
+        return ::write(fd_, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
     }
 
 private:
@@ -123,24 +118,18 @@ private slots:
         QVERIFY(line->notifications >= 2);
     }
 
-    void open_BytesFromBeforeTheOpenBelongToNoHeat() {
+    // Bytes from before the open belong to no heat; a closed line hears nothing.
+    void open_HearsOnlyTheBytesWrittenWhileOpen() {
         QVERIFY(line->pty.write({0xE0, 0x01, 0x02, '\n'}));
         QVERIFY(line->port->open(1, "4800,n,8,1"));
         QVERIFY(line->pty.write({0xA4}));
         QTRY_COMPARE_WITH_TIMEOUT(line->heard.size(), std::size_t{1}, 10000);
-        QCOMPARE(line->heard.front(), uint8_t{0xA4});
-    }
-
-    void close_ThenReopen_HearsOnlyTheNewBytes() {
-        QVERIFY(line->port->open(1, "1200,n,8,1"));
-        QVERIFY(line->pty.write({0x02}));
-        QTRY_COMPARE_WITH_TIMEOUT(line->heard.size(), std::size_t{1}, 10000);
         line->port->close();
-        QVERIFY(line->pty.write({0x03}));  // the line is closed: nobody hears it
+        QVERIFY(line->pty.write({0x03}));
         QVERIFY(line->port->open(1, "1200,n,8,1"));
         QVERIFY(line->pty.write({0x04}));
         QTRY_COMPARE_WITH_TIMEOUT(line->heard.size(), std::size_t{2}, 10000);
-        QCOMPARE(line->heard.back(), uint8_t{0x04});
+        QVERIFY(line->heard == (Bytes{0xA4, 0x04}));
     }
 
     void open_FailsCleanlyOnMissingDeviceBadNumberOrBadSettings() {
@@ -152,9 +141,7 @@ private slots:
         QVERIFY(port.readAll().empty());
         QVERIFY(!port.open(0, "4800,n,8,1"));
         QVERIFY(!port.open(-3, "4800,n,8,1"));
-        for (const char* bad :
-             {"", "4800", "4800,n,8", "4800,x,8,1", "fast,n,8,1", "4800,n,9,1", "4800,n,8,3"})
-            QVERIFY2(!port.open(1, bad), bad);
+        QVERIFY(!port.open(1, "4800,x,8,1"));  // bad settings, as tabled in port_devices_test
         QVERIFY(!port.isOpen());
         // After all those failures the same object still opens the good port.
         QVERIFY(port.open(1, "4800,n,8,1"));
