@@ -19,12 +19,23 @@ namespace test {
 using Actions = std::vector<LapCounterAction>;
 
 // A panel open for heats, before any start.
-HeatView openPanel(int16_t laneCount = 8, float minLapTime = 0);
+inline HeatView openPanel(int16_t laneCount = 8, float minLapTime = 0) {
+    return HeatView{true, false, false, laneCount, minLapTime};
+}
 // A panel open with a heat running.
-HeatView runningHeat(int16_t laneCount = 8);
+inline HeatView runningHeat(int16_t laneCount = 8) { return HeatView{true, true, false, laneCount, 0}; }
 
 // Every byte at the same clock, one read each.
-Actions feedAll(ConnectionState& connection, const Bytes& bytes, double pcClock, HeatView& heat);
+inline Actions feedAll(ConnectionState& connection, const Bytes& bytes, double pcClock, HeatView& heat) {
+    Actions all;
+    for (const uint8_t byte : bytes) {
+        for (auto& action : feed(connection, byte, pcClock, heat)) {
+            followHeatAction(heat, action);
+            all.push_back(std::move(action));
+        }
+    }
+    return all;
+}
 
 // The actions of one kind, in order.
 template <typename T>
@@ -37,7 +48,13 @@ std::vector<T> only(const Actions& actions) {
 
 inline std::vector<Detection> detectionsOf(const Actions& actions) { return only<Detection>(actions); }
 
-ConnectionState connection(LapCounterModel model, int16_t firstLane = 1, int16_t lastLane = 8);
+inline ConnectionState connection(LapCounterModel model, int16_t firstLane = 1, int16_t lastLane = 8) {
+    ConnectionState state;
+    state.model = model;
+    state.firstLane = firstLane;
+    state.lastLane = lastLane;
+    return state;
+}
 
 // A device of one model on lanes 1..8 with a heat running, fed byte by byte.
 template <LapCounterModel kModel>

@@ -49,9 +49,8 @@ TEST_F(Ds030Decoder, PassWhoseTimeBytesDoNotComeWithinTwoSecondsIsTimedByThePc) 
     EXPECT_EQ(tickAt(12.01), (Actions{Detection{3, 0.0f, 10.0}}));
     EXPECT_FALSE(device.pendingPass);
     EXPECT_TRUE(tickAt(13.0).empty()) << "handed over once";
-}
 
-TEST_F(Ds030Decoder, LateByteFirstHandsOverThePendingPassThenCountsAsACode) {
+    // A late byte first hands over the pending pass, then counts as a code.
     feed({0x80}, 20.0);
     EXPECT_EQ(feed({0xA4}, 23.0), (Actions{Detection{1, 0.0f, 20.0}, KeepAlive{23.0}}));
 }

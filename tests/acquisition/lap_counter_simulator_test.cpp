@@ -87,15 +87,13 @@ TEST(LapCounterSimulator, PauseStopsThePassesAndTheLapTimesExcludeIt) {
         EXPECT_LE(pass.lapTenThousandths, 29000);
     }
     // Keep-alives go on through the pause, or the heat would end.
-    for (std::size_t i = 1; i < play.keepAlives.size(); ++i) {
+    for (std::size_t i = 1; i < play.keepAlives.size(); ++i)
         EXPECT_DOUBLE_EQ(play.keepAlives[i] - play.keepAlives[i - 1], 1.0);
-    }
     EXPECT_DOUBLE_EQ(play.keepAlives.back(), play.startOffset + 46.0);
 }
 
 TEST(LapCounterSimulator, LapTimesStayWithinTheJitterAndMatchThePassClocks) {
-    auto o = options(LapCounterModel::DS200);
-    const auto play = playLapCounter(o);
+    const auto play = playLapCounter(options(LapCounterModel::DS200));
     ASSERT_GT(play.passes.size(), 40u);
     std::vector<double> lastOffset(20, -1);
     for (const auto& pass : play.passes) {

@@ -18,12 +18,6 @@
 namespace sc {
 namespace {
 
-Bytes concatenated(const SimulatorPlay& play) {
-    Bytes all;
-    for (const auto& m : play.messages) all.insert(all.end(), m.bytes.begin(), m.bytes.end());
-    return all;
-}
-
 SimulatorOptions ds030Options() {
     SimulatorOptions o;
     o.model = LapCounterModel::DS030;
@@ -110,8 +104,10 @@ TEST(SimulateTool, PlaysItsStreamOnAPseudoTerminal) {
     o.jitterSeconds = 0.1;
     o.heatSeconds = 1.5;
     o.seed = 3;
-    const SimulatorPlay play = playLapCounter(o);
-    EXPECT_EQ(readUntilClosed(path), concatenated(play));
+    Bytes played;
+    for (const auto& m : playLapCounter(o).messages)
+        played.insert(played.end(), m.bytes.begin(), m.bytes.end());
+    EXPECT_EQ(readUntilClosed(path), played);
 }
 
 }  // namespace
