@@ -109,8 +109,7 @@ TEST_F(FrameDecoder, Ds4portBankByteAddsEightLanesPerBank) {
 
 TEST_F(FrameDecoder, HiddenPanelDropsFramesButRemembersTheLastOne) {
     heat = HeatView{false, false, false, 8, 0};
-    EXPECT_TRUE(
-        feed(encodeStatus(LapCounterModel::DS300, HeatPhase::BeforeStart, DeviceStatus::Go), 1.0).empty());
+    EXPECT_TRUE(feed(statusFrame(163), 1.0).empty()) << "the start seen while hidden";
     EXPECT_FALSE(heat.heatRunning);
     heat.heatRunning = true;
     EXPECT_TRUE(feed(passFrame(0x80), 1.0).empty());

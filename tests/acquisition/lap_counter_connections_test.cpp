@@ -100,7 +100,7 @@ protected:
 
 // Each connection serves up to the next first lane or the largest lane, with the model's
 // settings (tabled in lap_counter_fields_test).
-TEST_F(LapCounterConnectionsTest, OpeningDerivesLaneRangesAndTakesTheModelsSettings) {
+TEST_F(LapCounterConnectionsTest, OpeningDerivesLaneRangesTakesTheModelsSettingsAndReusesThePorts) {
     connections.OpenLapCounterPorts();
     EXPECT_EQ(lastLanes(), (std::vector<int16_t>{0, 4, 8}));
     EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1, -1}));
@@ -120,44 +120,33 @@ TEST_F(LapCounterConnectionsTest, OpeningDerivesLaneRangesAndTakesTheModelsSetti
     EXPECT_EQ(connections.connection(1).lastLane, 6);
     EXPECT_EQ(scripted(1).openSettings, "1200,n,8,1");
     EXPECT_EQ(connections.connection(1).model, LapCounterModel::DS003);
-}
 
-TEST_F(LapCounterConnectionsTest, ReopeningReusesThePortObjectsAndClosingClearsTheFlags) {
-    connections.OpenLapCounterPorts();
-    connections.OpenLapCounterPorts();
+    // Reopening reuses the port objects; closing clears the flags.
     EXPECT_EQ(created, 2);
     EXPECT_EQ(scripted(1).closes, 1);
     EXPECT_TRUE(scripted(1).isOpen());
-    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1, -1}));
+    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1}));
     connections.CloseLapCounterPorts();
     EXPECT_FALSE(scripted(1).isOpen());
     EXPECT_FALSE(scripted(2).isOpen());
-    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, 0, 0}));
+    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, 0}));
 }
 
-TEST_F(LapCounterConnectionsTest, FailingPort_ShowsRetryCancelAndRetrySucceeds) {
-    failOpensOfPort = {0, 1};
-    prompter.answers = {Button::Retry};
+// Port 2 opens at the retry; port 3 is cancelled and left closed; port 4 still opens.
+TEST_F(LapCounterConnectionsTest, FailingPort_RetryCancelAndTheOpeningGoesOn) {
+    setConnections({1, 5, 9, 13}, 16);
+    failOpensOfPort = {0, 1, 5};
+    prompter.answers = {Button::Retry, Button::Retry, Button::Cancel};
     connections.OpenLapCounterPorts();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    const MessageBox& box = prompter.shown[0];
-    EXPECT_EQ(box.text, "No hi ha connexió pel port 2.");
-    EXPECT_EQ(box.title, "Error");
-    EXPECT_EQ(box.buttons, (std::vector<Button>{Button::Retry, Button::Cancel}));
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_EQ(prompter.shown[0].text, "No hi ha connexió pel port 2.");
+    EXPECT_EQ(prompter.shown[0].title, "Error");
+    EXPECT_EQ(prompter.shown[0].buttons, (std::vector<Button>{Button::Retry, Button::Cancel}));
     EXPECT_EQ(scripted(2).openAttempts, 2);
-    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1, -1}));
-}
-
-TEST_F(LapCounterConnectionsTest, FailingPort_CancelLeavesItClosedAndGoesOn) {
-    setConnections({1, 5, 9}, 12);
-    failOpensOfPort = {0, 5};
-    prompter.answers = {Button::Retry, Button::Cancel};
-    connections.OpenLapCounterPorts();
-    EXPECT_EQ(prompter.shown.size(), 2u);
-    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1, 0, -1}));
-    EXPECT_EQ(lastLanes(), (std::vector<int16_t>{0, 4, 8, 12}));
-    EXPECT_FALSE(scripted(2).isOpen());
-    EXPECT_TRUE(scripted(3).isOpen());
+    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1, -1, 0, -1}));
+    EXPECT_EQ(lastLanes(), (std::vector<int16_t>{0, 4, 8, 12, 16}));
+    EXPECT_FALSE(scripted(3).isOpen());
+    EXPECT_TRUE(scripted(4).isOpen());
 }
 
 TEST_F(LapCounterConnectionsTest, FailingPort_MessageInSpanishBeforeTheMainWindowLoads) {
@@ -291,10 +280,9 @@ TEST_F(Receiving, NotificationDuringADecodeWaitsItsTurn) {
     EXPECT_EQ(passesApplied(), (std::vector<std::pair<int, int>>{{1, 1}, {1, 3}, {1, 2}}));
 }
 
-TEST_F(LapCounterConnectionsTest, Tick_HandsOverALateDs030Pass) {
+TEST_F(Receiving, Tick_HandsOverALateDs030Pass) {
     state.Settings.LapCounterModel = static_cast<int16_t>(LapCounterModel::DS030);
     connections.OpenLapCounterPorts();
-    heat = test::runningHeat(8);
     scripted(1).receive({0x40});  // lane 2's code alone: its time bytes never come
     EXPECT_TRUE(applied.empty());
     clock.t += kTimeBytesWait + 0.5;

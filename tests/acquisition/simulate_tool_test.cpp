@@ -18,7 +18,12 @@
 namespace sc {
 namespace {
 
-SimulatorOptions ds030Options() {
+TEST(SimulateTool, HexLinesAreTheSimulatorsMessages) {
+    const test::ToolRun tool = test::runTool(
+        "simulate --model ds030 --first-lane 2 --lanes 3 --lap 1.5 --jitter 0.3 --seconds 12 "
+        "--seed 99 --pause 4:2 --stdout-hex");
+    ASSERT_EQ(tool.status, 0) << tool.out;
+    std::istringstream lines(tool.out);
     SimulatorOptions o;
     o.model = LapCounterModel::DS030;
     o.firstLane = 2;
@@ -28,16 +33,7 @@ SimulatorOptions ds030Options() {
     o.heatSeconds = 12;
     o.seed = 99;
     o.pause = PauseSpec{4, 2};
-    return o;
-}
-
-TEST(SimulateTool, HexLinesAreTheSimulatorsMessages) {
-    const test::ToolRun tool = test::runTool(
-        "simulate --model ds030 --first-lane 2 --lanes 3 --lap 1.5 --jitter 0.3 --seconds 12 "
-        "--seed 99 --pause 4:2 --stdout-hex");
-    ASSERT_EQ(tool.status, 0) << tool.out;
-    std::istringstream lines(tool.out);
-    const SimulatorPlay play = playLapCounter(ds030Options());
+    const SimulatorPlay play = playLapCounter(o);
     std::string line;
     std::size_t count = 0;
     while (std::getline(lines, line)) {
