@@ -7,8 +7,6 @@ namespace sc {
 namespace {
 
 using test::Actions;
-using test::connection;
-using test::feedAll;
 
 using Ds030Decoder = test::DecoderTest<LapCounterModel::DS030>;
 
@@ -85,7 +83,7 @@ TEST_F(Ds030Decoder, PendingPassIsDroppedWithTheHiddenPanelOrTheHeatsEnd) {
     feed({0x80, 0x04}, 1.0);
     HeatView hidden = heat;
     hidden.panelVisible = false;
-    EXPECT_TRUE(feedAll(device, {0x00, 0x00, 0x40, 0x04, 0x00, 0x00, 162}, 1.1, hidden).empty());
+    EXPECT_TRUE(test::feedAll(device, {0x00, 0x00, 0x40, 0x04, 0x00, 0x00, 162}, 1.1, hidden).empty());
     EXPECT_FALSE(device.pendingPass);
     EXPECT_TRUE(tickAt(5.0).empty());
 

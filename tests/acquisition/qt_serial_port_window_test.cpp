@@ -86,8 +86,7 @@ private slots:
             const std::string settings(portSettingsText(static_cast<LapCounterModel>(m)));
             const auto port = makeQtSerialPort(line->folder.path());
             QVERIFY2(port->open(1, settings), settings.c_str());  // 56000 too, through 57600 if need be
-            QVERIFY(port->isOpen());
-            QVERIFY(!port->open(1, settings));  // already open: refused, still open
+            QVERIFY(!port->open(1, settings));                    // already open: refused, still open
             QVERIFY(port->isOpen());
             port->close();
             QVERIFY(!port->isOpen());
@@ -138,7 +137,6 @@ private slots:
         auto& port = *line->port;
         QVERIFY(!port.open(2, "4800,n,8,1"));
         QVERIFY(!port.isOpen());
-        QVERIFY(port.readAll().empty());
         QVERIFY(!port.open(0, "4800,n,8,1"));
         QVERIFY(!port.open(-3, "4800,n,8,1"));
         QVERIFY(!port.open(1, "4800,x,8,1"));  // bad settings, as tabled in port_devices_test

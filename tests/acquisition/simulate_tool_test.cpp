@@ -79,13 +79,10 @@ Bytes readUntilClosed(const std::string& path) {
 }
 
 TEST(SimulateTool, PlaysItsStreamOnAPseudoTerminal) {
-    const std::unique_ptr<FILE, int (*)(FILE*)> tool(
-        popen(
-            (std::string(SC_TOOL) + " simulate --model DS300 --lanes 2 --lap 0.6 --jitter 0.1 --seconds 1.5 "
-                                    "--seed 3 --hold 0.5 --pty 2>&1")
-                .c_str(),
-            "r"),
-        pclose);
+    const std::string command = std::string(SC_TOOL) +
+                                " simulate --model DS300 --lanes 2 --lap 0.6 --jitter 0.1 --seconds 1.5 "
+                                "--seed 3 --hold 0.5 --pty 2>&1";
+    const std::unique_ptr<FILE, int (*)(FILE*)> tool(popen(command.c_str(), "r"), pclose);
     ASSERT_TRUE(tool);
     char line[256] = {};
     ASSERT_TRUE(std::fgets(line, sizeof line, tool.get()));
