@@ -19,16 +19,57 @@ namespace test {
 using Actions = std::vector<LapCounterAction>;
 
 // A panel open for heats, before any start.
-HeatView openPanel(int16_t laneCount = 8, float minLapTime = 0);
+inline HeatView openPanel(int16_t laneCount = 8, float minLapTime = 0) {
+    return HeatView{true, false, false, laneCount, minLapTime};
+}
 // A panel open with a heat running.
-HeatView runningHeat(int16_t laneCount = 8);
+inline HeatView runningHeat(int16_t laneCount = 8) { return HeatView{true, true, false, laneCount, 0}; }
 
 // Every byte at the same clock, one read each.
-Actions feedAll(ConnectionState& connection, const Bytes& bytes, double pcClock, HeatView& heat);
+inline Actions feedAll(ConnectionState& connection, const Bytes& bytes, double pcClock, HeatView& heat) {
+    Actions all;
+    for (const uint8_t byte : bytes) {
+        for (auto& action : feed(connection, byte, pcClock, heat)) {
+            followHeatAction(heat, action);
+            all.push_back(std::move(action));
+        }
+    }
+    return all;
+}
 
-std::vector<Detection> detectionsOf(const Actions& actions);
+// The actions of one kind, in order.
+template <typename T>
+std::vector<T> only(const Actions& actions) {
+    std::vector<T> found;
+    for (const auto& a : actions)
+        if (const auto* x = std::get_if<T>(&a)) found.push_back(*x);
+    return found;
+}
 
-ConnectionState connection(LapCounterModel model, int16_t firstLane = 1, int16_t lastLane = 8);
+inline std::vector<Detection> detectionsOf(const Actions& actions) { return only<Detection>(actions); }
+
+inline ConnectionState connection(LapCounterModel model, int16_t firstLane = 1, int16_t lastLane = 8) {
+    ConnectionState state;
+    state.model = model;
+    state.firstLane = firstLane;
+    state.lastLane = lastLane;
+    return state;
+}
+
+// A device of one model on lanes 1..8 with a heat running, fed byte by byte.
+template <LapCounterModel kModel>
+class DecoderTest : public ::testing::Test {
+protected:
+    Actions feed(const Bytes& bytes, double pcClock = 1.0) { return feedAll(device, bytes, pcClock, heat); }
+    std::vector<Detection> passes(const Bytes& bytes, double pcClock) {
+        return detectionsOf(feed(bytes, pcClock));
+    }
+    Actions tickAt(double pcClock) { return tick(device, pcClock, heat); }
+    void restart() { device = connection(kModel); }
+
+    ConnectionState device = connection(kModel);
+    HeatView heat = runningHeat();
+};
 
 }  // namespace test
 }  // namespace sc

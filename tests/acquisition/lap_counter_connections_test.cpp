@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -19,7 +18,6 @@ namespace sc {
 namespace {
 
 using test::Actions;
-using test::detectionsOf;
 
 class LapCounterConnectionsTest : public ::testing::Test {
 protected:
@@ -68,6 +66,18 @@ protected:
     std::vector<int16_t> lastLanes() const { return state.Track.ConnectionLastLane; }
     std::vector<int16_t> openFlags() const { return state.Track.ConnectionOpen; }
 
+    // The passes applied so far: connection and lane of each, in order.
+    std::vector<std::pair<int, int>> passesApplied() const {
+        std::vector<std::pair<int, int>> passes;
+        for (const auto& [connection, action] : applied)
+            if (const auto* d = std::get_if<Detection>(&action)) passes.emplace_back(connection, d->lane);
+        return passes;
+    }
+
+    static Bytes pass(int localLane, int32_t tenThousandths, uint8_t sequence) {
+        return encodePass(LapCounterModel::DS300, localLane, tenThousandths, sequence);
+    }
+
     RaceState state;
     QueuedPrompter prompter;
     SettableClock clock{36000};
@@ -88,7 +98,9 @@ protected:
 
 // ---- Opening ----
 
-TEST_F(LapCounterConnectionsTest, EachConnectionServesUpToTheNextFirstLaneOrTheLargest) {
+// Each connection serves up to the next first lane or the largest lane, with the model's
+// settings (tabled in lap_counter_fields_test).
+TEST_F(LapCounterConnectionsTest, OpeningDerivesLaneRangesTakesTheModelsSettingsAndReusesThePorts) {
     connections.OpenLapCounterPorts();
     EXPECT_EQ(lastLanes(), (std::vector<int16_t>{0, 4, 8}));
     EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1, -1}));
@@ -101,63 +113,40 @@ TEST_F(LapCounterConnectionsTest, EachConnectionServesUpToTheNextFirstLaneOrTheL
     EXPECT_TRUE(prompter.shown.empty());
 
     setConnections({3}, 6);  // one connection: up to the largest lane
+    state.Settings.LapCounterModel = static_cast<int16_t>(LapCounterModel::DS003);
     connections.OpenLapCounterPorts();
     EXPECT_EQ(lastLanes(), (std::vector<int16_t>{0, 6}));
     EXPECT_EQ(connections.connection(1).firstLane, 3);
     EXPECT_EQ(connections.connection(1).lastLane, 6);
-}
-
-// The model's settings (tabled in lap_counter_fields_test) reach the port.
-TEST_F(LapCounterConnectionsTest, SettingsTextFollowsTheModel) {
-    state.Settings.LapCounterModel = static_cast<int16_t>(LapCounterModel::DS003);
-    connections.OpenLapCounterPorts();
     EXPECT_EQ(scripted(1).openSettings, "1200,n,8,1");
     EXPECT_EQ(connections.connection(1).model, LapCounterModel::DS003);
-}
 
-TEST_F(LapCounterConnectionsTest, ReopeningReusesThePortObjectsAndClosingClearsTheFlags) {
-    connections.OpenLapCounterPorts();
-    connections.OpenLapCounterPorts();
+    // Reopening reuses the port objects; closing clears the flags.
     EXPECT_EQ(created, 2);
     EXPECT_EQ(scripted(1).closes, 1);
     EXPECT_TRUE(scripted(1).isOpen());
-    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1, -1}));
+    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1}));
     connections.CloseLapCounterPorts();
     EXPECT_FALSE(scripted(1).isOpen());
     EXPECT_FALSE(scripted(2).isOpen());
-    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, 0, 0}));
+    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, 0}));
 }
 
-TEST_F(LapCounterConnectionsTest, FailingPort_ShowsRetryCancelAndRetrySucceeds) {
-    failOpensOfPort = {0, 1};
-    prompter.answers = {Button::Retry};
+// Port 2 opens at the retry; port 3 is cancelled and left closed; port 4 still opens.
+TEST_F(LapCounterConnectionsTest, FailingPort_RetryCancelAndTheOpeningGoesOn) {
+    setConnections({1, 5, 9, 13}, 16);
+    failOpensOfPort = {0, 1, 5};
+    prompter.answers = {Button::Retry, Button::Retry, Button::Cancel};
     connections.OpenLapCounterPorts();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    const MessageBox& box = prompter.shown[0];
-    EXPECT_EQ(box.text, "No hi ha connexió pel port 2.");
-    EXPECT_EQ(box.title, "Error");
-    EXPECT_EQ(box.buttons, (std::vector<Button>{Button::Retry, Button::Cancel}));
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_EQ(prompter.shown[0].text, "No hi ha connexió pel port 2.");
+    EXPECT_EQ(prompter.shown[0].title, "Error");
+    EXPECT_EQ(prompter.shown[0].buttons, (std::vector<Button>{Button::Retry, Button::Cancel}));
     EXPECT_EQ(scripted(2).openAttempts, 2);
-    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1, -1}));
-}
-
-TEST_F(LapCounterConnectionsTest, FailingPort_CancelLeavesItClosedAndGoesOn) {
-    setConnections({1, 5, 9}, 12);
-    failOpensOfPort = {0, 5};
-    prompter.answers = {Button::Retry, Button::Cancel};
-    connections.OpenLapCounterPorts();
-    EXPECT_EQ(prompter.shown.size(), 2u);
-    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1, 0, -1}));
-    EXPECT_EQ(lastLanes(), (std::vector<int16_t>{0, 4, 8, 12}));
-    EXPECT_FALSE(scripted(2).isOpen());
-    EXPECT_TRUE(scripted(3).isOpen());
-}
-
-TEST_F(LapCounterConnectionsTest, FailingPort_UnansweredBoxCancelsInsteadOfLooping) {
-    failOpensOfPort = {1000};
-    connections.OpenLapCounterPorts();
-    EXPECT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, 0, -1}));
+    EXPECT_EQ(openFlags(), (std::vector<int16_t>{0, -1, -1, 0, -1}));
+    EXPECT_EQ(lastLanes(), (std::vector<int16_t>{0, 4, 8, 12, 16}));
+    EXPECT_FALSE(scripted(3).isOpen());
+    EXPECT_TRUE(scripted(4).isOpen());
 }
 
 TEST_F(LapCounterConnectionsTest, FailingPort_MessageInSpanishBeforeTheMainWindowLoads) {
@@ -183,7 +172,6 @@ TEST_F(LapCounterConnectionsTest, RecoveryPending_OpensNothing) {
     state.RecoveryPending = -1;
     connections.OpenLapCounterPorts();
     EXPECT_EQ(created, 0);
-    EXPECT_EQ(connections.port(1), nullptr);
     EXPECT_EQ(lastLanes(), (std::vector<int16_t>{0, 0, 0}));
 }
 
@@ -204,62 +192,50 @@ Bytes joined(const std::vector<Bytes>& parts) {
     return all;
 }
 
-TEST_F(LapCounterConnectionsTest, Receive_FrameSplitOverNotificationsDecodesOnce) {
-    connections.OpenLapCounterPorts();
-    heat = test::runningHeat(8);
-    const Bytes frame = encodePass(LapCounterModel::DS300, 2, 65'2345, 1);
-    ASSERT_EQ(frame.size(), 21u);
+// The ports open with a heat running.
+class Receiving : public LapCounterConnectionsTest {
+protected:
+    Receiving() {
+        connections.OpenLapCounterPorts();
+        heat.heatRunning = true;
+    }
+};
+
+TEST_F(Receiving, FrameSplitOverNotificationsDecodesOnce) {
+    const Bytes frame = pass(2, 65'2345, 1);
     scripted(2).receive(Bytes(frame.begin(), frame.begin() + 1));
     scripted(2).receive(Bytes(frame.begin() + 1, frame.begin() + 20));
     EXPECT_TRUE(applied.empty());
     clock.t = 36001;
     scripted(2).receive(Bytes(frame.begin() + 20, frame.end()));
-    ASSERT_EQ(applied.size(), 1u);
-    EXPECT_EQ(applied[0].first, 2);
-    EXPECT_EQ(applied[0].second, LapCounterAction(Detection{6, 65.2345f, 36001}));
+    EXPECT_EQ(applied, (decltype(applied){{2, Detection{6, 65.2345f, 36001}}}));
     EXPECT_EQ(timerStops, 3);
     EXPECT_EQ(timerStarts, 3);
 }
 
-TEST_F(LapCounterConnectionsTest, Receive_SeveralFramesInOneNotificationDecodeInOrder) {
-    connections.OpenLapCounterPorts();
-    heat = test::runningHeat(8);
-    scripted(1).receive(joined(
-        {encodePass(LapCounterModel::DS300, 1, 5'0000, 1), encodePass(LapCounterModel::DS300, 4, 6'0000, 2),
-         encodePass(LapCounterModel::DS300, 5, 7'0000, 3)}));  // lane 5 is not connection 1's
-    std::vector<Detection> detections;
-    for (const auto& [connection, action] : applied) {
-        EXPECT_EQ(connection, 1);
-        if (const auto* d = std::get_if<Detection>(&action)) detections.push_back(*d);
-    }
-    ASSERT_EQ(detections.size(), 2u);
-    EXPECT_EQ(detections[0].lane, 1);
-    EXPECT_EQ(detections[1].lane, 4);
+TEST_F(Receiving, SeveralFramesInOneNotificationDecodeInOrder) {
+    // Lane 5 is not connection 1's.
+    scripted(1).receive(joined({pass(1, 5'0000, 1), pass(4, 6'0000, 2), pass(5, 7'0000, 3)}));
+    EXPECT_EQ(passesApplied(), (std::vector<std::pair<int, int>>{{1, 1}, {1, 4}}));
     EXPECT_EQ(timerStops, 1);
     EXPECT_EQ(timerStarts, 1);
 }
 
-TEST_F(LapCounterConnectionsTest, Receive_StartAndPassInOneNotificationRegistersThePass) {
+TEST_F(LapCounterConnectionsTest, StartAndPassInOneNotificationRegistersThePass) {
     connections.OpenLapCounterPorts();
     const Bytes start = encodeStatus(LapCounterModel::DS300, HeatPhase::BeforeStart, DeviceStatus::Go, 0, 1);
     EXPECT_TRUE(connections.PortCom_OnComm(1).empty());  // nothing waiting
-    auto& port = scripted(1);
-    port.setNotification({});  // read by hand below
-    port.receive(joined({start, encodePass(LapCounterModel::DS300, 3, 4'5000, 2)}));
-    const Actions decoded = connections.PortCom_OnComm(1);
-    ASSERT_FALSE(decoded.empty());
-    EXPECT_TRUE(std::any_of(decoded.begin(), decoded.end(),
-                            [](const auto& a) { return std::holds_alternative<StartHeat>(a); }));
-    const auto detections = detectionsOf(decoded);
-    ASSERT_EQ(detections.size(), 1u);
-    EXPECT_EQ(detections[0].lane, 3);
+    scripted(1).setNotification({});                     // read by hand below
+    scripted(1).receive(joined({start, pass(3, 4'5000, 2)}));
+    EXPECT_EQ(connections.PortCom_OnComm(1),
+              (Actions{PanelColour{PanelScope::HeatPanel, kRestoreColour, false}, StartHeat{36000},
+                       Detection{3, 4.5f, 36000}}));
     EXPECT_TRUE(heat.heatRunning);
 }
 
-TEST_F(LapCounterConnectionsTest, Receive_DataWhileThePanelIsHiddenIsReadAndDropped) {
-    connections.OpenLapCounterPorts();
+TEST_F(Receiving, DataWhileThePanelIsHiddenIsReadAndDropped) {
     heat = HeatView{};
-    scripted(1).receive(encodePass(LapCounterModel::DS300, 1, 5'0000, 1));
+    scripted(1).receive(pass(1, 5'0000, 1));
     EXPECT_TRUE(applied.empty());
     EXPECT_TRUE(scripted(1).readAll().empty());
 }
@@ -271,62 +247,45 @@ TEST_F(LapCounterConnectionsTest, HeldReception_KeptWithItsClockUntilTheAnswer) 
     connections.OpenLapCounterPortsHeld();
     heat.heatRunning = true;
     clock.t = 36001.5;
-    scripted(1).receive(encodePass(LapCounterModel::DS300, 1, 5'0000, 1));
+    scripted(1).receive(pass(1, 5'0000, 1));
     clock.t = 36003;
-    scripted(1).receive(encodePass(LapCounterModel::DS300, 2, 4'0000, 2));
+    scripted(1).receive(pass(2, 4'0000, 2));
     EXPECT_TRUE(applied.empty());
     EXPECT_EQ(connections.HeldChunks(), 2u);
     clock.t = 36010;
-    const auto fed = detectionsOf(connections.ReleaseHeldReception(true));
-    ASSERT_EQ(fed.size(), 2u);
-    EXPECT_EQ(fed[0].lane, 1);
-    EXPECT_DOUBLE_EQ(fed[0].pcClock, 36001.5);
-    EXPECT_DOUBLE_EQ(fed[1].pcClock, 36003);
-    const auto appliedPasses = [this] {
-        return std::count_if(applied.begin(), applied.end(),
-                             [](const auto& a) { return std::holds_alternative<Detection>(a.second); });
-    };
-    scripted(1).receive(encodePass(LapCounterModel::DS300, 1, 5'0000, 3));  // live again
-    EXPECT_EQ(appliedPasses(), 3);
+    EXPECT_EQ(connections.ReleaseHeldReception(true),
+              (Actions{Detection{1, 5.0f, 36001.5}, Detection{2, 4.0f, 36003}}));
+    scripted(1).receive(pass(1, 5'0000, 3));  // live again
+    EXPECT_EQ(passesApplied().size(), 3u);
 
     connections.OpenLapCounterPortsHeld();
-    scripted(1).receive(encodePass(LapCounterModel::DS300, 1, 5'0000, 4));
+    scripted(1).receive(pass(1, 5'0000, 4));
     EXPECT_TRUE(connections.ReleaseHeldReception(false).empty());
-    EXPECT_EQ(appliedPasses(), 3);
+    EXPECT_EQ(passesApplied().size(), 3u);
 }
 
 // Bytes arriving while an action waits on a message box keep their place.
-TEST_F(LapCounterConnectionsTest, Receive_NotificationDuringADecodeWaitsItsTurn) {
-    connections.OpenLapCounterPorts();
-    heat.heatRunning = true;
+TEST_F(Receiving, NotificationDuringADecodeWaitsItsTurn) {
     bool nested = false;
     ReceiveHooks h = hooks();
     h.apply = [&, inner = h.apply](int connection, const LapCounterAction& action) {
         inner(connection, action);
         if (std::exchange(nested, true)) return;
         clock.t = 36002;
-        scripted(1).receive(encodePass(LapCounterModel::DS300, 2, 4'0000, 2));
+        scripted(1).receive(pass(2, 4'0000, 2));
     };
     connections.setReceiveHooks(h);
-    scripted(1).receive(joined({encodePass(LapCounterModel::DS300, 1, 5'0000, 1),
-                                encodePass(LapCounterModel::DS300, 3, 6'0000, 1)}));
-    std::vector<int> lanes;
-    for (const auto& [connection, action] : applied)
-        if (const auto* d = std::get_if<Detection>(&action)) lanes.push_back(d->lane);
-    EXPECT_EQ(lanes, (std::vector<int>{1, 3, 2}));
+    scripted(1).receive(joined({pass(1, 5'0000, 1), pass(3, 6'0000, 1)}));
+    EXPECT_EQ(passesApplied(), (std::vector<std::pair<int, int>>{{1, 1}, {1, 3}, {1, 2}}));
 }
 
-TEST_F(LapCounterConnectionsTest, Tick_HandsOverALateDs030Pass) {
+TEST_F(Receiving, Tick_HandsOverALateDs030Pass) {
     state.Settings.LapCounterModel = static_cast<int16_t>(LapCounterModel::DS030);
     connections.OpenLapCounterPorts();
-    heat = test::runningHeat(8);
-    const Bytes pass = encodePass(LapCounterModel::DS030, 2, 4'0000);
-    scripted(1).receive(Bytes{pass.front()});  // the code alone: its time bytes never come
+    scripted(1).receive({0x40});  // lane 2's code alone: its time bytes never come
     EXPECT_TRUE(applied.empty());
     clock.t += kTimeBytesWait + 0.5;
-    const auto detections = detectionsOf(connections.tickConnections());
-    ASSERT_EQ(detections.size(), 1u);
-    EXPECT_EQ(detections[0].lane, 2);
+    EXPECT_EQ(connections.tickConnections(), (Actions{Detection{2, 0.0f, 36000}}));
     EXPECT_EQ(applied.size(), 1u);
 }
 
@@ -346,17 +305,14 @@ private:
     std::set<int> present_;
 };
 
-TEST(PortSearch, ProbeOpensAndClosesAgain) {
-    MachinePorts port({2});
+TEST(PortSearch, ProbeOpensAndClosesAgainAndLeavesAnOpenPortAlone) {
+    MachinePorts port({1, 2});
     EXPECT_TRUE(probePort(port, 2));
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(port.closes, 1);
-    EXPECT_FALSE(probePort(port, 1));
+    EXPECT_FALSE(probePort(port, 3));
     EXPECT_FALSE(probePort(port, 2, "garbage"));
-}
 
-TEST(PortSearch, ProbeLeavesAnOpenPortAlone) {
-    MachinePorts port({1, 2});
     ASSERT_TRUE(port.open(1, "4800,n,8,1"));
     EXPECT_FALSE(probePort(port, 2));
     EXPECT_TRUE(port.isOpen());

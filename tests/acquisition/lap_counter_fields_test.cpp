@@ -25,9 +25,8 @@ TEST(SensorFromBit, OnlyOneBitMasksAreSensors) {
     EXPECT_EQ(sensorFromBit(0x01, SensorOrder::Direct), 1);
     EXPECT_EQ(sensorFromBit(0x80, SensorOrder::Direct), 8);
     int sensors = 0;
-    for (int mask = 0; mask < 256; ++mask) {
+    for (int mask = 0; mask < 256; ++mask)
         if (sensorFromBit(static_cast<uint8_t>(mask), SensorOrder::Reversed)) ++sensors;
-    }
     EXPECT_EQ(sensors, 8);
     for (int s = 1; s <= 8; ++s) {
         EXPECT_EQ(sensorFromBit(maskOfSensor(s, SensorOrder::Direct), SensorOrder::Direct), s);

@@ -24,7 +24,7 @@ DeviceExists onlyThese(std::set<std::string> devices) {
         [devices = std::move(devices)](const fs::path& device) { return devices.count(device.string()) > 0; };
 }
 
-TEST(PortsFile, ReadsNumberedLinesTrimmedWithCommentsAndSkipsBadOnes) {
+TEST(PortsFile, ReadsNumberedLinesTrimmedWithCommentsAndSkipsBadOrHugeOnes) {
     const auto devices = parsePortsFile(
         "# lap counters of the club\r\n"
         "  1 = /dev/ttyUSB3  \r\n"
@@ -41,9 +41,6 @@ TEST(PortsFile, ReadsNumberedLinesTrimmedWithCommentsAndSkipsBadOnes) {
     const std::map<int, std::string> expected{
         {1, "/dev/ttyUSB3"}, {2, "/dev/serial/by-id/usb-FTDI"}, {4, "/dev/ttyACM4"}, {7, "/dev/ttyS7=x"}};
     EXPECT_EQ(devices, expected);
-}
-
-TEST(PortsFile, HugeOrEmptyNumbersAreIgnored) {
     EXPECT_TRUE(parsePortsFile("99999999999999999999=/dev/x\n=/dev/y\n2.5=/dev/z").empty());
     EXPECT_TRUE(parsePortsFile("").empty());
 }
@@ -56,12 +53,15 @@ TEST(PortDevice, WindowsNamesComPorts) {
     EXPECT_EQ(portDevice(0, folder.path(), PortNaming::Windows), "");
 }
 
-TEST(PortDevice, PortsFileWinsOverTheDevicesThatExist) {
+TEST(PortDevice, PortsFileWinsOverTheDevicesThatExistUnlessOversized) {
     ProgramFolder folder;
     folder.write("ports.txt", "2=/dev/ttyACM5\n");  // found whatever its case
     const auto exists = onlyThese({"/dev/ttyUSB1", "/dev/ttyUSB0"});
     EXPECT_EQ(portDevice(2, folder.path(), PortNaming::Unix, exists), "/dev/ttyACM5");
     EXPECT_EQ(portDevice(1, folder.path(), PortNaming::Unix, exists), "/dev/ttyUSB0");
+
+    folder.write("ports.txt", "2=/dev/ttyACM5\n" + std::string(100 * 1024, '#'));
+    EXPECT_EQ(portDevice(2, folder.path(), PortNaming::Unix, exists), "/dev/ttyUSB1") << "oversized: ignored";
 }
 
 TEST(PortDevice, FallsBackToUsbThenAcmThenSerialForPortNMinusOne) {
@@ -75,12 +75,6 @@ TEST(PortDevice, FallsBackToUsbThenAcmThenSerialForPortNMinusOne) {
     // Nothing there: the first candidate, so the open fails on a named device.
     EXPECT_EQ(portDevice(3, folder.path(), PortNaming::Unix, onlyThese({})), "/dev/ttyUSB2");
     EXPECT_EQ(portDevice(0, folder.path(), PortNaming::Unix, onlyThese({})), "");
-}
-
-TEST(PortDevice, OversizedPortsFileIsIgnored) {
-    ProgramFolder folder;
-    folder.write("PORTS.TXT", "1=/dev/ttyACM9\n" + std::string(100 * 1024, '#'));
-    EXPECT_EQ(portDevice(1, folder.path(), PortNaming::Unix, onlyThese({"/dev/ttyS0"})), "/dev/ttyS0");
 }
 
 TEST(SerialSettingsText, ParsesTheModelsSettingsAndRefusesGarbage) {

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <numeric>
 #include <string>
 
 #include "acquisition/lap_counter_model.h"
@@ -34,14 +35,9 @@ public:
 
     bool ok() const { return fd_ >= 0 && !slave_.empty(); }
     const std::string& slave() const { return slave_; }
+    // The pieces written are small enough for the line's buffer to take whole.
     bool write(const Bytes& bytes) const {
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
-            if (n <= 0) return false;
-            done += static_cast<std::size_t>(n);
-        }
-        return true;
+        return ::write(fd_, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
     }
 
 private:
@@ -49,49 +45,48 @@ private:
     std::string slave_;
 };
 
-struct ProgramFolder : test::TempFolder {
-    void mapPorts(const std::string& lines) const {
-        std::ofstream(path() / "PORTS.TXT", std::ios::binary) << lines;
-    }
-};
-
-// Collects what the port hands over, one notification at a time.
-struct Listener {
-    explicit Listener(SerialPort& port) : port_(port) {
-        port.setNotification([this] {
+// Port 1 of a program folder on a fresh pseudo-terminal; what the port hands over is
+// collected one notification at a time.
+struct Line {
+    Line() {
+        mapPorts("1=" + pty.slave() + "\n");
+        port->setNotification([this] {
             ++notifications;
-            const Bytes bytes = port_.readAll();
+            const Bytes bytes = port->readAll();
             heard.insert(heard.end(), bytes.begin(), bytes.end());
         });
     }
-    SerialPort& port_;
+    void mapPorts(const std::string& lines) const {
+        std::ofstream(folder.path() / "PORTS.TXT", std::ios::binary) << lines;
+    }
+
+    PtyMaster pty;
+    test::TempFolder folder;
+    std::unique_ptr<SerialPort> port = makeQtSerialPort(folder.path());
     Bytes heard;
     int notifications = 0;
 };
-
-Bytes everyByteValue() {
-    Bytes all(256);
-    for (int i = 0; i < 256; ++i) all[i] = static_cast<uint8_t>(i);
-    return all;
-}
 
 }  // namespace
 
 class QtSerialPortWindowTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<Line> line;
+
 private slots:
+    void init() {
+        line = std::make_unique<Line>();
+        QVERIFY(line->pty.ok());
+    }
+
     void open_EveryModelsSettingsOnThePortsFileDevice() {
-        PtyMaster pty;
-        QVERIFY(pty.ok());
-        ProgramFolder folder;
-        folder.mapPorts("# lap counter\n1 = " + pty.slave() + "\n");
+        line->mapPorts("# lap counter\n1 = " + line->pty.slave() + "\n");
         for (int m = 0; m < kLapCounterModelCount; ++m) {
             const std::string settings(portSettingsText(static_cast<LapCounterModel>(m)));
-            const auto port = makeQtSerialPort(folder.path());
+            const auto port = makeQtSerialPort(line->folder.path());
             QVERIFY2(port->open(1, settings), settings.c_str());  // 56000 too, through 57600 if need be
-            QVERIFY(port->isOpen());
-            QVERIFY(!port->open(1, settings));  // already open: refused, still open
+            QVERIFY(!port->open(1, settings));                    // already open: refused, still open
             QVERIFY(port->isOpen());
             port->close();
             QVERIFY(!port->isOpen());
@@ -100,86 +95,56 @@ private slots:
     }
 
     void receive_BytesWrittenInPiecesArriveWholeAndInOrder() {
-        PtyMaster pty;
-        QVERIFY(pty.ok());
-        ProgramFolder folder;
-        folder.mapPorts("1=" + pty.slave() + "\n");
-        const auto port = makeQtSerialPort(folder.path());
-        Listener listener(*port);
-        QVERIFY(port->open(1, "56000,n,8,1"));
+        QVERIFY(line->port->open(1, "56000,n,8,1"));
 
         // Line-discipline bytes (CR, LF, ^C, ^D, ^Q, ^S, DEL, 0xFF) must pass untouched:
         // a frame holds any value.
         Bytes sent;
-        const Bytes all = everyByteValue();
+        Bytes all(256);
+        std::iota(all.begin(), all.end(), 0);
         const Bytes frame{0xE0, 0x03, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x80,
                           0x00, 0x00, 0x00, 0x00, 0x00, 0x36, 0x02, 0x0D, 0x0A, 0xEB};
         const std::vector<Bytes> pieces{Bytes(frame.begin(), frame.begin() + 1),
                                         Bytes(frame.begin() + 1, frame.begin() + 20),
                                         Bytes(frame.begin() + 20, frame.end()), all, all};
         for (const Bytes& piece : pieces) {
-            QVERIFY(pty.write(piece));
+            QVERIFY(line->pty.write(piece));
             sent.insert(sent.end(), piece.begin(), piece.end());
             QTest::qWait(20);  // separate arrivals, as from a slow line
         }
-        QTRY_COMPARE_WITH_TIMEOUT(listener.heard.size(), sent.size(), 10000);
-        QVERIFY(listener.heard == sent);
-        QVERIFY(listener.notifications >= 2);
+        QTRY_COMPARE_WITH_TIMEOUT(line->heard.size(), sent.size(), 10000);
+        QVERIFY(line->heard == sent);
+        QVERIFY(line->notifications >= 2);
     }
 
-    void open_BytesFromBeforeTheOpenBelongToNoHeat() {
-        PtyMaster pty;
-        QVERIFY(pty.ok());
-        ProgramFolder folder;
-        folder.mapPorts("1=" + pty.slave() + "\n");
-        const auto port = makeQtSerialPort(folder.path());
-        Listener listener(*port);
-        QVERIFY(pty.write({0xE0, 0x01, 0x02, '\n'}));
-        QVERIFY(port->open(1, "4800,n,8,1"));
-        QVERIFY(pty.write({0xA4}));
-        QTRY_COMPARE_WITH_TIMEOUT(listener.heard.size(), std::size_t{1}, 10000);
-        QCOMPARE(listener.heard.front(), uint8_t{0xA4});
-    }
-
-    void close_ThenReopen_HearsOnlyTheNewBytes() {
-        PtyMaster pty;
-        QVERIFY(pty.ok());
-        ProgramFolder folder;
-        folder.mapPorts("1=" + pty.slave() + "\n");
-        const auto port = makeQtSerialPort(folder.path());
-        Listener listener(*port);
-        QVERIFY(port->open(1, "1200,n,8,1"));
-        QVERIFY(pty.write({0x02}));
-        QTRY_COMPARE_WITH_TIMEOUT(listener.heard.size(), std::size_t{1}, 10000);
-        port->close();
-        QVERIFY(pty.write({0x03}));  // the line is closed: nobody hears it
-        QVERIFY(port->open(1, "1200,n,8,1"));
-        QVERIFY(pty.write({0x04}));
-        QTRY_COMPARE_WITH_TIMEOUT(listener.heard.size(), std::size_t{2}, 10000);
-        QCOMPARE(listener.heard.back(), uint8_t{0x04});
+    // Bytes from before the open belong to no heat; a closed line hears nothing.
+    void open_HearsOnlyTheBytesWrittenWhileOpen() {
+        QVERIFY(line->pty.write({0xE0, 0x01, 0x02, '\n'}));
+        QVERIFY(line->port->open(1, "4800,n,8,1"));
+        QVERIFY(line->pty.write({0xA4}));
+        QTRY_COMPARE_WITH_TIMEOUT(line->heard.size(), std::size_t{1}, 10000);
+        line->port->close();
+        QVERIFY(line->pty.write({0x03}));
+        QVERIFY(line->port->open(1, "1200,n,8,1"));
+        QVERIFY(line->pty.write({0x04}));
+        QTRY_COMPARE_WITH_TIMEOUT(line->heard.size(), std::size_t{2}, 10000);
+        QVERIFY(line->heard == (Bytes{0xA4, 0x04}));
     }
 
     void open_FailsCleanlyOnMissingDeviceBadNumberOrBadSettings() {
-        PtyMaster pty;
-        QVERIFY(pty.ok());
-        ProgramFolder folder;
-        const std::string missing = (folder.path() / "no-such-tty").string();
-        folder.mapPorts("1=" + pty.slave() + "\n2=" + missing + "\n");
-        const auto port = makeQtSerialPort(folder.path());
-        Listener listener(*port);
-        QVERIFY(!port->open(2, "4800,n,8,1"));
-        QVERIFY(!port->isOpen());
-        QVERIFY(port->readAll().empty());
-        QVERIFY(!port->open(0, "4800,n,8,1"));
-        QVERIFY(!port->open(-3, "4800,n,8,1"));
-        for (const char* bad :
-             {"", "4800", "4800,n,8", "4800,x,8,1", "fast,n,8,1", "4800,n,9,1", "4800,n,8,3"})
-            QVERIFY2(!port->open(1, bad), bad);
-        QVERIFY(!port->isOpen());
+        const std::string missing = (line->folder.path() / "no-such-tty").string();
+        line->mapPorts("1=" + line->pty.slave() + "\n2=" + missing + "\n");
+        auto& port = *line->port;
+        QVERIFY(!port.open(2, "4800,n,8,1"));
+        QVERIFY(!port.isOpen());
+        QVERIFY(!port.open(0, "4800,n,8,1"));
+        QVERIFY(!port.open(-3, "4800,n,8,1"));
+        QVERIFY(!port.open(1, "4800,x,8,1"));  // bad settings, as tabled in port_devices_test
+        QVERIFY(!port.isOpen());
         // After all those failures the same object still opens the good port.
-        QVERIFY(port->open(1, "4800,n,8,1"));
-        QVERIFY(port->isOpen());
-        QCOMPARE(listener.notifications, 0);
+        QVERIFY(port.open(1, "4800,n,8,1"));
+        QVERIFY(port.isOpen());
+        QCOMPARE(line->notifications, 0);
     }
 };
 

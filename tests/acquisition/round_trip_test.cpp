@@ -19,8 +19,9 @@ TEST(RoundTrip, EveryPassDecodesToTheLaneAndTimeEncoded) {
         auto device = connection(model, 3, static_cast<int16_t>(2 + lanes));
         auto heat = test::runningHeat(64);
         for (int local = 1; local <= lanes; ++local) {
-            for (const int32_t time : {0, 1, 99, 42345, 652345, 999999}) {
-                if (model == LapCounterModel::DS030 && time >= 1000000) continue;
+            for (const int32_t time : {0, 1, 99, 42345, 652345, 999999, 59999999}) {
+                if (model == LapCounterModel::DS030 && time >= 1000000)
+                    continue;  // only frames carry minutes
                 const Actions actions = feedAll(device, encodePass(model, local, time), 7.0, heat);
                 ASSERT_EQ(actions.size(), 1u)
                     << lapCounterModelName(model) << " lane " << local << " time " << time;
@@ -33,13 +34,7 @@ TEST(RoundTrip, EveryPassDecodesToTheLaneAndTimeEncoded) {
     }
 }
 
-TEST(RoundTrip, FramesCarryMinutes) {
-    auto ds300 = connection(LapCounterModel::DS300);
-    auto heat = test::runningHeat();
-    const auto d =
-        test::detectionsOf(feedAll(ds300, encodePass(LapCounterModel::DS300, 1, 59'999'999), 1.0, heat));
-    ASSERT_EQ(d.size(), 1u);
-    EXPECT_FLOAT_EQ(d[0].deviceLapTime, 5999.9999f);
+TEST(RoundTrip, EncodersRefuseWhatTheDeviceCannotSend) {
     EXPECT_THROW(encodePass(LapCounterModel::DS300, 1, 60'000'000), std::out_of_range);
     EXPECT_THROW(encodePass(LapCounterModel::DS030, 1, 1'000'000), std::out_of_range);
     EXPECT_THROW(encodePass(LapCounterModel::DS300, 9, 1), std::out_of_range);

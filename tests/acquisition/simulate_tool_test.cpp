@@ -18,13 +18,12 @@
 namespace sc {
 namespace {
 
-Bytes concatenated(const SimulatorPlay& play) {
-    Bytes all;
-    for (const auto& m : play.messages) all.insert(all.end(), m.bytes.begin(), m.bytes.end());
-    return all;
-}
-
-SimulatorOptions ds030Options() {
+TEST(SimulateTool, HexLinesAreTheSimulatorsMessages) {
+    const test::ToolRun tool = test::runTool(
+        "simulate --model ds030 --first-lane 2 --lanes 3 --lap 1.5 --jitter 0.3 --seconds 12 "
+        "--seed 99 --pause 4:2 --stdout-hex");
+    ASSERT_EQ(tool.status, 0) << tool.out;
+    std::istringstream lines(tool.out);
     SimulatorOptions o;
     o.model = LapCounterModel::DS030;
     o.firstLane = 2;
@@ -34,16 +33,7 @@ SimulatorOptions ds030Options() {
     o.heatSeconds = 12;
     o.seed = 99;
     o.pause = PauseSpec{4, 2};
-    return o;
-}
-
-TEST(SimulateTool, HexLinesAreTheSimulatorsMessages) {
-    const test::ToolRun tool = test::runTool(
-        "simulate --model ds030 --first-lane 2 --lanes 3 --lap 1.5 --jitter 0.3 --seconds 12 "
-        "--seed 99 --pause 4:2 --stdout-hex");
-    ASSERT_EQ(tool.status, 0) << tool.out;
-    std::istringstream lines(tool.out);
-    const SimulatorPlay play = playLapCounter(ds030Options());
+    const SimulatorPlay play = playLapCounter(o);
     std::string line;
     std::size_t count = 0;
     while (std::getline(lines, line)) {
@@ -65,10 +55,9 @@ TEST(SimulateTool, BadOptionsGiveOneLineAndStatusOne) {
     for (const char* arguments : {"--model DS400 --stdout-hex", "--model 2",
                                   "--model 2 --stdout-hex --lanes 9", "--model 2 --stdout-hex --pause 5"}) {
         const test::ToolRun tool = test::runTool(std::string("simulate ") + arguments);
-        const std::string& text = tool.out;
         EXPECT_EQ(tool.status, 1) << arguments;
-        EXPECT_EQ(text.rfind("slotcursa-tool: ", 0), 0u) << text;
-        EXPECT_EQ(text.find('\n'), text.size() - 1) << text;
+        EXPECT_EQ(tool.out.rfind("slotcursa-tool: ", 0), 0u) << tool.out;
+        EXPECT_EQ(tool.out.find('\n'), tool.out.size() - 1) << tool.out;
     }
 }
 
@@ -90,13 +79,10 @@ Bytes readUntilClosed(const std::string& path) {
 }
 
 TEST(SimulateTool, PlaysItsStreamOnAPseudoTerminal) {
-    const std::unique_ptr<FILE, int (*)(FILE*)> tool(
-        popen(
-            (std::string(SC_TOOL) + " simulate --model DS300 --lanes 2 --lap 0.6 --jitter 0.1 --seconds 1.5 "
-                                    "--seed 3 --hold 0.5 --pty 2>&1")
-                .c_str(),
-            "r"),
-        pclose);
+    const std::string command = std::string(SC_TOOL) +
+                                " simulate --model DS300 --lanes 2 --lap 0.6 --jitter 0.1 --seconds 1.5 "
+                                "--seed 3 --hold 0.5 --pty 2>&1";
+    const std::unique_ptr<FILE, int (*)(FILE*)> tool(popen(command.c_str(), "r"), pclose);
     ASSERT_TRUE(tool);
     char line[256] = {};
     ASSERT_TRUE(std::fgets(line, sizeof line, tool.get()));
@@ -111,8 +97,10 @@ TEST(SimulateTool, PlaysItsStreamOnAPseudoTerminal) {
     o.jitterSeconds = 0.1;
     o.heatSeconds = 1.5;
     o.seed = 3;
-    const SimulatorPlay play = playLapCounter(o);
-    EXPECT_EQ(readUntilClosed(path), concatenated(play));
+    Bytes played;
+    for (const auto& m : playLapCounter(o).messages)
+        played.insert(played.end(), m.bytes.begin(), m.bytes.end());
+    EXPECT_EQ(readUntilClosed(path), played);
 }
 
 }  // namespace
