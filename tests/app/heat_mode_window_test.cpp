@@ -50,6 +50,8 @@ class HeatModeWindowTest : public QObject {
     }
 
 private slots:
+    // Also: the manual menu lists the track's lanes with their keys, the driver
+    // box never takes the focus, a pass under the minimum goes to the errors.
     void plainTraining_ManualPassesShowInTheLaneBlock() {
         Program p(4);
         auto* training = p.view.findChild<QAction*>("MnuPrg(0)");
@@ -60,6 +62,11 @@ private slots:
         QCOMPARE(p.view.mdiArea()->subWindowList().size(), 1);
         QVERIFY(!p.view.findChild<QAction*>("MnuPrg(0)")->isEnabled());
         QVERIFY(p.view.findChild<QAction*>("Manual(1)")->isEnabled());
+        QCOMPARE(p.view.findChild<QMenu*>("MnuManual")->actions().size(), 5);  // Reproduir and lanes 1..4
+        QCOMPARE(p.view.findChild<QAction*>("Manual(4)")->text(), QString("Pista 4"));
+        QCOMPARE(p.view.findChild<QAction*>("Manual(4)")->shortcut(), QKeySequence("Ctrl+4"));
+        QVERIFY(!p.view.findChild<QAction*>("Manual(5)"));
+        QCOMPARE(p.view.findChild<QLineEdit*>("Pilot(1)")->focusPolicy(), Qt::NoFocus);
 
         QTest::keyClick(live, Qt::Key_S, Qt::NoModifier);
         QVERIFY(p.state.HeatRunning != 0);
@@ -86,6 +93,14 @@ private slots:
         p.view.heatMode().tick();
         QCOMPARE(p.view.findChild<QLabel*>("Hora")->text(), QString("0:00:05"));
 
+        auto* errors = p.view.findChild<QWidget*>("Errors");
+        QVERIFY(!errors->isVisibleTo(&p.view));
+        p.view.findChild<QAction*>("Manual(2)")->trigger();
+        p.clock.t += 1;  // under the 3 s minimum
+        p.view.findChild<QAction*>("Manual(2)")->trigger();
+        QVERIFY(errors->isVisibleTo(&p.view));
+        QCOMPARE(laps(p.view, 2)->count(), 1);
+
         // S ends the heat; Esc closes heat-running mode.
         QTest::keyClick(live, Qt::Key_S, Qt::NoModifier);
         QCOMPARE(p.state.HeatRunning, int16_t(0));
@@ -94,26 +109,6 @@ private slots:
         QVERIFY(!p.view.heatMode().programme().ui.heatMode);
         QVERIFY(p.view.findChild<QAction*>("MnuPrg(0)")->isEnabled());
         QVERIFY(!p.view.findChild<QAction*>("Manual(1)")->isEnabled());
-    }
-
-    void driverBox_NeverKeepsTheFocus() {
-        Program p(2);
-        p.view.heatMode().open(0);
-        auto* driver = p.view.findChild<QLineEdit*>("Pilot(1)");
-        QVERIFY(driver);
-        QCOMPARE(driver->focusPolicy(), Qt::NoFocus);
-    }
-
-    void rejectedPass_ShowsInTheErrorsList() {
-        Program p(2);
-        p.view.heatMode().open(0);
-        p.view.heatMode().key('S');
-        p.view.heatMode().manual(2);
-        p.clock.t += 1;  // under the 3 s minimum
-        p.view.heatMode().manual(2);
-        auto* errors = p.view.findChild<QWidget*>("Errors");
-        QVERIFY(errors->isVisibleTo(&p.view));
-        QCOMPARE(laps(p.view, 2)->count(), 1);
     }
 
     // Quitting would lose the heat: Sortir is greyed and closing is refused
@@ -139,19 +134,6 @@ private slots:
         QVERIFY(p.view.close());
         QVERIFY(std::filesystem::exists(p.folder.path() / kSelectionsFileName));
         QVERIFY(!std::filesystem::exists(p.folder.path() / kRecoveryFileName));
-    }
-
-    void manualMenu_ListsTheTracksLanesWithTheirKeys() {
-        Program p(4);
-        p.view.heatMode().open(0);
-        auto* menu = p.view.findChild<QMenu*>("MnuManual");
-        QCOMPARE(menu->actions().size(), 5);  // Reproduir and lanes 1..4
-        QCOMPARE(p.view.findChild<QAction*>("Manual(4)")->text(), QString("Pista 4"));
-        QCOMPARE(p.view.findChild<QAction*>("Manual(4)")->shortcut(), QKeySequence("Ctrl+4"));
-        QVERIFY(!p.view.findChild<QAction*>("Manual(5)"));
-        p.view.heatMode().key('S');
-        p.view.findChild<QAction*>("Manual(3)")->trigger();
-        QCOMPARE(laps(p.view, 3)->count(), 1);
     }
 
     void windowsMenu_ListsSwitchesAndArrangesTheLiveWindows() {

@@ -112,30 +112,19 @@ QStringList loggedRows(const std::vector<LapRecord>& records) {
     return rows;
 }
 
-// Laps per lane as the simulator played them.
-std::map<int, int> passesPerLane(const SimulatorPlay& play) {
-    std::map<int, int> count;
-    for (const PlayedPass& pass : play.passes) ++count[pass.lane];
-    return count;
-}
-
-// A program folder with settings, a track, PORTS.TXT and the main window.
+// A program folder with settings, a track, PORTS.TXT and the main window, and
+// a race with one race series of four participants, the track copied in.
 struct Program {
     explicit Program(LapCounterModel model) {
         state.AppFolder = state.WorkingFolder = folder.path();
         saveSettings(folder.path(), model);
         state.Settings = loadProgramSettings(folder.path() / kSettingsFileName);
-    }
-    // A race with one race series of four participants, the track copied in.
-    void addRaceSeries() {
         test::addRace(folder.path(), "Trofeu", "01-02-2025", {0, 0, 0, 1});
         const fs::path race = folder.path() / raceFolderName(1);
         if (!copyTrackConfigIntoRace(folder.path(), race) ||
             !writeParticipantList(race / (seriesBaseName(4, 1) + ".PAR"),
                                   {0, {"Anna", "Bernat", "Carla", "David"}}))
             throw std::runtime_error("cannot write the race");
-    }
-    void load() {
         view.load();
         state.RecoveryPending = 0;  // start-up settles it before any heat
     }
@@ -220,7 +209,9 @@ class LapCounterPtyWindowTest : public QObject {
     }
 
     static QString checkLiveWindow(PortadaView& view, const SimulatorPlay& play) {
-        for (const auto& [lane, passes] : passesPerLane(play)) {
+        std::map<int, int> passesOfLane;  // as the simulator played them
+        for (const PlayedPass& pass : play.passes) ++passesOfLane[pass.lane];
+        for (const auto& [lane, passes] : passesOfLane) {
             auto* list = view.findChild<QListWidget*>(QStringLiteral("Llista(%1)").arg(lane));
             // "+1", then one row per lap
             if (!list || list->count() != passes) return QStringLiteral("lane %1's list").arg(lane);
@@ -242,8 +233,6 @@ private slots:
         const SimulatorOptions options = heatOptions(LapCounterModel::DS030, 21);
         const SimulatorPlay play = playLapCounter(options);
         Program p(options.model);
-        p.addRaceSeries();
-        p.load();
         p.view.portada().LlProves_Click(0);
         p.view.portada().LlSeries_Click(4, 0);
         p.view.showState();

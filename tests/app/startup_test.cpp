@@ -159,6 +159,13 @@ TEST_F(StartupTest, PrepareRaceState_ScalesFromAnEightHundredBySixHundredDesign)
 }
 
 TEST_F(StartupTest, GeneralConnections_TakenWithoutLoadingTheRestOfTheTrack) {
+    // A damaged or missing file leaves the state alone.
+    EXPECT_FALSE(takeGeneralConnections(state));
+    writeText(file(kTrackFileName), "z");
+    EXPECT_FALSE(takeGeneralConnections(state));
+    EXPECT_EQ(state.Track.ConnectionCount, TrackConfig{}.ConnectionCount);
+    EXPECT_EQ(state.Track.ConnectionPort, TrackConfig{}.ConnectionPort);
+
     TrackConfig general = defaultTrackConfig(12);
     general.ConnectionCount = 3;
     general.ConnectionPort = {0, 3, 1, 4};
@@ -171,14 +178,6 @@ TEST_F(StartupTest, GeneralConnections_TakenWithoutLoadingTheRestOfTheTrack) {
     EXPECT_EQ(state.Track.ConnectionFirstLane, (std::vector<int16_t>{0, 1, 5, 9}));
     EXPECT_EQ(state.Track.LaneCount, TrackConfig{}.LaneCount);
     EXPECT_EQ(state.Track.MinLapTime, TrackConfig{}.MinLapTime);
-}
-
-TEST_F(StartupTest, GeneralConnections_DamagedOrMissingFileLeavesTheStateAlone) {
-    EXPECT_FALSE(takeGeneralConnections(state));
-    writeText(file(kTrackFileName), "z");
-    EXPECT_FALSE(takeGeneralConnections(state));
-    EXPECT_EQ(state.Track.ConnectionCount, TrackConfig{}.ConnectionCount);
-    EXPECT_EQ(state.Track.ConnectionPort, TrackConfig{}.ConnectionPort);
 }
 
 TEST(StartupMessages, ClampedValuesListedInBothLanguages) {
