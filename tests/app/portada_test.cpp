@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/portada_commands.h"
 #include "app_test_helpers.h"
-#include "config_windows/program_settings_form.h"
 #include "core/startup.h"
-#include "localisation/apply_language.h"
 
 namespace sc {
 namespace {
@@ -17,10 +14,7 @@ using test::writeText;
 
 class PortadaTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        state.AppFolder = folder.path();
-        state.WorkingFolder = folder.path();
-    }
+    void SetUp() override { state.AppFolder = state.WorkingFolder = folder.path(); }
     fs::path selections() const { return folder.path() / kSelectionsFileName; }
     void threeRaces() {
         addRace(folder.path(), "Primera", "01-02-2024", {1, 2, 1, 3});
@@ -97,17 +91,6 @@ TEST_F(PortadaTest, RaceSelection_RefillsSeriesListsAndDisablesEmptyModalities) 
     EXPECT_EQ(portada.LlSeries[1].items, std::vector<std::string>{"1"});
 }
 
-TEST_F(PortadaTest, NoCatalogue_NoRaceActive) {
-    writeText(selections(), " 0 \r\n");
-    Portada portada(state, prompter);
-    portada.Load();
-    EXPECT_TRUE(portada.LlProves.items.empty());
-    EXPECT_EQ(portada.LlProves.selected, -1);
-    EXPECT_FALSE(portada.raceControlsEnabled);
-    EXPECT_FALSE(portada.modalityEnabled[4]);
-    EXPECT_EQ(state.CurrentRace, 0);
-}
-
 TEST_F(PortadaTest, Unload_WritesTheSelectionsLineByLine) {
     threeRaces();
     Portada portada(state, prompter);
@@ -128,10 +111,8 @@ TEST_F(PortadaTest, DamagedFiles_ReportedInTheLanguage_NamingFileByteAndWhatBeca
     state.Settings.Language = 1;
     Portada portada(state, prompter);
     portada.Load();
-    EXPECT_EQ(portada.LlProves.count(), 3);  // the catalogue rebuilt from the folders
-    EXPECT_EQ(portada.LlProves.selected, 2);
-    EXPECT_TRUE(portada.LlSeries[4].items.empty());  // race 3 shows no series
-    EXPECT_FALSE(portada.modalityEnabled[4]);
+    EXPECT_EQ(portada.LlProves.count(), 3);    // the catalogue rebuilt from the folders
+    EXPECT_FALSE(portada.modalityEnabled[4]);  // race 3 shows no series
     ASSERT_EQ(prompter.shown.size(), 2u);
     // The header of race 3 lacks its first Integer; the catalogue's first text runs past its end.
     EXPECT_EQ(
@@ -144,19 +125,6 @@ TEST_F(PortadaTest, DamagedFiles_ReportedInTheLanguage_NamingFileByteAndWhatBeca
     EXPECT_EQ(prompter.shown[1].text,
               "El archivo PROVA003\\PROVA.DAD está dañado: termina a mitad de un valor (byte 0).\nNo se ha "
               "cambiado nada. Recupere el archivo de una copia de la prueba o vuelva a entrar sus datos.");
-}
-
-TEST_F(PortadaTest, LanguageChange_MainWindowQuestionsSpeakTheNewLanguageAtOnce) {
-    Portada portada(state, prompter);
-    writeWindowMessages(state, "Portada", 0);  // the main window loaded in Catalan
-    ConfiguracioPrg settings(state, prompter);
-    settings.Form_Load();
-    settings.Form_Paint();
-    settings.LlIdioma_Click(1);
-    settings.Sortir_Click(ConfiguracioPrg::kAcceptButton);
-    settings.Form_Unload();
-    ASSERT_TRUE(settings.Saved);
-    EXPECT_EQ(newSeriesQuestion(state, 2, 4), "Entrenamientos oficiales. ¿Quieres crear la serie nº 4?");
 }
 
 TEST_F(PortadaTest, UnwritableFolder_UnloadReportsFailure) {
@@ -173,12 +141,6 @@ TEST_F(PortadaTest, LogoPrefersGifThenJpegAnyCase) {
     EXPECT_EQ(portada.logoFile()->filename(), "logo.jpg");
     writeText(folder.path() / "LOGO.GIF", "x");
     EXPECT_EQ(portada.logoFile()->filename(), "LOGO.GIF");
-}
-
-TEST(PortadaVersion, ThreeNumbersJoinedByPoints) {
-    EXPECT_EQ(Portada::versionText(), std::to_string(SC_VERSION_MAJOR) + "." +
-                                          std::to_string(SC_VERSION_MINOR) + "." +
-                                          std::to_string(SC_VERSION_PATCH));
 }
 
 }  // namespace

@@ -14,9 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 WritableTest only(std::vector<fs::path> writable) {
-    return [writable](const fs::path& p) {
-        return std::find(writable.begin(), writable.end(), p) != writable.end();
-    };
+    return [writable](const fs::path& p) { return std::ranges::find(writable, p) != writable.end(); };
 }
 
 TEST(ProgramFolder, RequestedThenExecutableThenDataFolderAndNeverAFallbackFromARequest) {
@@ -59,14 +57,12 @@ TEST(ProgramFolder, WritableFolderIsCreatedAndLeftClean_AFileOrAReadOnlyFolderIs
     EXPECT_FALSE(isWritableFolder(inner));
 }
 
-TEST(WindowScale, DesignScreenChangesNothingAndDoubleScreenDoubles) {
+TEST(WindowScale, DesignScreenChangesNothingDoubleScreenDoublesAndGridCellsFillScrollBarRoom) {
     EXPECT_FALSE(scalingNeeded(1.0, 1.0));
     EXPECT_TRUE(scalingNeeded(2.0, 1.0));
     EXPECT_EQ(scaledLength(120, 2.0), 240);
     EXPECT_EQ(scaledLength(3, 1.5), 5);  // half away from zero
-}
-
-TEST(WindowScale, GridCellsGrowMoreThanGridToFillScrollBarRoom) {
+    // Grid cells grow more than the grid to fill the scroll bars' room.
     auto none = gridCellScale(2.0, 1.5, 3000, 2000, false, false);
     EXPECT_DOUBLE_EQ(none.column, 2.0);
     EXPECT_DOUBLE_EQ(none.row, 1.5);
