@@ -127,7 +127,7 @@ private slots:
         // The lanes join the manual menu when a modality opens the track.
         QVERIFY(view.findChild<QAction*>("Manual(0)"));
         QVERIFY(!view.findChild<QAction*>("Manual(1)"));
-        // The others are used below or in the heat-mode tests.
+        // The other named controls are reached by the tests around this one or in heat_mode_window_test.
         for (const char* name : {"TextHora", "TextPausa", "MesMenys", "Logo", "LlSeries(1)"})
             QVERIFY2(view.findChild<QWidget*>(name), name);
         QVERIFY(view.findChild<QWidget*>("FonsDeMenu")->isHidden());
