@@ -5,8 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
-#include <random>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -24,9 +23,7 @@ inline void writeText(const std::filesystem::path& file, const std::string& text
 
 inline std::string readText(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // A race folder PROVAnnn with its header, and its catalogue entry.

@@ -32,30 +32,12 @@ namespace fs = std::filesystem;
 constexpr int kLanes = 4;
 constexpr int kHeatTimeout = 60000;  // generous: the heat itself lasts about 20 s
 
-SimulatorOptions heatOptions(LapCounterModel model, uint64_t seed) {
-    SimulatorOptions o;
-    o.model = model;
-    o.lanes = kLanes;
-    o.lapSeconds = 1.5;
-    o.jitterSeconds = 0.5;
-    o.heatSeconds = 12;
-    o.seed = seed;
-    o.pause = PauseSpec{5, 3};
-    return o;
-}
-
 QStringList toolArguments(const SimulatorOptions& o) {
-    return QStringLiteral(
-               "simulate --model %1 --pty --wait --seed %2 --lanes %3 --lap %4 --jitter %5 --seconds %6 "
-               "--pause %7:%8")
-        .arg(static_cast<int>(o.model))
-        .arg(o.seed)
-        .arg(o.lanes)
-        .arg(o.lapSeconds)
-        .arg(o.jitterSeconds)
-        .arg(o.heatSeconds)
-        .arg(o.pause->at)
-        .arg(o.pause->length)
+    return QString::asprintf(
+               "simulate --model %d --pty --wait --seed %llu --lanes %d --lap %g --jitter %g "
+               "--seconds %g --pause %g:%g",
+               static_cast<int>(o.model), static_cast<unsigned long long>(o.seed), o.lanes, o.lapSeconds,
+               o.jitterSeconds, o.heatSeconds, o.pause->at, o.pause->length)
         .split(' ');
 }
 
@@ -112,30 +94,19 @@ QStringList loggedRows(const std::vector<LapRecord>& records) {
     return rows;
 }
 
-// Laps per lane as the simulator played them.
-std::map<int, int> passesPerLane(const SimulatorPlay& play) {
-    std::map<int, int> count;
-    for (const PlayedPass& pass : play.passes) ++count[pass.lane];
-    return count;
-}
-
-// A program folder with settings, a track, PORTS.TXT and the main window.
+// A program folder with settings, a track, PORTS.TXT and the main window, and
+// a race with one race series of four participants, the track copied in.
 struct Program {
     explicit Program(LapCounterModel model) {
         state.AppFolder = state.WorkingFolder = folder.path();
         saveSettings(folder.path(), model);
         state.Settings = loadProgramSettings(folder.path() / kSettingsFileName);
-    }
-    // A race with one race series of four participants, the track copied in.
-    void addRaceSeries() {
         test::addRace(folder.path(), "Trofeu", "01-02-2025", {0, 0, 0, 1});
         const fs::path race = folder.path() / raceFolderName(1);
         if (!copyTrackConfigIntoRace(folder.path(), race) ||
             !writeParticipantList(race / (seriesBaseName(4, 1) + ".PAR"),
                                   {0, {"Anna", "Bernat", "Carla", "David"}}))
             throw std::runtime_error("cannot write the race");
-    }
-    void load() {
         view.load();
         state.RecoveryPending = 0;  // start-up settles it before any heat
     }
@@ -152,7 +123,7 @@ class LapCounterPtyWindowTest : public QObject {
     Q_OBJECT
 
     // The helpers return what went wrong (empty when nothing did), so a failure
-    // stops the test slot itself and not only the helper.
+    // stops the test slot itself and not only the helper, and prints it.
 
     // Starts the simulator, maps port 1 to its pseudo-terminal, opens the
     // programme and lets the device run the heat to its end; then reads the log.
@@ -191,17 +162,14 @@ class LapCounterPtyWindowTest : public QObject {
         return {};
     }
 
-    // Header, the simulator's passes and pause in order, end record.
-    static QString checkLog(const std::vector<LapRecord>& records, const SimulatorPlay& play) {
+    // Header, end record, and the passes' PC-clock times.
+    static QString checkLog(const std::vector<LapRecord>& records) {
         if (records.size() < 3) return "fewer than three records";
         const LapRecord& header = records.front();
         const LapRecord& end = records.back();
         if (header.lane != 0 || header.lapTime != 1.0f || end.lane != 0) return "no heat 1 header or no end";
         if (static_cast<std::size_t>(header.number) != records.size() - 1 || end.number != header.number)
             return "the header and end counts are not the records'";
-        if (loggedRows(records) != expectedRows(play))
-            return "logged:\n" + loggedRows(records).join('\n') + "\nplayed:\n" +
-                   expectedRows(play).join('\n');
 
         // PC-clock times: each lane's passes in order, all within the heat;
         // the pause as long as the device's, give or take the line.
@@ -219,44 +187,38 @@ class LapCounterPtyWindowTest : public QObject {
         return {};
     }
 
-    static QString checkLiveWindow(PortadaView& view, const SimulatorPlay& play) {
-        for (const auto& [lane, passes] : passesPerLane(play)) {
-            auto* list = view.findChild<QListWidget*>(QStringLiteral("Llista(%1)").arg(lane));
-            // "+1", then one row per lap
-            if (!list || list->count() != passes) return QStringLiteral("lane %1's list").arg(lane);
-        }
-        return {};
-    }
-
-#define CHECK_EMPTY(problem)                    \
-    do {                                        \
-        const QString p_ = (problem);           \
-        QVERIFY2(p_.isEmpty(), qPrintable(p_)); \
-    } while (false)
-
 private slots:
     // One device-run heat end to end. Other models' bytes through the pty are
     // tested in acquisition/qt_serial_port_window_test, plain training in
     // heat_mode_window_test.
     void raceSeries_Ds030HeatStoredWithTheDevicesLapTimes() {
-        const SimulatorOptions options = heatOptions(LapCounterModel::DS030, 21);
+        const SimulatorOptions options{.model = LapCounterModel::DS030,
+                                       .lanes = kLanes,
+                                       .lapSeconds = 1.5,
+                                       .jitterSeconds = 0.5,
+                                       .heatSeconds = 12,
+                                       .seed = 21,
+                                       .pause = PauseSpec{5, 3}};
         const SimulatorPlay play = playLapCounter(options);
         Program p(options.model);
-        p.addRaceSeries();
-        p.load();
         p.view.portada().LlProves_Click(0);
         p.view.portada().LlSeries_Click(4, 0);
         p.view.showState();
         const fs::path race = p.folder.path() / raceFolderName(1);
         std::vector<LapRecord> records;
-        CHECK_EMPTY(runHeat(p, options, 4, race, records));
-        CHECK_EMPTY(checkLog(records, play));
+        QCOMPARE(runHeat(p, options, 4, race, records), QString());
+        QCOMPARE(loggedRows(records), expectedRows(play));
+        QCOMPARE(checkLog(records), QString());
         // Heat 1 of four on four lanes: start position 1 on the last lane of the order.
         for (std::size_t i = 1; i + 1 < records.size(); ++i)
             if (records[i].lane > 0) QCOMPARE(records[i].participant, int16_t(kLanes - records[i].lane + 1));
         // The stored heat is the log, record for record.
         QVERIFY(ReadLapLog(race / (seriesBaseName(4, 1) + ".VAV")).records == records);
-        CHECK_EMPTY(checkLiveWindow(p.view, play));
+        // The live window: "+1", then one row per lap, as the simulator played them.
+        std::map<int, int> passesOfLane;
+        for (const PlayedPass& pass : play.passes) ++passesOfLane[pass.lane];
+        for (const auto& [lane, passes] : passesOfLane)
+            QCOMPARE(p.view.findChild<QListWidget*>(QStringLiteral("Llista(%1)").arg(lane))->count(), passes);
     }
 
     void programStart_OpensTheGeneralTracksPortsAndReportsADeadOne() {
@@ -282,13 +244,10 @@ private slots:
         LapCounterConnections& connections = program.mainWindow()->heatMode().connections();
         QVERIFY(connections.port(1) && connections.port(1)->isOpen());
         QVERIFY(connections.port(2) && !connections.port(2)->isOpen());
-        QCOMPARE(state.Track.ConnectionOpen.at(1), int16_t(-1));
-        QCOMPARE(state.Track.ConnectionOpen.at(2), int16_t(0));
-        QCOMPARE(state.Track.ConnectionLastLane.at(1), int16_t(2));
+        QCOMPARE(state.Track.ConnectionOpen, (std::vector<int16_t>{0, -1, 0}));
         QCOMPARE(prompter.shown.size(), std::size_t{2});
         const MessageBox& box = prompter.shown.back();
         QCOMPARE(QString::fromStdString(box.text), QString::fromUtf8("No hi ha connexió pel port 2."));
-        QCOMPARE(box.defaultButton, Button::Cancel);
         QVERIFY(!program.mainWindow()->heatMode().programme().ui.heatMode);
 
         program.mainWindow()->close();

@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/portada_commands.h"
 #include "app_test_helpers.h"
-#include "config_windows/program_settings_form.h"
 #include "core/startup.h"
-#include "localisation/apply_language.h"
 
 namespace sc {
 namespace {
@@ -17,10 +14,7 @@ using test::writeText;
 
 class PortadaTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        state.AppFolder = folder.path();
-        state.WorkingFolder = folder.path();
-    }
+    void SetUp() override { state.AppFolder = state.WorkingFolder = folder.path(); }
     fs::path selections() const { return folder.path() / kSelectionsFileName; }
     void threeRaces() {
         addRace(folder.path(), "Primera", "01-02-2024", {1, 2, 1, 3});
@@ -33,19 +27,48 @@ protected:
     QueuedPrompter prompter;
 };
 
-TEST_F(PortadaTest, Load_FillsListsFromCatalogueAndSelectsLastRace) {
+// What the last exit left in KEL4.INI and the selections the next start shows.
+// Races: Primera {1,2,1,3} series, Segona {1,1,0,2}, Tercera {1,4,2,5}; a series
+// list without a valid line keeps its last series.
+struct SelectionsCase {
+    const char* what;
+    std::optional<std::string> file;  // nullopt: no file
+    int race;
+    std::array<int, 4> series;  // LlSeries[1..4].selected
+    int16_t toggle;
+    bool recoveryPending;
+};
+
+const SelectionsCase kSelections[] = {
+    {"orderly exit", " 0\r\n 0\r\n 1\r\n 0\r\n 0\r\n-1\r\n", 0, {0, 1, 0, 0}, -1, false},
+    {"no race: the last one", "-1\r\n", 2, {0, 3, 1, 4}, 0, false},
+    {"race only", " 1\r\n", 1, {0, 0, -1, 1}, 0, false},
+    {"extra lines not read", " 1\r\n 0\r\n 0\r\n-1\r\n 0\r\n 5\r\n 8\r\n 9\r\n", 1, {0, 0, -1, 0}, -1, false},
+    {"no CR, blanks around", "  0  \n 1\n", 0, {0, 1, 0, 2}, 0, false},
+    // Race 7 does not exist; series lines: too big, negative, text, fraction.
+    {"out of range or garbled", " 7\r\n 9\r\n-3\r\nabc\r\n 1.5\r\n 1\r\n", 2, {0, 3, 1, 4}, -1, false},
+    {"empty: no orderly exit", "", 2, {0, 3, 1, 4}, 0, true},
+    {"missing: no orderly exit", std::nullopt, 2, {0, 3, 1, 4}, 0, true},
+};
+
+TEST_F(PortadaTest, Load_RestoresTheSelectionsFileAndDeletesIt) {
     threeRaces();
-    writeText(selections(), "-1\r\n");
-    Portada portada(state, prompter);
-    portada.Load();
-    EXPECT_EQ(portada.LlProves.items, (std::vector<std::string>{"Primera", "Segona", "Tercera"}));
-    EXPECT_EQ(portada.Data.items, (std::vector<std::string>{"01-02-2024", "02-03-2024", "03-04-2024"}));
-    EXPECT_EQ(portada.LlProves.selected, 2);
-    EXPECT_EQ(portada.Data.selected, 2);
-    EXPECT_EQ(state.CurrentRace, 3);
-    EXPECT_EQ(portada.LlSeries[4].items, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
-    EXPECT_EQ(portada.LlSeries[4].selected, 4);
-    EXPECT_TRUE(portada.raceControlsEnabled);
+    for (const SelectionsCase& c : kSelections) {
+        SCOPED_TRACE(c.what);
+        if (c.file) writeText(selections(), *c.file);
+        RaceState fresh;
+        fresh.AppFolder = fresh.WorkingFolder = folder.path();
+        Portada portada(fresh, prompter);
+        portada.Load();
+        EXPECT_EQ(portada.LlProves.selected, c.race);
+        EXPECT_EQ(portada.Data.selected, c.race);
+        EXPECT_EQ(fresh.CurrentRace, c.race + 1);
+        for (int m = 1; m <= 4; ++m) EXPECT_EQ(portada.LlSeries[m].selected, c.series[m - 1]) << m;
+        EXPECT_EQ(portada.ClassificationToggle, c.toggle);
+        EXPECT_EQ(fresh.RecoveryPending != 0, c.recoveryPending);
+        EXPECT_TRUE(portada.raceControlsEnabled);
+        EXPECT_FALSE(fs::exists(selections()));
+    }
     EXPECT_TRUE(prompter.shown.empty());
 }
 
@@ -53,6 +76,9 @@ TEST_F(PortadaTest, RaceSelection_RefillsSeriesListsAndDisablesEmptyModalities) 
     threeRaces();
     Portada portada(state, prompter);
     portada.CarregarLlistats();
+    EXPECT_EQ(portada.LlProves.items, (std::vector<std::string>{"Primera", "Segona", "Tercera"}));
+    EXPECT_EQ(portada.Data.items, (std::vector<std::string>{"01-02-2024", "02-03-2024", "03-04-2024"}));
+    EXPECT_EQ(portada.LlSeries[4].items, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
     portada.Data_Click(1);
     EXPECT_EQ(portada.LlProves.selected, 1);
     EXPECT_EQ(state.CurrentRace, 2);
@@ -65,94 +91,16 @@ TEST_F(PortadaTest, RaceSelection_RefillsSeriesListsAndDisablesEmptyModalities) 
     EXPECT_EQ(portada.LlSeries[1].items, std::vector<std::string>{"1"});
 }
 
-TEST_F(PortadaTest, NoCatalogue_NoRaceActive) {
-    writeText(selections(), " 0 \r\n");
+TEST_F(PortadaTest, Unload_WritesTheSelectionsLineByLine) {
+    threeRaces();
     Portada portada(state, prompter);
     portada.Load();
-    EXPECT_TRUE(portada.LlProves.items.empty());
-    EXPECT_EQ(portada.LlProves.selected, -1);
-    EXPECT_FALSE(portada.raceControlsEnabled);
-    EXPECT_FALSE(portada.modalityEnabled[4]);
-    EXPECT_EQ(state.CurrentRace, 0);
-}
-
-TEST_F(PortadaTest, OrderlyExitThenStart_RestoresSelectionsAndDeletesFile) {
-    threeRaces();
-    {
-        Portada portada(state, prompter);
-        portada.Load();
-        portada.LlProves_Click(0);
-        portada.LlSeries_Click(2, 1);
-        portada.LlSeries_Click(4, 0);
-        portada.ClassificationToggle = -1;
-        ASSERT_TRUE(portada.Unload());
-    }
+    portada.LlProves_Click(0);
+    portada.LlSeries_Click(2, 1);
+    portada.LlSeries_Click(4, 0);
+    portada.ClassificationToggle = -1;
+    ASSERT_TRUE(portada.Unload());
     EXPECT_EQ(readText(selections()), " 0\r\n 0\r\n 1\r\n 0\r\n 0\r\n-1\r\n");
-
-    RaceState next;
-    next.AppFolder = next.WorkingFolder = folder.path();
-    Portada portada(next, prompter);
-    portada.Load();
-    EXPECT_EQ(portada.LlProves.selected, 0);
-    EXPECT_EQ(portada.Data.selected, 0);
-    EXPECT_EQ(next.CurrentRace, 1);
-    EXPECT_EQ(portada.LlSeries[2].selected, 1);
-    EXPECT_EQ(portada.LlSeries[3].selected, 0);
-    EXPECT_EQ(portada.LlSeries[4].selected, 0);
-    EXPECT_EQ(portada.ClassificationToggle, -1);
-    EXPECT_EQ(next.RecoveryPending, 0);
-    EXPECT_FALSE(fs::exists(selections()));
-}
-
-TEST_F(PortadaTest, EmptyOrMissingSelections_MarkRecoveryPending) {
-    threeRaces();
-    for (bool create : {true, false}) {
-        if (create) writeText(selections(), "");
-        RaceState fresh;
-        fresh.AppFolder = fresh.WorkingFolder = folder.path();
-        Portada portada(fresh, prompter);
-        portada.Load();
-        EXPECT_NE(fresh.RecoveryPending, 0) << "file created: " << create;
-        EXPECT_EQ(portada.LlProves.selected, 2);
-        EXPECT_FALSE(fs::exists(selections()));
-    }
-}
-
-TEST_F(PortadaTest, SelectionsOutOfRangeOrGarbled_AreIgnored) {
-    threeRaces();
-    // Race 7 does not exist; series lines: too big, negative, text, fraction.
-    writeText(selections(), " 7\r\n 9\r\n-3\r\nabc\r\n 1.5\r\n 1\r\n");
-    Portada portada(state, prompter);
-    portada.Load();
-    EXPECT_EQ(portada.LlProves.selected, 2);  // the catalogue's own choice stays
-    EXPECT_EQ(portada.LlSeries[1].selected, 0);
-    EXPECT_EQ(portada.LlSeries[2].selected, 3);
-    EXPECT_EQ(portada.LlSeries[3].selected, 1);
-    EXPECT_EQ(portada.LlSeries[4].selected, 4);
-    EXPECT_EQ(portada.ClassificationToggle, -1);
-    EXPECT_EQ(state.RecoveryPending, 0);
-}
-
-TEST_F(PortadaTest, ShortAndLongSelectionFiles) {
-    threeRaces();
-    writeText(selections(), " 1\r\n");  // race only: series lists keep their own choice, toggle 0
-    Portada shortRead(state, prompter);
-    shortRead.Load();
-    EXPECT_EQ(shortRead.LlProves.selected, 1);
-    EXPECT_EQ(shortRead.LlSeries[4].selected, 1);
-    EXPECT_EQ(shortRead.ClassificationToggle, 0);
-
-    writeText(selections(), " 1\r\n 0\r\n 0\r\n-1\r\n 0\r\n 5\r\n 8\r\n 9\r\n");  // extra lines are not read
-    Portada longRead(state, prompter);
-    longRead.Load();
-    EXPECT_EQ(longRead.LlSeries[4].selected, 0);
-    EXPECT_EQ(longRead.ClassificationToggle, -1);
-    EXPECT_FALSE(fs::exists(selections()));
-
-    writeText(selections(), "  0  \n 1\n");  // no CR, blanks around
-    Portada bare(state, prompter);
-    bare.Load();
-    EXPECT_EQ(bare.LlProves.selected, 0);
 }
 
 TEST_F(PortadaTest, DamagedFiles_ReportedInTheLanguage_NamingFileByteAndWhatBecameOfThem) {
@@ -163,10 +111,8 @@ TEST_F(PortadaTest, DamagedFiles_ReportedInTheLanguage_NamingFileByteAndWhatBeca
     state.Settings.Language = 1;
     Portada portada(state, prompter);
     portada.Load();
-    EXPECT_EQ(portada.LlProves.count(), 3);  // the catalogue rebuilt from the folders
-    EXPECT_EQ(portada.LlProves.selected, 2);
-    EXPECT_TRUE(portada.LlSeries[4].items.empty());  // race 3 shows no series
-    EXPECT_FALSE(portada.modalityEnabled[4]);
+    EXPECT_EQ(portada.LlProves.count(), 3);    // the catalogue rebuilt from the folders
+    EXPECT_FALSE(portada.modalityEnabled[4]);  // race 3 shows no series
     ASSERT_EQ(prompter.shown.size(), 2u);
     // The header of race 3 lacks its first Integer; the catalogue's first text runs past its end.
     EXPECT_EQ(
@@ -179,34 +125,6 @@ TEST_F(PortadaTest, DamagedFiles_ReportedInTheLanguage_NamingFileByteAndWhatBeca
     EXPECT_EQ(prompter.shown[1].text,
               "El archivo PROVA003\\PROVA.DAD está dañado: termina a mitad de un valor (byte 0).\nNo se ha "
               "cambiado nada. Recupere el archivo de una copia de la prueba o vuelva a entrar sus datos.");
-}
-
-TEST_F(PortadaTest, Exit_RefusedWhileAHeatRuns_OrderlyExitLeavesNoRecoveryFile) {
-    Portada portada(state, prompter);
-    writeText(folder.path() / kRecoveryFileName, " 1 \r\n 2 \r\n 1 \r\n 3 \r\n 36000 \r\n");
-    state.HeatRunning = -1;
-    EXPECT_FALSE(portada.QueryUnload());
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text,
-              "Hi ha una màniga en marxa. Acabeu-la (tecla S) abans de sortir del programa.");
-    state.HeatRunning = 0;
-    EXPECT_TRUE(portada.QueryUnload());
-    EXPECT_TRUE(portada.Unload());
-    EXPECT_TRUE(fs::exists(selections()));
-    EXPECT_FALSE(fs::exists(folder.path() / kRecoveryFileName));
-}
-
-TEST_F(PortadaTest, LanguageChange_MainWindowQuestionsSpeakTheNewLanguageAtOnce) {
-    Portada portada(state, prompter);
-    writeWindowMessages(state, "Portada", 0);  // the main window loaded in Catalan
-    ConfiguracioPrg settings(state, prompter);
-    settings.Form_Load();
-    settings.Form_Paint();
-    settings.LlIdioma_Click(1);
-    settings.Sortir_Click(ConfiguracioPrg::kAcceptButton);
-    settings.Form_Unload();
-    ASSERT_TRUE(settings.Saved);
-    EXPECT_EQ(newSeriesQuestion(state, 2, 4), "Entrenamientos oficiales. ¿Quieres crear la serie nº 4?");
 }
 
 TEST_F(PortadaTest, UnwritableFolder_UnloadReportsFailure) {
@@ -223,12 +141,6 @@ TEST_F(PortadaTest, LogoPrefersGifThenJpegAnyCase) {
     EXPECT_EQ(portada.logoFile()->filename(), "logo.jpg");
     writeText(folder.path() / "LOGO.GIF", "x");
     EXPECT_EQ(portada.logoFile()->filename(), "LOGO.GIF");
-}
-
-TEST(PortadaVersion, ThreeNumbersJoinedByPoints) {
-    EXPECT_EQ(Portada::versionText(), std::to_string(SC_VERSION_MAJOR) + "." +
-                                          std::to_string(SC_VERSION_MINOR) + "." +
-                                          std::to_string(SC_VERSION_PATCH));
 }
 
 }  // namespace

@@ -14,9 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 WritableTest only(std::vector<fs::path> writable) {
-    return [writable](const fs::path& p) {
-        return std::find(writable.begin(), writable.end(), p) != writable.end();
-    };
+    return [writable](const fs::path& p) { return std::ranges::find(writable, p) != writable.end(); };
 }
 
 TEST(ProgramFolder, RequestedThenExecutableThenDataFolderAndNeverAFallbackFromARequest) {
@@ -45,36 +43,26 @@ TEST(ProgramFolder, RequestedThenExecutableThenDataFolderAndNeverAFallbackFromAR
         std::string::npos);
 }
 
-TEST(ProgramFolder, WritableFolderIsCreatedAndLeftClean) {
+TEST(ProgramFolder, WritableFolderIsCreatedAndLeftClean_AFileOrAReadOnlyFolderIsNot) {
     test::TempFolder temp;
     const fs::path inner = temp.path() / "a" / "b";
     EXPECT_TRUE(isWritableFolder(inner));
     EXPECT_TRUE(fs::is_directory(inner));
     EXPECT_TRUE(fs::is_empty(inner));
-}
-
-TEST(ProgramFolder, ReadOnlyFolderIsNotWritable) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
-    test::TempFolder temp;
-    fs::permissions(temp.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(isWritableFolder(temp.path()));
-}
-
-TEST(ProgramFolder, AFileIsNotAWritableFolder) {
-    test::TempFolder temp;
     test::writeText(temp.path() / "f", "x");
     EXPECT_FALSE(isWritableFolder(temp.path() / "f"));
     EXPECT_FALSE(isWritableFolder(temp.path() / "f" / "below"));
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
+    fs::permissions(inner, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(isWritableFolder(inner));
 }
 
-TEST(WindowScale, DesignScreenChangesNothingAndDoubleScreenDoubles) {
+TEST(WindowScale, DesignScreenChangesNothingDoubleScreenDoublesAndGridCellsFillScrollBarRoom) {
     EXPECT_FALSE(scalingNeeded(1.0, 1.0));
     EXPECT_TRUE(scalingNeeded(2.0, 1.0));
     EXPECT_EQ(scaledLength(120, 2.0), 240);
     EXPECT_EQ(scaledLength(3, 1.5), 5);  // half away from zero
-}
-
-TEST(WindowScale, GridCellsGrowMoreThanGridToFillScrollBarRoom) {
+    // Grid cells grow more than the grid to fill the scroll bars' room.
     auto none = gridCellScale(2.0, 1.5, 3000, 2000, false, false);
     EXPECT_DOUBLE_EQ(none.column, 2.0);
     EXPECT_DOUBLE_EQ(none.row, 1.5);

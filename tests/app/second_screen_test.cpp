@@ -8,7 +8,7 @@
 
 namespace sc {
 
-TEST(SecondScreen, ChoiceIsRememberedAndForgotten) {
+TEST(SecondScreen, ChoiceIsRememberedAndForgotten_AStrangeFileChoosesNothing) {
     test::TempFolder folder;
     EXPECT_EQ(readSecondScreenChoice(folder.path()), "");  // first run
     ASSERT_TRUE(writeSecondScreenChoice(folder.path(), "Classificacio"));
@@ -16,10 +16,6 @@ TEST(SecondScreen, ChoiceIsRememberedAndForgotten) {
     ASSERT_TRUE(writeSecondScreenChoice(folder.path(), ""));
     EXPECT_FALSE(std::filesystem::exists(folder.path() / kSecondScreenFileName));
     EXPECT_EQ(readSecondScreenChoice(folder.path()), "");
-}
-
-TEST(SecondScreen, AStrangeFileChoosesNothing) {
-    test::TempFolder folder;
     std::ofstream(folder.path() / kSecondScreenFileName, std::ios::binary) << "\x01\xff garbage\r\n";
     EXPECT_EQ(readSecondScreenChoice(folder.path()), "");
     EXPECT_FALSE(canUseSecondScreen(1));

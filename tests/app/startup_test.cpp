@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <sstream>
 
 #include "app_test_helpers.h"
@@ -30,7 +29,7 @@ public:
     }
     void showMainWindow() override {
         calls.push_back("main");
-        if (mainLoad) mainLoad();
+        if (crashed) state_.RecoveryPending = -1;  // the load found no KEL4.INI
     }
     void runRecoveryDialogue() override {
         calls.push_back("recovery");
@@ -44,7 +43,7 @@ public:
 
     bool saveSettings = true;
     bool saveTrack = true;
-    std::function<void()> mainLoad;
+    bool crashed = false;
     std::vector<std::string> calls;
     ProgramSettings settingsSeen;
     TrackConfig trackSeen;
@@ -104,7 +103,7 @@ TEST(Startup, OpensTheWindowsTheFolderCallsFor) {
         if (track == "ok") ASSERT_TRUE(saveTrackConfig(defaultTrackConfig(8), app / kTrackFileName));
         if (has(c.left, "recovery")) writeText(app / kRecoveryFileName, " 1\r\n 4\r\n 1\r\n 2\r\n");
         if (has(c.left, "autorun")) writeText(app / kAutorunFileName, "");
-        if (has(c.left, "crash")) host.mainLoad = [&state] { state.RecoveryPending = -1; };
+        host.crashed = has(c.left, "crash");
         host.saveSettings = has(c.saving, "settings");
         host.saveTrack = has(c.saving, "track");
 
@@ -150,8 +149,7 @@ protected:
 };
 
 TEST_F(StartupTest, PrepareRaceState_ScalesFromAnEightHundredBySixHundredDesign) {
-    EXPECT_EQ(state.AppFolder, folder.path());
-    EXPECT_EQ(state.WorkingFolder, folder.path());
+    EXPECT_EQ(state.WorkingFolder, state.AppFolder);
     EXPECT_DOUBLE_EQ(state.ScaleX, 2.0);
     EXPECT_DOUBLE_EQ(state.ScaleY, 2.0);
     EXPECT_EQ(state.SeriesCount, (std::vector<int16_t>{0, 0, 0, 0, 0}));
@@ -159,6 +157,13 @@ TEST_F(StartupTest, PrepareRaceState_ScalesFromAnEightHundredBySixHundredDesign)
 }
 
 TEST_F(StartupTest, GeneralConnections_TakenWithoutLoadingTheRestOfTheTrack) {
+    // A damaged or missing file leaves the state alone.
+    EXPECT_FALSE(takeGeneralConnections(state));
+    writeText(file(kTrackFileName), "z");
+    EXPECT_FALSE(takeGeneralConnections(state));
+    EXPECT_EQ(state.Track.ConnectionCount, TrackConfig{}.ConnectionCount);
+    EXPECT_EQ(state.Track.ConnectionPort, TrackConfig{}.ConnectionPort);
+
     TrackConfig general = defaultTrackConfig(12);
     general.ConnectionCount = 3;
     general.ConnectionPort = {0, 3, 1, 4};
@@ -171,14 +176,6 @@ TEST_F(StartupTest, GeneralConnections_TakenWithoutLoadingTheRestOfTheTrack) {
     EXPECT_EQ(state.Track.ConnectionFirstLane, (std::vector<int16_t>{0, 1, 5, 9}));
     EXPECT_EQ(state.Track.LaneCount, TrackConfig{}.LaneCount);
     EXPECT_EQ(state.Track.MinLapTime, TrackConfig{}.MinLapTime);
-}
-
-TEST_F(StartupTest, GeneralConnections_DamagedOrMissingFileLeavesTheStateAlone) {
-    EXPECT_FALSE(takeGeneralConnections(state));
-    writeText(file(kTrackFileName), "z");
-    EXPECT_FALSE(takeGeneralConnections(state));
-    EXPECT_EQ(state.Track.ConnectionCount, TrackConfig{}.ConnectionCount);
-    EXPECT_EQ(state.Track.ConnectionPort, TrackConfig{}.ConnectionPort);
 }
 
 TEST(StartupMessages, ClampedValuesListedInBothLanguages) {
