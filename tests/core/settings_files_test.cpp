@@ -325,7 +325,7 @@ TEST_F(SettingsFilesTest, ResizeTrackWorkingArrays_NumbersNewLanesAndRecomputesT
 // ---- the race-state loads ----
 
 // The race's copy first; without it the program folder's, then the defaults, each said.
-TEST_F(SettingsFilesTest, LoadTrackConfig_ReadsTheRaceCopyOrFallsBackAndSaysSo) {
+TEST_F(SettingsFilesTest, LoadTrackConfig_ReadsTheRaceCopyOrFallsBackAndSaysSoOrThrowsOnDamage) {
     RaceState state;
     state.AppFolder = state.WorkingFolder = folder_;
     const fs::path race = folder_ / "PROVA001";
@@ -358,13 +358,9 @@ TEST_F(SettingsFilesTest, LoadTrackConfig_ReadsTheRaceCopyOrFallsBackAndSaysSo) 
     EXPECT_EQ(report.clamped,
               std::vector<std::string>{
                   "PROVA001\\PISTA.CFG no existe: se usa la configuración de circuito por defecto."});
-}
 
-TEST_F(SettingsFilesTest, LoadTrackConfig_DamagedFileThrowsAndKeepsTheState) {
-    RaceState state;
-    state.AppFolder = state.WorkingFolder = folder_;
+    ASSERT_TRUE(writeFileAtomic(race / kTrackFileName, Bytes{0, 0, 0}));  // damaged: the state stays
     state.Track = defaultTrackConfig(12);
-    ASSERT_TRUE(writeFileAtomic(folder_ / kTrackFileName, Bytes{0, 0, 0}));
     EXPECT_THROW(LoadTrackConfig(state), FileError);
     EXPECT_EQ(state.Track.LaneCount, 12);
 }
