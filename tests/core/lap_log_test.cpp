@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "core/file_io.h"
 #include "core/record_file.h"
@@ -97,9 +98,7 @@ TEST_F(LapLogTest, ReplayRebuildsFromHeaderAndThreeLapsAndKeepsTheLogOpen) {
     LapLog log(folder);
     std::vector<LapRecord> applied;
     const ReplayResult result = log.Replay(8, [&](const LapRecord& r) { applied.push_back(r); });
-    EXPECT_TRUE(result.ok);
-    EXPECT_FALSE(result.truncated);
-    EXPECT_EQ(result.records, 4u);
+    EXPECT_EQ(std::tuple(result.ok, result.truncated, result.records), std::tuple(true, false, 4u));
     ASSERT_EQ(applied.size(), 3u);
     EXPECT_EQ(applied[2].number, 3);
     EXPECT_EQ(readLapRecords(log.file()), heat);
@@ -124,9 +123,7 @@ TEST_F(LapLogTest, ReplayOfTruncatedLogStopsAtItsLastWholeRecord) {
     LapLog log(folder);
     int applied = 0;
     const ReplayResult result = log.Replay(8, [&](const LapRecord&) { ++applied; });
-    EXPECT_TRUE(result.ok);
-    EXPECT_TRUE(result.truncated);
-    EXPECT_EQ(result.records, 2u);
+    EXPECT_EQ(std::tuple(result.ok, result.truncated, result.records), std::tuple(true, true, 2u));
     EXPECT_EQ(applied, 1);
     EXPECT_EQ(fs::file_size(log.file()), 48u);
     EXPECT_FALSE(fs::exists(log.backupFile()));
@@ -151,9 +148,8 @@ TEST_F(LapLogTest, BackupOfAnEarlierReplayIsDeletedOrRestored) {
         writeRecords(folder / "VLTAVLT.BAK", interrupted ? heat : std::vector<LapRecord>{pass(3, 1, 1, 1)});
         LapLog log(folder);
         const ReplayResult result = log.Replay(8, {});
-        EXPECT_TRUE(result.ok);
-        EXPECT_EQ(result.restoredBackup, interrupted);
-        EXPECT_EQ(result.records, 3u);
+        EXPECT_EQ(std::tuple(result.ok, result.restoredBackup, result.records),
+                  std::tuple(true, interrupted, 3u));
         EXPECT_EQ(readLapRecords(log.file()), heat);
         EXPECT_FALSE(fs::exists(log.backupFile()));
     }
