@@ -32,15 +32,13 @@ TEST(Grid, FormatStringSetsHeadersAlignmentAndGrowsColumns) {
     Grid g(3, 2);
     g.SetFormatString("|^Dorsal|<Participant|Voltes|>VRàpida");
     EXPECT_EQ(g.Cols(), 5);
-    EXPECT_EQ(g.TextMatrix(0, 0), "");
-    EXPECT_EQ(g.TextMatrix(0, 1), "Dorsal");
-    EXPECT_EQ(g.ColAlignment(1), Alignment::Centre);
-    EXPECT_EQ(g.TextMatrix(0, 2), "Participant");
-    EXPECT_EQ(g.ColAlignment(2), Alignment::Left);
-    EXPECT_EQ(g.TextMatrix(0, 3), "Voltes");
-    EXPECT_EQ(g.ColAlignment(3), Alignment::General);
-    EXPECT_EQ(g.TextMatrix(0, 4), "VRàpida");
-    EXPECT_EQ(g.ColAlignment(4), Alignment::Right);
+    using enum Alignment;
+    const std::pair<const char*, Alignment> heads[] = {
+        {"", General}, {"Dorsal", Centre}, {"Participant", Left}, {"Voltes", General}, {"VRàpida", Right}};
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_EQ(g.TextMatrix(0, c), heads[c].first) << c;
+        EXPECT_EQ(g.ColAlignment(c), heads[c].second) << c;
+    }
 
     Grid wide(2, 19);
     wide.SetFormatString("^VR|^Participant");
@@ -149,8 +147,8 @@ TEST(Grid, CustomSortSurvivesAnInconsistentComparison) {
     EXPECT_EQ(texts, (Texts{"a", "b", "c", "d", "e", "f", "g"}));
 }
 
-TEST(Grid, HiddenRowsHaveHeightZero) {
-    Grid g(4, 2);
+TEST(Grid, HiddenRowsHaveHeightZeroAndResizingKeepsExistingCells) {
+    Grid g(4, 3);
     EXPECT_FALSE(g.RowHidden(2));
     EXPECT_EQ(g.RowHeight(2), Grid::kDefaultRowHeight);
     g.SetRowHeight(2, 0);
@@ -161,6 +159,24 @@ TEST(Grid, HiddenRowsHaveHeightZero) {
     EXPECT_FALSE(g.RowHidden(2));
     g.SetColWidth(1, 0);
     EXPECT_EQ(g.ColWidth(1), 0);
+
+    g.SetTextMatrix(2, 2, "keep");
+    g.SetTextMatrix(1, 1, "too");
+    g.SetCols(5);
+    g.SetRows(6);
+    EXPECT_EQ(g.TextMatrix(2, 2), "keep");
+    EXPECT_EQ(g.TextMatrix(1, 1), "too");
+    g.SetCols(2);
+    EXPECT_EQ(g.TextMatrix(1, 1), "too");
+    EXPECT_EQ(g.TextMatrix(2, 2), "");
+    g.SetRows(1);
+    EXPECT_EQ(g.FixedRows(), 1);
+    g.SetRows(0);
+    EXPECT_EQ(g.FixedRows(), 0);
+    g.SetRows(INT_MAX);  // absurd sizes are capped, not allocated
+    EXPECT_LE(static_cast<std::size_t>(g.Rows()) * g.Cols(), Grid::kMaxCells);
+    g.SetRows(-3);
+    EXPECT_EQ(g.Rows(), 0);
 }
 
 TEST(Grid, AddItemSplitsTabsAndInsertsWhereAsked) {
@@ -178,32 +194,7 @@ TEST(Grid, AddItemSplitsTabsAndInsertsWhereAsked) {
     EXPECT_EQ(g.Rows(), 3);
 }
 
-TEST(Grid, ResizingKeepsExistingCells) {
-    Grid g(3, 3);
-    g.SetTextMatrix(2, 2, "keep");
-    g.SetTextMatrix(1, 1, "too");
-    g.SetCols(5);
-    g.SetRows(6);
-    EXPECT_EQ(g.TextMatrix(2, 2), "keep");
-    EXPECT_EQ(g.TextMatrix(1, 1), "too");
-    g.SetCols(2);
-    EXPECT_EQ(g.TextMatrix(1, 1), "too");
-    EXPECT_EQ(g.TextMatrix(2, 2), "");
-    g.SetRows(1);
-    EXPECT_EQ(g.FixedRows(), 1);
-    g.SetRows(0);
-    EXPECT_EQ(g.FixedRows(), 0);
-}
-
-TEST(Grid, AbsurdSizesAreCappedNotAllocated) {
-    Grid g(2, 19);
-    g.SetRows(INT_MAX);
-    EXPECT_LE(static_cast<std::size_t>(g.Rows()) * g.Cols(), Grid::kMaxCells);
-    g.SetRows(-3);
-    EXPECT_EQ(g.Rows(), 0);
-}
-
-TEST(Grid, RedrawOffCollectsChangesAndReportsThemOnce) {
+TEST(Grid, RedrawOffCollectsChangesAndReportsThemOnceWithLayoutAndRevision) {
     Grid g(4, 3);
     int notified = 0;
     g.SetChangeListener([&notified] { ++notified; });
@@ -224,26 +215,24 @@ TEST(Grid, RedrawOffCollectsChangesAndReportsThemOnce) {
     g.SetRedraw(false);
     g.SetRedraw(true);
     EXPECT_EQ(notified, 1);  // nothing changed, nothing to repaint
-}
 
-TEST(Grid, LayoutChangesAndRevisionCount) {
-    Grid g(3, 3);
-    g.TakeChanges();
+    // Layout changes and the revision count.
     const auto revision = g.Revision();
     g.SetRowHeight(1, 0);
     EXPECT_TRUE(g.TakeChanges().layout);
     g.SetTextMatrix(1, 1, "2");
     g.SetTextMatrix(2, 1, "1");
+    g.SetTextMatrix(3, 1, "3");
     g.TakeChanges();
     g.SortNumericAscending(1, 1);
     const auto sorted = g.TakeChanges();
     EXPECT_TRUE(sorted.layout);
     EXPECT_EQ(sorted.rows, (std::vector<int>{1, 2}));
     EXPECT_GT(g.Revision(), revision);
-    g.SetRows(5);  // rows added since the last look
+    g.SetRows(6);  // rows added since the last look
     const auto grown = g.TakeChanges();
     EXPECT_TRUE(grown.layout);
-    EXPECT_EQ(grown.rows, (std::vector<int>{3, 4}));
+    EXPECT_EQ(grown.rows, (std::vector<int>{4, 5}));
 }
 
 TEST(Grid, NumericSortMatchesAStableSortOfTheKeysWithManyTies) {

@@ -8,23 +8,10 @@
 namespace sc {
 namespace {
 
+// Participant, total laps, passing time, fastest lap and its lane, position, lane, heat laps,
+// places gained, last and best lap, the three keys.
 HeatRecord sampleParticipant() {
-    HeatRecord r;
-    r.participant = 7;
-    r.totalLaps = 41.25f;
-    r.passTime = 40123.5f;
-    r.fastestLap = 5.1234f;
-    r.fastestLane = 3;
-    r.position = -2;
-    r.lane = 4;
-    r.heatLaps = 10.5f;
-    r.placesGained = -1;
-    r.lastLap = 5.5f;
-    r.bestLap = 5.25f;
-    r.key0 = 1;
-    r.key1 = 2.5f;
-    r.key2 = -3;
-    return r;
+    return {7, 41.25f, 40123.5f, 5.1234f, 3, -2, 4, 10.5f, -1, 5.5f, 5.25f, 1, 2.5f, -3};
 }
 
 TEST(HeatRecord, EncodesEveryFieldAtItsOffset) {

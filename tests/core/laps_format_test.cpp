@@ -4,6 +4,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 
 namespace sc {
 namespace {
@@ -41,17 +42,15 @@ TEST(ParseNumber, FirstCommaBecomesAPointInTheCallersText) {
 }
 
 TEST(IsWholeLaps, RewritesTheTextInComaFormat) {
-    std::string whole = "12";
-    EXPECT_TRUE(IsWholeLaps(whole, kHundred));
-    EXPECT_EQ(whole, "12.000");
-
-    std::string coma = "12,05";
-    EXPECT_FALSE(IsWholeLaps(coma, kHundred));
-    EXPECT_EQ(coma, "12.050");
-
-    std::string noComas = "12.7";
-    EXPECT_TRUE(IsWholeLaps(noComas, kNoComas));
-    EXPECT_EQ(noComas, "13");
+    const std::tuple<const char*, const TrackConfig&, bool, const char*> cases[] = {
+        {"12", kHundred, true, "12.000"},
+        {"12,05", kHundred, false, "12.050"},
+        {"12.7", kNoComas, true, "13"}};
+    for (const auto& [typed, track, whole, after] : cases) {
+        std::string text = typed;
+        EXPECT_EQ(IsWholeLaps(text, track), whole) << typed;
+        EXPECT_EQ(text, after);
+    }
 }
 
 TEST(FormatLaps, WholeLapsWithoutComasComasWithAllDigitsAndZeroEmptyUnlessAskedFor) {
@@ -72,12 +71,9 @@ TEST(FormatLaps, WholeLapsWithoutComasComasWithAllDigitsAndZeroEmptyUnlessAskedF
     };
     for (const auto& [text, showZero, track, shown] : cases)
         EXPECT_EQ(Laps(text, showZero, track), shown) << text << " " << showZero;
-}
-
-TEST(FormatLaps, LeavesTheCallersTextInComaFormat) {
-    std::string text = "12,05";
-    FormatLaps(text, false, kHundred);
-    EXPECT_EQ(text, "12.050");
+    std::string typed = "12,05";  // the caller's text is left in coma format
+    FormatLaps(typed, false, kHundred);
+    EXPECT_EQ(typed, "12.050");
 }
 
 TEST(GapText, LapsBehindOrAheadAsLapsEqualLapsAsSecondsCappedAtNinetyNinePointNine) {
@@ -124,13 +120,10 @@ TEST(WithTrailingSlash, AppendsABackslashOnlyWhenMissing) {
 }
 
 TEST(TrimLast3, DropsThreeCharactersAndNeverFails) {
-    EXPECT_EQ(TrimLast3("CRS001.PAR"), "CRS001.");
-    EXPECT_EQ(TrimLast3("abcd"), "a");
-    EXPECT_EQ(TrimLast3("abc"), "");
-    EXPECT_EQ(TrimLast3("ab"), "");
-    EXPECT_EQ(TrimLast3(""), "");
-    EXPECT_EQ(TrimLast3("Sèrie"), "Sè");
-    EXPECT_EQ(TrimLast3("Volta àèò"), "Volta ");
+    const std::pair<const char*, const char*> cases[] = {
+        {"CRS001.PAR", "CRS001."}, {"abcd", "a"},          {"abc", ""}, {"ab", ""}, {"", ""},
+        {"Sèrie", "Sè"},           {"Volta àèò", "Volta "}};
+    for (auto [text, trimmed] : cases) EXPECT_EQ(TrimLast3(text), trimmed) << text;
 }
 
 }  // namespace

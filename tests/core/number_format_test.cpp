@@ -6,65 +6,57 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace sc {
 namespace {
 
-struct MaskCase {
-    double value;
-    const char* mask;
-    const char* expected;
-};
+// Per mask, values and the texts they show.
+using MaskTable = std::vector<std::pair<const char*, std::vector<std::pair<double, const char*>>>>;
 
-void ExpectAll(const std::vector<MaskCase>& cases) {
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatNumber(c.value, c.mask), c.expected) << c.value << " with \"" << c.mask << "\"";
+void ExpectAll(const MaskTable& table) {
+    for (const auto& [mask, shown] : table)
+        for (const auto& [value, expected] : shown)
+            EXPECT_EQ(FormatNumber(value, mask), expected) << value << " with \"" << mask << "\"";
 }
 
+const char* const kBlankZero = "0.0000;;\\ \\";
+const char* const kSigned = "+#;-#;\\ \\";
+
 TEST(FormatNumber, WholeNumberMasks) {
-    ExpectAll({{0, "0", "0"},         {5, "0", "5"},
-               {-7, "0", "-7"},       {0, "#", ""},
-               {123, "#", "123"},     {7, "000", "007"},
-               {1234, "000", "1234"}, {8, "00", "08"},
-               {64, "00", "64"},      {0, "##", ""},
-               {5, "##", "5"},        {12, "##", "12"},
-               {2, "(0)", "(2)"},     {0, "(0)", "(0)"},
-               {24, "(#)", "(24)"},   {0, "(#)", "()"},
-               {3, "-0  ", "-3  "},   {2, " #", " 2"},
-               {0, " #", " "},        {5, "#0", "5"},
-               {5, "0#", "05"},       {1e20, "0", "100000000000000000000"}});
+    ExpectAll({{"0", {{0, "0"}, {5, "5"}, {-7, "-7"}, {1e20, "100000000000000000000"}}},
+               {"#", {{0, ""}, {123, "123"}}},
+               {"000", {{7, "007"}, {1234, "1234"}}},
+               {"00", {{8, "08"}, {64, "64"}}},
+               {"##", {{0, ""}, {5, "5"}, {12, "12"}}},
+               {"(0)", {{2, "(2)"}, {0, "(0)"}}},
+               {"(#)", {{24, "(24)"}, {0, "()"}}},
+               {"-0  ", {{3, "-3  "}}},
+               {" #", {{2, " 2"}, {0, " "}}},
+               {"#0", {{5, "5"}}},
+               {"0#", {{5, "05"}}}});
 }
 
 TEST(FormatNumber, DecimalMasks) {
-    ExpectAll({{3.14159, "0.0000", "3.1416"},
-               {0, "0.0000", "0.0000"},
-               {0.5, "0.0000", "0.5000"},
-               {1234.5, "0.00", "1234.50"},
-               {12.05, "0.000", "12.050"},
-               {1.5, "0.00", "1.50"},
-               {0.05, "0.0", "0.1"},
-               {5.5, ".00", "5.50"},
-               {3.44, "+0.0", "+3.4"},
-               {120, "+0.0", "+120.0"},
-               {1.5, "+0.0000", "+1.5000"}});
+    ExpectAll({{"0.0000", {{3.14159, "3.1416"}, {0, "0.0000"}, {0.5, "0.5000"}}},
+               {"0.00", {{1234.5, "1234.50"}, {1.5, "1.50"}}},
+               {"0.000", {{12.05, "12.050"}}},
+               {"0.0", {{0.05, "0.1"}}},
+               {".00", {{5.5, "5.50"}}},
+               {"+0.0", {{3.44, "+3.4"}, {120, "+120.0"}}},
+               {"+0.0000", {{1.5, "+1.5000"}}}});
 }
 
 TEST(FormatNumber, RoundsHalfAwayFromZeroOnTheDecimalText) {
     // 2.675 and 1.005 lie just below in binary; the shown digits decide.
-    ExpectAll({{2.675, "0.00", "2.68"},
-               {1.005, "0.00", "1.01"},
-               {-1.005, "0.00", "-1.01"},
-               {0.125, "0.00", "0.13"},
-               {9.995, "0.00", "10.00"},
-               {99.99995, "0.0000", "100.0000"},
-               {2.5, "0", "3"},
-               {-2.5, "0", "-3"},
-               {3.45, "+0.0", "+3.5"},
-               {-3.45, "+0.0", "-3.5"},
-               {12.34565, "0.0000", "12.3457"},
-               {100.05 - 100, "+0.0", "+0.1"},
-               {0.1 + 0.2 - 0.3, "0.0000;;\\ \\", " "}});
+    ExpectAll(
+        {{"0.00", {{2.675, "2.68"}, {1.005, "1.01"}, {-1.005, "-1.01"}, {0.125, "0.13"}, {9.995, "10.00"}}},
+         {"0.0000", {{99.99995, "100.0000"}, {12.34565, "12.3457"}}},
+         {"0", {{2.5, "3"}, {-2.5, "-3"}}},
+         {"+0.0", {{3.45, "+3.5"}, {-3.45, "-3.5"}, {100.05 - 100, "+0.1"}}},
+         {kBlankZero, {{0.1 + 0.2 - 0.3, " "}}}});
 }
 
 TEST(FormatNumber, SingleKeepsItsOwnShortestDigits) {
@@ -74,49 +66,37 @@ TEST(FormatNumber, SingleKeepsItsOwnShortestDigits) {
 }
 
 TEST(FormatNumber, SectionsPositiveNegativeZero) {
-    ExpectAll({{1.23456, "0.0000;;\\ \\", "1.2346"},
-               {0, "0.0000;;\\ \\", " "},
-               {-1.5, "0.0000;;\\ \\", "-1.5000"},
-               {2, "+#;-#;\\ \\", "+2"},
-               {-3, "+#;-#;\\ \\", "-3"},
-               {0, "+#;-#;\\ \\", " "},
-               {0, "0.0000;;99.9999", "99.9999"},
-               {5.1, "0.0000;;99.9999", "5.1000"},
-               {0, "#;;\\ \\", " "},
-               {7, "#;;\\ \\", "7"},
-               {0, "0.00;;\\ \\", " "},
-               {-123.456, "0.00;;\\ \\", "-123.46"},
-               {-5, "0;(0)", "(5)"},
-               {0, "0;(0)", "0"},
-               {-1.25, "0.0;;Z", "-1.3"},
-               {5, "0\"v\"", "5v"},
-               {0, "0;;", "0"}});
+    ExpectAll({{kBlankZero, {{1.23456, "1.2346"}, {0, " "}, {-1.5, "-1.5000"}}},
+               {kSigned, {{2, "+2"}, {-3, "-3"}, {0, " "}}},
+               {"0.0000;;99.9999", {{0, "99.9999"}, {5.1, "5.1000"}}},
+               {"#;;\\ \\", {{0, " "}, {7, "7"}}},
+               {"0.00;;\\ \\", {{0, " "}, {-123.456, "-123.46"}}},
+               {"0;(0)", {{-5, "(5)"}, {0, "0"}}},
+               {"0.0;;Z", {{-1.25, "-1.3"}}},
+               {"0\"v\"", {{5, "5v"}}},
+               {"0;;", {{0, "0"}}}});
 }
 
 TEST(FormatNumber, ValueRoundingToZeroShowsAsZero) {
     // No "-0.00", no "-+0.0", and a blank-for-zero cell stays blank.
-    ExpectAll({{-0.004, "0.00", "0.00"},
-               {-0.4, "0", "0"},
-               {-0.04, "+0.0", "+0.0"},
-               {0.04, "+0.0", "+0.0"},
-               {-0.00001, "+0.0000", "+0.0000"},
-               {0.00004, "0.0000;;\\ \\", " "},
-               {-0.00004, "0.0000;;\\ \\", " "},
-               {0.4, "+#;-#;\\ \\", " "},
-               {-0.4, "+#;-#;\\ \\", " "},
-               {0.00001, "0.0000;;99.9999", "99.9999"}});
+    ExpectAll({{"0.00", {{-0.004, "0.00"}}},
+               {"0", {{-0.4, "0"}}},
+               {"+0.0", {{-0.04, "+0.0"}, {0.04, "+0.0"}}},
+               {"+0.0000", {{-0.00001, "+0.0000"}}},
+               {kBlankZero, {{0.00004, " "}, {-0.00004, " "}}},
+               {kSigned, {{0.4, " "}, {-0.4, " "}}},
+               {"0.0000;;99.9999", {{0.00001, "99.9999"}}}});
 }
 
 TEST(FormatNumber, NegativeThroughPositiveSectionTurnsLeadingPlusIntoMinus) {
-    ExpectAll({{-3.4, "+0.0", "-3.4"}, {-0.25, "+0.0000", "-0.2500"}, {-3, "(0)", "-(3)"}});
+    ExpectAll({{"+0.0", {{-3.4, "-3.4"}}}, {"+0.0000", {{-0.25, "-0.2500"}}}, {"(0)", {{-3, "-(3)"}}}});
 }
 
 TEST(FormatNumber, EmptyMaskAndNonFiniteValues) {
-    EXPECT_EQ(FormatNumber(12.5, ""), "12.5");
-    EXPECT_EQ(FormatNumber(-3, ""), "-3");
-    EXPECT_EQ(FormatNumber(std::nan(""), "0.00"), "0.00");
-    EXPECT_EQ(FormatNumber(std::numeric_limits<double>::infinity(), "0.0000;;\\ \\"), " ");
-    EXPECT_EQ(FormatNumber(5, "0.0\\"), "5.0");  // a lone trailing backslash shows nothing
+    ExpectAll({{"", {{12.5, "12.5"}, {-3, "-3"}}},
+               {"0.00", {{std::nan(""), "0.00"}}},
+               {kBlankZero, {{std::numeric_limits<double>::infinity(), " "}}},
+               {"0.0\\", {{5, "5.0"}}}});  // a lone trailing backslash shows nothing
 }
 
 TEST(FormatNumber, IntegerArgumentsPickTheWholeNumberPath) {
@@ -137,23 +117,13 @@ TEST(Str, BlankBeforeNonNegativeShortestText) {
     EXPECT_EQ(Str(3.1415927f), " 3.141593");
 }
 
-TEST(ReadNumber, LeadingNumberWithEitherSeparator) {
-    EXPECT_DOUBLE_EQ(ReadNumber(" 12.5abc"), 12.5);
-    EXPECT_DOUBLE_EQ(ReadNumber("12,5"), 12.5);
-    EXPECT_DOUBLE_EQ(ReadNumber("-3"), -3);
-    EXPECT_DOUBLE_EQ(ReadNumber("+4"), 4);
-    EXPECT_DOUBLE_EQ(ReadNumber("-.5"), -0.5);
-    EXPECT_DOUBLE_EQ(ReadNumber(",5"), 0.5);
-    EXPECT_DOUBLE_EQ(ReadNumber("1.2.3"), 1.2);
-    EXPECT_DOUBLE_EQ(ReadNumber("1.234,5"), 1.234);
-    EXPECT_DOUBLE_EQ(ReadNumber("\t7"), 7);
-    EXPECT_DOUBLE_EQ(ReadNumber("+99.9s"), 99.9);
-    EXPECT_DOUBLE_EQ(ReadNumber("-1v"), -1);
-}
-
-TEST(ReadNumber, TextWithoutANumberReadsZero) {
-    for (const char* text : {"", " ", "abc", ".", "-", "- 5", "+.", "v12"})
-        EXPECT_EQ(ReadNumber(text), 0) << text;
+TEST(ReadNumber, LeadingNumberWithEitherSeparatorOrZero) {
+    const std::pair<const char*, double> cases[] = {
+        {" 12.5abc", 12.5}, {"12,5", 12.5}, {"-3", -3},         {"+4", 4},  {"-.5", -0.5},
+        {",5", 0.5},        {"1.2.3", 1.2}, {"1.234,5", 1.234}, {"\t7", 7}, {"+99.9s", 99.9},
+        {"-1v", -1},        {"", 0},        {" ", 0},           {"abc", 0}, {".", 0},
+        {"-", 0},           {"- 5", 0},     {"+.", 0},          {"v12", 0}};
+    for (auto [text, value] : cases) EXPECT_DOUBLE_EQ(ReadNumber(text), value) << text;
 }
 
 TEST(ReadNumber, HugeDigitRunClampsInsteadOfFailing) {
@@ -161,25 +131,15 @@ TEST(ReadNumber, HugeDigitRunClampsInsteadOfFailing) {
     EXPECT_EQ(ReadNumber("-" + std::string(400, '9')), -std::numeric_limits<double>::max());
 }
 
+// Whole seconds like a stopwatch (3599.9999999 is float noise), wrapping around midnight.
 TEST(FormatTimeOfDay, ElapsedAndLongTime) {
-    EXPECT_EQ(FormatTimeOfDay(0, kElapsedTimeMask), "0:00:00");
-    EXPECT_EQ(FormatTimeOfDay(754, kElapsedTimeMask), "0:12:34");
-    EXPECT_EQ(FormatTimeOfDay(3600, kElapsedTimeMask), "1:00:00");
-    EXPECT_EQ(FormatTimeOfDay(3723, kLongTimeMask), "01:02:03");
-    EXPECT_EQ(FormatTimeOfDay(86399, kLongTimeMask), "23:59:59");
-    EXPECT_EQ(FormatTimeOfDay(45296, "h\\h mm"), "12h 34");
-}
-
-TEST(FormatTimeOfDay, ShowsWholeSecondsLikeAStopwatch) {
-    EXPECT_EQ(FormatTimeOfDay(59.6, kElapsedTimeMask), "0:00:59");
-    EXPECT_EQ(FormatTimeOfDay(3599.9999999, kElapsedTimeMask), "1:00:00");  // float noise only
-}
-
-TEST(FormatTimeOfDay, WrapsAroundMidnight) {
-    EXPECT_EQ(FormatTimeOfDay(-10, kLongTimeMask), "23:59:50");
-    EXPECT_EQ(FormatTimeOfDay(86400, kLongTimeMask), "00:00:00");
-    EXPECT_EQ(FormatTimeOfDay(90000, kElapsedTimeMask), "1:00:00");
-    EXPECT_EQ(FormatTimeOfDay(std::nan(""), kElapsedTimeMask), "0:00:00");
+    const std::pair<std::string_view, std::vector<std::pair<double, const char*>>> cases[] = {
+        {kElapsedTimeMask, {{0, "0:00:00"}, {754, "0:12:34"}, {3600, "1:00:00"}, {59.6, "0:00:59"}}},
+        {kElapsedTimeMask, {{3599.9999999, "1:00:00"}, {90000, "1:00:00"}, {std::nan(""), "0:00:00"}}},
+        {kLongTimeMask, {{3723, "01:02:03"}, {86399, "23:59:59"}, {-10, "23:59:50"}, {86400, "00:00:00"}}},
+        {"h\\h mm", {{45296, "12h 34"}}}};
+    for (const auto& [mask, shown] : cases)
+        for (auto [seconds, text] : shown) EXPECT_EQ(FormatTimeOfDay(seconds, mask), text) << seconds;
 }
 
 }  // namespace

@@ -2,15 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "core/file_io.h"
 #include "failure_offset.h"
-#include "temp_folder.h"
 
 namespace sc {
 namespace {
-namespace fs = std::filesystem;
 
 // Entry 2: 1.5 laps "Tall" (à as 0xE0); entry 5: 0.25 laps, empty reason.
 Bytes handMadeFile() {
@@ -26,6 +21,7 @@ TEST(PenaltyFile, ReadsAndWritesTheLayoutByteForByte) {
     EXPECT_EQ(decodePenalties(handMadeFile(), "CRS001.PEN"), handMadeEntries());
     EXPECT_EQ(penaltyBytes(handMadeEntries()), handMadeFile());
     EXPECT_TRUE(decodePenalties(Bytes{}, "CRS001.PEN").empty());
+    EXPECT_THROW(readPenalties("/nowhere/CRS002.PEN"), FileError);
 }
 
 void expectDamageAt(const Bytes& data, std::size_t offset) {
@@ -48,16 +44,6 @@ TEST(PenaltyFile, DamagedFilesFailWithTheOffset) {
 TEST(PenaltyFile, RefusesReasonsItCannotWrite) {
     EXPECT_THROW(penaltyBytes({{1, 1, "漢字"}}), std::invalid_argument);
     EXPECT_THROW(penaltyBytes({{1, 1, std::string(40000, 'x')}}), std::invalid_argument);
-}
-
-TEST(PenaltyFile, WholeFileSaveAndReadBack) {
-    const test::TempFolder temp;
-    const fs::path& folder = temp.path();
-    auto file = folder / "CRS001.PEN";
-    ASSERT_TRUE(writePenalties(file, handMadeEntries()));
-    EXPECT_EQ(readFileBytes(file), handMadeFile());
-    EXPECT_EQ(readPenalties(file), handMadeEntries());
-    EXPECT_THROW(readPenalties(folder / "CRS002.PEN"), FileError);
 }
 
 }  // namespace

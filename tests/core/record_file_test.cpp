@@ -38,10 +38,13 @@ Bytes heatFile(const std::vector<HeatRecord>& records) {
     return data;
 }
 
-TEST_F(RecordFileTest, WritePastTheEndGrowsTheFileWithZeroRecords) {
+TEST_F(RecordFileTest, WritePastTheEndGrowsTheFileWithZeroRecordsAndRefusesRecordZeroOrAWrongSize) {
     RecordFile f(file("CRS001.VAV"), 24);
     EXPECT_EQ(f.count(), 0u);
     EXPECT_FALSE(f.read(1));
+    EXPECT_FALSE(f.write(0, filled(24, 1)));
+    EXPECT_FALSE(f.write(1, filled(23, 1)));
+    EXPECT_FALSE(fs::exists(f.file()));
     ASSERT_TRUE(f.write(3, filled(24, 0xAB)));
     EXPECT_EQ(fs::file_size(f.file()), 72u);
     EXPECT_EQ(f.count(), 3u);
@@ -60,13 +63,6 @@ TEST_F(RecordFileTest, WriteInPlaceLeavesEveryOtherByteUntouched) {
     Bytes expected = original;
     std::fill(expected.begin() + 50, expected.begin() + 100, 0xEE);
     EXPECT_EQ(readFileBytes(f.file()), expected);
-}
-
-TEST_F(RecordFileTest, RefusesRecordZeroAndDataOfTheWrongSize) {
-    RecordFile f(file("X.VAV"), 24);
-    EXPECT_FALSE(f.write(0, filled(24, 1)));
-    EXPECT_FALSE(f.write(1, filled(23, 1)));
-    EXPECT_FALSE(fs::exists(f.file()));
 }
 
 TEST_F(RecordFileTest, PartialTailIsNotARecord) {
@@ -102,17 +98,14 @@ TEST(WalkHeatBlocks, WalksHeaderToHeader) {
     auto blocks = walkHeatBlocks(data, "CRS001.DAD");
     ASSERT_EQ(blocks.size(), 2u);
     EXPECT_EQ(blocks[0].record, 1u);
-    EXPECT_EQ(blocks[0].header.heatNumber(), 1);
-    ASSERT_EQ(blocks[0].rows.size(), 2u);
-    EXPECT_EQ(blocks[0].rows[1], row(2, 2));
+    EXPECT_EQ(blocks[0].header, HeatRecord::header(1, 100, 2));
+    EXPECT_EQ(blocks[0].rows, (std::vector<HeatRecord>{row(1, 1), row(2, 2)}));
     EXPECT_EQ(blocks[1].record, 4u);
-    EXPECT_EQ(blocks[1].header.startTime(), 200);
-    EXPECT_EQ(blocks[1].rows.size(), 1u);
-}
-
-TEST(WalkHeatBlocks, EmptyFileAndEmptyHeatsAreValid) {
+    EXPECT_EQ(blocks[1].header, HeatRecord::header(2, 200, 1));
+    EXPECT_EQ(blocks[1].rows, std::vector<HeatRecord>{row(2, 1)});
+    // An empty file and heats without participants are valid.
     EXPECT_TRUE(walkHeatBlocks(Bytes{}, "CRS001.DAD").empty());
-    auto blocks = walkHeatBlocks(heatFile({HeatRecord::header(1, 0, 0), HeatRecord::header(2, 0, 0)}), "f");
+    blocks = walkHeatBlocks(heatFile({HeatRecord::header(1, 0, 0), HeatRecord::header(2, 0, 0)}), "f");
     EXPECT_EQ(blocks.size(), 2u);
 }
 
@@ -132,14 +125,9 @@ TEST(WalkHeatBlocks, DamagedFilesFailWithTheOffset) {
     auto data = heatFile({HeatRecord::header(1, 0, 1), row(1, 1)});
     data.resize(data.size() + 10);
     expectWalkFailsAt(data, 100);
-}
-
-TEST(WalkHeatBlocks, LargestCountOnAShortFileStopsAtOnce) {
+    // The largest count on a short file stops at once.
     expectWalkFailsAt(heatFile({HeatRecord::header(1, 0, 32767)}), 24);
-}
-
-TEST_F(RecordFileTest, ReadHeatBlocksOfAMissingFileFailsAtOffsetZero) {
-    EXPECT_EQ(test::failureOffset([&] { readHeatBlocks(file("CRS009.DAD")); }), 0u);
+    EXPECT_EQ(test::failureOffset([] { readHeatBlocks("/nowhere/CRS009.DAD"); }), 0u);  // missing
 }
 
 }  // namespace
