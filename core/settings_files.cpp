@@ -313,8 +313,9 @@ void LoadTrackConfig(RaceState& state, LoadReport* report) {
                                       ? " no existe: se usa el de la carpeta del programa."
                                       : " no existeix: s'usa el de la carpeta del programa."));
             return;
-        } catch (const FileError&) {
-            // unreadable as well: the defaults below
+        } catch (const FileError& e) {
+            // unreadable as well: the defaults below, and the director learns why
+            Clamper(report).note(FileFaultText(state.Settings.Language, e));
         }
     }
     state.Track = defaultTrackConfig(state.MaxLanes);
