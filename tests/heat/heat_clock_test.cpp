@@ -210,8 +210,9 @@ TEST_F(HeatClockTest, RecoveryFile_WrittenAtStartExtendedAtResumeGoneAtEndNoneIn
     EXPECT_FALSE(fs::exists(state.inAppFolder(kRecoveryFileName)));
 }
 
-// Killed during a pause after a typed correction: the recovered heat is paused,
-// the device's resume moves the start by the whole pause, the correction is back.
+// Killed during a pause after a typed correction: the recovered heat is paused, the
+// correction is back and both are kept for another kill. The resume after it and
+// the restored correction on screen: tests/scripts/recovery_paused_corrected.
 TEST_F(HeatClockTest, Recovery_KilledDuringAPauseAfterACorrectionComesBackAsItWas) {
     state.CurrentModality = 4;
     at(1000);
@@ -244,14 +245,6 @@ TEST_F(HeatClockTest, Recovery_KilledDuringAPauseAfterACorrectionComesBackAsItWa
     const HeatJournal kept = journal();  // kept again for a second kill
     EXPECT_EQ(kept.corrections, (std::vector<TypedCorrection>{{3, 1}}));
     EXPECT_EQ(kept.pausedSince, 1005);
-
-    at(1020);
-    heat.ResumeHeat(1020);  // the device's resume: 15 s of pause
-    EXPECT_DOUBLE_EQ(state.HeatStartTime, 1015);
-    at(1021);
-    heat.Manual_Click(lane);
-    EXPECT_EQ(view.LastLapText(lane), "4.0000");  // 2 s before the pause, 6 s of racing at the pass
-    EXPECT_EQ(logRecords().back().number, 2);
 }
 
 // Each failure of the safety net is told at once, and the laps go on counting.

@@ -91,6 +91,17 @@ protected:
         return {};
     }
     const std::string& cell(int row, int col) const { return engine.InfoClass.TextMatrix(row, col); }
+    // Heat 1 at 10:00:00 (Anna on lane 2) and heat 2 at 10:05:00 (Bernat there): each
+    // ends a lap of `lap` seconds on lane 2, at 10:00:50 and 10:05:10.
+    void twoHeatsOnLane2(float firstLap) {
+        key('s', 36000);
+        pass(2, 0, 36050 - firstLap);
+        pass(2, firstLap, 36050);
+        key('s', 36100);
+        key('s', 36300);
+        pass(2, 0, 36305);
+        pass(2, 5.0f, 36310);
+    }
 
     test::TempFolder temp;
     RaceState state;
@@ -173,13 +184,7 @@ TEST_F(HeatToStoreTest, DeviceSummary_RaceHeatIsRankedAndStoredWithTheDevicesCou
 
 TEST_F(HeatToStoreTest, Race_EqualLapsInDifferentHeatsGoToWhoReachedThemEarlierInTheDay) {
     open(Modality::Race, {"Anna", "Bernat"});
-    key('s', 36000);  // heat 1 at 10:00:00: Anna on lane 2
-    pass(2, 0, 36040);
-    pass(2, 10.0f, 36050);  // 2 laps at 10:00:50
-    key('s', 36100);
-    key('s', 36300);  // heat 2 at 10:05:00: Bernat on lane 2
-    pass(2, 0, 36305);
-    pass(2, 5.0f, 36310);  // 2 laps at 10:05:10
+    twoHeatsOnLane2(10);  // both 2 laps
     EXPECT_EQ(engine.InfoClass.Number(1, kNumber), 1);
     EXPECT_EQ(cell(2, kGapLeader), "+99.9s");  // 260 s behind on the same laps
     key('s', 36400);
@@ -200,13 +205,7 @@ TEST_F(HeatToStoreTest, Race_EqualLapsInDifferentHeatsGoToWhoReachedThemEarlierI
 
 TEST_F(HeatToStoreTest, OfficialPractice_EqualFastestLapsOfDifferentHeatsGoToTheEarlierOne) {
     open(Modality::OfficialPractice, {"Anna", "Bernat"});
-    key('s', 36000);
-    pass(2, 0, 36045);
-    pass(2, 5.0f, 36050);  // Anna: 5.0000 at 10:00:50
-    key('s', 36100);
-    key('s', 36300);
-    pass(2, 0, 36305);
-    pass(2, 5.0f, 36310);  // Bernat: 5.0000 at 10:05:10
+    twoHeatsOnLane2(5);  // both 5.0000
     key('s', 36400);
     EXPECT_EQ(engine.InfoClass.Number(1, kNumber), 1);
     EXPECT_EQ(cell(1, kFastestTime), "36050.00");

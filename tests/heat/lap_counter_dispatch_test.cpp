@@ -78,7 +78,12 @@ TEST_F(LapCounterDispatchTest, KeepAlive_DeadlinePassedWhileBytesArriveEndsTheHe
     EXPECT_FLOAT_EQ(records[2].passTime, 0.5f);
 }
 
-TEST_F(LapCounterDispatchTest, PanelColour_StartLightsColourThePanelAndHideTheMenu) {
+TEST_F(LapCounterDispatchTest, PanelColour_StartLightsColourThePanelAndHideTheMenuWhileItShows) {
+    panel.visible = false;
+    apply(PanelColour{PanelScope::HeatPanel, 12, true});
+    EXPECT_EQ(panel.backColour, 7);
+    EXPECT_TRUE(panel.Menu[0].visible);
+    panel.visible = true;
     errors.SetVisible(true);
     apply(PanelColour{PanelScope::HeatPanel, 12, true});
     EXPECT_EQ(panel.backColour, 12);
@@ -100,13 +105,6 @@ TEST_F(LapCounterDispatchTest, PanelColour_DuringAPauseColoursLabelsAndRestoreSh
     EXPECT_TRUE(panel.textPausaVisible);
     EXPECT_EQ(panel.horaBackColour, 3);
     EXPECT_EQ(panel.textPausaBackColour, 3);
-}
-
-TEST_F(LapCounterDispatchTest, PanelColour_IgnoredWhileThePanelIsHidden) {
-    panel.visible = false;
-    apply(PanelColour{PanelScope::HeatPanel, 12, true});
-    EXPECT_EQ(panel.backColour, 7);
-    EXPECT_TRUE(panel.Menu[0].visible);
 }
 
 TEST_F(LapCounterDispatchTest, MakeHeatView_ReflectsPanelHeatAndTrack) {
