@@ -35,7 +35,6 @@ public:
     int finish();
 
 private:
-    void closeInput();
     int reap();
 
     pid_t pid_ = -1;

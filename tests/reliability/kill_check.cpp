@@ -91,6 +91,10 @@ std::optional<std::vector<LapRecord>> lapBlockOf(const std::vector<LapRecord>& l
     return std::vector<LapRecord>(header, header + static_cast<std::ptrdiff_t>(length));
 }
 
+int heatOf(const std::vector<LapRecord>& log) {
+    return log.empty() ? 1 : static_cast<int>(log.front().lapTime);
+}
+
 std::string describe(const LapRecord& r) {
     return "lane " + std::to_string(r.lane) + " pass " + std::to_string(r.number) + " at " +
            number(r.passTime) + " lap " + number(r.lapTime);
@@ -100,7 +104,7 @@ std::vector<std::string> findLosses(const std::vector<LapRecord>& beforeKill, co
                                     const std::map<int, int>& corrections) {
     std::vector<std::string> losses;
     if (stored.recoveryFileLeft) losses.push_back("KEL4.TMP left behind");
-    const int heat = beforeKill.empty() ? 1 : static_cast<int>(beforeKill.front().lapTime);
+    const int heat = heatOf(beforeKill);
     const auto block = lapBlockOf(stored.lapFile, heat);
     if (!block) {
         losses.push_back("heat " + std::to_string(heat) + " is not in the lap file");

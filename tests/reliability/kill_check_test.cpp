@@ -145,12 +145,6 @@ TEST(LapBlockOf, HeatEndsAtItsEndRecordAndLaterHeatsFollow) {
     EXPECT_EQ(lapBlockOf(truncated, 1)->size(), 2u);
 }
 
-}  // namespace
-}  // namespace sc::reliability
-
-namespace sc::reliability {
-namespace {
-
 TEST(FindMistimedPasses, PassTimeMustBeOneTheDeviceSentOnThatLane) {
     const std::map<int, std::vector<double>> racing{{1, {1.2, 5.3}}, {2, {1.4}}};
     const std::vector<LapRecord> block{header(1, 36000), pass(1, 7, 1, 1.2f, 99.9999f),

@@ -6,6 +6,7 @@
 #include "acquisition/lap_counter_model.h"
 #include "core/file_error.h"
 #include "core/lap_log.h"
+#include "core/race_store.h"
 #include "driver_process.h"
 #include "kill_check.h"
 
@@ -70,7 +71,7 @@ bool endHeat(DriverProcess& program, const HeatFeed& feed) {
 }
 
 StoredHeat readStoredHeat(const fs::path& folder, int modality) {
-    const fs::path base = folder / kRaceFolder / (modalityPrefix(modality) + "001");
+    const fs::path base = folder / kRaceFolder / seriesBaseName(modality, 1);
     StoredHeat stored;
     stored.lapFile = readLapRecords(fs::path(base).replace_extension(".VAV"));
     stored.heatBlocks = readHeatBlocks(fs::path(base).replace_extension(".DAD"));
@@ -78,27 +79,23 @@ StoredHeat readStoredHeat(const fs::path& folder, int modality) {
     return stored;
 }
 
-// The first run: set-up and the heat up to the kill. False when it failed before.
-bool runUntilKill(const RoundPlan& plan, const HeatFeed& feed, const fs::path& tool, const fs::path& folder,
-                  const fs::path& errors, std::string& why) {
+// The first run: set-up and the heat up to the kill. Empty, or why it failed before.
+std::string runUntilKill(const RoundPlan& plan, const HeatFeed& feed, const fs::path& tool,
+                         const fs::path& folder, const fs::path& errors) {
     DriverProcess program(tool, folder, errors);
-    if (!sendAll(program, feed.setup) || !program.sync(kReplyTimeout)) {
-        why = "set-up failed: " + firstLineOf(errors);
-        return false;
-    }
+    if (!sendAll(program, feed.setup) || !program.sync(kReplyTimeout))
+        return "set-up failed: " + firstLineOf(errors);
     const std::size_t waitAfter = plan.killAfter - plan.unwaited;  // wraps when nothing is waited for
     if (!play(program, feed, 0, plan.killAfter + 1, plan.unwaited > plan.killAfter ? SIZE_MAX : waitAfter,
-              &plan)) {
-        why = "the heat failed before the kill: " + firstLineOf(errors);
-        return false;
-    }
+              &plan))
+        return "the heat failed before the kill: " + firstLineOf(errors);
     program.kill();
-    return true;
+    return {};
 }
 
 // The second run: Yes to recovery, the rest of the heat, its end, an orderly exit.
-bool runAfterKill(const RoundPlan& plan, const HeatFeed& feed, const fs::path& tool, const fs::path& folder,
-                  const fs::path& errors, std::string& why) {
+std::string runAfterKill(const RoundPlan& plan, const HeatFeed& feed, const fs::path& tool,
+                         const fs::path& folder, const fs::path& errors) {
     DriverProcess program(tool, folder, errors);
     const std::size_t next = std::min(plan.killAfter + 1, feed.messages.size() - 1);
     const std::size_t live = std::min(plan.killAfter + 1 + plan.duringQuestion, feed.messages.size());
@@ -108,11 +105,7 @@ bool runAfterKill(const RoundPlan& plan, const HeatFeed& feed, const fs::path& t
                     play(program, feed, live, feed.messages.size(), feed.messages.size() - 1) &&
                     endHeat(program, feed) && program.send("quit");
     const int status = program.finish();
-    if (!ok || status != 0) {
-        why = "the resumed run failed: " + firstLineOf(errors);
-        return false;
-    }
-    return true;
+    return ok && status == 0 ? std::string() : "the resumed run failed: " + firstLineOf(errors);
 }
 
 }  // namespace
@@ -138,10 +131,8 @@ RoundOutcome runRound(const RoundPlan& plan, const HeatFeed& feed, const fs::pat
     std::error_code ec;
     fs::remove_all(folder, ec);
     fs::create_directories(folder);
-    const fs::path firstErrors = fs::path(folder).concat(".first.err");
-    const fs::path secondErrors = fs::path(folder).concat(".second.err");
-    std::string why;
-    if (!runUntilKill(plan, feed, tool, folder, firstErrors, why)) {
+    if (std::string why = runUntilKill(plan, feed, tool, folder, fs::path(folder).concat(".first.err"));
+        !why.empty()) {
         outcome.losses.push_back(why);
         return outcome;
     }
@@ -151,18 +142,16 @@ RoundOutcome runRound(const RoundPlan& plan, const HeatFeed& feed, const fs::pat
     const LapLogContents beforeKill = ReadLapLog(folder / kRaceFolder / kLapLogName);
     for (const LapRecord& r : beforeKill.records) outcome.passesBeforeKill += r.lane >= 1 ? 1 : 0;
 
-    if (!runAfterKill(plan, feed, tool, folder, secondErrors, why)) {
+    if (std::string why = runAfterKill(plan, feed, tool, folder, fs::path(folder).concat(".second.err"));
+        !why.empty()) {
         outcome.losses.push_back(why);
         return outcome;
     }
     try {
         const StoredHeat stored = readStoredHeat(folder, plan.modality);
         outcome.losses = findLosses(beforeKill.records, stored, correctionSums(plan));
-        const int heat =
-            beforeKill.records.empty() ? 1 : static_cast<int>(beforeKill.records.front().lapTime);
-        if (const auto block = lapBlockOf(stored.lapFile, heat)) {
+        if (const auto block = lapBlockOf(stored.lapFile, heatOf(beforeKill.records)))
             outcome.mistimed = findMistimedPasses(*block, feed.racingTimes);
-        }
     } catch (const FileError& e) {
         outcome.losses.push_back(std::string("stored heat unreadable: ") + e.what());
     }

@@ -27,12 +27,6 @@ std::string participantNames(int count) {
 
 }  // namespace
 
-const std::vector<LapCounterModel>& passingModels() {
-    static const std::vector<LapCounterModel> models{LapCounterModel::DS300, LapCounterModel::DS030,
-                                                     LapCounterModel::DS300DS4port, LapCounterModel::DS200};
-    return models;
-}
-
 std::string clockText(double secondsOfDay) {
     double t = std::fmod(secondsOfDay, kDay);
     if (t < 0) t += kDay;
@@ -43,25 +37,20 @@ std::string clockText(double secondsOfDay) {
 }
 
 std::string hexText(const std::vector<uint8_t>& bytes) {
-    static const char* digits = "0123456789ABCDEF";
     std::string text;
+    char pair[3];
     for (const uint8_t b : bytes) {
-        text += digits[b >> 4];
-        text += digits[b & 15];
+        std::snprintf(pair, sizeof pair, "%02X", b);
+        text += pair;
     }
     return text;
-}
-
-std::string modalityPrefix(int modality) {
-    static const char* prefixes[] = {"", "LLR", "OFC", "SPP", "CRS"};
-    return modality >= 1 && modality <= 4 ? prefixes[modality] : "";
 }
 
 RoundPlan planRound(uint64_t seed, int index) {
     RoundPlan plan;
     plan.seed = seed * 1000003u + static_cast<uint64_t>(index);
     std::mt19937_64 random(plan.seed);
-    const auto& models = passingModels();
+    const auto& models = kPassingModels;
     const auto slot = static_cast<std::size_t>(index);
     plan.modality = (slot / models.size()) % 2 == 0 ? kRace : kOfficialPractice;
     plan.heatStartClock = index % 5 == 4 ? kMidnightRun : uniform(random, 32400, 72000);

@@ -42,7 +42,7 @@ TEST(PlanRound, SameSeedSameRoundAndModelsTakeTurns) {
         models.insert(planRound(1, index).simulator.model);
         modalities.insert(planRound(1, index).modality);
     }
-    EXPECT_EQ(models.size(), passingModels().size());
+    EXPECT_EQ(models.size(), kPassingModels.size());
     EXPECT_EQ(modalities, (std::set<int>{kOfficialPractice, kRace}));
 }
 

@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "../temp_folder.h"
+#include "core/file_io.h"
 #include "driver_process.h"
 
 namespace sc::reliability {
@@ -19,17 +18,14 @@ class ScriptOnPipe : public testing::Test {
 protected:
     void SetUp() override { fs::create_directories(folder()); }
 
-    fs::path folder() const { return root_ / "prog"; }
-    fs::path errors() const { return root_ / "stderr.txt"; }
+    fs::path folder() const { return temp_.path() / "prog"; }
+    fs::path errors() const { return temp_.path() / "stderr.txt"; }
     std::string errorText() const {
-        std::ifstream in(errors());
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
+        const Bytes text = readFileBytes(errors()).value_or(Bytes{});
+        return {text.begin(), text.end()};
     }
 
     test::TempFolder temp_;
-    const fs::path& root_ = temp_.path();
 };
 
 TEST_F(ScriptOnPipe, EachReplyComesWhileTheInputStaysOpen) {
