@@ -13,7 +13,6 @@ namespace {
 
 constexpr double kDay = 86400;
 constexpr double kMidnightRun = kDay - 12;  // a heat that crosses midnight
-constexpr int kEndTicks = 10;               // 5 s of timer: past the 2.5 s keep-alive deadline
 
 double uniform(std::mt19937_64& random, double low, double high) {
     return std::uniform_real_distribution<double>(low, high)(random);
@@ -97,8 +96,6 @@ HeatFeed makeHeatFeed(const RoundPlan& plan) {
         const double pause = afterPause ? *play.resumeOffset - *play.pauseOffset : 0.0;
         feed.racingTimes[pass.lane].push_back(pass.offset - play.startOffset - pause);
     }
-    feed.finish = {"tick " + std::to_string(kEndTicks)};
-    feed.restart = {"answer yes", "start"};
     return feed;
 }
 

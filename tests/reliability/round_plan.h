@@ -45,8 +45,6 @@ struct HeatFeed {
     std::size_t lastPass = 0;                        // the message of the last pass
     // Pause rounds: the pause message and the last message before the resume.
     std::optional<std::size_t> pauseFirst, pauseLast;
-    std::vector<std::string> finish;   // after the last message: silence until the heat ends
-    std::vector<std::string> restart;  // before the rest of the heat, after a kill
     // Per lane, the racing time of every pass the device sends (pauses left
     // out): the pass time the lap log must give it.
     std::map<int, std::vector<double>> racingTimes;
