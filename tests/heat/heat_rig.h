@@ -17,7 +17,13 @@
 
 namespace sc::test {
 
-template <typename Hooks = StandingsHooks>
+// Standings that hear nothing; a test's own are built the same way and serve
+// registration and the heat clock both.
+struct NoStandings : StandingsSink, StandingsHooks {
+    NoStandings(RaceState&, Prompter&) {}
+};
+
+template <typename Hooks = NoStandings>
 struct HeatRig {
     explicit HeatRig(int lanes) : state(stateIn(folder, lanes)), view(lanes, state.Settings) {
         panel.visible = true;
@@ -43,13 +49,12 @@ struct HeatRig {
     RaceState state;
     SettableClock clock;
     QueuedPrompter prompter;
-    Hooks hooks;
-    StandingsSink sink;
+    Hooks hooks{state, prompter};
     HeatPanel panel;
     RejectedDetections errors;
     VoltaaVolta view;
     LapLog log{folder};
-    LapRegistration registration{state, log, view, errors, sink};
+    LapRegistration registration{state, log, view, errors, hooks};
     HeatClock heat{state, panel, errors, view, log, registration, clock, prompter, hooks};
     HeatTargets targets{state, panel, errors, heat, registration};
 };

@@ -49,13 +49,12 @@ RoundPlan planRound(uint64_t seed, int index) {
     RoundPlan plan;
     plan.seed = seed * 1000003u + static_cast<uint64_t>(index);
     std::mt19937_64 random(plan.seed);
-    const auto& models = kPassingModels;
     const auto slot = static_cast<std::size_t>(index);
-    plan.modality = (slot / models.size()) % 2 == 0 ? kRace : kOfficialPractice;
+    plan.modality = (slot / kPassingModels.size()) % 2 == 0 ? kRace : kOfficialPractice;
     plan.heatStartClock = index % 5 == 4 ? kMidnightRun : uniform(random, 32400, 72000);
 
     SimulatorOptions& sim = plan.simulator;
-    sim.model = models[slot % models.size()];
+    sim.model = kPassingModels[slot % kPassingModels.size()];
     sim.lanes = std::uniform_int_distribution<int>(2, 6)(random);
     sim.lapSeconds = uniform(random, 2.5, 5.0);
     sim.jitterSeconds = uniform(random, 0.1, 0.6);
@@ -106,11 +105,10 @@ void placeKill(RoundPlan& plan, const HeatFeed& feed, uint64_t draw) {
     plan.killAfter = std::uniform_int_distribution<std::size_t>(first, last)(random);
     // Half the kills land while lines are still in flight: the last 1..8 were
     // written without waiting for the program to carry them out.
+    plan.unwaited = 0;
     if (random() % 2 == 0) {
         const std::size_t reach = std::min<std::size_t>(plan.killAfter - first + 1, 8);
         plan.unwaited = std::uniform_int_distribution<std::size_t>(1, reach)(random);
-    } else {
-        plan.unwaited = 0;
     }
     plan.killInPause = feed.pauseFirst && feed.pauseLast && random() % 2 == 0;
     if (plan.killInPause) {
