@@ -214,10 +214,8 @@ TEST_F(HeatClockTest, Recovery_KilledDuringAPauseAfterACorrectionComesBackAsItWa
     state.CurrentModality = 4;
     at(1000);
     heat.HeatKeys('s');
-    int lane = 1;
-    while (!view.TakesPart(lane)) ++lane;
     at(1002);
-    heat.Manual_Click(lane);
+    heat.Manual_Click(1);
     for (const int key : {int{'+'}, int{'3'}, kEnterKey}) heat.HeatKeys(key);
     at(1005);
     heat.PauseHeat();

@@ -25,7 +25,10 @@ struct NoStandings : StandingsSink, StandingsHooks {
 
 template <typename Hooks = NoStandings>
 struct HeatRig {
-    explicit HeatRig(int lanes) : state(stateIn(folder, lanes)), view(lanes, state.Settings) {
+    explicit HeatRig(int lanes) : view(lanes, state.Settings) {
+        state.AppFolder = state.WorkingFolder = folder;
+        state.Track = defaultTrackConfig(lanes);
+        state.Track.MinLapTime = 1.0f;
         panel.visible = true;
         panel.SetCaptions(0);
     }
@@ -33,13 +36,6 @@ struct HeatRig {
     HeatRig(const HeatRig&) = delete;
     HeatRig& operator=(const HeatRig&) = delete;
 
-    static RaceState stateIn(const std::filesystem::path& folder, int lanes) {
-        RaceState s;
-        s.AppFolder = s.WorkingFolder = folder;
-        s.Track = defaultTrackConfig(lanes);
-        s.Track.MinLapTime = 1.0f;
-        return s;
-    }
     void at(double t) { clock.t = t; }
     void apply(const LapCounterAction& action) { ApplyLapCounterAction(targets, action); }
     std::vector<LapRecord> logRecords() const { return ReadLapLog(log.file()).records; }

@@ -65,7 +65,7 @@ TEST_F(LapCounterDispatchTest, KeepAlive_DeadlinePassedWhileBytesArriveEndsTheHe
     EXPECT_FLOAT_EQ(records[2].passTime, 0.5f);
 }
 
-TEST_F(LapCounterDispatchTest, PanelColour_StartLightsColourThePanelAndHideTheMenuWhileItShows) {
+TEST_F(LapCounterDispatchTest, PanelColour_StartLightsColourThePanelAndHideTheMenuThePauseColoursTheLabels) {
     panel.visible = false;
     apply(PanelColour{PanelScope::HeatPanel, 12, true});
     EXPECT_EQ(panel.backColour, 7);
@@ -78,10 +78,8 @@ TEST_F(LapCounterDispatchTest, PanelColour_StartLightsColourThePanelAndHideTheMe
     for (const HeatMenuButton& button : panel.Menu) EXPECT_FALSE(button.visible);
     apply(PanelColour{PanelScope::HeatPanel, kRestoreColour, false});
     EXPECT_EQ(panel.backColour, 3);
-}
 
-TEST_F(LapCounterDispatchTest, PanelColour_DuringAPauseColoursLabelsAndRestoreShowsThePauseLabel) {
-    apply(StartHeat{100});
+    apply(StartHeat{100});  // during a pause: the labels too, and the restore shows the pause label
     apply(PauseHeat{110});
     apply(PanelColour{PanelScope::PauseDisplay, 10, false});
     EXPECT_EQ(panel.backColour, 10);

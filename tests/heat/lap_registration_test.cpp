@@ -79,6 +79,7 @@ TEST_F(LapRegistrationTest, FirstPassIsNumberOneWithTheFirstPassTime) {
     EXPECT_EQ(heat.view.FlagLane(), 2);
 }
 
+// The same heat on screen, the errors list too: tests/scripts/heat_plain_training.
 TEST_F(LapRegistrationTest, RejectedDetectionIsCarriedIntoTheNextLapTimedByPcOrDevice) {
     heat.pass(1, 5.0);
     EXPECT_NEAR(heat.pass(1, 10.0), 5.0, 1e-9);
@@ -94,10 +95,6 @@ TEST_F(LapRegistrationTest, RejectedDetectionIsCarriedIntoTheNextLapTimedByPcOrD
     EXPECT_FLOAT_EQ(records[3].passTime, 11.2f);
     EXPECT_EQ(records[4].number, 3);
     EXPECT_FLOAT_EQ(records[4].lapTime, 5.0f);
-    EXPECT_EQ(heat.view.PassCount(1), 3);
-    ASSERT_EQ(heat.errors.Items().size(), 1u);
-    EXPECT_EQ(heat.errors.Items()[0], "-1  (1)  0:00:11");
-    EXPECT_TRUE(heat.errors.Visible());
 
     heat.pass(2, 5.0);
     heat.pass(2, 10.0, 5.0);

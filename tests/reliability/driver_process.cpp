@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -29,8 +30,8 @@ void closeFd(int& fd) {
 
 DriverProcess::DriverProcess(const std::filesystem::path& tool, const std::filesystem::path& folder,
                              const std::filesystem::path& errorFile) {
-    std::signal(SIGPIPE,
-                SIG_IGN);  // a killed program leaves a broken pipe: a write must fail, not end the harness
+    // A killed program leaves a broken pipe: a write must fail, not end the harness.
+    std::signal(SIGPIPE, SIG_IGN);
     int input[2];
     int output[2];
     // A failure here ends the whole run, so the pipes are not closed on it.
@@ -79,7 +80,6 @@ bool DriverProcess::send(const std::string& line) {
 }
 
 std::optional<std::string> DriverProcess::readLine(std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
         const auto end = pending_.find('\n');
         if (end != std::string::npos) {
@@ -88,11 +88,8 @@ std::optional<std::string> DriverProcess::readLine(std::chrono::milliseconds tim
             return line;
         }
         if (out_ < 0) return std::nullopt;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0) return std::nullopt;
         pollfd p{out_, POLLIN, 0};
-        if (::poll(&p, 1, static_cast<int>(left.count())) <= 0) return std::nullopt;
+        if (::poll(&p, 1, static_cast<int>(timeout.count())) <= 0) return std::nullopt;
         char buffer[4096];
         const ssize_t got = ::read(out_, buffer, sizeof buffer);
         if (got <= 0) {
@@ -125,12 +122,10 @@ int DriverProcess::finish() {
 }
 
 int DriverProcess::reap() {
-    if (pid_ <= 0) return status_;
+    if (pid_ <= 0) return -1;
     int raw = 0;
-    ::waitpid(pid_, &raw, 0);
-    pid_ = -1;
-    status_ = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return status_;
+    ::waitpid(std::exchange(pid_, -1), &raw, 0);
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
 }  // namespace sc::reliability

@@ -34,13 +34,8 @@ struct Heat {
         StoredHeat s;
         s.lapFile = log;
         s.lapFile.front().number = static_cast<int16_t>(log.size());
-        LapRecord end = header(0, 36010, static_cast<int16_t>(log.size()));
-        end.lapTime = 9.5f;
-        s.lapFile.push_back(end);
-        HeatBlock block;
-        block.header = HeatRecord::header(1, 36000.5f, 2);
-        block.rows = {row(7, 3, 3.4f), row(8, 2, 4.5f)};
-        s.heatBlocks.push_back(block);
+        s.lapFile.push_back({0, 0, 36010, 9.5f, 0, static_cast<int16_t>(log.size())});  // the end record
+        s.heatBlocks.push_back({1, HeatRecord::header(1, 36000.5f, 2), {row(7, 3, 3.4f), row(8, 2, 4.5f)}});
         return s;
     }
 };

@@ -36,12 +36,9 @@ std::string clockText(double secondsOfDay) {
 }
 
 std::string hexText(const std::vector<uint8_t>& bytes) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string text;
-    char pair[3];
-    for (const uint8_t b : bytes) {
-        std::snprintf(pair, sizeof pair, "%02X", b);
-        text += pair;
-    }
+    for (const uint8_t b : bytes) text += {kDigits[b >> 4], kDigits[b & 15]};
     return text;
 }
 
