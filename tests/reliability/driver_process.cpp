@@ -34,7 +34,7 @@ DriverProcess::DriverProcess(const std::filesystem::path& tool, const std::files
     std::signal(SIGPIPE, SIG_IGN);
     int input[2];
     int output[2];
-    // A failure here ends the whole run, so the pipes are not closed on it.
+    // A failure here or at the spawn ends the whole run, so the pipes are not closed on it.
     if (::pipe2(input, O_CLOEXEC) != 0 || ::pipe2(output, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe: " + std::string(std::strerror(errno)));
     posix_spawn_file_actions_t actions;
@@ -53,12 +53,7 @@ DriverProcess::DriverProcess(const std::filesystem::path& tool, const std::files
     ::close(output[1]);
     in_ = input[1];
     out_ = output[0];
-    if (rc != 0) {
-        pid_ = -1;
-        closeFd(in_);
-        closeFd(out_);
-        throw std::runtime_error("cannot start " + toolText + ": " + std::strerror(rc));
-    }
+    if (rc != 0) throw std::runtime_error("cannot start " + toolText + ": " + std::strerror(rc));
 }
 
 DriverProcess::~DriverProcess() {
