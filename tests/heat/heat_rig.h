@@ -17,9 +17,18 @@
 
 namespace sc::test {
 
-template <typename Hooks = StandingsHooks>
+// Standings that hear nothing; a test's own are built the same way and serve
+// registration and the heat clock both.
+struct NoStandings : StandingsSink, StandingsHooks {
+    NoStandings(RaceState&, Prompter&) {}
+};
+
+template <typename Hooks = NoStandings>
 struct HeatRig {
-    explicit HeatRig(int lanes) : state(stateIn(folder, lanes)), view(lanes, state.Settings) {
+    explicit HeatRig(int lanes) : view(lanes, state.Settings) {
+        state.AppFolder = state.WorkingFolder = folder;
+        state.Track = defaultTrackConfig(lanes);
+        state.Track.MinLapTime = 1.0f;
         panel.visible = true;
         panel.SetCaptions(0);
     }
@@ -27,13 +36,6 @@ struct HeatRig {
     HeatRig(const HeatRig&) = delete;
     HeatRig& operator=(const HeatRig&) = delete;
 
-    static RaceState stateIn(const std::filesystem::path& folder, int lanes) {
-        RaceState s;
-        s.AppFolder = s.WorkingFolder = folder;
-        s.Track = defaultTrackConfig(lanes);
-        s.Track.MinLapTime = 1.0f;
-        return s;
-    }
     void at(double t) { clock.t = t; }
     void apply(const LapCounterAction& action) { ApplyLapCounterAction(targets, action); }
     std::vector<LapRecord> logRecords() const { return ReadLapLog(log.file()).records; }
@@ -43,13 +45,12 @@ struct HeatRig {
     RaceState state;
     SettableClock clock;
     QueuedPrompter prompter;
-    Hooks hooks;
-    StandingsSink sink;
+    Hooks hooks{state, prompter};
     HeatPanel panel;
     RejectedDetections errors;
     VoltaaVolta view;
     LapLog log{folder};
-    LapRegistration registration{state, log, view, errors, sink};
+    LapRegistration registration{state, log, view, errors, hooks};
     HeatClock heat{state, panel, errors, view, log, registration, clock, prompter, hooks};
     HeatTargets targets{state, panel, errors, heat, registration};
 };

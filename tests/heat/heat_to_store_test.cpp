@@ -7,25 +7,15 @@
 #include <vector>
 
 #include "acquisition/lap_counter_decoder.h"
-#include "core/lap_log.h"
-#include "core/prompter.h"
-#include "core/race_state.h"
+#include "acquisition/lap_counter_encoders.h"
 #include "core/race_store.h"
 #include "core/record_file.h"
-#include "core/settable_clock.h"
-#include "core/settings_files.h"
-#include "heat/heat_clock.h"
-#include "heat/lap_counter_dispatch.h"
-#include "heat/lap_registration.h"
-#include "heat/rejected_detections.h"
+#include "heat/heat_rig.h"
 #include "heat/standings_plug.h"
-#include "results/corregir.h"
 #include "standings/classification_columns.h"
 #include "standings/heat_results_store.h"
 #include "standings/heat_time.h"
 #include "standings/standings_engine.h"
-#include "standings/voltaavolta.h"
-#include "tests/temp_folder.h"
 
 namespace sc {
 namespace {
@@ -33,114 +23,91 @@ namespace {
 using namespace cls;
 namespace fs = std::filesystem;
 
+// The engine and store exist before the plug that serves them.
+struct Standings {
+    Standings(RaceState& state, Prompter& prompter) : engine(state), store(state, engine, prompter) {}
+    StandingsEngine engine;
+    HeatResultsStore store;
+};
+struct PluggedStandings : Standings, StandingsPlug {
+    PluggedStandings(RaceState& state, Prompter& prompter)
+        : Standings(state, prompter), StandingsPlug(state, engine, store) {}
+};
+
 // Two lanes in order: heat 1 puts participant 1 on lane 2 and 2 on lane 1, heat 2 the other way.
-class HeatToStoreTest : public ::testing::Test {
+class HeatToStoreTest : public ::testing::Test, public test::HeatRig<PluggedStandings> {
 protected:
-    HeatToStoreTest() {
-        state.AppFolder = state.WorkingFolder = temp.path();
-        state.Track = defaultTrackConfig(2);
-        state.Track.MinLapTime = 1.0f;
+    HeatToStoreTest() : HeatRig(2) {
         state.Msg[0][0] = "v";
         state.Msg[0][1] = "s";
         state.CurrentRace = 1;
         state.SeriesCount = {0, 1, 1, 1, 1};
         state.Settings.LapCounterModel = static_cast<int16_t>(LapCounterModel::DS300);
         engine.SetLapView(&view);
-        panel.visible = true;
-        panel.SetCaptions(0);
     }
-    ~HeatToStoreTest() override { log.Discard(); }
 
     void open(Modality modality, const std::vector<std::string>& names) {
         state.CurrentModality = static_cast<int16_t>(modality);
         state.CurrentSeries = 1;
         state.CurrentBase = seriesBaseName(state.CurrentModality, 1);
-        ASSERT_TRUE(writeParticipantList(temp.path() / (state.CurrentBase + ".PAR"), {0, names}));
+        ASSERT_TRUE(writeParticipantList(folder / (state.CurrentBase + ".PAR"), {0, names}));
         LoadParticipants(state, 1);
         engine.Reshape();
         store.CarregarClass();
     }
-    void apply(const LapCounterAction& action) { ApplyLapCounterAction(targets, action); }
     void pass(int lane, float deviceTime, double pcClock) {
         apply(Detection{static_cast<int16_t>(lane), deviceTime, pcClock});
     }
     void key(int k, double t) {
-        clock.t = t;
+        at(t);
         heat.HeatKeys(k);
     }
-    // A DS003 block fed byte by byte: per lane, laps and the best lap in ten-thousandths.
-    void summary(const std::vector<std::pair<int, int>>& lanes, double t) {
-        std::string block = "\x02";
-        char record[16];
-        for (const auto& [laps, best] : lanes) {
-            std::snprintf(record, sizeof record, "%04d%06d;", laps, best);
-            block += record;
-        }
-        block += '\x04';
+    // A DS003 summary fed byte by byte: per lane, laps and the best lap in ten-thousandths.
+    void summary(const std::vector<LaneResult>& lanes, double t) {
         ConnectionState connection;
         connection.model = LapCounterModel::DS003;
         connection.lastLane = 2;
-        for (char byte : block)
-            for (const auto& action :
-                 feed(connection, static_cast<uint8_t>(byte), t, MakeHeatView(state, panel)))
-                apply(action);
+        for (const uint8_t byte : encodeSummary(lanes))
+            for (const auto& action : feed(connection, byte, t, MakeHeatView(state, panel))) apply(action);
     }
     std::vector<HeatRecord> storedHeat(int heatNumber) const {
-        for (const HeatBlock& block : readHeatBlocks(temp.path() / (state.CurrentBase + ".DAD")))
+        for (const HeatBlock& block : readHeatBlocks(folder / (state.CurrentBase + ".DAD")))
             if (block.header.heatNumber() == heatNumber) return block.rows;
         return {};
     }
     const std::string& cell(int row, int col) const { return engine.InfoClass.TextMatrix(row, col); }
+    // Heat 1 at 10:00:00 (Anna on lane 2) and heat 2 at 10:05:00 (Bernat there): each
+    // ends a lap of `lap` seconds on lane 2, at 10:00:50 and 10:05:10.
+    void twoHeatsOnLane2(float firstLap) {
+        key('s', 36000);
+        pass(2, 0, 36050 - firstLap);
+        pass(2, firstLap, 36050);
+        key('s', 36100);
+        key('s', 36300);
+        pass(2, 0, 36305);
+        pass(2, 5.0f, 36310);
+    }
 
-    test::TempFolder temp;
-    RaceState state;
-    SettableClock clock;
-    QueuedPrompter prompter;
-    HeatPanel panel;
-    RejectedDetections errors;
-    VoltaaVolta view{2, state.Settings};
-    LapLog log{temp.path()};
-    StandingsEngine engine{state};
-    HeatResultsStore store{state, engine, prompter};
-    StandingsPlug plug{state, engine, store};
-    LapRegistration registration{state, log, view, errors, plug};
-    HeatClock heat{state, panel, errors, view, log, registration, clock, prompter, plug};
-    HeatTargets targets{state, panel, errors, heat, registration};
+    StandingsEngine& engine = hooks.engine;
+    HeatResultsStore& store = hooks.store;
 };
 
-// ---- comas at the end of a race heat ----
+// ---- comas at the end of a race heat: their values in the totals, tests/scripts/comas_race ----
 
 TEST_F(HeatToStoreTest, Race_ComasAskedAtTheHeatEndOnlyOnATrackWithComas) {
     state.Settings.AskComas = -1;
     std::vector<int> modes;
-    plug.ShowCorregir = [&] {  // the window: a coma of 50 for the first lane of the order
-        modes.push_back(state.ModeCorregir);
-        Corregir form(state, engine, store, prompter);
-        form.Form_Load();
-        form.rows.at(0).VR = "50";
-        form.Sortir_Click(1);
-    };
+    hooks.ShowCorregir = [&] { modes.push_back(state.ModeCorregir); };
     open(Modality::Race, {"Anna", "Bernat"});
     key('s', 36000);
-    pass(2, 0, 36001);
-    pass(2, 5.0f, 36006);
     key('s', 36010);
     EXPECT_TRUE(modes.empty());  // this track has no comas to enter
     state.Track.ComaDivisions = 90;
     state.Track.ComaZeros = "00";
     state.Track.ComaFormat = "0.00";
-    key('s', 36100);  // heat 2: Anna on lane 1
-    pass(1, 0, 36101);
-    pass(1, 5.0f, 36106);
+    key('s', 36100);
     key('s', 36110);
     EXPECT_EQ(modes, std::vector<int>{-2});
-    EXPECT_EQ(state.ModeCorregir, 0);
-    const auto rows = storedHeat(2);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].participant, 1);
-    EXPECT_EQ(rows[0].heatLaps, 2.5f);
-    EXPECT_EQ(rows[0].totalLaps, 4.5f);
-    EXPECT_EQ(cell(1, kLaps), "4.50");  // the live classification follows
 }
 
 // ---- DS003: the device counts the heat and sends its summary at the end ----
@@ -153,7 +120,7 @@ TEST_F(HeatToStoreTest, DeviceSummary_RaceHeatIsRankedAndStoredWithTheDevicesCou
     ASSERT_EQ(state.HeatRunning, 0);  // the summary is the whole heat
     EXPECT_EQ(engine.TaulaVR.TextMatrix(1, kVrName), "Bernat");
     EXPECT_EQ(view.Lane(1).list.Rows(), 2);  // the laps in the first row, not below an empty one
-    EXPECT_EQ(readLapRecords(temp.path() / "CRS001.VAV").size(), 2u);  // header and end: no pass of its own
+    EXPECT_EQ(readLapRecords(folder / "CRS001.VAV").size(), 2u);  // header and end: no pass of its own
 
     const auto rows = storedHeat(1);
     ASSERT_EQ(rows.size(), 2u);
@@ -166,20 +133,14 @@ TEST_F(HeatToStoreTest, DeviceSummary_RaceHeatIsRankedAndStoredWithTheDevicesCou
     EXPECT_EQ(rows[1].participant, 1);  // lane 2: 11 laps
     EXPECT_EQ(rows[1].totalLaps, 11.0f);
     EXPECT_FLOAT_EQ(rows[1].fastestLap, 1.3f);
-    EXPECT_EQ(readParticipantList(temp.path() / "CRS001.PAR").heats, 1);
+    EXPECT_EQ(readParticipantList(folder / "CRS001.PAR").heats, 1);
 }
 
 // ---- the series keys hold the time of day, so heats compare ----
 
 TEST_F(HeatToStoreTest, Race_EqualLapsInDifferentHeatsGoToWhoReachedThemEarlierInTheDay) {
     open(Modality::Race, {"Anna", "Bernat"});
-    key('s', 36000);  // heat 1 at 10:00:00: Anna on lane 2
-    pass(2, 0, 36040);
-    pass(2, 10.0f, 36050);  // 2 laps at 10:00:50
-    key('s', 36100);
-    key('s', 36300);  // heat 2 at 10:05:00: Bernat on lane 2
-    pass(2, 0, 36305);
-    pass(2, 5.0f, 36310);  // 2 laps at 10:05:10
+    twoHeatsOnLane2(10);  // both 2 laps
     EXPECT_EQ(engine.InfoClass.Number(1, kNumber), 1);
     EXPECT_EQ(cell(2, kGapLeader), "+99.9s");  // 260 s behind on the same laps
     key('s', 36400);
@@ -191,7 +152,7 @@ TEST_F(HeatToStoreTest, Race_EqualLapsInDifferentHeatsGoToWhoReachedThemEarlierI
     EXPECT_EQ(rows[1].participant, 2);
     EXPECT_EQ(rows[1].passTime, 36310.0f);
     // The lap log and lap file keep seconds since the heat start.
-    const auto laps = readLapRecords(temp.path() / "CRS001.VAV");
+    const auto laps = readLapRecords(folder / "CRS001.VAV");
     ASSERT_EQ(laps.size(), 8u);             // per heat: header, two passes, end
     EXPECT_EQ(laps[4].passTime, 36300.0f);  // heat 2's header: its start
     EXPECT_EQ(laps[6].passTime, 10.0f);
@@ -200,13 +161,7 @@ TEST_F(HeatToStoreTest, Race_EqualLapsInDifferentHeatsGoToWhoReachedThemEarlierI
 
 TEST_F(HeatToStoreTest, OfficialPractice_EqualFastestLapsOfDifferentHeatsGoToTheEarlierOne) {
     open(Modality::OfficialPractice, {"Anna", "Bernat"});
-    key('s', 36000);
-    pass(2, 0, 36045);
-    pass(2, 5.0f, 36050);  // Anna: 5.0000 at 10:00:50
-    key('s', 36100);
-    key('s', 36300);
-    pass(2, 0, 36305);
-    pass(2, 5.0f, 36310);  // Bernat: 5.0000 at 10:05:10
+    twoHeatsOnLane2(5);  // both 5.0000
     key('s', 36400);
     EXPECT_EQ(engine.InfoClass.Number(1, kNumber), 1);
     EXPECT_EQ(cell(1, kFastestTime), "36050.00");
@@ -234,7 +189,6 @@ TEST_F(HeatToStoreTest, Race_HeatAcrossMidnightKeepsItsPassingsInOrder) {
     EXPECT_EQ(rows[1].passTime, 86402.0f);
     EXPECT_EQ(SecondsSinceHeatStart(rows[1].passTime, 86390), 12.0);
     EXPECT_EQ(SecondsSinceHeatStart(2.0, 86390), 12.0);  // a time of day already wrapped
-    EXPECT_EQ(SecondsSinceHeatStart(36050, 36000), 50.0);
 }
 
 // ---- a lane nobody runs on ----
@@ -255,7 +209,7 @@ TEST_F(HeatToStoreTest, NamelessSlot_PassesShowOnTheLaneButCountForNoOne) {
     EXPECT_EQ(storedHeat(1).size(), 2u);
 
     // A nameless fastest lap stored by an earlier run is no one's either.
-    const fs::path dad = temp.path() / "OFC001.DAD";
+    const fs::path dad = folder / "OFC001.DAD";
     for (const HeatBlock& block : readHeatBlocks(dad))
         for (std::size_t i = 0; i < block.rows.size(); ++i) {
             HeatRecord rec = block.rows[i];

@@ -15,51 +15,38 @@ protected:
     LapCounterDispatchTest() : HeatRig(2) { panel.Menu[0].backColour = 3; }
 };
 
-TEST_F(LapCounterDispatchTest, Detection_CountsOnlyWhileAHeatRunsWithTheDeviceTime) {
+TEST_F(LapCounterDispatchTest, HeatActions_CountOnlyInAHeatAtTheActionClocksAndTheDeviceTime) {
     apply(Detection{1, 1.5f, 100});
+    apply(KeepAlive{50});
     EXPECT_EQ(view.Lane(1).list.TextMatrix(0, 0), view.Lane(2).list.TextMatrix(0, 0));
     EXPECT_EQ(state.HeatRunning, 0);
+    EXPECT_DOUBLE_EQ(state.KeepAliveDeadline, 0);  // no heat: nothing armed
+    const HeatView idle = MakeHeatView(state, panel);
+    EXPECT_TRUE(idle.panelVisible);
+    EXPECT_FALSE(idle.heatRunning);
+    EXPECT_EQ(idle.laneCount, 2);
+    EXPECT_FLOAT_EQ(idle.minLapTime, 1.0f);
 
-    apply(StartHeat{100});
-    apply(Detection{1, 0.36f, 100.36});
-    apply(Detection{1, 1.5f, 101.86});
-    EXPECT_EQ(view.LastLapText(1), "1.5000");
-    EXPECT_EQ(view.Lane(1).list.TextMatrix(0, 0), "2");
-}
-
-TEST_F(LapCounterDispatchTest, StartAndEndHeat_TheActionClockAndNoRestartOfARunningHeat) {
     clock.t = 500;
     apply(StartHeat{100});
-    EXPECT_NE(state.HeatRunning, 0);
     EXPECT_DOUBLE_EQ(state.HeatStartTime, 100);
     EXPECT_EQ(state.CurrentHeat, 1);
-    apply(StartHeat{200});
+    apply(StartHeat{200});  // a running heat does not start again
     EXPECT_DOUBLE_EQ(state.HeatStartTime, 100);
-    apply(EndHeat{});
-    EXPECT_EQ(state.HeatRunning, 0);
-}
+    apply(Detection{1, 0.36f, 100.36});
+    apply(Detection{1, 1.4f, 101.86});
+    EXPECT_EQ(view.LastLapText(1), "1.4000");  // the device's time, not the 1.5 s between the messages
+    EXPECT_EQ(view.Lane(1).list.TextMatrix(0, 0), "2");
 
-TEST_F(LapCounterDispatchTest, PauseAndResume_MoveTheHeatStartByThePauseAtTheActionClocks) {
-    apply(StartHeat{100});
     apply(PauseHeat{110});
     EXPECT_NE(state.Paused, 0);
+    EXPECT_TRUE(MakeHeatView(state, panel).paused);
     apply(PauseHeat{115});  // a repeated pause keeps the first start of it
     apply(ResumeHeat{130});
     EXPECT_EQ(state.Paused, 0);
     EXPECT_DOUBLE_EQ(state.HeatStartTime, 120);
-}
-
-TEST_F(LapCounterDispatchTest, KeepAlive_ArmsTheDeadlineAndItsSilenceEndsTheHeat) {
-    apply(KeepAlive{50});
-    EXPECT_DOUBLE_EQ(state.KeepAliveDeadline, 0);  // no heat: nothing armed
-    apply(StartHeat{100});
-    apply(KeepAlive{103});
-    EXPECT_DOUBLE_EQ(state.KeepAliveDeadline, 105.5);
-    clock.t = 105.5;
-    heat.Tick();
-    EXPECT_NE(state.HeatRunning, 0);
-    clock.t = 106;
-    heat.Tick();
+    EXPECT_TRUE(MakeHeatView(state, panel).heatRunning);
+    apply(EndHeat{});
     EXPECT_EQ(state.HeatRunning, 0);
 }
 
@@ -78,7 +65,12 @@ TEST_F(LapCounterDispatchTest, KeepAlive_DeadlinePassedWhileBytesArriveEndsTheHe
     EXPECT_FLOAT_EQ(records[2].passTime, 0.5f);
 }
 
-TEST_F(LapCounterDispatchTest, PanelColour_StartLightsColourThePanelAndHideTheMenu) {
+TEST_F(LapCounterDispatchTest, PanelColour_StartLightsColourThePanelAndHideTheMenuThePauseColoursTheLabels) {
+    panel.visible = false;
+    apply(PanelColour{PanelScope::HeatPanel, 12, true});
+    EXPECT_EQ(panel.backColour, 7);
+    EXPECT_TRUE(panel.Menu[0].visible);
+    panel.visible = true;
     errors.SetVisible(true);
     apply(PanelColour{PanelScope::HeatPanel, 12, true});
     EXPECT_EQ(panel.backColour, 12);
@@ -86,10 +78,8 @@ TEST_F(LapCounterDispatchTest, PanelColour_StartLightsColourThePanelAndHideTheMe
     for (const HeatMenuButton& button : panel.Menu) EXPECT_FALSE(button.visible);
     apply(PanelColour{PanelScope::HeatPanel, kRestoreColour, false});
     EXPECT_EQ(panel.backColour, 3);
-}
 
-TEST_F(LapCounterDispatchTest, PanelColour_DuringAPauseColoursLabelsAndRestoreShowsThePauseLabel) {
-    apply(StartHeat{100});
+    apply(StartHeat{100});  // during a pause: the labels too, and the restore shows the pause label
     apply(PauseHeat{110});
     apply(PanelColour{PanelScope::PauseDisplay, 10, false});
     EXPECT_EQ(panel.backColour, 10);
@@ -100,26 +90,6 @@ TEST_F(LapCounterDispatchTest, PanelColour_DuringAPauseColoursLabelsAndRestoreSh
     EXPECT_TRUE(panel.textPausaVisible);
     EXPECT_EQ(panel.horaBackColour, 3);
     EXPECT_EQ(panel.textPausaBackColour, 3);
-}
-
-TEST_F(LapCounterDispatchTest, PanelColour_IgnoredWhileThePanelIsHidden) {
-    panel.visible = false;
-    apply(PanelColour{PanelScope::HeatPanel, 12, true});
-    EXPECT_EQ(panel.backColour, 7);
-    EXPECT_TRUE(panel.Menu[0].visible);
-}
-
-TEST_F(LapCounterDispatchTest, MakeHeatView_ReflectsPanelHeatAndTrack) {
-    HeatView idle = MakeHeatView(state, panel);
-    EXPECT_TRUE(idle.panelVisible);
-    EXPECT_FALSE(idle.heatRunning);
-    EXPECT_EQ(idle.laneCount, 2);
-    EXPECT_FLOAT_EQ(idle.minLapTime, 1.0f);
-    apply(StartHeat{100});
-    apply(PauseHeat{101});
-    HeatView paused = MakeHeatView(state, panel);
-    EXPECT_TRUE(paused.heatRunning);
-    EXPECT_TRUE(paused.paused);
 }
 
 TEST_F(LapCounterDispatchTest, ReceiveHooks_TimerOffWhileDecodingAndBackOnlyWhenAHeatRuns) {

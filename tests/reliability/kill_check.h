@@ -24,6 +24,9 @@ struct StoredHeat {
 // (through the end of the file when the header carries no count).
 std::optional<std::vector<LapRecord>> lapBlockOf(const std::vector<LapRecord>& lapFile, int heat);
 
+// The heat a lap log belongs to, from its header (1 for an empty log).
+int heatOf(const std::vector<LapRecord>& log);
+
 // A pass or rejected detection of the log, its values as a message shows them.
 std::string describe(const LapRecord& record);
 

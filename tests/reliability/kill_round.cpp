@@ -6,6 +6,7 @@
 #include "acquisition/lap_counter_model.h"
 #include "core/file_error.h"
 #include "core/lap_log.h"
+#include "core/race_store.h"
 #include "driver_process.h"
 #include "kill_check.h"
 
@@ -49,18 +50,10 @@ bool play(DriverProcess& program, const HeatFeed& feed, std::size_t from, std::s
     return true;
 }
 
-// The messages that arrive while the recovery question waits, as `meanwhile` lines.
-std::vector<std::string> duringQuestion(const HeatFeed& feed, std::size_t from, std::size_t to) {
-    std::vector<std::string> lines;
-    for (std::size_t i = from; i < to; ++i)
-        for (const std::string& line : feed.messages[i]) lines.push_back("meanwhile " + line);
-    return lines;
-}
-
-// Lets the keep-alives lapse; a resumed heat that heard none after the restart
-// is ended with its start/stop key.
-bool endHeat(DriverProcess& program, const HeatFeed& feed) {
-    if (!sendAll(program, feed.finish) || !program.send("panel")) return false;
+// Lets the keep-alives lapse (5 s of timer, past the 2.5 s deadline); a resumed
+// heat that heard none after the restart is ended with its start/stop key.
+bool endHeat(DriverProcess& program) {
+    if (!program.send("tick 10") || !program.send("panel")) return false;
     while (auto line = program.readLine(kReplyTimeout)) {
         if (line->rfind("{\"panel\"", 0) != 0) continue;
         if (line->find("\"timer\":0,") != std::string::npos) return true;
@@ -69,50 +62,36 @@ bool endHeat(DriverProcess& program, const HeatFeed& feed) {
     return false;
 }
 
-StoredHeat readStoredHeat(const fs::path& folder, int modality) {
-    const fs::path base = folder / kRaceFolder / (modalityPrefix(modality) + "001");
-    StoredHeat stored;
-    stored.lapFile = readLapRecords(fs::path(base).replace_extension(".VAV"));
-    stored.heatBlocks = readHeatBlocks(fs::path(base).replace_extension(".DAD"));
-    stored.recoveryFileLeft = fs::exists(folder / kRecoveryFile);
-    return stored;
-}
-
-// The first run: set-up and the heat up to the kill. False when it failed before.
-bool runUntilKill(const RoundPlan& plan, const HeatFeed& feed, const fs::path& tool, const fs::path& folder,
-                  const fs::path& errors, std::string& why) {
+// The first run: set-up and the heat up to the kill. Empty, or why it failed before.
+std::string runUntilKill(const RoundPlan& plan, const HeatFeed& feed, const fs::path& tool,
+                         const fs::path& folder, const fs::path& errors) {
     DriverProcess program(tool, folder, errors);
-    if (!sendAll(program, feed.setup) || !program.sync(kReplyTimeout)) {
-        why = "set-up failed: " + firstLineOf(errors);
-        return false;
-    }
+    if (!sendAll(program, feed.setup) || !program.sync(kReplyTimeout))
+        return "set-up failed: " + firstLineOf(errors);
     const std::size_t waitAfter = plan.killAfter - plan.unwaited;  // wraps when nothing is waited for
     if (!play(program, feed, 0, plan.killAfter + 1, plan.unwaited > plan.killAfter ? SIZE_MAX : waitAfter,
-              &plan)) {
-        why = "the heat failed before the kill: " + firstLineOf(errors);
-        return false;
-    }
+              &plan))
+        return "the heat failed before the kill: " + firstLineOf(errors);
     program.kill();
-    return true;
+    return {};
 }
 
 // The second run: Yes to recovery, the rest of the heat, its end, an orderly exit.
-bool runAfterKill(const RoundPlan& plan, const HeatFeed& feed, const fs::path& tool, const fs::path& folder,
-                  const fs::path& errors, std::string& why) {
+std::string runAfterKill(const RoundPlan& plan, const HeatFeed& feed, const fs::path& tool,
+                         const fs::path& folder, const fs::path& errors) {
     DriverProcess program(tool, folder, errors);
     const std::size_t next = std::min(plan.killAfter + 1, feed.messages.size() - 1);
     const std::size_t live = std::min(plan.killAfter + 1 + plan.duringQuestion, feed.messages.size());
-    const bool ok = sendAll(program, {feed.messages[next].front()}) &&
-                    sendAll(program, duringQuestion(feed, plan.killAfter + 1, live)) &&
-                    sendAll(program, feed.restart) &&
+    // The next message's clock, then the messages that arrive while the recovery question waits.
+    std::vector<std::string> lines{feed.messages[next].front()};
+    for (std::size_t i = plan.killAfter + 1; i < live; ++i)
+        for (const std::string& line : feed.messages[i]) lines.push_back("meanwhile " + line);
+    lines.insert(lines.end(), {"answer yes", "start"});
+    const bool ok = sendAll(program, lines) &&
                     play(program, feed, live, feed.messages.size(), feed.messages.size() - 1) &&
-                    endHeat(program, feed) && program.send("quit");
+                    endHeat(program) && program.send("quit");
     const int status = program.finish();
-    if (!ok || status != 0) {
-        why = "the resumed run failed: " + firstLineOf(errors);
-        return false;
-    }
-    return true;
+    return ok && status == 0 ? std::string() : "the resumed run failed: " + firstLineOf(errors);
 }
 
 }  // namespace
@@ -138,31 +117,24 @@ RoundOutcome runRound(const RoundPlan& plan, const HeatFeed& feed, const fs::pat
     std::error_code ec;
     fs::remove_all(folder, ec);
     fs::create_directories(folder);
-    const fs::path firstErrors = fs::path(folder).concat(".first.err");
-    const fs::path secondErrors = fs::path(folder).concat(".second.err");
-    std::string why;
-    if (!runUntilKill(plan, feed, tool, folder, firstErrors, why)) {
-        outcome.losses.push_back(why);
-        return outcome;
-    }
+    std::string why = runUntilKill(plan, feed, tool, folder, fs::path(folder).concat(".first.err"));
     // A heat that started has left its recovery file; before that there is nothing to recover.
-    outcome.heatStarted = fs::exists(folder / kRecoveryFile);
-    if (!outcome.heatStarted) return outcome;
-    const LapLogContents beforeKill = ReadLapLog(folder / kRaceFolder / kLapLogName);
-    for (const LapRecord& r : beforeKill.records) outcome.passesBeforeKill += r.lane >= 1 ? 1 : 0;
-
-    if (!runAfterKill(plan, feed, tool, folder, secondErrors, why)) {
-        outcome.losses.push_back(why);
-        return outcome;
+    outcome.heatStarted = why.empty() && fs::exists(folder / kRecoveryFile);
+    const std::vector<LapRecord> beforeKill = readLapRecords(folder / kRaceFolder / kLapLogName);
+    if (outcome.heatStarted) {
+        for (const LapRecord& r : beforeKill) outcome.passesBeforeKill += r.lane >= 1 ? 1 : 0;
+        why = runAfterKill(plan, feed, tool, folder, fs::path(folder).concat(".second.err"));
     }
+    if (!why.empty()) outcome.losses.push_back(why);
+    if (!outcome.heatStarted || !why.empty()) return outcome;
     try {
-        const StoredHeat stored = readStoredHeat(folder, plan.modality);
-        outcome.losses = findLosses(beforeKill.records, stored, correctionSums(plan));
-        const int heat =
-            beforeKill.records.empty() ? 1 : static_cast<int>(beforeKill.records.front().lapTime);
-        if (const auto block = lapBlockOf(stored.lapFile, heat)) {
+        const fs::path base = folder / kRaceFolder / seriesBaseName(plan.modality, 1);
+        const StoredHeat stored{readLapRecords(fs::path(base).concat(".VAV")),
+                                readHeatBlocks(fs::path(base).concat(".DAD")),
+                                fs::exists(folder / kRecoveryFile)};
+        outcome.losses = findLosses(beforeKill, stored, correctionSums(plan));
+        if (const auto block = lapBlockOf(stored.lapFile, heatOf(beforeKill)))
             outcome.mistimed = findMistimedPasses(*block, feed.racingTimes);
-        }
     } catch (const FileError& e) {
         outcome.losses.push_back(std::string("stored heat unreadable: ") + e.what());
     }

@@ -19,13 +19,7 @@ namespace fs = std::filesystem;
 using namespace sc::reliability;
 
 struct Tally {
-    int rounds = 0;
-    int lost = 0;
-    int notStarted = 0;
-    int mistimed = 0;
-    int inPause = 0;
-    int corrected = 0;
-    int duringQuestion = 0;
+    int rounds = 0, lost = 0, notStarted = 0, mistimed = 0, inPause = 0, corrected = 0, duringQuestion = 0;
     std::size_t passesChecked = 0;
 };
 

@@ -13,7 +13,6 @@ namespace {
 
 constexpr double kDay = 86400;
 constexpr double kMidnightRun = kDay - 12;  // a heat that crosses midnight
-constexpr int kEndTicks = 10;               // 5 s of timer: past the 2.5 s keep-alive deadline
 
 double uniform(std::mt19937_64& random, double low, double high) {
     return std::uniform_real_distribution<double>(low, high)(random);
@@ -27,12 +26,6 @@ std::string participantNames(int count) {
 
 }  // namespace
 
-const std::vector<LapCounterModel>& passingModels() {
-    static const std::vector<LapCounterModel> models{LapCounterModel::DS300, LapCounterModel::DS030,
-                                                     LapCounterModel::DS300DS4port, LapCounterModel::DS200};
-    return models;
-}
-
 std::string clockText(double secondsOfDay) {
     double t = std::fmod(secondsOfDay, kDay);
     if (t < 0) t += kDay;
@@ -43,31 +36,22 @@ std::string clockText(double secondsOfDay) {
 }
 
 std::string hexText(const std::vector<uint8_t>& bytes) {
-    static const char* digits = "0123456789ABCDEF";
+    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string text;
-    for (const uint8_t b : bytes) {
-        text += digits[b >> 4];
-        text += digits[b & 15];
-    }
+    for (const uint8_t b : bytes) text += {kDigits[b >> 4], kDigits[b & 15]};
     return text;
-}
-
-std::string modalityPrefix(int modality) {
-    static const char* prefixes[] = {"", "LLR", "OFC", "SPP", "CRS"};
-    return modality >= 1 && modality <= 4 ? prefixes[modality] : "";
 }
 
 RoundPlan planRound(uint64_t seed, int index) {
     RoundPlan plan;
     plan.seed = seed * 1000003u + static_cast<uint64_t>(index);
     std::mt19937_64 random(plan.seed);
-    const auto& models = passingModels();
     const auto slot = static_cast<std::size_t>(index);
-    plan.modality = (slot / models.size()) % 2 == 0 ? kRace : kOfficialPractice;
+    plan.modality = (slot / kPassingModels.size()) % 2 == 0 ? kRace : kOfficialPractice;
     plan.heatStartClock = index % 5 == 4 ? kMidnightRun : uniform(random, 32400, 72000);
 
     SimulatorOptions& sim = plan.simulator;
-    sim.model = models[slot % models.size()];
+    sim.model = kPassingModels[slot % kPassingModels.size()];
     sim.lanes = std::uniform_int_distribution<int>(2, 6)(random);
     sim.lapSeconds = uniform(random, 2.5, 5.0);
     sim.jitterSeconds = uniform(random, 0.1, 0.6);
@@ -108,8 +92,6 @@ HeatFeed makeHeatFeed(const RoundPlan& plan) {
         const double pause = afterPause ? *play.resumeOffset - *play.pauseOffset : 0.0;
         feed.racingTimes[pass.lane].push_back(pass.offset - play.startOffset - pause);
     }
-    feed.finish = {"tick " + std::to_string(kEndTicks)};
-    feed.restart = {"answer yes", "start"};
     return feed;
 }
 
@@ -120,11 +102,10 @@ void placeKill(RoundPlan& plan, const HeatFeed& feed, uint64_t draw) {
     plan.killAfter = std::uniform_int_distribution<std::size_t>(first, last)(random);
     // Half the kills land while lines are still in flight: the last 1..8 were
     // written without waiting for the program to carry them out.
+    plan.unwaited = 0;
     if (random() % 2 == 0) {
         const std::size_t reach = std::min<std::size_t>(plan.killAfter - first + 1, 8);
         plan.unwaited = std::uniform_int_distribution<std::size_t>(1, reach)(random);
-    } else {
-        plan.unwaited = 0;
     }
     plan.killInPause = feed.pauseFirst && feed.pauseLast && random() % 2 == 0;
     if (plan.killInPause) {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "heat/heat_journal.h"
 #include "acquisition/lap_counter_simulator.h"
+#include "heat/heat_journal.h"
 
 namespace sc::reliability {
 
@@ -45,15 +45,14 @@ struct HeatFeed {
     std::size_t lastPass = 0;                        // the message of the last pass
     // Pause rounds: the pause message and the last message before the resume.
     std::optional<std::size_t> pauseFirst, pauseLast;
-    std::vector<std::string> finish;   // after the last message: silence until the heat ends
-    std::vector<std::string> restart;  // before the rest of the heat, after a kill
     // Per lane, the racing time of every pass the device sends (pauses left
     // out): the pass time the lap log must give it.
     std::map<int, std::vector<double>> racingTimes;
 };
 
 // The models that report every pass (a DS003 only sends its summary at the end).
-const std::vector<LapCounterModel>& passingModels();
+inline const std::vector<LapCounterModel> kPassingModels{
+    LapCounterModel::DS300, LapCounterModel::DS030, LapCounterModel::DS300DS4port, LapCounterModel::DS200};
 
 // Round `index` of a run seeded with `seed`: the model, the modality and
 // whether the heat pauses or runs over midnight vary with the index, the rest
@@ -76,6 +75,5 @@ std::map<int, int> correctionSums(const RoundPlan& plan);
 // "36000.5000" for a clock of the day, wrapped past midnight.
 std::string clockText(double secondsOfDay);
 std::string hexText(const std::vector<uint8_t>& bytes);
-std::string modalityPrefix(int modality);
 
 }  // namespace sc::reliability

@@ -17,9 +17,15 @@ TEST(ClockText, FourDecimalsWrappedIntoTheDay) {
 
 TEST(HexText, TwoUpperCaseDigitsPerByte) { EXPECT_EQ(hexText({0xE0, 0x01, 0x0A, 0xEB}), "E0010AEB"); }
 
-TEST(MakeHeatFeed, MessagesAreClockThenBytesFromStartToLastPass) {
+TEST(PlanRound, SameSeedSameRoundModelsAndModalitiesTakeTurnsMessagesAreClockThenBytes) {
+    EXPECT_EQ(makeHeatFeed(planRound(3, 2)).messages, makeHeatFeed(planRound(3, 2)).messages);
+    EXPECT_NE(makeHeatFeed(planRound(3, 2)).messages, makeHeatFeed(planRound(4, 2)).messages);
+    std::set<LapCounterModel> models;
+    std::set<int> modalities;
     for (int index = 0; index < 8; ++index) {
         const RoundPlan plan = planRound(5, index);
+        models.insert(plan.simulator.model);
+        modalities.insert(plan.modality);
         const HeatFeed feed = makeHeatFeed(plan);
         ASSERT_GT(feed.messages.size(), 3u);
         EXPECT_LT(feed.heatStart, feed.lastPass);
@@ -31,18 +37,7 @@ TEST(MakeHeatFeed, MessagesAreClockThenBytesFromStartToLastPass) {
         }
         EXPECT_EQ(feed.setup.back(), "open " + std::to_string(plan.modality));
     }
-}
-
-TEST(PlanRound, SameSeedSameRoundAndModelsTakeTurns) {
-    EXPECT_EQ(makeHeatFeed(planRound(3, 2)).messages, makeHeatFeed(planRound(3, 2)).messages);
-    EXPECT_NE(makeHeatFeed(planRound(3, 2)).messages, makeHeatFeed(planRound(4, 2)).messages);
-    std::set<LapCounterModel> models;
-    std::set<int> modalities;
-    for (int index = 0; index < 8; ++index) {
-        models.insert(planRound(1, index).simulator.model);
-        modalities.insert(planRound(1, index).modality);
-    }
-    EXPECT_EQ(models.size(), passingModels().size());
+    EXPECT_EQ(models.size(), kPassingModels.size());
     EXPECT_EQ(modalities, (std::set<int>{kOfficialPractice, kRace}));
 }
 
