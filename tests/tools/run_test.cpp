@@ -25,8 +25,8 @@ protected:
     fs::path folder() const { return temp_.path() / "prog"; }
     fs::path race(int n) const { return folder() / raceFolderName(n); }
 
-    // Runs the script in the program folder. Scripts read through "-" are tested on a
-    // pipe in tests/reliability.
+    // Runs the script in the program folder. Scripts read through "-" run on a pipe in
+    // the kill rounds (tests/reliability).
     ToolRun run(const std::string& script) {
         const fs::path scriptFile = temp_.path() / "script.txt";
         std::ofstream(scriptFile, std::ios::binary) << script;
@@ -39,8 +39,9 @@ protected:
 
 TEST_F(RunScript, BadLines_StopWithStatusTwoAndTheirLineNumber) {
     const std::pair<std::string, std::string> cases[] = {
-        {"start\nrace 1\n", "line 2:"},                     // no race to select
-        {"state\n", "line 1: the program is not running"},  // before start
+        {"start\nrace 1\n", "line 2:"},                                              // no race to select
+        {"start\n# comment\n\nfly away\nstate\n", "line 4: unknown command 'fly'"},  // blanks count
+        {"state\n", "line 1: the program is not running"},                           // before start
         {"track lanes=4 colour=3\n", "line 1: unknown key 'colour'"},
         {"start\nstart\n", "line 2: the program is already running"},
         {"start\nanswer maybe\n", "line 2: usage: answer"},
@@ -54,6 +55,12 @@ TEST_F(RunScript, BadLines_StopWithStatusTwoAndTheirLineNumber) {
         EXPECT_EQ(r.status, 2) << script;
         EXPECT_NE(r.err.find(expected), std::string::npos) << script << "\n" << r.err;
     }
+}
+
+TEST_F(RunScript, Crash_EndsAtOnceWithoutWritingTheSelections) {
+    ASSERT_EQ(run("track lanes=4\nstart\ncrash\nnew-race A | 1\n").status, 0);
+    EXPECT_FALSE(fs::exists(folder() / "KEL4.INI"));
+    EXPECT_FALSE(fs::exists(race(1)));
 }
 
 TEST_F(RunScript, FirstStart_AcceptsBothWindowsWithTheirDefaults) {
