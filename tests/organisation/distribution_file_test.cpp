@@ -139,12 +139,11 @@ TEST(RepechageReport, NoteGivesAWarningWithTheNoteOnItsOwnLine) {
     EXPECT_EQ(report->box.icon, MessageIcon::Exclamation);
 }
 
-TEST(RepechageReport, OnlyOfficialPracticeAndTheFirstRaceSeriesReport) {
+// Only official practice and the first race series report, and only while the
+// direct places fit the semi-final seats.
+TEST(RepechageReport, NoReportElsewhereOrWithMoreDirectPlacesThanSemiFinalSeats) {
     for (auto [modality, series] : {std::pair{kRace, 2}, {kSuperPole, 1}, {1, 1}, {0, 1}})
         EXPECT_FALSE(repechageReport(modality, series, 8, record(24, 12))) << modality << "/" << series;
-}
-
-TEST(RepechageReport, MoreDirectPlacesThanSemiFinalSeatsGivesNoReport) {
     EXPECT_EQ(repechageCount(8, 20), -4);
     EXPECT_FALSE(repechageReport(kOfficialPractice, 1, 8, record(24, 20)));
     EXPECT_TRUE(repechageReport(kOfficialPractice, 1, 8, record(24, 16)));  // exactly full: 0

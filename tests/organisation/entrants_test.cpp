@@ -17,7 +17,6 @@ namespace sc {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readText;
 
 // ---------------------------------------------------------------- rules
 
@@ -104,17 +103,14 @@ protected:
     void SetUp() override {
         state.AppFolder = folder.path();
         state.WorkingFolder = folder.path();
-        setLanes(8);
         test::addRace(app(), "Cursa", "01-01-2026", {1, 1, 1, 1});
-        fs::copy_file(app() / kTrackFileName, raceFolder() / kTrackFileName);
+        setLanes(8);
     }
 
     void setLanes(int lanes) {
         const TrackConfig track = defaultTrackConfig(static_cast<int16_t>(lanes));
         ASSERT_TRUE(saveTrackConfig(track, app() / kTrackFileName));
-        if (fs::exists(raceFolder())) {
-            ASSERT_TRUE(saveTrackConfig(track, raceFolder() / kTrackFileName));
-        }
+        ASSERT_TRUE(saveTrackConfig(track, raceFolder() / kTrackFileName));
     }
 
     const fs::path& app() const { return folder.path(); }
@@ -145,7 +141,7 @@ protected:
     Inscrits window{state, prompter};
 };
 
-TEST_F(EntrantsTest, Load_CountLimitsAfterFourHeatsWithEightLanes) {
+TEST_F(EntrantsTest, Load_CountLimitsAfterFourHeatsWithEightLanesAndAShortListFrozen) {
     ASSERT_TRUE(writeParticipantList(raceFolder() / "CRS001.PAR", {4, names(12)}));
     open(4);
     EXPECT_EQ(window.Text2, "11 - 99");
@@ -158,9 +154,8 @@ TEST_F(EntrantsTest, Load_CountLimitsAfterFourHeatsWithEightLanes) {
     EXPECT_EQ(window.slotCount(), 99);
     EXPECT_EQ(window.NomPista[11], "Pilot11") << "names of the remaining slots are kept";
     EXPECT_EQ(window.NomPista[12], "");
-}
 
-TEST_F(EntrantsTest, Load_ShortListFreezesTheCount) {
+    // Fewer names than the minimum: the count is frozen.
     ASSERT_TRUE(writeParticipantList(raceFolder() / "CRS001.PAR", {4, names(9)}));
     open(4);
     EXPECT_FALSE(window.NPilotsEnabled);
@@ -179,10 +174,8 @@ TEST_F(EntrantsTest, Slots_PaddedToTheLanesShowOrderAndStartLane) {
     EXPECT_EQ(window.TextPista(8), "1");
     typeCount("10");
     EXPECT_EQ(window.TextPista(10), "1");
-    Inscrits superPole(state, prompter);
-    state.CurrentModality = 3;
-    superPole.Load();
-    EXPECT_EQ(superPole.TextPista(5), "5");
+    open(3);
+    EXPECT_EQ(window.TextPista(5), "5");
 }
 
 TEST_F(EntrantsTest, PickList_ShiftDoubleClickPutsTheRaceNumberAndWraps) {
@@ -290,11 +283,11 @@ TEST_F(RenumberingTest, Save_SameCountLeavesSeriesFilesAloneFewerSlotsRenumberTh
 TEST_F(RenumberingTest, Save_DamagedHeatFileIsReportedAndNothingWritten) {
     const Bytes damaged(heats.begin(), heats.end() - 3);
     ASSERT_TRUE(writeFileAtomic(raceFolder() / "CRS001.DAD", damaged));
-    const std::string before = readText(raceFolder() / "CRS001.PAR");
+    const auto before = readFileBytes(raceFolder() / "CRS001.PAR");
     open(4);
     typeCount("3");
     EXPECT_FALSE(window.Sortir_Click(1));
-    EXPECT_EQ(readText(raceFolder() / "CRS001.PAR"), before);
+    EXPECT_EQ(readFileBytes(raceFolder() / "CRS001.PAR"), before);
     EXPECT_EQ(readFileBytes(raceFolder() / "CRS001.DAD"), damaged);
 }
 
