@@ -278,8 +278,7 @@ TEST(HelpFile, NamedByLanguageInTheProgramFolder) {
     EXPECT_EQ(helpFileName(kCatalan), "Ajuda.chm");
     EXPECT_EQ(helpFileName(kSpanish), "Ayuda.chm");
     EXPECT_EQ(helpFileName(5), "Ajuda.chm");
-    RaceState state = stateIn(kSpanish);
-    EXPECT_EQ(helpFilePath(state), std::filesystem::path("/prog") / "Ayuda.chm");
+    EXPECT_EQ(helpFilePath(stateIn(kSpanish)), std::filesystem::path("/prog") / "Ayuda.chm");
 }
 
 }  // namespace
