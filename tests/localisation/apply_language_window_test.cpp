@@ -43,10 +43,6 @@ struct MainWindow {
         window.setCentralWidget(central);
         close = named<QPushButton>(central, "Menu(0)", "(Esc) Tancar");
         frame3 = named<QGroupBox>(central, "Marc(3)");
-        for (int m = 0; m <= 4; ++m) {
-            QAction* prg = window.menuBar()->addAction("?");
-            prg->setObjectName(QString("MnuPrg(%1)").arg(m));
-        }
     }
 };
 

@@ -47,7 +47,6 @@ void markMessagesUnset(RaceState& state) {
 TEST(LanguageTables, ExactTextsInBothLanguages) {
     EXPECT_EQ(tableText(kSpanish, "Portada", "Menu", 4), "(A)nular");
     EXPECT_EQ(tableText(kCatalan, "Portada", "BotoPen", 4), "Penalizacions...");
-    EXPECT_EQ(tableText(kSpanish, "ConfiguracioPrg", "OpcioComes", 2), "Al finalizar la pasada nº:");
     EXPECT_EQ(tableText(kCatalan, "GestorProves", "Sortir", 4), "Eliminar &sèrie...");
     EXPECT_EQ(tableText(kSpanish, "LlistarVoltes", "Filtre", 4, TextKind::ToolTip), "Mangas de ");
     EXPECT_EQ(tableText(kCatalan, "Resultats", "LlistaVoltes", -1, TextKind::GridFormat),
@@ -174,27 +173,18 @@ TEST(ApplyLanguage, AlternativeTextsFollowTheWayTheWindowWasOpened) {
     EXPECT_EQ(exporter.title, "Desarxivar prova");
 }
 
+// The settings window's own title and a window without a main window: the
+// adapter's window test (settings preview, penalties).
 TEST(PostProcessing, ChildTitleIsTheMenuCaptionInTheCurrentLanguageWithoutEllipsis) {
     RaceState state = stateIn(kSpanish);
     WindowTexts main{.name = "Portada"};
     // Still in Catalan: the main window keeps its captions after a language
     // change until it loads again; the windows it opens speak the new language.
-    main.add("MnuCfg", 0).caption = "Configuració del programa...";
     main.add("MnuAltresRtats").caption = "Classificacions";
-    WindowTexts settings{.name = "ConfiguracioPrg", .mainWindow = &main};
-    AplicarIdioma(state, settings);
-    // The settings window previews its language: its title follows the table, not the main window.
-    EXPECT_EQ(settings.title, "Configuración del programa");
-
     // A caption without "..." is kept whole.
     WindowTexts results{.name = "Resultats", .mainWindow = &main};
     AplicarIdioma(state, results);
     EXPECT_EQ(results.title, "Clasificaciones");
-
-    // Without a main window the table of the current language is used.
-    WindowTexts penalties{.name = "Penalitzacions"};
-    AplicarIdioma(state, penalties);
-    EXPECT_EQ(penalties.title, "Penalizaciones en la carrera");
 }
 
 TEST(PostProcessing, SortirTakesCloseAndSaveCaptions) {
@@ -221,19 +211,12 @@ TEST(PostProcessing, SortirTakesCloseAndSaveCaptions) {
 TEST(PostProcessing, MainWindowToolButtonsAndUpperCaseFrames) {
     RaceState state = stateIn(kSpanish);
     WindowTexts main{.name = "Portada"};
-    for (int m = 0; m <= 4; ++m) {
-        main.add("MnuPrg", m);
-        main.add("BotoPrg", m);
-        main.add("Marc", m);
-        main.add("BotoCls", m);
-    }
-    main.add("MnuIns100");
+    for (int m = 0; m <= 4; ++m)
+        for (const char* name : {"MnuPrg", "BotoPrg", "Marc", "BotoCls"}) main.add(name, m);
+    for (const char* name : {"MnuIns100", "MnuSortir", "BotoSortir", "BotoCfg"}) main.add(name);
     main.add("BotoIns", 100);
     main.add("BotoIns", 2).caption = "Participants...";
-    main.add("MnuSortir");
-    main.add("BotoSortir");
     main.add("MnuCfg", 0);
-    main.add("BotoCfg");
     main.add("BotoNou", 3).caption = "Nova sèrie...";
     AplicarIdioma(state, main);
     EXPECT_EQ(caption(main, "BotoPrg", 1), "Entrenamientos libres");
@@ -295,8 +278,7 @@ TEST(HelpFile, NamedByLanguageInTheProgramFolder) {
     EXPECT_EQ(helpFileName(kCatalan), "Ajuda.chm");
     EXPECT_EQ(helpFileName(kSpanish), "Ayuda.chm");
     EXPECT_EQ(helpFileName(5), "Ajuda.chm");
-    RaceState state = stateIn(kSpanish);
-    EXPECT_EQ(helpFilePath(state), std::filesystem::path("/prog") / "Ayuda.chm");
+    EXPECT_EQ(helpFilePath(stateIn(kSpanish)), std::filesystem::path("/prog") / "Ayuda.chm");
 }
 
 }  // namespace

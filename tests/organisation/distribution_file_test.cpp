@@ -26,10 +26,6 @@ protected:
     const fs::path& folder_ = temp_.path();
 };
 
-DistributionLookup lookup(const std::string& text, int fieldSize) {
-    return findDistributionRecord(text, fieldSize);
-}
-
 TEST_F(ProgramFolder, NewRaceStartsWithNoSeriesOnlyWhenTheFileForItsLaneCountExists) {
     EXPECT_EQ(distributionFileName(8), "DISTRIBUCIONS08.TXT");
     EXPECT_EQ(distributionFileName(12), "DISTRIBUCIONS12.TXT");
@@ -73,15 +69,15 @@ TEST(DistributionRecord, FirstMatchingRecordWinsInAnyLayout) {
     for (const std::string text : {"24,12\n24,10\n", "16,8\n20,10\n24,12", "16,8,24,12", "16\n8\n24\n12\n",
                                    "16 , 8\r\n\r\n24,\t12 \r\n", "16,8,\n24,12,\n",
                                    "20,-8,\"nota, amb coma\"\n24,12\n", "24,12\r\n\x1A", "24,12\ngarbage"}) {
-        const auto found = lookup(text, 24);
+        const auto found = findDistributionRecord(text, 24);
         ASSERT_TRUE(found.record) << text;
         EXPECT_EQ(found.record->fieldSize, 24);
         EXPECT_EQ(found.record->directPlaces, 12) << text;
         EXPECT_FALSE(found.record->note);
         EXPECT_EQ(found.problem, DistributionProblem::None);
     }
-    EXPECT_FALSE(lookup("16,8\n20,10\n", 24).record);
-    EXPECT_EQ(lookup("", 24).problem, DistributionProblem::None);
+    EXPECT_FALSE(findDistributionRecord("16,8\n20,10\n", 24).record);
+    EXPECT_EQ(findDistributionRecord("", 24).problem, DistributionProblem::None);
 }
 
 TEST(DistributionRecord, NegativeDirectPlacesCarryANoteConvertedFromWindows1252) {
@@ -91,7 +87,7 @@ TEST(DistributionRecord, NegativeDirectPlacesCarryANoteConvertedFromWindows1252)
           Case{"24,-16,Nota simple\n", "Nota simple"}, Case{"24,-16,\"\"\n", ""},
           Case{"24,-16", std::nullopt},  // cut off by the end: no note
           Case{"24,-16,\"Reorganitzaci\xF3 a l'\xE0rea\"\n", "Reorganitzaci\xC3\xB3 a l'\xC3\xA0rea"}}) {
-        const auto found = lookup(text, 24);
+        const auto found = findDistributionRecord(text, 24);
         ASSERT_TRUE(found.record) << text;
         EXPECT_EQ(found.record->directPlaces, 16);
         EXPECT_EQ(found.record->note, note) << text;
@@ -99,7 +95,7 @@ TEST(DistributionRecord, NegativeDirectPlacesCarryANoteConvertedFromWindows1252)
 }
 
 TEST(DistributionRecord, MalformedRecordBeforeTheMatchStopsTheReadingWithItsLine) {
-    auto bad = lookup("16,8\n20,deu\n24,12\n", 24);
+    auto bad = findDistributionRecord("16,8\n20,deu\n24,12\n", 24);
     EXPECT_FALSE(bad.record);
     EXPECT_EQ(bad.line, 2);
     EXPECT_EQ(bad.lineText, "deu");
@@ -108,12 +104,12 @@ TEST(DistributionRecord, MalformedRecordBeforeTheMatchStopsTheReadingWithItsLine
                                                       "(\"deu\")"),
               std::string::npos);
 
-    EXPECT_EQ(lookup("16,8\n70000,1\n", 24).line, 2);  // not a 16-bit number
-    EXPECT_EQ(lookup("16,,8\n", 24).lineText, "");
-    EXPECT_EQ(lookup("16,8.5\n", 24).lineText, "8.5");
-    EXPECT_FALSE(lookup("24", 24).record);
-    EXPECT_EQ(lookup("1,2\n\n24", 24).line, 3);  // a field size alone at the end
-    EXPECT_EQ(lookup("\"unclosed\n", 24).problem, DistributionProblem::BadLine);
+    EXPECT_EQ(findDistributionRecord("16,8\n70000,1\n", 24).line, 2);  // not a 16-bit number
+    EXPECT_EQ(findDistributionRecord("16,,8\n", 24).lineText, "");
+    EXPECT_EQ(findDistributionRecord("16,8.5\n", 24).lineText, "8.5");
+    EXPECT_FALSE(findDistributionRecord("24", 24).record);
+    EXPECT_EQ(findDistributionRecord("1,2\n\n24", 24).line, 3);  // a field size alone at the end
+    EXPECT_EQ(findDistributionRecord("\"unclosed\n", 24).problem, DistributionProblem::BadLine);
 }
 
 DistributionLookup record(int fieldSize, int direct, std::optional<std::string> note = std::nullopt) {
@@ -143,12 +139,11 @@ TEST(RepechageReport, NoteGivesAWarningWithTheNoteOnItsOwnLine) {
     EXPECT_EQ(report->box.icon, MessageIcon::Exclamation);
 }
 
-TEST(RepechageReport, OnlyOfficialPracticeAndTheFirstRaceSeriesReport) {
+// Only official practice and the first race series report, and only while the
+// direct places fit the semi-final seats.
+TEST(RepechageReport, NoReportElsewhereOrWithMoreDirectPlacesThanSemiFinalSeats) {
     for (auto [modality, series] : {std::pair{kRace, 2}, {kSuperPole, 1}, {1, 1}, {0, 1}})
         EXPECT_FALSE(repechageReport(modality, series, 8, record(24, 12))) << modality << "/" << series;
-}
-
-TEST(RepechageReport, MoreDirectPlacesThanSemiFinalSeatsGivesNoReport) {
     EXPECT_EQ(repechageCount(8, 20), -4);
     EXPECT_FALSE(repechageReport(kOfficialPractice, 1, 8, record(24, 20)));
     EXPECT_TRUE(repechageReport(kOfficialPractice, 1, 8, record(24, 16)));  // exactly full: 0

@@ -17,7 +17,6 @@ namespace sc {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readText;
 
 // ---------------------------------------------------------------- rules
 
@@ -57,38 +56,30 @@ TEST(SwapPass, ExchangesEachSlotWithTheDrawnOneAndOutOfRangeDrawsStayInside) {
 // ---------------------------------------------------------------- heat and penalty files
 
 HeatRecord row(int participant, float laps) {
-    HeatRecord r;
-    r.participant = static_cast<int16_t>(participant);
-    r.totalLaps = laps;
-    r.lane = static_cast<int16_t>(participant);
-    r.unused = 0;
-    return r;
+    return {.participant = static_cast<int16_t>(participant),
+            .totalLaps = laps,
+            .lane = static_cast<int16_t>(participant)};
 }
 
-Bytes heatFile(const std::vector<std::pair<HeatRecord, std::vector<HeatRecord>>>& blocks) {
+// The records of a heat file in order, heat headers included.
+Bytes heatFile(const std::vector<HeatRecord>& records) {
     Bytes out;
-    for (const auto& [header, rows] : blocks) {
-        const Bytes h = encodeHeatRecord(header);
-        out.insert(out.end(), h.begin(), h.end());
-        for (const HeatRecord& r : rows) {
-            const Bytes b = encodeHeatRecord(r);
-            out.insert(out.end(), b.begin(), b.end());
-        }
+    for (const HeatRecord& r : records) {
+        const Bytes b = encodeHeatRecord(r);
+        out.insert(out.end(), b.begin(), b.end());
     }
     return out;
 }
 
 // Fewer slots are tested through the window below (RenumberingTest).
 TEST(RenumberHeatFile, MoreSlotsAddEmptyRecordsForTheNewPositions) {
-    const Bytes before = heatFile({{HeatRecord::header(1, 10.f, 2), {row(2, 3), row(1, 2)}}});
-    HeatRecord added;
-    added.participant = 3;
-    const Bytes expected = heatFile({{HeatRecord::header(1, 10.f, 3), {row(2, 3), row(1, 2), added}}});
-    EXPECT_EQ(renumberHeatFile(before, 2, 3), expected);
+    const Bytes before = heatFile({HeatRecord::header(1, 10.f, 2), row(2, 3), row(1, 2)});
+    EXPECT_EQ(renumberHeatFile(before, 2, 3),
+              heatFile({HeatRecord::header(1, 10.f, 3), row(2, 3), row(1, 2), {.participant = 3}}));
 }
 
 TEST(RenumberHeatFile, DamagedFileIsReportedNotGuessed) {
-    Bytes data = heatFile({{HeatRecord::header(1, 10.f, 5), {row(1, 1)}}});
+    Bytes data = heatFile({HeatRecord::header(1, 10.f, 5), row(1, 1)});
     EXPECT_THROW(renumberHeatFile(data, 5, 4), FileError);
     data.pop_back();
     EXPECT_THROW(renumberHeatFile(data, 5, 4), FileError);
@@ -112,17 +103,14 @@ protected:
     void SetUp() override {
         state.AppFolder = folder.path();
         state.WorkingFolder = folder.path();
-        setLanes(8);
         test::addRace(app(), "Cursa", "01-01-2026", {1, 1, 1, 1});
-        fs::copy_file(app() / kTrackFileName, raceFolder() / kTrackFileName);
+        setLanes(8);
     }
 
     void setLanes(int lanes) {
         const TrackConfig track = defaultTrackConfig(static_cast<int16_t>(lanes));
         ASSERT_TRUE(saveTrackConfig(track, app() / kTrackFileName));
-        if (fs::exists(raceFolder())) {
-            ASSERT_TRUE(saveTrackConfig(track, raceFolder() / kTrackFileName));
-        }
+        ASSERT_TRUE(saveTrackConfig(track, raceFolder() / kTrackFileName));
     }
 
     const fs::path& app() const { return folder.path(); }
@@ -153,7 +141,7 @@ protected:
     Inscrits window{state, prompter};
 };
 
-TEST_F(EntrantsTest, Load_CountLimitsAfterFourHeatsWithEightLanes) {
+TEST_F(EntrantsTest, Load_CountLimitsAfterFourHeatsWithEightLanesAndAShortListFrozen) {
     ASSERT_TRUE(writeParticipantList(raceFolder() / "CRS001.PAR", {4, names(12)}));
     open(4);
     EXPECT_EQ(window.Text2, "11 - 99");
@@ -166,9 +154,8 @@ TEST_F(EntrantsTest, Load_CountLimitsAfterFourHeatsWithEightLanes) {
     EXPECT_EQ(window.slotCount(), 99);
     EXPECT_EQ(window.NomPista[11], "Pilot11") << "names of the remaining slots are kept";
     EXPECT_EQ(window.NomPista[12], "");
-}
 
-TEST_F(EntrantsTest, Load_ShortListFreezesTheCount) {
+    // Fewer names than the minimum: the count is frozen.
     ASSERT_TRUE(writeParticipantList(raceFolder() / "CRS001.PAR", {4, names(9)}));
     open(4);
     EXPECT_FALSE(window.NPilotsEnabled);
@@ -187,10 +174,8 @@ TEST_F(EntrantsTest, Slots_PaddedToTheLanesShowOrderAndStartLane) {
     EXPECT_EQ(window.TextPista(8), "1");
     typeCount("10");
     EXPECT_EQ(window.TextPista(10), "1");
-    Inscrits superPole(state, prompter);
-    state.CurrentModality = 3;
-    superPole.Load();
-    EXPECT_EQ(superPole.TextPista(5), "5");
+    open(3);
+    EXPECT_EQ(window.TextPista(5), "5");
 }
 
 TEST_F(EntrantsTest, PickList_ShiftDoubleClickPutsTheRaceNumberAndWraps) {
@@ -248,7 +233,8 @@ TEST_F(EntrantsTest, Save_ParticipantFileBytesAfterThreeHeats) {
     open(0);
     window.NomPista[1] = " Ana ";
     ASSERT_TRUE(window.Sortir_Click(1));
-    EXPECT_EQ(readParticipantList(raceFolder() / kEntrantsFileName), (ParticipantList{3, {"Ana", "Jo"}}));
+    EXPECT_EQ(readFileBytes(raceFolder() / kEntrantsFileName),
+              (Bytes{3, 0, 3, 0, 'A', 'n', 'a', 2, 0, 'J', 'o'}));
 }
 
 TEST_F(EntrantsTest, Save_AllEmptyEntrantsListDeletesTheFile) {
@@ -259,68 +245,49 @@ TEST_F(EntrantsTest, Save_AllEmptyEntrantsListDeletesTheFile) {
     EXPECT_FALSE(fs::exists(raceFolder() / kEntrantsFileName));
 }
 
-TEST_F(EntrantsTest, Save_NameNotWritableInWindows1252IsRefused) {
-    ASSERT_TRUE(writeParticipantList(raceFolder() / "CRS001.PAR", {0, names(8)}));
-    const std::string before = readText(raceFolder() / "CRS001.PAR");
-    open(4);
-    window.NomPista[2] = "\xE5\x90\x8D";
-    EXPECT_FALSE(window.Sortir_Click(1));
-    EXPECT_EQ(prompter.shown.back().text, "El nom del lloc 2 té caràcters que no es poden gravar. Canvia'l.");
-    EXPECT_EQ(readText(raceFolder() / "CRS001.PAR"), before);
-}
-
-TEST_F(EntrantsTest, Save_FreePracticeKeepsItsListInTheLlrFile) {
-    open(1);
-    window.NomPista[1] = "Lliure";
-    ASSERT_TRUE(window.Sortir_Click(1));
-    EXPECT_EQ(readParticipantList(raceFolder() / "LLR001.PAR").names.at(0), "Lliure");
-}
-
 class RenumberingTest : public EntrantsTest {
 protected:
     void SetUp() override {
         EntrantsTest::SetUp();
         setLanes(2);
         ASSERT_TRUE(writeParticipantList(raceFolder() / "CRS001.PAR", {2, names(4)}));
-        heats = heatFile({{HeatRecord::header(1, 100.f, 4), {row(3, 7), row(4, 6), row(1, 5), row(2, 4)}},
-                          {HeatRecord::header(2, 200.f, 4), {row(4, 9), row(3, 8), row(2, 7), row(1, 2)}}});
+        heats = heatFile({HeatRecord::header(1, 100.f, 4), row(3, 7), row(4, 6), row(1, 5), row(2, 4),
+                          HeatRecord::header(2, 200.f, 4), row(4, 9), row(3, 8), row(2, 7), row(1, 2)});
         ASSERT_TRUE(writeFileAtomic(raceFolder() / "CRS001.DAD", heats));
         ASSERT_TRUE(writePenalties(raceFolder() / "CRS001.PEN", {{1, 1.0f, "x"}, {4, 2.0f, "y"}}));
     }
     Bytes heats;
 };
 
-TEST_F(RenumberingTest, Save_FewerSlotsRenumberHeatAndPenaltyFiles) {
+TEST_F(RenumberingTest, Save_SameCountLeavesSeriesFilesAloneFewerSlotsRenumberThem) {
+    open(4);
+    window.NomPista[1] = "Altre";
+    ASSERT_TRUE(window.Sortir_Click(1));
+    EXPECT_EQ(readFileBytes(raceFolder() / "CRS001.DAD"), heats);
+
     open(4);
     EXPECT_EQ(window.Text2, "3 - 99");
     typeCount("3");
     ASSERT_TRUE(window.Sortir_Click(1));
 
     EXPECT_EQ(readFileBytes(raceFolder() / "CRS001.DAD"),
-              heatFile({{HeatRecord::header(1, 100.f, 3), {row(3, 7), row(1, 5), row(2, 4)}},
-                        {HeatRecord::header(2, 200.f, 3), {row(3, 8), row(2, 7), row(1, 2)}}}));
+              heatFile({HeatRecord::header(1, 100.f, 3), row(3, 7), row(1, 5), row(2, 4),
+                        HeatRecord::header(2, 200.f, 3), row(3, 8), row(2, 7), row(1, 2)}));
     EXPECT_EQ(readPenalties(raceFolder() / "CRS001.PEN"), (std::vector<PenaltyEntry>{{1, 1.0f, "x"}}));
-    EXPECT_EQ(readParticipantList(raceFolder() / "CRS001.PAR"), (ParticipantList{2, names(3)}));
+    EXPECT_EQ(readParticipantList(raceFolder() / "CRS001.PAR"),
+              (ParticipantList{2, {"Altre", "Pilot2", "Pilot3"}}));
     EXPECT_FALSE(fs::exists(raceFolder() / "TMP.DAD"));
     EXPECT_FALSE(fs::exists(raceFolder() / "TMP.PEN"));
 }
 
-TEST_F(RenumberingTest, Save_SameCountLeavesSeriesFilesAlone) {
-    open(4);
-    window.NomPista[1] = "Altre";
-    ASSERT_TRUE(window.Sortir_Click(1));
-    EXPECT_EQ(readFileBytes(raceFolder() / "CRS001.DAD"), heats);
-}
-
 TEST_F(RenumberingTest, Save_DamagedHeatFileIsReportedAndNothingWritten) {
-    ASSERT_GT(heats.size(), 3u);
     const Bytes damaged(heats.begin(), heats.end() - 3);
     ASSERT_TRUE(writeFileAtomic(raceFolder() / "CRS001.DAD", damaged));
-    const std::string before = readText(raceFolder() / "CRS001.PAR");
+    const auto before = readFileBytes(raceFolder() / "CRS001.PAR");
     open(4);
     typeCount("3");
     EXPECT_FALSE(window.Sortir_Click(1));
-    EXPECT_EQ(readText(raceFolder() / "CRS001.PAR"), before);
+    EXPECT_EQ(readFileBytes(raceFolder() / "CRS001.PAR"), before);
     EXPECT_EQ(readFileBytes(raceFolder() / "CRS001.DAD"), damaged);
 }
 

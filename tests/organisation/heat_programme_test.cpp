@@ -27,23 +27,28 @@ std::map<int, int> participantByLane(const HeatProgramme& programme) {
     return out;
 }
 
-TEST(HeatRule, TenParticipantsOverFourLanesRotateThroughTheLanes) {
-    const auto row = identityRow(4);
-    auto heat1 = programmeHeat(input(4, 10, row, 1));
-    EXPECT_EQ(participantByLane(heat1), (std::map<int, int>{{4, 1}, {3, 2}, {2, 3}, {1, 4}}));
-    EXPECT_EQ(heat1.pass, 0);
-    EXPECT_EQ(heat1.heatInPass, 1);
-
-    auto heat2 = programmeHeat(input(4, 10, row, 2));
-    EXPECT_EQ(participantByLane(heat2), (std::map<int, int>{{4, 2}, {3, 3}, {2, 4}, {1, 5}}));
-
-    auto heat8 = programmeHeat(input(4, 10, row, 8));
-    EXPECT_EQ(participantByLane(heat8), (std::map<int, int>{{4, 8}, {3, 9}, {2, 10}, {1, 1}}));
-
-    auto heat11 = programmeHeat(input(4, 10, row, 11));
-    EXPECT_EQ(heat11.pass, 1);
-    EXPECT_EQ(heat11.heatInPass, 1);
-    EXPECT_EQ(participantByLane(heat11), participantByLane(heat1));
+// Ten over four lanes rotate through the lanes, one heat a slot each pass;
+// a field no larger than the lanes is padded to them, nobody placed twice,
+// and keeps no heats-run count.
+TEST(HeatRule, PlacesEachHeatOnTheLanesPassByPass) {
+    struct Case {
+        int participants, heat, pass, heatInPass;
+        std::map<int, int> byLane;
+    };
+    for (const Case& c :
+         {Case{10, 1, 0, 1, {{4, 1}, {3, 2}, {2, 3}, {1, 4}}},
+          Case{10, 2, 0, 2, {{4, 2}, {3, 3}, {2, 4}, {1, 5}}},
+          Case{10, 8, 0, 8, {{4, 8}, {3, 9}, {2, 10}, {1, 1}}},
+          Case{10, 11, 1, 1, {{4, 1}, {3, 2}, {2, 3}, {1, 4}}},
+          Case{4, 6, 1, 2, {{4, 2}, {3, 3}, {2, 4}, {1, 1}}}, Case{2, 1, 0, 1, {{4, 1}, {3, 2}}},
+          Case{2, 3, 0, 3, {{2, 1}, {1, 2}}}, Case{2, 5, 1, 1, {{4, 1}, {3, 2}}}}) {
+        SCOPED_TRACE(std::to_string(c.participants) + " participants, heat " + std::to_string(c.heat));
+        const auto heat = programmeHeat(input(4, c.participants, identityRow(4), c.heat));
+        EXPECT_EQ(participantByLane(heat), c.byLane);
+        EXPECT_EQ(heat.pass, c.pass);
+        EXPECT_EQ(heat.heatInPass, c.heatInPass);
+        EXPECT_EQ(heat.heatsRun.has_value(), c.participants > 4);
+    }
 }
 
 TEST(HeatRule, HeatsRunAfterHeatNineOfTenOverFour) {
@@ -111,38 +116,13 @@ TEST(HeatRule, RepeatedLaneNumberPutsTwoParticipantsOnOneLane) {
     EXPECT_NE(heat.positions[0].participant, heat.positions[1].participant);
 }
 
-TEST(HeatRule, FieldNoLargerThanLanesHasNoHeatsRunAndShortPasses) {
-    auto full = programmeHeat(input(4, 4, identityRow(4), 6));
-    EXPECT_FALSE(full.heatsRun);
-    EXPECT_EQ(full.pass, 1);
-    EXPECT_EQ(full.heatInPass, 2);
-    EXPECT_EQ(participantByLane(full), (std::map<int, int>{{4, 2}, {3, 3}, {2, 4}, {1, 1}}));
-}
-
-TEST(HeatRule, FewerParticipantsThanLanesLeaveTheEmptySlotsOffTheTrack) {
-    // The list is padded to the lane count; nobody is placed twice.
-    auto heat1 = programmeHeat(input(4, 2, identityRow(4), 1));
-    EXPECT_FALSE(heat1.heatsRun);
-    EXPECT_EQ(participantByLane(heat1), (std::map<int, int>{{4, 1}, {3, 2}}));
-    auto heat3 = programmeHeat(input(4, 2, identityRow(4), 3));
-    EXPECT_EQ(heat3.heatInPass, 3);
-    EXPECT_EQ(participantByLane(heat3), (std::map<int, int>{{2, 1}, {1, 2}}));
-    auto heat5 = programmeHeat(input(4, 2, identityRow(4), 5));
-    EXPECT_EQ(heat5.pass, 1);
-    EXPECT_EQ(heat5.heatInPass, 1);
-}
-
-TEST(HeatRule, SuperPolePutsOneParticipantOnEveryLaneShownAsLaneZero) {
+TEST(HeatRule, SuperPolePutsOneParticipantOnEveryLaneShownAsLaneZeroOneHeatAPass) {
     auto heat = programmeHeat(input(4, 6, {2, 1, 4, 3}, 9, true));
     EXPECT_EQ(heat.pass, 1);
     EXPECT_EQ(heat.heatInPass, 3);
     ASSERT_EQ(heat.positions.size(), 4u);
     for (const auto& pos : heat.positions) EXPECT_EQ(shownLane(heat, pos), 0);
     EXPECT_EQ(participantByLane(heat), (std::map<int, int>{{1, 3}, {2, 3}, {3, 3}, {4, 3}}));
-}
-
-TEST(HeatRule, SuperPoleCountsOneHeatPerParticipantPerPass) {
-    auto heat = programmeHeat(input(4, 6, identityRow(4), 9, true));
     ASSERT_TRUE(heat.heatsRun);
     EXPECT_EQ(*heat.heatsRun, (std::vector<int>{2, 2, 2, 1, 1, 1}));
     EXPECT_EQ(shownLane(programmeHeat(input(4, 6, identityRow(4), 1)), {1, 3, 4}), 3);
