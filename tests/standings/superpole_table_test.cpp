@@ -149,18 +149,6 @@ TEST_F(SuperPoleTest, SpeedTrap_ArmsThenMeasuresOncePerLapAndEqualTimesGiveNoSpe
     EXPECT_FLOAT_EQ(records().back().extra1, 100);
 }
 
-TEST_F(SuperPoleTest, References_FastestLapRowsAreCopiedAndTiesKeepTheEarlier) {
-    pass(kLine, 10.0);
-    timedLap(10.0, 2.0, 4.5, 10.0);  // lap 2: 10.0
-    timedLap(20.0, 1.9, 4.6, 10.0);  // lap 3: the same time
-    EXPECT_EQ(ref(kRefHeat, kSector1), "2.00");
-    timedLap(30.0, 2.1, 4.4, 11.0);  // lap 4: slower
-    EXPECT_EQ(ref(kRefHeat, kSector2), "4.50");
-    timedLap(41.0, 2.2, 4.2, 9.5);  // lap 5: faster
-    EXPECT_EQ(ref(kRefHeat, kLapTime), "9.5000");
-    EXPECT_EQ(ref(kRefAbsolute, kSector1), "2.20");
-}
-
 TEST_F(SuperPoleTest, RankingColour_FirstReferenceEqualledOrBeatenColoursTheCell) {
     // Colours 1, 5, 2 of the default settings: 12, 11, 10.
     pass(kLine, 10.0);
