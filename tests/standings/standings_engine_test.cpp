@@ -76,22 +76,16 @@ struct EngineFixture : ::testing::Test {
     }
 };
 
-TEST_F(EngineFixture, NovaManiga_ShowsTheHeatRulesLanesHeatsRunAndSuperPoleTurn) {
-    // Heat 1: start positions 1..4 on positions 4..1, lanes 4..1.
-    EXPECT_EQ(cell(1, kLane), "4");
-    EXPECT_EQ(cell(4, kLane), "1");
-    EXPECT_EQ(state.Track.LaneParticipant[4], 1);
-    EXPECT_EQ(state.Track.LaneParticipant[1], 4);
-    EXPECT_EQ(cell(1, kHeats), "");  // N <= L: heats run are not shown
-
+// Heat 1's lanes, heats run hidden while N <= L and the first turn's "E" show in
+// the standings_race_correction and standings_superpole scripts.
+TEST_F(EngineFixture, NovaManiga_ShowsHeatsRunAndTheSuperPoleTurnOfALaterHeat) {
     setUpState(Modality::Race, 10);
     state.CurrentHeat = 9;
     engine->NovaManiga();
     EXPECT_EQ(cell(engine->FindRow(1), kHeats), "3");
     EXPECT_EQ(cell(engine->FindRow(7), kHeats), "4");
 
-    setUpState(Modality::SuperPole, 4);  // the turn's participant is labelled
-    EXPECT_EQ(cell(1, kLane), "E");
+    setUpState(Modality::SuperPole, 4);
     state.CurrentHeat = 6;  // heat 2 of the second pass
     engine->NovaManiga();
     EXPECT_EQ(cell(engine->FindRow(2), kLane), "E");
