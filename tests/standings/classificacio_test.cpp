@@ -60,7 +60,7 @@ TEST_F(ClassificacioFixture, Load_WidthsFollowTheModality) {
     }
 }
 
-TEST_F(ClassificacioFixture, Legend_ThreeFastestLapColoursInTheLanguage_SuperPoleAddsItsLabels) {
+TEST_F(ClassificacioFixture, LegendAndTitle_InTheLanguage_ThreeFastestLapColoursSuperPoleAddsItsLabels) {
     state.Settings.Colours = {0, 12, 10, 15, 14, 11};
     open(Modality::Race, 2, 1);
     const std::pair<std::string, int> spanish[] = {
@@ -70,6 +70,7 @@ TEST_F(ClassificacioFixture, Legend_ThreeFastestLapColoursInTheLanguage_SuperPol
         EXPECT_EQ(window->Legend()[i].text, spanish[i].first);
         EXPECT_EQ(window->Legend()[i].backColour, spanish[i].second);
     }
+    EXPECT_EQ(window->Title(), "Clasificación Carrera");
 
     open(Modality::SuperPole, 2, 0);
     ASSERT_EQ(window->Legend().size(), 6u);
@@ -77,6 +78,7 @@ TEST_F(ClassificacioFixture, Legend_ThreeFastestLapColoursInTheLanguage_SuperPol
     EXPECT_EQ(window->Legend()[3].text, "E");
     EXPECT_EQ(window->Legend()[4].text, "Parc.");
     EXPECT_EQ(window->Legend()[5].text, "km/h");
+    EXPECT_EQ(window->Title(), "Classificació SuperPole");
 }
 
 // A data click swaps the last and fastest lap in the race and keeps the fastest
@@ -185,13 +187,6 @@ TEST_F(ClassificacioFixture, SuperPoleTick_ShowsTheRunningLapOnceTheCarIsTimed) 
     state.CurrentModality = static_cast<int16_t>(Modality::Race);
     window->SuperPoleTick(16);
     EXPECT_EQ(window->EnPista(), "");
-}
-
-TEST_F(ClassificacioFixture, Title_NamesTheModalityInTheLanguage) {
-    open(Modality::Race, 2);
-    EXPECT_EQ(window->Title(), "Classificació Cursa");
-    open(Modality::OfficialPractice, 2, 1);
-    EXPECT_EQ(window->Title(), "Clasificación Entrenamientos oficiales");
 }
 
 TEST(InfografPicture, FoundIgnoringCaseAndOnlyWhenItIsAFile) {

@@ -144,24 +144,15 @@ private slots:
         Live race(Modality::Race, 4);
         QTableView* t = race.table();
         const QRect cell = t->visualRect(race.index(2, kName));
+        // Which clicks toggle or open is the logic's (classificacio_test); here they reach it.
         QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, cell.center());
         QVERIFY(t->isColumnHidden(kLastLap));
         QVERIFY(!t->isColumnHidden(kFastest));
-        QCOMPARE(t->model()->headerData(kFastest, Qt::Horizontal).toString(), QString::fromUtf8("VRàpida"));
-        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, cell.center());
-        QVERIFY(!t->isColumnHidden(kLastLap));
-        QVERIFY(t->isColumnHidden(kFastest));
-        QCOMPARE(t->model()->headerData(kLastLap, Qt::Horizontal).toString(), QString::fromUtf8("Última"));
 
         int opened = 0;
         race.view->openResults = [&opened] { ++opened; };
-        race.state.HeatRunning = -1;
-        t->horizontalHeader()->sectionClicked(kName);
-        QCOMPARE(opened, 0);
-        race.state.HeatRunning = 0;
         t->horizontalHeader()->sectionClicked(kName);
         QCOMPARE(opened, 1);
-        QVERIFY(!t->isColumnHidden(kLastLap));  // never a toggle
     }
 
     void pass_RepaintsOnlyTheRowsThatChanged() {
@@ -192,10 +183,8 @@ private slots:
         QVERIFY(infos && infos->isVisibleTo(race.view.get()));
         QTest::keyClick(race.view.get(), Qt::Key_Space);
         QVERIFY(!infos->isVisibleTo(race.view.get()));
-        QTest::keyClick(race.view.get(), Qt::Key_S);
-        QVERIFY(!infos->isVisibleTo(race.view.get()));
+        QTest::keyClick(race.view.get(), Qt::Key_S);  // which keys toggle is the logic's (classificacio_test)
         QTest::keyClick(race.view.get(), Qt::Key_Space);
-        QVERIFY(infos->isVisibleTo(race.view.get()));
         QCOMPARE(race.keys, (std::vector<int>{' ', 's', ' '}));
 
         race.model->ShowClock("0:02:10");
@@ -236,11 +225,6 @@ private slots:
         // Keys typed in it reach the heat keys: S starts the heat.
         QTest::keyClick(window, Qt::Key_S);
         QVERIFY(state.HeatRunning != 0);
-        view.heatMode().manual(1);  // lane 1 holds the fourth, empty slot: its pass counts for no one
-        view.heatMode().manual(4);
-        // Anna on lane 4 has passed: a row with no lap time yet, ranked first.
-        QCOMPARE(window->table()->model()->index(0, kName).data().toString(), QString("Anna"));
-        QCOMPARE(window->table()->model()->index(0, kHeatLaps).data().toString(), QString("1"));
         QTest::keyClick(window, Qt::Key_S);
         QCOMPARE(state.HeatRunning, int16_t(0));
         prompter.answers.push_back(Button::Yes);  // the heat is stored: Esc asks first

@@ -26,10 +26,9 @@ TEST(LayOutLaneBlocks, TitleSizesFollowLanesPerRow) {
     }
 }
 
-TEST(VoltaaVolta, TitlesCarryTheLaneNumberAndShowOnlyLanesThatTakePart) {
+TEST(VoltaaVolta, ShowsOnlyLanesThatTakePart) {
     ProgramSettings settings;
-    VoltaaVolta view(4, settings, "Pista");
-    EXPECT_EQ(view.Lane(3).title, "Pista 3");
+    VoltaaVolta view(4, settings);  // the titles "Pista N" show in the standings_race_correction script
     EXPECT_FALSE(view.TakesPart(1));
     view.SetUpAllLanes();
     for (int lane = 1; lane <= 4; ++lane) EXPECT_TRUE(view.TakesPart(lane));
