@@ -2,6 +2,7 @@
 // Random-access files of fixed-size records, record numbers from 1 (heat files,
 // lap files, the lap log), and the walk over the heat blocks of a heat file.
 
+#include <algorithm>
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -61,5 +62,13 @@ struct HeatBlock {
 // past the end, or a record where a header belongs is not one.
 std::vector<HeatBlock> walkHeatBlocks(const Bytes& data, const std::filesystem::path& file);
 std::vector<HeatBlock> readHeatBlocks(const std::filesystem::path& file);
+
+// How many leading blocks hold heats that still count. Heats are stored in order, and
+// a cancelled heat's block stays in the file, past the series' heat counter, until the
+// next heat is stored over it. A counter of 0 has counted nothing yet (a series whose
+// heats are all cancelled loses its file), so it leaves every block.
+inline std::size_t countedHeatBlocks(const std::vector<HeatBlock>& blocks, int heatsRun) {
+    return heatsRun > 0 ? std::min(blocks.size(), static_cast<std::size_t>(heatsRun)) : blocks.size();
+}
 
 }  // namespace sc

@@ -6,6 +6,7 @@
 
 #include "core/file_error.h"
 #include "core/number_format.h"
+#include "core/race_store.h"
 #include "core/record_file.h"
 #include "localisation/language_tables.h"
 
@@ -164,8 +165,11 @@ int QuadrantSeries(const Resultats& results, int fallback) {
 int LastStoredHeat(const SeriesFolder& source, int series) {
     try {
         const auto file = source.file(series, ".DAD");
+        const auto par = source.file(series, ".PAR");
         if (!std::filesystem::exists(file)) return 0;
-        const auto blocks = readHeatBlocks(file);
+        auto blocks = readHeatBlocks(file);
+        if (std::filesystem::exists(par))
+            blocks.resize(countedHeatBlocks(blocks, readParticipantList(par).heats));
         return blocks.empty() ? 0 : blocks.back().header.heatNumber();
     } catch (const FileError&) {
         return 0;

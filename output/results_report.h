@@ -34,7 +34,7 @@ Report QuadrantReport(const RaceState& state, const RaceHeading& race, const Res
 
 // The series a quadrant of the table is for: the one chosen, else `fallback` (at least 1).
 int QuadrantSeries(const Resultats& results, int fallback);
-// The number of the last heat stored in the series' heat file (0 when none or unreadable).
+// The number of the series' last heat that still counts (0 when none or unreadable).
 int LastStoredHeat(const SeriesFolder& source, int series);
 
 }  // namespace sc

@@ -113,6 +113,7 @@ void Resultats::AddSeries(int series, std::vector<Row>& rows) {
     const int heatsPerPass = std::max(names, static_cast<int>(source_.track.LaneCount));
     std::vector<int> heatsRun(names + 1, 0);
     const std::string seriesText = std::to_string(series);
+    blocks.resize(countedHeatBlocks(blocks, list.heats));  // no cancelled heat
     for (const auto& block : blocks) {
         const int heat = block.header.heatNumber();
         const int pass = heat >= 1 && heatsPerPass > 0 ? (heat - 1) / heatsPerPass + 1 : 0;

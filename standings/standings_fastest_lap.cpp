@@ -33,8 +33,8 @@ void scanSeries(const std::filesystem::path& par, const std::filesystem::path& d
     } catch (const FileError&) {
         return;  // a damaged series gives no candidate; its own load reports it
     }
+    blocks.resize(countedHeatBlocks(blocks, list.heats));
     for (const HeatBlock& block : blocks) {
-        if (block.header.heatNumber() < 1 || block.header.heatNumber() > list.heats) continue;
         for (const HeatRecord& rec : block.rows) {
             const auto slot = static_cast<std::size_t>(rec.participant);
             // A lap of a slot without a name belongs to no one.
