@@ -34,25 +34,12 @@ protected:
         for (std::size_t i = 0; i < records.size(); ++i)
             ASSERT_TRUE(writeLapRecord(folder.path() / "CRS001.VAV", i + 1, records[i]));
     }
-    SeriesFolder source() const {
-        TrackConfig track;
-        track.LaneCount = 2;
-        return SeriesFolder{folder.path(), 4, track, {}};
-    }
     std::vector<std::string> shown(std::initializer_list<int> cols) const {
-        std::vector<std::string> out;
-        const Grid& g = listing.LlistaVoltes;
-        for (int row = 1; row < g.Rows(); ++row) {
-            if (g.RowHidden(row)) continue;
-            std::string line;
-            for (int col : cols) line += "|" + g.TextMatrix(row, col);
-            out.push_back(line.substr(1));
-        }
-        return out;
+        return test::shownRows(listing.LlistaVoltes, cols);
     }
     test::TempFolder folder;
     RaceState state;
-    LlistarVoltes listing{state, source()};
+    LlistarVoltes listing{state, SeriesFolder{folder.path(), 4, {}, {}}};
 };
 
 using V = std::vector<std::string>;

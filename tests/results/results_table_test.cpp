@@ -18,17 +18,6 @@ TrackConfig fourLanes() {
     return track;
 }
 
-// Per visible row: the cells of `cols`, joined by "|".
-std::vector<std::string> rowsOf(const Resultats& results, std::initializer_list<int> cols) {
-    std::vector<std::string> out;
-    for (int row : results.VisibleRows()) {
-        std::string line;
-        for (int col : cols) line += (line.empty() ? "" : "|") + results.LlistaVoltes.TextMatrix(row, col);
-        out.push_back(line);
-    }
-    return out;
-}
-
 // Race series 1: Anna, Biel, Carla, a nameless slot 4 and Dani (5 slots, so
 // heat 6 opens pass 2). Totals are cumulative; pass times are times of day.
 class ResultsTest : public ::testing::Test {
@@ -54,7 +43,9 @@ protected:
                resultRecord(3, 17, 36245, 5.2f, 1, 9, 5.2f)}}});
     }
 
-    std::vector<std::string> shown(std::initializer_list<int> cols) const { return rowsOf(results, cols); }
+    std::vector<std::string> shown(std::initializer_list<int> cols) const {
+        return test::shownRows(results.LlistaVoltes, cols);
+    }
 
     test::TempFolder folder;
     RaceState state;
@@ -145,7 +136,7 @@ TEST_F(ResultsTest, ALargerComaRanksAheadOnTheSameWholeLaps) {
     practice.Load(1);
     EXPECT_EQ(practice.criterion, Criterion::FastestLap);  // practice opens by fastest lap
     practice.CriteriOrdre_Click(Criterion::TotalLaps);
-    EXPECT_EQ(rowsOf(practice, {rc::Position, rc::Name, rc::TotalLaps, rc::GapFirst}),
+    EXPECT_EQ(test::shownRows(practice.LlistaVoltes, {rc::Position, rc::Name, rc::TotalLaps, rc::GapFirst}),
               (V{"1.-|Biel|12.50|", "2.-|Anna|12.25|-0.25v"}));
 }
 
