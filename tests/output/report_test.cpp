@@ -132,31 +132,25 @@ TEST(HeatReport, PracticeShowsTheFastestLapAndItsLaneAndTheSeries) {
     EXPECT_EQ(columnOf(r, 9, "12"), -1);
 }
 
-// Race series 1: Anna runs heats 1 and 2, Biel heat 1 only.
-class ResultsReportTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        state.SeriesCount = {0, 0, 0, 0, 1};
-        state.Msg[0][0] = "v";
-        state.Msg[0][1] = "s";
-        test::writeNames(folder.path() / "CRS001.PAR", 2, {"Anna", "Biel"});
-        test::writeHeatFile(folder.path() / "CRS001.DAD",
-                            {{1,
-                              36000,
-                              {test::resultRecord(1, 10, 36050, 5.1f, 4, 10, 5.1f),
-                               test::resultRecord(2, 9, 36040, 5.0f, 3, 9, 5.0f)}},
-                             {2, 36200, {test::resultRecord(1, 20, 36250, 5.0f, 3, 10, 0)}}});
-        results.Load(0);
-    }
-
+// Race series 1: Anna runs heats 1 and 2, Biel heat 1 only. Whole-cell
+// columns, the titles and the fastest-lap quadrant are in the print_race
+// script; here the smaller size and a heat not run.
+TEST(ResultsReport, ResultsInTheSmallerSizeAndTheLapsQuadrantMarksAHeatNotRun) {
     test::TempFolder folder;
     RaceState state;
-    SeriesFolder source{folder.path(), static_cast<int>(Modality::Race), {}, {}};
+    state.SeriesCount = {0, 0, 0, 0, 1};
+    state.Msg[0][0] = "v";
+    test::writeNames(folder.path() / "CRS001.PAR", 2, {"Anna", "Biel"});
+    test::writeHeatFile(folder.path() / "CRS001.DAD",
+                        {{1,
+                          36000,
+                          {test::resultRecord(1, 10, 36050, 5.1f, 4, 10, 5.1f),
+                           test::resultRecord(2, 9, 36040, 5.0f, 3, 9, 5.0f)}},
+                         {2, 36200, {test::resultRecord(1, 20, 36250, 5.0f, 3, 10, 0)}}});
+    const SeriesFolder source{folder.path(), static_cast<int>(Modality::Race), {}, {}};
     Resultats results{state, source};
-};
+    results.Load(0);
 
-// Whole-cell columns as in the print_race script; the smaller size here.
-TEST_F(ResultsReportTest, ResultsByTotalLapsLaneAndGapsInTheSmallerSize) {
     const Report r = ResultsReport(state, {"Cursa", "01-02-2026"}, results, 4);
     EXPECT_EQ(r.headerLines, 9);
     // Anna after heat 2 (20 laps), Anna after heat 1 (10), Biel (9).
@@ -165,10 +159,7 @@ TEST_F(ResultsReportTest, ResultsByTotalLapsLaneAndGapsInTheSmallerSize) {
     EXPECT_DOUBLE_EQ(columnOf(r, 11, "-1v"), 84.6);   // gap to Anna's 10
     EXPECT_DOUBLE_EQ(columnOf(r, 11, "-11v"), 74.8);  // 78 - 4 x 0.8
     EXPECT_EQ(r.lines, 12);
-}
 
-// The titles and the fastest-lap quadrant stand in the print_race script.
-TEST_F(ResultsReportTest, LapsQuadrantMarksAHeatNotRun) {
     EXPECT_EQ(LastStoredHeat(source, 1), 2);
     const Report laps = QuadrantReport(state, {"Cursa", "01-02-2026"}, results, 4, 1, 2, Quadrant::Laps);
     EXPECT_EQ(columnOf(laps, 8, "Total"), 45);  // after two heats: 32 + 16 + 2
