@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
+#include "app/app_test_helpers.h"
 #include "core/file_io.h"
 #include "core/prompter.h"
 #include "core/race_store.h"
@@ -52,8 +51,6 @@ struct CorregirTest : ::testing::Test {
         state = test::comaRace(folder.path());
         state.SeriesCount = {0, 0, 0, 0, 1};
         state.CurrentHeat = 3;
-        state.Msg[0][0] = "v";
-        state.Msg[0][1] = "s";
         state.Track.LaneChange = {2, 2, 1};
         state.Track.PartialCount = 10;
         state.Track.PartialStep = 10;
@@ -167,8 +164,7 @@ TEST_F(CorregirTest, Export_AppendsALinePerLaneAndLeavesTheWindowAsItWas) {
     form.rows[1].VR = "40";
     ASSERT_TRUE(form.ExportarComes());
     ASSERT_TRUE(form.ExportarComes());
-    std::ifstream in(folder.path() / "Export_Comes.txt", std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text = test::readText(folder.path() / "Export_Comes.txt");
     EXPECT_EQ(text.substr(0, text.find("\r\n")),
               "Copa ; 2 ; 2 ; Anna ;  ; 9 ; 50.000 ; 0 ; 0.000 ; 0.0000 ; 0.0000 ; 10 ; 10");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);  // two lanes, twice
