@@ -22,15 +22,13 @@ ComaTiming tenSecondLap(double runSinceLastPass) {
     return t;
 }
 
-TEST(ProposedComa, WholeMarksOnlyAndNeverAWholeLap) {
+TEST(ProposedComa, WholeMarksOfTheBestOrAverageLapNeverAWholeLapNoneWithoutTiming) {
     EXPECT_EQ(ProposedComa(tenSecondLap(4.7), 10, 10), 40);   // 47 %: four whole marks
     EXPECT_EQ(ProposedComa(tenSecondLap(10.0), 10, 10), 90);  // 100 %: capped below the lap
     EXPECT_EQ(ProposedComa(tenSecondLap(25.0), 10, 10), 90);
     EXPECT_EQ(ProposedComa(tenSecondLap(-1.0), 10, 10), 0);  // passed after the end: nothing run
     EXPECT_EQ(ProposedComa(tenSecondLap(0.99), 4, 25), 0);   // short of the first mark
-}
 
-TEST(ProposedComa, AverageLapWithoutBestLapAndNoneWithoutTiming) {
     ComaTiming t = tenSecondLap(5.0);
     t.bestLap = 0;
     t.firstToLast = 40;  // 5 laps in 40 s: 8 s a lap, 5 s is 62.5 %
