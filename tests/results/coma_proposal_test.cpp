@@ -13,13 +13,11 @@ namespace {
 
 // Ten marks of ten units: a lap of 10 s, the last passing 30 s into a 60 s heat.
 ComaTiming tenSecondLap(double runSinceLastPass) {
-    ComaTiming t;
-    t.heatDuration = 60;
-    t.lastPassSeconds = 60 + 0.5 - runSinceLastPass;
-    t.completedLaps = 5;
-    t.firstToLast = 50;
-    t.bestLap = 10;
-    return t;
+    return {.heatDuration = 60,
+            .lastPassSeconds = 60 + 0.5 - runSinceLastPass,
+            .completedLaps = 5,
+            .firstToLast = 50,
+            .bestLap = 10};
 }
 
 TEST(ProposedComa, WholeMarksOfTheBestOrAverageLapNeverAWholeLapNoneWithoutTiming) {

@@ -128,7 +128,6 @@ TEST_F(ResultsTest, ALargerComaRanksAheadOnTheSameWholeLaps) {
           100,
           {resultRecord(1, 12.25f, 160, 5, 1, 6.25f, 5), resultRecord(2, 12.5f, 170, 5.1f, 2, 6.5f, 5.1f)}}});
     TrackConfig track;
-    track.LaneCount = 2;
     track.ComaFormat = "0.00";
     Resultats practice(state,
                        SeriesFolder{folder.path(), static_cast<int>(Modality::OfficialPractice), track, {}});
