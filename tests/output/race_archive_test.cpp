@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
 
-#include "core/file_io.h"
+#include "app/app_test_helpers.h"
 #include "core/race_store.h"
 #include "temp_folder.h"
 
@@ -13,20 +12,8 @@ namespace sc {
 namespace {
 namespace fs = std::filesystem;
 
-void writeText(const fs::path& file, const std::string& text) {
-    std::ofstream(file, std::ios::binary) << text;
-}
-
 std::string readText(const fs::path& file) {
-    const auto bytes = readFileBytes(file);
-    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string("<missing>");
-}
-
-// Every path below `root`, so a test can see that nothing else appeared.
-std::set<std::string> everything(const fs::path& root) {
-    std::set<std::string> paths;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) paths.insert(entry.path().string());
-    return paths;
+    return fs::exists(file) ? test::readText(file) : std::string("<missing>");
 }
 
 // Counted text as the archive stores it.
@@ -44,29 +31,21 @@ std::string entry(const std::string& name, const std::string& content) {
 
 class RaceArchiveTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fs::create_directory(app);
-        makeRace(1, "Copa", "01-02-2026");
-    }
-    fs::path makeRace(int number, const std::string& name, const std::string& date) {
-        const fs::path folder = app / raceFolderName(number);
-        fs::create_directory(folder);
-        EXPECT_TRUE(writeRaceHeader(folder / kRaceHeaderFileName, RaceHeader{{0, 1, 0, 2}, name, date}));
-        rebuildRaceCatalogue(app);
-        return folder;
-    }
+    void SetUp() override { test::addRace(app, "Copa", "01-02-2026", {0, 1, 0, 2}); }
     fs::path race() const { return app / raceFolderName(1); }
     std::string header() const { return readText(race() / kRaceHeaderFileName); }
 
     // Restores archive bytes written to `bad.prb` beside the program folder.
-    ArchiveOutcome restoreBytes(const std::string& bytes) {
-        writeText(root.path() / "bad.prb", bytes);
-        return DesarxivarProva(state, root.path() / "bad.prb", app);
+    ArchiveOutcome restoreBytes(const std::string& bytes, const ArchiveListener& listener = {}) {
+        test::writeText(root.path() / "bad.prb", bytes);
+        return DesarxivarProva(state, root.path() / "bad.prb", app, listener);
     }
-    // Everything below the temporary root but the archive under test.
+    // Every path below the temporary root but the archive under test, so a
+    // test can see that nothing else appeared.
     std::set<std::string> disk() const {
-        auto paths = everything(root.path());
-        paths.erase((root.path() / "bad.prb").string());
+        std::set<std::string> paths;
+        for (const auto& entry : fs::recursive_directory_iterator(root.path()))
+            if (entry.path() != root.path() / "bad.prb") paths.insert(entry.path().string());
         return paths;
     }
     std::string formatMessage() const { return "El format de l'arxiu no és correcte"; }
@@ -80,8 +59,8 @@ protected:
 };
 
 TEST_F(RaceArchiveTest, ArchiveHoldsTheLayoutByteForByteInListOrder) {
-    writeText(race() / "Z.DAD", "xyz");
-    writeText(race() / "EMPTY.PEN", "");
+    test::writeText(race() / "Z.DAD", "xyz");
+    test::writeText(race() / "EMPTY.PEN", "");
     ASSERT_TRUE(ArxivarProva(state, race(), {" Z.DAD ", "EMPTY.PEN", "PROVA.DAD"}, archive).ok());
 
     const std::string expected = head + std::string("\x03\x00", 2) + entry("Z.DAD", "xyz") +
@@ -94,11 +73,11 @@ TEST_F(RaceArchiveTest, TwelveFilesRestoreTwiceAsConsecutiveRaces) {
     std::vector<std::string> files{"PROVA.DAD"};
     for (int i = 11; i >= 1; --i) {
         const std::string name = "CRS" + std::to_string(100 + i) + ".VAV";
-        writeText(race() / name,
-                  std::string(static_cast<std::size_t>(i) * 70000, static_cast<char>('a' + i)));
+        test::writeText(race() / name,
+                        std::string(static_cast<std::size_t>(i) * 70000, static_cast<char>('a' + i)));
         files.push_back(name);
     }
-    writeText(race() / "CRS111.VAV", "");  // an empty file among them
+    test::writeText(race() / "CRS111.VAV", "");  // an empty file among them
     ASSERT_TRUE(ArxivarProva(state, race(), files, archive).ok());
     EXPECT_EQ(readText(archive).substr(15 + 6 + 12, 2), std::string("\x0C\x00", 2));
 
@@ -126,8 +105,8 @@ TEST_F(RaceArchiveTest, TwelveFilesRestoreTwiceAsConsecutiveRaces) {
 }
 
 TEST_F(RaceArchiveTest, ExistingArchiveIsReplacedOnlyWhenTheNewOneIsWhole) {
-    writeText(archive, "old");
-    writeText(race() / "BIG.VAV", std::string(3 << 20, 'b'));
+    test::writeText(archive, "old");
+    test::writeText(race() / "BIG.VAV", std::string(3 << 20, 'b'));
     int calls = 0;
     const auto cancelled = ArxivarProva(state, race(), {"PROVA.DAD", "BIG.VAV"}, archive,
                                         [&](const ArchiveProgress&) { return ++calls < 6; });
@@ -145,7 +124,7 @@ TEST_F(RaceArchiveTest, ArchivingAMissingFileOrADamagedHeaderLeavesNoArchive) {
     // A write that cannot happen says why, in the director's words.
     EXPECT_EQ(ArxivarProva(state, race(), {}, root.path() / "no" / "copa.prb").message,
               "No s'ha pogut gravar copa.prb: l'arxiu o la carpeta no existeix.");
-    writeText(race() / kRaceHeaderFileName, std::string(20, '\0'));
+    test::writeText(race() / kRaceHeaderFileName, std::string(20, '\0'));
     EXPECT_FALSE(ArxivarProva(state, race(), {"PROVA.DAD"}, archive).ok());
     EXPECT_FALSE(fs::exists(archive));
     EXPECT_FALSE(fs::exists(root.path() / "copa.prb.~part"));
@@ -203,10 +182,8 @@ TEST_F(RaceArchiveTest, HalfRestoredRaceIsRemoved) {
     // Cancelled during the copy.
     const std::string whole = head + std::string("\x02\x00", 2) + entry("PROVA.DAD", header()) +
                               entry("CRS001.VAV", std::string(3 << 20, 'v'));
-    writeText(root.path() / "bad.prb", whole);
     int calls = 0;
-    outcome = DesarxivarProva(state, root.path() / "bad.prb", app,
-                              [&](const ArchiveProgress& p) { return p.file < 2 || ++calls < 2; });
+    outcome = restoreBytes(whole, [&](const ArchiveProgress& p) { return p.file < 2 || ++calls < 2; });
     EXPECT_EQ(outcome.message, "Cancel·lat: no s'ha deixat cap arxiu a mitges.");
     EXPECT_EQ(disk(), before);
 }

@@ -84,24 +84,13 @@ TEST(ReportLayout, ManyParticipantsRunOverPagesWithTheHeaderOnEach) {
     ASSERT_EQ(pages.size(), 2u);
     const auto second = ReportLines(pages[1], 54);
     EXPECT_EQ(second[2], "Cursa");
-    EXPECT_EQ(second[3], "          Participant");
     EXPECT_EQ(second[4], "          P51");
     EXPECT_EQ(second[52], "          P99");
     EXPECT_EQ(ReportLines(pages[0], 54)[53], "          P50");
 }
 
-// A heat classification after heat `heat` of series `series` of `modality`.
-Report heatReport(Modality modality, int series, int heat, const Grid& table) {
-    RaceState state;
-    state.CurrentModality = static_cast<int16_t>(modality);
-    state.SeriesCount[static_cast<std::size_t>(modality)] = static_cast<int16_t>(series);
-    state.CurrentSeries = static_cast<int16_t>(series);
-    state.CurrentHeat = static_cast<int16_t>(heat);
-    return HeatClassificationReport(state, {"Cursa", "01-02-2026"}, table);
-}
-
-// Columns in whole cells are checked by the print_race script's text; here the
-// gaps in the smaller size and a row without a lane.
+// Columns in whole cells are checked by the print_race script's text (practice:
+// print_practice); here the gaps in the smaller size and a row without a lane.
 TEST(HeatReport, RaceHeatGapsInTheSmallerSizeAndNoLaneWithoutAPass) {
     Grid g = cls::MakeInfoClass(kCatalan, 2);
     for (auto [row, name, gap] : {std::tuple{1, "Anna", ""}, {2, "Biel", "-1v"}}) {
@@ -110,7 +99,10 @@ TEST(HeatReport, RaceHeatGapsInTheSmallerSizeAndNoLaneWithoutAPass) {
         g.SetTextMatrix(row, cls::kGapAhead, gap);
     }
     g.SetTextMatrix(1, cls::kLane, "3");
-    const Report r = heatReport(Modality::Race, 1, 3, g);
+    RaceState state;
+    state.CurrentModality = static_cast<int16_t>(Modality::Race);
+    state.CurrentHeat = 3;
+    const Report r = HeatClassificationReport(state, {"Cursa", "01-02-2026"}, g);
     EXPECT_EQ(r.headerLines, 9);  // headings on line 8
     EXPECT_EQ(columnOf(r, 9, "[3]"), 72.5);
     EXPECT_DOUBLE_EQ(columnOf(r, 10, "-1v"), 52.6);  // 55 - 3 x 0.8
@@ -119,44 +111,25 @@ TEST(HeatReport, RaceHeatGapsInTheSmallerSizeAndNoLaneWithoutAPass) {
     EXPECT_EQ(r.lines, 11);
 }
 
-TEST(HeatReport, PracticeShowsTheFastestLapAndItsLaneAndTheSeries) {
-    Grid g = cls::MakeInfoClass(kCatalan, 1);
-    g.SetTextMatrix(1, cls::kName, "Anna");
-    g.SetTextMatrix(1, cls::kLaps, "12");
-    g.SetTextMatrix(1, cls::kFastest, "5.0123");
-    g.SetTextMatrix(1, cls::kFastestLane, "2");
-    const Report r = heatReport(Modality::OfficialPractice, 2, 1, g);
-    EXPECT_EQ(columnOf(r, 4, "Classificació Entrenaments oficials - Sèrie: 2"), 0);
-    EXPECT_EQ(columnOf(r, 9, "5.0123"), 32);
-    EXPECT_EQ(columnOf(r, 9, "[2]"), 43.5);
-    EXPECT_EQ(columnOf(r, 9, "12"), -1);
-}
-
-// Race series 1: Anna runs heats 1 and 2, Biel heat 1 only.
-class ResultsReportTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        state.SeriesCount = {0, 0, 0, 0, 1};
-        state.Msg[0][0] = "v";
-        state.Msg[0][1] = "s";
-        test::writeNames(folder.path() / "CRS001.PAR", 2, {"Anna", "Biel"});
-        test::writeHeatFile(folder.path() / "CRS001.DAD",
-                            {{1,
-                              36000,
-                              {test::resultRecord(1, 10, 36050, 5.1f, 4, 10, 5.1f),
-                               test::resultRecord(2, 9, 36040, 5.0f, 3, 9, 5.0f)}},
-                             {2, 36200, {test::resultRecord(1, 20, 36250, 5.0f, 3, 10, 0)}}});
-        results.Load(0);
-    }
-
+// Race series 1: Anna runs heats 1 and 2, Biel heat 1 only. Whole-cell
+// columns, the titles and the fastest-lap quadrant are in the print_race
+// script; here the smaller size and a heat not run.
+TEST(ResultsReport, ResultsInTheSmallerSizeAndTheLapsQuadrantMarksAHeatNotRun) {
     test::TempFolder folder;
     RaceState state;
-    SeriesFolder source{folder.path(), static_cast<int>(Modality::Race), {}, {}};
+    state.SeriesCount = {0, 0, 0, 0, 1};
+    state.Msg[0][0] = "v";
+    test::writeNames(folder.path() / "CRS001.PAR", 2, {"Anna", "Biel"});
+    test::writeHeatFile(folder.path() / "CRS001.DAD",
+                        {{1,
+                          36000,
+                          {test::resultRecord(1, 10, 36050, 5.1f, 4, 10, 5.1f),
+                           test::resultRecord(2, 9, 36040, 5.0f, 3, 9, 5.0f)}},
+                         {2, 36200, {test::resultRecord(1, 20, 36250, 5.0f, 3, 10, 0)}}});
+    const SeriesFolder source{folder.path(), static_cast<int>(Modality::Race), {}, {}};
     Resultats results{state, source};
-};
+    results.Load(0);
 
-// Whole-cell columns as in the print_race script; the smaller size here.
-TEST_F(ResultsReportTest, ResultsByTotalLapsLaneAndGapsInTheSmallerSize) {
     const Report r = ResultsReport(state, {"Cursa", "01-02-2026"}, results, 4);
     EXPECT_EQ(r.headerLines, 9);
     // Anna after heat 2 (20 laps), Anna after heat 1 (10), Biel (9).
@@ -165,10 +138,7 @@ TEST_F(ResultsReportTest, ResultsByTotalLapsLaneAndGapsInTheSmallerSize) {
     EXPECT_DOUBLE_EQ(columnOf(r, 11, "-1v"), 84.6);   // gap to Anna's 10
     EXPECT_DOUBLE_EQ(columnOf(r, 11, "-11v"), 74.8);  // 78 - 4 x 0.8
     EXPECT_EQ(r.lines, 12);
-}
 
-// The titles and the fastest-lap quadrant stand in the print_race script.
-TEST_F(ResultsReportTest, LapsQuadrantMarksAHeatNotRun) {
     EXPECT_EQ(LastStoredHeat(source, 1), 2);
     const Report laps = QuadrantReport(state, {"Cursa", "01-02-2026"}, results, 4, 1, 2, Quadrant::Laps);
     EXPECT_EQ(columnOf(laps, 8, "Total"), 45);  // after two heats: 32 + 16 + 2

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
+#include "app/app_test_helpers.h"
 #include "core/cp1252.h"
 #include "core/race_store.h"
 #include "results/results_series_files.h"
@@ -133,18 +132,16 @@ TEST_F(TextExportTest, SeparateQuadrantsPrintLapsThenFastestLapsUnderOneHeader) 
 TEST_F(TextExportTest, FileIsWindows1252WithCrLfAndACancelLeavesNoFile) {
     const fs::path file = app.path() / "copa.txt";
     ASSERT_TRUE(ExportarProva(state, file, false).ok());
-    std::ifstream in(file, std::ios::binary);
-    const std::string bytes(std::istreambuf_iterator<char>(in), {});
+    const std::string bytes = test::readText(file);
     EXPECT_EQ(bytes, utf8ToCp1252(kRaceBlock));
     EXPECT_NE(bytes.find("R\xC0PIDES\r\n\r\n\tParticipant\t"), std::string::npos);
 
-    std::ofstream(file) << "old";
+    test::writeText(file, "old");
     int calls = 0;
     const ArchiveOutcome stopped =
         ExportarProva(state, file, false, [&](const ArchiveProgress&) { return ++calls < 5; });
     EXPECT_EQ(stopped.message, "Cancel·lat: no s'ha deixat cap arxiu a mitges.");
-    std::ifstream old(file);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "old");
+    EXPECT_EQ(test::readText(file), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(app.path()), fs::directory_iterator()), 2);
 }
 

@@ -13,24 +13,20 @@ namespace {
 
 // Ten marks of ten units: a lap of 10 s, the last passing 30 s into a 60 s heat.
 ComaTiming tenSecondLap(double runSinceLastPass) {
-    ComaTiming t;
-    t.heatDuration = 60;
-    t.lastPassSeconds = 60 + 0.5 - runSinceLastPass;
-    t.completedLaps = 5;
-    t.firstToLast = 50;
-    t.bestLap = 10;
-    return t;
+    return {.heatDuration = 60,
+            .lastPassSeconds = 60 + 0.5 - runSinceLastPass,
+            .completedLaps = 5,
+            .firstToLast = 50,
+            .bestLap = 10};
 }
 
-TEST(ProposedComa, WholeMarksOnlyAndNeverAWholeLap) {
+TEST(ProposedComa, WholeMarksOfTheBestOrAverageLapNeverAWholeLapNoneWithoutTiming) {
     EXPECT_EQ(ProposedComa(tenSecondLap(4.7), 10, 10), 40);   // 47 %: four whole marks
     EXPECT_EQ(ProposedComa(tenSecondLap(10.0), 10, 10), 90);  // 100 %: capped below the lap
     EXPECT_EQ(ProposedComa(tenSecondLap(25.0), 10, 10), 90);
     EXPECT_EQ(ProposedComa(tenSecondLap(-1.0), 10, 10), 0);  // passed after the end: nothing run
     EXPECT_EQ(ProposedComa(tenSecondLap(0.99), 4, 25), 0);   // short of the first mark
-}
 
-TEST(ProposedComa, AverageLapWithoutBestLapAndNoneWithoutTiming) {
     ComaTiming t = tenSecondLap(5.0);
     t.bestLap = 0;
     t.firstToLast = 40;  // 5 laps in 40 s: 8 s a lap, 5 s is 62.5 %
@@ -65,8 +61,7 @@ TEST(HeatLapFile, ClosingRecordFoundHeaderToHeader) {
                                       {0, 0, 36050, 50, 0, 2, 0, 0},   {0, 0, 36100, 2, 0, 4, 0, 0},
                                       {1, 1, 4, 99.9999f, 0, 1, 0, 0}, {1, 1, 9, 5, 0, 2, 0, 0},
                                       {1, 1, 15, 6, 0, 3, 0, 0},       {0, 0, 36161, 61, 0, 4, 0, 0}};
-    ASSERT_TRUE(HeatClosingRecord(laps, 2));
-    EXPECT_EQ(HeatClosingRecord(laps, 2)->lapTime, 61.0f);
+    EXPECT_EQ(HeatClosingRecord(laps, 2).value_or(LapRecord{}).lapTime, 61.0f);
     EXPECT_FALSE(HeatClosingRecord(laps, 3));
     const std::vector<LapRecord> cut(laps.begin(), laps.end() - 1);
     EXPECT_FALSE(HeatClosingRecord(cut, 2));  // the closing record is missing

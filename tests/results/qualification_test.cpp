@@ -233,9 +233,7 @@ TEST_F(QualificationTest, WithoutFileRecordOrPracticeOneEmptySeriesAndNoMessage)
 
     // A practice heat file that does not read: the director is told, nothing is built.
     test::writeText(race() / "OFC001.DAD", "broken");
-    const RaceSeriesBuild b = build();
-    EXPECT_TRUE(b.ran);
-    EXPECT_EQ(b.stage, QualificationStage::None);
+    expectStage(build(), QualificationStage::None, 0);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_NE(prompter.shown[0].text.find("OFC001.DAD"), std::string::npos);
     EXPECT_TRUE(raceSeries.empty());

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/grid.h"
 #include "core/heat_record.h"
 #include "core/race_store.h"
 #include "core/record_file.h"
@@ -63,6 +64,18 @@ inline RaceState comaRace(const std::filesystem::path& app) {
     s.Track.ComaZeros = "00";
     s.Track.ComaFormat = "0.00";
     return s;
+}
+
+// Per visible data row in grid order: the cells of `cols`, joined by "|".
+inline std::vector<std::string> shownRows(const Grid& g, std::initializer_list<int> cols) {
+    std::vector<std::string> out;
+    for (int row = 1; row < g.Rows(); ++row) {
+        if (g.RowHidden(row)) continue;
+        std::string line;
+        for (int col : cols) line += (line.empty() ? "" : "|") + g.TextMatrix(row, col);
+        out.push_back(line);
+    }
+    return out;
 }
 
 inline void writeNames(const std::filesystem::path& file, int16_t heats, std::vector<std::string> names) {
