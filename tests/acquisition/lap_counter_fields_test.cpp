@@ -20,10 +20,7 @@ TEST(Bcd, ReadsHexDigitsAsDecimalAndStopsAtADigitAboveNine) {
 }
 
 TEST(SensorFromBit, OnlyOneBitMasksAreSensors) {
-    EXPECT_EQ(sensorFromBit(0x80, SensorOrder::Reversed), 1);
-    EXPECT_EQ(sensorFromBit(0x01, SensorOrder::Reversed), 8);
-    EXPECT_EQ(sensorFromBit(0x01, SensorOrder::Direct), 1);
-    EXPECT_EQ(sensorFromBit(0x80, SensorOrder::Direct), 8);
+    // Which bit is which sensor on each model: frame_decoder_test.
     int sensors = 0;
     for (int mask = 0; mask < 256; ++mask)
         if (sensorFromBit(static_cast<uint8_t>(mask), SensorOrder::Reversed)) ++sensors;

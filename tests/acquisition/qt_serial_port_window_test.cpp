@@ -81,7 +81,6 @@ private slots:
     }
 
     void open_EveryModelsSettingsOnThePortsFileDevice() {
-        line->mapPorts("# lap counter\n1 = " + line->pty.slave() + "\n");
         for (int m = 0; m < kLapCounterModelCount; ++m) {
             const std::string settings(portSettingsText(static_cast<LapCounterModel>(m)));
             const auto port = makeQtSerialPort(line->folder.path());

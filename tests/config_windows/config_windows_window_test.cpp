@@ -61,9 +61,15 @@ private slots:
         state = folder->state();
     }
 
-    void programSettings_LanguagePreviewRelabelsAndEscUndoesIt() {
+    void programSettings_LanguagePreviewRelabelsSwatchFollowsColourAndEscUndoesBoth() {
         ConfiguracioPrgView view(state, prompter);
         QCOMPARE(child<QLabel>(view, "Text(1)")->text(), QStringLiteral("Comptavoltes:"));
+        QLabel* swatch = child<QLabel>(view, "Mostra(2)");
+        QCOMPARE(swatch->palette().color(QPalette::Window), QColor(0, 255, 0));  // light green
+        auto* colour = child<QComboBox>(view, "ValorColor(2)");
+        colour->setCurrentIndex(14);
+        emit colour->activated(14);
+        QCOMPARE(swatch->palette().color(QPalette::Window), QColor(255, 255, 0));
 
         auto* language = child<QComboBox>(view, "LlIdioma");
         language->setCurrentIndex(1);
@@ -76,6 +82,7 @@ private slots:
         QTest::keyClick(&view, Qt::Key_Escape);
         QCOMPARE(view.result(), int(QDialog::Rejected));
         QCOMPARE(state.Settings.Language, int16_t{0});
+        QCOMPARE(state.Settings.Colours[2], int16_t{10});
         QVERIFY(!std::filesystem::exists(folder->path() / kSettingsFileName));
     }
 
@@ -125,16 +132,6 @@ private slots:
         QTest::mouseClick(child<QPushButton>(track, "MesOpcions"), Qt::LeftButton);
         QVERIFY(child<QComboBox>(track, "Split")->isVisible());
         QVERIFY(child<QPushButton>(track, "MesOpcions")->isChecked());
-    }
-
-    void programSettings_SwatchFollowsTheChosenColour() {
-        ConfiguracioPrgView view(state, prompter);
-        QLabel* swatch = child<QLabel>(view, "Mostra(2)");
-        QCOMPARE(swatch->palette().color(QPalette::Window), QColor(0, 255, 0));  // light green
-        auto* colour = child<QComboBox>(view, "ValorColor(2)");
-        colour->setCurrentIndex(14);
-        emit colour->activated(14);
-        QCOMPARE(swatch->palette().color(QPalette::Window), QColor(255, 255, 0));
     }
 
     void trackConfig_RaceWithHeatsRunLocksTheLanesUntilTheWarningIsClicked() {

@@ -88,22 +88,19 @@ TEST_F(ProgramSettingsForm, LeavingWithoutAccept_UndoesTheLanguagePreviewAndKeep
     EXPECT_FALSE(std::filesystem::exists(savedFile()));
 }
 
-TEST_F(ProgramSettingsForm, TypedNumbers_BecomeWholeAbsoluteValues) {
-    open();  // the scroll seconds are typed in the accept test below
-    window.MngComes_Change("2,9");
-    EXPECT_EQ(window.MngComes.text, "2");
-    window.MngComes_Change("99999");
-    EXPECT_EQ(window.MngComes.text, "32767");  // an Integer in the file
-    window.MngComes_Change("");
-    EXPECT_EQ(window.MngComes.text, "0");
-}
-
 TEST_F(ProgramSettingsForm, Accept_KeepsThePreviewedLanguageAndWritesEveryFieldAtItsOffset) {
     open();
     window.LlIdioma_Click(1);
     window.Hardware_Click(3);
     window.ValorColor_Click(2, 4);
     window.OpcioComes_Click(2);
+    // Typed numbers become whole absolute values (the scroll seconds below too).
+    window.MngComes_Change("2,9");
+    EXPECT_EQ(window.MngComes.text, "2");
+    window.MngComes_Change("99999");
+    EXPECT_EQ(window.MngComes.text, "32767");  // an Integer in the file
+    window.MngComes_Change("");
+    EXPECT_EQ(window.MngComes.text, "0");
     window.MngComes_Change("3");
     window.OpcioAutoScroll_Click(1);
     window.TempsScroll_Change("-7.8");

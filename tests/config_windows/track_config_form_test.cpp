@@ -35,12 +35,6 @@ protected:
         window.Form_Load();
         window.Form_Paint();
     }
-    void openSixteenLanes() {
-        state.Track.LaneCount = 16;
-        state.Track.LaneChange.clear();
-        resizeTrackWorkingArrays(state.Track);
-        open();
-    }
     std::filesystem::path savedFile() const { return folder.path() / kTrackFileName; }
 };
 
@@ -52,7 +46,7 @@ struct Typed {
     const char* shown;
 };
 
-TEST_F(TrackConfigForm, TypedValues_AreClampedToTheirRanges) {
+TEST_F(TrackConfigForm, TypedValues_AreClampedToTheirRangesAndLeavingWithoutAcceptWritesNone) {
     using W = ConfiguracioPista;
     const Typed cases[] = {
         {&W::CfgNPistes_Change, &W::CfgNPistes, "70", "64"},
@@ -80,6 +74,10 @@ TEST_F(TrackConfigForm, TypedValues_AreClampedToTheirRanges) {
     }
     // The state follows the shown values (the lane count and partials: in the tests below).
     EXPECT_FLOAT_EQ(state.Track.MinLapTime, 99.99f);
+    window.Sortir_Click(0);
+    EXPECT_TRUE(window.Closed);
+    EXPECT_FALSE(window.Saved);
+    EXPECT_FALSE(std::filesystem::exists(savedFile()));
 }
 
 TEST_F(TrackConfigForm, LaneCount_ChangeRecreatesTheRowAndMovesTheSectorAndTrapLanesIntoRange) {
@@ -132,7 +130,8 @@ TEST_F(TrackConfigForm, ComaAndSectorOptions_EnableTheirFieldsWithUsableValues) 
 }
 
 TEST_F(TrackConfigForm, Connections_SplitTheLanesEvenly) {
-    openSixteenLanes();
+    state = folder.state(16);
+    open();
     window.CfgNCircuits_Click(1);
     EXPECT_EQ(texts(window.PrimeraPista, 2), (Row{"1", "9"}));
     window.CfgNCircuits_Click(2);
@@ -158,7 +157,8 @@ TEST_F(TrackConfigForm, PortChoice_SwapsWithTheConnectionThatHadThePort) {
 }
 
 TEST_F(TrackConfigForm, FirstLanes_KeepIncreasing) {
-    openSixteenLanes();
+    state = folder.state(16);
+    open();
     window.CfgNCircuits_Click(2);  // 1, 6, 12
     window.PrimeraPista_Change(3, "6");
     EXPECT_EQ(texts(window.PrimeraPista, 3), (Row{"1", "6", "7"}));
@@ -170,37 +170,18 @@ TEST_F(TrackConfigForm, FirstLanes_KeepIncreasing) {
     EXPECT_EQ(texts(window.PrimeraPista, 3), (Row{"20", "21", "22"}));
 }
 
-// What the search finds and says is tested with the ports it probes (acquisition/).
-TEST_F(TrackConfigForm, PortSearch_DisabledWithoutAProbe) {
-    open();
-    EXPECT_FALSE(window.TestComEnabled);
-    window.TestCom_Click();
-    EXPECT_TRUE(prompter.shown.empty());
-    window.setPortProbe([](int) { return false; });
-    EXPECT_TRUE(window.TestComEnabled);
-}
-
-// Neither the refusal nor a "No" closes the window or writes the file.
-TEST_F(TrackConfigForm, Save_ByPartialsRefusesBeyondSixteenBitsAndConfirmsTheLargestPartial) {
+// The refusal beyond 16 bits, and that a "No" saves nothing: tests/scripts/first_start.
+TEST_F(TrackConfigForm, Save_ByPartialsConfirmsTheLargestPartial) {
     open();
     window.OpComes_Click(1);
-    window.CfgQuants_Change("100");
-    window.CfgCada_Change("999");
-    window.Gravar_Click();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].buttons, std::vector<Button>{Button::Ok});
-
     window.CfgQuants_Change("11");
     window.CfgCada_Change("10");
-    prompter.answers = {Button::No};
+    prompter.answers = {Button::No, Button::Yes};
+    window.Sortir_Click(ConfiguracioPista::kAcceptButton);
+    EXPECT_FALSE(window.Closed);
     window.Sortir_Click(ConfiguracioPista::kAcceptButton);
     ASSERT_EQ(prompter.shown.size(), 2u);
     EXPECT_EQ(prompter.shown[1].text, "El parcial més gran és: 100");
-    EXPECT_FALSE(window.Closed);
-    EXPECT_FALSE(std::filesystem::exists(savedFile()));
-
-    prompter.answers = {Button::Yes};
-    window.Sortir_Click(ConfiguracioPista::kAcceptButton);
     EXPECT_TRUE(window.Saved);
     EXPECT_TRUE(window.Closed);
     const Bytes data = fileBytes(savedFile());
@@ -241,24 +222,20 @@ TEST_F(TrackConfigForm, Save_WritesEveryFieldAtItsOffset) {
     EXPECT_EQ(state.Track.PartialCount, 0);
 }
 
-TEST_F(TrackConfigForm, GeneralConfiguration_NoRaceNameNoLockAndAFileEndingAtTheLaneRow) {
+// What the port search finds and says is tested with the ports it probes (acquisition/).
+TEST_F(TrackConfigForm, GeneralConfiguration_NoRaceNameNoLockNoSearchWithoutAProbeFileEndsAtTheLaneRow) {
     open();
     EXPECT_EQ(window.Caption, "Configuració circuit/general");
     EXPECT_FALSE(window.RaceCopy);
     EXPECT_EQ(window.RangPistes, "1 - 64");
+    EXPECT_FALSE(window.TestComEnabled);
+    window.TestCom_Click();
     window.Gravar_Click();
     EXPECT_EQ(fileBytes(savedFile()).size(), 39u);  // 31 + 4 lanes x 2
     EXPECT_EQ(state.Track.SplitEnabled, 0);
-    EXPECT_TRUE(prompter.shown.empty());  // no confirmation for "Més gran"
-}
-
-TEST_F(TrackConfigForm, LeavingWithoutAcceptWritesNothing) {
-    open();
-    window.CfgMinim_Change("5");
-    window.Sortir_Click(0);
-    EXPECT_TRUE(window.Closed);
-    EXPECT_FALSE(window.Saved);
-    EXPECT_FALSE(std::filesystem::exists(savedFile()));
+    EXPECT_TRUE(prompter.shown.empty());  // no search box, no confirmation for "Més gran"
+    window.setPortProbe([](int) { return false; });
+    EXPECT_TRUE(window.TestComEnabled);
 }
 
 TEST_F(TrackConfigForm, Save_ThatCannotWriteKeepsTheWindowOpen) {
