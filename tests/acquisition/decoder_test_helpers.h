@@ -47,11 +47,7 @@ std::vector<T> only(const Actions& actions) {
 }
 
 inline ConnectionState connection(LapCounterModel model, int16_t firstLane = 1, int16_t lastLane = 8) {
-    ConnectionState state;
-    state.model = model;
-    state.firstLane = firstLane;
-    state.lastLane = lastLane;
-    return state;
+    return ConnectionState{model, firstLane, lastLane};
 }
 
 // A device of one model on lanes 1..8 with a heat running, fed byte by byte.

@@ -53,15 +53,13 @@ void expectDecodesToWhatWasPlayed(const SimulatorOptions& options) {
 }
 
 SimulatorOptions options(LapCounterModel model) {
-    SimulatorOptions o;
-    o.model = model;
-    o.firstLane = 3;
-    o.lanes = 4;
-    o.lapSeconds = 2.5;
-    o.jitterSeconds = 0.4;
-    o.heatSeconds = 40;
-    o.seed = 7;
-    return o;
+    return {.model = model,
+            .firstLane = 3,
+            .lanes = 4,
+            .lapSeconds = 2.5,
+            .jitterSeconds = 0.4,
+            .heatSeconds = 40,
+            .seed = 7};
 }
 
 // Plain, then paused with every frame sent twice.

@@ -26,7 +26,7 @@ protected:
     std::filesystem::path savedFile() const { return folder.path() / kSettingsFileName; }
 };
 
-TEST_F(ProgramSettingsForm, FirstStart_ShowsCatalanDs030AndTheDefaultColours) {
+TEST_F(ProgramSettingsForm, FirstStart_ShowsCatalanDs030AndTheDefaultColoursThatClicksOutsideTheListsKeep) {
     open();
     EXPECT_EQ(window.LlIdioma.index, 0);
     EXPECT_EQ(window.LlIdioma.items, (std::vector<std::string>{"Català", "Castellà"}));
@@ -41,6 +41,15 @@ TEST_F(ProgramSettingsForm, FirstStart_ShowsCatalanDs030AndTheDefaultColours) {
     EXPECT_FALSE(window.TempsScroll.enabled);
     EXPECT_FALSE(window.FramesEnabled);
     EXPECT_EQ(window.Caption, "Configuració del programa");
+
+    // Clicks outside the lists change nothing.
+    window.LlIdioma_Click(5);
+    window.ValorColor_Click(6, 2);
+    window.ValorColor_Click(1, 16);
+    window.Hardware_Click(-1);
+    EXPECT_EQ(state.Settings.Language, 0);
+    EXPECT_EQ(window.ValorColor[1].index, 12);
+    EXPECT_EQ(window.Hardware.index, 1);
 }
 
 TEST_F(ProgramSettingsForm, ComaAndScrollOptions_ShownAtOpeningEnableTheirFieldsAndAreSaved) {
@@ -131,17 +140,6 @@ TEST_F(ProgramSettingsForm, Accept_ThatCannotWriteKeepsTheWindowOpenAndTheState)
     EXPECT_EQ(state.Settings.LapCounterModel, 1);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "No s'ha pogut gravar VIROLA.CFG: l'arxiu o la carpeta no existeix");
-}
-
-TEST_F(ProgramSettingsForm, ClicksOutsideTheListsAreIgnored) {
-    open();
-    window.LlIdioma_Click(5);
-    window.ValorColor_Click(6, 2);
-    window.ValorColor_Click(1, 16);
-    window.Hardware_Click(-1);
-    EXPECT_EQ(state.Settings.Language, 0);
-    EXPECT_EQ(window.ValorColor[1].index, 12);
-    EXPECT_EQ(window.Hardware.index, 1);
 }
 
 TEST(Palette16, CodesGiveTheStandardColours) {

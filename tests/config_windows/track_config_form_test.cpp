@@ -9,7 +9,6 @@ namespace sc {
 namespace {
 
 using test::fileBytes;
-using test::integerAt;
 using test::integersAt;
 using Integers = std::vector<int16_t>;
 using Row = std::vector<std::string>;
@@ -112,24 +111,8 @@ TEST_F(TrackConfigForm, LaneChange_ClampsThenSwapsWithTheBoxHoldingTheValue) {
     EXPECT_EQ(state.Track.LaneParticipant.size(), 65u);
 }
 
-TEST_F(TrackConfigForm, ComaAndSectorOptions_EnableTheirFieldsWithUsableValues) {
-    open();
-    EXPECT_TRUE(window.CfgParcial.enabled);
-    EXPECT_FALSE(window.CfgQuants.enabled);
-    window.OpComes_Click(1);
-    EXPECT_FALSE(window.CfgParcial.enabled);
-    EXPECT_TRUE(window.CfgQuants.enabled);
-    EXPECT_TRUE(window.CfgCada.enabled);
-    EXPECT_EQ(window.CfgQuants.text, "2");  // the stored 0 is not a partial count
-    EXPECT_EQ(window.CfgCada.text, "1");
-
-    EXPECT_FALSE(window.CfgPstPar.enabled);
-    window.Split_Click(1);
-    EXPECT_TRUE(window.CfgPstPar.enabled);
-    EXPECT_TRUE(window.CfgDstVel.enabled);
-}
-
-TEST_F(TrackConfigForm, Connections_SplitTheLanesEvenly) {
+// Three connections on 16 lanes, then the port and first-lane rules on them.
+TEST_F(TrackConfigForm, Connections_SplitTheLanesEvenlySwapPortsAndKeepTheFirstLanesIncreasing) {
     state = folder.state(16);
     open();
     window.CfgNCircuits_Click(1);
@@ -144,22 +127,14 @@ TEST_F(TrackConfigForm, Connections_SplitTheLanesEvenly) {
     EXPECT_EQ(state.Track.ConnectionPort[3], 3);
     EXPECT_EQ(state.Track.ConnectionFirstLane[3], 12);
     EXPECT_EQ(state.Track.ConnectionOpen.size(), 4u);
-}
 
-TEST_F(TrackConfigForm, PortChoice_SwapsWithTheConnectionThatHadThePort) {
-    open();
+    // A port taken swaps with the connection that had it.
     const auto ports = [&] { return std::pair(window.PortNum[1].index, window.PortNum[2].index); };
-    ASSERT_EQ(ports(), std::pair(0, 1));
     window.PortNum_Click(1, 1);  // COM2 for connection 1
     EXPECT_EQ(ports(), std::pair(1, 0));
     window.PortNum_Click(2, 3);  // COM4, free
     EXPECT_EQ(ports(), std::pair(1, 3));
-}
 
-TEST_F(TrackConfigForm, FirstLanes_KeepIncreasing) {
-    state = folder.state(16);
-    open();
-    window.CfgNCircuits_Click(2);  // 1, 6, 12
     window.PrimeraPista_Change(3, "6");
     EXPECT_EQ(texts(window.PrimeraPista, 3), (Row{"1", "6", "7"}));
     window.PrimeraPista_Change(2, "12");
@@ -171,9 +146,16 @@ TEST_F(TrackConfigForm, FirstLanes_KeepIncreasing) {
 }
 
 // The refusal beyond 16 bits, and that a "No" saves nothing: tests/scripts/first_start.
-TEST_F(TrackConfigForm, Save_ByPartialsConfirmsTheLargestPartial) {
+TEST_F(TrackConfigForm, ByPartials_EnablesItsFieldsWithUsableValuesAndTheSaveConfirmsTheLargestPartial) {
     open();
+    EXPECT_TRUE(window.CfgParcial.enabled);
+    EXPECT_FALSE(window.CfgQuants.enabled);
     window.OpComes_Click(1);
+    EXPECT_FALSE(window.CfgParcial.enabled);
+    EXPECT_TRUE(window.CfgQuants.enabled);
+    EXPECT_TRUE(window.CfgCada.enabled);
+    EXPECT_EQ(window.CfgQuants.text, "2");  // the stored 0 is not a partial count
+    EXPECT_EQ(window.CfgCada.text, "1");
     window.CfgQuants_Change("11");
     window.CfgCada_Change("10");
     prompter.answers = {Button::No, Button::Yes};
@@ -186,13 +168,13 @@ TEST_F(TrackConfigForm, Save_ByPartialsConfirmsTheLargestPartial) {
     EXPECT_TRUE(window.Closed);
     const Bytes data = fileBytes(savedFile());
     ASSERT_EQ(data.size(), 313u);
-    EXPECT_EQ(integerAt(data, 4), 100);
+    EXPECT_EQ(integersAt(data, 4), Integers{100});
     EXPECT_EQ(integersAt(data, 309, 2), (Integers{11, 10}));
     EXPECT_EQ(state.Track.ComaDivisions, 100);
     EXPECT_EQ(state.Track.ComaFormat, "0.000");
 }
 
-TEST_F(TrackConfigForm, Save_WritesEveryFieldAtItsOffset) {
+TEST_F(TrackConfigForm, Save_WritesEveryFieldAtItsOffsetWithTheSectorFieldsEnabledBySplit) {
     open();
     window.CfgMinim_Change("3.5");
     window.CfgParcial_Change("100");
@@ -200,7 +182,10 @@ TEST_F(TrackConfigForm, Save_WritesEveryFieldAtItsOffset) {
     window.CfgNCircuits_Click(1);    // ports 1, 2, first lanes 1, 3
     window.PortNum_Click(2, 3);      // COM4
     window.Shift_KeyDown();
+    EXPECT_FALSE(window.CfgPstPar.enabled);
     window.Split_Click(1);
+    EXPECT_TRUE(window.CfgPstPar.enabled);
+    EXPECT_TRUE(window.CfgDstVel.enabled);
     window.CfgNParcials_Change("5");
     window.CfgPstPar_Change("3");
     window.CfgPstVel_Change("4");
@@ -211,7 +196,7 @@ TEST_F(TrackConfigForm, Save_WritesEveryFieldAtItsOffset) {
     const Bytes data = fileBytes(savedFile());
     ASSERT_EQ(data.size(), 309u);  // no partials
     EXPECT_FLOAT_EQ(ByteReader(data, "test").single(), 3.5f);
-    EXPECT_EQ(integerAt(data, 4), 100);
+    EXPECT_EQ(integersAt(data, 4), Integers{100});
     // Connections, their ports and first lanes; lanes and the change row; the sector
     // switch, count as entered, sector lane, trap lane and its distance.
     EXPECT_EQ(integersAt(data, 9, 5), (Integers{2, 1, 1, 4, 3}));
