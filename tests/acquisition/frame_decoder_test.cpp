@@ -104,14 +104,13 @@ TEST_F(FrameDecoder, Ds4portBankByteAddsEightLanesPerBank) {
 TEST_F(FrameDecoder, HiddenPanelDropsFramesButRemembersTheLastOne) {
     heat = HeatView{false, false, false, 8, 0};
     EXPECT_TRUE(feed(statusFrame(163), 1.0).empty()) << "the start seen while hidden";
-    EXPECT_FALSE(heat.heatRunning);
     heat.heatRunning = true;
     EXPECT_TRUE(feed(passFrame(0x80), 1.0).empty());
     heat = test::runningHeat();
     EXPECT_TRUE(feed(passFrame(0x80), 2.0).empty()) << "a repeat of the frame seen while hidden";
 }
 
-TEST_F(FrameDecoder, StartLightsBeforeTheHeat) {
+TEST_F(FrameDecoder, StartLightsBeforeTheHeatThenPauseResumeAndKeepAliveWhileRunning) {
     heat = test::openPanel();
     EXPECT_EQ(feed(statusFrame(161), 1.0), (Actions{PanelColour{PanelScope::HeatPanel, 12, true}}));
     EXPECT_EQ(feed(statusFrame(162), 2.0), (Actions{PanelColour{PanelScope::HeatPanel, 10, false}}));
@@ -119,22 +118,19 @@ TEST_F(FrameDecoder, StartLightsBeforeTheHeat) {
     EXPECT_TRUE(feed(passFrame(0x80), 2.6).empty()) << "no pass before a start";
     EXPECT_EQ(feed(statusFrame(163), 3.0),
               (Actions{PanelColour{PanelScope::HeatPanel, kRestoreColour, false}, StartHeat{3.0}}));
-    EXPECT_TRUE(heat.heatRunning);
-}
 
-TEST_F(FrameDecoder, PauseResumeAndKeepAliveWhileRunning) {
-    EXPECT_EQ(feed(statusFrame(164), 1.0), (Actions{KeepAlive{1.0}}));
-    EXPECT_EQ(feed(statusFrame(167), 2.0), (Actions{KeepAlive{2.0}}));
-    EXPECT_TRUE(feed(statusFrame(163), 2.5).empty()) << "resume while not paused";
-    EXPECT_TRUE(feed(statusFrame(166), 2.6).empty()) << "red while not paused";
-    EXPECT_EQ(feed(statusFrame(165), 3.0), (Actions{PauseHeat{3.0}}));
-    EXPECT_TRUE(feed(statusFrame(165, 1), 3.1).empty()) << "pause while paused";
-    EXPECT_EQ(feed(statusFrame(166), 4.0), (Actions{PanelColour{PanelScope::PauseDisplay, 12, false}}));
-    EXPECT_EQ(feed(statusFrame(162), 5.0), (Actions{PanelColour{PanelScope::PauseDisplay, 10, false}}));
-    EXPECT_EQ(feed(statusFrame(163), 6.0),
-              (Actions{PanelColour{PanelScope::PauseDisplay, kRestoreColour, false}, ResumeHeat{6.0}}));
+    EXPECT_EQ(feed(statusFrame(164), 11.0), (Actions{KeepAlive{11.0}}));
+    EXPECT_EQ(feed(statusFrame(167), 12.0), (Actions{KeepAlive{12.0}}));
+    EXPECT_TRUE(feed(statusFrame(163), 12.5).empty()) << "resume while not paused";
+    EXPECT_TRUE(feed(statusFrame(166), 12.6).empty()) << "red while not paused";
+    EXPECT_EQ(feed(statusFrame(165), 13.0), (Actions{PauseHeat{13.0}}));
+    EXPECT_TRUE(feed(statusFrame(165, 1), 13.1).empty()) << "pause while paused";
+    EXPECT_EQ(feed(statusFrame(166), 14.0), (Actions{PanelColour{PanelScope::PauseDisplay, 12, false}}));
+    EXPECT_EQ(feed(statusFrame(162), 15.0), (Actions{PanelColour{PanelScope::PauseDisplay, 10, false}}));
+    EXPECT_EQ(feed(statusFrame(163), 16.0),
+              (Actions{PanelColour{PanelScope::PauseDisplay, kRestoreColour, false}, ResumeHeat{16.0}}));
     // While running, 161 is no status: it is read as a pass.
-    EXPECT_EQ(passes(rawFrame(161, 0x80, 1, {0, 4, 0, 0}), 7.0).size(), 1u);
+    EXPECT_EQ(passes(rawFrame(161, 0x80, 1, {0, 4, 0, 0}), 17.0).size(), 1u);
 }
 
 }  // namespace
