@@ -11,6 +11,8 @@
 namespace sc {
 namespace {
 
+test::ToolRun runPrint(const std::string& arguments) { return test::runTool("print " + arguments); }
+
 // Race 7, one race series: Anna 10 laps in heat 1, Biel 9; Biel 8 more in heat 2.
 class PrintCommand : public ::testing::Test {
 protected:
@@ -26,16 +28,14 @@ protected:
                                test::resultRecord(2, 9, 36040, 5.0f, 2, 9, 5.0f)}},
                              {2, 36200, {test::resultRecord(2, 17, 36250, 5.0f, 1, 8, 5.3f)}}});
     }
-    test::ToolRun print(const std::string& arguments) const {
-        return test::runTool("print '" + race.string() + "' " + arguments);
-    }
+    std::string folder() const { return "'" + race.string() + "'"; }
 
     test::TempFolder temp;
     std::filesystem::path race = temp.path() / "PROVA007";
 };
 
 TEST_F(PrintCommand, QuadrantOfARaceFolderAsText) {
-    const test::ToolRun run = print("quadrant-fastest");
+    const test::ToolRun run = runPrint(folder() + " quadrant-fastest");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
               "\n\n"
@@ -52,10 +52,10 @@ TEST_F(PrintCommand, QuadrantOfARaceFolderAsText) {
 }
 
 TEST_F(PrintCommand, BadFolderOrSeriesGiveOneLine) {
-    EXPECT_EQ(test::runTool("print '" + temp.path().string() + "' results").out,
+    EXPECT_EQ(runPrint("'" + temp.path().string() + "' results").out,
               "slotcursa-tool: FOLDER must be a race folder PROVAnnn, not '" +
                   temp.path().filename().string() + "'\n");
-    const test::ToolRun run = print("results --series 2");
+    const test::ToolRun run = runPrint(folder() + " results --series 2");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "slotcursa-tool: the race has no series 2 in modality 4\n");
 }
