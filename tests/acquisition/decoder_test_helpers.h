@@ -46,14 +46,8 @@ std::vector<T> only(const Actions& actions) {
     return found;
 }
 
-inline std::vector<Detection> detectionsOf(const Actions& actions) { return only<Detection>(actions); }
-
 inline ConnectionState connection(LapCounterModel model, int16_t firstLane = 1, int16_t lastLane = 8) {
-    ConnectionState state;
-    state.model = model;
-    state.firstLane = firstLane;
-    state.lastLane = lastLane;
-    return state;
+    return ConnectionState{model, firstLane, lastLane};
 }
 
 // A device of one model on lanes 1..8 with a heat running, fed byte by byte.
@@ -62,7 +56,7 @@ class DecoderTest : public ::testing::Test {
 protected:
     Actions feed(const Bytes& bytes, double pcClock = 1.0) { return feedAll(device, bytes, pcClock, heat); }
     std::vector<Detection> passes(const Bytes& bytes, double pcClock) {
-        return detectionsOf(feed(bytes, pcClock));
+        return only<Detection>(feed(bytes, pcClock));
     }
     Actions tickAt(double pcClock) { return tick(device, pcClock, heat); }
     void restart() { device = connection(kModel); }

@@ -13,17 +13,13 @@ TEST(Bcd, ReadsHexDigitsAsDecimalAndStopsAtADigitAboveNine) {
     EXPECT_EQ(bcdValue(0x99), 99);
     EXPECT_EQ(bcdValue(0x5A), 5);
     EXPECT_EQ(bcdValue(0xA4), 0);
-    EXPECT_EQ(bcdValue(0xFF), 0);
     for (int v = 0; v <= 99; ++v) EXPECT_EQ(bcdValue(toBcd(v)), v);
     EXPECT_THROW(toBcd(100), std::out_of_range);
     EXPECT_THROW(toBcd(-1), std::out_of_range);
 }
 
 TEST(SensorFromBit, OnlyOneBitMasksAreSensors) {
-    EXPECT_EQ(sensorFromBit(0x80, SensorOrder::Reversed), 1);
-    EXPECT_EQ(sensorFromBit(0x01, SensorOrder::Reversed), 8);
-    EXPECT_EQ(sensorFromBit(0x01, SensorOrder::Direct), 1);
-    EXPECT_EQ(sensorFromBit(0x80, SensorOrder::Direct), 8);
+    // Which bit is which sensor on each model: frame_decoder_test.
     int sensors = 0;
     for (int mask = 0; mask < 256; ++mask)
         if (sensorFromBit(static_cast<uint8_t>(mask), SensorOrder::Reversed)) ++sensors;

@@ -13,12 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ProgramFolder : test::TempFolder {
-    void write(const std::string& name, const std::string& text) const {
-        std::ofstream(path() / name, std::ios::binary) << text;
-    }
-};
-
 DeviceExists onlyThese(std::set<std::string> devices) {
     return
         [devices = std::move(devices)](const fs::path& device) { return devices.count(device.string()) > 0; };
@@ -46,26 +40,28 @@ TEST(PortsFile, ReadsNumberedLinesTrimmedWithCommentsAndSkipsBadOrHugeOnes) {
 }
 
 TEST(PortDevice, WindowsNamesComPorts) {
-    ProgramFolder folder;
-    folder.write("PORTS.TXT", "1=/dev/ttyUSB7\n");
+    test::TempFolder folder;
+    std::ofstream(folder.path() / "PORTS.TXT", std::ios::binary) << "1=/dev/ttyUSB7\n";
     EXPECT_EQ(portDevice(1, folder.path(), PortNaming::Windows), "COM1");
     EXPECT_EQ(portDevice(12, folder.path(), PortNaming::Windows), "COM12");
     EXPECT_EQ(portDevice(0, folder.path(), PortNaming::Windows), "");
 }
 
 TEST(PortDevice, PortsFileWinsOverTheDevicesThatExistUnlessOversized) {
-    ProgramFolder folder;
-    folder.write("ports.txt", "2=/dev/ttyACM5\n");  // found whatever its case
+    test::TempFolder folder;
+    std::ofstream(folder.path() / "ports.txt", std::ios::binary)
+        << "2=/dev/ttyACM5\n";  // found whatever its case
     const auto exists = onlyThese({"/dev/ttyUSB1", "/dev/ttyUSB0"});
     EXPECT_EQ(portDevice(2, folder.path(), PortNaming::Unix, exists), "/dev/ttyACM5");
     EXPECT_EQ(portDevice(1, folder.path(), PortNaming::Unix, exists), "/dev/ttyUSB0");
 
-    folder.write("ports.txt", "2=/dev/ttyACM5\n" + std::string(100 * 1024, '#'));
+    std::ofstream(folder.path() / "ports.txt", std::ios::binary) << "2=/dev/ttyACM5\n"
+                                                                 << std::string(100 * 1024, '#');
     EXPECT_EQ(portDevice(2, folder.path(), PortNaming::Unix, exists), "/dev/ttyUSB1") << "oversized: ignored";
 }
 
 TEST(PortDevice, FallsBackToUsbThenAcmThenSerialForPortNMinusOne) {
-    ProgramFolder folder;
+    test::TempFolder folder;
     EXPECT_EQ(portDevice(3, folder.path(), PortNaming::Unix, onlyThese({"/dev/ttyUSB2", "/dev/ttyACM2"})),
               "/dev/ttyUSB2");
     EXPECT_EQ(portDevice(3, folder.path(), PortNaming::Unix, onlyThese({"/dev/ttyACM2", "/dev/ttyS2"})),

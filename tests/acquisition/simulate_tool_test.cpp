@@ -24,16 +24,14 @@ TEST(SimulateTool, HexLinesAreTheSimulatorsMessages) {
         "--seed 99 --pause 4:2 --stdout-hex");
     ASSERT_EQ(tool.status, 0) << tool.out;
     std::istringstream lines(tool.out);
-    SimulatorOptions o;
-    o.model = LapCounterModel::DS030;
-    o.firstLane = 2;
-    o.lanes = 3;
-    o.lapSeconds = 1.5;
-    o.jitterSeconds = 0.3;
-    o.heatSeconds = 12;
-    o.seed = 99;
-    o.pause = PauseSpec{4, 2};
-    const SimulatorPlay play = playLapCounter(o);
+    const SimulatorPlay play = playLapCounter({.model = LapCounterModel::DS030,
+                                               .firstLane = 2,
+                                               .lanes = 3,
+                                               .lapSeconds = 1.5,
+                                               .jitterSeconds = 0.3,
+                                               .heatSeconds = 12,
+                                               .seed = 99,
+                                               .pause = PauseSpec{4, 2}});
     std::string line;
     std::size_t count = 0;
     while (std::getline(lines, line)) {
@@ -90,15 +88,10 @@ TEST(SimulateTool, PlaysItsStreamOnAPseudoTerminal) {
     path.erase(path.find_last_not_of("\r\n") + 1);
     ASSERT_EQ(path.rfind("/dev/", 0), 0u) << path;
 
-    SimulatorOptions o;
-    o.model = LapCounterModel::DS300;
-    o.lanes = 2;
-    o.lapSeconds = 0.6;
-    o.jitterSeconds = 0.1;
-    o.heatSeconds = 1.5;
-    o.seed = 3;
     Bytes played;
-    for (const auto& m : playLapCounter(o).messages)
+    for (const auto& m :
+         playLapCounter({.lanes = 2, .lapSeconds = 0.6, .jitterSeconds = 0.1, .heatSeconds = 1.5, .seed = 3})
+             .messages)
         played.insert(played.end(), m.bytes.begin(), m.bytes.end());
     EXPECT_EQ(readUntilClosed(path), played);
 }

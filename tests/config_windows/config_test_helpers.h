@@ -50,6 +50,4 @@ inline std::vector<int16_t> integersAt(const Bytes& data, std::size_t offset, st
     return values;
 }
 
-inline int16_t integerAt(const Bytes& data, std::size_t offset) { return integersAt(data, offset)[0]; }
-
 }  // namespace sc::test

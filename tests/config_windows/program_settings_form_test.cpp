@@ -26,7 +26,7 @@ protected:
     std::filesystem::path savedFile() const { return folder.path() / kSettingsFileName; }
 };
 
-TEST_F(ProgramSettingsForm, FirstStart_ShowsCatalanDs030AndTheDefaultColours) {
+TEST_F(ProgramSettingsForm, FirstStart_ShowsCatalanDs030AndTheDefaultColoursThatClicksOutsideTheListsKeep) {
     open();
     EXPECT_EQ(window.LlIdioma.index, 0);
     EXPECT_EQ(window.LlIdioma.items, (std::vector<std::string>{"Català", "Castellà"}));
@@ -41,6 +41,15 @@ TEST_F(ProgramSettingsForm, FirstStart_ShowsCatalanDs030AndTheDefaultColours) {
     EXPECT_FALSE(window.TempsScroll.enabled);
     EXPECT_FALSE(window.FramesEnabled);
     EXPECT_EQ(window.Caption, "Configuració del programa");
+
+    // Clicks outside the lists change nothing.
+    window.LlIdioma_Click(5);
+    window.ValorColor_Click(6, 2);
+    window.ValorColor_Click(1, 16);
+    window.Hardware_Click(-1);
+    EXPECT_EQ(state.Settings.Language, 0);
+    EXPECT_EQ(window.ValorColor[1].index, 12);
+    EXPECT_EQ(window.Hardware.index, 1);
 }
 
 TEST_F(ProgramSettingsForm, ComaAndScrollOptions_ShownAtOpeningEnableTheirFieldsAndAreSaved) {
@@ -88,22 +97,19 @@ TEST_F(ProgramSettingsForm, LeavingWithoutAccept_UndoesTheLanguagePreviewAndKeep
     EXPECT_FALSE(std::filesystem::exists(savedFile()));
 }
 
-TEST_F(ProgramSettingsForm, TypedNumbers_BecomeWholeAbsoluteValues) {
-    open();  // the scroll seconds are typed in the accept test below
-    window.MngComes_Change("2,9");
-    EXPECT_EQ(window.MngComes.text, "2");
-    window.MngComes_Change("99999");
-    EXPECT_EQ(window.MngComes.text, "32767");  // an Integer in the file
-    window.MngComes_Change("");
-    EXPECT_EQ(window.MngComes.text, "0");
-}
-
 TEST_F(ProgramSettingsForm, Accept_KeepsThePreviewedLanguageAndWritesEveryFieldAtItsOffset) {
     open();
     window.LlIdioma_Click(1);
     window.Hardware_Click(3);
     window.ValorColor_Click(2, 4);
     window.OpcioComes_Click(2);
+    // Typed numbers become whole absolute values (the scroll seconds below too).
+    window.MngComes_Change("2,9");
+    EXPECT_EQ(window.MngComes.text, "2");
+    window.MngComes_Change("99999");
+    EXPECT_EQ(window.MngComes.text, "32767");  // an Integer in the file
+    window.MngComes_Change("");
+    EXPECT_EQ(window.MngComes.text, "0");
     window.MngComes_Change("3");
     window.OpcioAutoScroll_Click(1);
     window.TempsScroll_Change("-7.8");
@@ -134,17 +140,6 @@ TEST_F(ProgramSettingsForm, Accept_ThatCannotWriteKeepsTheWindowOpenAndTheState)
     EXPECT_EQ(state.Settings.LapCounterModel, 1);
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "No s'ha pogut gravar VIROLA.CFG: l'arxiu o la carpeta no existeix");
-}
-
-TEST_F(ProgramSettingsForm, ClicksOutsideTheListsAreIgnored) {
-    open();
-    window.LlIdioma_Click(5);
-    window.ValorColor_Click(6, 2);
-    window.ValorColor_Click(1, 16);
-    window.Hardware_Click(-1);
-    EXPECT_EQ(state.Settings.Language, 0);
-    EXPECT_EQ(window.ValorColor[1].index, 12);
-    EXPECT_EQ(window.Hardware.index, 1);
 }
 
 TEST(Palette16, CodesGiveTheStandardColours) {

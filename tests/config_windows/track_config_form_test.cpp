@@ -9,7 +9,6 @@ namespace sc {
 namespace {
 
 using test::fileBytes;
-using test::integerAt;
 using test::integersAt;
 using Integers = std::vector<int16_t>;
 using Row = std::vector<std::string>;
@@ -35,12 +34,6 @@ protected:
         window.Form_Load();
         window.Form_Paint();
     }
-    void openSixteenLanes() {
-        state.Track.LaneCount = 16;
-        state.Track.LaneChange.clear();
-        resizeTrackWorkingArrays(state.Track);
-        open();
-    }
     std::filesystem::path savedFile() const { return folder.path() / kTrackFileName; }
 };
 
@@ -52,7 +45,7 @@ struct Typed {
     const char* shown;
 };
 
-TEST_F(TrackConfigForm, TypedValues_AreClampedToTheirRanges) {
+TEST_F(TrackConfigForm, TypedValues_AreClampedToTheirRangesAndLeavingWithoutAcceptWritesNone) {
     using W = ConfiguracioPista;
     const Typed cases[] = {
         {&W::CfgNPistes_Change, &W::CfgNPistes, "70", "64"},
@@ -80,6 +73,10 @@ TEST_F(TrackConfigForm, TypedValues_AreClampedToTheirRanges) {
     }
     // The state follows the shown values (the lane count and partials: in the tests below).
     EXPECT_FLOAT_EQ(state.Track.MinLapTime, 99.99f);
+    window.Sortir_Click(0);
+    EXPECT_TRUE(window.Closed);
+    EXPECT_FALSE(window.Saved);
+    EXPECT_FALSE(std::filesystem::exists(savedFile()));
 }
 
 TEST_F(TrackConfigForm, LaneCount_ChangeRecreatesTheRowAndMovesTheSectorAndTrapLanesIntoRange) {
@@ -114,25 +111,10 @@ TEST_F(TrackConfigForm, LaneChange_ClampsThenSwapsWithTheBoxHoldingTheValue) {
     EXPECT_EQ(state.Track.LaneParticipant.size(), 65u);
 }
 
-TEST_F(TrackConfigForm, ComaAndSectorOptions_EnableTheirFieldsWithUsableValues) {
+// Three connections on 16 lanes, then the port and first-lane rules on them.
+TEST_F(TrackConfigForm, Connections_SplitTheLanesEvenlySwapPortsAndKeepTheFirstLanesIncreasing) {
+    state = folder.state(16);
     open();
-    EXPECT_TRUE(window.CfgParcial.enabled);
-    EXPECT_FALSE(window.CfgQuants.enabled);
-    window.OpComes_Click(1);
-    EXPECT_FALSE(window.CfgParcial.enabled);
-    EXPECT_TRUE(window.CfgQuants.enabled);
-    EXPECT_TRUE(window.CfgCada.enabled);
-    EXPECT_EQ(window.CfgQuants.text, "2");  // the stored 0 is not a partial count
-    EXPECT_EQ(window.CfgCada.text, "1");
-
-    EXPECT_FALSE(window.CfgPstPar.enabled);
-    window.Split_Click(1);
-    EXPECT_TRUE(window.CfgPstPar.enabled);
-    EXPECT_TRUE(window.CfgDstVel.enabled);
-}
-
-TEST_F(TrackConfigForm, Connections_SplitTheLanesEvenly) {
-    openSixteenLanes();
     window.CfgNCircuits_Click(1);
     EXPECT_EQ(texts(window.PrimeraPista, 2), (Row{"1", "9"}));
     window.CfgNCircuits_Click(2);
@@ -145,21 +127,14 @@ TEST_F(TrackConfigForm, Connections_SplitTheLanesEvenly) {
     EXPECT_EQ(state.Track.ConnectionPort[3], 3);
     EXPECT_EQ(state.Track.ConnectionFirstLane[3], 12);
     EXPECT_EQ(state.Track.ConnectionOpen.size(), 4u);
-}
 
-TEST_F(TrackConfigForm, PortChoice_SwapsWithTheConnectionThatHadThePort) {
-    open();
+    // A port taken swaps with the connection that had it.
     const auto ports = [&] { return std::pair(window.PortNum[1].index, window.PortNum[2].index); };
-    ASSERT_EQ(ports(), std::pair(0, 1));
     window.PortNum_Click(1, 1);  // COM2 for connection 1
     EXPECT_EQ(ports(), std::pair(1, 0));
     window.PortNum_Click(2, 3);  // COM4, free
     EXPECT_EQ(ports(), std::pair(1, 3));
-}
 
-TEST_F(TrackConfigForm, FirstLanes_KeepIncreasing) {
-    openSixteenLanes();
-    window.CfgNCircuits_Click(2);  // 1, 6, 12
     window.PrimeraPista_Change(3, "6");
     EXPECT_EQ(texts(window.PrimeraPista, 3), (Row{"1", "6", "7"}));
     window.PrimeraPista_Change(2, "12");
@@ -170,48 +145,36 @@ TEST_F(TrackConfigForm, FirstLanes_KeepIncreasing) {
     EXPECT_EQ(texts(window.PrimeraPista, 3), (Row{"20", "21", "22"}));
 }
 
-// What the search finds and says is tested with the ports it probes (acquisition/).
-TEST_F(TrackConfigForm, PortSearch_DisabledWithoutAProbe) {
+// The refusal beyond 16 bits, and that a "No" saves nothing: tests/scripts/first_start.
+TEST_F(TrackConfigForm, ByPartials_EnablesItsFieldsWithUsableValuesAndTheSaveConfirmsTheLargestPartial) {
     open();
-    EXPECT_FALSE(window.TestComEnabled);
-    window.TestCom_Click();
-    EXPECT_TRUE(prompter.shown.empty());
-    window.setPortProbe([](int) { return false; });
-    EXPECT_TRUE(window.TestComEnabled);
-}
-
-// Neither the refusal nor a "No" closes the window or writes the file.
-TEST_F(TrackConfigForm, Save_ByPartialsRefusesBeyondSixteenBitsAndConfirmsTheLargestPartial) {
-    open();
+    EXPECT_TRUE(window.CfgParcial.enabled);
+    EXPECT_FALSE(window.CfgQuants.enabled);
     window.OpComes_Click(1);
-    window.CfgQuants_Change("100");
-    window.CfgCada_Change("999");
-    window.Gravar_Click();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].buttons, std::vector<Button>{Button::Ok});
-
+    EXPECT_FALSE(window.CfgParcial.enabled);
+    EXPECT_TRUE(window.CfgQuants.enabled);
+    EXPECT_TRUE(window.CfgCada.enabled);
+    EXPECT_EQ(window.CfgQuants.text, "2");  // the stored 0 is not a partial count
+    EXPECT_EQ(window.CfgCada.text, "1");
     window.CfgQuants_Change("11");
     window.CfgCada_Change("10");
-    prompter.answers = {Button::No};
+    prompter.answers = {Button::No, Button::Yes};
+    window.Sortir_Click(ConfiguracioPista::kAcceptButton);
+    EXPECT_FALSE(window.Closed);
     window.Sortir_Click(ConfiguracioPista::kAcceptButton);
     ASSERT_EQ(prompter.shown.size(), 2u);
     EXPECT_EQ(prompter.shown[1].text, "El parcial més gran és: 100");
-    EXPECT_FALSE(window.Closed);
-    EXPECT_FALSE(std::filesystem::exists(savedFile()));
-
-    prompter.answers = {Button::Yes};
-    window.Sortir_Click(ConfiguracioPista::kAcceptButton);
     EXPECT_TRUE(window.Saved);
     EXPECT_TRUE(window.Closed);
     const Bytes data = fileBytes(savedFile());
     ASSERT_EQ(data.size(), 313u);
-    EXPECT_EQ(integerAt(data, 4), 100);
+    EXPECT_EQ(integersAt(data, 4), Integers{100});
     EXPECT_EQ(integersAt(data, 309, 2), (Integers{11, 10}));
     EXPECT_EQ(state.Track.ComaDivisions, 100);
     EXPECT_EQ(state.Track.ComaFormat, "0.000");
 }
 
-TEST_F(TrackConfigForm, Save_WritesEveryFieldAtItsOffset) {
+TEST_F(TrackConfigForm, Save_WritesEveryFieldAtItsOffsetWithTheSectorFieldsEnabledBySplit) {
     open();
     window.CfgMinim_Change("3.5");
     window.CfgParcial_Change("100");
@@ -219,7 +182,10 @@ TEST_F(TrackConfigForm, Save_WritesEveryFieldAtItsOffset) {
     window.CfgNCircuits_Click(1);    // ports 1, 2, first lanes 1, 3
     window.PortNum_Click(2, 3);      // COM4
     window.Shift_KeyDown();
+    EXPECT_FALSE(window.CfgPstPar.enabled);
     window.Split_Click(1);
+    EXPECT_TRUE(window.CfgPstPar.enabled);
+    EXPECT_TRUE(window.CfgDstVel.enabled);
     window.CfgNParcials_Change("5");
     window.CfgPstPar_Change("3");
     window.CfgPstVel_Change("4");
@@ -230,7 +196,7 @@ TEST_F(TrackConfigForm, Save_WritesEveryFieldAtItsOffset) {
     const Bytes data = fileBytes(savedFile());
     ASSERT_EQ(data.size(), 309u);  // no partials
     EXPECT_FLOAT_EQ(ByteReader(data, "test").single(), 3.5f);
-    EXPECT_EQ(integerAt(data, 4), 100);
+    EXPECT_EQ(integersAt(data, 4), Integers{100});
     // Connections, their ports and first lanes; lanes and the change row; the sector
     // switch, count as entered, sector lane, trap lane and its distance.
     EXPECT_EQ(integersAt(data, 9, 5), (Integers{2, 1, 1, 4, 3}));
@@ -241,24 +207,20 @@ TEST_F(TrackConfigForm, Save_WritesEveryFieldAtItsOffset) {
     EXPECT_EQ(state.Track.PartialCount, 0);
 }
 
-TEST_F(TrackConfigForm, GeneralConfiguration_NoRaceNameNoLockAndAFileEndingAtTheLaneRow) {
+// What the port search finds and says is tested with the ports it probes (acquisition/).
+TEST_F(TrackConfigForm, GeneralConfiguration_NoRaceNameNoLockNoSearchWithoutAProbeFileEndsAtTheLaneRow) {
     open();
     EXPECT_EQ(window.Caption, "Configuració circuit/general");
     EXPECT_FALSE(window.RaceCopy);
     EXPECT_EQ(window.RangPistes, "1 - 64");
+    EXPECT_FALSE(window.TestComEnabled);
+    window.TestCom_Click();
     window.Gravar_Click();
     EXPECT_EQ(fileBytes(savedFile()).size(), 39u);  // 31 + 4 lanes x 2
     EXPECT_EQ(state.Track.SplitEnabled, 0);
-    EXPECT_TRUE(prompter.shown.empty());  // no confirmation for "Més gran"
-}
-
-TEST_F(TrackConfigForm, LeavingWithoutAcceptWritesNothing) {
-    open();
-    window.CfgMinim_Change("5");
-    window.Sortir_Click(0);
-    EXPECT_TRUE(window.Closed);
-    EXPECT_FALSE(window.Saved);
-    EXPECT_FALSE(std::filesystem::exists(savedFile()));
+    EXPECT_TRUE(prompter.shown.empty());  // no search box, no confirmation for "Més gran"
+    window.setPortProbe([](int) { return false; });
+    EXPECT_TRUE(window.TestComEnabled);
 }
 
 TEST_F(TrackConfigForm, Save_ThatCannotWriteKeepsTheWindowOpen) {
@@ -301,15 +263,13 @@ TEST_F(RaceCopy, HeatsRunInAnySeriesLockTheLanes) {
     }
 }
 
-TEST_F(RaceCopy, NamedInTheCaptionSavedIntoTheRaceFolderThenBackToTheProgramFolder) {
+// The race named in the title, and the way back to the program folder: config_windows_window_test.
+TEST_F(RaceCopy, SavedIntoTheRaceFolder) {
     open();
-    EXPECT_EQ(window.Caption, "Configuració circuit/prova: Copa d'estiu");
     EXPECT_EQ(state.CurrentModality, 0);
     window.Gravar_Click();
     EXPECT_TRUE(std::filesystem::exists(race / kTrackFileName));
     EXPECT_FALSE(std::filesystem::exists(savedFile()));
-    window.Form_Unload();
-    EXPECT_EQ(state.WorkingFolder, state.AppFolder);
 }
 
 // The Spanish confirmation of the largest partial is in tests/scripts/first_start.

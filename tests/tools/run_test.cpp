@@ -49,8 +49,6 @@ TEST_F(RunScript, BadLines_StopWithStatusTwoAndTheirLineNumber) {
         {"track connections=5:1\n", "line 1: port must be between 1 and 4"},
     };
     for (const auto& [script, expected] : cases) {
-        fs::remove_all(folder());
-        fs::create_directories(folder());
         const ToolRun r = run(script);
         EXPECT_EQ(r.status, 2) << script;
         EXPECT_NE(r.err.find(expected), std::string::npos) << script << "\n" << r.err;
