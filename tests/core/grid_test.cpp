@@ -149,14 +149,11 @@ TEST(Grid, CustomSortSurvivesAnInconsistentComparison) {
 
 TEST(Grid, HiddenRowsHaveHeightZeroAndResizingKeepsExistingCells) {
     Grid g(4, 3);
-    EXPECT_FALSE(g.RowHidden(2));
     EXPECT_EQ(g.RowHeight(2), Grid::kDefaultRowHeight);
-    g.SetRowHeight(2, 0);
-    EXPECT_TRUE(g.RowHidden(2));
-    g.SetRowHeight(3, -5);
-    EXPECT_TRUE(g.RowHidden(3));
-    g.SetRowHeight(2, 250);
-    EXPECT_FALSE(g.RowHidden(2));
+    for (auto [height, hidden] : {std::pair{0, true}, {-5, true}, {250, false}}) {
+        g.SetRowHeight(2, height);
+        EXPECT_EQ(g.RowHidden(2), hidden) << height;
+    }
     g.SetColWidth(1, 0);
     EXPECT_EQ(g.ColWidth(1), 0);
 

@@ -152,7 +152,7 @@ TEST_F(LapLogTest, ReadLapLogReportsAPartialTail) {
     EXPECT_TRUE(ReadLapLog(folder / "missing").records.empty());
 }
 
-TEST_F(LapLogTest, CopyToSeriesPlacesHeatsOneAfterAnotherAndARerunOverwrites) {
+TEST_F(LapLogTest, CopyToSeriesPlacesHeatsInTurnOverwritesARerunAndDropsAPartialTail) {
     const fs::path vav = folder / "CRS001.VAV";
     const auto heat1 = closedHeat(1, 2);  // header, 2 laps, end: 4 records, number 3
     ASSERT_TRUE(CopyLapLogToSeries(folder / kLapLogName, vav, 1));
@@ -170,6 +170,15 @@ TEST_F(LapLogTest, CopyToSeriesPlacesHeatsOneAfterAnotherAndARerunOverwrites) {
     ASSERT_EQ(series.size(), 6u);
     EXPECT_EQ(std::vector<LapRecord>(series.begin(), series.begin() + 4), heat1);
     EXPECT_EQ(std::vector<LapRecord>(series.begin() + 4, series.end()), rerun);
+
+    {
+        std::ofstream out(vav, std::ios::binary | std::ios::app);
+        out << "garbage";  // a partial tail of the series file is no record
+    }
+    closedHeat(3, 1);
+    ASSERT_TRUE(CopyLapLogToSeries(folder / kLapLogName, vav, 3));
+    EXPECT_EQ(fs::file_size(vav), 9 * kLapRecordSize);
+    EXPECT_FALSE(CopyLapLogToSeries(folder / "missing.TMP", vav, 4));
 }
 
 TEST_F(LapLogTest, CopyStartFallsBackWhenThePreviousHeaderIsMissingOrDamaged) {
@@ -183,21 +192,6 @@ TEST_F(LapLogTest, CopyStartFallsBackWhenThePreviousHeaderIsMissingOrDamaged) {
     const std::vector<LapRecord> negative = {pass(1, 1, 1, 1), LapRecord{0, 0, 1000, 1, 0, -5, 0, 0},
                                              pass(1, 1, 1, 1), pass(1, 1, 1, 1)};
     EXPECT_EQ(SeriesCopyStart(negative, 2), 4u);
-}
-
-TEST_F(LapLogTest, CopyToSeriesIgnoresAPartialTailOfTheSeriesFile) {
-    const fs::path vav = folder / "OFC001.VAV";
-    const auto heat1 = closedHeat(1, 1);
-    ASSERT_TRUE(CopyLapLogToSeries(folder / kLapLogName, vav, 1));
-    {
-        std::ofstream out(vav, std::ios::binary | std::ios::app);
-        out << "garbage";
-    }
-    closedHeat(2, 1);
-    ASSERT_TRUE(CopyLapLogToSeries(folder / kLapLogName, vav, 2));
-    EXPECT_EQ(fs::file_size(vav) % kLapRecordSize, 0u);
-    EXPECT_EQ(readLapRecords(vav).size(), 6u);
-    EXPECT_FALSE(CopyLapLogToSeries(folder / "missing.TMP", vav, 3));
 }
 
 }  // namespace
