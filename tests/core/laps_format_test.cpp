@@ -102,15 +102,6 @@ TEST(GapText, LapsBehindOrAheadAsLapsEqualLapsAsSecondsCappedAtNinetyNinePointNi
     EXPECT_EQ(Gap("10", "9", "-100", "-90", kNoComas), "-1v");
 }
 
-TEST(GapText, StateOverloadUsesTheLanguageSuffixes) {
-    RaceState state;
-    state.Track = kHundred;
-    state.Msg[0][0] = "v";
-    state.Msg[0][1] = "s";
-    EXPECT_EQ(GapText("10", "9", "0", "0", state), "-1v");
-    EXPECT_EQ(GapText("10", "10", "-1", "-3", state), "+2.0s");
-}
-
 TEST(WithTrailingSlash, AppendsABackslashOnlyWhenMissing) {
     EXPECT_EQ(WithTrailingSlash(""), "");  // never the root
     EXPECT_EQ(WithTrailingSlash("C:\\Curses"), "C:\\Curses\\");

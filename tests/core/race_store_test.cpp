@@ -107,15 +107,14 @@ TEST_F(RaceStoreTest, RebuildRaceCatalogue_StopsAtTheFirstMissingFolderAndKeepsD
     EXPECT_EQ(*readFileBytes(catalogue()), expected.bytes());
 }
 
-TEST_F(RaceStoreTest, RebuildRaceCatalogue_WithoutRacesLeavesNoFile) {
+// Without races no file is left, not even an empty one.
+TEST_F(RaceStoreTest, LoadRaceCatalogue_ReadsTheFileOrRebuildsIt) {
     ASSERT_TRUE(writeFileAtomic(catalogue(), Bytes{}));
     EXPECT_THAT(rebuildRaceCatalogue(app_), IsEmpty());
     EXPECT_FALSE(fileExists(catalogue()));
     EXPECT_THAT(loadRaceCatalogue(app_), IsEmpty());
     EXPECT_FALSE(fileExists(catalogue()));
-}
 
-TEST_F(RaceStoreTest, LoadRaceCatalogue_ReadsTheFileOrRebuildsIt) {
     makeRace(1, "Primera", "01/01");
     EXPECT_THAT(loadRaceCatalogue(app_), ElementsAre(CatalogueEntry{"Primera", "01/01"}));
     EXPECT_TRUE(fileExists(catalogue()));
@@ -160,28 +159,20 @@ TEST_F(RaceStoreTest, RaceHeader_ShortFileFailsAndAbsurdCountsAreClamped) {
     EXPECT_THAT(report.problems, SizeIs(2));
 }
 
-TEST_F(RaceStoreTest, WriteSeriesCounts_RewritesOnlyTheHead) {
+// Each rewrite leaves the other fields and the bytes beyond the date as they were.
+TEST_F(RaceStoreTest, HeaderRewrites_TouchOnlyTheirOwnFieldsAndNeedTheFile) {
     const fs::path path = app_ / kRaceHeaderFileName;
-    Bytes file = headerFile("Nom", "Data");
-    file.push_back(0xAB);  // stray byte beyond the date stays
+    Bytes file = headerFile("Un nom llarg de cursa", "01/01/2024");
+    file.push_back(0xAB);
     ASSERT_TRUE(writeFileAtomic(path, file));
     ASSERT_TRUE(writeSeriesCounts(path, {4, 0, 1, 2}));
-    Bytes expected = headerFile("Nom", "Data", {4, 0, 1, 2});
-    expected.push_back(0xAB);
-    EXPECT_EQ(*readFileBytes(path), expected);
-    EXPECT_FALSE(writeSeriesCounts(app_ / "none.DAD", {1, 1, 1, 1}));
-    EXPECT_FALSE(fileExists(app_ / "none.DAD"));
-}
-
-TEST_F(RaceStoreTest, WriteRaceNameAndDate_RewritesFromOffset19AndLeavesTheTail) {
-    const fs::path path = app_ / kRaceHeaderFileName;
-    const Bytes file = headerFile("Un nom llarg de cursa", "01/01/2024");
-    ASSERT_TRUE(writeFileAtomic(path, file));
     ASSERT_TRUE(writeRaceNameAndDate(path, "Curta", "2/2"));
-    Bytes expected = headerFile("Curta", "2/2");
+    Bytes expected = headerFile("Curta", "2/2", {4, 0, 1, 2});
     expected.insert(expected.end(), file.begin() + static_cast<long>(expected.size()), file.end());
     EXPECT_EQ(*readFileBytes(path), expected);
+    EXPECT_FALSE(writeSeriesCounts(app_ / "none.DAD", {1, 1, 1, 1}));
     EXPECT_FALSE(writeRaceNameAndDate(app_ / "none.DAD", "a", "b"));
+    EXPECT_FALSE(fileExists(app_ / "none.DAD"));
 }
 
 bool refusedForText(const WriteResult& r) { return !r && r.error().error == kTextNotWritable; }
