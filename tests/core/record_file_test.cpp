@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <numeric>
 #include <tuple>
 
 #include "core/file_io.h"
@@ -54,8 +55,8 @@ TEST_F(RecordFileTest, WritePastTheEndGrowsTheFileWithZeroRecordsAndRefusesRecor
 }
 
 TEST_F(RecordFileTest, WriteInPlaceLeavesEveryOtherByteUntouched) {
-    Bytes original;
-    for (int i = 0; i < 150; ++i) original.push_back(static_cast<uint8_t>(i));
+    Bytes original(150);
+    std::iota(original.begin(), original.end(), 0);
     ASSERT_TRUE(writeFileAtomic(file("CRS001.DAD"), original));
     RecordFile f(file("CRS001.DAD"), 50);
     ASSERT_TRUE(f.write(2, Bytes(50, 0xEE)));
