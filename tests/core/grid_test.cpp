@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <numeric>
 #include <random>
 #include <string>
 #include <vector>
