@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "failure_offset.h"
 #include "hand_heat_record.h"
 
@@ -28,10 +30,8 @@ TEST(HeatRecord, HeaderCarriesHeatNumberStartTimeAndCountAndZerosElsewhere) {
     const Bytes expected = test::handHeader(3, 40123.2578125f, 8);
     auto header = HeatRecord::header(3, 40123.2578125f, 8);
     EXPECT_EQ(encodeHeatRecord(header), expected);
-    EXPECT_TRUE(header.isHeader());
-    EXPECT_EQ(header.heatNumber(), 3);
-    EXPECT_EQ(header.startTime(), 40123.2578125f);
-    EXPECT_EQ(header.count(), 8);
+    EXPECT_EQ(std::tuple(header.isHeader(), header.heatNumber(), header.startTime(), header.count()),
+              std::tuple(true, 3, 40123.2578125f, 8));
     EXPECT_FALSE(sampleParticipant().isHeader());
 }
 

@@ -24,11 +24,6 @@ std::string Laps(std::string text, bool showZero, const TrackConfig& track) {
     return FormatLaps(text, showZero, track);
 }
 
-std::string Gap(const std::string& refLaps, const std::string& laps, const std::string& refKey,
-                const std::string& key, const TrackConfig& track = kHundred) {
-    return GapText(refLaps, laps, refKey, key, track, "v", "s");
-}
-
 TEST(ParseNumber, FirstCommaBecomesAPointInTheCallersText) {
     const std::tuple<const char*, double, const char*> cases[] = {
         {"12,5", 12.5, "12.5"}, {"1,2,3", 1.2, "1.2,3"}, {"", 0, ""},
@@ -97,18 +92,9 @@ TEST(GapText, LapsBehindOrAheadAsLapsEqualLapsAsSecondsCappedAtNinetyNinePointNi
         {" 12", "12", "-100", "-101", "+1.0s"},
     };
     for (auto [refLaps, laps, refKey, key, gap] : cases)
-        EXPECT_EQ(Gap(refLaps, laps, refKey, key), gap)
+        EXPECT_EQ(GapText(refLaps, laps, refKey, key, kHundred, "v", "s"), gap)
             << refLaps << " " << laps << " " << refKey << " " << key;
-    EXPECT_EQ(Gap("10", "9", "-100", "-90", kNoComas), "-1v");
-}
-
-TEST(GapText, StateOverloadUsesTheLanguageSuffixes) {
-    RaceState state;
-    state.Track = kHundred;
-    state.Msg[0][0] = "v";
-    state.Msg[0][1] = "s";
-    EXPECT_EQ(GapText("10", "9", "0", "0", state), "-1v");
-    EXPECT_EQ(GapText("10", "10", "-1", "-3", state), "+2.0s");
+    EXPECT_EQ(GapText("10", "9", "-100", "-90", kNoComas, "v", "s"), "-1v");
 }
 
 TEST(WithTrailingSlash, AppendsABackslashOnlyWhenMissing) {

@@ -59,10 +59,13 @@ TEST(FormatNumber, RoundsHalfAwayFromZeroOnTheDecimalText) {
          {kBlankZero, {{0.1 + 0.2 - 0.3, " "}}}});
 }
 
-TEST(FormatNumber, SingleKeepsItsOwnShortestDigits) {
+// A Single keeps its own shortest digits; integers take the whole-number path.
+TEST(FormatNumber, SinglesAndIntegersKeepTheirOwnType) {
     EXPECT_EQ(FormatNumber(2.675f, "0.00"), "2.68");
     EXPECT_EQ(FormatNumber(99.9999f, "0.0000"), "99.9999");
     EXPECT_EQ(FormatNumber(0.1f, "0.0000;;\\ \\"), "0.1000");
+    EXPECT_EQ(FormatNumber(int16_t{12}, "000"), "012");
+    EXPECT_EQ(FormatNumber(7L, "00"), "07");
 }
 
 TEST(FormatNumber, SectionsPositiveNegativeZero) {
@@ -97,11 +100,6 @@ TEST(FormatNumber, EmptyMaskAndNonFiniteValues) {
                {"0.00", {{std::nan(""), "0.00"}}},
                {kBlankZero, {{std::numeric_limits<double>::infinity(), " "}}},
                {"0.0\\", {{5, "5.0"}}}});  // a lone trailing backslash shows nothing
-}
-
-TEST(FormatNumber, IntegerArgumentsPickTheWholeNumberPath) {
-    EXPECT_EQ(FormatNumber(int16_t{12}, "000"), "012");
-    EXPECT_EQ(FormatNumber(7L, "00"), "07");
 }
 
 TEST(Str, BlankBeforeNonNegativeShortestText) {

@@ -107,15 +107,14 @@ TEST_F(RaceStoreTest, RebuildRaceCatalogue_StopsAtTheFirstMissingFolderAndKeepsD
     EXPECT_EQ(*readFileBytes(catalogue()), expected.bytes());
 }
 
-TEST_F(RaceStoreTest, RebuildRaceCatalogue_WithoutRacesLeavesNoFile) {
+// Without races no file is left, not even an empty one.
+TEST_F(RaceStoreTest, LoadRaceCatalogue_ReadsTheFileOrRebuildsIt) {
     ASSERT_TRUE(writeFileAtomic(catalogue(), Bytes{}));
     EXPECT_THAT(rebuildRaceCatalogue(app_), IsEmpty());
     EXPECT_FALSE(fileExists(catalogue()));
     EXPECT_THAT(loadRaceCatalogue(app_), IsEmpty());
     EXPECT_FALSE(fileExists(catalogue()));
-}
 
-TEST_F(RaceStoreTest, LoadRaceCatalogue_ReadsTheFileOrRebuildsIt) {
     makeRace(1, "Primera", "01/01");
     EXPECT_THAT(loadRaceCatalogue(app_), ElementsAre(CatalogueEntry{"Primera", "01/01"}));
     EXPECT_TRUE(fileExists(catalogue()));
@@ -160,28 +159,20 @@ TEST_F(RaceStoreTest, RaceHeader_ShortFileFailsAndAbsurdCountsAreClamped) {
     EXPECT_THAT(report.problems, SizeIs(2));
 }
 
-TEST_F(RaceStoreTest, WriteSeriesCounts_RewritesOnlyTheHead) {
+// Each rewrite leaves the other fields and the bytes beyond the date as they were.
+TEST_F(RaceStoreTest, HeaderRewrites_TouchOnlyTheirOwnFieldsAndNeedTheFile) {
     const fs::path path = app_ / kRaceHeaderFileName;
-    Bytes file = headerFile("Nom", "Data");
-    file.push_back(0xAB);  // stray byte beyond the date stays
+    Bytes file = headerFile("Un nom llarg de cursa", "01/01/2024");
+    file.push_back(0xAB);
     ASSERT_TRUE(writeFileAtomic(path, file));
     ASSERT_TRUE(writeSeriesCounts(path, {4, 0, 1, 2}));
-    Bytes expected = headerFile("Nom", "Data", {4, 0, 1, 2});
-    expected.push_back(0xAB);
-    EXPECT_EQ(*readFileBytes(path), expected);
-    EXPECT_FALSE(writeSeriesCounts(app_ / "none.DAD", {1, 1, 1, 1}));
-    EXPECT_FALSE(fileExists(app_ / "none.DAD"));
-}
-
-TEST_F(RaceStoreTest, WriteRaceNameAndDate_RewritesFromOffset19AndLeavesTheTail) {
-    const fs::path path = app_ / kRaceHeaderFileName;
-    const Bytes file = headerFile("Un nom llarg de cursa", "01/01/2024");
-    ASSERT_TRUE(writeFileAtomic(path, file));
     ASSERT_TRUE(writeRaceNameAndDate(path, "Curta", "2/2"));
-    Bytes expected = headerFile("Curta", "2/2");
+    Bytes expected = headerFile("Curta", "2/2", {4, 0, 1, 2});
     expected.insert(expected.end(), file.begin() + static_cast<long>(expected.size()), file.end());
     EXPECT_EQ(*readFileBytes(path), expected);
+    EXPECT_FALSE(writeSeriesCounts(app_ / "none.DAD", {1, 1, 1, 1}));
     EXPECT_FALSE(writeRaceNameAndDate(app_ / "none.DAD", "a", "b"));
+    EXPECT_FALSE(fileExists(app_ / "none.DAD"));
 }
 
 bool refusedForText(const WriteResult& r) { return !r && r.error().error == kTextNotWritable; }
@@ -233,77 +224,50 @@ TEST_F(RaceStoreTest, WriteHeatCounter_LeavesTheNamesUntouched) {
 
 // ---- loading participants into the race state ----
 
-class LoadParticipantsTest : public RaceStoreTest {
-protected:
-    void SetUp() override {
-        RaceStoreTest::SetUp();
-        state_.AppFolder = app_;
-        state_.WorkingFolder = app_ / "PROVA001";
-        fs::create_directories(state_.WorkingFolder);
-        state_.Track.LaneCount = 8;
+// The modality chooses the file; the list is padded to the lanes and keeps every
+// name beyond them; without a modality, a file or a sound file the list is empty.
+TEST_F(RaceStoreTest, LoadParticipants_ModalityChoosesTheFileAndTheListCoversEveryLane) {
+    struct Case {
+        int16_t modality;
+        int series;
+        const char* file;  // "" writes none
+        Bytes bytes;
+        int16_t heat, count;
+        std::vector<std::string> names;
+        int16_t lanes = 8;
+        std::optional<std::size_t> failsAt = std::nullopt;
+    };
+    const Case cases[] = {
+        {0, 7, "PROVA.PAR", participantFileBytes(1, {"Entrant"}), 1, 8, {"Entrant"}},
+        {2, 1, "OFC001.PAR", participantFileBytes(2, {"Oficial"}), 2, 8, {"Oficial"}},
+        {4, 2, "CRS002.PAR", participantFileBytes(3, {}), 3, 8, {}},
+        {1, 1, "LLR001.PAR", participantFileBytes(0, {"A", "", "C"}), 0, 3, {"A", "", "C"}, 2},
+        {4, 1, "CRS001.PAR", participantFileBytes(-4, {"A"}), 0, 8, {"A"}},
+        {9, 1, "", {}, 0, 8, {}},
+        {3, 1, "", {}, 0, 8, {}},
+        {4, 3, "CRS003.PAR", Bytes{4, 0, 9, 0, 'x'}, 0, 8, {}, 8, 2},
+    };
+    RaceState state;
+    state.AppFolder = app_;
+    state.WorkingFolder = app_ / "PROVA001";
+    fs::create_directories(state.WorkingFolder);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.modality << "/" << c.series);
+        if (*c.file) {
+            ASSERT_TRUE(writeFileAtomic(state.WorkingFolder / c.file, c.bytes));
+        }
+        state.CurrentModality = c.modality;
+        state.Track.LaneCount = c.lanes;
+        state.CurrentHeat = 6;
+        state.Participants = {"", "old"};
+        EXPECT_EQ(test::failureOffset([&] { LoadParticipants(state, c.series); }), c.failsAt);
+        std::vector<std::string> expected = {""};
+        expected.insert(expected.end(), c.names.begin(), c.names.end());
+        expected.resize(c.count + 1u);
+        EXPECT_EQ(state.CurrentHeat, c.heat);
+        EXPECT_EQ(state.ParticipantCount, c.count);
+        EXPECT_EQ(state.Participants, expected);
     }
-    void writeList(const std::string& name, const Bytes& bytes) {
-        ASSERT_TRUE(writeFileAtomic(state_.WorkingFolder / name, bytes));
-    }
-    RaceState state_;
-};
-
-TEST_F(LoadParticipantsTest, HeatCounterOnlyGivesEmptyNamesForEveryLane) {
-    state_.CurrentModality = 4;
-    writeList("CRS002.PAR", participantFileBytes(3, {}));
-    LoadParticipants(state_, 2);
-    EXPECT_EQ(state_.CurrentHeat, 3);
-    EXPECT_EQ(state_.ParticipantCount, 8);
-    EXPECT_THAT(state_.Participants, SizeIs(9));
-    for (const auto& name : state_.Participants) EXPECT_EQ(name, "");
-}
-
-TEST_F(LoadParticipantsTest, ModalityChoosesTheFile) {
-    writeList("PROVA.PAR", participantFileBytes(1, {"Entrant"}));
-    writeList("OFC001.PAR", participantFileBytes(2, {"Oficial"}));
-    state_.CurrentModality = 0;
-    LoadParticipants(state_, 7);
-    EXPECT_EQ(state_.CurrentHeat, 1);
-    EXPECT_EQ(state_.Participants[1], "Entrant");
-
-    state_.CurrentModality = 2;
-    LoadParticipants(state_, 1);
-    EXPECT_EQ(state_.CurrentHeat, 2);
-    EXPECT_EQ(state_.Participants[1], "Oficial");
-    EXPECT_EQ(state_.ParticipantCount, 8);
-
-    // No modality, or no file for it: an empty list padded to the lanes.
-    for (int16_t modality : {9, 3}) {
-        state_.CurrentModality = modality;
-        state_.CurrentHeat = 6;
-        state_.Participants = {"", "old"};
-        LoadParticipants(state_, 1);
-        EXPECT_EQ(state_.CurrentHeat, 0);
-        EXPECT_EQ(state_.ParticipantCount, 8);
-        EXPECT_EQ(state_.Participants[1], "");
-    }
-}
-
-TEST_F(LoadParticipantsTest, KeepsEveryNameBeyondTheLaneCount) {
-    state_.CurrentModality = 1;
-    state_.Track.LaneCount = 2;
-    writeList("LLR001.PAR", participantFileBytes(0, {"A", "", "C"}));
-    LoadParticipants(state_, 1);
-    EXPECT_EQ(state_.ParticipantCount, 3);
-    EXPECT_THAT(state_.Participants, ElementsAre("", "A", "", "C"));
-}
-
-TEST_F(LoadParticipantsTest, DamagedFileThrowsAndLeavesAnEmptyPaddedList) {
-    state_.CurrentModality = 4;
-    writeList("CRS001.PAR", Bytes{4, 0, 9, 0, 'x'});
-    EXPECT_THROW(LoadParticipants(state_, 1), FileError);
-    EXPECT_EQ(state_.CurrentHeat, 0);
-    EXPECT_EQ(state_.ParticipantCount, 8);
-    EXPECT_THAT(state_.Participants, SizeIs(9));
-
-    writeList("CRS001.PAR", participantFileBytes(-4, {"A"}));
-    LoadParticipants(state_, 1);
-    EXPECT_EQ(state_.CurrentHeat, 0);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <numeric>
+#include <tuple>
 
 #include "core/file_io.h"
 #include "failure_offset.h"
@@ -18,8 +20,6 @@ protected:
     test::TempFolder temp_;
     const fs::path& folder_ = temp_.path();
 };
-
-Bytes filled(std::size_t size, uint8_t value) { return Bytes(size, value); }
 
 HeatRecord row(int16_t participant, int16_t lane) {
     HeatRecord r;
@@ -42,31 +42,31 @@ TEST_F(RecordFileTest, WritePastTheEndGrowsTheFileWithZeroRecordsAndRefusesRecor
     RecordFile f(file("CRS001.VAV"), 24);
     EXPECT_EQ(f.count(), 0u);
     EXPECT_FALSE(f.read(1));
-    EXPECT_FALSE(f.write(0, filled(24, 1)));
-    EXPECT_FALSE(f.write(1, filled(23, 1)));
+    EXPECT_FALSE(f.write(0, Bytes(24, 1)));
+    EXPECT_FALSE(f.write(1, Bytes(23, 1)));
     EXPECT_FALSE(fs::exists(f.file()));
-    ASSERT_TRUE(f.write(3, filled(24, 0xAB)));
+    ASSERT_TRUE(f.write(3, Bytes(24, 0xAB)));
     EXPECT_EQ(fs::file_size(f.file()), 72u);
     EXPECT_EQ(f.count(), 3u);
-    EXPECT_EQ(*f.read(1), filled(24, 0));
-    EXPECT_EQ(*f.read(3), filled(24, 0xAB));
+    EXPECT_EQ(*f.read(1), Bytes(24, 0));
+    EXPECT_EQ(*f.read(3), Bytes(24, 0xAB));
     EXPECT_FALSE(f.read(4));
     EXPECT_FALSE(f.read(0));
 }
 
 TEST_F(RecordFileTest, WriteInPlaceLeavesEveryOtherByteUntouched) {
-    Bytes original;
-    for (int i = 0; i < 150; ++i) original.push_back(static_cast<uint8_t>(i));
+    Bytes original(150);
+    std::iota(original.begin(), original.end(), 0);
     ASSERT_TRUE(writeFileAtomic(file("CRS001.DAD"), original));
     RecordFile f(file("CRS001.DAD"), 50);
-    ASSERT_TRUE(f.write(2, filled(50, 0xEE)));
+    ASSERT_TRUE(f.write(2, Bytes(50, 0xEE)));
     Bytes expected = original;
     std::fill(expected.begin() + 50, expected.begin() + 100, 0xEE);
     EXPECT_EQ(readFileBytes(f.file()), expected);
 }
 
 TEST_F(RecordFileTest, PartialTailIsNotARecord) {
-    ASSERT_TRUE(writeFileAtomic(file("VLTAVLT.TMP"), filled(24 * 2 + 5, 0)));
+    ASSERT_TRUE(writeFileAtomic(file("VLTAVLT.TMP"), Bytes(24 * 2 + 5, 0)));
     RecordFile f(file("VLTAVLT.TMP"), 24);
     EXPECT_EQ(f.count(), 2u);
     EXPECT_EQ(f.readAll().size(), 2u);
@@ -97,12 +97,10 @@ TEST(WalkHeatBlocks, WalksHeaderToHeader) {
         {HeatRecord::header(1, 100, 2), row(1, 1), row(2, 2), HeatRecord::header(2, 200, 1), row(2, 1)});
     auto blocks = walkHeatBlocks(data, "CRS001.DAD");
     ASSERT_EQ(blocks.size(), 2u);
-    EXPECT_EQ(blocks[0].record, 1u);
-    EXPECT_EQ(blocks[0].header, HeatRecord::header(1, 100, 2));
-    EXPECT_EQ(blocks[0].rows, (std::vector<HeatRecord>{row(1, 1), row(2, 2)}));
-    EXPECT_EQ(blocks[1].record, 4u);
-    EXPECT_EQ(blocks[1].header, HeatRecord::header(2, 200, 1));
-    EXPECT_EQ(blocks[1].rows, std::vector<HeatRecord>{row(2, 1)});
+    auto whole = [](const HeatBlock& b) { return std::tuple(b.record, b.header, b.rows); };
+    EXPECT_EQ(whole(blocks[0]),
+              std::tuple(1u, HeatRecord::header(1, 100, 2), std::vector{row(1, 1), row(2, 2)}));
+    EXPECT_EQ(whole(blocks[1]), std::tuple(4u, HeatRecord::header(2, 200, 1), std::vector{row(2, 1)}));
     // An empty file and heats without participants are valid.
     EXPECT_TRUE(walkHeatBlocks(Bytes{}, "CRS001.DAD").empty());
     blocks = walkHeatBlocks(heatFile({HeatRecord::header(1, 0, 0), HeatRecord::header(2, 0, 0)}), "f");
