@@ -105,6 +105,11 @@ TEST(WalkHeatBlocks, WalksHeaderToHeader) {
     EXPECT_TRUE(walkHeatBlocks(Bytes{}, "CRS001.DAD").empty());
     blocks = walkHeatBlocks(heatFile({HeatRecord::header(1, 0, 0), HeatRecord::header(2, 0, 0)}), "f");
     EXPECT_EQ(blocks.size(), 2u);
+    // Heat 2 cancelled (counter 1): its block, still in the file, no longer counts.
+    EXPECT_EQ(countedHeatBlocks(blocks, 1), 1u);
+    EXPECT_EQ(countedHeatBlocks(blocks, 2), 2u);
+    EXPECT_EQ(countedHeatBlocks(blocks, 5), 2u);
+    EXPECT_EQ(countedHeatBlocks(blocks, 0), 2u);  // nothing counted yet says nothing
 }
 
 void expectWalkFailsAt(const Bytes& data, std::size_t offset) {

@@ -319,15 +319,17 @@ TEST_F(SettingsFilesTest, LoadTrackConfig_ReadsTheRaceCopyOrFallsBackAndSaysSoOr
     EXPECT_EQ(report.clamped, std::vector<std::string>{
                                   "PROVA001\\PISTA.CFG no existeix: s'usa el de la carpeta del programa."});
 
-    fs::remove(folder_ / kTrackFileName);
+    // An unreadable program-folder copy is named before the defaults are taken.
+    ASSERT_TRUE(writeFileAtomic(folder_ / kTrackFileName, Bytes{0, 0}));
     report = {};
     state.Settings.Language = 1;
     LoadTrackConfig(state, &report);
     EXPECT_EQ(state.Track.LaneCount, 64);
     EXPECT_EQ(state.Track.LaneChange[0], 64);
     EXPECT_EQ(report.clamped,
-              std::vector<std::string>{
-                  "PROVA001\\PISTA.CFG no existe: se usa la configuración de circuito por defecto."});
+              (std::vector<std::string>{
+                  "El archivo PISTA.CFG está dañado: termina a mitad de un valor (byte 0).",
+                  "PROVA001\\PISTA.CFG no existe: se usa la configuración de circuito por defecto."}));
 
     ASSERT_TRUE(writeFileAtomic(race / kTrackFileName, Bytes{0, 0, 0}));  // damaged: the state stays
     state.Track = defaultTrackConfig(12);

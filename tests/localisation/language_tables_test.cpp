@@ -66,9 +66,10 @@ TEST(LanguageTables, EveryEntryHasBothLanguagesFitsTheMessageTableAndKeepsItsBla
                      ")");
         EXPECT_FALSE(e.catalan.empty());
         EXPECT_FALSE(e.spanish.empty());
-        if (e.kind == TextKind::ListItems)
+        if (e.kind == TextKind::ListItems) {
             EXPECT_EQ(std::count(e.catalan.begin(), e.catalan.end(), '\n'),
                       std::count(e.spanish.begin(), e.spanish.end(), '\n'));
+        }
     }
     std::set<std::tuple<std::string_view, int, int>> seen;
     for (const MessageEntry& e : messageTable()) {
@@ -76,7 +77,9 @@ TEST(LanguageTables, EveryEntryHasBothLanguagesFitsTheMessageTableAndKeepsItsBla
         EXPECT_TRUE(seen.insert({e.window, e.section, e.item}).second)
             << "duplicate " << e.section << "," << e.item;
         // Only the lap listing blanks its entries.
-        if (e.window != "LlistarVoltes") EXPECT_FALSE(e.catalan.empty() || e.spanish.empty());
+        if (e.window != "LlistarVoltes") {
+            EXPECT_FALSE(e.catalan.empty() || e.spanish.empty());
+        }
         if (e.catalan.empty()) continue;
         // Blanks around concatenated texts match in both languages.
         SCOPED_TRACE(std::to_string(e.section) + "," + std::to_string(e.item));
@@ -114,7 +117,8 @@ TEST(Messages, EachWindowWritesOnlyItsOwnEntries) {
     for (const Case& c : cases) {
         RaceState state = stateIn(kCatalan);
         markMessagesUnset(state);
-        WindowTexts window{.name = c.window};
+        WindowTexts window;
+        window.name = c.window;
         AplicarIdioma(state, window);
         EXPECT_EQ(filledMessages(state), c.entries) << c.window;
     }
@@ -122,8 +126,10 @@ TEST(Messages, EachWindowWritesOnlyItsOwnEntries) {
 
 TEST(Messages, SharedSectionHoldsTheTextsOfTheWindowLoadedLast) {
     RaceState state = stateIn(kCatalan);
-    WindowTexts results{.name = "Resultats"}, listing{.name = "LlistarVoltes"},
-        corrections{.name = "Corregir"};
+    WindowTexts results, listing, corrections;
+    results.name = "Resultats";
+    listing.name = "LlistarVoltes";
+    corrections.name = "Corregir";
     AplicarIdioma(state, results);
     EXPECT_EQ(state.Msg[7][2], "Quadrant de voltes acabada la màniga ");
     AplicarIdioma(state, listing);
