@@ -156,14 +156,18 @@ TEST_F(TrackConfigForm, ByPartials_EnablesItsFieldsWithUsableValuesAndTheSaveCon
     EXPECT_TRUE(window.CfgCada.enabled);
     EXPECT_EQ(window.CfgQuants.text, "2");  // the stored 0 is not a partial count
     EXPECT_EQ(window.CfgCada.text, "1");
+    window.CfgQuants_Change("100");
+    window.CfgCada_Change("999");  // beyond 16 bits: refused, the window stays to correct it
+    window.Sortir_Click(ConfiguracioPista::kAcceptButton);
+    EXPECT_FALSE(window.Closed);
     window.CfgQuants_Change("11");
     window.CfgCada_Change("10");
     prompter.answers = {Button::No, Button::Yes};
     window.Sortir_Click(ConfiguracioPista::kAcceptButton);
     EXPECT_FALSE(window.Closed);
     window.Sortir_Click(ConfiguracioPista::kAcceptButton);
-    ASSERT_EQ(prompter.shown.size(), 2u);
-    EXPECT_EQ(prompter.shown[1].text, "El parcial més gran és: 100");
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_EQ(prompter.shown[2].text, "El parcial més gran és: 100");
     EXPECT_TRUE(window.Saved);
     EXPECT_TRUE(window.Closed);
     const Bytes data = fileBytes(savedFile());
