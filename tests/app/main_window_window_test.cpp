@@ -75,13 +75,15 @@ private slots:
     }
 
     // The lists show the logic's selections on load (restoring KEL4.INI is tabled in
-    // portada_test); the date list drives the race list; Sortir writes KEL4.INI.
+    // portada_test); the date list drives the race list; Sortir writes KEL4.INI
+    // line by line: race, the four series lists, the classification toggle.
     void mainWindow_ShowsCatalogueAndQuitsInOrder() {
         test::TempFolder folder;
         QVERIFY(saveProgramSettings(defaultProgramSettings(), folder.path() / kSettingsFileName));
         QVERIFY(saveTrackConfig(defaultTrackConfig(), folder.path() / kTrackFileName));
-        test::addRace(folder.path(), "Trofeu", "01-02-2025", {1, 1, 1, 2});
+        test::addRace(folder.path(), "Trofeu", "01-02-2025", {1, 2, 0, 2});
         test::addRace(folder.path(), "Resistència", "03-04-2025", {1, 3, 0, 1});
+        test::writeText(folder.path() / kSelectionsFileName, " 1\r\n 0\r\n 0\r\n 0\r\n 0\r\n-1\r\n");
         QueuedPrompter prompter;
         RaceState state;
         QtProgram program(state, prompter);
@@ -103,7 +105,7 @@ private slots:
         QVERIFY(quit && quit->isEnabled());
         quit->trigger();
         QCOMPARE(test::readText(folder.path() / kSelectionsFileName),
-                 std::string(" 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n"));
+                 std::string(" 0\r\n 0\r\n 1\r\n-1\r\n 0\r\n-1\r\n"));
     }
 
     void mainWindow_NamesEveryControlAndDisablesMissingFeatures() {

@@ -9,7 +9,6 @@ namespace sc {
 namespace {
 namespace fs = std::filesystem;
 using test::addRace;
-using test::readText;
 using test::writeText;
 
 class PortadaTest : public ::testing::Test {
@@ -89,18 +88,6 @@ TEST_F(PortadaTest, RaceSelection_RefillsSeriesListsAndDisablesEmptyModalities) 
     EXPECT_TRUE(portada.modalityEnabled[2]);
     // The free-practice list keeps its one series whatever the race.
     EXPECT_EQ(portada.LlSeries[1].items, std::vector<std::string>{"1"});
-}
-
-TEST_F(PortadaTest, Unload_WritesTheSelectionsLineByLine) {
-    threeRaces();
-    Portada portada(state, prompter);
-    portada.Load();
-    portada.LlProves_Click(0);
-    portada.LlSeries_Click(2, 1);
-    portada.LlSeries_Click(4, 0);
-    portada.ClassificationToggle = -1;
-    ASSERT_TRUE(portada.Unload());
-    EXPECT_EQ(readText(selections()), " 0\r\n 0\r\n 1\r\n 0\r\n 0\r\n-1\r\n");
 }
 
 TEST_F(PortadaTest, DamagedFiles_ReportedInTheLanguage_NamingFileByteAndWhatBecameOfThem) {

@@ -51,16 +51,6 @@ protected:
     FakeRecoveryHost host{state};
 };
 
-TEST_F(RecoveryTest, Question_NamesRaceModalitySeriesAndHeatInCatalan) {
-    writeText(recoveryFile(), " 2\r\n 4\r\n 2\r\n 3\r\n 40123.5\r\n 40200\r\n");
-    run();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text,
-              "Vols recuperar?\r\rProva: Gran Premi\rModalitat: Cursa\rSèrie: 2\rMàniga: 3\r"
-              "La màniga es continua cronometrant: les voltes d'ara s'hi afegiran si la recuperes.\r");
-    EXPECT_EQ(prompter.shown[0].defaultButton, Button::No);
-}
-
 TEST_F(RecoveryTest, Question_InSpanishWithSpanishCaptions) {
     EXPECT_EQ(recoveryQuestion(kSpanish, "GP", 2, 1, 7),
               "¿Quieres recuperar?\r\rPrueba: GP\rModalidad: Entrenamientos oficiales\rSerie: 1\rManga: 7\r"
@@ -91,24 +81,29 @@ TEST_F(RecoveryTest, NoOrAProgrammeThatCannotOpen_ForgetsTheHeatAndDeletesRecove
     }
 }
 
+// The question names race 2's series and heat in Catalan and defaults to No.
 TEST_F(RecoveryTest, Yes_OpensProgrammeStartsWithRecoveryPendingThenFeedsWhatThePortsHeld) {
-    writeText(recoveryFile(), " 1\r\n 4\r\n 3\r\n 2\r\n 40123.258\r\n 50000\r\n");
-    prompter.answers.push_back(Button::Yes);
+    writeText(recoveryFile(), " 2\r\n 4\r\n 2\r\n 3\r\n 40123.5\r\n 40200\r\n");
+    prompter.answers = {Button::Yes};
     EXPECT_EQ(run(), RecoveryOutcome::Resumed);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text,
+              "Vols recuperar?\r\rProva: Gran Premi\rModalitat: Cursa\rSèrie: 2\rMàniga: 3\r"
+              "La màniga es continua cronometrant: les voltes d'ara s'hi afegiran si la recuperes.\r");
+    EXPECT_EQ(prompter.shown[0].defaultButton, Button::No);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"ports held", "open 4", "S pending", "feed held"}));
     EXPECT_EQ(state.RecoveryPending, 0);
     EXPECT_FALSE(fs::exists(recoveryFile()));
-    EXPECT_EQ(state.CurrentRace, 1);
-    EXPECT_EQ(window.LlSeries[4].selected, 2);
-    EXPECT_DOUBLE_EQ(state.HeatStartTime, 50000);  // the last resume: the clock the heat died on
-}
+    EXPECT_EQ(state.CurrentRace, 2);
+    EXPECT_EQ(window.LlSeries[4].selected, 1);
+    EXPECT_DOUBLE_EQ(state.HeatStartTime, 40200);  // the last resume: the clock the heat died on
 
-TEST_F(RecoveryTest, FourLines_KeepHeatStartTime) {
+    // Four lines name no clock: the heat start time stays.
     writeText(recoveryFile(), " 1\r\n 1\r\n 1\r\n 1\r\n");
-    state.HeatStartTime = 321.5;
-    prompter.answers.push_back(Button::Yes);
+    state.RecoveryPending = -1;
+    prompter.answers = {Button::Yes};
     EXPECT_EQ(run(), RecoveryOutcome::Resumed);
-    EXPECT_EQ(state.HeatStartTime, 321.5);
+    EXPECT_EQ(state.HeatStartTime, 40200);
 }
 
 TEST_F(RecoveryTest, FileNamingNoHeat_IsDeletedWithoutQuestion) {
