@@ -4,7 +4,6 @@
 #include "app/recovery_dialogue.h"
 #include "app_test_helpers.h"
 #include "core/startup.h"
-#include "localisation/language_tables.h"
 
 namespace sc {
 namespace {
@@ -50,13 +49,6 @@ protected:
     Portada window{state, prompter};
     FakeRecoveryHost host{state};
 };
-
-TEST_F(RecoveryTest, Question_InSpanishWithSpanishCaptions) {
-    EXPECT_EQ(recoveryQuestion(kSpanish, "GP", 2, 1, 7),
-              "¿Quieres recuperar?\r\rPrueba: GP\rModalidad: Entrenamientos oficiales\rSerie: 1\rManga: 7\r"
-              "La manga se sigue cronometrando: las vueltas de ahora se añadirán si la recuperas.\r");
-    EXPECT_EQ(recoveryTitle(kSpanish), "El programa se ha cerrado involuntariamente");
-}
 
 TEST_F(RecoveryTest, NoOrAProgrammeThatCannotOpen_ForgetsTheHeatAndDeletesRecoveryFile) {
     for (const bool opens : {true, false}) {  // No; Yes, but the programme cannot open
