@@ -75,14 +75,15 @@ private slots:
     }
 
     // The lists show the logic's selections on load (restoring KEL4.INI is tabled in
-    // portada_test); the date list drives the race list; Sortir writes KEL4.INI
-    // line by line: race, the four series lists, the classification toggle.
+    // portada_test); the date list drives the race list and refills the series
+    // lists; Sortir writes KEL4.INI line by line: race, the four series lists,
+    // the classification toggle.
     void mainWindow_ShowsCatalogueAndQuitsInOrder() {
         test::TempFolder folder;
         QVERIFY(saveProgramSettings(defaultProgramSettings(), folder.path() / kSettingsFileName));
         QVERIFY(saveTrackConfig(defaultTrackConfig(), folder.path() / kTrackFileName));
         test::addRace(folder.path(), "Trofeu", "01-02-2025", {1, 2, 0, 2});
-        test::addRace(folder.path(), "Resistència", "03-04-2025", {1, 3, 0, 1});
+        test::addRace(folder.path(), "Resistència", "03-04-2025", {1, 3, 1, 1});
         test::writeText(folder.path() / kSelectionsFileName, " 1\r\n 0\r\n 0\r\n 0\r\n 0\r\n-1\r\n");
         QueuedPrompter prompter;
         RaceState state;
@@ -99,7 +100,9 @@ private slots:
         QCOMPARE(state.CurrentRace, int16_t(1));
         auto* race = program.mainWindow()->findChild<QComboBox*>("LlSeries(4)");
         QCOMPARE(race->count(), 2);
+        QCOMPARE(race->itemText(1), QString("2"));
         QCOMPARE(race->currentIndex(), 1);
+        QVERIFY(!program.mainWindow()->findChild<QComboBox*>("LlSeries(3)")->isEnabled());  // Trofeu has none
         race->setCurrentIndex(0);
         auto* quit = program.mainWindow()->findChild<QAction*>("MnuSortir");
         QVERIFY(quit && quit->isEnabled());

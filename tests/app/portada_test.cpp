@@ -71,25 +71,6 @@ TEST_F(PortadaTest, Load_RestoresTheSelectionsFileAndDeletesIt) {
     EXPECT_TRUE(prompter.shown.empty());
 }
 
-TEST_F(PortadaTest, RaceSelection_RefillsSeriesListsAndDisablesEmptyModalities) {
-    threeRaces();
-    Portada portada(state, prompter);
-    portada.CarregarLlistats();
-    EXPECT_EQ(portada.LlProves.items, (std::vector<std::string>{"Primera", "Segona", "Tercera"}));
-    EXPECT_EQ(portada.Data.items, (std::vector<std::string>{"01-02-2024", "02-03-2024", "03-04-2024"}));
-    EXPECT_EQ(portada.LlSeries[4].items, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
-    portada.Data_Click(1);
-    EXPECT_EQ(portada.LlProves.selected, 1);
-    EXPECT_EQ(state.CurrentRace, 2);
-    EXPECT_EQ(state.SeriesCount[3], 0);
-    EXPECT_TRUE(portada.LlSeries[3].items.empty());
-    EXPECT_FALSE(portada.modalityEnabled[3]);
-    EXPECT_EQ(portada.LlSeries[2].selected, 0);
-    EXPECT_TRUE(portada.modalityEnabled[2]);
-    // The free-practice list keeps its one series whatever the race.
-    EXPECT_EQ(portada.LlSeries[1].items, std::vector<std::string>{"1"});
-}
-
 TEST_F(PortadaTest, DamagedFiles_ReportedInTheLanguage_NamingFileByteAndWhatBecameOfThem) {
     threeRaces();
     writeText(folder.path() / kCatalogueFileName, std::string{'\x50', '\0', 'A', 'b'});
