@@ -111,12 +111,16 @@ private slots:
                  std::string(" 0\r\n 0\r\n 1\r\n-1\r\n 0\r\n-1\r\n"));
     }
 
-    void mainWindow_NamesEveryControlAndDisablesMissingFeatures() {
+    // No catalogue, and a KEL4.INI naming a race there is not: every named control
+    // is there, the race-level ones off until "Nova prova..." makes a race.
+    void mainWindow_NamesEveryControl_RaceCommandsOnOnceANewRaceIsMade() {
         RaceState state;
         test::TempFolder folder;
         state.AppFolder = state.WorkingFolder = folder.path();
-        test::writeText(folder.path() / kSelectionsFileName, " 0 \r\n");  // names a race there is not
+        QVERIFY(saveTrackConfig(defaultTrackConfig(), folder.path() / kTrackFileName));
+        test::writeText(folder.path() / kSelectionsFileName, " 0 \r\n");
         QueuedPrompter prompter;
+        prompter.answers = {Button::Ok};  // the confirmation of the new race
         PortadaView view(state, prompter);
         view.load();
         QCOMPARE(state.CurrentRace, int16_t(0));
@@ -137,25 +141,15 @@ private slots:
             QVERIFY2(view.findChild<QWidget*>(name), name);
         QVERIFY(view.findChild<QWidget*>("FonsDeMenu")->isHidden());
         QCOMPARE(view.findChild<QLabel*>("Versio")->text(), QString::fromStdString(Portada::versionText()));
-        // No catalogue: the window says how to create the first race; the race-level controls are off.
+        // The window says how to create the first race.
         QVERIFY(view.findChild<QLabel*>("Benvinguda")->isVisibleTo(&view));
         QVERIFY(view.findChild<QLabel*>("Benvinguda")->text().contains(QString::fromUtf8("Nova prova")));
         QVERIFY(!view.findChild<QComboBox*>("LlSeries(4)")->isEnabled());
-        for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)", "MnuExportar"})
-            QVERIFY2(!view.findChild<QAction*>(name)->isEnabled(), name);
-    }
-
-    void raceCommands_EnabledByStateAndNewRaceFromTheMenu() {
-        RaceState state;
-        test::TempFolder folder;
-        state.AppFolder = state.WorkingFolder = folder.path();
-        QVERIFY(saveTrackConfig(defaultTrackConfig(), folder.path() / kTrackFileName));
-        QueuedPrompter prompter;
-        prompter.answers = {Button::Ok};  // the confirmation of the new race
-        PortadaView view(state, prompter);
-        view.load();
         QVERIFY(view.findChild<QAction*>("MnuIns100")->isEnabled());
-        QVERIFY(!view.findChild<QAction*>("MnuIns(0)")->isEnabled());  // no race yet
+        const char* const raceLevel[] = {"MnuIns(0)", "MnuNou(4)",   "MnuAltresRtats", "MnuVltaaVlta",
+                                         "MnuPen(4)", "MnuExportar", "BotoCls(4)",     "BotoPen(4)"};
+        for (const char* name : raceLevel)
+            QVERIFY2(!view.findChild<QObject*>(name)->property("enabled").toBool(), name);
         QTimer::singleShot(0, [] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
@@ -167,8 +161,7 @@ private slots:
         auto* races = view.findChild<QListWidget*>("LlProves");
         QCOMPARE(races->count(), 1);
         QCOMPARE(races->item(0)->text(), QString("Copa de Tardor"));
-        for (const char* name : {"MnuIns(0)", "MnuNou(4)", "MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)",
-                                 "MnuExportar", "BotoCls(4)", "BotoPen(4)"})
+        for (const char* name : raceLevel)
             QVERIFY2(view.findChild<QObject*>(name)->property("enabled").toBool(), name);
 
         // The penalties of race series 1, titled with the race and the series.
