@@ -212,9 +212,7 @@ private slots:
         QVERIFY(connections.port(1) && connections.port(1)->isOpen());
         QVERIFY(connections.port(2) && !connections.port(2)->isOpen());
         QCOMPARE(state.Track.ConnectionOpen, (std::vector<int16_t>{0, -1, 0}));
-        QCOMPARE(prompter.shown.size(), std::size_t{2});
-        const MessageBox& box = prompter.shown.back();
-        QCOMPARE(QString::fromStdString(box.text), QString::fromUtf8("No hi ha connexió pel port 2."));
+        QCOMPARE(prompter.shown.size(), std::size_t{2});  // its text: lap_counter_connections_test
         QVERIFY(!program.mainWindow()->heatMode().programme().ui.heatMode);
 
         program.mainWindow()->close();

@@ -52,7 +52,7 @@ class ResultsWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void race_OpensByTotalLapsFiltersByLaneAndClosesOnEsc() {
+    void race_OpensByTotalLapsFiltersByLaneClosesOnEscAndReportsADamagedFile() {
         RaceFolder f;
         ResultatsView view(f.state, f.prompter, f.source(), 0);
         QVERIFY(child<QRadioButton>(view, "CriteriOrdre(1)")->isChecked());
@@ -76,12 +76,10 @@ private slots:
         view.show();
         QTest::keyClick(&view, Qt::Key_Escape);
         QVERIFY(!view.isVisible());
-    }
 
-    void damagedHeatFile_IsReported() {
-        RaceFolder f;
+        // A damaged series file is reported as the window opens.
         std::filesystem::resize_file(f.temp.path() / "CRS001.DAD", 70);
-        ResultatsView view(f.state, f.prompter, f.source(), 0);
+        ResultatsView damaged(f.state, f.prompter, f.source(), 0);
         QCOMPARE(f.prompter.shown.size(), std::size_t{1});
         QVERIFY(f.prompter.shown[0].text.find("CRS001.DAD") != std::string::npos);
     }
