@@ -25,9 +25,8 @@ namespace sc {
 class HeatModeWindowTest : public QObject {
     Q_OBJECT
 
-    struct Program {
+    struct Program : test::AppState {
         explicit Program(int lanes) {
-            state.AppFolder = state.WorkingFolder = folder.path();
             TrackConfig track = defaultTrackConfig(lanes);
             track.MinLapTime = 3;
             if (!saveTrackConfig(track, folder.path() / kTrackFileName)) qFatal("test data not written");
@@ -35,9 +34,6 @@ class HeatModeWindowTest : public QObject {
             view.load();
             state.RecoveryPending = 0;  // start-up settles it before any heat
         }
-        test::TempFolder folder;
-        RaceState state;
-        QueuedPrompter prompter;
         SettableClock clock{36000};
         PortadaView view{state, prompter};
     };

@@ -112,20 +112,17 @@ private slots:
                                        .seed = 21,
                                        .pause = PauseSpec{5, 3}};
         const SimulatorPlay play = playLapCounter(options);
-        test::TempFolder folder;
-        RaceState state;
-        state.AppFolder = state.WorkingFolder = folder.path();
-        saveSettings(folder.path(), options.model);
-        state.Settings = loadProgramSettings(folder.path() / kSettingsFileName);
-        test::addRace(folder.path(), "Trofeu", "01-02-2025", {0, 0, 0, 1});
-        const fs::path race = folder.path() / raceFolderName(1);
-        QVERIFY(copyTrackConfigIntoRace(folder.path(), race));
+        test::AppState p;
+        saveSettings(p.folder.path(), options.model);
+        p.state.Settings = loadProgramSettings(p.folder.path() / kSettingsFileName);
+        test::addRace(p.folder.path(), "Trofeu", "01-02-2025", {0, 0, 0, 1});
+        const fs::path race = p.folder.path() / raceFolderName(1);
+        QVERIFY(copyTrackConfigIntoRace(p.folder.path(), race));
         QVERIFY(writeParticipantList(race / (seriesBaseName(4, 1) + ".PAR"),
                                      {0, {"Anna", "Bernat", "Carla", "David"}}));
-        QueuedPrompter prompter;
-        PortadaView view{state, prompter};
+        PortadaView view{p.state, p.prompter};
         view.load();
-        state.RecoveryPending = 0;  // start-up settles it before any heat
+        p.state.RecoveryPending = 0;  // start-up settles it before any heat
         view.portada().LlProves_Click(0);
         view.portada().LlSeries_Click(4, 0);
         view.showState();
@@ -137,19 +134,19 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return simulator.canReadLine(); }, 10000));
         const QByteArray device = simulator.readLine().trimmed();
         QVERIFY2(device.startsWith("/dev/"), device.constData());
-        test::writeText(folder.path() / "PORTS.TXT", "1=" + device.toStdString() + "\n");
+        test::writeText(p.folder.path() / "PORTS.TXT", "1=" + device.toStdString() + "\n");
         QVERIFY(view.heatMode().open(4));
         SerialPort* port = view.heatMode().connections().port(1);
-        QVERIFY(port && port->isOpen() && state.Track.ConnectionOpen.at(1) == -1);
-        QVERIFY(prompter.shown.empty());
+        QVERIFY(port && port->isOpen() && p.state.Track.ConnectionOpen.at(1) == -1);
+        QVERIFY(p.prompter.shown.empty());
 
         simulator.write("\n");  // the program listens: lights on
         // The device starts, pauses, resumes and ends the heat; no key is pressed.
         const std::pair<const char*, std::function<bool()>> steps[] = {
-            {"start", [&] { return state.HeatRunning != 0; }},
-            {"pause", [&] { return state.Paused != 0; }},
-            {"resume", [&] { return state.Paused == 0; }},
-            {"end", [&] { return state.HeatRunning == 0; }},
+            {"start", [&] { return p.state.HeatRunning != 0; }},
+            {"pause", [&] { return p.state.Paused != 0; }},
+            {"resume", [&] { return p.state.Paused == 0; }},
+            {"end", [&] { return p.state.HeatRunning == 0; }},
         };
         for (const auto& [step, reached] : steps) QVERIFY2(QTest::qWaitFor(reached, kHeatTimeout), step);
         QVERIFY(simulator.waitForFinished(kHeatTimeout) && simulator.exitCode() == 0);

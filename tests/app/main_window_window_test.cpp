@@ -114,16 +114,13 @@ private slots:
     // No catalogue, and a KEL4.INI naming a race there is not: every named control
     // is there, the race-level ones off until "Nova prova..." makes a race.
     void mainWindow_NamesEveryControl_RaceCommandsOnOnceANewRaceIsMade() {
-        RaceState state;
-        test::TempFolder folder;
-        state.AppFolder = state.WorkingFolder = folder.path();
-        QVERIFY(saveTrackConfig(defaultTrackConfig(), folder.path() / kTrackFileName));
-        test::writeText(folder.path() / kSelectionsFileName, " 0 \r\n");
-        QueuedPrompter prompter;
-        prompter.answers = {Button::Ok};  // the confirmation of the new race
-        PortadaView view(state, prompter);
+        test::AppState p;
+        QVERIFY(saveTrackConfig(defaultTrackConfig(), p.folder.path() / kTrackFileName));
+        test::writeText(p.folder.path() / kSelectionsFileName, " 0 \r\n");
+        p.prompter.answers = {Button::Ok};  // the confirmation of the new race
+        PortadaView view(p.state, p.prompter);
         view.load();
-        QCOMPARE(state.CurrentRace, int16_t(0));
+        QCOMPARE(p.state.CurrentRace, int16_t(0));
         for (const char* name : {"MnuArxiu", "MnuProgrames", "MnuDades", "MnuResultats", "MnuFinestres",
                                  "MnuAjuda", "MnuManual", "MnuConfiguracio"})
             QVERIFY2(view.findChild<QMenu*>(name), name);
@@ -184,26 +181,24 @@ private slots:
             dialog->findChild<QAbstractButton*>("Sortir(1)")->click();
         });
         view.findChild<QAction*>("MnuExportar")->trigger();
-        QVERIFY(std::filesystem::exists(folder.path() / "copa.txt"));
-        QCOMPARE(state.ModeCorregir, int16_t(0));
+        QVERIFY(std::filesystem::exists(p.folder.path() / "copa.txt"));
+        QCOMPARE(p.state.ModeCorregir, int16_t(0));
 
         // Command1 writes the outside display's files into the race folder.
         auto* display = view.findChild<QPushButton*>("Command1");
         QCOMPARE(display->text(), QString("Exportar 001"));
         display->click();
-        QCOMPARE(prompter.shown.back().text,
+        QCOMPARE(p.prompter.shown.back().text,
                  std::string("ENTRENAMENTS.TXT, REPESQUES.TXT i CURSA.TXT escrits a PROVA001."));
         for (const char* file : {"ENTRENAMENTS.TXT", "REPESQUES.TXT", "CURSA.TXT"})
-            QVERIFY2(std::filesystem::exists(folder.path() / "PROVA001" / file), file);
+            QVERIFY2(std::filesystem::exists(p.folder.path() / "PROVA001" / file), file);
     }
 
     // "Nova sèrie..." of the race frame: the first race series is built from the
     // official practice and its programme opens.
     void newRaceSeries_BuildsTheFirstSeriesAndOpensItsProgramme() {
-        test::TempFolder folder;
-        const std::filesystem::path app = folder.path(), race = app / "PROVA001";
-        RaceState state;
-        state.AppFolder = state.WorkingFolder = app;
+        test::AppState p;
+        const std::filesystem::path app = p.folder.path(), race = app / "PROVA001";
         test::addRace(app, "Copa", "01-11-2026", {0, 1, 0, 0});
         for (const auto& dir : {app, race})
             QVERIFY(saveTrackConfig(defaultTrackConfig(8), dir / kTrackFileName));
@@ -214,19 +209,18 @@ private slots:
             rows.push_back(test::resultRecord(slot, 10, 36000 + slot, 5.0f + 0.01f * (9 - slot), 1, 10, 5));
         test::writeHeatFile(race / "OFC001.DAD", {{1, 36000, rows}});
 
-        QueuedPrompter prompter;
-        PortadaView view(state, prompter);
+        PortadaView view(p.state, p.prompter);
         view.load();
-        prompter.answers = {Button::Yes, Button::Ok};  // create series 1; the repechage report
+        p.prompter.answers = {Button::Yes, Button::Ok};  // create series 1; the repechage report
         view.findChild<QPushButton*>("BotoNou(4)")->click();
 
         QCOMPARE(readParticipantList(race / "CRS001.PAR").names,
                  (std::vector<std::string>{"R08", "R07", "R05", "R03", "R01", "R02", "R04", "R06"}));
         QVERIFY(view.heatMode().programme().ui.heatMode);
-        QCOMPARE(state.CurrentModality, int16_t(4));
-        QCOMPARE(state.CurrentSeries, int16_t(1));
+        QCOMPARE(p.state.CurrentModality, int16_t(4));
+        QCOMPARE(p.state.CurrentSeries, int16_t(1));
         QCOMPARE(view.findChild<QComboBox*>("LlSeries(4)")->count(), 1);
-        QCOMPARE(prompter.shown.back().text, std::string("No hi ha repesques programades."));
+        QCOMPARE(p.prompter.shown.back().text, std::string("No hi ha repesques programades."));
     }
 };
 

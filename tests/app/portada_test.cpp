@@ -11,19 +11,14 @@ namespace fs = std::filesystem;
 using test::addRace;
 using test::writeText;
 
-class PortadaTest : public ::testing::Test {
+class PortadaTest : public ::testing::Test, protected test::AppState {
 protected:
-    void SetUp() override { state.AppFolder = state.WorkingFolder = folder.path(); }
     fs::path selections() const { return folder.path() / kSelectionsFileName; }
     void threeRaces() {
         addRace(folder.path(), "Primera", "01-02-2024", {1, 2, 1, 3});
         addRace(folder.path(), "Segona", "02-03-2024", {1, 1, 0, 2});
         addRace(folder.path(), "Tercera", "03-04-2024", {1, 4, 2, 5});
     }
-
-    test::TempFolder folder;
-    RaceState state;
-    QueuedPrompter prompter;
 };
 
 // What the last exit left in KEL4.INI and the selections the next start shows.

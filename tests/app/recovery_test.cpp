@@ -31,10 +31,9 @@ private:
     const RaceState& state_;
 };
 
-class RecoveryTest : public ::testing::Test {
+class RecoveryTest : public ::testing::Test, protected test::AppState {
 protected:
     void SetUp() override {
-        state.AppFolder = state.WorkingFolder = folder.path();
         addRace(folder.path(), "Primera", "01-02-2024", {1, 2, 1, 3});
         addRace(folder.path(), "Gran Premi", "02-03-2024", {1, 1, 0, 2});
         window.CarregarLlistats();
@@ -43,9 +42,6 @@ protected:
     fs::path recoveryFile() const { return folder.path() / kRecoveryFileName; }
     RecoveryOutcome run() { return RunRecoveryDialogue(state, window, prompter, host); }
 
-    test::TempFolder folder;
-    RaceState state;
-    QueuedPrompter prompter;
     Portada window{state, prompter};
     FakeRecoveryHost host{state};
 };
