@@ -186,30 +186,28 @@ private slots:
     }
 
     void programStart_OpensTheGeneralTracksPortsAndReportsADeadOne() {
-        test::TempFolder folder;
-        saveSettings(folder.path(), LapCounterModel::DS300);
+        test::AppState p;
+        saveSettings(p.folder.path(), LapCounterModel::DS300);
         TrackConfig track = oneConnectionTrack();
         track.ConnectionCount = 2;
         track.ConnectionPort = {0, 1, 2};
         track.ConnectionFirstLane = {0, 1, 3};
-        QVERIFY(saveTrackConfig(track, folder.path() / kTrackFileName));
+        QVERIFY(saveTrackConfig(track, p.folder.path() / kTrackFileName));
         // Port 1 is a live line, port 2 names no device.
         const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
         QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
         const std::string device = ::ptsname(master);
-        test::writeText(folder.path() / "PORTS.TXT",
-                        "1=" + device + "\n2=" + (folder.path() / "no-such-tty").string() + "\n");
+        test::writeText(p.folder.path() / "PORTS.TXT",
+                        "1=" + device + "\n2=" + (p.folder.path() / "no-such-tty").string() + "\n");
 
-        RaceState state;
-        QueuedPrompter prompter;
-        prompter.answers = {Button::Retry};  // once more, then the default Cancel
-        QtProgram program(state, prompter);
-        QVERIFY(program.start(folder.path()));
+        p.prompter.answers = {Button::Retry};  // once more, then the default Cancel
+        QtProgram program(p.state, p.prompter);
+        QVERIFY(program.start(p.folder.path()));
         LapCounterConnections& connections = program.mainWindow()->heatMode().connections();
         QVERIFY(connections.port(1) && connections.port(1)->isOpen());
         QVERIFY(connections.port(2) && !connections.port(2)->isOpen());
-        QCOMPARE(state.Track.ConnectionOpen, (std::vector<int16_t>{0, -1, 0}));
-        QCOMPARE(prompter.shown.size(), std::size_t{2});  // its text: lap_counter_connections_test
+        QCOMPARE(p.state.Track.ConnectionOpen, (std::vector<int16_t>{0, -1, 0}));
+        QCOMPARE(p.prompter.shown.size(), std::size_t{2});  // its text: lap_counter_connections_test
         QVERIFY(!program.mainWindow()->heatMode().programme().ui.heatMode);
 
         program.mainWindow()->close();
