@@ -55,6 +55,7 @@ private slots:
         QVERIFY(!p.view.findChild<QAction*>("MnuPrg(0)")->isEnabled());
         QVERIFY(p.view.findChild<QAction*>("Manual(1)")->isEnabled());
         QCOMPARE(p.view.findChild<QMenu*>("MnuManual")->actions().size(), 5);  // Reproduir and lanes 1..4
+        QCOMPARE(p.view.findChild<QAction*>("Manual(4)")->text(), QString("Pista 4"));
         QCOMPARE(p.view.findChild<QAction*>("Manual(4)")->shortcut(), QKeySequence("Ctrl+4"));
         QCOMPARE(p.view.findChild<QLineEdit*>("Pilot(1)")->focusPolicy(), Qt::NoFocus);
 

@@ -17,34 +17,32 @@ class FakeHost : public StartupHost {
 public:
     explicit FakeHost(RaceState& state) : state_(state) {}
     void showProgramSettingsWindow() override {
-        calls.push_back("settings");
+        calls += " settings";
         settingsSeen = state_.Settings;
         if (saveSettings)
             ASSERT_TRUE(saveProgramSettings(state_.Settings, state_.inAppFolder(kSettingsFileName)));
     }
     void showTrackConfigWindow() override {
-        calls.push_back("track");
+        calls += " track";
         trackSeen = state_.Track;
         if (saveTrack) ASSERT_TRUE(saveTrackConfig(state_.Track, state_.inAppFolder(kTrackFileName)));
     }
     void showMainWindow() override {
-        calls.push_back("main");
+        calls += " main";
         if (crashed) state_.RecoveryPending = -1;  // the load found no KEL4.INI
     }
     void runRecoveryDialogue() override {
-        calls.push_back("recovery");
+        calls += " recovery";
         state_.RecoveryPending = 0;  // the dialogue settles it on every path
     }
-    void startPlainTraining() override { calls.push_back("training"); }
-    void openLapCounterPorts() override {
-        calls.push_back(state_.RecoveryPending ? "ports pending" : "ports");
-    }
+    void startPlainTraining() override { calls += " training"; }
+    void openLapCounterPorts() override { calls += state_.RecoveryPending ? " ports pending" : " ports"; }
     Prompter& prompter() override { return prompts; }
 
     bool saveSettings = true;
     bool saveTrack = true;
     bool crashed = false;
-    std::vector<std::string> calls;
+    std::string calls;  // each window after a blank
     ProgramSettings settingsSeen;
     TrackConfig trackSeen;
     QueuedPrompter prompts;
@@ -108,9 +106,7 @@ TEST(Startup, OpensTheWindowsTheFolderCallsFor) {
         host.saveTrack = has(c.saving, "track");
 
         const bool started = runStartup(state, host);
-        std::string calls;
-        for (const std::string& call : host.calls) calls += (calls.empty() ? "" : " ") + call;
-        EXPECT_EQ(calls, c.calls);
+        EXPECT_EQ(host.calls, " " + std::string(c.calls));
         EXPECT_EQ(started, has(c.calls, "ports"));
         ASSERT_EQ(host.prompts.shown.size(), *c.told ? 1u : 0u);
         std::istringstream words(c.told);
