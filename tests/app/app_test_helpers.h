@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/prompter.h"
+#include "core/race_state.h"
 #include "core/race_store.h"
 #include "tests/temp_folder.h"
 
@@ -25,6 +27,14 @@ inline std::string readText(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
+
+// An empty program folder, and the race state and prompter a window works on.
+struct AppState {
+    AppState() { state.AppFolder = state.WorkingFolder = folder.path(); }
+    TempFolder folder;
+    RaceState state;
+    QueuedPrompter prompter;
+};
 
 // A race folder PROVAnnn with its header, and its catalogue entry.
 inline void addRace(const std::filesystem::path& appFolder, const std::string& name, const std::string& date,

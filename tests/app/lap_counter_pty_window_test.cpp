@@ -94,103 +94,15 @@ QStringList loggedRows(const std::vector<LapRecord>& records) {
     return rows;
 }
 
-// A program folder with settings, a track, PORTS.TXT and the main window, and
-// a race with one race series of four participants, the track copied in.
-struct Program {
-    explicit Program(LapCounterModel model) {
-        state.AppFolder = state.WorkingFolder = folder.path();
-        saveSettings(folder.path(), model);
-        state.Settings = loadProgramSettings(folder.path() / kSettingsFileName);
-        test::addRace(folder.path(), "Trofeu", "01-02-2025", {0, 0, 0, 1});
-        const fs::path race = folder.path() / raceFolderName(1);
-        if (!copyTrackConfigIntoRace(folder.path(), race) ||
-            !writeParticipantList(race / (seriesBaseName(4, 1) + ".PAR"),
-                                  {0, {"Anna", "Bernat", "Carla", "David"}}))
-            throw std::runtime_error("cannot write the race");
-        view.load();
-        state.RecoveryPending = 0;  // start-up settles it before any heat
-    }
-
-    test::TempFolder folder;
-    RaceState state;
-    QueuedPrompter prompter;
-    PortadaView view{state, prompter};
-};
-
 }  // namespace
 
 class LapCounterPtyWindowTest : public QObject {
     Q_OBJECT
 
-    // The helpers return what went wrong (empty when nothing did), so a failure
-    // stops the test slot itself and not only the helper, and prints it.
-
-    // Starts the simulator, maps port 1 to its pseudo-terminal, opens the
-    // programme and lets the device run the heat to its end; then reads the log.
-    static QString runHeat(Program& p, const SimulatorOptions& options, int modality,
-                           const fs::path& heatFolder, std::vector<LapRecord>& records) {
-        QProcess simulator;
-        simulator.start(QStringLiteral(SC_TOOL), toolArguments(options));
-        if (!simulator.waitForStarted(10000)) return "the simulator did not start";
-        if (!QTest::qWaitFor([&] { return simulator.canReadLine(); }, 10000))
-            return "the simulator named no device";
-        const QByteArray device = simulator.readLine().trimmed();
-        if (!device.startsWith("/dev/")) return "not a device: " + QString::fromUtf8(device);
-        test::writeText(p.folder.path() / "PORTS.TXT", "1=" + device.toStdString() + "\n");
-
-        if (!p.view.heatMode().open(modality)) return "heat-running mode did not open";
-        SerialPort* port = p.view.heatMode().connections().port(1);
-        if (!port || !port->isOpen() || p.state.Track.ConnectionOpen.at(1) != -1) return "port 1 is not open";
-        if (!p.prompter.shown.empty())
-            return "a message: " + QString::fromStdString(p.prompter.shown[0].text);
-
-        simulator.write("\n");  // the program listens: lights on
-        // The device starts, pauses, resumes and ends the heat; no key is pressed.
-        const std::pair<const char*, std::function<bool()>> steps[] = {
-            {"start", [&] { return p.state.HeatRunning != 0; }},
-            {"pause", [&] { return p.state.Paused != 0; }},
-            {"resume", [&] { return p.state.Paused == 0; }},
-            {"end", [&] { return p.state.HeatRunning == 0; }},
-        };
-        for (const auto& [step, reached] : steps)
-            if (!QTest::qWaitFor(reached, kHeatTimeout)) return QStringLiteral("no heat %1").arg(step);
-        if (!simulator.waitForFinished(kHeatTimeout) || simulator.exitCode() != 0)
-            return "the simulator failed";
-        const LapLogContents log = ReadLapLog(heatFolder / kLapLogName);
-        if (log.truncated) return "the lap log is cut short";
-        records = log.records;
-        return {};
-    }
-
-    // Header, end record, and the passes' PC-clock times.
-    static QString checkLog(const std::vector<LapRecord>& records) {
-        if (records.size() < 3) return "fewer than three records";
-        const LapRecord& header = records.front();
-        const LapRecord& end = records.back();
-        if (header.lane != 0 || header.lapTime != 1.0f || end.lane != 0) return "no heat 1 header or no end";
-        if (static_cast<std::size_t>(header.number) != records.size() - 1 || end.number != header.number)
-            return "the header and end counts are not the records'";
-
-        // PC-clock times: each lane's passes in order, all within the heat;
-        // the pause as long as the device's, give or take the line.
-        std::map<int, float> lastPass;
-        for (std::size_t i = 1; i + 1 < records.size(); ++i) {
-            const LapRecord& r = records[i];
-            if (r.lane == -1) {
-                if (std::abs(r.lapTime - 3.0f) >= 1.0f) return "pause of " + lapText(r.lapTime);
-                continue;
-            }
-            if (r.passTime <= lastPass[r.lane] || r.passTime > end.lapTime)
-                return QStringLiteral("pass %1 out of order").arg(i);
-            lastPass[r.lane] = r.passTime;
-        }
-        return {};
-    }
-
 private slots:
-    // One device-run heat end to end. Other models' bytes through the pty are
-    // tested in acquisition/qt_serial_port_window_test, plain training in
-    // heat_mode_window_test.
+    // One device-run heat end to end, in a race series of four participants.
+    // Other models' bytes through the pty are tested in
+    // acquisition/qt_serial_port_window_test, plain training in heat_mode_window_test.
     void raceSeries_Ds030HeatStoredWithTheDevicesLapTimes() {
         const SimulatorOptions options{.model = LapCounterModel::DS030,
                                        .lanes = kLanes,
@@ -200,54 +112,102 @@ private slots:
                                        .seed = 21,
                                        .pause = PauseSpec{5, 3}};
         const SimulatorPlay play = playLapCounter(options);
-        Program p(options.model);
-        p.view.portada().LlProves_Click(0);
-        p.view.portada().LlSeries_Click(4, 0);
-        p.view.showState();
+        test::AppState p;
+        saveSettings(p.folder.path(), options.model);
+        p.state.Settings = loadProgramSettings(p.folder.path() / kSettingsFileName);
+        test::addRace(p.folder.path(), "Trofeu", "01-02-2025", {0, 0, 0, 1});
         const fs::path race = p.folder.path() / raceFolderName(1);
-        std::vector<LapRecord> records;
-        QCOMPARE(runHeat(p, options, 4, race, records), QString());
+        QVERIFY(copyTrackConfigIntoRace(p.folder.path(), race));
+        QVERIFY(writeParticipantList(race / (seriesBaseName(4, 1) + ".PAR"),
+                                     {0, {"Anna", "Bernat", "Carla", "David"}}));
+        PortadaView view{p.state, p.prompter};
+        view.load();
+        p.state.RecoveryPending = 0;  // start-up settles it before any heat
+        view.portada().LlProves_Click(0);
+        view.portada().LlSeries_Click(4, 0);
+        view.showState();
+
+        // The simulator names its pseudo-terminal; PORTS.TXT maps port 1 to it.
+        QProcess simulator;
+        simulator.start(QStringLiteral(SC_TOOL), toolArguments(options));
+        QVERIFY(simulator.waitForStarted(10000));
+        QVERIFY(QTest::qWaitFor([&] { return simulator.canReadLine(); }, 10000));
+        const QByteArray device = simulator.readLine().trimmed();
+        QVERIFY2(device.startsWith("/dev/"), device.constData());
+        test::writeText(p.folder.path() / "PORTS.TXT", "1=" + device.toStdString() + "\n");
+        QVERIFY(view.heatMode().open(4));
+        SerialPort* port = view.heatMode().connections().port(1);
+        QVERIFY(port && port->isOpen() && p.state.Track.ConnectionOpen.at(1) == -1);
+        QVERIFY(p.prompter.shown.empty());
+
+        simulator.write("\n");  // the program listens: lights on
+        // The device starts, pauses, resumes and ends the heat; no key is pressed.
+        const std::pair<const char*, std::function<bool()>> steps[] = {
+            {"start", [&] { return p.state.HeatRunning != 0; }},
+            {"pause", [&] { return p.state.Paused != 0; }},
+            {"resume", [&] { return p.state.Paused == 0; }},
+            {"end", [&] { return p.state.HeatRunning == 0; }},
+        };
+        for (const auto& [step, reached] : steps) QVERIFY2(QTest::qWaitFor(reached, kHeatTimeout), step);
+        QVERIFY(simulator.waitForFinished(kHeatTimeout) && simulator.exitCode() == 0);
+        const LapLogContents log = ReadLapLog(race / kLapLogName);
+        QVERIFY(!log.truncated);
+        const std::vector<LapRecord>& records = log.records;
         QCOMPARE(loggedRows(records), expectedRows(play));
-        QCOMPARE(checkLog(records), QString());
-        // Heat 1 of four on four lanes: start position 1 on the last lane of the order.
-        for (std::size_t i = 1; i + 1 < records.size(); ++i)
-            if (records[i].lane > 0) QCOMPARE(records[i].participant, int16_t(kLanes - records[i].lane + 1));
+
+        // Heat 1's header and end record count the records between them.
+        const LapRecord& header = records.front();
+        const LapRecord& end = records.back();
+        QVERIFY(header.lane == 0 && header.lapTime == 1.0f && end.lane == 0);
+        QCOMPARE(static_cast<std::size_t>(header.number), records.size() - 1);
+        QCOMPARE(end.number, header.number);
+        // PC-clock times: each lane's passes in order, all within the heat; the
+        // pause as long as the device's, give or take the line. Heat 1 of four
+        // on four lanes: start position 1 on the last lane of the order.
+        std::map<int, float> lastPass;
+        for (std::size_t i = 1; i + 1 < records.size(); ++i) {
+            const LapRecord& r = records[i];
+            if (r.lane == -1) {
+                QVERIFY2(std::abs(r.lapTime - 3.0f) < 1.0f, qPrintable(lapText(r.lapTime)));
+                continue;
+            }
+            QVERIFY2(r.passTime > lastPass[r.lane] && r.passTime <= end.lapTime,
+                     qPrintable(QString::number(i)));
+            lastPass[r.lane] = r.passTime;
+            QCOMPARE(r.participant, int16_t(kLanes - r.lane + 1));
+        }
         // The stored heat is the log, record for record.
         QVERIFY(ReadLapLog(race / (seriesBaseName(4, 1) + ".VAV")).records == records);
         // The live window: "+1", then one row per lap, as the simulator played them.
         std::map<int, int> passesOfLane;
         for (const PlayedPass& pass : play.passes) ++passesOfLane[pass.lane];
         for (const auto& [lane, passes] : passesOfLane)
-            QCOMPARE(p.view.findChild<QListWidget*>(QStringLiteral("Llista(%1)").arg(lane))->count(), passes);
+            QCOMPARE(view.findChild<QListWidget*>(QStringLiteral("Llista(%1)").arg(lane))->count(), passes);
     }
 
     void programStart_OpensTheGeneralTracksPortsAndReportsADeadOne() {
-        test::TempFolder folder;
-        saveSettings(folder.path(), LapCounterModel::DS300);
+        test::AppState p;
+        saveSettings(p.folder.path(), LapCounterModel::DS300);
         TrackConfig track = oneConnectionTrack();
         track.ConnectionCount = 2;
         track.ConnectionPort = {0, 1, 2};
         track.ConnectionFirstLane = {0, 1, 3};
-        QVERIFY(saveTrackConfig(track, folder.path() / kTrackFileName));
+        QVERIFY(saveTrackConfig(track, p.folder.path() / kTrackFileName));
         // Port 1 is a live line, port 2 names no device.
         const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
         QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
         const std::string device = ::ptsname(master);
-        test::writeText(folder.path() / "PORTS.TXT",
-                        "1=" + device + "\n2=" + (folder.path() / "no-such-tty").string() + "\n");
+        test::writeText(p.folder.path() / "PORTS.TXT",
+                        "1=" + device + "\n2=" + (p.folder.path() / "no-such-tty").string() + "\n");
 
-        RaceState state;
-        QueuedPrompter prompter;
-        prompter.answers = {Button::Retry};  // once more, then the default Cancel
-        QtProgram program(state, prompter);
-        QVERIFY(program.start(folder.path()));
+        p.prompter.answers = {Button::Retry};  // once more, then the default Cancel
+        QtProgram program(p.state, p.prompter);
+        QVERIFY(program.start(p.folder.path()));
         LapCounterConnections& connections = program.mainWindow()->heatMode().connections();
         QVERIFY(connections.port(1) && connections.port(1)->isOpen());
         QVERIFY(connections.port(2) && !connections.port(2)->isOpen());
-        QCOMPARE(state.Track.ConnectionOpen, (std::vector<int16_t>{0, -1, 0}));
-        QCOMPARE(prompter.shown.size(), std::size_t{2});
-        const MessageBox& box = prompter.shown.back();
-        QCOMPARE(QString::fromStdString(box.text), QString::fromUtf8("No hi ha connexió pel port 2."));
+        QCOMPARE(p.state.Track.ConnectionOpen, (std::vector<int16_t>{0, -1, 0}));
+        QCOMPARE(p.prompter.shown.size(), std::size_t{2});  // its text: lap_counter_connections_test
         QVERIFY(!program.mainWindow()->heatMode().programme().ui.heatMode);
 
         program.mainWindow()->close();

@@ -17,7 +17,6 @@
 #include "app/portada.h"
 #include "app/qt_program.h"
 #include "app_test_helpers.h"
-#include "core/file_io.h"
 #include "core/settings_files.h"
 #include "core/startup.h"
 #include "results/results_series_files.h"
@@ -64,7 +63,6 @@ private slots:
             const bool bothSaved = saves.size() == 2 && saves.back();
             QCOMPARE(program.start(folder.path()), bothSaved);
             QCOMPARE(seen, std::vector<QString>(windows.begin(), windows.begin() + saves.size()));
-            QCOMPARE(fileExists(folder.path() / kTrackFileName), bothSaved);
             QVERIFY(bothSaved || prompter.shown.empty());  // boxes only from the ports opened after
             QCOMPARE(program.mainWindow() != nullptr, bothSaved);
             if (!bothSaved) continue;
@@ -75,13 +73,16 @@ private slots:
     }
 
     // The lists show the logic's selections on load (restoring KEL4.INI is tabled in
-    // portada_test); the date list drives the race list; Sortir writes KEL4.INI.
+    // portada_test); the date list drives the race list and refills the series
+    // lists; Sortir writes KEL4.INI line by line: race, the four series lists,
+    // the classification toggle.
     void mainWindow_ShowsCatalogueAndQuitsInOrder() {
         test::TempFolder folder;
         QVERIFY(saveProgramSettings(defaultProgramSettings(), folder.path() / kSettingsFileName));
         QVERIFY(saveTrackConfig(defaultTrackConfig(), folder.path() / kTrackFileName));
-        test::addRace(folder.path(), "Trofeu", "01-02-2025", {1, 1, 1, 2});
-        test::addRace(folder.path(), "Resistència", "03-04-2025", {1, 3, 0, 1});
+        test::addRace(folder.path(), "Trofeu", "01-02-2025", {1, 2, 0, 2});
+        test::addRace(folder.path(), "Resistència", "03-04-2025", {1, 3, 1, 1});
+        test::writeText(folder.path() / kSelectionsFileName, " 1\r\n 0\r\n 0\r\n 0\r\n 0\r\n-1\r\n");
         QueuedPrompter prompter;
         RaceState state;
         QtProgram program(state, prompter);
@@ -97,24 +98,27 @@ private slots:
         QCOMPARE(state.CurrentRace, int16_t(1));
         auto* race = program.mainWindow()->findChild<QComboBox*>("LlSeries(4)");
         QCOMPARE(race->count(), 2);
+        QCOMPARE(race->itemText(1), QString("2"));
         QCOMPARE(race->currentIndex(), 1);
+        QVERIFY(!program.mainWindow()->findChild<QComboBox*>("LlSeries(3)")->isEnabled());  // Trofeu has none
         race->setCurrentIndex(0);
         auto* quit = program.mainWindow()->findChild<QAction*>("MnuSortir");
         QVERIFY(quit && quit->isEnabled());
         quit->trigger();
         QCOMPARE(test::readText(folder.path() / kSelectionsFileName),
-                 std::string(" 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n"));
+                 std::string(" 0\r\n 0\r\n 1\r\n-1\r\n 0\r\n-1\r\n"));
     }
 
-    void mainWindow_NamesEveryControlAndDisablesMissingFeatures() {
-        RaceState state;
-        test::TempFolder folder;
-        state.AppFolder = state.WorkingFolder = folder.path();
-        test::writeText(folder.path() / kSelectionsFileName, " 0 \r\n");  // names a race there is not
-        QueuedPrompter prompter;
-        PortadaView view(state, prompter);
+    // No catalogue, and a KEL4.INI naming a race there is not: every named control
+    // is there, the race-level ones off until "Nova prova..." makes a race.
+    void mainWindow_NamesEveryControl_RaceCommandsOnOnceANewRaceIsMade() {
+        test::AppState p;
+        QVERIFY(saveTrackConfig(defaultTrackConfig(), p.folder.path() / kTrackFileName));
+        test::writeText(p.folder.path() / kSelectionsFileName, " 0 \r\n");
+        p.prompter.answers = {Button::Ok};  // the confirmation of the new race
+        PortadaView view(p.state, p.prompter);
         view.load();
-        QCOMPARE(state.CurrentRace, int16_t(0));
+        QCOMPARE(p.state.CurrentRace, int16_t(0));
         for (const char* name : {"MnuArxiu", "MnuProgrames", "MnuDades", "MnuResultats", "MnuFinestres",
                                  "MnuAjuda", "MnuManual", "MnuConfiguracio"})
             QVERIFY2(view.findChild<QMenu*>(name), name);
@@ -132,25 +136,15 @@ private slots:
             QVERIFY2(view.findChild<QWidget*>(name), name);
         QVERIFY(view.findChild<QWidget*>("FonsDeMenu")->isHidden());
         QCOMPARE(view.findChild<QLabel*>("Versio")->text(), QString::fromStdString(Portada::versionText()));
-        // No catalogue: the window says how to create the first race; the race-level controls are off.
+        // The window says how to create the first race.
         QVERIFY(view.findChild<QLabel*>("Benvinguda")->isVisibleTo(&view));
         QVERIFY(view.findChild<QLabel*>("Benvinguda")->text().contains(QString::fromUtf8("Nova prova")));
         QVERIFY(!view.findChild<QComboBox*>("LlSeries(4)")->isEnabled());
-        for (const char* name : {"MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)", "MnuExportar"})
-            QVERIFY2(!view.findChild<QAction*>(name)->isEnabled(), name);
-    }
-
-    void raceCommands_EnabledByStateAndNewRaceFromTheMenu() {
-        RaceState state;
-        test::TempFolder folder;
-        state.AppFolder = state.WorkingFolder = folder.path();
-        QVERIFY(saveTrackConfig(defaultTrackConfig(), folder.path() / kTrackFileName));
-        QueuedPrompter prompter;
-        prompter.answers = {Button::Ok};  // the confirmation of the new race
-        PortadaView view(state, prompter);
-        view.load();
         QVERIFY(view.findChild<QAction*>("MnuIns100")->isEnabled());
-        QVERIFY(!view.findChild<QAction*>("MnuIns(0)")->isEnabled());  // no race yet
+        const char* const raceLevel[] = {"MnuIns(0)", "MnuNou(4)",   "MnuAltresRtats", "MnuVltaaVlta",
+                                         "MnuPen(4)", "MnuExportar", "BotoCls(4)",     "BotoPen(4)"};
+        for (const char* name : raceLevel)
+            QVERIFY2(!view.findChild<QObject*>(name)->property("enabled").toBool(), name);
         QTimer::singleShot(0, [] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
@@ -162,8 +156,7 @@ private slots:
         auto* races = view.findChild<QListWidget*>("LlProves");
         QCOMPARE(races->count(), 1);
         QCOMPARE(races->item(0)->text(), QString("Copa de Tardor"));
-        for (const char* name : {"MnuIns(0)", "MnuNou(4)", "MnuAltresRtats", "MnuVltaaVlta", "MnuPen(4)",
-                                 "MnuExportar", "BotoCls(4)", "BotoPen(4)"})
+        for (const char* name : raceLevel)
             QVERIFY2(view.findChild<QObject*>(name)->property("enabled").toBool(), name);
 
         // The penalties of race series 1, titled with the race and the series.
@@ -186,26 +179,24 @@ private slots:
             dialog->findChild<QAbstractButton*>("Sortir(1)")->click();
         });
         view.findChild<QAction*>("MnuExportar")->trigger();
-        QVERIFY(std::filesystem::exists(folder.path() / "copa.txt"));
-        QCOMPARE(state.ModeCorregir, int16_t(0));
+        QVERIFY(std::filesystem::exists(p.folder.path() / "copa.txt"));
+        QCOMPARE(p.state.ModeCorregir, int16_t(0));
 
         // Command1 writes the outside display's files into the race folder.
         auto* display = view.findChild<QPushButton*>("Command1");
         QCOMPARE(display->text(), QString("Exportar 001"));
         display->click();
-        QCOMPARE(prompter.shown.back().text,
+        QCOMPARE(p.prompter.shown.back().text,
                  std::string("ENTRENAMENTS.TXT, REPESQUES.TXT i CURSA.TXT escrits a PROVA001."));
         for (const char* file : {"ENTRENAMENTS.TXT", "REPESQUES.TXT", "CURSA.TXT"})
-            QVERIFY2(std::filesystem::exists(folder.path() / "PROVA001" / file), file);
+            QVERIFY2(std::filesystem::exists(p.folder.path() / "PROVA001" / file), file);
     }
 
     // "Nova sèrie..." of the race frame: the first race series is built from the
     // official practice and its programme opens.
     void newRaceSeries_BuildsTheFirstSeriesAndOpensItsProgramme() {
-        test::TempFolder folder;
-        const std::filesystem::path app = folder.path(), race = app / "PROVA001";
-        RaceState state;
-        state.AppFolder = state.WorkingFolder = app;
+        test::AppState p;
+        const std::filesystem::path app = p.folder.path(), race = app / "PROVA001";
         test::addRace(app, "Copa", "01-11-2026", {0, 1, 0, 0});
         for (const auto& dir : {app, race})
             QVERIFY(saveTrackConfig(defaultTrackConfig(8), dir / kTrackFileName));
@@ -216,19 +207,18 @@ private slots:
             rows.push_back(test::resultRecord(slot, 10, 36000 + slot, 5.0f + 0.01f * (9 - slot), 1, 10, 5));
         test::writeHeatFile(race / "OFC001.DAD", {{1, 36000, rows}});
 
-        QueuedPrompter prompter;
-        PortadaView view(state, prompter);
+        PortadaView view(p.state, p.prompter);
         view.load();
-        prompter.answers = {Button::Yes, Button::Ok};  // create series 1; the repechage report
+        p.prompter.answers = {Button::Yes, Button::Ok};  // create series 1; the repechage report
         view.findChild<QPushButton*>("BotoNou(4)")->click();
 
         QCOMPARE(readParticipantList(race / "CRS001.PAR").names,
                  (std::vector<std::string>{"R08", "R07", "R05", "R03", "R01", "R02", "R04", "R06"}));
         QVERIFY(view.heatMode().programme().ui.heatMode);
-        QCOMPARE(state.CurrentModality, int16_t(4));
-        QCOMPARE(state.CurrentSeries, int16_t(1));
+        QCOMPARE(p.state.CurrentModality, int16_t(4));
+        QCOMPARE(p.state.CurrentSeries, int16_t(1));
         QCOMPARE(view.findChild<QComboBox*>("LlSeries(4)")->count(), 1);
-        QCOMPARE(prompter.shown.back().text, std::string("No hi ha repesques programades."));
+        QCOMPARE(p.prompter.shown.back().text, std::string("No hi ha repesques programades."));
     }
 };
 

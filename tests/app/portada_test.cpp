@@ -9,22 +9,16 @@ namespace sc {
 namespace {
 namespace fs = std::filesystem;
 using test::addRace;
-using test::readText;
 using test::writeText;
 
-class PortadaTest : public ::testing::Test {
+class PortadaTest : public ::testing::Test, protected test::AppState {
 protected:
-    void SetUp() override { state.AppFolder = state.WorkingFolder = folder.path(); }
     fs::path selections() const { return folder.path() / kSelectionsFileName; }
     void threeRaces() {
         addRace(folder.path(), "Primera", "01-02-2024", {1, 2, 1, 3});
         addRace(folder.path(), "Segona", "02-03-2024", {1, 1, 0, 2});
         addRace(folder.path(), "Tercera", "03-04-2024", {1, 4, 2, 5});
     }
-
-    test::TempFolder folder;
-    RaceState state;
-    QueuedPrompter prompter;
 };
 
 // What the last exit left in KEL4.INI and the selections the next start shows.
@@ -72,37 +66,6 @@ TEST_F(PortadaTest, Load_RestoresTheSelectionsFileAndDeletesIt) {
     EXPECT_TRUE(prompter.shown.empty());
 }
 
-TEST_F(PortadaTest, RaceSelection_RefillsSeriesListsAndDisablesEmptyModalities) {
-    threeRaces();
-    Portada portada(state, prompter);
-    portada.CarregarLlistats();
-    EXPECT_EQ(portada.LlProves.items, (std::vector<std::string>{"Primera", "Segona", "Tercera"}));
-    EXPECT_EQ(portada.Data.items, (std::vector<std::string>{"01-02-2024", "02-03-2024", "03-04-2024"}));
-    EXPECT_EQ(portada.LlSeries[4].items, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
-    portada.Data_Click(1);
-    EXPECT_EQ(portada.LlProves.selected, 1);
-    EXPECT_EQ(state.CurrentRace, 2);
-    EXPECT_EQ(state.SeriesCount[3], 0);
-    EXPECT_TRUE(portada.LlSeries[3].items.empty());
-    EXPECT_FALSE(portada.modalityEnabled[3]);
-    EXPECT_EQ(portada.LlSeries[2].selected, 0);
-    EXPECT_TRUE(portada.modalityEnabled[2]);
-    // The free-practice list keeps its one series whatever the race.
-    EXPECT_EQ(portada.LlSeries[1].items, std::vector<std::string>{"1"});
-}
-
-TEST_F(PortadaTest, Unload_WritesTheSelectionsLineByLine) {
-    threeRaces();
-    Portada portada(state, prompter);
-    portada.Load();
-    portada.LlProves_Click(0);
-    portada.LlSeries_Click(2, 1);
-    portada.LlSeries_Click(4, 0);
-    portada.ClassificationToggle = -1;
-    ASSERT_TRUE(portada.Unload());
-    EXPECT_EQ(readText(selections()), " 0\r\n 0\r\n 1\r\n 0\r\n 0\r\n-1\r\n");
-}
-
 TEST_F(PortadaTest, DamagedFiles_ReportedInTheLanguage_NamingFileByteAndWhatBecameOfThem) {
     threeRaces();
     writeText(folder.path() / kCatalogueFileName, std::string{'\x50', '\0', 'A', 'b'});
@@ -137,8 +100,7 @@ TEST_F(PortadaTest, LogoPrefersGifThenJpegAnyCase) {
     Portada portada(state, prompter);
     EXPECT_FALSE(portada.logoFile());
     writeText(folder.path() / "logo.jpg", "x");
-    ASSERT_TRUE(portada.logoFile());
-    EXPECT_EQ(portada.logoFile()->filename(), "logo.jpg");
+    EXPECT_EQ(portada.logoFile().value_or("").filename(), "logo.jpg");
     writeText(folder.path() / "LOGO.GIF", "x");
     EXPECT_EQ(portada.logoFile()->filename(), "LOGO.GIF");
 }

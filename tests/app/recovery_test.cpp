@@ -4,7 +4,6 @@
 #include "app/recovery_dialogue.h"
 #include "app_test_helpers.h"
 #include "core/startup.h"
-#include "localisation/language_tables.h"
 
 namespace sc {
 namespace {
@@ -32,10 +31,9 @@ private:
     const RaceState& state_;
 };
 
-class RecoveryTest : public ::testing::Test {
+class RecoveryTest : public ::testing::Test, protected test::AppState {
 protected:
     void SetUp() override {
-        state.AppFolder = state.WorkingFolder = folder.path();
         addRace(folder.path(), "Primera", "01-02-2024", {1, 2, 1, 3});
         addRace(folder.path(), "Gran Premi", "02-03-2024", {1, 1, 0, 2});
         window.CarregarLlistats();
@@ -44,29 +42,9 @@ protected:
     fs::path recoveryFile() const { return folder.path() / kRecoveryFileName; }
     RecoveryOutcome run() { return RunRecoveryDialogue(state, window, prompter, host); }
 
-    test::TempFolder folder;
-    RaceState state;
-    QueuedPrompter prompter;
     Portada window{state, prompter};
     FakeRecoveryHost host{state};
 };
-
-TEST_F(RecoveryTest, Question_NamesRaceModalitySeriesAndHeatInCatalan) {
-    writeText(recoveryFile(), " 2\r\n 4\r\n 2\r\n 3\r\n 40123.5\r\n 40200\r\n");
-    run();
-    ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text,
-              "Vols recuperar?\r\rProva: Gran Premi\rModalitat: Cursa\rSèrie: 2\rMàniga: 3\r"
-              "La màniga es continua cronometrant: les voltes d'ara s'hi afegiran si la recuperes.\r");
-    EXPECT_EQ(prompter.shown[0].defaultButton, Button::No);
-}
-
-TEST_F(RecoveryTest, Question_InSpanishWithSpanishCaptions) {
-    EXPECT_EQ(recoveryQuestion(kSpanish, "GP", 2, 1, 7),
-              "¿Quieres recuperar?\r\rPrueba: GP\rModalidad: Entrenamientos oficiales\rSerie: 1\rManga: 7\r"
-              "La manga se sigue cronometrando: las vueltas de ahora se añadirán si la recuperas.\r");
-    EXPECT_EQ(recoveryTitle(kSpanish), "El programa se ha cerrado involuntariamente");
-}
 
 TEST_F(RecoveryTest, NoOrAProgrammeThatCannotOpen_ForgetsTheHeatAndDeletesRecoveryFile) {
     for (const bool opens : {true, false}) {  // No; Yes, but the programme cannot open
@@ -78,10 +56,7 @@ TEST_F(RecoveryTest, NoOrAProgrammeThatCannotOpen_ForgetsTheHeatAndDeletesRecove
         host.calls.clear();
         EXPECT_EQ(run(), RecoveryOutcome::Declined);
         EXPECT_FALSE(fs::exists(recoveryFile()));
-        EXPECT_EQ(state.CurrentModality, 0);
-        EXPECT_EQ(state.CurrentSeries, 0);
-        EXPECT_EQ(state.CurrentHeat, 0);
-        EXPECT_EQ(state.HeatStartTime, 0);
+        EXPECT_EQ(state.HeatStartTime, 0);  // the heat forgotten (the rest: script recovery_no)
         EXPECT_EQ(state.RecoveryPending, 0);
         // The ports listened during the question; what they heard is dropped.
         EXPECT_EQ(host.calls, (opens ? std::vector<std::string>{"ports held", "drop held"}
@@ -91,24 +66,29 @@ TEST_F(RecoveryTest, NoOrAProgrammeThatCannotOpen_ForgetsTheHeatAndDeletesRecove
     }
 }
 
+// The question names race 2's series and heat in Catalan and defaults to No.
 TEST_F(RecoveryTest, Yes_OpensProgrammeStartsWithRecoveryPendingThenFeedsWhatThePortsHeld) {
-    writeText(recoveryFile(), " 1\r\n 4\r\n 3\r\n 2\r\n 40123.258\r\n 50000\r\n");
-    prompter.answers.push_back(Button::Yes);
+    writeText(recoveryFile(), " 2\r\n 4\r\n 2\r\n 3\r\n 40123.5\r\n 40200\r\n");
+    prompter.answers = {Button::Yes};
     EXPECT_EQ(run(), RecoveryOutcome::Resumed);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text,
+              "Vols recuperar?\r\rProva: Gran Premi\rModalitat: Cursa\rSèrie: 2\rMàniga: 3\r"
+              "La màniga es continua cronometrant: les voltes d'ara s'hi afegiran si la recuperes.\r");
+    EXPECT_EQ(prompter.shown[0].defaultButton, Button::No);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"ports held", "open 4", "S pending", "feed held"}));
     EXPECT_EQ(state.RecoveryPending, 0);
     EXPECT_FALSE(fs::exists(recoveryFile()));
-    EXPECT_EQ(state.CurrentRace, 1);
-    EXPECT_EQ(window.LlSeries[4].selected, 2);
-    EXPECT_DOUBLE_EQ(state.HeatStartTime, 50000);  // the last resume: the clock the heat died on
-}
+    EXPECT_EQ(state.CurrentRace, 2);
+    EXPECT_EQ(window.LlSeries[4].selected, 1);
+    EXPECT_DOUBLE_EQ(state.HeatStartTime, 40200);  // the last resume: the clock the heat died on
 
-TEST_F(RecoveryTest, FourLines_KeepHeatStartTime) {
+    // Four lines name no clock: the heat start time stays.
     writeText(recoveryFile(), " 1\r\n 1\r\n 1\r\n 1\r\n");
-    state.HeatStartTime = 321.5;
-    prompter.answers.push_back(Button::Yes);
+    state.RecoveryPending = -1;
+    prompter.answers = {Button::Yes};
     EXPECT_EQ(run(), RecoveryOutcome::Resumed);
-    EXPECT_EQ(state.HeatStartTime, 321.5);
+    EXPECT_EQ(state.HeatStartTime, 40200);
 }
 
 TEST_F(RecoveryTest, FileNamingNoHeat_IsDeletedWithoutQuestion) {

@@ -13,10 +13,10 @@
 
 #include "app/lap_listing_window.h"
 #include "app/penalitzacions_window.h"
+#include "app_test_helpers.h"
 #include "core/penalty_file.h"
 #include "core/record_file.h"
 #include "results/results_series_files.h"
-#include "temp_folder.h"
 #include "window_child.h"
 
 using namespace sc;
@@ -26,11 +26,11 @@ namespace {
 
 using test::child;
 
-struct RaceFolder {
+struct RaceFolder : test::AppState {
     RaceFolder() {
         state.SeriesCount = {0, 0, 0, 0, 1};
-        test::writeNames(temp.path() / "CRS001.PAR", 1, {"Anna", "Biel"});
-        test::writeHeatFile(temp.path() / "CRS001.DAD",
+        test::writeNames(folder.path() / "CRS001.PAR", 1, {"Anna", "Biel"});
+        test::writeHeatFile(folder.path() / "CRS001.DAD",
                             {{1,
                               36000,
                               {test::resultRecord(1, 12, 36100, 5.2f, 1, 12, 5.2f),
@@ -39,11 +39,8 @@ struct RaceFolder {
     SeriesFolder source() const {
         TrackConfig track;
         track.LaneCount = 2;
-        return SeriesFolder{temp.path(), 4, track, {}};
+        return SeriesFolder{folder.path(), 4, track, {}};
     }
-    test::TempFolder temp;
-    RaceState state;
-    QueuedPrompter prompter;
 };
 
 }  // namespace
@@ -52,7 +49,7 @@ class ResultsWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void race_OpensByTotalLapsFiltersByLaneAndClosesOnEsc() {
+    void race_OpensByTotalLapsFiltersByLaneClosesOnEscAndReportsADamagedFile() {
         RaceFolder f;
         ResultatsView view(f.state, f.prompter, f.source(), 0);
         QVERIFY(child<QRadioButton>(view, "CriteriOrdre(1)")->isChecked());
@@ -76,19 +73,17 @@ private slots:
         view.show();
         QTest::keyClick(&view, Qt::Key_Escape);
         QVERIFY(!view.isVisible());
-    }
 
-    void damagedHeatFile_IsReported() {
-        RaceFolder f;
-        std::filesystem::resize_file(f.temp.path() / "CRS001.DAD", 70);
-        ResultatsView view(f.state, f.prompter, f.source(), 0);
+        // A damaged series file is reported as the window opens.
+        std::filesystem::resize_file(f.folder.path() / "CRS001.DAD", 70);
+        ResultatsView damaged(f.state, f.prompter, f.source(), 0);
         QCOMPARE(f.prompter.shown.size(), std::size_t{1});
         QVERIFY(f.prompter.shown[0].text.find("CRS001.DAD") != std::string::npos);
     }
 
     void penalties_SavesTheBoxesOfTheChosenParticipant() {
         RaceFolder f;
-        Penalitzacions form(f.temp.path() / "CRS001.PEN", {"Anna", "Biel Fontanals i Casademunt"});
+        Penalitzacions form(f.folder.path() / "CRS001.PEN", {"Anna", "Biel Fontanals i Casademunt"});
         PenalitzacionsView view(f.state, f.prompter, form, " - Prova");
         QCOMPARE(child<QLabel>(view, "Text(2)")->text(), QStringLiteral("Voltes de penalització:"));
         view.show();
@@ -102,12 +97,13 @@ private slots:
         QCOMPARE(valor->text(), QStringLiteral("0.5"));
         QTest::keyClicks(child<QLineEdit>(view, "Concepte"), "Tall");
         child<QPushButton>(view, "Sortir(1)")->click();
-        QCOMPARE(readPenalties(f.temp.path() / "CRS001.PEN"), (std::vector<PenaltyEntry>{{2, 0.5f, "Tall"}}));
+        QCOMPARE(readPenalties(f.folder.path() / "CRS001.PEN"),
+                 (std::vector<PenaltyEntry>{{2, 0.5f, "Tall"}}));
     }
 
     void listing_CountsTheRowsAndExportsOnADoubleClick() {
         RaceFolder f;
-        const fs::path vav = f.temp.path() / "CRS001.VAV";
+        const fs::path vav = f.folder.path() / "CRS001.VAV";
         const LapRecord records[] = {{0, 0, 36000, 1, 0, 4, 0, 0},
                                      {1, 1, 1, 99.9999f, 0, 1, 0, 0},
                                      {1, 1, 6, 5, 0, 2, 0, 0},
@@ -119,7 +115,7 @@ private slots:
         child<QComboBox>(view, "Filtre(2)")->setCurrentIndex(2);  // lane 2
         QCOMPARE(child<QLabel>(view, "Contador(0)")->text(), QStringLiteral("Lectures: 1"));
         QTest::mouseDClick(child<QLabel>(view, "Contador(3)"), Qt::LeftButton);
-        QVERIFY(fs::exists(f.temp.path() / "VLTAVLT.TXT"));
+        QVERIFY(fs::exists(f.folder.path() / "VLTAVLT.TXT"));
         QVERIFY(f.prompter.shown.empty());
     }
 };
