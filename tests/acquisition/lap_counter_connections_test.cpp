@@ -127,7 +127,8 @@ TEST_F(LapCounterConnectionsTest, FailingPort_RetryCancelAndTheOpeningGoesOn) {
     failOpensOfPort = {0, 1, 5};
     prompter.answers = {Button::Retry, Button::Retry, Button::Cancel};
     connections.OpenLapCounterPorts();
-    ASSERT_EQ(prompter.shown.size(), 3u);  // its text: app/lap_counter_pty_window_test
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_EQ(prompter.shown[0].text, "No hi ha connexió pel port 2.");
     EXPECT_EQ(prompter.shown[0].title, "Error");
     EXPECT_EQ(prompter.shown[0].buttons, (std::vector<Button>{Button::Retry, Button::Cancel}));
     EXPECT_EQ(scripted(2).openAttempts, 2);

@@ -209,12 +209,12 @@ private slots:
                 for (auto b : {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No,
                                QMessageBox::Retry})
                     shown << box.button(b)->text();
-                box.button(QMessageBox::Cancel)->click();
+                box.button(QMessageBox::No)->click();  // neither the default nor the escape button
             });
             const Button answer =
                 QtPrompter(nullptr, &c.language)
                     .ask({"?", "", {Button::Ok, Button::Cancel, Button::Yes, Button::No, Button::Retry}});
-            QCOMPARE(answer, Button::Cancel);
+            QCOMPARE(answer, Button::No);
             QCOMPARE(shown, c.texts);
         }
     }

@@ -54,7 +54,8 @@ TEST_F(LapLogTest, HeatWithoutDetectionHoldsHeaderAndEndNumberedOne) {
 }
 
 TEST_F(LapLogTest, EveryAppendIsInTheFileBeforeItReturnsAndNoneWithoutAnOpenLog) {
-    writeRecords(folder / "VLTAVLT.TMP", {pass(1, 1, 1, 1), pass(1, 2, 2, 2)});  // Create replaces it
+    // Create replaces it: three old records, so one left past the two new ones would show.
+    writeRecords(folder / "VLTAVLT.TMP", {pass(1, 1, 1, 1), pass(1, 2, 2, 2), pass(1, 3, 3, 3)});
     LapLog log(folder);
     EXPECT_FALSE(log.Append(pass(1, 1, 1, 1)));
     EXPECT_FALSE(log.Close(MakeEndRecord(10, 0)));

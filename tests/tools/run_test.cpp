@@ -51,7 +51,7 @@ TEST_F(RunScript, BadLines_StopWithStatusTwoAndTheirLineNumber) {
     for (const auto& [script, expected] : cases) {
         const ToolRun r = run(script);
         EXPECT_EQ(r.status, 2) << script;
-        EXPECT_NE(r.err.find(expected), std::string::npos) << script << "\n" << r.err;
+        EXPECT_EQ(r.err.rfind("slotcursa-tool: " + expected, 0), 0u) << script << "\n" << r.err;
     }
 }
 
