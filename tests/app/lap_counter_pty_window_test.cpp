@@ -207,7 +207,10 @@ private slots:
         QVERIFY(connections.port(1) && connections.port(1)->isOpen());
         QVERIFY(connections.port(2) && !connections.port(2)->isOpen());
         QCOMPARE(p.state.Track.ConnectionOpen, (std::vector<int16_t>{0, -1, 0}));
-        QCOMPARE(p.prompter.shown.size(), std::size_t{2});  // its text: lap_counter_connections_test
+        QCOMPARE(p.prompter.shown.size(), std::size_t{2});
+        QCOMPARE(QString::fromStdString(p.prompter.shown[1].text),
+                 QString::fromUtf8("No hi ha connexió pel port 2."));
+        QCOMPARE(p.prompter.shown[1].defaultButton, Button::Cancel);  // unattended, it never loops
         QVERIFY(!program.mainWindow()->heatMode().programme().ui.heatMode);
 
         program.mainWindow()->close();

@@ -113,6 +113,8 @@ TEST_F(SuperPoleTest, Sectors_TimedFromTheLineAndRecordedWithColumnAndTime) {
     EXPECT_DOUBLE_EQ(state.Track.CarriedTime[kSector], 2.5);  // the sector lane's own time after col 2
     const auto recs = records();
     ASSERT_EQ(recs.size(), 5u);
+    EXPECT_EQ(recs[2].lane, kSector);
+    EXPECT_EQ(recs[2].number, 2);  // the lap it belongs to: the table's rows minus 1
     EXPECT_FLOAT_EQ(recs[2].extra1, 1);
     EXPECT_FLOAT_EQ(recs[2].extra2, 2.0f);
     EXPECT_FLOAT_EQ(recs[3].extra1, 2);
