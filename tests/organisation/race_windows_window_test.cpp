@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "app/app_test_helpers.h"
@@ -81,7 +82,11 @@ private slots:
         f.state.Settings.Language = 1;
         GestorProvesView view(f.state, f.prompter);
         QCOMPARE(view.windowTitle(), QStringLiteral("Gestor de pruebas"));
-        QCOMPARE(child<QLabel>(view, "Text(3)")->text(), QStringLiteral("Mangas completadas:"));
+        const char* const expected[] = {"Prueba:",           "Fecha:",    "Serie:",    "Mangas completadas:",
+                                        "Número de series.", "Ficheros:", "Modalidad:"};
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(child<QLabel>(view, QStringLiteral("Text(%1)").arg(i))->text(),
+                     QString::fromUtf8(expected[i]));
     }
 
     void inscrits_SlotsCountAndPickList() {
@@ -101,7 +106,9 @@ private slots:
         QVERIFY(view.windowTitle().endsWith(QStringLiteral(" - Participants a la cursa")));
         QCOMPARE(child<QLabel>(view, "Text(2)")->text(), QStringLiteral("8 - 99"));
         QCOMPARE(child<QLabel>(view, "Text(0)")->text(), QStringLiteral("Inscrit (12)"));
+        QCOMPARE(child<QTableWidget>(view, "LlistaInscrits")->rowCount(), 12);
         QVERIFY(view.findChild<QLineEdit*>(QStringLiteral("NomPista(8)")) != nullptr);
+        QCOMPARE(child<QLabel>(view, "TextPista(1)")->text(), QStringLiteral("8"));
 
         auto* count = child<QLineEdit>(view, "NPilots");
         count->setText(QStringLiteral("150"));
