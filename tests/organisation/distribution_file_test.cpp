@@ -85,7 +85,8 @@ TEST(DistributionRecord, NegativeDirectPlacesCarryANoteConvertedFromWindows1252)
     for (const auto& [text, note] :
          {Case{"24,-16,\"Semifinals directes, sense repesques\"\n", "Semifinals directes, sense repesques"},
           Case{"24,-16,Nota simple\n", "Nota simple"}, Case{"24,-16,\"\"\n", ""},
-          Case{"24,-16", std::nullopt},  // cut off by the end: no note
+          Case{"24,-16,\"Nota\"", "Nota"},  // quoted to the end of the file
+          Case{"24,-16", std::nullopt},     // cut off by the end: no note
           Case{"24,-16,\"Reorganitzaci\xF3 a l'\xE0rea\"\n", "Reorganitzaci\xC3\xB3 a l'\xC3\xA0rea"}}) {
         const auto found = findDistributionRecord(text, 24);
         ASSERT_TRUE(found.record) << text;
