@@ -19,6 +19,13 @@ RaceState stateIn(int16_t language) {
     return state;
 }
 
+WindowTexts named(const std::string& name, const WindowTexts* mainWindow = nullptr) {
+    WindowTexts window;
+    window.name = name;
+    window.mainWindow = mainWindow;
+    return window;
+}
+
 std::string caption(const WindowTexts& window, const std::string& control, int index = -1) {
     const ControlTexts* texts = window.find(control, index);
     return texts != nullptr && texts->caption ? *texts->caption : "<none>";
@@ -117,8 +124,7 @@ TEST(Messages, EachWindowWritesOnlyItsOwnEntries) {
     for (const Case& c : cases) {
         RaceState state = stateIn(kCatalan);
         markMessagesUnset(state);
-        WindowTexts window;
-        window.name = c.window;
+        WindowTexts window = named(c.window);
         AplicarIdioma(state, window);
         EXPECT_EQ(filledMessages(state), c.entries) << c.window;
     }
@@ -126,10 +132,8 @@ TEST(Messages, EachWindowWritesOnlyItsOwnEntries) {
 
 TEST(Messages, SharedSectionHoldsTheTextsOfTheWindowLoadedLast) {
     RaceState state = stateIn(kCatalan);
-    WindowTexts results, listing, corrections;
-    results.name = "Resultats";
-    listing.name = "LlistarVoltes";
-    corrections.name = "Corregir";
+    WindowTexts results = named("Resultats"), listing = named("LlistarVoltes"),
+                corrections = named("Corregir");
     AplicarIdioma(state, results);
     EXPECT_EQ(state.Msg[7][2], "Quadrant de voltes acabada la màniga ");
     AplicarIdioma(state, listing);
@@ -142,7 +146,7 @@ TEST(Messages, SharedSectionHoldsTheTextsOfTheWindowLoadedLast) {
 
 TEST(ApplyLanguage, SpanishCaptionsByNameAndIndexOnlyForExistingControls) {
     RaceState state = stateIn(kSpanish);
-    WindowTexts window{.name = "ConfiguracioPista"};
+    WindowTexts window = named("ConfiguracioPista");
     window.add("Text", 17).caption = "N. de pistes:";
     window.add("Circuit", 3);
     window.add("Avis");
@@ -159,7 +163,7 @@ TEST(ApplyLanguage, SpanishCaptionsByNameAndIndexOnlyForExistingControls) {
 // The corrections window's texts by mode are checked by its window test.
 TEST(ApplyLanguage, AlternativeTextsFollowTheWayTheWindowWasOpened) {
     RaceState state = stateIn(kCatalan);
-    WindowTexts entrants{.name = "Inscrits"};
+    WindowTexts entrants = named("Inscrits");
     entrants.add("Text", 1);
     entrants.add("Text", 5);
     state.WorkingFolder = "/prog/PROVA001";
@@ -171,7 +175,7 @@ TEST(ApplyLanguage, AlternativeTextsFollowTheWayTheWindowWasOpened) {
     EXPECT_EQ(entrants.title, "Llista de participants");
     EXPECT_EQ(caption(entrants, "Text", 1), "N. de participants:");
 
-    WindowTexts exporter{.name = "Exportar"};
+    WindowTexts exporter = named("Exportar");
     exporter.add("Text", 0);
     state.ModeCorregir = 7;
     AplicarIdioma(state, exporter);
@@ -183,22 +187,22 @@ TEST(ApplyLanguage, AlternativeTextsFollowTheWayTheWindowWasOpened) {
 // adapter's window test (settings preview, penalties).
 TEST(PostProcessing, ChildTitleIsTheMenuCaptionInTheCurrentLanguageWithoutEllipsis) {
     RaceState state = stateIn(kSpanish);
-    WindowTexts main{.name = "Portada"};
+    WindowTexts main = named("Portada");
     // Still in Catalan: the main window keeps its captions after a language
     // change until it loads again; the windows it opens speak the new language.
     main.add("MnuAltresRtats").caption = "Classificacions";
     // A caption without "..." is kept whole.
-    WindowTexts results{.name = "Resultats", .mainWindow = &main};
+    WindowTexts results = named("Resultats", &main);
     AplicarIdioma(state, results);
     EXPECT_EQ(results.title, "Clasificaciones");
 }
 
 TEST(PostProcessing, SortirTakesCloseAndSaveCaptions) {
     RaceState state = stateIn(kSpanish);
-    WindowTexts main{.name = "Portada"};
+    WindowTexts main = named("Portada");
     main.add("Menu", 0);
     AplicarIdioma(state, main);
-    WindowTexts penalties{.name = "Penalitzacions", .mainWindow = &main};
+    WindowTexts penalties = named("Penalitzacions", &main);
     penalties.add("Sortir", 0).caption = "(Esc) Tancar";
     penalties.add("Sortir", 1).caption = "&Gravar";
     AplicarIdioma(state, penalties);
@@ -206,7 +210,7 @@ TEST(PostProcessing, SortirTakesCloseAndSaveCaptions) {
     EXPECT_EQ(caption(penalties, "Sortir", 1), "&Grabar");
 
     // The race manager's Sortir(1) is not a save button; its other buttons keep their table texts.
-    WindowTexts manager{.name = "GestorProves", .mainWindow = &main};
+    WindowTexts manager = named("GestorProves", &main);
     manager.add("Sortir", 1).caption = "&Obrir";
     manager.add("Sortir", 5);
     AplicarIdioma(state, manager);
@@ -216,7 +220,7 @@ TEST(PostProcessing, SortirTakesCloseAndSaveCaptions) {
 
 TEST(PostProcessing, MainWindowToolButtonsAndUpperCaseFrames) {
     RaceState state = stateIn(kSpanish);
-    WindowTexts main{.name = "Portada"};
+    WindowTexts main = named("Portada");
     for (int m = 0; m <= 4; ++m)
         for (const char* name : {"MnuPrg", "BotoPrg", "Marc", "BotoCls"}) main.add(name, m);
     for (const char* name : {"MnuIns100", "MnuSortir", "BotoSortir", "BotoCfg"}) main.add(name);
@@ -240,7 +244,7 @@ TEST(PostProcessing, MainWindowToolButtonsAndUpperCaseFrames) {
 TEST(PostProcessing, LanguageWithoutTableKeepsDesignButStillPostProcesses) {
     RaceState state = stateIn(2);
     markMessagesUnset(state);
-    WindowTexts main{.name = "Portada"};
+    WindowTexts main = named("Portada");
     main.add("MnuPrg", 4).caption = "&Cursa";
     main.add("Marc", 4).caption = "x";
     main.add("Menu", 0).caption = "(Esc) Tancar";
@@ -250,7 +254,7 @@ TEST(PostProcessing, LanguageWithoutTableKeepsDesignButStillPostProcesses) {
     EXPECT_EQ(caption(main, "Marc", 4), "&CURSA");
     EXPECT_TRUE(filledMessages(state).empty());
 
-    WindowTexts settings{.name = "ConfiguracioPrg", .mainWindow = &main};
+    WindowTexts settings = named("ConfiguracioPrg", &main);
     settings.add("Text", 1).caption = "designed";
     settings.add("Sortir", 0);
     settings.add("LlIdioma");
@@ -263,7 +267,9 @@ TEST(PostProcessing, LanguageWithoutTableKeepsDesignButStillPostProcesses) {
 
 TEST(ApplyLanguage, AboutWindowComposesTitleAndVersion) {
     RaceState state = stateIn(kSpanish);
-    WindowTexts about{.name = "Informacio", .programName = "SlotCursa", .version = {2, 1, 7}};
+    WindowTexts about = named("Informacio");
+    about.programName = "SlotCursa";
+    about.version = {2, 1, 7};
     about.add("Versio");
     about.add("Descripcio");
     AplicarIdioma(state, about);
